@@ -1,0 +1,35 @@
+// The component list of the main window (List1): one entry per live component,
+// "name (Display name)", and the selected row.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace korvane {
+
+class ComponentListBox {
+public:
+    void Clear();
+    void AddItem(std::string entry);
+    int ListCount() const { return static_cast<int>(items_.size()); }
+    const std::string& List(int row) const { return items_.at(static_cast<size_t>(row)); }
+    const std::vector<std::string>& Items() const { return items_; }
+    // The first row whose text before its first blank is exactly this name, or -1.
+    int FindName(std::string_view name) const;
+
+    int ListIndex = -1;  // -1 = no selection
+    // Counts rebuilds, so a view can tell when to refill itself.
+    unsigned Generation() const { return generation_; }
+
+private:
+    std::vector<std::string> items_;
+    std::unordered_map<std::string, int> firstRowOfName_;
+    unsigned generation_ = 0;
+};
+
+// The name part of an entry: its text before the first blank.
+std::string_view EntryName(std::string_view entry);
+
+}  // namespace korvane

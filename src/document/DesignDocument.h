@@ -1,0 +1,152 @@
+// The one open design: its document fields and its component slots.
+//
+// Slots are numbered 1..Objects_Count in creation order (slot 0 is never a component). A
+// deleted component only has its box hidden; its slot and strings stay until the design is
+// emptied. Indexes of the used names and of the live tab orders are kept in step with the
+// slots so that finding a free name or the next tab order never walks every slot.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace korvane {
+
+inline constexpr int kMaxSlots = 32767;
+inline constexpr double kDefaultOuterWidth = 4995;   // twips
+inline constexpr double kDefaultOuterHeight = 4035;  // twips
+// Frame allowances of the document window, twips.
+inline constexpr double kFrameWidth = 120;
+inline constexpr double kFrameHeight = 360;
+inline constexpr double kDesignMargin = 75;
+inline constexpr float kHandleSize = 90;  // twips
+
+// One placed component: its six strings and the geometry of its box on the surface.
+struct ComponentRecord {
+    std::string ComponentName;
+    std::string ComponentType;
+    std::string ComponentValue;
+    std::string ComponentEvents;
+    std::string ComponentTabOrder;
+    std::string ComponentPopup;
+    // The box (Picture_Control element of the slot), twips relative to the surface.
+    float Left = 0;
+    float Top = 0;
+    float Width = 0;
+    float Height = 0;
+    bool Visible = false;
+    std::string Tag;     // the name given at creation; renames keep it in step
+    uint64_t ZOrder = 0; // larger is nearer the front
+};
+
+// One selection handle (Picture_Corner element 1..4).
+struct HandleBox {
+    float Left = 0;
+    float Top = 0;
+    float Width = kHandleSize;
+    float Height = kHandleSize;
+    bool Visible = false;
+};
+
+struct MenuElement {
+    std::string Name, Label, Type, State, Level, Events, Shortcut;
+};
+
+class DesignDocument {
+public:
+
+    // --- document fields ---
+    int Active_Object_Index = 0;
+    bool isModified = false;
+    std::string Generate_Type = "Applet";
+    double GridSize = 120;
+    bool GridAlign = true;
+    bool GridShow = false;
+    std::string GridUnits;
+    std::string File_Name;
+    std::string File_Name_Complete;
+    std::string Java_File_Name;
+    float Insert_X = 120;
+    float Insert_Y = 120;
+    std::string Dialog_parent;
+    std::string Font_Name = "Helvetica";
+    std::string Font_Style = "PLAIN";
+    int Font_Size = 12;
+    std::string Window_Units = "pixels";
+    float Window_Width = 320;
+    float Window_Height = 240;
+    // The document window's outer size, twips.
+    double OuterWidth = kDefaultOuterWidth;
+    double OuterHeight = kDefaultOuterHeight;
+    std::string Caption;
+    std::string Save_Changes_Message;
+
+    // Mouse state of the design surface.
+    bool isMouseDown = false;
+    bool isValidSize = false;
+    int Picture_Control_X_Down = 0;
+    int Picture_Control_Y_Down = 0;
+    int Picture_Control_Width = 0;
+    int Picture_Control_Height = 0;
+
+    // The selection handles 1..4 (element 0 unused) and whether they are in front.
+    std::array<HandleBox, 5> Picture_Corner{};
+
+    // The menu bar of the generated window, elements 0..n-1; one element named "" = none.
+    std::vector<MenuElement> MenuElements = std::vector<MenuElement>(1);
+
+    // --- slots ---
+    int Objects_Count() const { return static_cast<int>(slots_.size()) - 1; }
+    bool IsSlot(int i) const { return i >= 1 && i <= Objects_Count(); }
+    bool IsLive(int i) const { return IsSlot(i) && slots_[i].Visible; }
+    const ComponentRecord& Slot(int i) const { return slots_.at(static_cast<size_t>(i)); }
+    // Geometry and other fields that no index depends on may be changed through here.
+    ComponentRecord& MutableSlot(int i) { return slots_.at(static_cast<size_t>(i)); }
+    int LiveCount() const { return liveCount_; }
+
+    // Appends a slot (visible, in front) and returns its number; 0 when the design already
+    // holds kMaxSlots slots.
+    int AppendSlot(ComponentRecord record);
+    void SetName(int i, std::string name);
+    void SetTabOrder(int i, std::string tabOrder);
+    void SetVisible(int i, bool visible);
+    void BringToFront(int i);
+    // Removes every slot (the arrays are emptied; the fields stay).
+    void ClearSlots();
+
+    // --- services over all slots ---
+    // The first free default name for a kind: its prefix followed by 1, 2, ... (new_ for an
+    // unknown kind), compared with the names of all slots, deleted ones included.
+    std::string Name_New(std::string_view controlType);
+    // Whether some slot, live or deleted, has exactly this name.
+    bool NameUsed(std::string_view name) const;
+    // The first slot with this name, or 0.
+    int SlotOfName(std::string_view name) const;
+    // The tab position for a new component: one more than the highest live tab order.
+    std::string TabOrder_New() const;
+
+private:
+    void AddName(const std::string& name, int slot);
+    void RemoveName(const std::string& name, int slot);
+    void AddLiveTab(const std::string& tab);
+    void RemoveLiveTab(const std::string& tab);
+
+    std::vector<ComponentRecord> slots_ = std::vector<ComponentRecord>(1);
+    int liveCount_ = 0;
+    uint64_t zCounter_ = 0;
+    // name -> the slots holding it, ascending.
+    std::unordered_map<std::string, std::vector<int>> names_;
+    // Per prefix: every number below this is known to be taken.
+    std::unordered_map<std::string, int> nameHint_;
+    // integer tab order of live slots -> how many hold it.
+    std::map<int, int> liveTabs_;
+};
+
+// Sorts keys ascending, moving values along; equal keys keep their order.
+void Sort_Pairs(std::vector<int>& keys, std::vector<int>& values);
+
+}  // namespace korvane

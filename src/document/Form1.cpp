@@ -1,0 +1,486 @@
+#include "document/Form1.h"
+
+#include <filesystem>
+
+#include "document/ComponentKinds.h"
+#include "document/ProjectFile.h"
+#include "platform/Conversions.h"
+#include "platform/ProfileFile.h"
+
+namespace korvane {
+namespace {
+
+constexpr char kFolderSeparator = static_cast<char>(std::filesystem::path::preferred_separator);
+
+std::string Trim(const std::string& s) {
+    size_t b = s.find_first_not_of(' ');
+    if (b == std::string::npos) return {};
+    size_t e = s.find_last_not_of(' ');
+    return s.substr(b, e - b + 1);
+}
+
+bool HasSpace(const std::string& s) { return s.find(' ') != std::string::npos; }
+
+int ToInt16Clamped(double v) {
+    double r = RoundHalfEven(v);
+    if (!(r >= kInt16Min)) return kInt16Min;
+    if (r > kInt16Max) return kInt16Max;
+    return static_cast<int>(r);
+}
+
+}  // namespace
+
+Form1::Form1(MessageBoxService& messages, FileDialogService& fileDialogs)
+    : CommonDialogAPI(&fileDialogs), messages_(messages) {}
+
+void Form1::NotifyChanged() {
+    if (view_) view_->DesignChanged();
+}
+
+// ---------------------------------------------------------------- lifecycle
+
+void Form1::Form_Load() {
+    doc.Save_Changes_Message = "Do you want to save the changes?";
+    doc.GridSize = 120;
+    doc.GridAlign = true;
+    Grid_Data();
+    doc.Insert_X = doc.Insert_Y = static_cast<float>(doc.GridSize);
+    loaded_ = true;
+    Inicializa_File_Name();
+    Inicializa_Variables();
+    Corners_Place();
+    doc.Generate_Type = "Applet";
+    NotifyChanged();
+}
+
+void Form1::Form_Activate() {
+    if (main_) main_->PressTargetButton(doc.Generate_Type);
+    Grid_Data();
+    NotifyChanged();
+}
+
+void Form1::Grid_Data() {
+    GridSettings g = main_ ? main_->Grid() : GridSettings{};
+    doc.GridAlign = g.GridAlign;
+    doc.GridShow = g.GridShow;
+    doc.GridUnits = g.GridUnits;
+    double size = g.GridUnits == "pixels" ? PixelsToTwips(g.GridSize) : g.GridSize;
+    // A step below one twip is no grid (snapping divides by it): take the default 8 pixels.
+    doc.GridSize = size < 1 ? PixelsToTwips(8) : size;
+}
+
+void Form1::RefreshWindowSize() {
+    doc.Window_Width = static_cast<float>(
+        RoundHalfEven(TwipsToPixels(doc.OuterWidth - kFrameWidth - kDesignMargin)));
+    doc.Window_Height = static_cast<float>(
+        RoundHalfEven(TwipsToPixels(doc.OuterHeight - kFrameHeight - kDesignMargin)));
+}
+
+void Form1::Form_Resize(double outerWidth, double outerHeight) {
+    doc.OuterWidth = outerWidth;
+    doc.OuterHeight = outerHeight;
+    RefreshWindowSize();
+    NotifyChanged();
+}
+
+void Form1::Inicializa_File_Name() {
+    doc.File_Name.clear();
+    doc.Caption.clear();
+    doc.Java_File_Name.clear();
+    doc.OuterWidth = kDefaultOuterWidth;
+    doc.OuterHeight = kDefaultOuterHeight;
+    doc.Font_Name = "Helvetica";
+    doc.Font_Style = "PLAIN";
+    doc.Font_Size = 12;
+    doc.Window_Units = "pixels";
+    RefreshWindowSize();
+}
+
+void Form1::Inicializa_Variables() {
+    doc.ClearSlots();
+    doc.Active_Object_Index = 0;
+    Corners_Show(false);
+    doc.isModified = false;
+    doc.Dialog_parent.clear();
+    doc.MenuElements.assign(1, MenuElement{});
+    if (main_) {
+        main_->Inicializa_VentanaPropiedades();
+        main_->SetPaletteButtonsEnabled(true);
+    }
+}
+
+void Form1::OptionFileNew_Click() {
+    if (doc.isModified) {
+        MessageRequest ask{"This action will discard your changes.\n\nDo you want to continue?",
+                           "New File", MessageIcon::Warning, MessageButtons::YesNo, 2};
+        if (messages_.Show(ask) != MessageResult::Yes) return;
+    }
+    Clear_Components();
+    Inicializa_File_Name();
+    Inicializa_Variables();
+    if (main_) TreeView1_Load();
+    NotifyChanged();
+}
+
+bool Form1::Form_QueryUnload() {
+    if (doc.isModified) {
+        MessageRequest ask{doc.Save_Changes_Message, "Close File", MessageIcon::Warning,
+                           MessageButtons::YesNoCancel, 1};
+        MessageResult answer = messages_.Show(ask);
+        if (answer == MessageResult::Cancel) return false;
+        // A save that did not happen (cancelled dialog, failed write) keeps the window open.
+        if (answer == MessageResult::Yes && !OptionFileSave_Click()) return false;
+        if (answer == MessageResult::No) doc.isModified = false;
+    }
+    if (main_) main_->List1().Clear();
+    Inicializa_Variables();
+    if (main_) main_->SetPaletteButtonsEnabled(false);
+    loaded_ = false;
+    NotifyChanged();
+    return true;
+}
+
+// ---------------------------------------------------------------- file dialogs
+
+void Form1::Open_File_Dialog() {
+    CommonDialogAPI.DefaultExt = "*.dat";
+    CommonDialogAPI.DialogTitle = "";
+    CommonDialogAPI.FileName = "";
+    CommonDialogAPI.SetFilter("All files (*.dat)|*.dat");
+    CommonDialogAPI.FilterIndex = 1;
+    CommonDialogAPI.Flags = 6;
+    CommonDialogAPI.InitDir = Last_Directory;
+    CommonDialogAPI.CancelError = false;
+    CommonDialogAPI.ShowOpen();
+    doc.File_Name_Complete = Trim(CommonDialogAPI.FileName);
+    SplitChosenPath();
+}
+
+void Form1::Save_File_Dialog() {
+    CommonDialogAPI.DefaultExt = "*.dat";
+    CommonDialogAPI.DialogTitle = "";
+    CommonDialogAPI.FileName = doc.Java_File_Name;
+    CommonDialogAPI.SetFilter("All files (*.dat)|*.dat");
+    CommonDialogAPI.FilterIndex = 1;
+    CommonDialogAPI.Flags = 6;
+    CommonDialogAPI.InitDir = Last_Directory;
+    CommonDialogAPI.CancelError = false;
+    CommonDialogAPI.ShowSave();
+    doc.File_Name_Complete = Trim(CommonDialogAPI.FileName);
+    SplitChosenPath();
+}
+
+// File_Name and Last_Directory from the chosen File_Name_Complete.
+void Form1::SplitChosenPath() {
+    const std::string& path = doc.File_Name_Complete;
+    if (path.empty()) return;
+    size_t b = path.rfind(kFolderSeparator);
+    if (b == std::string::npos) {
+        doc.File_Name = path;
+        return;
+    }
+    Last_Directory = path.substr(0, b + 1);
+    size_t d = path.rfind('.');
+    if (d == std::string::npos || d < b) {
+        doc.File_Name = path.substr(b + 1);  // no extension: the whole name after the folder
+    } else {
+        doc.File_Name = path.substr(b + 1, d - b - 1);
+    }
+}
+
+// ---------------------------------------------------------------- project file
+
+bool Form1::SavePath(const std::string& path) {
+    std::string error;
+    if (!WriteFileAtomically(path, ProjectFileText(doc), error)) {
+        messages_.Show(Warning("The design could not be saved to \"" + path + "\": " + error +
+                                   ".\nThe previous file is unchanged.",
+                               "Korvane"));
+        return false;
+    }
+    doc.Caption = doc.File_Name;
+    doc.isModified = false;
+    NotifyChanged();
+    return true;
+}
+
+bool Form1::OptionFileSave_Click() {
+    if (doc.File_Name.empty()) return OptionFileSaveAs_Click();
+    if (Trim(doc.File_Name_Complete).empty()) {
+        if (main_) TreeView1_Load();
+        return false;
+    }
+    return SavePath(doc.File_Name_Complete);
+}
+
+bool Form1::OptionFileSaveAs_Click() {
+    std::string oldName = doc.File_Name;
+    std::string oldComplete = doc.File_Name_Complete;
+    Save_File_Dialog();
+    if (Trim(doc.File_Name_Complete).empty()) return false;
+    if (HasSpace(doc.File_Name)) {
+        messages_.Show(Warning("File Name cannot have spaces.", "File Name"));
+        doc.File_Name_Complete.clear();
+        doc.File_Name.clear();
+        doc.Caption.clear();
+        NotifyChanged();
+        return false;
+    }
+    if (OptionFileSave_Click()) return true;
+    // The write failed: the document keeps the file it had.
+    doc.File_Name = oldName;
+    doc.File_Name_Complete = oldComplete;
+    return false;
+}
+
+bool Form1::OptionFileOpen_Click() {
+    if (doc.isModified) {
+        MessageRequest ask{doc.Save_Changes_Message, "Open File", MessageIcon::Warning,
+                           MessageButtons::YesNoCancel, 1};
+        MessageResult answer = messages_.Show(ask);
+        if (answer == MessageResult::Cancel) return false;
+        // Unsaved changes are never replaced: a save that did not happen stops the Open.
+        if (answer == MessageResult::Yes && !OptionFileSave_Click()) return false;
+    }
+    std::string oldName = doc.File_Name;
+    std::string oldComplete = doc.File_Name_Complete;
+    Open_File_Dialog();
+    if (Trim(doc.File_Name_Complete).empty()) {
+        if (main_) {
+            TreeView1_Load();
+            if (main_->List1().ListCount() > 0) TreeView1_Select(EntryName(main_->List1().List(0)));
+        }
+        return false;
+    }
+    bool refused = false;
+    if (HasSpace(doc.File_Name)) {
+        messages_.Show(Warning("File Name cannot have spaces.", "File Name"));
+        refused = true;
+    } else if (!LoadFile(doc.File_Name_Complete)) {
+        refused = true;
+    }
+    if (refused) {
+        // The current design stays as it was, under its own file name.
+        doc.File_Name = oldName;
+        doc.File_Name_Complete = oldComplete;
+        return false;
+    }
+    return true;
+}
+
+bool Form1::OpenPath(const std::string& path) {
+    std::string oldName = doc.File_Name;
+    std::string oldComplete = doc.File_Name_Complete;
+    doc.File_Name_Complete = path;
+    SplitChosenPath();
+    if (LoadFile(path)) return true;
+    doc.File_Name = oldName;
+    doc.File_Name_Complete = oldComplete;
+    return false;
+}
+
+bool Form1::LoadFile(const std::string& path) {
+    std::string bytes, error;
+    LoadedProject project;
+    bool ok = ReadWholeFile(path, bytes, error) &&
+              ReadProject(ProfileReader::FromBytes(bytes), doc.GridSize, project, error);
+    if (!ok) {
+        messages_.Show(Warning("The file \"" + path + "\" could not be opened: " + error + ".",
+                               "Korvane"));
+        return false;
+    }
+    bytes.clear();
+    Clear_Components();
+    Inicializa_Variables();
+    doc.Caption = doc.File_Name;
+    if (project.hasMainSize || project.legacy) {
+        doc.OuterWidth = project.outerWidth;
+        doc.OuterHeight = project.outerHeight;
+    }
+    if (project.hasMainSize) {
+        doc.Font_Name = project.fontName;
+        doc.Font_Style = project.fontStyle;
+        doc.Font_Size = project.fontSize;
+        doc.Window_Units = project.units;
+    }
+    RefreshWindowSize();
+    for (LoadedComponent& c : project.components) {
+        Inicializa_Control(c.type, std::move(c.name), std::move(c.value), std::move(c.events),
+                           c.x, c.y, c.sizeX, c.sizeY, std::move(c.order), std::move(c.popup));
+    }
+    if (!project.menuElements.empty()) doc.MenuElements = std::move(project.menuElements);
+    if (main_) {
+        TreeView1_Load();
+        if (main_->List1().ListCount() > 0) TreeView1_Select(EntryName(main_->List1().List(0)));
+    }
+    NotifyChanged();
+    return true;
+}
+
+// ---------------------------------------------------------------- insertion and deletion
+
+bool Form1::Name_Find(std::string_view itemName) {
+    if (!doc.NameUsed(itemName)) return false;
+    messages_.Show(Warning("Name already has been used.", "Component Name"));
+    return true;
+}
+
+void Form1::Insert_Control(std::string_view controlType) {
+    double g = doc.GridSize;
+    bool tall = IsVerticalScrollBar(controlType);
+    double width = tall ? 3 * g : 9 * g;
+    double height = tall ? 9 * g : 3 * g;
+    std::string name = doc.Name_New(controlType);
+    if (!name.empty() && !Name_Find(name)) {
+        if (HasSpace(name)) {
+            messages_.Show(Warning("Component Name cannot have spaces.", "Component Name"));
+            return;
+        }
+        if (doc.Objects_Count() >= kMaxSlots) {
+            messages_.Show(Warning("A design holds at most 32767 components: no more can be inserted.",
+                                   "Korvane"));
+            return;
+        }
+        std::string value = IsListKind(controlType) ? "item1|item2" : name;
+        Inicializa_Control(controlType, name, value, "", doc.Insert_X, doc.Insert_Y, width, height,
+                           doc.TabOrder_New(), "");
+        doc.isModified = true;
+    }
+    if (main_) {
+        TreeView1_Load();
+        if (doc.Objects_Count() > 0) TreeView1_Select(doc.Slot(doc.Objects_Count()).ComponentName);
+    }
+    NotifyChanged();
+}
+
+void Form1::InsertFromMenuBar(std::string_view controlType) {
+    doc.Insert_X = doc.Insert_Y = static_cast<float>(doc.GridSize);
+    Insert_Control(controlType);
+}
+
+int Form1::Inicializa_Control(std::string_view controlType, std::string name, std::string value,
+                              std::string events, float x, float y, double sizeX, double sizeY,
+                              std::string tabOrder, std::string popupData) {
+    ComponentRecord r;
+    r.ComponentType = std::string(controlType);
+    r.ComponentName = std::move(name);
+    r.ComponentValue = std::move(value);
+    r.ComponentEvents = std::move(events);
+    r.ComponentTabOrder = std::move(tabOrder);
+    r.ComponentPopup = std::move(popupData);
+    r.Width = static_cast<float>(sizeX);
+    r.Height = static_cast<float>(sizeY);
+    r.Left = x;
+    r.Top = y;
+    r.Tag = r.ComponentName;
+    int n = doc.AppendSlot(std::move(r));
+    // Selected as a click with no palette tool armed selects: a load never inserts.
+    if (n > 0) SelectSlot(n);
+    return n;
+}
+
+void Form1::OptionControlDelete_Click() {
+    int i = doc.Active_Object_Index;
+    if (i <= 0 || !doc.IsSlot(i)) return;
+    if (doc.IsLive(i)) {
+        doc.SetVisible(i, false);
+        doc.isModified = true;
+    }
+    if (main_) {
+        TreeView1_Load();
+        main_->Inicializa_VentanaPropiedades();
+    }
+    NotifyChanged();
+}
+
+void Form1::Clear_Components() {
+    if (Visible()) doc.ClearSlots();
+}
+
+// ---------------------------------------------------------------- mouse and keys
+
+void Form1::Form_MouseDown(int button, int /*shift*/, float /*x*/, float /*y*/) {
+    if (button == kRightButton) {
+        if (view_) view_->ShowPopupMenu("menuForm");
+        return;
+    }
+    if (button != kLeftButton) return;
+    doc.Active_Object_Index = 0;
+    Corners_Show(false);
+    if (main_) {
+        main_->List1().ListIndex = -1;
+        main_->Inicializa_VentanaPropiedades();
+    }
+    NotifyChanged();
+}
+
+void Form1::Form_KeyDown(int keyCode, int /*shift*/) {
+    if (keyCode != kKeyDelete) return;
+    OptionControlDelete_Click();
+    if (!doc.IsLive(doc.Active_Object_Index)) Corners_Show(false);
+    NotifyChanged();
+}
+
+// ---------------------------------------------------------------- selection
+
+void Form1::SelectSlot(int index) {
+    if (!doc.IsSlot(index)) return;
+    doc.Active_Object_Index = index;
+    Corners_To_Front(0);
+    doc.BringToFront(index);
+    Corners_Place();
+    Corners_Show(true);
+    const ComponentRecord& r = doc.Slot(index);
+    doc.Picture_Control_Width = ToInt16Clamped(r.Width);
+    doc.Picture_Control_Height = ToInt16Clamped(r.Height);
+}
+
+void Form1::Corners_Place() {
+    ComponentRecord none;
+    const ComponentRecord& c = doc.IsSlot(doc.Active_Object_Index) ? doc.Slot(doc.Active_Object_Index) : none;
+    auto& h = doc.Picture_Corner;
+    h[1].Left = c.Left - h[1].Width;
+    h[1].Top = c.Top - h[1].Height;
+    h[2].Left = c.Left + c.Width;
+    h[2].Top = c.Top - h[2].Height;
+    h[3].Left = c.Left - h[3].Width;
+    h[3].Top = c.Top + c.Height;
+    h[4].Left = c.Left + c.Width;
+    h[4].Top = c.Top + c.Height;
+}
+
+void Form1::Corners_Show(bool visible) {
+    for (int k = 1; k <= 4; ++k) doc.Picture_Corner[k].Visible = visible;
+}
+
+void Form1::Corners_To_Front(int position) { handlesInFront_ = position == 0; }
+
+// ---------------------------------------------------------------- component list
+
+std::string Form1::ListEntry(const ComponentRecord& r) {
+    return r.ComponentName + " (" + Type_To_Display_Name(r.ComponentType) + ")";
+}
+
+void Form1::TreeView1_Load() {
+    if (!main_) return;
+    ComponentListBox& list = main_->List1();
+    list.Clear();
+    if (!Visible()) return;
+    for (int i = 1; i <= doc.Objects_Count(); ++i)
+        if (doc.IsLive(i)) list.AddItem(ListEntry(doc.Slot(i)));
+}
+
+void Form1::TreeView1_Select(std::string_view itemText) {
+    if (!main_) return;
+    ComponentListBox& list = main_->List1();
+    int row = list.FindName(itemText);
+    if (row < 0) return;
+    list.ListIndex = row;
+    main_->List1_Click();
+}
+
+void Form1::Show_Data(int index) {
+    if (doc.IsSlot(index)) TreeView1_Select(doc.Slot(index).ComponentName);
+}
+
+}  // namespace korvane

@@ -1,0 +1,106 @@
+// The document window: the one open design, its lifecycle, its file commands, insertion and
+// deletion, the selection handles and the component list it fills in the main window.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "document/DesignDocument.h"
+#include "document/Links.h"
+#include "platform/FileDialog.h"
+#include "platform/MessageBox.h"
+
+namespace korvane {
+
+inline constexpr int kKeyDelete = 46;
+inline constexpr int kLeftButton = 1;
+inline constexpr int kRightButton = 2;
+
+class Form1 {
+public:
+    Form1(MessageBoxService& messages, FileDialogService& fileDialogs);
+
+    DesignDocument doc;
+    clsOpenSave CommonDialogAPI;
+    // The folder of the last file chosen in either dialog, with its final separator.
+    std::string Last_Directory;
+
+    // Links to the windows around; null when that window is not there.
+    void SetMainWindow(MainWindowLink* main) { main_ = main; }
+    void SetView(DocumentView* view) { view_ = view; }
+    bool MainWindowLoaded() const { return main_ != nullptr; }
+    MainWindowLink* MainWindow() const { return main_; }
+    MessageBoxService& Messages() { return messages_; }
+
+    bool Loaded() const { return loaded_; }
+    bool Visible() const { return loaded_; }
+
+    // --- lifecycle ---
+    void Form_Load();
+    void Form_Activate();
+    // The window got a new outer size (twips).
+    void Form_Resize(double outerWidth, double outerHeight);
+    // The window is asked to close; false when the user keeps it open.
+    bool Form_QueryUnload();
+    void Inicializa_File_Name();
+    void Inicializa_Variables();
+    void Grid_Data();
+    void OptionFileNew_Click();
+
+    // --- project file; each returns whether the command completed ---
+    bool OptionFileSave_Click();
+    bool OptionFileSaveAs_Click();
+    bool OptionFileOpen_Click();
+    // Opens a file by path, as Open does after its dialog; false with a message on failure.
+    bool OpenPath(const std::string& path);
+    // Saves to a path, as Save does once a name is chosen; false with a message on failure.
+    bool SavePath(const std::string& path);
+    void Open_File_Dialog();
+    void Save_File_Dialog();
+
+    // --- insertion and deletion ---
+    void Insert_Control(std::string_view controlType);
+    // The menu bar's insert items: one grid step from the top-left corner.
+    void InsertFromMenuBar(std::string_view controlType);
+    // Appends a slot with exactly these values and selects it; returns it, 0 when full.
+    int Inicializa_Control(std::string_view controlType, std::string name, std::string value,
+                           std::string events, float x, float y, double sizeX, double sizeY,
+                           std::string tabOrder, std::string popupData);
+    void OptionControlDelete_Click();
+    void Clear_Components();
+    // Whether Name_Find of this name is True; shows "Name already has been used." if so.
+    bool Name_Find(std::string_view itemName);
+
+    // --- mouse and keys on the window ---
+    void Form_MouseDown(int button, int shift, float x, float y);
+    void Form_KeyDown(int keyCode, int shift);
+
+    // --- selection ---
+    // Steps of selecting a box once no palette tool intercepts: active, in front, handles.
+    void SelectSlot(int index);
+    void Corners_Place();
+    void Corners_Show(bool visible);
+    void Corners_To_Front(int position);
+    bool HandlesInFront() const { return handlesInFront_; }
+
+    // --- component list of the main window ---
+    void TreeView1_Load();
+    void TreeView1_Select(std::string_view itemText);
+    void Show_Data(int index);
+    static std::string ListEntry(const ComponentRecord& r);
+
+    void NotifyChanged();
+
+private:
+    bool LoadFile(const std::string& path);
+    void SplitChosenPath();
+    void RefreshWindowSize();
+
+    MessageBoxService& messages_;
+    MainWindowLink* main_ = nullptr;
+    DocumentView* view_ = nullptr;
+    bool loaded_ = false;
+    bool handlesInFront_ = true;
+};
+
+}  // namespace korvane

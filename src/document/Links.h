@@ -1,0 +1,44 @@
+// What the document window needs from the windows around it. The main window and the design
+// surface implement these; a document without a main window has none (Form_Is_Loaded of
+// "MDIForm1" is False).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "document/ComponentListBox.h"
+
+namespace korvane {
+
+struct GridSettings {
+    int GridSize = 8;
+    bool GridAlign = true;
+    bool GridShow = true;
+    std::string GridUnits = "pixels";
+};
+
+class MainWindowLink {
+public:
+    virtual ~MainWindowLink() = default;
+    virtual GridSettings Grid() const = 0;
+    virtual ComponentListBox& List1() = 0;
+    // The list's click handler: loads the selected entry into the inspector.
+    virtual void List1_Click() = 0;
+    virtual void Inicializa_VentanaPropiedades() = 0;
+    // Enables or disables every button of the three palettes.
+    virtual void SetPaletteButtonsEnabled(bool enabled) = 0;
+    // Presses the command bar's target button for a generation kind.
+    virtual void PressTargetButton(std::string_view generateType) = 0;
+};
+
+// The document window's own view: its pop-up menus and its repainting.
+class DocumentView {
+public:
+    virtual ~DocumentView() = default;
+    // Opens "menuForm", "menuControl" or "menuToolbar" at the mouse; returns when it closed.
+    virtual void ShowPopupMenu(std::string_view menuName) = 0;
+    // The design changed (components, selection, caption or size): show it again.
+    virtual void DesignChanged() {}
+};
+
+}  // namespace korvane

@@ -1,0 +1,194 @@
+#include "document/ProjectFile.h"
+
+#include <array>
+#include <cmath>
+#include <string_view>
+
+#include "document/ComponentKinds.h"
+#include "platform/Conversions.h"
+
+namespace korvane {
+namespace {
+
+constexpr int kMaxMenuElements = 1000;
+constexpr std::array<std::string_view, 10> kLegacyDisplayNames = {
+    "Label", "Canvas", "TextField/TextArea", "Button", "Checkbox",
+    "Radiobutton", "Choice", "List", "Scrollbar H", "Scrollbar V"};
+
+std::vector<std::string> SplitPopup(const std::string& popup) {
+    std::vector<std::string> fields;
+    size_t pos = 0;
+    while (true) {
+        size_t comma = popup.find(',', pos);
+        fields.push_back(popup.substr(pos, comma == std::string::npos ? std::string::npos : comma - pos));
+        if (comma == std::string::npos) break;
+        pos = comma + 1;
+    }
+    return fields;
+}
+
+void WriteComponentSection(ProfileWriter& w, int k, const ComponentRecord& r) {
+    std::string section = std::to_string(k);
+    w.Write(section, "Name", r.ComponentName);
+    w.Write(section, "Type", Type_To_Display_Name(r.ComponentType));
+    w.Write(section, "Value", r.ComponentValue);
+    w.Write(section, "X", StrSingle(r.Left));
+    w.Write(section, "Y", StrSingle(r.Top));
+    w.Write(section, "SizeX", StrSingle(r.Width));
+    w.Write(section, "SizeY", StrSingle(r.Height));
+    w.Write(section, "Events", r.ComponentEvents);
+    w.Write(section, "Order", r.ComponentTabOrder);
+    w.Write(section, "Popup", IsCompletePopup(r.ComponentPopup) ? r.ComponentPopup : std::string());
+}
+
+void WriteMenuElements(ProfileWriter& w, const std::vector<MenuElement>& elements) {
+    for (size_t k = 0; k < elements.size() && !elements[k].Name.empty(); ++k) {
+        const MenuElement& e = elements[k];
+        std::string section = "MenuElement" + std::to_string(k + 1);
+        w.Write(section, "Name", e.Name);
+        w.Write(section, "Label", e.Label);
+        w.Write(section, "Type", e.Type);
+        w.Write(section, "State", e.State);
+        w.Write(section, "Level", e.Level);
+        w.Write(section, "Events", e.Events);
+        w.Write(section, "Shortcut", e.Shortcut);
+    }
+}
+
+// A [Main] or [Font] number: usable when it is a 16-bit integer that is not negative.
+bool UsableSize(const std::string& text, int& value) {
+    std::optional<int> v = ToInt16(text);
+    if (!v || *v < 0) return false;
+    value = *v;
+    return true;
+}
+
+void ReadMainAndFont(const ProfileReader& f, LoadedProject& out) {
+    std::string sizeX = f.Read("Main", "SizeX");
+    if (sizeX.empty()) return;
+    out.hasMainSize = true;
+    int w = 0, h = 0;
+    if (UsableSize(sizeX, w)) out.outerWidth = w + kFrameWidth + kDesignMargin;
+    if (UsableSize(f.Read("Main", "SizeY"), h)) out.outerHeight = h + kFrameHeight + kDesignMargin;
+    std::string name = f.Read("Font", "Name");
+    std::string style = f.Read("Font", "Style");
+    std::string units = f.Read("Main", "Units");
+    std::optional<int> size = ToInt16(f.Read("Font", "Size"));
+    out.fontName = name.empty() ? "Helvetica" : name;
+    out.fontStyle = style.empty() ? "PLAIN" : style;
+    out.fontSize = size.value_or(12);
+    out.units = units.empty() ? "pixels" : units;
+}
+
+// Counts the component sections 1, 2, ... that have a Name, without reading more.
+bool ReadComponents(const ProfileReader& f, LoadedProject& out, std::string& error) {
+    for (int k = 1;; ++k) {
+        std::string section = std::to_string(k);
+        std::string name = f.Read(section, "Name");
+        if (name.empty()) break;
+        if (k > kMaxSlots) {
+            error = "the file holds more than " + std::to_string(kMaxSlots) +
+                    " components, more than a design can hold";
+            return false;
+        }
+        LoadedComponent c;
+        c.name = name;
+        c.type = Display_Name_To_Type(f.Read(section, "Type"));
+        c.value = f.Read(section, "Value");
+        c.events = f.Read(section, "Events");
+        c.order = f.Read(section, "Order");
+        c.popup = f.Read(section, "Popup");
+        c.x = static_cast<float>(GeometryValue(f.Read(section, "X")));
+        c.y = static_cast<float>(GeometryValue(f.Read(section, "Y")));
+        c.sizeX = GeometryValue(f.Read(section, "SizeX"));
+        c.sizeY = GeometryValue(f.Read(section, "SizeY"));
+        out.components.push_back(std::move(c));
+    }
+    return true;
+}
+
+void ReadMenuElements(const ProfileReader& f, LoadedProject& out) {
+    for (int k = 1; k <= kMaxMenuElements; ++k) {
+        std::string section = "MenuElement" + std::to_string(k);
+        MenuElement e;
+        e.Name = f.Read(section, "Name");
+        if (e.Name.empty()) break;
+        e.Label = f.Read(section, "Label");
+        e.Type = f.Read(section, "Type");
+        e.State = f.Read(section, "State");
+        e.Level = f.Read(section, "Level");
+        e.Events = f.Read(section, "Events");
+        e.Shortcut = f.Read(section, "Shortcut");
+        out.menuElements.push_back(std::move(e));
+    }
+}
+
+// The older per-kind layout: ten kinds with sections <display name><digit>, in grid cells.
+void ReadLegacyComponents(const ProfileReader& f, double gridSize, LoadedProject& out) {
+    constexpr double kCell = 120;
+    int tab = 0;
+    for (std::string_view display : kLegacyDisplayNames) {
+        for (char d = '0'; d <= '9'; ++d) {
+            std::string section = std::string(display) + d;
+            std::string name = f.Read(section, "Name");
+            if (name.empty()) continue;
+            LoadedComponent c;
+            c.type = Display_Name_To_Type(display);
+            c.name = name;
+            c.value = name;
+            c.x = static_cast<float>(GeometryValue(f.Read(section, "X")) * kCell);
+            c.y = static_cast<float>(GeometryValue(f.Read(section, "Y")) * kCell);
+            c.sizeX = GeometryValue(f.Read(section, "SizeX")) * kCell;
+            c.sizeY = GeometryValue(f.Read(section, "SizeY")) * kCell;
+            c.order = std::to_string(++tab);
+            out.components.push_back(std::move(c));
+        }
+    }
+    if (out.components.empty()) return;
+    out.legacy = true;
+    int cellsX = 0, cellsY = 0;
+    bool haveX = UsableSize(f.Read("Main", "SizeX"), cellsX);
+    bool haveY = UsableSize(f.Read("Main", "SizeY"), cellsY);
+    if (haveX) out.outerWidth = cellsX * kCell + 100;
+    if (haveY) out.outerHeight = (cellsY + 3) * gridSize;
+}
+
+}  // namespace
+
+bool IsCompletePopup(const std::string& popup) {
+    if (popup.empty()) return false;
+    std::vector<std::string> f = SplitPopup(popup);
+    return f.size() >= 3 && f[0] != "(None)" && !f[1].empty() && f[2] != "(None)";
+}
+
+double GeometryValue(const std::string& text) {
+    double v = Val(text);
+    if (!std::isfinite(v) || v < kInt16Min || v > kInt16Max) return 0;
+    return v;
+}
+
+std::string ProjectFileText(const DesignDocument& doc) {
+    ProfileWriter w;
+    w.Write("Main", "SizeX", NumberText(doc.OuterWidth - kFrameWidth - kDesignMargin));
+    w.Write("Main", "SizeY", NumberText(doc.OuterHeight - kFrameHeight - kDesignMargin));
+    w.Write("Main", "Units", doc.Window_Units);
+    w.Write("Font", "Name", doc.Font_Name);
+    w.Write("Font", "Style", doc.Font_Style);
+    w.Write("Font", "Size", std::to_string(doc.Font_Size));
+    int k = 1;
+    for (int i = 1; i <= doc.Objects_Count(); ++i)
+        if (doc.IsLive(i)) WriteComponentSection(w, k++, doc.Slot(i));
+    WriteMenuElements(w, doc.MenuElements);
+    return w.Text();
+}
+
+bool ReadProject(const ProfileReader& file, double gridSize, LoadedProject& out, std::string& error) {
+    out = LoadedProject{};
+    ReadMainAndFont(file, out);
+    if (!ReadComponents(file, out, error)) return false;
+    ReadMenuElements(file, out);
+    if (out.components.empty()) ReadLegacyComponents(file, gridSize, out);
+    return true;
+}
+
+}  // namespace korvane

@@ -1,0 +1,72 @@
+#include "platform/FileDialog.h"
+
+#include <filesystem>
+
+namespace korvane {
+namespace {
+
+std::string Trim(const std::string& s) {
+    size_t b = s.find_first_not_of(' ');
+    if (b == std::string::npos) return {};
+    size_t e = s.find_last_not_of(' ');
+    return s.substr(b, e - b + 1);
+}
+
+}  // namespace
+
+std::string clsOpenSave::Filter() const {
+    std::string text = filter_;
+    for (char& c : text)
+        if (c == '\0') c = '|';
+    for (int k = 0; k < 2 && !text.empty() && text.back() == '|'; ++k) text.pop_back();
+    return text;
+}
+
+void clsOpenSave::SetFilter(const std::string& text) {
+    filter_ = text;
+    for (char& c : filter_)
+        if (c == '|') c = '\0';
+    if (filter_.size() < 2 || filter_.compare(filter_.size() - 2, 2, std::string(2, '\0')) != 0)
+        filter_.append(2, '\0');
+}
+
+void clsOpenSave::ShowOpen() { Show(false); }
+void clsOpenSave::ShowSave() { Show(true); }
+
+void clsOpenSave::Show(bool save) {
+    FileDialogRequest request;
+    request.save = save;
+    request.title = DialogTitle;
+    request.initialFolder = InitDir;
+    request.proposedName = FileName;
+    request.defaultExt = DefaultExt;
+    request.filterIndex = FilterIndex;
+    request.flags = Flags;
+    std::string text = Filter();
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t bar = text.find('|', pos);
+        std::string description = text.substr(pos, bar == std::string::npos ? std::string::npos : bar - pos);
+        std::string pattern;
+        if (bar != std::string::npos) {
+            size_t next = text.find('|', bar + 1);
+            pattern = text.substr(bar + 1, next == std::string::npos ? std::string::npos : next - bar - 1);
+            pos = next == std::string::npos ? text.size() : next + 1;
+        } else {
+            pos = text.size();
+        }
+        request.filters.emplace_back(description, pattern);
+    }
+    FileDialogAnswer answer = service_ ? service_->Show(request) : FileDialogAnswer{};
+    if (answer.path.empty()) {
+        if (save) FileName.clear();
+        if (CancelError) throw CancelSelected{};
+        return;
+    }
+    FileName = Trim(answer.path);
+    FileTitle = Trim(std::filesystem::path(FileName).filename().string());
+    FileExt = static_cast<int>(FileName.size() - FileTitle.size());
+    FilterIndex = answer.filterIndex;
+}
+
+}  // namespace korvane

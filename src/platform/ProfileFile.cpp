@@ -1,0 +1,211 @@
+#include "platform/ProfileFile.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "platform/TextCodec.h"
+
+namespace korvane {
+namespace {
+
+std::string Lower(std::string_view s) {
+    std::string out(s);
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return out;
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view Trim(std::string_view s) {
+    size_t b = 0, e = s.size();
+    while (b < e && IsBlank(s[b])) ++b;
+    while (e > b && IsBlank(s[e - 1])) --e;
+    return s.substr(b, e - b);
+}
+
+std::string_view Unquote(std::string_view s) {
+    if (s.size() >= 2 && s.front() == '"' && s.back() == '"') return s.substr(1, s.size() - 2);
+    return s;
+}
+
+// A value is stored so that reading gives it back whole: line breaks cannot live in one
+// line and become blanks; a value that reading would change (blanks at its ends, or one
+// pair of surrounding quotes) is written inside one more pair of quotes.
+std::string EncodeValue(std::string_view value) {
+    std::string v(value);
+    for (char& c : v)
+        if (c == '\r' || c == '\n') c = ' ';
+    bool needsQuotes = !v.empty() && (IsBlank(v.front()) || IsBlank(v.back()) ||
+                                      (v.size() >= 2 && v.front() == '"' && v.back() == '"'));
+    return needsQuotes ? "\"" + v + "\"" : v;
+}
+
+}  // namespace
+
+ProfileReader ProfileReader::FromBytes(std::string_view bytes) {
+    if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+    std::string text = DecodeUtf8OrWindows1252(bytes);
+    ProfileReader reader;
+    Section* current = nullptr;  // null: before the first section, or inside a repeated one
+    size_t pos = 0;
+    const size_t n = text.size();
+    while (pos < n) {
+        size_t end = pos;
+        while (end < n && text[end] != '\r' && text[end] != '\n') ++end;
+        std::string_view line = Trim(std::string_view(text).substr(pos, end - pos));
+        if (end < n && text[end] == '\r' && end + 1 < n && text[end + 1] == '\n') {
+            pos = end + 2;  // CR LF
+        } else {
+            pos = end < n ? end + 1 : end;  // LF, lone CR, or the end of the text
+        }
+        if (line.empty()) continue;
+        if (line.front() == '[') {
+            size_t close = line.rfind(']');
+            if (close == std::string_view::npos || close == 0) {
+                current = nullptr;
+                continue;
+            }
+            std::string name(Trim(line.substr(1, close - 1)));
+            std::string key = Lower(name);
+            auto [it, inserted] = reader.sections_.try_emplace(key);
+            if (inserted) {
+                reader.sectionNames_.push_back(name);
+                current = &it->second;
+            } else {
+                current = nullptr;  // the first section of a name wins
+            }
+            continue;
+        }
+        if (!current) continue;
+        size_t eq = line.find('=');
+        if (eq == std::string_view::npos) continue;
+        std::string key = Lower(Trim(line.substr(0, eq)));
+        if (key.empty()) continue;
+        std::string_view value = Unquote(Trim(line.substr(eq + 1)));
+        current->values.try_emplace(std::move(key), value);  // the first key of a name wins
+    }
+    return reader;
+}
+
+std::string ProfileReader::Read(std::string_view section, std::string_view key) const {
+    auto s = sections_.find(Lower(section));
+    if (s == sections_.end()) return {};
+    auto v = s->second.values.find(Lower(key));
+    return v == s->second.values.end() ? std::string() : v->second;
+}
+
+bool ProfileReader::HasSection(std::string_view section) const {
+    return sections_.count(Lower(section)) != 0;
+}
+
+void ProfileWriter::Write(std::string_view section, std::string_view key, std::string_view value) {
+    std::string sectionKey = Lower(section);
+    auto [sit, newSection] = sectionIndex_.try_emplace(sectionKey, sections_.size());
+    if (newSection) sections_.push_back(Section{std::string(section), {}, {}});
+    Section& s = sections_[sit->second];
+    std::string entryKey = Lower(key);
+    auto [kit, newKey] = s.keyIndex.try_emplace(entryKey, s.entries.size());
+    if (newKey) {
+        s.entries.push_back(Entry{std::string(key), EncodeValue(value)});
+    } else {
+        s.entries[kit->second].value = EncodeValue(value);
+    }
+}
+
+std::string ProfileWriter::Text() const {
+    size_t size = 0;
+    for (const Section& s : sections_) {
+        size += s.name.size() + 4;
+        for (const Entry& e : s.entries) size += e.key.size() + e.value.size() + 3;
+    }
+    std::string out;
+    out.reserve(size);
+    for (const Section& s : sections_) {
+        out += '[';
+        out += s.name;
+        out += "]\r\n";
+        for (const Entry& e : s.entries) {
+            out += e.key;
+            out += '=';
+            out += e.value;
+            out += "\r\n";
+        }
+    }
+    return out;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        error = "it is a folder";
+        return false;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        error = std::strerror(errno);
+        return false;
+    }
+    in.seekg(0, std::ios::end);
+    std::streamoff size = in.tellg();
+    constexpr std::streamoff kLargest = std::streamoff(1) << 30;
+    if (size < 0) {
+        error = "the file cannot be read";
+        return false;
+    }
+    if (size > kLargest) {
+        error = "the file is larger than 1 GiB";
+        return false;
+    }
+    in.seekg(0, std::ios::beg);
+    bytes.assign(static_cast<size_t>(size), '\0');
+    if (size > 0 && !in.read(bytes.data(), size)) {
+        error = "the file cannot be read";
+        return false;
+    }
+    return true;
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& error) {
+    namespace fs = std::filesystem;
+    fs::path target(path);
+    fs::path folder = target.parent_path();
+    if (folder.empty()) folder = ".";
+    std::random_device rd;
+    fs::path temp = folder / ("." + target.filename().string() + ".tmp" + std::to_string(rd() % 1000000));
+    std::FILE* f = std::fopen(temp.c_str(), "wb");
+    if (!f) {
+        error = std::strerror(errno);
+        return false;
+    }
+    bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    int writeErrno = errno;
+    ok = (std::fflush(f) == 0) && ok;
+    if (ok && ::fsync(fileno(f)) != 0) ok = false;
+    if (!ok) writeErrno = errno;
+    if (std::fclose(f) != 0 && ok) {
+        ok = false;
+        writeErrno = errno;
+    }
+    if (!ok) {
+        std::remove(temp.c_str());
+        error = std::strerror(writeErrno ? writeErrno : EIO);
+        return false;
+    }
+    std::error_code ec;
+    fs::rename(temp, target, ec);
+    if (ec) {
+        std::remove(temp.c_str());
+        error = ec.message();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace korvane

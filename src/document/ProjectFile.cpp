@@ -29,29 +29,29 @@ std::vector<std::string> SplitPopup(const std::string& popup) {
 
 void WriteComponentSection(ProfileWriter& w, int k, const ComponentRecord& r) {
     std::string section = std::to_string(k);
-    w.Write(section, "Name", r.ComponentName);
-    w.Write(section, "Type", Type_To_Display_Name(r.ComponentType));
-    w.Write(section, "Value", r.ComponentValue);
+    w.WriteText(section, "Name", r.ComponentName);
+    w.WriteText(section, "Type", Type_To_Display_Name(r.ComponentType));
+    w.WriteText(section, "Value", r.ComponentValue);
     w.Write(section, "X", StrSingle(r.Left));
     w.Write(section, "Y", StrSingle(r.Top));
     w.Write(section, "SizeX", StrSingle(r.Width));
     w.Write(section, "SizeY", StrSingle(r.Height));
-    w.Write(section, "Events", r.ComponentEvents);
-    w.Write(section, "Order", r.ComponentTabOrder);
-    w.Write(section, "Popup", IsCompletePopup(r.ComponentPopup) ? r.ComponentPopup : std::string());
+    w.WriteText(section, "Events", r.ComponentEvents);
+    w.WriteText(section, "Order", r.ComponentTabOrder);
+    w.WriteText(section, "Popup", IsCompletePopup(r.ComponentPopup) ? r.ComponentPopup : std::string());
 }
 
 void WriteMenuElements(ProfileWriter& w, const std::vector<MenuElement>& elements) {
     for (size_t k = 0; k < elements.size() && !elements[k].Name.empty(); ++k) {
         const MenuElement& e = elements[k];
         std::string section = "MenuElement" + std::to_string(k + 1);
-        w.Write(section, "Name", e.Name);
-        w.Write(section, "Label", e.Label);
-        w.Write(section, "Type", e.Type);
-        w.Write(section, "State", e.State);
-        w.Write(section, "Level", e.Level);
-        w.Write(section, "Events", e.Events);
-        w.Write(section, "Shortcut", e.Shortcut);
+        w.WriteText(section, "Name", e.Name);
+        w.WriteText(section, "Label", e.Label);
+        w.WriteText(section, "Type", e.Type);
+        w.WriteText(section, "State", e.State);
+        w.WriteText(section, "Level", e.Level);
+        w.WriteText(section, "Events", e.Events);
+        w.WriteText(section, "Shortcut", e.Shortcut);
     }
 }
 
@@ -171,9 +171,9 @@ std::string ProjectFileText(const DesignDocument& doc) {
     ProfileWriter w;
     w.Write("Main", "SizeX", NumberText(doc.OuterWidth - kFrameWidth - kDesignMargin));
     w.Write("Main", "SizeY", NumberText(doc.OuterHeight - kFrameHeight - kDesignMargin));
-    w.Write("Main", "Units", doc.Window_Units);
-    w.Write("Font", "Name", doc.Font_Name);
-    w.Write("Font", "Style", doc.Font_Style);
+    w.WriteText("Main", "Units", doc.Window_Units);
+    w.WriteText("Font", "Name", doc.Font_Name);
+    w.WriteText("Font", "Style", doc.Font_Style);
     w.Write("Font", "Size", std::to_string(doc.Font_Size));
     int k = 1;
     for (int i = 1; i <= doc.Objects_Count(); ++i)

@@ -35,13 +35,14 @@ std::string_view Unquote(std::string_view s) {
     return s;
 }
 
-// A value is stored so that reading gives it back whole: line breaks cannot live in one
-// line and become blanks; a value that reading would change (blanks at its ends, or one
-// pair of surrounding quotes) is written inside one more pair of quotes.
-std::string EncodeValue(std::string_view value) {
+std::string OneLine(std::string_view value) {
     std::string v(value);
     for (char& c : v)
         if (c == '\r' || c == '\n') c = ' ';
+    return v;
+}
+
+std::string QuotedIfReadingWouldChange(std::string v) {
     bool needsQuotes = !v.empty() && (IsBlank(v.front()) || IsBlank(v.back()) ||
                                       (v.size() >= 2 && v.front() == '"' && v.back() == '"'));
     return needsQuotes ? "\"" + v + "\"" : v;
@@ -105,7 +106,15 @@ bool ProfileReader::HasSection(std::string_view section) const {
     return sections_.count(Lower(section)) != 0;
 }
 
+void ProfileWriter::WriteText(std::string_view section, std::string_view key, std::string_view value) {
+    Set(section, key, QuotedIfReadingWouldChange(OneLine(value)));
+}
+
 void ProfileWriter::Write(std::string_view section, std::string_view key, std::string_view value) {
+    Set(section, key, OneLine(value));
+}
+
+void ProfileWriter::Set(std::string_view section, std::string_view key, std::string value) {
     std::string sectionKey = Lower(section);
     auto [sit, newSection] = sectionIndex_.try_emplace(sectionKey, sections_.size());
     if (newSection) sections_.push_back(Section{std::string(section), {}, {}});
@@ -113,9 +122,9 @@ void ProfileWriter::Write(std::string_view section, std::string_view key, std::s
     std::string entryKey = Lower(key);
     auto [kit, newKey] = s.keyIndex.try_emplace(entryKey, s.entries.size());
     if (newKey) {
-        s.entries.push_back(Entry{std::string(key), EncodeValue(value)});
+        s.entries.push_back(Entry{std::string(key), std::move(value)});
     } else {
-        s.entries[kit->second].value = EncodeValue(value);
+        s.entries[kit->second].value = std::move(value);
     }
 }
 

@@ -41,12 +41,17 @@ private:
 
 class ProfileWriter {
 public:
-    // Sets a key; a key already written in that section is replaced in place.
+    // Sets a key as the platform call writes it; a key already written in that section is
+    // replaced in place. Line breaks in the value become blanks (a value is one line).
     void Write(std::string_view section, std::string_view key, std::string_view value);
+    // The same for a text that must read back whole: a value that reading would change
+    // (blanks at its ends, or one pair of surrounding quotes) goes inside one more pair.
+    void WriteText(std::string_view section, std::string_view key, std::string_view value);
     // The whole file text.
     std::string Text() const;
 
 private:
+    void Set(std::string_view section, std::string_view key, std::string value);
     struct Entry {
         std::string key;
         std::string value;

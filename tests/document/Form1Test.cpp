@@ -1,0 +1,363 @@
+#include "document/Form1.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "mainwindow/MDIForm1.h"
+#include "support/ScriptedServices.h"
+
+namespace korvane {
+namespace {
+
+using testing::ScriptedFileDialog;
+using testing::ScriptedMessageBox;
+
+class Form1Test : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = std::filesystem::temp_directory_path() /
+              ("korvane-form1-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(dir);
+        form.SetMainWindow(&main);
+        main.MDIForm_Load();
+        form.Form_Load();
+    }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+
+    std::string Path(const std::string& name) const { return (dir / name).string(); }
+    static std::string Read(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    static void Write(const std::string& path, const std::string& text) {
+        std::ofstream(path, std::ios::binary) << text;
+    }
+    const ComponentRecord& Slot(int i) const { return form.doc.Slot(i); }
+
+    std::filesystem::path dir;
+    ScriptedMessageBox messages;
+    ScriptedFileDialog dialogs;
+    Form1 form{messages, dialogs};
+    MDIForm1 main{form};
+};
+
+TEST_F(Form1Test, LoadStartsAnEmptyDesignWithTheMainWindowsGrid) {
+    EXPECT_EQ(form.doc.Objects_Count(), 0);
+    EXPECT_EQ(form.doc.GridSize, 120);  // 8 pixels
+    EXPECT_TRUE(form.doc.GridShow);
+    EXPECT_EQ(form.doc.Generate_Type, "Applet");
+    EXPECT_EQ(form.doc.Window_Width, 320);
+    EXPECT_EQ(form.doc.Window_Height, 240);
+    EXPECT_FALSE(form.doc.isModified);
+}
+
+TEST_F(Form1Test, GridSettingsConvertFromPixels) {
+    struct Case {
+        int size;
+        std::string units;
+        double twips;
+    } cases[] = {{8, "pixels", 120}, {200, "twips", 200}, {0, "pixels", 120}, {-3, "twips", 120}};
+    for (const Case& c : cases) {
+        main.GridSize = c.size;
+        main.GridUnits = c.units;
+        form.Form_Activate();
+        EXPECT_EQ(form.doc.GridSize, c.twips) << c.size << " " << c.units;
+    }
+    main.GridSize = 200;
+    main.GridUnits = "twips";
+    form.Form_Activate();
+    form.InsertFromMenuBar("Label");
+    EXPECT_EQ(Slot(1).Width, 1800);
+    EXPECT_EQ(Slot(1).Height, 600);
+}
+
+TEST_F(Form1Test, InsertGivesDefaultsAndSelects) {
+    form.Insert_Control("JList");
+    ASSERT_EQ(form.doc.Objects_Count(), 1);
+    EXPECT_EQ(Slot(1).ComponentName, "list_1");
+    EXPECT_EQ(Slot(1).ComponentValue, "item1|item2");
+    EXPECT_EQ(Slot(1).ComponentTabOrder, "1");
+    EXPECT_EQ(Slot(1).ComponentEvents, "");
+    EXPECT_EQ(Slot(1).ComponentPopup, "");
+    EXPECT_EQ(Slot(1).Width, 1080);
+    EXPECT_EQ(Slot(1).Height, 360);
+    EXPECT_TRUE(form.doc.isModified);
+    EXPECT_EQ(form.doc.Active_Object_Index, 1);
+    EXPECT_TRUE(form.doc.Picture_Corner[1].Visible);
+    EXPECT_EQ(main.list1.Items(), std::vector<std::string>{"list_1 (JList)"});
+    EXPECT_EQ(main.list1.ListIndex, 0);
+
+    form.Insert_Control("JVScrollBar");
+    EXPECT_EQ(Slot(2).ComponentName, "scrollbar_v_1");
+    EXPECT_EQ(Slot(2).Width, 360);
+    EXPECT_EQ(Slot(2).Height, 1080);
+}
+
+TEST_F(Form1Test, MenuBarInsertsAtOneGridStepPopupAtTheClickedPoint) {
+    form.doc.Insert_X = 500;
+    form.doc.Insert_Y = 700;
+    form.InsertFromMenuBar("Label");
+    form.InsertFromMenuBar("Label");
+    EXPECT_EQ(Slot(1).Left, 120);
+    EXPECT_EQ(Slot(2).Top, 120);
+    EXPECT_EQ(Slot(2).ComponentName, "label_2");
+    EXPECT_EQ(Slot(2).ComponentTabOrder, "2");
+    form.doc.Insert_X = 517;
+    form.doc.Insert_Y = 33;
+    form.Insert_Control("CommandButton");
+    EXPECT_EQ(Slot(3).Left, 517);
+    EXPECT_EQ(Slot(3).Top, 33);
+}
+
+TEST_F(Form1Test, DeleteHidesTheSlotAndKeepsItsName) {
+    for (int i = 0; i < 3; ++i) form.InsertFromMenuBar("CommandButton");
+    form.doc.Active_Object_Index = 2;
+    form.Form_KeyDown(kKeyDelete, 0);
+    EXPECT_FALSE(form.doc.IsLive(2));
+    EXPECT_EQ(form.doc.Objects_Count(), 3);
+    EXPECT_EQ(main.list1.ListCount(), 2);
+    EXPECT_FALSE(form.doc.Picture_Corner[1].Visible);
+    EXPECT_EQ(form.doc.Active_Object_Index, 2);
+    form.InsertFromMenuBar("CommandButton");
+    EXPECT_EQ(form.doc.Objects_Count(), 4);
+    EXPECT_EQ(Slot(4).ComponentName, "button_4");
+    // Delete again with the deleted component still active changes nothing.
+    form.doc.Active_Object_Index = 2;
+    form.doc.isModified = false;
+    form.OptionControlDelete_Click();
+    EXPECT_FALSE(form.doc.isModified);
+    // Nothing selected: nothing happens.
+    form.doc.Active_Object_Index = 0;
+    form.OptionControlDelete_Click();
+    EXPECT_EQ(form.doc.LiveCount(), 3);
+}
+
+TEST_F(Form1Test, InsertionStopsAtTheSlotLimit) {
+    for (int i = 0; i < kMaxSlots; ++i) {
+        form.doc.AppendSlot(ComponentRecord{"c" + std::to_string(i), "Label", "", "", "1", "", 0, 0, 10, 10, true, "", 0});
+    }
+    form.Insert_Control("Label");
+    EXPECT_EQ(form.doc.Objects_Count(), kMaxSlots);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].title, "Korvane");
+}
+
+TEST_F(Form1Test, NewAsksOnlyWhenModified) {
+    form.doc.Generate_Type = "JFrame";
+    form.OptionFileNew_Click();
+    EXPECT_TRUE(messages.shown.empty());
+    form.InsertFromMenuBar("Label");
+    messages.answers = {MessageResult::No};
+    form.OptionFileNew_Click();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "This action will discard your changes.\n\nDo you want to continue?");
+    EXPECT_EQ(messages.shown[0].title, "New File");
+    EXPECT_EQ(messages.shown[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(messages.shown[0].defaultButton, 2);
+    EXPECT_EQ(form.doc.Objects_Count(), 1);
+    EXPECT_TRUE(form.doc.isModified);
+    messages.answers = {MessageResult::Yes};
+    form.OptionFileNew_Click();
+    EXPECT_EQ(form.doc.Objects_Count(), 0);
+    EXPECT_FALSE(form.doc.isModified);
+    EXPECT_EQ(form.doc.Generate_Type, "JFrame");
+    EXPECT_EQ(main.list1.ListCount(), 0);
+}
+
+TEST_F(Form1Test, CloseAnswers) {
+    form.InsertFromMenuBar("Label");
+    messages.answers = {MessageResult::Cancel};
+    EXPECT_FALSE(form.Form_QueryUnload());
+    EXPECT_TRUE(form.doc.isModified);
+    EXPECT_EQ(messages.shown.back().title, "Close File");
+    EXPECT_EQ(messages.shown.back().text, "Do you want to save the changes?");
+    EXPECT_EQ(messages.shown.back().buttons, MessageButtons::YesNoCancel);
+
+    // Yes, then the save dialog is cancelled: the window stays open and modified.
+    messages.answers = {MessageResult::Yes};
+    dialogs.paths = {""};
+    EXPECT_FALSE(form.Form_QueryUnload());
+    EXPECT_TRUE(form.Loaded());
+    EXPECT_TRUE(form.doc.isModified);
+
+    messages.answers = {MessageResult::No};
+    EXPECT_TRUE(form.Form_QueryUnload());
+    EXPECT_FALSE(form.Loaded());
+    EXPECT_FALSE(main.palettes.ButtonsEnabled);
+    EXPECT_EQ(main.list1.ListCount(), 0);
+    main.OptionNew_Click();
+    EXPECT_TRUE(form.Loaded());
+    EXPECT_TRUE(main.palettes.ButtonsEnabled);
+}
+
+TEST_F(Form1Test, CloseAnsweredYesSavesAndCloses) {
+    form.InsertFromMenuBar("Label");
+    messages.answers = {MessageResult::Yes};
+    dialogs.paths = {Path("closing.dat")};
+    EXPECT_TRUE(form.Form_QueryUnload());
+    EXPECT_NE(Read(Path("closing.dat")).find("Name=label_1"), std::string::npos);
+}
+
+TEST_F(Form1Test, SaveAsSplitsThePathAndRemembersTheFolder) {
+    form.InsertFromMenuBar("Label");
+    dialogs.paths = {Path("main.dat")};
+    EXPECT_TRUE(form.OptionFileSave_Click());
+    EXPECT_EQ(form.doc.File_Name, "main");
+    EXPECT_EQ(form.doc.File_Name_Complete, Path("main.dat"));
+    EXPECT_EQ(form.Last_Directory, dir.string() + "/");
+    EXPECT_EQ(form.doc.Caption, "main");
+    EXPECT_FALSE(form.doc.isModified);
+    ASSERT_EQ(dialogs.requests.size(), 1u);
+    const FileDialogRequest& r = dialogs.requests[0];
+    EXPECT_TRUE(r.save);
+    EXPECT_EQ(r.filters.size(), 1u);
+    EXPECT_EQ(r.filters[0].second, "*.dat");
+    EXPECT_EQ(r.flags, 6);
+    // The next dialog opens in that folder and proposes the last generated class name.
+    form.doc.Java_File_Name = "Main";
+    dialogs.paths = {""};
+    EXPECT_FALSE(form.OptionFileSaveAs_Click());
+    EXPECT_EQ(dialogs.requests[1].initialFolder, dir.string() + "/");
+    EXPECT_EQ(dialogs.requests[1].proposedName, "Main");
+    // A cancelled dialog keeps the name but forgets the path: Save then writes nothing.
+    EXPECT_EQ(form.doc.File_Name, "main");
+    EXPECT_EQ(form.doc.File_Name_Complete, "");
+    EXPECT_FALSE(form.OptionFileSave_Click());
+}
+
+TEST_F(Form1Test, FileNamesWithSpacesAreRefused) {
+    form.InsertFromMenuBar("Label");
+    dialogs.paths = {Path("my form.dat")};
+    EXPECT_FALSE(form.OptionFileSaveAs_Click());
+    EXPECT_EQ(messages.shown.back().text, "File Name cannot have spaces.");
+    EXPECT_EQ(messages.shown.back().title, "File Name");
+    EXPECT_EQ(form.doc.File_Name, "");
+    EXPECT_EQ(form.doc.File_Name_Complete, "");
+    EXPECT_FALSE(std::filesystem::exists(Path("my form.dat")));
+
+    dialogs.paths = {Path("ok.dat"), Path("other file.dat")};
+    ASSERT_TRUE(form.OptionFileSaveAs_Click());
+    EXPECT_FALSE(form.OptionFileOpen_Click());
+    EXPECT_EQ(form.doc.Objects_Count(), 1);
+    EXPECT_EQ(form.doc.File_Name, "ok");
+    EXPECT_EQ(form.doc.File_Name_Complete, Path("ok.dat"));
+}
+
+TEST_F(Form1Test, AFailedSaveKeepsThePreviousFileAndState) {
+    form.InsertFromMenuBar("Label");
+    dialogs.paths = {Path("keep.dat")};
+    ASSERT_TRUE(form.OptionFileSave_Click());
+    std::string before = Read(Path("keep.dat"));
+    form.InsertFromMenuBar("Label");
+
+    // A folder stands where the new file should go: the write fails.
+    std::filesystem::create_directories(dir / "blocked.dat" / "inside");
+    dialogs.paths = {Path("blocked.dat")};
+    messages.shown.clear();
+    EXPECT_FALSE(form.OptionFileSaveAs_Click());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].title, "Korvane");
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
+    EXPECT_NE(messages.shown[0].text.find("blocked.dat"), std::string::npos);
+    EXPECT_EQ(form.doc.File_Name, "keep");
+    EXPECT_EQ(form.doc.File_Name_Complete, Path("keep.dat"));
+    EXPECT_TRUE(form.doc.isModified);
+    EXPECT_EQ(Read(Path("keep.dat")), before);
+}
+
+TEST_F(Form1Test, OpenAnswersProtectUnsavedWork) {
+    Write(Path("two.dat"), "[1]\r\nName=a\r\nType=Label\r\n[2]\r\nName=b\r\nType=Button\r\n");
+    form.InsertFromMenuBar("Label");
+    messages.answers = {MessageResult::Cancel};
+    EXPECT_FALSE(form.OptionFileOpen_Click());
+    EXPECT_EQ(messages.shown.back().title, "Open File");
+    EXPECT_TRUE(dialogs.requests.empty());
+
+    // Yes whose save is cancelled stops before the design is replaced.
+    messages.answers = {MessageResult::Yes};
+    dialogs.paths = {"", Path("two.dat")};
+    EXPECT_FALSE(form.OptionFileOpen_Click());
+    EXPECT_EQ(form.doc.Slot(1).ComponentName, "label_1");
+    EXPECT_EQ(dialogs.requests.size(), 1u);
+
+    messages.answers = {MessageResult::No};
+    dialogs.paths = {Path("two.dat")};
+    ASSERT_TRUE(form.OptionFileOpen_Click());
+    EXPECT_EQ(form.doc.Objects_Count(), 2);
+    EXPECT_EQ(form.doc.Slot(2).ComponentType, "CommandButton");
+    EXPECT_FALSE(form.doc.isModified);
+    EXPECT_EQ(form.doc.Caption, "two");
+    EXPECT_EQ(main.list1.Items(), (std::vector<std::string>{"a (Label)", "b (Button)"}));
+    EXPECT_EQ(main.list1.ListIndex, 0);
+    EXPECT_EQ(main.inspector.shownSlot, 1);
+}
+
+TEST_F(Form1Test, OpenRefusesUnreadableAndOversizedFilesWithoutTouchingTheDesign) {
+    form.InsertFromMenuBar("Label");
+    form.doc.isModified = false;
+    std::string big;
+    big.reserve(kMaxSlots * 20);
+    for (int k = 1; k <= kMaxSlots + 1; ++k) big += "[" + std::to_string(k) + "]\nName=c" + std::to_string(k) + "\n";
+    Write(Path("big.dat"), big);
+    const std::string paths[] = {Path("big.dat"), Path("missing.dat"), dir.string()};
+    for (const std::string& p : paths) {
+        messages.shown.clear();
+        EXPECT_FALSE(form.OpenPath(p)) << p;
+        ASSERT_EQ(messages.shown.size(), 1u) << p;
+        EXPECT_EQ(messages.shown[0].title, "Korvane");
+        EXPECT_EQ(form.doc.Objects_Count(), 1);
+        EXPECT_EQ(form.doc.Slot(1).ComponentName, "label_1");
+    }
+}
+
+TEST_F(Form1Test, OpenFallsBackToDefaultsForUnusableSizes) {
+    Write(Path("odd.dat"),
+          "[Main]\r\nSizeX=wide\r\nSizeY=99999\r\nUnits=\r\n[Font]\r\nName=Courier\r\nSize=big\r\n"
+          "[1]\r\nName=x\r\nType=Label\r\nX=abc\r\nY=1e30\r\nSizeX=12.5px\r\nSizeY=-30\r\n");
+    ASSERT_TRUE(form.OpenPath(Path("odd.dat")));
+    EXPECT_EQ(form.doc.OuterWidth, kDefaultOuterWidth);
+    EXPECT_EQ(form.doc.OuterHeight, kDefaultOuterHeight);
+    EXPECT_EQ(form.doc.Font_Name, "Courier");
+    EXPECT_EQ(form.doc.Font_Style, "PLAIN");
+    EXPECT_EQ(form.doc.Font_Size, 12);
+    EXPECT_EQ(form.doc.Window_Units, "pixels");
+    EXPECT_EQ(Slot(1).Left, 0);
+    EXPECT_EQ(Slot(1).Top, 0);
+    EXPECT_EQ(Slot(1).Width, 12.5f);
+    EXPECT_EQ(Slot(1).Height, -30);
+}
+
+TEST_F(Form1Test, ResizeFollowsTheFrameAllowances) {
+    form.Form_Resize(4995, 4035);
+    EXPECT_EQ(form.doc.Window_Width, 320);
+    EXPECT_EQ(form.doc.Window_Height, 240);
+    form.Form_Resize(6195, 4935);
+    EXPECT_EQ(form.doc.Window_Width, 400);
+    EXPECT_EQ(form.doc.Window_Height, 300);
+}
+
+TEST_F(Form1Test, LeftPressDeselectsRightPressAsksForTheMenu) {
+    struct View : DocumentView {
+        void ShowPopupMenu(std::string_view name) override { menus.emplace_back(name); }
+        std::vector<std::string> menus;
+    } view;
+    form.SetView(&view);
+    form.InsertFromMenuBar("Label");
+    form.Form_MouseDown(kRightButton, 0, 10, 10);
+    EXPECT_EQ(view.menus, std::vector<std::string>{"menuForm"});
+    EXPECT_EQ(form.doc.Active_Object_Index, 1);
+    form.Form_MouseDown(kLeftButton, 0, 10, 10);
+    EXPECT_EQ(form.doc.Active_Object_Index, 0);
+    EXPECT_FALSE(form.doc.Picture_Corner[2].Visible);
+    EXPECT_EQ(main.list1.ListIndex, -1);
+    form.Form_KeyDown(kKeyDelete, 0);
+    EXPECT_EQ(form.doc.LiveCount(), 1);
+    form.SetView(nullptr);
+}
+
+}  // namespace
+}  // namespace korvane

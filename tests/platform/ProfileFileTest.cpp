@@ -1,0 +1,119 @@
+#include "platform/ProfileFile.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "platform/TextCodec.h"
+
+namespace korvane {
+namespace {
+
+TEST(ProfileReaderTest, FollowsThePlatformLookupRules) {
+    const std::string text =
+        "\xEF\xBB\xBF[Main]\r\n"
+        "SizeX = 4800 \r\n"
+        "\r\n"
+        "  Units=\"pixels\"\n"
+        "Quoted=\"\"twice\"\"\r"
+        "Half=\"open\r\n"
+        "Empty=\r\n"
+        "SizeX=999\r\n"
+        "[ font ]\r\n"
+        "NAME=Courier\r\n"
+        "[main]\r\n"
+        "SizeY=1\r\n"
+        "[a]b]\r\n"
+        "k=v\r\n"
+        "no equals sign\r\n";
+    ProfileReader r = ProfileReader::FromBytes(text);
+    EXPECT_EQ(r.Read("MAIN", "sizex"), "4800");  // first key of a name wins
+    EXPECT_EQ(r.Read("Main", "Units"), "pixels");
+    EXPECT_EQ(r.Read("Main", "Quoted"), "\"twice\"");
+    EXPECT_EQ(r.Read("Main", "Half"), "\"open");
+    EXPECT_EQ(r.Read("Main", "Empty"), "");
+    EXPECT_EQ(r.Read("Main", "SizeY"), "");  // the second [main] is not read
+    EXPECT_EQ(r.Read("Font", "Name"), "Courier");
+    EXPECT_EQ(r.Read("a]b", "k"), "v");  // the name runs to the last ]
+    EXPECT_EQ(r.Read("Missing", "k"), "");
+    EXPECT_TRUE(r.HasSection("FONT"));
+}
+
+TEST(ProfileReaderTest, SurvivesHostileBytes) {
+    std::string binary;
+    for (int i = 0; i < 100000; ++i) binary += static_cast<char>((i * 7919) & 0xFF);
+    ProfileReader r = ProfileReader::FromBytes(binary);
+    (void)r.Read("1", "Name");
+    std::string longLine = "[1]\nName=" + std::string(10000, 'x') + "\n";
+    EXPECT_EQ(ProfileReader::FromBytes(longLine).Read("1", "Name").size(), 10000u);
+    EXPECT_EQ(ProfileReader::FromBytes("").Read("Main", "SizeX"), "");
+    EXPECT_EQ(ProfileReader::FromBytes("[").Read("", ""), "");
+    EXPECT_EQ(ProfileReader::FromBytes("k=v\n[]\nk=w").Read("", "k"), "w");  // keys before any section are dropped
+}
+
+TEST(ProfileWriterTest, ValuesComeBackWhole) {
+    const std::string values[] = {"plain",        " leading", "trailing ", "\"quoted\"",
+                                  "a \"b\" c",   "",         "x=y=z",     std::string(5000, 'v'),
+                                  "caf\xC3\xA9", "\"",       "\"\"",      "\t"};
+    ProfileWriter w;
+    for (size_t i = 0; i < std::size(values); ++i) w.WriteText("S", "k" + std::to_string(i), values[i]);
+    ProfileReader r = ProfileReader::FromBytes(w.Text());
+    for (size_t i = 0; i < std::size(values); ++i)
+        EXPECT_EQ(r.Read("S", "k" + std::to_string(i)), values[i]) << i;
+}
+
+TEST(ProfileWriterTest, ReplacesKeysInPlaceAndKeepsFirstWriteOrder) {
+    ProfileWriter w;
+    w.Write("Main", "SizeX", "1");
+    w.Write("Font", "Name", "A");
+    w.Write("main", "SIZEX", "2");
+    w.Write("Main", "Units", "pixels");
+    EXPECT_EQ(w.Text(), "[Main]\r\nSizeX=2\r\nUnits=pixels\r\n[Font]\r\nName=A\r\n");
+}
+
+TEST(TextCodecTest, KeepsUtf8AndDecodesWindows1252) {
+    EXPECT_EQ(DecodeUtf8OrWindows1252("caf\xC3\xA9"), "caf\xC3\xA9");
+    EXPECT_EQ(DecodeUtf8OrWindows1252("caf\xE9"), "caf\xC3\xA9");
+    EXPECT_EQ(DecodeUtf8OrWindows1252("\x80"), "\xE2\x82\xAC");
+    EXPECT_EQ(DecodeUtf8OrWindows1252("\xC3"), "\xC3\x83");  // a cut sequence
+    EXPECT_EQ(DecodeUtf8OrWindows1252("\xED\xA0\x80"), "\xC3\xAD\xC2\xA0\xE2\x82\xAC");  // surrogate
+}
+
+class AtomicWriteTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = std::filesystem::temp_directory_path() / ("korvane-atomic-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(dir);
+    }
+    void TearDown() override {
+        ::chmod(dir.c_str(), 0755);
+        std::filesystem::remove_all(dir);
+    }
+    std::filesystem::path dir;
+};
+
+TEST_F(AtomicWriteTest, ReplacesTheFileOrLeavesItAlone) {
+    std::string path = (dir / "a.dat").string();
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomically(path, "first", error)) << error;
+    ASSERT_TRUE(WriteFileAtomically(path, "second", error)) << error;
+    std::string bytes;
+    ASSERT_TRUE(ReadWholeFile(path, bytes, error));
+    EXPECT_EQ(bytes, "second");
+    EXPECT_FALSE(WriteFileAtomically((dir / "missing" / "b.dat").string(), "x", error));
+    EXPECT_FALSE(error.empty());
+    if (::geteuid() != 0) {  // root writes into read-only folders
+        ::chmod(dir.c_str(), 0555);
+        EXPECT_FALSE(WriteFileAtomically(path, "third", error));
+        ::chmod(dir.c_str(), 0755);
+        ASSERT_TRUE(ReadWholeFile(path, bytes, error));
+        EXPECT_EQ(bytes, "second");
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);  // no temporaries left
+}
+
+}  // namespace
+}  // namespace korvane

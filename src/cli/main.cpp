@@ -1,1 +1,49 @@
-int main() { return 0; }
+// korvane-gen: Korvane's command-line tool, for builds and scripts.
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/Commands.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: korvane-gen COMMAND [ARGS]\n"
+    "\n"
+    "Commands:\n"
+    "  list FILE.dat                          print the design's components, one a line\n"
+    "  resave IN.dat OUT.dat                  open a design and save it under a new name\n"
+    "                                         (also converts a file of the older layout)\n"
+    "  java FILE.dat [--as KIND] [-o OUT.java] generate the Java class of a design; KIND is\n"
+    "                                         Applet (default), Frame, Dialog, Panel, JApplet,\n"
+    "                                         JFrame, JDialog or JPanel\n"
+    "  render FILE.dat -o OUT.png             draw the design surface as a PNG picture\n"
+    "\n"
+    "Options:\n"
+    "  --help                                 show this help\n"
+    "  --version                              show the version\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    const std::string command = args.front();
+    args.erase(args.begin());
+    if (command == "--help" || command == "-h" || command == "help") {
+        std::cout << kUsage;
+        return 0;
+    }
+    if (command == "--version") {
+        std::cout << "korvane-gen " << KORVANE_VERSION << "\n";
+        return 0;
+    }
+    if (command == "list") return korvane::cli::RunListCommand(args);
+    if (command == "resave") return korvane::cli::RunResaveCommand(args);
+    std::cerr << "korvane-gen: unknown command \"" << command << "\"\n" << kUsage;
+    return 2;
+}

@@ -44,6 +44,7 @@ int main(int argc, char** argv) {
     }
     if (command == "list") return korvane::cli::RunListCommand(args);
     if (command == "resave") return korvane::cli::RunResaveCommand(args);
+    if (command == "java") return korvane::RunJavaCommand(args);
     std::cerr << "korvane-gen: unknown command \"" << command << "\"\n" << kUsage;
     return 2;
 }

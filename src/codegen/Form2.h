@@ -3,20 +3,48 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "platform/FileDialog.h"
+#include "platform/MessageBox.h"
 
 namespace korvane {
 
+inline constexpr std::string_view kCodeWindowCaption = "Java Generated File";
+inline constexpr double kCodeClientWidth = 8940;   // twips
+inline constexpr double kCodeClientHeight = 4575;  // twips
+
 class Form2 {
 public:
+    // List1: entry i is line i of the generated file.
     std::vector<std::string> Lines;
     bool Visible = false;
+    // The folder of the last successful Save As, with its final separator; "" at first.
+    std::string Initial_Directory_Java;
 
     // Replaces the whole text with a generation's lines and shows the window.
     void ShowGenerated(std::vector<std::string> lines) {
         Lines = std::move(lines);
         Visible = true;
     }
+    void Clear() { Lines.clear(); }
+    void Emit_Line(std::string line) { Lines.push_back(std::move(line)); }
+    void Show() { Visible = true; }
+
+    // File > Save As...: asks for a .java path (proposing the class name) and writes every
+    // line followed by CR LF. A cancel writes nothing; a failed write is reported and leaves
+    // the window, its text and the file on disk as they were. True when a file was written.
+    bool OptionSaveAs_Click(std::string_view javaFileName, FileDialogService& dialogs,
+                            MessageBoxService& messages);
+    // File > Close: the window goes and its text with it.
+    void OptionClose_Click();
+
+    // The file's bytes: each line followed by CR LF.
+    std::string FileText() const;
+
+private:
+    clsOpenSave dialog_;
 };
 
 }  // namespace korvane

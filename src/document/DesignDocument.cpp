@@ -120,6 +120,14 @@ int DesignDocument::SlotOfName(std::string_view name) const {
     return it == names_.end() ? 0 : it->second.front();
 }
 
+int DesignDocument::LiveSlotOfName(std::string_view name, int except) const {
+    auto it = names_.find(std::string(name));
+    if (it == names_.end()) return 0;
+    for (int slot : it->second)
+        if (slot != except && IsLive(slot)) return slot;
+    return 0;
+}
+
 std::string DesignDocument::TabOrder_New() const {
     int m = liveTabs_.empty() ? 0 : std::max(0, liveTabs_.rbegin()->first);
     return std::to_string(m + 1);

@@ -126,6 +126,8 @@ public:
     bool NameUsed(std::string_view name) const;
     // The first slot with this name, or 0.
     int SlotOfName(std::string_view name) const;
+    // The first live slot with this name other than `except`, or 0.
+    int LiveSlotOfName(std::string_view name, int except = 0) const;
     // The tab position for a new component: one more than the highest live tab order.
     std::string TabOrder_New() const;
 

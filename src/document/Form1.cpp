@@ -271,9 +271,12 @@ bool Form1::OptionFileOpen_Click() {
 bool Form1::OpenPath(const std::string& path) {
     std::string oldName = doc.File_Name;
     std::string oldComplete = doc.File_Name_Complete;
-    doc.File_Name_Complete = path;
+    // A path as a dialog returns it: with its folder, so the name loses its extension.
+    std::error_code ec;
+    std::filesystem::path full = std::filesystem::absolute(path, ec);
+    doc.File_Name_Complete = ec ? path : full.string();
     SplitChosenPath();
-    if (LoadFile(path)) return true;
+    if (LoadFile(doc.File_Name_Complete)) return true;
     doc.File_Name = oldName;
     doc.File_Name_Complete = oldComplete;
     return false;

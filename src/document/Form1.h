@@ -28,6 +28,7 @@ public:
     // Links to the windows around; null when that window is not there.
     void SetMainWindow(MainWindowLink* main) { main_ = main; }
     void SetView(DocumentView* view) { view_ = view; }
+    DocumentView* View() const { return view_; }
     bool MainWindowLoaded() const { return main_ != nullptr; }
     MainWindowLink* MainWindow() const { return main_; }
     MessageBoxService& Messages() { return messages_; }

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "codegen/EventCatalogue.h"
+#include "codegen/Form2.h"
 #include "document/Form1.h"
 #include "document/Links.h"
 #include "mainwindow/Inspector.h"
@@ -16,6 +18,10 @@ namespace korvane {
 inline constexpr std::string_view kMainCaption = "Korvane - Version 1.3";
 inline constexpr double kMainOuterWidth = 9650;   // twips
 inline constexpr double kMainOuterHeight = 6700;  // twips
+// The inspector's tab pages in the right panel, twips.
+inline constexpr double kPropertiesPageTop = 2670;
+inline constexpr double kInspectorPageHeight = 2000;
+inline constexpr double kPageBottomAllowance = 1440;
 
 class MDIForm1 : public MainWindowLink {
 public:
@@ -36,6 +42,15 @@ public:
 
     double OuterWidth = kMainOuterWidth;
     double OuterHeight = kMainOuterHeight;
+    // Heights of the Properties, Events and Popup pages (they always match).
+    double PropertiesPageHeight = kInspectorPageHeight;
+    double EventsPageHeight = kInspectorPageHeight;
+    double PopupPageHeight = kInspectorPageHeight;
+
+    // The code window; it holds the lines of the last generation.
+    Form2 form2;
+    // Built once at start-up, AWT rows first.
+    const EventCatalogue catalogue;
 
     Form1& Document() { return document_; }
     bool DocumentLoaded() const { return document_.Loaded(); }
@@ -55,6 +70,22 @@ public:
     void Toolbar2_New_Click();
     void Toolbar2_Save_Click();
     void OptionEditDelete_Click();
+    void Toolbar2_Open_Click() { OptionOpen_Click(); }
+
+    // The window got a new outer size (twips): the inspector pages follow its height.
+    void MDIForm_Resize(double outerWidth, double outerHeight);
+    // The window is asked to close: the code window closes first, then the document asks
+    // to save; false when the user keeps the document (and so the program) open.
+    bool MDIForm_QueryUnload();
+
+    // Target selector: an item of menuGenerateType was chosen.
+    void OptionGenerateType_Click(std::string_view caption);
+    // Generate Code: the selector's kind for the active document.
+    void Toolbar2_Code_Click();
+    // The document's own generate commands (Build menu and menuForm): that kind.
+    void OptionGenerate_Click(std::string_view kind);
+    // Runs the generator on the document with its current Generate_Type.
+    void Generate_Code();
 
     // --- MainWindowLink ---
     GridSettings Grid() const override;

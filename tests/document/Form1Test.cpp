@@ -293,7 +293,7 @@ TEST_F(Form1Test, OpenAnswersProtectUnsavedWork) {
     EXPECT_EQ(form.doc.Caption, "two");
     EXPECT_EQ(main.list1.Items(), (std::vector<std::string>{"a (Label)", "b (Button)"}));
     EXPECT_EQ(main.list1.ListIndex, 0);
-    EXPECT_EQ(main.inspector.shownSlot, 1);
+    EXPECT_EQ(main.inspector.ShownSlot(), 1);
 }
 
 TEST_F(Form1Test, OpenRefusesUnreadableAndOversizedFilesWithoutTouchingTheDesign) {

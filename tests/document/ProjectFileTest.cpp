@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 
 #include "document/Form1.h"
 #include "support/ScriptedServices.h"
@@ -254,6 +255,35 @@ TEST_F(ProjectFileTest, HostileFilesNeverCrash) {
         other.Form_Load();
         EXPECT_TRUE(other.OpenPath(p)) << n;
         EXPECT_TRUE(other.SavePath(p)) << n;
+    }
+}
+
+TEST_F(ProjectFileTest, MutatedFilesOpenAndSaveAgain) {
+    // Deterministic mutations of a real file: cut, duplicated and corrupted bytes.
+    std::mt19937 rng(20261208);
+    const std::string base = Crlf(kWorkedExample);
+    const std::string alphabet = "[]=\r\n\"|,.-+eE0123456789 \t\x80\xC3\xFFNameTypeX";
+    for (int round = 0; round < 120; ++round) {
+        std::string text = base;
+        int edits = 1 + static_cast<int>(rng() % 12);
+        for (int e = 0; e < edits && !text.empty(); ++e) {
+            size_t at = rng() % text.size();
+            switch (rng() % 3) {
+                case 0: text.erase(at, 1 + rng() % 8); break;
+                case 1: text.insert(at, text.substr(rng() % text.size(), 1 + rng() % 40)); break;
+                default: text[at] = alphabet[rng() % alphabet.size()]; break;
+            }
+        }
+        std::string p = Path("m.dat");
+        Write(p, text);
+        Form1 other(messages, dialogs);
+        other.Form_Load();
+        ASSERT_TRUE(other.OpenPath(p)) << round;
+        ASSERT_TRUE(other.SavePath(p)) << round;
+        Form1 again(messages, dialogs);
+        again.Form_Load();
+        ASSERT_TRUE(again.OpenPath(p)) << round;
+        EXPECT_EQ(again.doc.LiveCount(), other.doc.LiveCount()) << round;
     }
 }
 

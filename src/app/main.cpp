@@ -1,0 +1,21 @@
+// The desktop program: the main window with its document window.
+#include <QApplication>
+
+#include "qt/AboutDialog.h"
+#include "qt/MainWindow.h"
+#include "qt/QtFileDialog.h"
+#include "qt/QtMessageBox.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Korvane");
+    QApplication::setDesktopFileName("korvane");
+    QApplication::setWindowIcon(korvane::ProgramIcon());
+    korvane::QtMessageBox messages;
+    korvane::QtFileDialog dialogs;
+    korvane::MainWindow window(messages, dialogs);
+    messages.SetParent(&window);
+    dialogs.SetParent(&window);
+    window.show();
+    return QApplication::exec();
+}

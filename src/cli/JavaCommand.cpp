@@ -1,0 +1,83 @@
+// korvane-gen java FILE.dat [--as KIND] [-o OUT.java]: the Java class of a design, as the
+// code window would save it (each line followed by CR LF), to a file or to standard output.
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+
+#include "cli/Commands.h"
+#include "cli/HeadlessDocument.h"
+#include "codegen/GenerateCode.h"
+#include "platform/ProfileFile.h"
+
+namespace korvane {
+namespace {
+
+constexpr const char* kJavaUsage = "usage: korvane-gen java FILE.dat [--as KIND] [-o OUT.java]\n";
+
+struct JavaArgs {
+    std::string design;
+    std::string kind = "Applet";
+    std::string output;  // "" = standard output
+};
+
+bool ParseJavaArgs(const std::vector<std::string>& args, JavaArgs& out) {
+    bool haveDesign = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--as" || arg == "-o") {
+            if (i + 1 == args.size()) return false;
+            (arg == "--as" ? out.kind : out.output) = args[++i];
+            if (arg == "-o" && out.output.empty()) return false;
+        } else if (!haveDesign && (arg.empty() || arg.front() != '-')) {
+            out.design = arg;
+            haveDesign = true;
+        } else {
+            return false;
+        }
+    }
+    return haveDesign;
+}
+
+}  // namespace
+
+int RunJavaCommand(const std::vector<std::string>& args) {
+    JavaArgs java;
+    if (!ParseJavaArgs(args, java)) {
+        std::cerr << kJavaUsage;
+        return 2;
+    }
+    if (!IsTargetKind(java.kind)) {
+        std::cerr << "korvane-gen: unknown target kind \"" << java.kind
+                  << "\"; use Applet, Frame, Dialog, Panel, JApplet, JFrame, JDialog or JPanel\n";
+        return 2;
+    }
+    cli::HeadlessDocument d;
+    // With its folder, so that the class name is the file name without folder and extension.
+    std::error_code ec;
+    const std::filesystem::path design = std::filesystem::absolute(java.design, ec);
+    if (!d.Open(ec ? java.design : design.string())) return 1;
+    DesignDocument& doc = d.form.doc;
+    doc.Generate_Type = java.kind;
+    const EventCatalogue catalogue;
+    GeneratedJava generated = GenerateJava(doc, catalogue);
+    if (!generated.ok()) {
+        std::cerr << "korvane-gen: " << generated.refusal << "\n";
+        return 1;
+    }
+    // The bytes the code window's Save As writes.
+    Form2 code;
+    code.Lines = std::move(generated.lines);
+    const std::string bytes = code.FileText();
+    if (java.output.empty()) {
+        const bool written = std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
+        return std::fflush(stdout) == 0 && written ? 0 : 1;
+    }
+    std::string error;
+    if (!WriteFileAtomically(java.output, bytes, error)) {
+        std::cerr << "korvane-gen: cannot write \"" << java.output << "\": " << error << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace korvane

@@ -1,0 +1,99 @@
+#include <array>
+
+#include "codegen/ComponentWriters.h"
+
+namespace korvane {
+namespace {
+
+struct AwtKind {
+    std::string_view tag;
+    std::string_view javaClass;
+};
+
+constexpr std::array<AwtKind, 13> kAwtKinds{{
+    {"Label", "Label"},
+    {"PictureBox", "Canvas"},
+    {"TextBox", "TextField"},
+    {"TextArea", "TextArea"},
+    {"CommandButton", "Button"},
+    {"CheckBox", "Checkbox"},
+    {"OptionButton", "Checkbox"},
+    {"ComboBox", "Choice"},
+    {"ListBox", "List"},
+    {"HScrollBar", "Scrollbar"},
+    {"VScrollBar", "Scrollbar"},
+    {"Panel", "Panel"},
+    {"ScrollPane", "ScrollPane"},
+}};
+
+const AwtKind* FindAwtKind(std::string_view tag) {
+    for (const AwtKind& kind : kAwtKinds)
+        if (kind.tag == tag) return &kind;
+    return nullptr;
+}
+
+// The creation lines of a row, before its add line.
+void WriteAwtCreation(JavaFile& file, const CodegenRow& row, const AwtKind& kind) {
+    const std::string& name = row.name;
+    const std::string cls(kind.javaClass);
+    const std::string_view tag = row.type;
+    if (tag == "PictureBox" || tag == "Panel" || tag == "ScrollPane") {
+        file.Emit(8, name + " = new " + cls + "();");
+    } else if (tag == "OptionButton") {
+        if (!file.CheckboxGroup_Declared) {
+            file.Emit(8, "cbg = new CheckboxGroup();");
+            file.CheckboxGroup_Declared = true;
+        }
+        file.Emit(8, name + " = new Checkbox(" + QuotedJavaText(row.value) + ", cbg, false);");
+    } else if (tag == "ComboBox" || tag == "ListBox") {
+        const std::string add = tag == "ComboBox" ? ".addItem(" : ".add(";
+        file.Emit(8, name + " = new " + cls + "();");
+        for (std::string_view item : ListItems(row.value))
+            file.Emit(8, name + add + QuotedJavaText(item) + ");");
+    } else if (tag == "HScrollBar") {
+        file.Emit(8, name + " = new Scrollbar(Scrollbar.HORIZONTAL);");
+    } else if (tag == "VScrollBar") {
+        file.Emit(8, name + " = new Scrollbar(Scrollbar.VERTICAL);");
+    } else {
+        file.Emit(8, name + " = new " + cls + "(" + QuotedJavaText(row.value) + ");");
+    }
+}
+
+}  // namespace
+
+std::vector<std::string_view> ListItems(std::string_view value) {
+    std::vector<std::string_view> items;
+    if (value.empty()) return items;
+    size_t start = 0;
+    while (true) {
+        const size_t bar = value.find('|', start);
+        if (bar == std::string_view::npos) {
+            items.push_back(value.substr(start));
+            return items;
+        }
+        items.push_back(value.substr(start, bar - start));
+        start = bar + 1;
+    }
+}
+
+bool WriteAwtDeclaration(JavaFile& file, const CodegenRow& row) {
+    const AwtKind* kind = FindAwtKind(row.type);
+    if (!kind) return false;
+    if (row.type == "OptionButton" && !file.CheckboxGroup_Declared) {
+        file.Emit(4, "CheckboxGroup cbg;");
+        file.CheckboxGroup_Declared = true;
+    }
+    file.Emit(4, std::string(kind->javaClass) + " " + row.name + ";");
+    return true;
+}
+
+bool WriteAwtConstruction(JavaFile& file, const CodegenRow& row) {
+    const AwtKind* kind = FindAwtKind(row.type);
+    if (!kind) return false;
+    WriteAwtCreation(file, row, *kind);
+    file.Emit(8, file.AddLine(row.name));
+    file.Emit(0, "");
+    return true;
+}
+
+}  // namespace korvane

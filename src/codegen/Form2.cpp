@@ -1,0 +1,81 @@
+#include "codegen/Form2.h"
+
+#include <filesystem>
+
+#include "platform/ProfileFile.h"
+
+namespace korvane {
+namespace {
+
+std::string Trim(const std::string& s) {
+    size_t b = s.find_first_not_of(' ');
+    if (b == std::string::npos) return {};
+    size_t e = s.find_last_not_of(' ');
+    return s.substr(b, e - b + 1);
+}
+
+// An existing file without write permission is kept, as a read-only file is; the atomic
+// replace would otherwise rename over it.
+bool IsReadOnlyFile(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (ec || !fs::is_regular_file(status)) return false;
+    return (status.permissions() & fs::perms::owner_write) == fs::perms::none;
+}
+
+constexpr char kFolderSeparator = static_cast<char>(std::filesystem::path::preferred_separator);
+
+}  // namespace
+
+std::string Form2::FileText() const {
+    size_t size = 0;
+    for (const std::string& line : Lines) size += line.size() + 2;
+    std::string text;
+    text.reserve(size);
+    for (const std::string& line : Lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
+
+bool Form2::OptionSaveAs_Click(std::string_view javaFileName, FileDialogService& dialogs,
+                               MessageBoxService& messages) {
+    dialog_.SetService(&dialogs);
+    dialog_.DefaultExt = "*.java";
+    dialog_.DialogTitle = "";
+    dialog_.FileName = std::string(javaFileName);
+    dialog_.SetFilter("All files (*.java)|*.java");
+    dialog_.FilterIndex = 1;
+    dialog_.Flags = 6;
+    dialog_.InitDir = Initial_Directory_Java;
+    dialog_.CancelError = false;
+    dialog_.ShowSave();
+    const std::string path = Trim(dialog_.FileName);
+    if (path.empty()) return false;
+
+    std::string error;
+    bool written = false;
+    if (IsReadOnlyFile(path)) {
+        error = "the file is read-only";
+    } else {
+        written = WriteFileAtomically(path, FileText(), error);
+    }
+    if (!written) {
+        messages.Show(Warning("The Java file could not be saved to \"" + path + "\": " + error + ".",
+                              "Korvane"));
+        return false;
+    }
+    // Only a save that happened moves the next dialog to its folder.
+    const size_t separator = path.rfind(kFolderSeparator);
+    if (separator != std::string::npos) Initial_Directory_Java = path.substr(0, separator + 1);
+    return true;
+}
+
+void Form2::OptionClose_Click() {
+    Visible = false;
+    Lines.clear();
+}
+
+}  // namespace korvane

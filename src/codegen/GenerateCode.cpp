@@ -1,0 +1,174 @@
+#include "codegen/GenerateCode.h"
+
+#include <algorithm>
+
+#include "codegen/ComponentWriters.h"
+#include "codegen/GenerationChecks.h"
+#include "codegen/SkeletonWriter.h"
+#include "codegen/TargetWrappers.h"
+#include "platform/Conversions.h"
+
+namespace korvane {
+namespace {
+
+bool HasPart(std::string_view joined, std::string_view part) {
+    size_t start = 0;
+    while (true) {
+        const size_t bar = joined.find('|', start);
+        if (joined.substr(start, bar == std::string_view::npos ? std::string_view::npos
+                                                               : bar - start) == part)
+            return true;
+        if (bar == std::string_view::npos) return false;
+        start = bar + 1;
+    }
+}
+
+CodegenRow RowOfSlot(DesignDocument& doc, int slot) {
+    ComponentRecord& record = doc.MutableSlot(slot);
+    if (!record.ComponentPopup.empty() && !IsValidPopupBinding(record.ComponentPopup))
+        record.ComponentPopup.clear();
+    CodegenRow row{slot,
+                   record.ComponentName,
+                   record.ComponentType,
+                   record.ComponentValue,
+                   record.Left,
+                   record.Top,
+                   record.Width,
+                   record.Height,
+                   record.ComponentEvents,
+                   record.ComponentTabOrder,
+                   record.ComponentPopup};
+    if (!row.popup.empty()) {
+        const std::string_view trigger = SplitPopupBinding(row.popup).trigger;
+        if (row.events.empty()) {
+            row.events = trigger;
+        } else if (!HasPart(row.events, trigger)) {
+            row.events += "|";
+            row.events += trigger;
+        }
+    }
+    return row;
+}
+
+bool HasKind(const CodegenTable& table, std::string_view type) {
+    return std::any_of(table.begin(), table.end(),
+                       [&](const CodegenRow& row) { return row.type == type; });
+}
+
+void WriteDeclarations(JavaFile& file) {
+    file.CheckboxGroup_Declared = file.ButtonGroup_Declared = false;
+    for (const CodegenRow& row : file.table)
+        if (!WriteAwtDeclaration(file, row)) WriteSwingDeclaration(file, row);
+}
+
+void WriteConstructionBlocks(JavaFile& file) {
+    file.CheckboxGroup_Declared = file.ButtonGroup_Declared = false;
+    for (const CodegenRow& row : file.table)
+        if (!WriteAwtConstruction(file, row)) WriteSwingConstruction(file, row);
+}
+
+}  // namespace
+
+CodegenTable Build_Codegen_Table(DesignDocument& doc) {
+    struct Keyed {
+        double tabOrder;
+        int slot;
+    };
+    std::vector<Keyed> live;
+    live.reserve(static_cast<size_t>(doc.LiveCount()));
+    for (int slot = 1; slot <= doc.Objects_Count(); ++slot)
+        if (doc.IsLive(slot)) live.push_back({Val(doc.Slot(slot).ComponentTabOrder), slot});
+    std::stable_sort(live.begin(), live.end(),
+                     [](const Keyed& a, const Keyed& b) { return a.tabOrder < b.tabOrder; });
+    CodegenTable table;
+    table.reserve(live.size());
+    for (const Keyed& k : live) table.push_back(RowOfSlot(doc, k.slot));
+    return table;
+}
+
+void Generate_Applet_Class(JavaFile& file, const ListenerPlan& plan) {
+    WriteImportsAndHeader(file);
+    WriteDeclarations(file);
+    WriteInitOpening(file);
+    WriteLayoutAndFont(file);
+    WriteConstructionBlocks(file);
+    WriteListenerRegistrations(plan, file.sink);
+    WriteInitEnd(file);
+    WriteListenerClasses(plan, file.table, file.generateType, file.sink);
+    WriteMainAndClassEnd(file);
+    WriteLayoutClass(file);
+}
+
+void Generate_Window_Class(JavaFile& file, const ListenerPlan& plan) {
+    WriteImportsAndHeader(file);
+    WriteDeclarations(file);
+    WriteConstructorOpening(file);
+    WriteLayoutAndFont(file);
+    WriteConstructionBlocks(file);
+    WriteListenerRegistrations(plan, file.sink);
+    WriteConstructorClosing(file);
+    WriteListenerClasses(plan, file.table, file.generateType, file.sink);
+    WriteMainAndClassEnd(file);
+    WriteLayoutClass(file);
+}
+
+GeneratedJava GenerateJava(DesignDocument& doc, const EventCatalogue& catalogue) {
+    if (doc.LiveCount() == 0) return {{}, kNoComponentMessage};
+    if (!IsTargetKind(doc.Generate_Type))
+        return {{},
+                "The target kind \"" + doc.Generate_Type +
+                    "\" is not one of Applet, Frame, "
+                    "Dialog, Panel, JApplet, JFrame, JDialog and JPanel."};
+    doc.Java_File_Name = doc.File_Name;
+    const CodegenTable table = Build_Codegen_Table(doc);
+
+    LineSink sink;
+    JavaFile file(sink, table);
+    file.generateType = doc.Generate_Type;
+    file.className = doc.Java_File_Name;
+    file.fontName = doc.Font_Name;
+    file.fontStyle = doc.Font_Style;
+    file.fontSize = doc.Font_Size;
+    file.dialogParent = doc.Dialog_parent;
+    file.surfaceWidth = doc.OuterWidth - kFrameWidth;
+    file.surfaceHeight = doc.OuterHeight - kFrameHeight;
+    if (HasKind(table, "OptionButton")) file.swingGroupName = "cbg_swing";
+
+    const ListenerPlan plan =
+        BuildListenerPlan(table, catalogue, file.generateType, doc.MenuElements);
+    if (std::string refusal = CheckGeneration(file, plan, doc.MenuElements, catalogue);
+        !refusal.empty())
+        return {{}, std::move(refusal)};
+
+    if (IsAppletTarget(file.generateType)) {
+        Generate_Applet_Class(file, plan);
+    } else {
+        Generate_Window_Class(file, plan);
+    }
+    return {sink.TakeLines(), {}};
+}
+
+void Generate_Code(Form1& form, Form2& codeWindow, const EventCatalogue& catalogue) {
+    DesignDocument& doc = form.doc;
+    MessageBoxService& messages = form.Messages();
+    if (doc.LiveCount() == 0) {
+        messages.Show(Warning(kNoComponentMessage, "Korvane"));
+        return;
+    }
+    if (doc.File_Name.empty()) {
+        messages.Show(Warning(kSaveFirstMessage, "Korvane"));
+        form.OptionFileSave_Click();
+        const bool noPath = doc.File_Name_Complete.find_first_not_of(' ') == std::string::npos;
+        if (noPath || doc.File_Name.empty()) return;
+    }
+    GeneratedJava generated = GenerateJava(doc, catalogue);
+    if (!generated.ok()) {
+        messages.Show(Warning(generated.refusal, "Korvane"));
+        return;
+    }
+    messages.Show(MessageRequest{kGeneratedMessage, "Korvane", MessageIcon::Information,
+                                 MessageButtons::Ok, 1});
+    codeWindow.ShowGenerated(std::move(generated.lines));
+}
+
+}  // namespace korvane

@@ -1,0 +1,50 @@
+// The generation driver: from the open design to the lines of one Java source file.
+//
+// GenerateJava validates and writes the file without any window (korvane-gen and the tests
+// use it); Generate_Code is the document window's command around it, with its messages, the
+// save of a never-saved design and the code window.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "codegen/CodegenTable.h"
+#include "codegen/EventCatalogue.h"
+#include "codegen/Form2.h"
+#include "codegen/JavaFile.h"
+#include "codegen/Listeners.h"
+#include "document/DesignDocument.h"
+#include "document/Form1.h"
+
+namespace korvane {
+
+inline constexpr const char* kNoComponentMessage =
+    "You must add at least one AWT or Swing component.";
+inline constexpr const char* kSaveFirstMessage = "You must save your file first.";
+inline constexpr const char* kGeneratedMessage = "Java File Generated Succesfully!";
+
+// The live components in tab order (the numeric value of the tab order, ties in slot order),
+// with their popup bindings checked: an invalid binding is erased from the document, and a
+// valid binding's trigger is added to the row's events when missing.
+CodegenTable Build_Codegen_Table(DesignDocument& doc);
+
+struct GeneratedJava {
+    std::vector<std::string> lines;  // the file, one entry per line, when refusal is ""
+    std::string refusal;             // why nothing was generated
+    bool ok() const { return refusal.empty(); }
+};
+
+// Generates the class named File_Name for the target Generate_Type. Sets Java_File_Name and
+// erases invalid popup bindings; a refusal writes nothing.
+GeneratedJava GenerateJava(DesignDocument& doc, const EventCatalogue& catalogue);
+
+// The command: refuses a design without live components, has a never-saved design saved
+// first, generates, and on success shows "Java File Generated Succesfully!" and fills and
+// shows the code window. A refusal is shown as a warning and leaves the code window as it was.
+void Generate_Code(Form1& form, Form2& codeWindow, const EventCatalogue& catalogue);
+
+// The two generators, run on a validated file.
+void Generate_Applet_Class(JavaFile& file, const ListenerPlan& plan);
+void Generate_Window_Class(JavaFile& file, const ListenerPlan& plan);
+
+}  // namespace korvane

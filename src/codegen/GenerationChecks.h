@@ -1,0 +1,28 @@
+// The checks that run before any line of a generation is written, so that the file either
+// compiles or is not written: names that Java would reject or that would clash with a name
+// the file itself uses, popup window classes, the font style and unknown component kinds.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "codegen/EventCatalogue.h"
+#include "codegen/JavaFile.h"
+#include "codegen/Listeners.h"
+#include "document/DesignDocument.h"
+
+namespace korvane {
+
+// The simple names of the classes a generated file may refer to: the targets, the component
+// classes and their groups and models, the layout and font classes, the listener, adapter and
+// event classes, String and System.
+std::vector<std::string> ClassesTheFileUses(const EventCatalogue& catalogue);
+
+// Why this file cannot be generated (a sentence naming the offending name), or "" when it
+// can. The menu elements count only for "Frame" and "JFrame".
+std::string CheckGeneration(const JavaFile& file, const ListenerPlan& plan,
+                            const std::vector<MenuElement>& menuElements,
+                            const EventCatalogue& catalogue);
+
+}  // namespace korvane

@@ -1,0 +1,135 @@
+#include "codegen/JavaText.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
+namespace korvane {
+namespace {
+
+constexpr auto kKeywords = std::to_array<std::string_view>(
+    {"_",      "abstract",   "assert",       "boolean",   "break",
+     "byte",   "case",       "catch",        "char",      "class",
+     "const",  "continue",   "default",      "do",        "double",
+     "else",   "enum",       "extends",      "final",     "finally",
+     "float",  "for",        "goto",         "if",        "implements",
+     "import", "instanceof", "int",          "interface", "long",
+     "native", "new",        "package",      "private",   "protected",
+     "public", "return",     "short",        "static",    "strictfp",
+     "super",  "switch",     "synchronized", "this",      "throw",
+     "throws", "transient",  "try",          "void",      "volatile",
+     "while"});
+static_assert(std::is_sorted(kKeywords.begin(), kKeywords.end()));
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+// Decodes one UTF-8 sequence at text[i], advancing i; an invalid byte gives U+FFFD and
+// advances by one.
+char32_t NextCodePoint(std::string_view text, size_t& i) {
+    const auto byte = [&](size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned char lead = byte(i);
+    if (lead < 0x80) {
+        ++i;
+        return lead;
+    }
+    size_t length = 0;
+    char32_t cp = 0;
+    char32_t minimum = 0;
+    if ((lead & 0xE0) == 0xC0) {
+        length = 2, cp = lead & 0x1F, minimum = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3, cp = lead & 0x0F, minimum = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4, cp = lead & 0x07, minimum = 0x10000;
+    } else {
+        ++i;
+        return kReplacement;
+    }
+    if (i + length > text.size()) {
+        ++i;
+        return kReplacement;
+    }
+    for (size_t k = 1; k < length; ++k) {
+        if ((byte(i + k) & 0xC0) != 0x80) {
+            ++i;
+            return kReplacement;
+        }
+        cp = (cp << 6) | (byte(i + k) & 0x3F);
+    }
+    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+        ++i;
+        return kReplacement;
+    }
+    i += length;
+    return cp;
+}
+
+void AppendUnicodeEscape(std::string& out, std::uint32_t unit) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    out += "\\u";
+    for (int shift = 12; shift >= 0; shift -= 4) out += kHex[(unit >> shift) & 0xF];
+}
+
+bool IsAsciiLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool IsAsciiDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+}  // namespace
+
+std::string JavaStringContent(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (size_t i = 0; i < utf8.size();) {
+        const char32_t cp = NextCodePoint(utf8, i);
+        if (cp == U'\\') {
+            out += "\\\\";
+        } else if (cp == U'"') {
+            out += "\\\"";
+        } else if (cp == U'\n') {
+            out += "\\n";  // javac would read \u000a as a line break that ends the literal
+        } else if (cp == U'\r') {
+            out += "\\r";
+        } else if (cp >= 0x20 && cp < 0x7F) {
+            out += static_cast<char>(cp);
+        } else if (cp <= 0xFFFF) {
+            AppendUnicodeEscape(out, cp);
+        } else {
+            const std::uint32_t v = cp - 0x10000;
+            AppendUnicodeEscape(out, 0xD800 + (v >> 10));
+            AppendUnicodeEscape(out, 0xDC00 + (v & 0x3FF));
+        }
+    }
+    return out;
+}
+
+std::string JavaStringLiteral(std::string_view utf8) {
+    return "\"" + JavaStringContent(utf8) + "\"";
+}
+
+std::span<const std::string_view> JavaKeywords() {
+    return kKeywords;
+}
+
+bool IsJavaKeyword(std::string_view word) {
+    return std::binary_search(kKeywords.begin(), kKeywords.end(), word);
+}
+
+bool IsJavaIdentifier(std::string_view text) {
+    if (text.empty()) return false;
+    const auto isStart = [](char c) { return IsAsciiLetter(c) || c == '_' || c == '$'; };
+    if (!isStart(text.front())) return false;
+    if (!std::all_of(text.begin() + 1, text.end(),
+                     [&](char c) { return isStart(c) || IsAsciiDigit(c); }))
+        return false;
+    return !IsJavaKeyword(text) && text != "true" && text != "false" && text != "null";
+}
+
+bool IsRestrictedTypeName(std::string_view text) {
+    return text == "var" || text == "yield" || text == "record" || text == "sealed" ||
+           text == "permits";
+}
+
+}  // namespace korvane

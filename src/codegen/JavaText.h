@@ -1,0 +1,33 @@
+// Text as it may appear in generated Java source: string literals and identifiers.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace korvane {
+
+// The text between the quotes of a Java string literal holding utf8: backslash as \\, double
+// quote as \", line feed as \n and carriage return as \r (javac turns \u000a and \u000d into
+// line breaks before it reads the literal), every other character below U+0020, U+007F and
+// every non-ASCII character as \uXXXX (four lowercase hex digits per UTF-16 code unit); other
+// printable ASCII exactly as given.
+// Bytes that are not valid UTF-8 are written as \ufffd. The result is pure ASCII.
+std::string JavaStringContent(std::string_view utf8);
+
+// JavaStringContent between double quotes: a complete Java string literal.
+std::string JavaStringLiteral(std::string_view utf8);
+
+// The reserved words of Java, in alphabetical order (including "_").
+std::span<const std::string_view> JavaKeywords();
+bool IsJavaKeyword(std::string_view word);
+
+// An ASCII letter, "_" or "$", then ASCII letters, digits, "_" or "$"; not a keyword and not
+// one of the literals true, false and null.
+bool IsJavaIdentifier(std::string_view text);
+
+// The restricted identifiers that may name variables but not a type (var, yield, record,
+// sealed, permits).
+bool IsRestrictedTypeName(std::string_view text);
+
+}  // namespace korvane

@@ -1,0 +1,90 @@
+// The listener code of one generation: the ListenerPlan (which listener methods each component
+// and menu element gets), the registration lines, the inner listener classes, and the popup
+// bindings whose trigger methods open another window.
+//
+// Order of use by the generators:
+//   before any line:  plan = BuildListenerPlan(table, catalogue, Generate_Type, MenuElements)
+//   section 4:        WriteListenerRegistrations(plan, sink)
+//   section 6:        WriteListenerClasses(plan, table, Generate_Type, sink)
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "codegen/CodegenTable.h"
+#include "codegen/EventCatalogue.h"
+#include "document/DesignDocument.h"
+
+namespace korvane {
+
+// One chosen listener method of one component or menu element. Apart from name, the fields
+// point into the EventCatalogue's static tables.
+struct ListenerPlanRow {
+    std::string name;               // component or menu element name
+    std::string_view method;        // e.g. "mouseClicked()"
+    std::string_view kind;          // e.g. "MouseEvent (Motion)"
+    std::string_view listenerType;  // e.g. "MouseMotionAdapter"
+    std::string_view flag;          // "L" implements, "A" extends
+    std::string_view suffix;        // e.g. "_MML"
+    std::string_view registration;  // e.g. "addMouseMotionListener"
+};
+
+// The rows of one name are contiguous, in the order the names were added; within one name the
+// rows of one listener type are contiguous, types in the order of their first chosen method.
+// A run (consecutive rows with the same name and listener type) becomes one listener class
+// and one registration line.
+struct ListenerPlan {
+    std::vector<ListenerPlanRow> rows;
+};
+
+// Builds the plan from the table rows in row order (their events as extended by the popup
+// trigger), then, for "Frame" and "JFrame" only, from the menu elements in index order.
+// A component's method counts only when its class (Type_To_Java_Class of its type) offers it;
+// a menu element's only when the EventMethodTable holds it. A method named twice in one events
+// string counts once, at its first place.
+ListenerPlan BuildListenerPlan(const CodegenTable& table, const EventCatalogue& catalogue,
+                               std::string_view generateType,
+                               const std::vector<MenuElement>& menuElements);
+
+// Section 4: one registration line per run, an empty line after the last run of each name.
+void WriteListenerRegistrations(const ListenerPlan& plan, LineSink& sink);
+
+// Section 6: one inner class per run with a stub per method; inside a popup binding's trigger
+// method, the lines that open the bound window.
+void WriteListenerClasses(const ListenerPlan& plan, const CodegenTable& table,
+                          std::string_view generateType, LineSink& sink);
+
+// Every listener class name the file declares (<name><suffix>, one per run), in plan order.
+std::vector<std::string> ListenerClassNames(const ListenerPlan& plan);
+
+// --- popup bindings: "kind,class,trigger" ---
+
+struct PopupBinding {
+    std::string_view kind;       // field 0
+    std::string_view className;  // field 1
+    std::string_view trigger;    // field 2
+};
+
+// The first three fields of a binding; missing fields are "".
+PopupBinding SplitPopupBinding(std::string_view popup);
+
+// Valid when the binding has at least three fields, its kind is exactly "Dialog", "Frame",
+// "JDialog" or "JFrame", its class is not empty and its trigger is not "(None)".
+bool IsValidPopupBinding(std::string_view popup);
+
+// Inside listener method `method` of the component `row`: when method is the trigger of the
+// row's valid binding, the lines that create and show the bound window. A "Dialog" binding
+// passes the frame field as owner, so only "Frame" and "JFrame" targets write it.
+void WritePopupWindowLines(const CodegenRow& row, std::string_view method,
+                           std::string_view generateType, LineSink& sink);
+
+// True when some row holds a valid binding of kind "JDialog" or "JFrame": the file then needs
+// `import javax.swing.*;`.
+bool PopupsNeedSwingImport(const CodegenTable& table);
+
+// True when some row holds a valid binding of kind "Dialog": a "Frame" or "JFrame" target then
+// declares its frame field.
+bool HasDialogPopupBinding(const CodegenTable& table);
+
+}  // namespace korvane

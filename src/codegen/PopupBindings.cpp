@@ -1,0 +1,71 @@
+#include <algorithm>
+#include <array>
+
+#include "codegen/Listeners.h"
+
+namespace korvane {
+namespace {
+
+bool IsPopupKind(std::string_view kind) {
+    return kind == "Dialog" || kind == "Frame" || kind == "JDialog" || kind == "JFrame";
+}
+
+// The kind of a valid binding, or "" for an invalid one.
+std::string_view ValidKind(std::string_view popup) {
+    return IsValidPopupBinding(popup) ? SplitPopupBinding(popup).kind : std::string_view{};
+}
+
+}  // namespace
+
+PopupBinding SplitPopupBinding(std::string_view popup) {
+    std::array<std::string_view, 3> fields;
+    size_t start = 0;
+    for (std::string_view& field : fields) {
+        if (start > popup.size()) break;
+        size_t end = popup.find(',', start);
+        if (end == std::string_view::npos) end = popup.size();
+        field = popup.substr(start, end - start);
+        start = end + 1;
+    }
+    return {fields[0], fields[1], fields[2]};
+}
+
+bool IsValidPopupBinding(std::string_view popup) {
+    if (std::count(popup.begin(), popup.end(), ',') < 2) return false;
+    const PopupBinding binding = SplitPopupBinding(popup);
+    return IsPopupKind(binding.kind) && !binding.className.empty() && binding.trigger != "(None)";
+}
+
+void WritePopupWindowLines(const CodegenRow& row, std::string_view method,
+                           std::string_view generateType, LineSink& sink) {
+    if (!IsValidPopupBinding(row.popup)) return;
+    const PopupBinding binding = SplitPopupBinding(row.popup);
+    if (binding.trigger != method) return;
+    const std::string className(binding.className);
+    if (binding.kind == "Dialog") {
+        // Only frames keep the frame field a dialog needs as its owner.
+        if (generateType != "Frame" && generateType != "JFrame") return;
+        sink.Emit_Line("            Dialog window = new " + className + "(frame, \"Title\");");
+    } else {
+        sink.Emit_Line("            " + std::string(binding.kind) + " window = new " + className +
+                       "();");
+    }
+    sink.Emit_Line("            window.pack();");
+    sink.Emit_Line("            window.show();");
+}
+
+bool PopupsNeedSwingImport(const CodegenTable& table) {
+    for (const CodegenRow& row : table) {
+        const std::string_view kind = ValidKind(row.popup);
+        if (kind == "JDialog" || kind == "JFrame") return true;
+    }
+    return false;
+}
+
+bool HasDialogPopupBinding(const CodegenTable& table) {
+    for (const CodegenRow& row : table)
+        if (ValidKind(row.popup) == "Dialog") return true;
+    return false;
+}
+
+}  // namespace korvane

@@ -1,0 +1,67 @@
+#include "qt/AboutDialog.h"
+
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+
+#include "platform/Conversions.h"
+
+namespace korvane {
+namespace {
+
+int Px(double twips) { return TwipsToWholePixels(twips); }
+
+}  // namespace
+
+QIcon ProgramIcon() { return QIcon(":/korvane/korvane.svg"); }
+
+QLabel* AboutDialog::AddLabel(const char* name, const std::string& text, const char* family, int left,
+                              int top, int width, int height) {
+    QLabel* label = new QLabel(QString::fromStdString(text), this);
+    label->setObjectName(name);
+    if (family) label->setFont(QFont(family, 8));
+    label->setGeometry(Px(left), Px(top), Px(width), Px(height));
+    return label;
+}
+
+AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner) {
+    setObjectName("frmAbout");
+    setModal(true);
+    form_.Form_Load();
+    setWindowTitle(QString::fromStdString(form_.Caption));
+    setFixedSize(Px(4590), Px(2700));
+
+    QLabel* icon = new QLabel(this);
+    icon->setObjectName("picIcon");
+    icon->setPixmap(ProgramIcon().pixmap(32, 32));
+    icon->setGeometry(Px(240), Px(240), 32, 32);
+
+    QLabel* title = AddLabel("lblTitle", form_.lblTitle, "MS Sans Serif", 1050, 180, 3300, 330);
+    QFont titleFont = title->font();
+    titleFont.setPointSize(12);
+    titleFont.setBold(true);
+    title->setFont(titleFont);
+    AddLabel("lblVersion", form_.lblVersion, "Tahoma", 1050, 540, 3300, 225);
+    QLabel* description = AddLabel("lblDescription", form_.lblDescription, "Tahoma", 1050, 795, 3300, 450);
+    description->setWordWrap(true);
+    AddLabel("Label2", form_.Label2, "Tahoma", 1050, 1260, 3300, 225);
+
+    for (int k = 0; k < 2; ++k) {
+        QFrame* line = new QFrame(this);
+        line->setObjectName("Line1");
+        line->setFrameShape(QFrame::HLine);
+        line->setFrameShadow(QFrame::Sunken);
+        line->setGeometry(Px(120), Px(1560 + 15 * k), Px(4350), 2);
+    }
+    AddLabel("lblDisclaimer", form_.lblDisclaimer, "Tahoma", 240, 1680, 2600, 225);
+    AddLabel("Label1", form_.Label1, nullptr, 240, 1920, 2600, 225);
+
+    QPushButton* ok = new QPushButton("OK", this);
+    ok->setObjectName("cmdOK");
+    ok->setGeometry(Px(2895), Px(2145), Px(1500), Px(345));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+}  // namespace korvane

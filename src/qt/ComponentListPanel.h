@@ -1,0 +1,36 @@
+// The top of the main window's right panel: the "Components" header and the component list
+// List1, showing MDIForm1::list1 and reporting the user's choice to its click handler.
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QListWidget;
+
+namespace korvane {
+
+class MDIForm1;
+
+class ComponentListPanel : public QWidget {
+    Q_OBJECT
+  public:
+    explicit ComponentListPanel(MDIForm1& main, QWidget* parent = nullptr);
+
+    QListWidget* List1() const { return list_; }
+    // Shows the list again: refilled when it was rebuilt, with its selected row.
+    void Refresh();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void RowChosen(int row);
+
+    MDIForm1& main_;
+    QLabel* header_;
+    QListWidget* list_;
+    unsigned shownGeneration_;
+    bool refreshing_ = false;
+};
+
+}  // namespace korvane

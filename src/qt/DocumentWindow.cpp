@@ -1,0 +1,316 @@
+#include "qt/DocumentWindow.h"
+
+#include <QCloseEvent>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <cmath>
+
+#include "document/InsertCommands.h"
+#include "platform/Conversions.h"
+#include "qt/Menus.h"
+
+namespace korvane {
+namespace {
+
+// Where the window sits inside the frame when it is shown, twips from each edge.
+constexpr double kDocumentOffset = 120;
+
+struct GenerateItem {
+    const char* kind;
+    const char* caption;
+    bool visible;
+};
+
+constexpr GenerateItem kAwtTargets[] = {
+    {"Applet", "As Applet", true},
+    {"Frame", "As Frame", true},
+    {"Dialog", "As Dialog", false},
+    {"Panel", "As Panel", false},
+};
+constexpr GenerateItem kSwingTargets[] = {
+    {"JApplet", "As JApplet", true},
+    {"JFrame", "As JFrame", true},
+    {"JDialog", "As JDialog", false},
+    {"JPanel", "As JPanel", false},
+};
+
+QString Name(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// Stands in for the design surface until the surface widget is there: it passes presses to
+// the document and shows each live component as a labelled box.
+class PlainSurface : public QWidget {
+public:
+    explicit PlainSurface(Form1& form, QWidget* parent = nullptr) : QWidget(parent), form_(form) {
+        setObjectName("Picture_Back");
+        setFocusPolicy(Qt::StrongFocus);
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        const float x = static_cast<float>(PixelsToTwips(event->position().x()));
+        const float y = static_cast<float>(PixelsToTwips(event->position().y()));
+        form_.doc.Insert_X = x;
+        form_.doc.Insert_Y = y;
+        const int button = event->button() == Qt::RightButton  ? kRightButton
+                           : event->button() == Qt::LeftButton ? kLeftButton
+                                                               : 0;
+        form_.Form_MouseDown(button, 0, x, y);
+    }
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), palette().button());
+        const DesignDocument& doc = form_.doc;
+        for (int i = 1; i <= doc.Objects_Count(); ++i) {
+            if (!doc.IsLive(i)) continue;
+            const ComponentRecord& r = doc.Slot(i);
+            const QRect box(TwipsToWholePixels(r.Left), TwipsToWholePixels(r.Top), TwipsToWholePixels(r.Width), TwipsToWholePixels(r.Height));
+            painter.fillRect(box, palette().base());
+            painter.setPen(i == doc.Active_Object_Index ? palette().highlight().color()
+                                                        : palette().text().color());
+            painter.drawRect(box.adjusted(0, 0, -1, -1));
+            painter.drawText(box, Qt::AlignCenter, QString::fromStdString(r.ComponentName));
+        }
+    }
+
+private:
+    Form1& form_;
+};
+
+QMenu* TopMenu(const QString& caption, const QString& name, QWidget* owner) {
+    QMenu* menu = new QMenu(caption, owner);
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name);
+    return menu;
+}
+
+}  // namespace
+
+DocumentWindow::DocumentWindow(Form1& form, QWidget* parent) : QMdiSubWindow(parent), form_(form) {
+    setObjectName("Form1");
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    SetSurface(new PlainSurface(form_));
+    BuildMenuBar();
+    BuildPopupMenus();
+}
+
+void DocumentWindow::SetSurface(QWidget* surface) {
+    QWidget* old = widget();
+    setWidget(surface);
+    if (old && old != surface) old->deleteLater();
+    ApplyDocumentSize();
+}
+
+// ---------------------------------------------------------------- menus
+
+QMenu* DocumentWindow::BuildInsertMenu(QMenu* parent, bool popup, bool swing) {
+    QMenu* menu = popup ? AddSubmenu(parent, swing ? "Swing" : "AWT", swing ? "OptionSwing" : "OptionAWT")
+                        : AddSubmenu(parent, swing ? "Swing Components" : "AWT Components",
+                                     swing ? "opt_SwingComponents" : "opt_AWTComponents");
+    const auto commands = InsertCommands();
+    const size_t first = swing ? kAwtInsertCommands : 0;
+    const size_t last = swing ? commands.size() : kAwtInsertCommands;
+    for (size_t k = first; k < last; ++k) {
+        const InsertCommand& c = commands[k];
+        const std::string tag(c.tag);
+        if (popup) {
+            // At the point pressed on the surface before the menu opened.
+            AddMenuItem(menu, Name(c.popupCaption), Name(c.popupHandler), [this, tag] {
+                form_.Insert_Control(tag);
+            });
+        } else {
+            AddMenuItem(menu, Name(c.menuCaption), Name(c.menuHandler), [this, tag] {
+                form_.InsertFromMenuBar(tag);
+            });
+        }
+    }
+    return menu;
+}
+
+QMenu* DocumentWindow::BuildGenerateMenu(QMenu* parent, const QString& caption, const QString& name,
+                                         bool swing, const char* handlerPrefix) {
+    QMenu* menu = AddSubmenu(parent, caption, name);
+    for (const GenerateItem& item : swing ? kSwingTargets : kAwtTargets) {
+        const QString kind = item.kind;
+        AddMenuItem(menu, item.caption, QString(handlerPrefix) + kind, [this, kind] {
+            emit generateRequested(kind);
+        }, item.visible);
+    }
+    return menu;
+}
+
+void DocumentWindow::BuildMenuBar() {
+    QMenu* file = TopMenu("File", "mnuFile", this);
+    AddMenuItem(file, "New", "opt_New", [this] { form_.OptionFileNew_Click(); });
+    AddMenuItem(file, "Open...", "opt_Open", [this] { form_.OptionFileOpen_Click(); });
+    AddSeparator(file);
+    AddMenuItem(file, "Save", "opt_Save", [this] { form_.OptionFileSave_Click(); });
+    AddMenuItem(file, "Save As...", "opt_SaveAs", [this] { form_.OptionFileSaveAs_Click(); });
+    QMenu* options = AddSubmenu(file, "Options", "opt_Options", false);
+    AddMenuItem(options, "Window Size && Font...", "opt_WindowSize", nullptr);
+    AddMenuItem(options, "Grid and Units...", "opt_Grid", nullptr);
+    AddSeparator(file);
+    AddMenuItem(file, "Exit", "opt_Exit", [this] { emit exitRequested(); });
+
+    QMenu* insert = TopMenu("Insert", "mnuInsert", this);
+    BuildInsertMenu(insert, false, false);
+    BuildInsertMenu(insert, false, true);
+    AddMenuItem(insert, "Menu...", "opt_Menu", nullptr, false);
+
+    QMenu* build = TopMenu("Build", "mnuBuild", this);
+    AddMenuItem(build, "Generate AWT", "opt_GenerateAWT", nullptr, false);
+    for (const GenerateItem& item : kAwtTargets) {
+        const QString kind = item.kind;
+        AddMenuItem(build, item.caption, "opt_Generate" + kind, [this, kind] {
+            emit generateRequested(kind);
+        }, item.visible);
+    }
+    AddSeparator(build);
+    AddMenuItem(build, "Generate Swing", "opt_GenerateSwing", nullptr, false);
+    for (const GenerateItem& item : kSwingTargets) {
+        const QString kind = item.kind;
+        AddMenuItem(build, item.caption, "opt_Generate" + kind, [this, kind] {
+            emit generateRequested(kind);
+        }, item.visible);
+    }
+
+    QMenu* help = TopMenu("Help", "mnuHelp", this);
+    AddMenuItem(help, "Contents...", "opt_HelpContents", [this] { emit helpContentsRequested(); });
+    AddSeparator(help);
+    AddMenuItem(help, "About...", "opt_About", [this] { emit aboutRequested(); });
+
+    menuBar_ = {file, insert, build, help};
+}
+
+void DocumentWindow::BuildPopupMenus() {
+    menuForm_ = new QMenu(this);
+    menuForm_->setObjectName("menuForm");
+    QMenu* file = AddSubmenu(menuForm_, "File", "OptionFile", false);
+    AddMenuItem(file, "New", "OptionFileNew", [this] { form_.OptionFileNew_Click(); });
+    AddMenuItem(file, "Open...", "OptionFileOpen", [this] { form_.OptionFileOpen_Click(); });
+    AddMenuItem(file, "Save", "OptionFileSave", [this] { form_.OptionFileSave_Click(); });
+    AddMenuItem(file, "Save As...", "OptionFileSaveAs", [this] { form_.OptionFileSaveAs_Click(); });
+    BuildInsertMenu(menuForm_, true, false);
+    BuildInsertMenu(menuForm_, true, true);
+    AddMenuItem(menuForm_, "Menu...", "OptionMenu", nullptr, false);
+    AddSeparator(menuForm_);
+    BuildGenerateMenu(menuForm_, "Generate AWT", "OptionGenerateAWT", false, "OptionGenerate");
+    BuildGenerateMenu(menuForm_, "Generate Swing", "OptionGenerateSwing", true, "OptionGenerate");
+
+    menuControl_ = new QMenu(this);
+    menuControl_->setObjectName("menuControl");
+    AddMenuItem(menuControl_, "Delete", "OptionControlDelete", [this] { form_.OptionControlDelete_Click(); });
+    AddMenuItem(menuControl_, "Properties...", "OptionControlProperties", nullptr, false);
+    AddMenuItem(menuControl_, "Main Menu", "OptionControlMainMenu", [this] { ShowPopupMenu("menuControl"); }, false);
+
+    menuToolbar_ = new QMenu(this);
+    menuToolbar_->setObjectName("menuToolbar");
+    QAction* awt = AddMenuItem(menuToolbar_, "AWT ", "OptionToolbarAWT", nullptr);
+    QAction* swing = AddMenuItem(menuToolbar_, "Swing", "OptionToolbarSwing1", nullptr);
+    AddMenuItem(menuToolbar_, "Swing +", "OptionToolbarSwing2", nullptr, false);
+    awt->setCheckable(true);
+    swing->setCheckable(true);
+    swing->setChecked(true);
+    connect(awt, &QAction::triggered, this, [this, awt, swing] {
+        awt->setChecked(true);
+        swing->setChecked(false);
+        emit paletteChosen("AWT");
+    });
+    connect(swing, &QAction::triggered, this, [this, awt, swing] {
+        swing->setChecked(true);
+        awt->setChecked(false);
+        emit paletteChosen("Swing1");
+    });
+}
+
+QMenu* DocumentWindow::PopupMenu(std::string_view menuName) const {
+    if (menuName == "menuForm") return menuForm_;
+    if (menuName == "menuControl") return menuControl_;
+    if (menuName == "menuToolbar") return menuToolbar_;
+    return nullptr;
+}
+
+void DocumentWindow::ShowPopupMenu(std::string_view menuName) {
+    if (QMenu* menu = PopupMenu(menuName)) menu->exec(QCursor::pos());
+}
+
+// ---------------------------------------------------------------- size and state
+
+QSize DocumentWindow::OuterSizeTwips() const {
+    const QSize surface = contentsRect().size();
+    return QSize(static_cast<int>(PixelsToTwips(surface.width()) + kFrameWidth),
+                 static_cast<int>(PixelsToTwips(surface.height()) + kFrameHeight));
+}
+
+// Sizes the window so that its surface is the document's outer size less the frame allowances.
+void DocumentWindow::ApplyDocumentSize() {
+    ensurePolished();
+    const QSize surface(TwipsToWholePixels(form_.doc.OuterWidth - kFrameWidth),
+                        TwipsToWholePixels(form_.doc.OuterHeight - kFrameHeight));
+    const QSize frame = size() - contentsRect().size();
+    if (contentsRect().size() == surface) return;
+    applyingSize_ = true;
+    resize(surface + frame);
+    applyingSize_ = false;
+}
+
+void DocumentWindow::SyncVisibility() {
+    if (closing_) return;
+    if (form_.Loaded() && !isVisible()) {
+        show();
+        // Showing loads the window afresh at its place inside the frame.
+        move(TwipsToWholePixels(kDocumentOffset), TwipsToWholePixels(kDocumentOffset));
+        setFocus();
+    } else if (!form_.Loaded() && isVisible()) {
+        hide();
+    }
+}
+
+void DocumentWindow::DesignChanged() {
+    setWindowTitle(QString::fromStdString(form_.doc.Caption));
+    SyncVisibility();
+    ApplyDocumentSize();
+    if (widget()) widget()->update();
+    emit designChanged();
+}
+
+void DocumentWindow::resizeEvent(QResizeEvent* event) {
+    QMdiSubWindow::resizeEvent(event);
+    if (applyingSize_ || !isVisible() || !form_.Loaded()) return;
+    const QSize outer = OuterSizeTwips();
+    if (outer.width() != std::lround(form_.doc.OuterWidth) ||
+        outer.height() != std::lround(form_.doc.OuterHeight))
+        form_.Form_Resize(outer.width(), outer.height());
+}
+
+void DocumentWindow::showEvent(QShowEvent* event) {
+    QMdiSubWindow::showEvent(event);
+    ApplyDocumentSize();
+}
+
+void DocumentWindow::closeEvent(QCloseEvent* event) {
+    if (form_.Loaded()) {
+        closing_ = true;
+        const bool closes = form_.Form_QueryUnload();
+        closing_ = false;
+        if (!closes) {
+            event->ignore();
+            return;
+        }
+    }
+    QMdiSubWindow::closeEvent(event);
+}
+
+void DocumentWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Delete && form_.Loaded()) {
+        form_.Form_KeyDown(kKeyDelete, 0);
+        return;
+    }
+    QMdiSubWindow::keyPressEvent(event);
+}
+
+}  // namespace korvane

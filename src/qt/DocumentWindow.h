@@ -1,0 +1,70 @@
+// The document window: the one child window of the frame, showing the design surface, with
+// the document's menu bar (taken over by the frame while the window is active) and its
+// pop-up menus.
+#pragma once
+
+#include <QList>
+#include <QMdiSubWindow>
+#include <string_view>
+
+#include "document/Form1.h"
+
+class QMenu;
+
+namespace korvane {
+
+class DocumentWindow : public QMdiSubWindow, public DocumentView {
+    Q_OBJECT
+public:
+    explicit DocumentWindow(Form1& form, QWidget* parent = nullptr);
+
+    // --- DocumentView ---
+    void ShowPopupMenu(std::string_view menuName) override;
+    void DesignChanged() override;
+
+    // mnuFile, mnuInsert, mnuBuild and mnuHelp, for the frame's menu bar.
+    const QList<QMenu*>& MenuBarMenus() const { return menuBar_; }
+    // menuForm, menuControl or menuToolbar; null for another name.
+    QMenu* PopupMenu(std::string_view menuName) const;
+
+    // Puts the design surface in the window (replacing the previous one).
+    void SetSurface(QWidget* surface);
+    QWidget* Surface() const { return widget(); }
+
+    // The window's outer size as the document counts it, twips: the surface plus the frame
+    // allowances, whatever the frame Qt draws.
+    QSize OuterSizeTwips() const;
+
+signals:
+    void designChanged();
+    void exitRequested();
+    void generateRequested(const QString& kind);
+    void helpContentsRequested();
+    void aboutRequested();
+    void paletteChosen(const QString& which);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void BuildMenuBar();
+    void BuildPopupMenus();
+    QMenu* BuildInsertMenu(QMenu* parent, bool popup, bool swing);
+    QMenu* BuildGenerateMenu(QMenu* parent, const QString& caption, const QString& name,
+                             bool swing, const char* handlerPrefix);
+    void ApplyDocumentSize();
+    void SyncVisibility();
+
+    Form1& form_;
+    QList<QMenu*> menuBar_;
+    QMenu* menuForm_ = nullptr;
+    QMenu* menuControl_ = nullptr;
+    QMenu* menuToolbar_ = nullptr;
+    bool applyingSize_ = false;
+    bool closing_ = false;
+};
+
+}  // namespace korvane

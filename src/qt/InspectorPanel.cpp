@@ -1,0 +1,424 @@
+#include "qt/InspectorPanel.h"
+
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <algorithm>
+
+#include "mainwindow/MDIForm1.h"
+#include "platform/Conversions.h"
+#include "qt/ComponentListPanel.h"
+
+namespace korvane {
+namespace {
+
+constexpr double kPageLeft = 45;
+constexpr double kPageWidth = 3180;
+constexpr double kTabWidth = 1035;
+
+QColor ToQColor(Rgb c) {
+    return QColor(c.r, c.g, c.b);
+}
+
+void SetBackground(QWidget* widget, Rgb colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, ToQColor(colour));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+// The character a key types, as the text boxes' key handlers take it: Backspace, Enter,
+// Escape and Ctrl+letter as their control codes; 0 for a key that types nothing.
+int KeyAscii(const QKeyEvent* e) {
+    switch (e->key()) {
+        case Qt::Key_Backspace:
+            return kKeyBackspace;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return kKeyEnter;
+        case Qt::Key_Escape:
+            return kKeyEscape;
+        default:
+            break;
+    }
+    if ((e->modifiers() & Qt::ControlModifier) && e->key() >= Qt::Key_A && e->key() <= Qt::Key_Z)
+        return e->key() - Qt::Key_A + 1;
+    const QList<uint> text = e->text().toUcs4();
+    return text.isEmpty() || text[0] < 32 ? 0 : static_cast<int>(text[0]);
+}
+
+void ShowText(QLineEdit* box, const TextBoxState& state) {
+    QString text = QString::fromStdString(state.Text);
+    if (box->text() != text) box->setText(text);
+    box->setEnabled(state.Enabled);
+}
+
+void ShowItems(QComboBox* combo, const ListState& state) {
+    QStringList items;
+    for (const std::string& item : state.Items) items.append(QString::fromStdString(item));
+    QStringList shown;
+    for (int k = 0; k < combo->count(); ++k) shown.append(combo->itemText(k));
+    if (shown != items) {
+        combo->clear();
+        combo->addItems(items);
+    }
+    combo->setCurrentIndex(state.ListIndex);
+    combo->setEnabled(state.Enabled);
+}
+
+void ShowCheckList(QListWidget* list, const ListState& state) {
+    bool same = list->count() == static_cast<int>(state.Items.size());
+    for (int k = 0; same && k < list->count(); ++k)
+        same = list->item(k)->text().toStdString() == state.Items[static_cast<size_t>(k)];
+    if (!same) {
+        list->clear();
+        for (const std::string& entry : state.Items) {
+            auto* item = new QListWidgetItem(QString::fromStdString(entry), list);
+            item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        }
+    }
+    for (int k = 0; k < list->count(); ++k)
+        list->item(k)->setCheckState(state.Checked[static_cast<size_t>(k)] ? Qt::Checked
+                                                                           : Qt::Unchecked);
+    list->setCurrentRow(state.ListIndex);
+    list->setEnabled(state.Enabled);
+}
+
+}  // namespace
+
+QRect TwipsRect(double left, double top, double width, double height) {
+    return QRect(TwipsToWholePixels(left), TwipsToWholePixels(top), TwipsToWholePixels(width),
+                 TwipsToWholePixels(height));
+}
+
+QFont InspectorFont() {
+    return QFont("Tahoma", 8);
+}
+
+QString ShapeStyle(const ShapeState& shape) {
+    return QString("QLabel { background-color: %1; border: 1px solid %2; border-radius: 4px; }")
+        .arg(ToQColor(shape.FillColor).name(), ToQColor(shape.BorderColor).name());
+}
+
+// ---------------------------------------------------------------- InspectorPanel
+
+InspectorPanel::InspectorPanel(MDIForm1& main, QWidget* parent)
+    : QWidget(parent), main_(main), ins_(main.inspector) {
+    setObjectName("InspectorPanel");
+    setFont(InspectorFont());
+    BuildHeader();
+    BuildProperties();
+    events_ = new QListWidget(this);
+    events_->setObjectName("List_Events");
+    connect(events_, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+        int row = events_->row(item);
+        if (refreshing_ || row < 0 || row >= static_cast<int>(ins_.List_Events.Checked.size()))
+            return;
+        ins_.List_Events.Checked[static_cast<size_t>(row)] = item->checkState() == Qt::Checked;
+    });
+    connect(events_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!refreshing_) ins_.List_Events.ListIndex = row;
+    });
+    BuildPopup();
+    Refresh();
+}
+
+void InspectorPanel::BuildHeader() {
+    header_ = new QLabel(this);
+    header_->setObjectName("ShapeToolbar2_4");
+    header_->setGeometry(TwipsRect(0, 0, kRightPanelWidthTwips, kTabHeaderHeight));
+    for (int k = 1; k <= 3; ++k) {
+        QLabel* label = new QLabel(this);
+        label->setObjectName(QString("LabelToolbar2_%1").arg(k));
+        label->installEventFilter(this);
+        tabLabels_[static_cast<size_t>(k)] = label;
+    }
+}
+
+QLineEdit* InspectorPanel::AddLineEdit(QWidget* page, const char* name, QRect rect) {
+    auto* box = new QLineEdit(page);
+    box->setObjectName(name);
+    box->setGeometry(rect);
+    box->installEventFilter(this);
+    return box;
+}
+
+QComboBox* InspectorPanel::AddCombo(QWidget* page, const char* name, QRect rect) {
+    auto* combo = new QComboBox(page);
+    combo->setObjectName(name);
+    combo->setGeometry(rect);
+    combo->installEventFilter(this);
+    return combo;
+}
+
+void InspectorPanel::BuildProperties() {
+    properties_ = new QWidget(this);
+    properties_->setObjectName("Picture_Properties");
+    properties_->setFocusPolicy(Qt::ClickFocus);
+    properties_->installEventFilter(this);
+    SetBackground(properties_, Rgb{192, 192, 192});
+    const struct {
+        const char* name;
+        const char* caption;
+        double left, top;
+    } labels[] = {{"Label3_Name", "Name:", 120, 150},
+                  {"Label3_Type", "Type:", 120, 510},
+                  {"Label3_Value", "Value:", 120, 885},
+                  {"Label3_TabOrder", "Tab Order:", 120, 1230}};
+    for (const auto& l : labels) {
+        auto* label = new QLabel(l.caption, properties_);
+        label->setObjectName(l.name);
+        label->move(TwipsRect(l.left, l.top, 0, 0).topLeft());
+    }
+    text3Name_ = AddLineEdit(properties_, "Text3_Name", TwipsRect(960, 120, 1275, 285));
+    combo3Type_ = AddCombo(properties_, "Combo3_Type", TwipsRect(960, 480, 1290, 315));
+    text3Value_ = AddLineEdit(properties_, "Text3_Value", TwipsRect(960, 855, 1275, 285));
+    text3TabOrder_ = AddLineEdit(properties_, "Text3_TabOrder", TwipsRect(960, 1215, 570, 285));
+
+    connect(text3Name_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { ins_.Text3_Name.Text = text.toStdString(); });
+    connect(text3Value_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        ins_.Text3_Value.Text = text.toStdString();
+        ins_.Text3_Value_Change();
+    });
+    connect(text3TabOrder_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { ins_.Text3_TabOrder.Text = text.toStdString(); });
+    connect(combo3Type_, &QComboBox::activated, this, [this](int row) {
+        if (refreshing_) return;
+        ins_.Combo3_Type.ListIndex = row;
+        ins_.Combo3_Type_Click();
+        Refresh();
+    });
+}
+
+void InspectorPanel::BuildPopup() {
+    popup_ = new QWidget(this);
+    popup_->setObjectName("Picture_Popup");
+    SetBackground(popup_, Rgb{192, 192, 192});
+    const struct {
+        const char* name;
+        const char* caption;
+        double left, top;
+    } labels[] = {{"Label4_Popup", "Popup:", 135, 135},
+                  {"Label4_Name", "Name:", 135, 495},
+                  {"Label4_when", "When:", 135, 855}};
+    for (const auto& l : labels) {
+        auto* label = new QLabel(l.caption, popup_);
+        label->setObjectName(l.name);
+        label->move(TwipsRect(l.left, l.top, 0, 0).topLeft());
+    }
+    combo4Popup_ = AddCombo(popup_, "Combo4_Popup", TwipsRect(960, 105, 1065, 315));
+    text4Name_ = AddLineEdit(popup_, "Text4_Name", TwipsRect(960, 495, 1500, 285));
+    combo4When_ = AddCombo(popup_, "Combo4_when", TwipsRect(960, 855, 1830, 315));
+    cmdClearPopup_ = new QPushButton("Clear", popup_);
+    cmdClearPopup_->setObjectName("CmdClearPopup");
+    cmdClearPopup_->setGeometry(TwipsRect(1305, 1350, 630, 330));
+    cmdClearPopup_->setStyleSheet("QPushButton { background-color: #e0e0e0; }");
+    // The page's controls change only themselves; the button has no effect.
+    connect(combo4Popup_, &QComboBox::activated, this,
+            [this](int row) { ins_.Combo4_Popup.ListIndex = row; });
+    connect(combo4When_, &QComboBox::activated, this,
+            [this](int row) { ins_.Combo4_when.ListIndex = row; });
+    connect(text4Name_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { ins_.Text4_Name.Text = text.toStdString(); });
+}
+
+// ---------------------------------------------------------------- events
+
+InspectorControl InspectorPanel::ControlOf(QObject* widget) const {
+    if (widget == text3Name_) return InspectorControl::Text3_Name;
+    if (widget == combo3Type_) return InspectorControl::Combo3_Type;
+    if (widget == text3Value_) return InspectorControl::Text3_Value;
+    if (widget == text3TabOrder_) return InspectorControl::Text3_TabOrder;
+    if (widget == properties_) return InspectorControl::Picture_Properties;
+    if (widget == combo4Popup_) return InspectorControl::Combo4_Popup;
+    if (widget == text4Name_) return InspectorControl::Text4_Name;
+    if (widget == combo4When_) return InspectorControl::Combo4_when;
+    return InspectorControl::None;
+}
+
+QWidget* InspectorPanel::WidgetOf(InspectorControl control) const {
+    switch (control) {
+        case InspectorControl::Text3_Name:
+            return text3Name_;
+        case InspectorControl::Combo3_Type:
+            return combo3Type_;
+        case InspectorControl::Text3_Value:
+            return text3Value_;
+        case InspectorControl::Text3_TabOrder:
+            return text3TabOrder_;
+        case InspectorControl::Picture_Properties:
+            return properties_;
+        case InspectorControl::List_Events:
+            return events_;
+        case InspectorControl::Combo4_Popup:
+            return combo4Popup_;
+        case InspectorControl::Text4_Name:
+            return text4Name_;
+        case InspectorControl::Combo4_when:
+            return combo4When_;
+        case InspectorControl::CmdClearPopup:
+            return cmdClearPopup_;
+        case InspectorControl::None:
+            break;
+    }
+    return nullptr;
+}
+
+bool InspectorPanel::eventFilter(QObject* watched, QEvent* event) {
+    for (int k = 1; k <= 3; ++k) {
+        if (watched == tabLabels_[static_cast<size_t>(k)] &&
+            event->type() == QEvent::MouseButtonPress) {
+            ins_.LabelToolbar2_Click(k);
+            Refresh();
+            return true;
+        }
+    }
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    bool edited = box == text3Name_ || box == text3TabOrder_;
+    switch (event->type()) {
+        case QEvent::KeyPress: {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (watched == properties_ && key->key() == Qt::Key_Delete) {
+                ins_.Picture_Properties_KeyDown(kKeyDelete);
+                return true;
+            }
+            int keyAscii = KeyAscii(key);
+            if (edited && keyAscii != 0) return BoxKey(box, keyAscii);
+            break;
+        }
+        case QEvent::FocusIn:
+            if (ControlOf(watched) != InspectorControl::None) ins_.GotFocus(ControlOf(watched));
+            break;
+        case QEvent::FocusOut: {
+            auto reason = static_cast<QFocusEvent*>(event)->reason();
+            // Switching windows (a message box, a menu) does not leave the control.
+            bool leaves = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+            if (edited && leaves && !validating_) BoxFocusOut(box);
+            break;
+        }
+        default:
+            break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// Returns whether the key is used up.
+bool InspectorPanel::BoxKey(QLineEdit* box, int keyAscii) {
+    validating_ = true;
+    int passed = box == text3Name_ ? ins_.Text3_Name_KeyPress(keyAscii)
+                                   : ins_.Text3_TabOrder_KeyPress(keyAscii);
+    Refresh();
+    validating_ = false;
+    return passed == 0 || keyAscii == kKeyEnter || keyAscii == kKeyEscape;
+}
+
+void InspectorPanel::BoxFocusOut(QLineEdit* box) {
+    validating_ = true;
+    if (box == text3Name_) {
+        ins_.Text3_Name_LostFocus();
+    } else {
+        ins_.Text3_TabOrder_LostFocus();
+    }
+    Refresh();  // a refusal takes the focus back here
+    validating_ = false;
+}
+
+void InspectorPanel::ApplyFocusRequest() {
+    if (ins_.FocusRequests == appliedFocusRequests_) return;
+    appliedFocusRequests_ = ins_.FocusRequests;
+    QWidget* target = WidgetOf(ins_.Focus);
+    if (!target) return;
+    target->setFocus(Qt::OtherFocusReason);
+    if (auto* box = qobject_cast<QLineEdit*>(target)) {
+        const TextBoxState& state = box == text3Name_       ? ins_.Text3_Name
+                                    : box == text3TabOrder_ ? ins_.Text3_TabOrder
+                                                            : ins_.Text3_Value;
+        // After the focus change under way: a line edit drops its selection when it loses focus.
+        QTimer::singleShot(0, box, [box, start = state.SelStart, length = state.SelLength] {
+            box->setSelection(start, length);
+        });
+    }
+}
+
+// ---------------------------------------------------------------- showing the state
+
+void InspectorPanel::Refresh() {
+    refreshing_ = true;
+    // The visible tabs side by side, each at least its stored width and wide enough for its
+    // caption in the font at hand.
+    QRect tab = TwipsRect(kPageLeft, 30, kTabWidth, 285);
+    for (int k = 1; k <= 3; ++k) {
+        QLabel* label = tabLabels_[static_cast<size_t>(k)];
+        label->setText(QString::fromStdString(ins_.LabelToolbar2[k].Caption));
+        label->setStyleSheet(ShapeStyle(ins_.ShapeToolbar2[k]));
+        label->setVisible(ins_.LabelToolbar2[k].Visible);
+        if (!ins_.LabelToolbar2[k].Visible) continue;
+        tab.setWidth(std::max(TwipsToWholePixels(kTabWidth), label->sizeHint().width() + 8));
+        label->setGeometry(tab);
+        tab.moveLeft(tab.right() + 3);
+    }
+    header_->setStyleSheet(ShapeStyle(ins_.ShapeToolbar2[4]));
+
+    ShowText(text3Name_, ins_.Text3_Name);
+    ShowItems(combo3Type_, ins_.Combo3_Type);
+    ShowText(text3Value_, ins_.Text3_Value);
+    ShowText(text3TabOrder_, ins_.Text3_TabOrder);
+    ShowCheckList(events_, ins_.List_Events);
+    ShowItems(combo4Popup_, ins_.Combo4_Popup);
+    ShowText(text4Name_, ins_.Text4_Name);
+    ShowItems(combo4When_, ins_.Combo4_when);
+    cmdClearPopup_->setEnabled(ins_.CmdClearPopup_Enabled);
+
+    const double pageTop = kPropertiesPageTop - kTabHeaderTop;
+    properties_->setGeometry(TwipsRect(kPageLeft, pageTop, kPageWidth, main_.PropertiesPageHeight));
+    events_->setGeometry(TwipsRect(kPageLeft, pageTop, kPageWidth, main_.EventsPageHeight));
+    popup_->setGeometry(TwipsRect(kPageLeft, pageTop, kPageWidth, main_.PopupPageHeight));
+    properties_->setVisible(ins_.Picture_Properties.Visible);
+    events_->setVisible(ins_.EventsPage.Visible);
+    popup_->setVisible(ins_.Picture_Popup.Visible);
+    setFixedSize(TwipsToWholePixels(kRightPanelWidthTwips),
+                 TwipsRect(0, 0, 0, pageTop + main_.PropertiesPageHeight).height());
+    refreshing_ = false;
+    ApplyFocusRequest();
+}
+
+// ---------------------------------------------------------------- RightPanel
+
+RightPanel::RightPanel(MDIForm1& main, QWidget* parent)
+    : QWidget(parent),
+      main_(main),
+      components_(new ComponentListPanel(main, this)),
+      inspector_(new InspectorPanel(main, this)) {
+    setObjectName("Picture_Toolbar2");
+    inspector_->move(0, TwipsToWholePixels(kTabHeaderTop));
+    setMinimumWidth(TwipsToWholePixels(kRightPanelWidthTwips));
+    main_.inspector.OnChanged = [this] { ScheduleRefresh(); };
+    Refresh();
+}
+
+RightPanel::~RightPanel() {
+    main_.inspector.OnChanged = nullptr;
+}
+
+void RightPanel::ScheduleRefresh() {
+    if (refreshPending_) return;
+    refreshPending_ = true;
+    QTimer::singleShot(0, this, [this] { Refresh(); });
+}
+
+void RightPanel::Refresh() {
+    refreshPending_ = false;
+    components_->Refresh();
+    inspector_->Refresh();
+    setMinimumHeight(inspector_->y() + inspector_->height());
+}
+
+}  // namespace korvane

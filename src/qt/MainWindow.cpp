@@ -1,0 +1,227 @@
+#include "qt/MainWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDockWidget>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+#include "mainwindow/Help.h"
+#include "mainwindow/TargetSelector.h"
+#include "platform/Conversions.h"
+#include "qt/AboutDialog.h"
+#include "qt/CodeWindow.h"
+#include "qt/CommandBar.h"
+#include "qt/DocumentWindow.h"
+#include "qt/HelpViewer.h"
+#include "qt/InspectorPanel.h"
+#include "qt/Menus.h"
+
+namespace korvane {
+namespace {
+
+// Panel sizes, twips.
+constexpr double kPicture4Height = 0;
+constexpr double kPaletteWidth = 945;
+constexpr double kRightPanelWidth = 3255;
+
+QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// An empty panel (the left one until the palettes are in place).
+QWidget* PlainPanel(const char* name) {
+    QWidget* panel = new QWidget;
+    panel->setObjectName(name);
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    return panel;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(MessageBoxService& messages, FileDialogService& dialogs, QWidget* parent)
+    : QMainWindow(parent),
+      form1_(messages, dialogs),
+      mdi_(form1_),
+      messages_(messages),
+      dialogs_(dialogs),
+      programFolder_(QCoreApplication::applicationDirPath()) {
+    setObjectName("MDIForm1");
+    setWindowTitle(Text(kMainCaption));
+    setWindowIcon(ProgramIcon());
+    mdiArea_ = new QMdiArea(this);
+    mdiArea_->setObjectName("ClientArea");
+    setCentralWidget(mdiArea_);
+    BuildMenus();
+    BuildPanels();
+    codeWindow_ = new CodeWindow(mdi_.form2, form1_.doc.Java_File_Name, messages_, dialogs_, this);
+    helpViewer_ = new HelpViewer(this);
+
+    mdi_.MDIForm_Load();
+    resize(TwipsToWholePixels(mdi_.OuterWidth), TwipsToWholePixels(mdi_.OuterHeight));
+
+    // The document window: loaded as a new, empty design once the frame is ready.
+    documentWindow_ = new DocumentWindow(form1_);
+    mdiArea_->addSubWindow(documentWindow_);
+    for (QMenu* menu : documentWindow_->MenuBarMenus()) documentMenus_ << menuBar()->addMenu(menu);
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MainWindow::OnSubWindowActivated);
+    connect(documentWindow_, &DocumentWindow::designChanged, this, &MainWindow::Sync);
+    connect(documentWindow_, &DocumentWindow::exitRequested, this, &QWidget::close);
+    connect(documentWindow_, &DocumentWindow::helpContentsRequested, this,
+            &MainWindow::OptionsHelpContents_Click);
+    connect(documentWindow_, &DocumentWindow::aboutRequested, this, &MainWindow::OptionAbout_Click);
+    connect(documentWindow_, &DocumentWindow::generateRequested, this, [this](const QString& kind) {
+        Generate([this, kind] { mdi_.OptionGenerate_Click(kind.toStdString()); });
+    });
+    connect(documentWindow_, &DocumentWindow::paletteChosen, this, [this](const QString& which) {
+        mdi_.palettes.AwtVisible = which == "AWT";
+        mdi_.palettes.SwingVisible = which != "AWT";
+        Sync();
+    });
+    form1_.SetMainWindow(&mdi_);
+    form1_.SetView(documentWindow_);
+    form1_.Form_Load();
+    ShowDocumentMenus(false);
+    Sync();
+}
+
+MainWindow::~MainWindow() {
+    form1_.SetView(nullptr);
+    form1_.SetMainWindow(nullptr);
+}
+
+// ---------------------------------------------------------------- construction
+
+void MainWindow::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    QMenu* file = bar->addMenu("File");
+    file->setObjectName("MenuFile");
+    AddMenuItem(file, "New", "OptionNew", [this] { mdi_.OptionNew_Click(); });
+    AddMenuItem(file, "Open...", "OptionOpen", [this] { mdi_.OptionOpen_Click(); });
+    AddSeparator(file, "LineFile1");
+    AddMenuItem(file, "Exit", "OptionExit", [this] { close(); });
+
+    QMenu* edit = bar->addMenu("Edit");
+    edit->setObjectName("MenuEdit");
+    AddMenuItem(edit, "Delete", "OptionEditDelete", [this] { mdi_.OptionEditDelete_Click(); });
+
+    QMenu* help = bar->addMenu("Help");
+    help->setObjectName("MenuHelp");
+    AddMenuItem(help, "Contents...", "OptionsHelpContents", [this] { OptionsHelpContents_Click(); });
+    AddSeparator(help, "LineMenuHelp");
+    AddMenuItem(help, "About...", "OptionAbout", [this] { OptionAbout_Click(); });
+
+    menuGenerateType_ = bar->addMenu("menuGenerateType");
+    menuGenerateType_->setObjectName("menuGenerateType");
+    for (const TargetMenuItem& item : TargetMenuItems()) {
+        if (item.caption.empty()) {
+            AddSeparator(menuGenerateType_, Text(item.name), item.visible);
+            continue;
+        }
+        const std::string caption(item.caption);
+        AddMenuItem(menuGenerateType_, Text(item.caption), Text(item.name), [this, caption] {
+            mdi_.OptionGenerateType_Click(caption);
+            Sync();
+        }, item.visible);
+    }
+
+    frameMenus_ = {{file->menuAction(), true},
+                   {edit->menuAction(), false},
+                   {help->menuAction(), true},
+                   {menuGenerateType_->menuAction(), false}};
+    for (auto& [action, shown] : frameMenus_) action->setObjectName(action->menu()->objectName());
+}
+
+QDockWidget* MainWindow::AddPanel(Qt::DockWidgetArea area, const char* name, QWidget* content) {
+    QDockWidget* dock = new QDockWidget(this);
+    dock->setObjectName(QString(name) + "Dock");
+    dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
+    QWidget* noTitle = PlainPanel("NoTitle");
+    noTitle->setFixedSize(0, 0);
+    dock->setTitleBarWidget(noTitle);
+    dock->setWidget(content);
+    addDockWidget(area, dock);
+    return dock;
+}
+
+void MainWindow::BuildPanels() {
+    setCorner(Qt::TopLeftCorner, Qt::TopDockWidgetArea);
+    setCorner(Qt::TopRightCorner, Qt::TopDockWidgetArea);
+    commandBar_ = new CommandBar(mdi_, menuGenerateType_);
+    connect(commandBar_, &CommandBar::newRequested, this, [this] { mdi_.Toolbar2_New_Click(); });
+    connect(commandBar_, &CommandBar::openRequested, this, [this] { mdi_.Toolbar2_Open_Click(); });
+    connect(commandBar_, &CommandBar::saveRequested, this, [this] { mdi_.Toolbar2_Save_Click(); });
+    connect(commandBar_, &CommandBar::generateRequested, this, [this] {
+        Generate([this] { mdi_.Toolbar2_Code_Click(); });
+    });
+    QDockWidget* top = AddPanel(Qt::TopDockWidgetArea, "Picture2", commandBar_);
+    QWidget* strip = PlainPanel("Picture4");
+    strip->setFixedHeight(TwipsToWholePixels(kPicture4Height));
+    QDockWidget* under = AddPanel(Qt::TopDockWidgetArea, "Picture4", strip);
+    splitDockWidget(top, under, Qt::Vertical);
+    QWidget* palettes = PlainPanel("Picture_Toolbar");
+    palettes->setFixedWidth(TwipsToWholePixels(kPaletteWidth));
+    AddPanel(Qt::LeftDockWidgetArea, "Picture_Toolbar", palettes);
+    rightPanel_ = new RightPanel(mdi_);
+    rightPanel_->setObjectName("Picture_Toolbar2");
+    rightPanel_->setFixedWidth(TwipsToWholePixels(kRightPanelWidth));
+    AddPanel(Qt::RightDockWidgetArea, "Picture_Toolbar2", rightPanel_);
+}
+
+// ---------------------------------------------------------------- menus and state
+
+void MainWindow::ShowDocumentMenus(bool documentActive) {
+    for (auto& [action, shown] : frameMenus_) action->setVisible(!documentActive && shown);
+    for (QAction* action : documentMenus_) action->setVisible(documentActive);
+}
+
+void MainWindow::OnSubWindowActivated() {
+    const bool active = mdiArea_->activeSubWindow() == documentWindow_ && form1_.Loaded();
+    ShowDocumentMenus(active);
+    if (active) form1_.Form_Activate();
+}
+
+void MainWindow::Sync() {
+    if (!form1_.Loaded() || !documentWindow_->isVisible()) ShowDocumentMenus(false);
+    commandBar_->Sync();
+    rightPanel_->Refresh();
+}
+
+void MainWindow::Generate(const std::function<void()>& command) {
+    command();
+    codeWindow_->Sync();
+    Sync();
+}
+
+void MainWindow::OptionsHelpContents_Click() {
+    helpViewer_->ShowContents(QString::fromStdString(HelpFilePath(programFolder_.toStdString())));
+}
+
+void MainWindow::OptionAbout_Click() {
+    AboutDialog about(this);
+    about.exec();
+}
+
+// ---------------------------------------------------------------- size and shutdown
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    const QSize outer = frameGeometry().size();
+    mdi_.MDIForm_Resize(PixelsToTwips(outer.width()), PixelsToTwips(outer.height()));
+    if (rightPanel_) rightPanel_->Refresh();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // The code window goes first, even when the document then keeps the program open.
+    const bool closes = mdi_.MDIForm_QueryUnload();
+    codeWindow_->Sync();
+    if (!closes) {
+        event->ignore();
+        Sync();
+        return;
+    }
+    helpViewer_->close();
+    event->accept();
+}
+
+}  // namespace korvane

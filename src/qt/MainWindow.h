@@ -1,0 +1,80 @@
+// The main window: the frame with the command bar, the palettes on the left, the component
+// list and inspector on the right, and the document window in its client area. It owns the
+// windows of the program and turns menu and button clicks into the windows' commands.
+#pragma once
+
+#include <QList>
+#include <QMainWindow>
+#include <memory>
+
+#include "document/Form1.h"
+#include "mainwindow/MDIForm1.h"
+
+class QDockWidget;
+class QMdiArea;
+class QMenu;
+
+namespace korvane {
+
+class CodeWindow;
+class CommandBar;
+class DocumentWindow;
+class HelpViewer;
+class RightPanel;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(MessageBoxService& messages, FileDialogService& dialogs, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    Form1& Document() { return form1_; }
+    MDIForm1& Main() { return mdi_; }
+    DocumentWindow* DocumentSubWindow() const { return documentWindow_; }
+    CodeWindow* Code() const { return codeWindow_; }
+    CommandBar* Commands() const { return commandBar_; }
+    HelpViewer* Help() const { return helpViewer_; }
+    RightPanel* RightSide() const { return rightPanel_; }
+    QMdiArea* ClientArea() const { return mdiArea_; }
+    QMenu* GenerateTypeMenu() const { return menuGenerateType_; }
+
+    // The folder searched for the help file; the program's own folder unless set.
+    void SetProgramFolder(const QString& folder) { programFolder_ = folder; }
+
+    // Help > Contents... and Help > About...
+    void OptionsHelpContents_Click();
+    void OptionAbout_Click();
+    // Runs a generation command and shows its result in the code window.
+    void Generate(const std::function<void()>& command);
+    // Shows what the core windows hold: menus, command bar, code window, panels.
+    void Sync();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void BuildMenus();
+    void BuildPanels();
+    QDockWidget* AddPanel(Qt::DockWidgetArea area, const char* name, QWidget* content);
+    void ShowDocumentMenus(bool documentActive);
+    void OnSubWindowActivated();
+
+    Form1 form1_;
+    MDIForm1 mdi_;
+    MessageBoxService& messages_;
+    FileDialogService& dialogs_;
+    QMdiArea* mdiArea_ = nullptr;
+    DocumentWindow* documentWindow_ = nullptr;
+    CodeWindow* codeWindow_ = nullptr;
+    CommandBar* commandBar_ = nullptr;
+    HelpViewer* helpViewer_ = nullptr;
+    RightPanel* rightPanel_ = nullptr;
+    QMenu* menuGenerateType_ = nullptr;
+    // The frame's top-level menus with whether each is shown in the stored layout.
+    QList<QPair<QAction*, bool>> frameMenus_;
+    QList<QAction*> documentMenus_;
+    QString programFolder_;
+};
+
+}  // namespace korvane

@@ -1,0 +1,76 @@
+// The design surface of the document window (Picture_Back) with the component boxes
+// (Picture_Control) and the four selection handles (Picture_Corner) on it: their mouse
+// handlers, the moving and resizing with grid snapping (modules MoveSize_Control and
+// MoveSize_Corner) and the pointer shapes. Positions are twips; the x and y of an event are
+// relative to the box, handle or surface that receives it.
+#pragma once
+
+#include <array>
+
+#include "document/Form1.h"
+
+namespace korvane {
+
+class MDIForm1;
+
+// The window system's standard pointers, by their MousePointer numbers.
+enum class Pointer { Default = 0, Crosshair = 2, SizeNESW = 6, SizeNWSE = 8 };
+
+class DesignSurface {
+public:
+    // main is the main window, or null when it is not there.
+    explicit DesignSurface(Form1& form, MDIForm1* main = nullptr);
+
+    Form1& Form() { return form_; }
+    DesignDocument& Doc() { return form_.doc; }
+    MDIForm1* Main() const { return main_; }
+    void SetMain(MDIForm1* main) { main_ = main; }
+
+    // The document window's pointer, and each handle's own (elements 1..4).
+    Pointer MousePointer = Pointer::Default;
+    std::array<Pointer, 5> CornerPointer{};
+    // Left and top of the component last pressed with the left button, at that press.
+    float Drag_Start_Left = 0;
+    float Drag_Start_Top = 0;
+
+    // Whether a palette tool of the main window is armed.
+    bool ToolArmed() const;
+
+    // --- component boxes ---
+    void Picture_Control_MouseDown(int index, int button, int shift, float x, float y);
+    void Picture_Control_MouseMove(int index, int button, int shift, float x, float y);
+    void Picture_Control_MouseUp(int index, int button, int shift, float x, float y);
+    void Picture_Control_Click(int index);
+    // Finishes placing a component: snapped, handles round it, selected.
+    void Picture_Control__Alinea(int index, float x, float y);
+
+    // --- handles ---
+    void Picture_Corner_MouseDown(int corner, int button, int shift, float x, float y);
+    void Picture_Corner_MouseMove(int corner, int button, int shift, float x, float y);
+    void Picture_Corner_MouseUp(int corner, int button, int shift, float x, float y);
+
+    // --- the surface itself ---
+    void Picture_Back_MouseDown(int button, int shift, float x, float y);
+    void Picture_Back_Click();
+    void Picture_Back_MouseMove(int button, int shift, float x, float y);
+
+    // --- MoveSize_Control and MoveSize_Corner ---
+    void Control_Drag(int index, float x, float y);
+    void Control_Drop(int index);
+    void Corner_Drag(int corner, float x, float y);
+    void Corner_Snap(int corner);
+    void Resize_From_Corner(int corner);
+
+private:
+    // The pointer rule shared by the handlers: crosshair while armed (true), else the arrow.
+    bool ArmedPointer();
+    // Moving over the design releases the palette's delete and menu buttons.
+    void ReleasePaletteTools(int button, int shift, float x, float y);
+    // An armed tool's insertion at Insert_X, Insert_Y; false when no tool is armed.
+    bool InsertWithArmedTool();
+
+    Form1& form_;
+    MDIForm1* main_;
+};
+
+}  // namespace korvane

@@ -1,0 +1,131 @@
+// korvane-gen java: the file the code window would save, written to a file or to standard
+// output; refusals write nothing.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "codegen/GenerationSupport.h"
+
+namespace korvane::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct GenResult {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+class JavaCommandTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("korvane-java-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    GenResult Gen(const std::string& arguments) const {
+        const fs::path err = dir / "stderr.txt";
+        const std::string command =
+            std::string(KORVANE_GEN_EXE) + " java " + arguments + " 2>" + err.string();
+        GenResult r{-1, {}, {}};
+        FILE* p = ::popen(command.c_str(), "r");
+        char buf[4096];
+        size_t n;
+        while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
+        const int s = ::pclose(p);
+        r.status = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
+        r.err = ReadBytes(err.string());
+        return r;
+    }
+
+    // A project file in the test folder.
+    std::string Write(const std::string& name, const std::string& text) const {
+        const fs::path path = dir / name;
+        FILE* f = std::fopen(path.string().c_str(), "wb");
+        std::fwrite(text.data(), 1, text.size(), f);
+        std::fclose(f);
+        return path.string();
+    }
+
+    fs::path dir;
+};
+
+const std::string kExamples = KORVANE_EXAMPLES;
+
+std::string OneComponent(const std::string& name, const std::string& type) {
+    return "[Main]\r\nSizeX=4800\r\nSizeY=3600\r\n[1]\r\nName=" + name + "\r\nType=" + type +
+           "\r\nValue=v\r\nX= 120\r\nY= 120\r\nSizeX= 1080\r\nSizeY= 360\r\nOrder=1\r\n";
+}
+
+TEST_F(JavaCommandTest, WritesTheWorkedExampleToStandardOutput) {
+    const GenResult r = Gen(CodegenData("Demo.dat"));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, ReadBytes(CodegenData("Demo.applet.java")));
+    EXPECT_EQ(r.err, "");
+}
+
+TEST_F(JavaCommandTest, WritesTheFileTheCodeWindowWouldSave) {
+    for (const char* kind :
+         {"Applet", "Frame", "Dialog", "Panel", "JApplet", "JFrame", "JDialog", "JPanel"}) {
+        const std::string out = (dir / "login.java").string();
+        const GenResult r = Gen(kExamples + "/login.dat --as " + kind + " -o " + out);
+        EXPECT_EQ(r.status, 0) << kind << r.err;
+        EXPECT_EQ(r.out, "") << kind;
+        Session s;
+        s.Open(kExamples + "/login.dat");
+        EXPECT_EQ(ReadBytes(out), s.Generate(kind)) << kind;
+    }
+}
+
+TEST_F(JavaCommandTest, TheClassIsNamedAfterTheFileWhereverItIs) {
+    fs::copy_file(kExamples + "/order.dat", dir / "Order.dat");
+    const std::string command =
+        "cd " + dir.string() + " && " + KORVANE_GEN_EXE + " java --as Frame Order.dat > out.java";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_NE(ReadBytes((dir / "out.java").string()).find("public class Order extends Frame {"),
+              std::string::npos);
+}
+
+TEST_F(JavaCommandTest, RefusalsWriteNothing) {
+    const std::string out = (dir / "out.java").string();
+    const std::string before = "previous contents\r\n";
+    struct Case {
+        std::string what, arguments, message;
+        int status;
+    };
+    const Case cases[] = {
+        {"a bad component name", Write("Bad.dat", OneComponent("Font", "Label")), "\"Font\"", 1},
+        {"a bad class name", Write("my-form.dat", OneComponent("l", "Label")), "\"my-form\"", 1},
+        {"no component", Write("Empty.dat", "[Main]\r\nSizeX=4800\r\nSizeY=3600\r\n"),
+         "You must add at least one AWT or Swing component.", 1},
+        {"a missing file", (dir / "Missing.dat").string(), "Missing.dat", 1},
+        {"an unknown kind", kExamples + "/login.dat --as Window", "\"Window\"", 2},
+    };
+    for (const Case& c : cases) {
+        Write("out.java", before);
+        const GenResult r = Gen(c.arguments + " -o " + out);
+        EXPECT_EQ(r.status, c.status) << c.what;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << c.what << ": " << r.err;
+        EXPECT_EQ(r.out, "") << c.what;
+        EXPECT_EQ(ReadBytes(out), before) << c.what;
+    }
+}
+
+TEST_F(JavaCommandTest, UsageErrors) {
+    for (const char* arguments :
+         {"", "a.dat b.dat", "a.dat -o", "a.dat --as", "a.dat --frame", "a.dat -o ''"}) {
+        const GenResult r = Gen(arguments);
+        EXPECT_EQ(r.status, 2) << arguments;
+        EXPECT_NE(r.err.find("usage: korvane-gen java"), std::string::npos) << arguments;
+    }
+}
+
+}  // namespace
+}  // namespace korvane::testing

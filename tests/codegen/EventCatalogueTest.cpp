@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "codegen/EventCatalogue.h"
+
+namespace korvane {
+namespace {
+
+using Methods = std::vector<std::string_view>;
+
+const EventCatalogue& Catalogue() {
+    static const EventCatalogue catalogue;
+    return catalogue;
+}
+
+TEST(EventCatalogue, TableSizesAndSwingRowsAfterAwtRows) {
+    const auto classRows = Catalogue().ClassEventTable();
+    EXPECT_EQ(Catalogue().EventMethodTable().size(), 29u);
+    EXPECT_EQ(Catalogue().ListenerTable().size(), 11u);
+    ASSERT_EQ(classRows.size(), 185u);
+    const auto firstSwing = std::find_if(classRows.begin(), classRows.end(),
+                                         [](const auto& row) { return row.classKey[0] == 'J'; });
+    EXPECT_EQ(firstSwing - classRows.begin(), 123);
+    EXPECT_TRUE(std::all_of(firstSwing, classRows.end(),
+                            [](const auto& row) { return row.classKey[0] == 'J'; }));
+}
+
+TEST(EventCatalogue, MethodsForClassFollowTableOrder) {
+    const Methods button{"actionPerformed()", "focusGained()",     "focusLost()",
+                         "keyPressed()",      "keyReleased()",     "keyTyped()",
+                         "mouseClicked()",    "mouseEntered()",    "mouseExited()",
+                         "mousePressed()",    "mouseReleased()",   "mouseDragged()",
+                         "mouseMoved()",      "componentHidden()", "componentShown()",
+                         "componentMoved()",  "componentResized()"};
+    EXPECT_EQ(Catalogue().Methods_For_Class("Button"), button);
+
+    const Methods& list = Catalogue().Methods_For_Class("List");
+    const auto at = [&](std::string_view m) { return std::find(list.begin(), list.end(), m); };
+    EXPECT_EQ(at("itemStateChanged()") - at("mouseMoved()"), 1);
+    EXPECT_EQ(at("componentHidden()") - at("itemStateChanged()"), 1);
+
+    EXPECT_EQ(Catalogue().Methods_For_Class("CheckBox").front(), "itemStateChanged()");
+    const Methods& textField = Catalogue().Methods_For_Class("TextField");
+    EXPECT_EQ(Methods(textField.begin(), textField.begin() + 2),
+              (Methods{"actionPerformed()", "textValueChanged()"}));
+    EXPECT_EQ(Catalogue().Methods_For_Class("Frame").size(), 25u);
+    EXPECT_TRUE(Catalogue().Methods_For_Class("JRadioButton").empty());
+    EXPECT_TRUE(Catalogue().Methods_For_Class("button").empty());
+}
+
+// Swing classes list only the kinds they can register.
+TEST(EventCatalogue, SwingClassesOfferOnlyWhatTheyRegister) {
+    struct Case {
+        const char* classKey;
+        const char* method;
+        bool offered;
+    };
+    const Case cases[] = {
+        {"JList", "actionPerformed()", false},      {"JList", "itemStateChanged()", false},
+        {"JList", "mouseClicked()", true},          {"List", "actionPerformed()", true},
+        {"JTextArea", "textValueChanged()", false}, {"JTextField", "textValueChanged()", false},
+        {"JTextField", "actionPerformed()", true},  {"TextArea", "textValueChanged()", true},
+        {"JComboBox", "itemStateChanged()", true},  {"JButton", "windowClosing()", false},
+        {"Frame", "windowClosing()", true},         {"Button", "nothing()", false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Catalogue().ClassOffersMethod(c.classKey, c.method), c.offered)
+            << c.classKey << " " << c.method;
+    EXPECT_EQ(Catalogue().Methods_For_Class("JTextField").front(), "actionPerformed()");
+    EXPECT_EQ(Catalogue().Methods_For_Class("JTextField").size(), 17u);
+}
+
+TEST(EventCatalogue, MethodToKindToListener) {
+    struct Case {
+        const char* method;
+        const char* kind;
+        const char* listenerType;
+        const char* suffix;
+    };
+    const Case cases[] = {
+        {"mouseMoved()", "MouseEvent (Motion)", "MouseMotionAdapter", "_MML"},
+        {"mouseClicked()", "MouseEvent", "MouseAdapter", "_ML"},
+        {"adjustmentValueChanged()", "AdjustmentEvent", "AdjustmentListener", "_AdjL"},
+        {"componentAdded()", "ContainerEvent", "ContainerAdapter", "_ContL"},
+        {"componentResized()", "ComponentEvent", "ComponentAdapter", "_CompL"},
+        {"textValueChanged()", "TextEvent", "TextListener", "_TL"},
+    };
+    for (const Case& c : cases) {
+        const std::string_view kind = Catalogue().Event_Kind_Of_Method(c.method);
+        EXPECT_EQ(kind, c.kind);
+        const ListenerRow* listener = Catalogue().Listener_Of_Event_Kind(kind);
+        ASSERT_NE(listener, nullptr);
+        EXPECT_EQ(listener->listenerType, c.listenerType);
+        EXPECT_EQ(listener->suffix, c.suffix);
+    }
+    EXPECT_EQ(Catalogue().Event_Kind_Of_Method("mouseMoved"), "");
+    EXPECT_EQ(Catalogue().Event_Kind_Of_Method(""), "");
+    EXPECT_EQ(Catalogue().Listener_Of_Event_Kind("MouseEvent(Motion)"), nullptr);
+}
+
+}  // namespace
+}  // namespace korvane

@@ -1,0 +1,240 @@
+// The checks before writing: a design either becomes a file javac accepts or is refused with
+// a message naming the offending name.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
+
+#include "codegen/GenerationSupport.h"
+
+namespace korvane::testing {
+namespace {
+
+const std::optional<std::string> kOk;
+
+struct Case {
+    std::string what;
+    std::function<void(DesignDocument&)> change;
+    std::optional<std::string> offending;  // quoted in the refusal; none = generation goes ahead
+};
+
+DesignDocument Base(const std::string& target) {
+    return Design("Demo", target,
+                  {{"label_1", "Label", "Name:", "", "1"},
+                   {"button_1", "CommandButton", "OK", "actionPerformed()", "2"}});
+}
+
+void Rename(DesignDocument& doc, int slot, const std::string& name) {
+    doc.SetName(slot, name);
+}
+
+void Add(DesignDocument& doc, const Part& p) {
+    ComponentRecord r;
+    r.ComponentName = p.name;
+    r.ComponentType = p.type;
+    r.ComponentValue = p.value;
+    r.ComponentEvents = p.events;
+    r.ComponentTabOrder = p.order;
+    r.ComponentPopup = p.popup;
+    doc.AppendSlot(r);
+}
+
+void Check(const std::string& target, const std::vector<Case>& cases) {
+    for (const Case& c : cases) {
+        DesignDocument doc = Base(target);
+        c.change(doc);
+        const GeneratedJava generated = GenerateJava(doc, Catalogue());
+        if (!c.offending) {
+            EXPECT_EQ(generated.refusal, "") << c.what;
+            EXPECT_FALSE(generated.lines.empty()) << c.what;
+        } else {
+            EXPECT_NE(generated.refusal.find("\"" + *c.offending + "\""), std::string::npos)
+                << c.what << ": " << generated.refusal;
+            EXPECT_TRUE(generated.lines.empty()) << c.what;
+        }
+    }
+}
+
+TEST(GenerationChecksTest, ClassName) {
+    const auto named = [](std::string name) {
+        return [name](DesignDocument& doc) { doc.File_Name = name; };
+    };
+    Check("Applet", {
+                        {"plain", named("Demo"), kOk},
+                        {"dollar and underscore", named("$my_Form2"), kOk},
+                        {"a dash", named("my-form"), "my-form"},
+                        {"a leading digit", named("2nd"), "2nd"},
+                        {"non-ASCII", named("Caf\xc3\xa9"), "Caf\xc3\xa9"},
+                        {"a keyword", named("class"), "class"},
+                        {"a literal", named("null"), "null"},
+                        {"underscore alone", named("_"), "_"},
+                        {"var", named("var"), "var"},
+                        {"record", named("record"), "record"},
+                        {"permits", named("permits"), "permits"},
+                        {"the target class", named("Applet"), "Applet"},
+                        {"a component class", named("Label"), "Label"},
+                        {"a Swing class", named("JList"), "JList"},
+                        {"the font class", named("Font"), "Font"},
+                        {"a layout class", named("LayoutManager"), "LayoutManager"},
+                        {"an adapter", named("MouseAdapter"), "MouseAdapter"},
+                        {"an event", named("ActionEvent"), "ActionEvent"},
+                        {"String", named("String"), "String"},
+                        {"a listener class of the file", named("button_1_AL"), "button_1_AL"},
+                        {"a listener class not declared", named("label_1_AL"), kOk},
+                    });
+}
+
+TEST(GenerationChecksTest, ComponentNames) {
+    const auto rename = [](std::string name) {
+        return [name](DesignDocument& doc) { Rename(doc, 1, name); };
+    };
+    Check("Applet", {
+                        {"a space", rename("my label"), "my label"},
+                        {"a keyword", rename("int"), "int"},
+                        {"true", rename("true"), "true"},
+                        {"empty", rename(""), ""},
+                        {"a duplicate", rename("button_1"), "button_1"},
+                        {"Font", rename("Font"), "Font"},
+                        {"System", rename("System"), "System"},
+                        {"Scrollbar", rename("Scrollbar"), "Scrollbar"},
+                        {"String", rename("String"), "String"},
+                        {"an event class", rename("WindowEvent"), "WindowEvent"},
+                        {"the layout object", rename("customLayout"), "customLayout"},
+                        {"cbg without radio buttons", rename("cbg"), kOk},
+                        {"cbg with a radio button",
+                         [](DesignDocument& doc) {
+                             Rename(doc, 1, "cbg");
+                             Add(doc, {"r", "OptionButton"});
+                         },
+                         "cbg"},
+                        {"cbg with a Swing radio button",
+                         [](DesignDocument& doc) {
+                             Rename(doc, 1, "cbg");
+                             Add(doc, {"r", "JRadioButton"});
+                         },
+                         "cbg"},
+                        {"cbg_swing beside both groups",
+                         [](DesignDocument& doc) {
+                             Rename(doc, 1, "cbg_swing");
+                             Add(doc, {"r", "OptionButton"});
+                             Add(doc, {"j", "JRadioButton"});
+                         },
+                         "cbg_swing"},
+                        {"cbg_swing beside a Swing group alone",
+                         [](DesignDocument& doc) {
+                             Rename(doc, 1, "cbg_swing");
+                             Add(doc, {"j", "JRadioButton"});
+                         },
+                         kOk},
+                        {"a text area's scroll pane",
+                         [](DesignDocument& doc) {
+                             Rename(doc, 1, "sp_notes");
+                             Add(doc, {"notes", "JTextArea"});
+                         },
+                         "sp_notes"},
+                        {"a list's model",
+                         [](DesignDocument& doc) {
+                             Rename(doc, 1, "listModel_items");
+                             Add(doc, {"items", "JList"});
+                         },
+                         "listModel_items"},
+                        {"an AWT text area has no scroll pane",
+                         [](DesignDocument& doc) {
+                             Rename(doc, 1, "sp_notes");
+                             Add(doc, {"notes", "TextArea"});
+                         },
+                         kOk},
+                        {"dialog names outside a dialog", rename("title"), kOk},
+                        {"frame outside a frame", rename("frame"), kOk},
+                        {"an unknown kind",
+                         [](DesignDocument& doc) {
+                             Add(doc, {"odd", "Spinner"});
+                         },
+                         "Spinner"},
+                    });
+    Check("Dialog", {{"parent", rename("parent"), "parent"},
+                     {"dialog_parent", rename("dialog_parent"), "dialog_parent"},
+                     {"title", rename("title"), "title"}});
+    const auto dialogBinding = [](DesignDocument& doc) {
+        doc.MutableSlot(2).ComponentPopup = "Dialog,About,actionPerformed()";
+    };
+    Check("Frame", {{"frame with the frame field",
+                     [&](DesignDocument& doc) {
+                         dialogBinding(doc);
+                         Rename(doc, 1, "frame");
+                     },
+                     "frame"},
+                    {"frame without a dialog binding", rename("frame"), kOk}});
+}
+
+TEST(GenerationChecksTest, PopupWindowClasses) {
+    const auto bound = [](std::string popup) {
+        return [popup](DesignDocument& doc) { doc.MutableSlot(2).ComponentPopup = popup; };
+    };
+    Check("Frame",
+          {
+              {"plain", bound("Frame,Settings,actionPerformed()"), kOk},
+              {"qualified", bound("Frame,com.example.Settings,actionPerformed()"), kOk},
+              {"a space", bound("Frame,My Settings,actionPerformed()"), "My Settings"},
+              {"an empty part", bound("Frame,com..Settings,actionPerformed()"), "com..Settings"},
+              {"a trailing dot", bound("Frame,Settings.,actionPerformed()"), "Settings."},
+              {"a keyword part", bound("Frame,Settings.class,actionPerformed()"), "Settings.class"},
+              {"a restricted class", bound("Frame,app.var,actionPerformed()"), "app.var"},
+              {"code in the name", bound("Frame,X();System.exit(0);//,actionPerformed()"),
+               "X();System.exit(0);//"},
+              {"the generated class", bound("Frame,Demo,actionPerformed()"), "Demo"},
+              {"the layout class", bound("Frame,DemoLayout,actionPerformed()"), "DemoLayout"},
+              {"a class the file uses", bound("Dialog,Label,actionPerformed()"), "Label"},
+              {"a listener class", bound("Frame,button_1_AL,actionPerformed()"), "button_1_AL"},
+              {"an invalid binding is not checked", bound("Window,My Settings,x()"), kOk},
+          });
+}
+
+TEST(GenerationChecksTest, MenuElementsOfFrames) {
+    const auto menu = [](std::vector<MenuElement> elements) {
+        return [elements](DesignDocument& doc) { doc.MenuElements = elements; };
+    };
+    const MenuElement open{"optOpen", "Open", "", "", "", "actionPerformed()", ""};
+    const MenuElement bad{"opt-open", "Open", "", "", "", "actionPerformed()", ""};
+    const MenuElement badQuiet{"opt-open", "Open", "", "", "", "", ""};
+    const MenuElement clash{"button_1", "OK", "", "", "", "actionPerformed()", ""};
+    const std::vector<Case> cases = {
+        {"an identifier", menu({open}), kOk},
+        {"not an identifier", menu({bad}), "opt-open"},
+        {"not an identifier, no events", menu({badQuiet}), kOk},
+        {"a component's name", menu({clash}), "button_1"},
+        {"twice", menu({open, open}), "optOpen"},
+        {"no menu bar", menu({MenuElement{}}), kOk},
+    };
+    Check("Frame", cases);
+    Check("JFrame", {cases[1], cases[3]});
+    Check("Applet", {{"ignored in an applet", menu({bad, clash, open, open}), kOk}});
+    Check("Dialog", {{"ignored in a dialog", menu({bad}), kOk}});
+}
+
+TEST(GenerationChecksTest, FontStyleAndDialogParent) {
+    const auto style = [](std::string s) {
+        return [s](DesignDocument& doc) { doc.Font_Style = s; };
+    };
+    Check("Applet",
+          {
+              {"PLAIN", style("PLAIN"), kOk},
+              {"two words", style("ITALIC BOLD"), kOk},
+              {"lower case", style("bold"), "bold"},
+              {"three words", style("PLAIN BOLD ITALIC"), "PLAIN BOLD ITALIC"},
+              {"empty", style(""), ""},
+              {"blank", style("  "), "  "},
+              {"code", style("BOLD, 12)); System.exit(0); //"), "BOLD, 12)); System.exit(0); //"},
+              {"a dotted style", style("Font.BOLD"), "Font.BOLD"},
+          });
+    const auto parent = [](std::string p) {
+        return [p](DesignDocument& doc) { doc.Dialog_parent = p; };
+    };
+    Check("Dialog", {{"a class", parent("Main"), kOk},
+                     {"a qualified class", parent("app.Main"), kOk},
+                     {"not a class", parent("Main window"), "Main window"}});
+    Check("Frame", {{"unused outside dialogs", parent("Main window"), kOk}});
+}
+
+}  // namespace
+}  // namespace korvane::testing

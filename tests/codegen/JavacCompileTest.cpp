@@ -1,0 +1,172 @@
+// Generated files compile: for every target kind, a design holding all 25 component kinds,
+// each with every listener method its class offers and a popup binding, goes through javac
+// together with the example designs. javac runs once for all files.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "codegen/GenerationSupport.h"
+#include "codegen/JavaFile.h"
+#include "document/ComponentKinds.h"
+
+namespace korvane::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kJavac = "/usr/bin/javac";
+
+std::string Joined(const std::vector<std::string_view>& methods) {
+    std::string events;
+    for (std::string_view m : methods) events += (events.empty() ? "" : "|") + std::string(m);
+    return events;
+}
+
+// The popup windows the designs open; they stand in for classes of the user's project.
+constexpr const char* kPopupStubs =
+    "import java.awt.*;\n"
+    "import javax.swing.*;\n"
+    "class PopDialog extends Dialog { PopDialog(Frame owner, String title) { super(owner, title); "
+    "} }\n"
+    "class HelpDialog extends Dialog { HelpDialog(Frame owner, String title) { super(owner, "
+    "title); } }\n"
+    "class PopFrame extends Frame {}\n"
+    "class PopJDialog extends JDialog {}\n"
+    "class PopJFrame extends JFrame {}\n"
+    "class AboutDialog extends JDialog {}\n"
+    "class OrderSummary extends Frame {}\n";
+constexpr const char* kPackagedStub =
+    "package popups;\npublic class PopFrame2 extends java.awt.Frame {}\n";
+
+// Every kind, with awkward values, all its methods, repeated and unknown ones, and a binding
+// of every popup kind; tab orders run backwards with fractions.
+DesignDocument AllKindsDesign(const std::string& className, const std::string& target) {
+    const std::string awtPopups[] = {"Dialog,PopDialog,", "Frame,PopFrame,",
+                                     "Frame,popups.PopFrame2,"};
+    const std::string swingPopups[] = {"JDialog,PopJDialog,", "JFrame,PopJFrame,",
+                                       "Dialog,PopDialog,"};
+    std::vector<Part> parts;
+    int i = 0;
+    for (const ComponentKind& kind : korvane::AllKinds()) {
+        const bool swing = kind.family == Family::Swing;
+        const std::vector<std::string_view>& methods =
+            Catalogue().Methods_For_Class(kind.javaClassKey);
+        std::string name = std::string(kind.namePrefix) + (swing ? "s" : "a") + "1";
+        std::string value = IsListKind(kind.tag) ? "one|two \"2\"||caf\xc3\xa9\\"
+                                                 : "say \"hi\"\\ caf\xc3\xa9\tand\nmore";
+        // The catalogue offers no method for some classes (JRadioButton): their events and
+        // trigger are dropped from the listener plan.
+        std::string events = methods.empty()
+                                 ? "itemStateChanged()"
+                                 : Joined(methods) + "|bogus()|" + std::string(methods.front());
+        // A binding whose trigger is not among the events, so the driver adds it.
+        if (i % 4 == 3) events.clear();
+        const std::string trigger =
+            methods.empty() ? "itemStateChanged()"
+                            : std::string(methods[static_cast<size_t>(i) % methods.size()]);
+        std::string popup = (swing ? swingPopups : awtPopups)[i % 3] + trigger;
+        parts.push_back({name, std::string(kind.tag), value, events,
+                         std::to_string(25 - i) + (i % 2 ? ".5" : ""), popup});
+        ++i;
+    }
+    // A binding whose trigger the class does not offer opens nothing.
+    parts.push_back({"label_extra", "Label", "x", "", "0", "Frame,PopFrame,actionPerformed()"});
+    DesignDocument doc = Design(className, target, parts);
+    if (target.size() % 2) {
+        doc.Font_Name = "Times Roman";
+        doc.Font_Style = "BOLD ITALIC";
+    }
+    return doc;
+}
+
+void WriteText(const fs::path& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+}
+
+std::string FileOf(const std::vector<std::string>& lines) {
+    Form2 code;
+    code.Lines = lines;
+    return code.FileText();
+}
+
+bool IsAscii(const std::string& text) {
+    for (char c : text)
+        if (static_cast<unsigned char>(c) > 0x7F) return false;
+    return true;
+}
+
+TEST(JavacCompileTest, EveryTargetKindCompiles) {
+    ASSERT_TRUE(fs::exists(kJavac)) << "javac is needed for this test: " << kJavac;
+    const fs::path dir =
+        fs::temp_directory_path() / ("korvane_javac_test_" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir / "src" / "popups");
+    std::vector<fs::path> sources;
+
+    for (std::string_view kind : kTargetKinds) {
+        const std::string cls = "All" + std::string(kind);
+        DesignDocument doc = AllKindsDesign(cls, std::string(kind));
+        const GeneratedJava generated = GenerateJava(doc, Catalogue());
+        ASSERT_EQ(generated.refusal, "") << kind;
+        const std::string text = FileOf(generated.lines);
+        EXPECT_TRUE(IsAscii(text)) << kind;
+        sources.push_back(dir / "src" / (cls + ".java"));
+        WriteText(sources.back(), text);
+    }
+    // Swing components alone in an AWT frame, and AWT components alone in a JPanel.
+    const struct {
+        std::string cls, target;
+        Family family;
+    } partial[] = {{"SwingInFrame", "Frame", Family::Swing},
+                   {"AwtInJPanel", "JPanel", Family::Awt}};
+    for (const auto& p : partial) {
+        DesignDocument all = AllKindsDesign(p.cls, p.target);
+        std::vector<Part> parts;
+        for (int slot = 1; slot <= all.Objects_Count(); ++slot) {
+            const ComponentRecord& r = all.Slot(slot);
+            if (FindKind(r.ComponentType)->family == p.family)
+                parts.push_back({r.ComponentName, r.ComponentType, r.ComponentValue,
+                                 r.ComponentEvents, r.ComponentTabOrder, r.ComponentPopup});
+        }
+        DesignDocument doc = Design(p.cls, p.target, parts);
+        const GeneratedJava generated = GenerateJava(doc, Catalogue());
+        ASSERT_EQ(generated.refusal, "") << p.cls;
+        sources.push_back(dir / "src" / (p.cls + ".java"));
+        WriteText(sources.back(), FileOf(generated.lines));
+    }
+    // The examples, each as the target it was drawn for.
+    const struct {
+        std::string file, target;
+    } examples[] = {{"login", "Dialog"}, {"settings", "JFrame"}, {"order", "Frame"}};
+    for (const auto& e : examples) {
+        Session s;
+        s.Open(std::string(KORVANE_EXAMPLES) + "/" + e.file + ".dat");
+        const std::string text = s.Generate(e.target);
+        ASSERT_TRUE(s.code.Visible) << e.file;
+        sources.push_back(dir / "src" / (e.file + ".java"));
+        WriteText(sources.back(), text);
+    }
+    sources.push_back(dir / "src" / "PopupStubs.java");
+    WriteText(sources.back(), kPopupStubs);
+    sources.push_back(dir / "src" / "popups" / "PopFrame2.java");
+    WriteText(sources.back(), kPackagedStub);
+
+    std::string command =
+        std::string(kJavac) + " -nowarn -Xlint:none -d " + (dir / "classes").string();
+    for (const fs::path& source : sources) command += " " + source.string();
+    const fs::path log = dir / "javac.log";
+    command += " > " + log.string() + " 2>&1";
+    const int status = std::system(command.c_str());
+    EXPECT_EQ(status, 0) << ReadBytes(log.string());
+    EXPECT_TRUE(fs::exists(dir / "classes" / "AllJApplet.class"));
+    EXPECT_TRUE(fs::exists(dir / "classes" / "AllJPanelLayout.class"));
+    // KORVANE_KEEP_JAVAC=1 keeps the sources for a look.
+    if (status == 0 && !std::getenv("KORVANE_KEEP_JAVAC")) fs::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace korvane::testing

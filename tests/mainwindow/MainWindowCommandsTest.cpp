@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "mainwindow/Help.h"
+#include "mainwindow/MDIForm1.h"
+#include "mainwindow/TargetSelector.h"
+#include "support/ScriptedServices.h"
+
+namespace korvane {
+namespace {
+
+struct Program {
+    Program() : form(messages, dialogs), main(form) {
+        main.MDIForm_Load();
+        form.SetMainWindow(&main);
+        form.Form_Load();
+    }
+    testing::ScriptedMessageBox messages;
+    testing::ScriptedFileDialog dialogs;
+    Form1 form;
+    MDIForm1 main;
+};
+
+TEST(MainWindowResizeTest, PagesFollowTheHeightOnlyAboveTheirTopPlusAllowance) {
+    Program p;
+    p.main.MDIForm_Resize(9650, 6700);
+    EXPECT_DOUBLE_EQ(p.main.PropertiesPageHeight, 6700 - kPropertiesPageTop - 1440);
+    const double grown = p.main.PropertiesPageHeight;
+    p.main.MDIForm_Resize(9650, kPropertiesPageTop + 1440);  // not more than top + 1440: kept
+    EXPECT_DOUBLE_EQ(p.main.PropertiesPageHeight, grown);
+    p.main.MDIForm_Resize(9650, 9000);
+    EXPECT_DOUBLE_EQ(p.main.PropertiesPageHeight, 9000 - kPropertiesPageTop - 1440);
+    EXPECT_DOUBLE_EQ(p.main.EventsPageHeight, p.main.PropertiesPageHeight);
+    EXPECT_DOUBLE_EQ(p.main.PopupPageHeight, p.main.PropertiesPageHeight);
+}
+
+TEST(TargetSelectorTest, OnlyAppletFrameJAppletAndJFrameAreOffered) {
+    std::vector<std::string_view> shown;
+    for (const TargetMenuItem& item : TargetMenuItems())
+        if (item.visible && !item.caption.empty()) shown.push_back(item.caption);
+    EXPECT_EQ(shown, (std::vector<std::string_view>{"Applet", "Frame", "JApplet", "JFrame"}));
+}
+
+TEST(TargetSelectorTest, ChoosingSetsCaptionAndDocumentButActivationDoesNotTouchCaption) {
+    Program p;
+    p.main.OptionGenerateType_Click("JFrame");
+    EXPECT_EQ(p.main.Cmd_GenerateType_Caption, "JFrame");
+    EXPECT_EQ(p.form.doc.Generate_Type, "JFrame");
+    // Activating a JFrame document presses no kind button.
+    p.main.PressedTargetButton.clear();
+    p.form.Form_Activate();
+    EXPECT_EQ(p.main.PressedTargetButton, "");
+    // The document's own commands change its kind, not the caption.
+    p.form.doc.Generate_Type = "Frame";
+    p.form.Form_Activate();
+    EXPECT_EQ(p.main.PressedTargetButton, "Frame");
+    EXPECT_EQ(p.main.Cmd_GenerateType_Caption, "JFrame");
+    // Generate Code takes the caption again.
+    p.main.Toolbar2_Code_Click();
+    EXPECT_EQ(p.form.doc.Generate_Type, "JFrame");
+}
+
+TEST(TargetSelectorTest, WithTheDocumentClosedOnlyTheCaptionChangesAndGenerateDoesNothing) {
+    Program p;
+    ASSERT_TRUE(p.form.Form_QueryUnload());
+    p.form.doc.Generate_Type = "Applet";
+    p.main.OptionGenerateType_Click("Frame");
+    EXPECT_EQ(p.main.Cmd_GenerateType_Caption, "Frame");
+    EXPECT_EQ(p.form.doc.Generate_Type, "Applet");
+    p.main.Toolbar2_Code_Click();
+    p.main.Toolbar2_Save_Click();
+    EXPECT_EQ(p.form.doc.Generate_Type, "Applet");
+    EXPECT_TRUE(p.messages.shown.empty());
+    EXPECT_TRUE(p.dialogs.requests.empty());
+}
+
+TEST(MainWindowShutdownTest, TheCodeWindowClosesEvenWhenTheDocumentCancels) {
+    Program p;
+    p.form.Insert_Control("Label");
+    p.main.form2.ShowGenerated({"}"});
+    p.messages.answers = {MessageResult::Cancel};
+    EXPECT_FALSE(p.main.MDIForm_QueryUnload());
+    EXPECT_FALSE(p.main.form2.Visible);
+    EXPECT_TRUE(p.form.Loaded());
+    EXPECT_TRUE(p.form.doc.isModified);
+    ASSERT_EQ(p.messages.shown.size(), 1u);
+    EXPECT_EQ(p.messages.shown[0].title, "Close File");
+    p.messages.answers = {MessageResult::No};
+    EXPECT_TRUE(p.main.MDIForm_QueryUnload());
+    EXPECT_FALSE(p.form.Loaded());
+}
+
+TEST(HelpFileTest, BesideTheProgramFirstThenTheInstalledDataFolder) {
+    namespace fs = std::filesystem;
+    const fs::path root = fs::temp_directory_path() / "korvane_help_test";
+    fs::remove_all(root);
+    fs::create_directories(root / "bin");
+    fs::create_directories(root / "share" / "korvane");
+    const std::string bin = (root / "bin").string();
+    EXPECT_EQ(HelpFilePath(bin), (root / "bin" / "korvane.hlp").string());  // missing: named anyway
+    std::ofstream(root / "share" / "korvane" / "korvane.hlp") << "<html/>";
+    EXPECT_EQ(HelpFilePath(bin), (root / "share" / "korvane" / "korvane.hlp").string());
+    std::ofstream(root / "bin" / "korvane.hlp") << "<html/>";
+    EXPECT_EQ(HelpFilePath(bin), (root / "bin" / "korvane.hlp").string());
+    fs::remove_all(root);
+}
+
+}  // namespace
+}  // namespace korvane

@@ -1,0 +1,60 @@
+// The desktop program on the offscreen platform with scripted message boxes and file dialogs,
+// and a scratch folder for the files it writes.
+#pragma once
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "qt/DocumentWindow.h"
+#include "qt/MainWindow.h"
+#include "support/ScriptedServices.h"
+
+namespace korvane::testing {
+
+struct Desktop {
+    Desktop() : window(std::make_unique<MainWindow>(messages, dialogs)) {
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        (void)QTest::qWaitForWindowExposed(window.get());
+        QApplication::processEvents();
+    }
+
+    // A menu item or sub-menu of the program by its control name.
+    QAction* Item(const char* name) const {
+        QAction* action = window->findChild<QAction*>(name);
+        if (!action) qFatal("no menu item %s", name);
+        return action;
+    }
+    void Click(const char* name) const { Item(name)->trigger(); }
+
+    std::string Path(const QString& name) const { return QDir(folder.path()).filePath(name).toStdString(); }
+    QByteArray Read(const QString& name) const {
+        QFile f(QString::fromStdString(Path(name)));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    Form1& form() { return window->Document(); }
+    DesignDocument& doc() { return window->Document().doc; }
+    MDIForm1& main() { return window->Main(); }
+
+    ScriptedMessageBox messages;
+    ScriptedFileDialog dialogs;
+    QTemporaryDir folder;
+    std::unique_ptr<MainWindow> window;
+};
+
+// The texts of the visible entries of a menu bar or menu.
+inline QStringList VisibleTexts(const QList<QAction*>& actions) {
+    QStringList texts;
+    for (QAction* a : actions)
+        if (a->isVisible()) texts << (a->isSeparator() ? QString("-") : a->text());
+    return texts;
+}
+
+}  // namespace korvane::testing

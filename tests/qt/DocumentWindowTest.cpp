@@ -1,0 +1,280 @@
+// The main window and the document window: start-up, menus, insertion, the file commands with
+// every answer of their prompts, resizing and the Delete key.
+#include <QDockWidget>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QTimer>
+
+#include "DesktopFixture.h"
+#include "qt/CodeWindow.h"
+#include "qt/CommandBar.h"
+#include <QPushButton>
+
+namespace korvane::testing {
+
+class DocumentWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void startUpShowsTheFrameWithTheNewDocumentInside() {
+        Desktop d;
+        QCOMPARE(d.window->windowTitle(), QString("Korvane - Version 1.3"));
+        QCOMPARE(d.window->size(), QSize(643, 447));  // 9650 x 6700 twips
+        QCOMPARE(d.window->findChild<QWidget*>("Picture2")->height(), 32);
+        QCOMPARE(d.window->findChild<QWidget*>("Picture4")->height(), 0);
+        QCOMPARE(d.window->findChild<QWidget*>("Picture_Toolbar")->width(), 63);
+        QCOMPARE(d.window->findChild<QWidget*>("Picture_Toolbar2")->width(), 217);
+
+        DocumentWindow* doc = d.window->DocumentSubWindow();
+        QVERIFY(doc->isVisible());
+        QCOMPARE(d.window->ClientArea()->activeSubWindow(), doc);
+        QCOMPARE(doc->pos(), QPoint(8, 8));  // 120 twips inside the frame
+        QCOMPARE(doc->Surface()->size(), QSize(325, 245));
+        QCOMPARE(doc->OuterSizeTwips(), QSize(4995, 4035));
+        QCOMPARE(doc->windowTitle(), QString());
+        QCOMPARE(d.doc().Window_Width, 320.f);
+        QCOMPARE(d.doc().Window_Height, 240.f);
+        QCOMPARE(d.main().GridSize, 8);
+        QVERIFY(d.main().GridAlign && d.main().GridShow);
+        QCOMPARE(d.doc().GridSize, 120.);
+        QCOMPARE(d.main().PressedTargetButton, std::string("Applet"));
+        QCOMPARE(d.window->Commands()->TargetButton()->text(), QString("Applet"));
+    }
+
+    void theActiveDocumentsMenusReplaceTheFramesWithTheirHiddenItems() {
+        Desktop d;
+        QCOMPARE(VisibleTexts(d.window->menuBar()->actions()),
+                 QStringList({"File", "Insert", "Build", "Help"}));
+        QCOMPARE(VisibleTexts(d.Item("mnuFile")->menu()->actions()),
+                 QStringList({"New", "Open...", "-", "Save", "Save As...", "-", "Exit"}));
+        QCOMPARE(VisibleTexts(d.Item("mnuInsert")->menu()->actions()),
+                 QStringList({"AWT Components", "Swing Components"}));
+        QCOMPARE(d.Item("opt_AWTComponents")->menu()->actions().size(), 13);
+        QCOMPARE(d.Item("opt_SwingComponents")->menu()->actions().size(), 12);
+        QCOMPARE(VisibleTexts(d.Item("mnuBuild")->menu()->actions()),
+                 QStringList({"As Applet", "As Frame", "-", "As JApplet", "As JFrame"}));
+        QCOMPARE(VisibleTexts(d.Item("mnuHelp")->menu()->actions()),
+                 QStringList({"Contents...", "-", "About..."}));
+        QMenu* form = d.window->DocumentSubWindow()->PopupMenu("menuForm");
+        QCOMPARE(VisibleTexts(form->actions()),
+                 QStringList({"AWT", "Swing", "-", "Generate AWT", "Generate Swing"}));
+        QCOMPARE(VisibleTexts(d.Item("OptionGenerateAWT")->menu()->actions()),
+                 QStringList({"As Applet", "As Frame"}));
+        QCOMPARE(VisibleTexts(d.window->DocumentSubWindow()->PopupMenu("menuControl")->actions()),
+                 QStringList({"Delete"}));
+        QCOMPARE(VisibleTexts(d.window->DocumentSubWindow()->PopupMenu("menuToolbar")->actions()),
+                 QStringList({"AWT ", "Swing"}));
+
+        // With the document closed the frame's own menus come back, Edit still hidden.
+        d.window->DocumentSubWindow()->close();
+        QVERIFY(!d.form().Loaded());
+        QCOMPARE(VisibleTexts(d.window->menuBar()->actions()), QStringList({"File", "Help"}));
+        QCOMPARE(VisibleTexts(d.Item("MenuFile")->menu()->actions()),
+                 QStringList({"New", "Open...", "-", "Exit"}));
+        QVERIFY(!d.main().palettes.ButtonsEnabled);
+        d.Click("OptionNew");
+        QVERIFY(d.form().Loaded());
+        QVERIFY(d.window->DocumentSubWindow()->isVisible());
+        QVERIFY(d.main().palettes.ButtonsEnabled);
+        QCOMPARE(VisibleTexts(d.window->menuBar()->actions()),
+                 QStringList({"File", "Insert", "Build", "Help"}));
+    }
+
+    void insertedComponentsFromBothMenusAreSaved() {
+        Desktop d;
+        d.Click("opt_Label_Click");  // one grid step from the corner
+        QWidget* surface = d.window->DocumentSubWindow()->Surface();
+        QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(40, 60));  // the insertion point
+        d.Click("OptionInsertJButton_Click");
+        QCOMPARE(d.doc().Objects_Count(), 2);
+        QVERIFY(d.doc().isModified);
+        d.dialogs.paths = {d.Path("form.dat")};
+        d.Click("opt_Save");
+        QVERIFY(!d.doc().isModified);
+        QCOMPARE(d.window->DocumentSubWindow()->windowTitle(), QString("form"));
+        const QByteArray file = d.Read("form.dat");
+        QVERIFY(file.contains("[1]\r\nName=label_1\r\nType=Label\r\nValue=label_1\r\nX= 120\r\nY= 120\r\n"));
+        QVERIFY(file.contains("Name=button_1\r\nType=JButton\r\nValue=button_1\r\nX= 600\r\nY= 900\r\n"));
+        QVERIFY(d.dialogs.requests.at(0).save);
+    }
+
+    void newAsksBeforeDiscardingChanges_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("componentsAfter");
+        QTest::newRow("Yes discards") << int(MessageResult::Yes) << 0;
+        QTest::newRow("No keeps") << int(MessageResult::No) << 1;
+    }
+    void newAsksBeforeDiscardingChanges() {
+        QFETCH(int, answer);
+        QFETCH(int, componentsAfter);
+        Desktop d;
+        d.Click("opt_Label_Click");
+        d.main().OptionGenerateType_Click("JFrame");
+        d.messages.answers = {MessageResult(answer)};
+        d.Click("opt_New");
+        QCOMPARE(d.messages.shown.size(), size_t(1));
+        const MessageRequest& ask = d.messages.shown[0];
+        QCOMPARE(ask.text, std::string("This action will discard your changes.\n\nDo you want to continue?"));
+        QCOMPARE(ask.title, std::string("New File"));
+        QVERIFY(ask.buttons == MessageButtons::YesNo && ask.defaultButton == 2);
+        QCOMPARE(d.doc().LiveCount(), componentsAfter);
+        QCOMPARE(d.doc().isModified, componentsAfter == 1);
+        QCOMPARE(d.doc().Generate_Type, std::string("JFrame"));  // the target stays
+        // The command bar's New runs the same command; unmodified it asks nothing.
+        d.messages.answers = {MessageResult::Yes};
+        QTest::mouseClick(d.window->findChild<QWidget*>("Toolbar2_New"), Qt::LeftButton);
+        QCOMPARE(d.doc().LiveCount(), 0);
+        d.messages.shown.clear();
+        QTest::mouseClick(d.window->findChild<QWidget*>("Toolbar2_New"), Qt::LeftButton);
+        QVERIFY(d.messages.shown.empty());
+    }
+
+    void closeAsksToSave_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("dialogPath");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("Yes saves and closes") << int(MessageResult::Yes) << "closing.dat" << true << true;
+        QTest::newRow("Yes, save cancelled, stays") << int(MessageResult::Yes) << "" << false << false;
+        QTest::newRow("No closes unsaved") << int(MessageResult::No) << "" << true << false;
+        QTest::newRow("Cancel stays") << int(MessageResult::Cancel) << "" << false << false;
+    }
+    void closeAsksToSave() {
+        QFETCH(int, answer);
+        QFETCH(QString, dialogPath);
+        QFETCH(bool, closed);
+        QFETCH(bool, saved);
+        Desktop d;
+        d.Click("opt_Button_Click");
+        d.messages.answers = {MessageResult(answer)};
+        d.dialogs.paths = {dialogPath.isEmpty() ? std::string() : d.Path(dialogPath)};
+        d.window->DocumentSubWindow()->close();
+        QCOMPARE(d.messages.shown.at(0).title, std::string("Close File"));
+        QCOMPARE(d.messages.shown.at(0).text, std::string("Do you want to save the changes?"));
+        QVERIFY(d.messages.shown.at(0).buttons == MessageButtons::YesNoCancel);
+        QCOMPARE(!d.form().Loaded(), closed);
+        QCOMPARE(!d.window->DocumentSubWindow()->isVisible(), closed);
+        QCOMPARE(d.main().palettes.ButtonsEnabled, !closed);
+        QCOMPARE(!d.Read("closing.dat").isEmpty(), saved);
+        if (!closed) QVERIFY(d.doc().isModified && d.doc().LiveCount() == 1);
+    }
+
+    void openPromptsAndCancelKeepTheDesign() {
+        Desktop d;
+        d.Click("opt_Label_Click");
+        d.dialogs.paths = {d.Path("first.dat")};
+        d.Click("opt_Save");
+        d.Click("opt_TextArea_Click");
+        // Cancel at the prompt: nothing happens.
+        d.messages.answers = {MessageResult::Cancel};
+        d.Click("opt_Open");
+        QCOMPARE(d.messages.shown.back().title, std::string("Open File"));
+        QCOMPARE(d.doc().LiveCount(), 2);
+        // No, then the dialog is cancelled: the design and its name stay.
+        d.messages.answers = {MessageResult::No};
+        d.dialogs.paths = {""};
+        d.Click("opt_Open");
+        QCOMPARE(d.doc().LiveCount(), 2);
+        QCOMPARE(d.window->DocumentSubWindow()->windowTitle(), QString("first"));
+        // No, then the saved file: it replaces the design.
+        d.messages.answers = {MessageResult::No};
+        d.dialogs.paths = {d.Path("first.dat")};
+        d.Click("opt_Open");
+        QCOMPARE(d.doc().LiveCount(), 1);
+        QVERIFY(!d.doc().isModified);
+        QCOMPARE(d.dialogs.requests.back().filters.at(0).second, std::string("*.dat"));
+        QCOMPARE(d.dialogs.requests.back().initialFolder, d.folder.path().toStdString() + "/");
+        // The frame's Open (also the command bar's) shows the document and opens.
+        d.window->DocumentSubWindow()->close();
+        d.dialogs.paths = {d.Path("first.dat")};
+        QTest::mouseClick(d.window->findChild<QWidget*>("Toolbar2_Open"), Qt::LeftButton);
+        QVERIFY(d.window->DocumentSubWindow()->isVisible());
+        QCOMPARE(d.doc().LiveCount(), 1);
+    }
+
+    void saveAsCancelledOrRefusedKeepsTheDesignAndItsFile() {
+        Desktop d;
+        d.Click("opt_Label_Click");
+        d.dialogs.paths = {d.Path("kept.dat")};
+        d.Click("opt_Save");
+        d.Click("opt_List_Click");
+        d.dialogs.paths = {""};
+        d.Click("opt_SaveAs");
+        QVERIFY(d.doc().isModified);
+        QCOMPARE(d.doc().File_Name, std::string("kept"));
+        // A file that cannot be written: reported, the previous file unchanged.
+        const QByteArray before = d.Read("kept.dat");
+        d.dialogs.paths = {d.Path("missing/other.dat")};
+        d.Click("opt_SaveAs");
+        QCOMPARE(d.messages.shown.back().title, std::string("Korvane"));
+        QVERIFY(d.doc().isModified);
+        QCOMPARE(d.Read("kept.dat"), before);
+        // The command bar's Save writes to the file the design has.
+        QTest::mouseClick(d.window->findChild<QWidget*>("Toolbar2_Save"), Qt::LeftButton);
+        QVERIFY(!d.doc().isModified);
+        QVERIFY(d.Read("kept.dat").contains("Type=List"));
+    }
+
+    void resizingKeepsTheFrameAllowances() {
+        Desktop d;
+        DocumentWindow* doc = d.window->DocumentSubWindow();
+        const QSize frame = doc->size() - doc->Surface()->size();
+        doc->resize(QSize(340, 200) + frame);
+        QCOMPARE(doc->Surface()->size(), QSize(340, 200));
+        QCOMPARE(d.doc().OuterWidth, 340 * 15 + 120.);
+        QCOMPARE(d.doc().OuterHeight, 200 * 15 + 360.);
+        QCOMPARE(d.doc().Window_Width, 335.f);   // (5220 - 195) / 15
+        QCOMPARE(d.doc().Window_Height, 195.f);  // (3360 - 435) / 15
+        // New puts the default size back.
+        d.Click("opt_New");
+        QCOMPARE(doc->Surface()->size(), QSize(325, 245));
+    }
+
+    void deleteKeyAndEditDeleteRemoveTheSelectedComponent() {
+        Desktop d;
+        d.Click("opt_Label_Click");
+        d.Click("opt_Button_Click");
+        QCOMPARE(d.doc().Active_Object_Index, 2);
+        QTest::keyClick(d.window->DocumentSubWindow()->Surface(), Qt::Key_Delete);
+        QVERIFY(!d.doc().IsLive(2));
+        QVERIFY(!d.doc().Picture_Corner[1].Visible);
+        d.form().SelectSlot(1);
+        d.main().OptionEditDelete_Click();
+        QCOMPARE(d.doc().LiveCount(), 0);
+        QVERIFY(d.doc().isModified);
+    }
+
+    void rightPressOnTheSurfaceOpensMenuForm() {
+        Desktop d;
+        QString shown;
+        QTimer::singleShot(0, [&shown] {
+            if (QWidget* popup = QApplication::activePopupWidget()) {
+                shown = popup->objectName();
+                popup->close();
+            }
+        });
+        QTest::mousePress(d.window->DocumentSubWindow()->Surface(), Qt::RightButton, {}, QPoint(16, 24));
+        QCOMPARE(shown, QString("menuForm"));
+        QCOMPARE(d.doc().Insert_X, 240.f);
+        QCOMPARE(d.doc().Insert_Y, 360.f);
+    }
+
+    void exitClosesTheCodeWindowEvenWhenTheSavePromptIsCancelled() {
+        Desktop d;
+        d.Click("opt_Label_Click");
+        d.main().form2.ShowGenerated({"class A {", "}"});
+        d.window->Code()->show();
+        d.messages.answers = {MessageResult::Cancel};
+        d.Click("opt_Exit");
+        QVERIFY(d.window->isVisible());
+        QVERIFY(!d.window->Code()->isVisible());
+        QVERIFY(d.form().Loaded());
+        d.messages.answers = {MessageResult::No};
+        d.Click("OptionExit");  // the frame's Exit: same road
+        QVERIFY(!d.window->isVisible());
+    }
+};
+
+}  // namespace korvane::testing
+
+QTEST_MAIN(korvane::testing::DocumentWindowTest)
+#include "DocumentWindowTest.moc"

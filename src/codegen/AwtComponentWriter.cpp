@@ -1,5 +1,6 @@
 #include <array>
 
+#include "codegen/JavaText.h"
 #include "codegen/ComponentWriters.h"
 
 namespace korvane {
@@ -44,18 +45,18 @@ void WriteAwtCreation(JavaFile& file, const CodegenRow& row, const AwtKind& kind
             file.Emit(8, "cbg = new CheckboxGroup();");
             file.CheckboxGroup_Declared = true;
         }
-        file.Emit(8, name + " = new Checkbox(" + QuotedJavaText(row.value) + ", cbg, false);");
+        file.Emit(8, name + " = new Checkbox(" + JavaStringLiteral(row.value) + ", cbg, false);");
     } else if (tag == "ComboBox" || tag == "ListBox") {
         const std::string add = tag == "ComboBox" ? ".addItem(" : ".add(";
         file.Emit(8, name + " = new " + cls + "();");
         for (std::string_view item : ListItems(row.value))
-            file.Emit(8, name + add + QuotedJavaText(item) + ");");
+            file.Emit(8, name + add + JavaStringLiteral(item) + ");");
     } else if (tag == "HScrollBar") {
         file.Emit(8, name + " = new Scrollbar(Scrollbar.HORIZONTAL);");
     } else if (tag == "VScrollBar") {
         file.Emit(8, name + " = new Scrollbar(Scrollbar.VERTICAL);");
     } else {
-        file.Emit(8, name + " = new " + cls + "(" + QuotedJavaText(row.value) + ");");
+        file.Emit(8, name + " = new " + cls + "(" + JavaStringLiteral(row.value) + ");");
     }
 }
 

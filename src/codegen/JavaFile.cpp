@@ -31,21 +31,6 @@ bool UsesContentPane(std::string_view generateType) {
     return IsSwingTarget(generateType) && generateType != "JPanel";
 }
 
-std::string QuotedJavaText(std::string_view text) {
-    std::string out = "\"";
-    size_t start = 0;
-    while (true) {
-        const size_t brk = text.find_first_of("\r\n", start);
-        out += JavaStringContent(text.substr(
-            start, brk == std::string_view::npos ? std::string_view::npos : brk - start));
-        if (brk == std::string_view::npos) break;
-        out += text[brk] == '\n' ? "\\n" : "\\r";
-        start = brk + 1;
-    }
-    out += '"';
-    return out;
-}
-
 void JavaFile::Emit(int spaces, std::string_view text) {
     std::string line(static_cast<size_t>(spaces), ' ');
     line += text;

@@ -24,9 +24,6 @@ bool IsDialogTarget(std::string_view generateType);
 // the container itself, like every AWT target.
 bool UsesContentPane(std::string_view generateType);
 
-// Text as a Java string literal, quotes included. Line breaks are written as \n and \r,
-// because javac reads a \u000a escape as a real line break inside the literal.
-std::string QuotedJavaText(std::string_view text);
 
 struct JavaFile {
     JavaFile(LineSink& sink, const CodegenTable& table) : sink(sink), table(table) {}

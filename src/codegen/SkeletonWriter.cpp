@@ -1,3 +1,4 @@
+#include "codegen/JavaText.h"
 #include "codegen/SkeletonWriter.h"
 
 #include <vector>
@@ -73,7 +74,7 @@ void WriteLayoutAndFont(JavaFile& file) {
     file.Emit(8, layout + " customLayout = new " + layout + "();");
     file.Emit(0, "");
     // The checks before writing refuse a style without an expression.
-    const std::string font = "new Font(" + QuotedJavaText(JavaFontName(file.fontName)) + ", " +
+    const std::string font = "new Font(" + JavaStringLiteral(JavaFontName(file.fontName)) + ", " +
                              FontStyleExpression(file.fontStyle).value_or("Font.PLAIN") + ", " +
                              std::to_string(file.fontSize) + ")";
     const std::string container = UsesContentPane(file.generateType) ? "getContentPane()." : "";

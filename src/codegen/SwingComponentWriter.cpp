@@ -1,5 +1,6 @@
 #include <array>
 
+#include "codegen/JavaText.h"
 #include "codegen/ComponentWriters.h"
 
 namespace korvane {
@@ -36,7 +37,7 @@ void WriteJList(JavaFile& file, const CodegenRow& row) {
     const std::string model = "listModel_" + name;
     file.Emit(8, "DefaultListModel " + model + " = new DefaultListModel();");
     for (std::string_view item : ListItems(row.value))
-        file.Emit(8, model + ".addElement(" + QuotedJavaText(item) + ");");
+        file.Emit(8, model + ".addElement(" + JavaStringLiteral(item) + ");");
     file.Emit(8, name + " = new JList(" + model + ");");
     file.Emit(8, "sp_" + name + " = new JScrollPane(" + name + ");");
 }
@@ -47,7 +48,7 @@ void WriteJRadioButton(JavaFile& file, const CodegenRow& row) {
         file.Emit(8, group + " = new ButtonGroup();");
         file.ButtonGroup_Declared = true;
     }
-    file.Emit(8, row.name + " = new JRadioButton(" + QuotedJavaText(row.value) + ", false);");
+    file.Emit(8, row.name + " = new JRadioButton(" + JavaStringLiteral(row.value) + ", false);");
     file.Emit(8, group + ".add(" + row.name + ");");
 }
 
@@ -63,7 +64,7 @@ void WriteSwingCreation(JavaFile& file, const CodegenRow& row, const SwingKind& 
     } else if (tag == "JComboBox") {
         file.Emit(8, name + " = new JComboBox();");
         for (std::string_view item : ListItems(row.value))
-            file.Emit(8, name + ".addItem(" + QuotedJavaText(item) + ");");
+            file.Emit(8, name + ".addItem(" + JavaStringLiteral(item) + ");");
     } else if (tag == "JHScrollBar") {
         file.Emit(8, name + " = new JScrollBar(Scrollbar.HORIZONTAL);");
     } else if (tag == "JVScrollBar") {
@@ -71,7 +72,7 @@ void WriteSwingCreation(JavaFile& file, const CodegenRow& row, const SwingKind& 
     } else if (tag == "JPanel" || tag == "JScrollPane") {
         file.Emit(8, name + " = new " + cls + "();");
     } else {
-        file.Emit(8, name + " = new " + cls + "(" + QuotedJavaText(row.value) + ");");
+        file.Emit(8, name + " = new " + cls + "(" + JavaStringLiteral(row.value) + ");");
         if (tag == "JTextArea") file.Emit(8, "sp_" + name + " = new JScrollPane(" + name + ");");
     }
 }

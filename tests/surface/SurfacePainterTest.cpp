@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+#include "document/ComponentKinds.h"
+#include "surface/PaintControl.h"
+#include "surface/SurfacePainter.h"
+
+namespace korvane {
+namespace {
+
+using systemcolour::ButtonFace;
+using systemcolour::ButtonText;
+
+DesignDocument Surface(bool grid, double gridSize = 120) {
+    DesignDocument doc;
+    doc.GridShow = grid;
+    doc.GridSize = gridSize;
+    return doc;
+}
+
+Canvas PaintAll(const DesignDocument& doc, const SurfaceIndex* index = nullptr) {
+    PixelRect all = SurfacePixels(doc);
+    Canvas c(static_cast<int>(all.width), static_cast<int>(all.height));
+    PaintSurfaceArea(c, doc, index, all);
+    return c;
+}
+
+TEST(SurfacePainterTest, GridDotsEveryEightPixelsFromTheCorner) {
+    Canvas c = PaintAll(Surface(true));
+    ASSERT_EQ(c.Width(), (4995 - 120) / 15);
+    int dots = 0;
+    for (int y = 0; y < c.Height(); ++y) {
+        for (int x = 0; x < c.Width(); ++x) {
+            bool dot = x % 8 == 0 && y % 8 == 0;
+            EXPECT_EQ(c.Pixel(x, y), dot ? ButtonText : ButtonFace) << x << "," << y;
+            dots += dot;
+        }
+    }
+    EXPECT_EQ(dots, ((c.Width() + 7) / 8) * ((c.Height() + 7) / 8));
+}
+
+TEST(SurfacePainterTest, GridOffLeavesThePlainBackgroundAndTinyStepsDoNotHang) {
+    for (double step : {120.0, 0.0, -5.0, 0.4}) {
+        Canvas c = PaintAll(Surface(step == 120.0 ? false : true, step));
+        for (int y = 0; y < c.Height(); y += 7)
+            for (int x = 0; x < c.Width(); x += 7) EXPECT_EQ(c.Pixel(x, y), ButtonFace);
+    }
+    // An uneven step in twips: dots at the rounded pixel of every multiple.
+    Canvas c = PaintAll(Surface(true, 100));
+    EXPECT_EQ(c.Pixel(7, 0), ButtonText);   // 100 twips = 6.67 pixels
+    EXPECT_EQ(c.Pixel(13, 13), ButtonText);  // 200 twips = 13.3 pixels
+    EXPECT_EQ(c.Pixel(6, 0), ButtonFace);
+}
+
+// A design of many overlapping boxes of every kind, some deleted, one hidden far away.
+DesignDocument Crowd(unsigned seed, int count) {
+    DesignDocument doc = Surface(true);
+    std::mt19937 random(seed);
+    auto kinds = AllKinds();
+    for (int i = 0; i < count; ++i) {
+        ComponentRecord r;
+        r.ComponentName = "c" + std::to_string(i);
+        r.ComponentType = std::string(kinds[random() % kinds.size()].tag);
+        r.Left = static_cast<float>(static_cast<int>(random() % 5200) - 300);
+        r.Top = static_cast<float>(static_cast<int>(random() % 4000) - 300);
+        r.Width = static_cast<float>(15 + random() % 2000);
+        r.Height = static_cast<float>(15 + random() % 1200);
+        int n = doc.AppendSlot(r);
+        if (random() % 7 == 0) doc.SetVisible(n, false);
+        if (random() % 5 == 0) doc.BringToFront(1 + static_cast<int>(random() % static_cast<unsigned>(n)));
+    }
+    ComponentRecord huge;
+    huge.ComponentType = "Panel";
+    huge.Left = -1e6f;
+    huge.Top = -1e6f;
+    huge.Width = 3e6f;
+    huge.Height = 3e6f;
+    int h = doc.AppendSlot(huge);
+    doc.BringToFront(1);  // keeps the huge panel from hiding everything
+    doc.MutableSlot(h).ZOrder = 0;
+    doc.Active_Object_Index = 3;
+    for (int k = 1; k <= 4; ++k) {
+        doc.Picture_Corner[k].Visible = true;
+        doc.Picture_Corner[k].Left = 300.0f * k;
+        doc.Picture_Corner[k].Top = 200;
+    }
+    return doc;
+}
+
+TEST(SurfacePainterTest, AreasPaintedThroughTheIndexEqualTheWholePicture) {
+    DesignDocument doc = Crowd(7, 400);
+    Canvas whole = PaintAll(doc);
+    SurfaceIndex index;
+    index.Rebuild(doc);
+    std::mt19937 random(3);
+    for (int n = 0; n < 60; ++n) {
+        PixelRect area{static_cast<long long>(random() % 300), static_cast<long long>(random() % 230),
+                       1 + static_cast<long long>(random() % 90), 1 + static_cast<long long>(random() % 60)};
+        area = Intersect(area, SurfacePixels(doc));
+        Canvas part(static_cast<int>(area.width), static_cast<int>(area.height), Rgb{1, 2, 3});
+        part.SetRasterOrigin(area.left, area.top);
+        PaintSurfaceArea(part, doc, &index, area);
+        for (long long y = 0; y < area.height; ++y)
+            for (long long x = 0; x < area.width; ++x)
+                ASSERT_EQ(part.Pixel(static_cast<int>(x), static_cast<int>(y)),
+                          whole.Pixel(static_cast<int>(area.left + x), static_cast<int>(area.top + y)))
+                    << "area " << n << " at " << area.left + x << "," << area.top + y;
+    }
+}
+
+TEST(SurfaceIndexTest, QueriesMatchAWalkOverEverySlotAfterMovesAndDeletes) {
+    DesignDocument doc = Crowd(11, 600);
+    SurfaceIndex index;
+    index.Rebuild(doc);
+    std::mt19937 random(5);
+    for (int step = 0; step < 200; ++step) {
+        int s = 1 + static_cast<int>(random() % static_cast<unsigned>(doc.Objects_Count()));
+        if (step % 3 == 0) {
+            doc.MutableSlot(s).Left += static_cast<float>(static_cast<int>(random() % 2000) - 1000);
+            doc.MutableSlot(s).Height = static_cast<float>(random() % 3000);
+        } else if (step % 3 == 1) {
+            doc.SetVisible(s, !doc.IsLive(s));
+        }
+        index.Update(doc, s);
+        PixelRect area{static_cast<long long>(random() % 400) - 50, static_cast<long long>(random() % 300) - 50,
+                       1 + static_cast<long long>(random() % 200), 1 + static_cast<long long>(random() % 200)};
+        std::vector<int> expected;
+        int top = 0;
+        for (int i = 1; i <= doc.Objects_Count(); ++i) {
+            if (!doc.IsLive(i)) continue;
+            PixelRect box = BoxPixels(doc.Slot(i));
+            if (!Intersect(box, area).Empty()) expected.push_back(i);
+            if (box.Contains(area.left, area.top) && (top == 0 || doc.Slot(i).ZOrder > doc.Slot(top).ZOrder))
+                top = i;
+        }
+        std::sort(expected.begin(), expected.end(),
+                  [&](int a, int b) { return doc.Slot(a).ZOrder < doc.Slot(b).ZOrder; });
+        ASSERT_EQ(index.Query(doc, area), expected) << step;
+        ASSERT_EQ(index.TopAt(doc, area.left, area.top), top) << step;
+    }
+}
+
+}  // namespace
+}  // namespace korvane

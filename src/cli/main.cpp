@@ -45,6 +45,7 @@ int main(int argc, char** argv) {
     if (command == "list") return korvane::cli::RunListCommand(args);
     if (command == "resave") return korvane::cli::RunResaveCommand(args);
     if (command == "java") return korvane::RunJavaCommand(args);
+    if (command == "render") return korvane::RunRenderCommand(args);
     std::cerr << "korvane-gen: unknown command \"" << command << "\"\n" << kUsage;
     return 2;
 }

@@ -1,5 +1,6 @@
 #include "codegen/GenerationChecks.h"
 
+#include <algorithm>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -26,6 +27,72 @@ constexpr std::string_view kFixedClasses[] = {
     // java.lang
     "String", "System"};
 
+// The member classes a generated class inherits from its target class, with the targets that
+// have them ("" = every target). Inside the class such a member hides a top-level class of the
+// same name, so the file cannot name one of the user's classes so.
+struct InheritedType {
+    std::string_view name;
+    std::string_view targets;
+};
+constexpr InheritedType kInheritedTypes[] = {
+    {"AccessibleAWTComponent", ""},
+    {"AccessibleAWTContainer", ""},
+    {"BaselineResizeBehavior", ""},
+    {"BltBufferStrategy", ""},
+    {"FlipBufferStrategy", ""},
+    {"AccessibleAWTPanel", "Applet JApplet Panel"},
+    {"AccessibleApplet", "Applet JApplet"},
+    {"AccessibleJApplet", "JApplet"},
+    {"AccessibleJComponent", "JPanel"},
+    {"AccessibleJPanel", "JPanel"},
+    {"AccessibleAWTWindow", "Frame JFrame Dialog JDialog"},
+    {"Type", "Frame JFrame Dialog JDialog"},
+    {"AccessibleAWTFrame", "Frame JFrame"},
+    {"AccessibleJFrame", "JFrame"},
+    {"AccessibleAWTDialog", "Dialog JDialog"},
+    {"ModalityType", "Dialog JDialog"},
+    {"ModalExclusionType", "Dialog JDialog"},
+    {"AccessibleJDialog", "JDialog"},
+};
+
+bool IsInheritedType(std::string_view target, std::string_view name) {
+    for (const InheritedType& type : kInheritedTypes) {
+        if (type.name != name) continue;
+        if (type.targets.empty()) return true;
+        for (size_t start = 0; start < type.targets.size();) {
+            const size_t end = std::min(type.targets.find(' ', start), type.targets.size());
+            if (type.targets.substr(start, end - start) == target) return true;
+            start = end + 1;
+        }
+    }
+    return false;
+}
+
+// The package or outer class a qualified class name starts with, or the name itself.
+std::string_view FirstPart(std::string_view className) {
+    return className.substr(0, className.find('.'));
+}
+
+// javac refuses a method whose code exceeds 65535 bytes. Upper bounds, in bytes, of the code
+// the lines of a design compile to, so that a design too large for one method is refused.
+constexpr size_t kMaxMethodCode = 65535;
+constexpr size_t kFixedMethodCode = 128;  // layout object, font, size and window listener lines
+constexpr size_t kLayoutRowCode = 41;     // the getComponent and setBounds lines of one row
+constexpr size_t kLayoutFixedCode = 6;
+constexpr size_t kAddCode = 12;           // getContentPane().add(...)
+constexpr size_t kItemCode = 10;          // one addItem, add or addElement line
+constexpr size_t kRegistrationCode = 15;  // one add...Listener(new ...) line
+constexpr size_t kGroupCode = 11;         // the creation of a radio group
+
+// The creation lines of one row without its list items.
+size_t CreationCode(std::string_view type) {
+    if (type == "JList") return 41;
+    if (type == "JTextArea") return 29;
+    if (type == "JRadioButton") return 26 + kGroupCode;
+    if (type == "OptionButton") return 19 + kGroupCode;
+    return 14;  // one constructor call with at most a text or a constant
+}
+
 std::string Quoted(std::string_view name) {
     return "\"" + std::string(name) + "\"";
 }
@@ -50,21 +117,30 @@ class Checker {
         : file_(file) {
         for (const std::string& cls : ClassesTheFileUses(catalogue)) usedClasses_.insert(cls);
         for (std::string& cls : ListenerClassNames(plan)) listenerClasses_.insert(std::move(cls));
+        generatedNames_ = GeneratedNames();
     }
 
     std::string ClassName() const;
     std::string ComponentNames();
+    std::unordered_map<std::string, std::string> GeneratedNames() const;
     std::string OtherNames() const;
     std::string PopupClasses() const;
     std::string MenuElements(const std::vector<MenuElement>& elements) const;
     std::string Font() const;
     std::string DialogParent() const;
+    std::string Texts() const;
+    std::string CodeSize() const;
 
   private:
+    // Whether a simple class name already means a class of the file inside the generated
+    // class: the class itself, its layout or listener classes, a class it uses or inherits.
+    bool TakenClassName(std::string_view name) const;
+
     const JavaFile& file_;
     std::unordered_set<std::string> usedClasses_;
     std::unordered_set<std::string> listenerClasses_;
     std::unordered_set<std::string_view> componentNames_;
+    std::unordered_map<std::string, std::string> generatedNames_;
 };
 
 std::string Checker::ClassName() const {
@@ -82,7 +158,18 @@ std::string Checker::ClassName() const {
     if (listenerClasses_.count(name))
         return "The class name " + Quoted(name) +
                " is also the name of a listener class of the generated file.";
+    if (IsInheritedType(file_.generateType, name))
+        return "The class name " + Quoted(name) +
+               " is the name of a class the generated class inherits from " + file_.generateType +
+               ".";
     return {};
+}
+
+bool Checker::TakenClassName(std::string_view name) const {
+    const std::string simple(name);
+    return simple == file_.className || simple == file_.className + "Layout" ||
+           usedClasses_.count(simple) || listenerClasses_.count(simple) ||
+           IsInheritedType(file_.generateType, simple);
 }
 
 std::string Checker::ComponentNames() {
@@ -102,9 +189,10 @@ std::string Checker::ComponentNames() {
     return {};
 }
 
-// The names the class declares or uses besides the components' own fields.
-std::string Checker::OtherNames() const {
-    std::unordered_map<std::string, std::string> names;  // name -> what it is
+// The names the class declares or uses besides the components' own fields, each with what it
+// is; a component or menu element field of that name would clash with it or hide it.
+std::unordered_map<std::string, std::string> Checker::GeneratedNames() const {
+    std::unordered_map<std::string, std::string> names;
     bool awtRadio = false, swingRadio = false;
     for (const CodegenRow& row : file_.table) {
         awtRadio = awtRadio || row.type == "OptionButton";
@@ -123,9 +211,13 @@ std::string Checker::OtherNames() const {
         names.emplace("title", "a parameter of the constructor");
     }
     names.emplace("customLayout", "the layout object");
+    return names;
+}
+
+std::string Checker::OtherNames() const {
     for (const CodegenRow& row : file_.table) {
-        const auto it = names.find(row.name);
-        if (it != names.end())
+        const auto it = generatedNames_.find(row.name);
+        if (it != generatedNames_.end())
             return "The component name " + Quoted(row.name) +
                    " is also a name the generated class uses for " + it->second + ".";
     }
@@ -139,10 +231,11 @@ std::string Checker::PopupClasses() const {
         if (!IsJavaClassName(cls))
             return "The window class " + Quoted(cls) + " of the popup binding of " +
                    Quoted(row.name) + " is not a valid Java class name.";
-        if (cls == file_.className || cls == file_.className + "Layout" ||
-            usedClasses_.count(cls) || listenerClasses_.count(cls))
+        // A qualified name is looked up from its first part.
+        if (TakenClassName(FirstPart(cls)))
             return "The window class " + Quoted(cls) + " of the popup binding of " +
-                   Quoted(row.name) + " is a class the generated file itself declares or uses.";
+                   Quoted(row.name) +
+                   " is a class the generated file itself declares, inherits or uses.";
     }
     return {};
 }
@@ -157,6 +250,13 @@ std::string Checker::MenuElements(const std::vector<MenuElement>& elements) cons
             return "The menu element name " + Quoted(name) + " is not a valid Java identifier.";
         if (componentNames_.count(name))
             return "The menu element name " + Quoted(name) + " is also the name of a component.";
+        // The file registers listeners on the element's field, which the user declares.
+        if (usedClasses_.count(name))
+            return "The menu element name " + Quoted(name) +
+                   " is the name of a class the generated file uses.";
+        if (const auto it = generatedNames_.find(name); it != generatedNames_.end())
+            return "The menu element name " + Quoted(name) +
+                   " is also a name the generated class uses for " + it->second + ".";
         if (!menuNames.insert(name).second)
             return "The menu element name " + Quoted(name) +
                    " is used by more than one menu element.";
@@ -171,10 +271,54 @@ std::string Checker::Font() const {
 }
 
 std::string Checker::DialogParent() const {
-    if (!IsDialogTarget(file_.generateType) || file_.dialogParent.empty()) return {};
-    if (IsJavaClassName(file_.dialogParent)) return {};
-    return "The dialog parent class " + Quoted(file_.dialogParent) +
-           " is not a valid Java class name.";
+    const std::string& parent = file_.dialogParent;
+    if (!IsDialogTarget(file_.generateType) || parent.empty()) return {};
+    if (!IsJavaClassName(parent))
+        return "The dialog parent class " + Quoted(parent) + " is not a valid Java class name.";
+    // The owner frame is cast to the parent class: the classes of the file it may be cast to.
+    const bool ownerClass = parent == "Frame" || parent == "Component" || parent == "Container" ||
+                            (parent == "JFrame" && file_.generateType == "JDialog");
+    if (!ownerClass && TakenClassName(FirstPart(parent)))
+        return "The dialog parent class " + Quoted(parent) +
+               " is a class the generated file itself declares, inherits or uses, and cannot "
+               "hold the dialog's owner window.";
+    return {};
+}
+
+std::string Checker::Texts() const {
+    const auto tooLong = [](std::string_view text) {
+        return JavaStringConstantLength(text) > kMaxJavaStringConstant;
+    };
+    const std::string tail = " is too long for a Java string: a class file holds at most " +
+                             std::to_string(kMaxJavaStringConstant) + " bytes of it.";
+    for (const CodegenRow& row : file_.table) {
+        if (!IsListKind(row.type)) {
+            if (tooLong(row.value)) return "The value of " + Quoted(row.name) + tail;
+            continue;
+        }
+        for (std::string_view item : ListItems(row.value))
+            if (tooLong(item)) return "A list item of " + Quoted(row.name) + tail;
+    }
+    if (tooLong(JavaFontName(file_.fontName))) return "The font name" + tail;
+    return {};
+}
+
+std::string Checker::CodeSize() const {
+    size_t body = kFixedMethodCode + kRegistrationCode * listenerClasses_.size();
+    for (const CodegenRow& row : file_.table) {
+        body += CreationCode(row.type) + kAddCode;
+        if (IsListKind(row.type)) body += kItemCode * ListItems(row.value).size();
+    }
+    const size_t layout = kLayoutFixedCode + kLayoutRowCode * file_.table.size();
+    const bool bodyTooLarge = body > kMaxMethodCode;
+    if (!bodyTooLarge && layout <= kMaxMethodCode) return {};
+    const std::string method = !bodyTooLarge                        ? "layoutContainer"
+                               : IsAppletTarget(file_.generateType) ? "init"
+                                                                    : file_.className;
+    return "The design is too large for one Java class: its method " + Quoted(method) +
+           " would need up to " + std::to_string(bodyTooLarge ? body : layout) +
+           " bytes of code, and Java allows " + std::to_string(kMaxMethodCode) +
+           ". Remove components, list items or events.";
 }
 
 }  // namespace
@@ -201,6 +345,8 @@ std::string CheckGeneration(const JavaFile& file, const ListenerPlan& plan,
     if (refusal.empty()) refusal = check.MenuElements(menuElements);
     if (refusal.empty()) refusal = check.Font();
     if (refusal.empty()) refusal = check.DialogParent();
+    if (refusal.empty()) refusal = check.Texts();
+    if (refusal.empty()) refusal = check.CodeSize();
     return refusal;
 }
 

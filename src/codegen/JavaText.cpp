@@ -109,6 +109,23 @@ std::string JavaStringLiteral(std::string_view utf8) {
     return "\"" + JavaStringContent(utf8) + "\"";
 }
 
+size_t JavaStringConstantLength(std::string_view utf8) {
+    size_t length = 0;
+    for (size_t i = 0; i < utf8.size();) {
+        const char32_t cp = NextCodePoint(utf8, i);
+        if (cp >= 0x01 && cp <= 0x7F) {
+            length += 1;
+        } else if (cp <= 0x7FF) {
+            length += 2;
+        } else if (cp <= 0xFFFF) {
+            length += 3;
+        } else {
+            length += 6;
+        }
+    }
+    return length;
+}
+
 std::span<const std::string_view> JavaKeywords() {
     return kKeywords;
 }

@@ -18,6 +18,12 @@ std::string JavaStringContent(std::string_view utf8);
 // JavaStringContent between double quotes: a complete Java string literal.
 std::string JavaStringLiteral(std::string_view utf8);
 
+// The bytes the string takes as a constant in a class file (modified UTF-8: U+0000 and
+// U+0080..U+07FF two bytes, U+0800..U+FFFF three, a pair of surrogates six, invalid bytes as
+// U+FFFD). javac refuses a string literal longer than kMaxJavaStringConstant.
+size_t JavaStringConstantLength(std::string_view utf8);
+inline constexpr size_t kMaxJavaStringConstant = 65535;
+
 // The reserved words of Java, in alphabetical order (including "_").
 std::span<const std::string_view> JavaKeywords();
 bool IsJavaKeyword(std::string_view word);

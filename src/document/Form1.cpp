@@ -21,13 +21,6 @@ std::string Trim(const std::string& s) {
 
 bool HasSpace(const std::string& s) { return s.find(' ') != std::string::npos; }
 
-int ToInt16Clamped(double v) {
-    double r = RoundHalfEven(v);
-    if (!(r >= kInt16Min)) return kInt16Min;
-    if (r > kInt16Max) return kInt16Max;
-    return static_cast<int>(r);
-}
-
 }  // namespace
 
 Form1::Form1(MessageBoxService& messages, FileDialogService& fileDialogs)
@@ -434,8 +427,8 @@ void Form1::SelectSlot(int index) {
     Corners_Place();
     Corners_Show(true);
     const ComponentRecord& r = doc.Slot(index);
-    doc.Picture_Control_Width = ToInt16Clamped(r.Width);
-    doc.Picture_Control_Height = ToInt16Clamped(r.Height);
+    doc.Picture_Control_Width = RoundToInt16Clamped(r.Width);
+    doc.Picture_Control_Height = RoundToInt16Clamped(r.Height);
 }
 
 void Form1::Corners_Place() {

@@ -7,23 +7,39 @@ namespace korvane {
 namespace {
 
 enum class Picture {
-    Pointer, Label, TextField, TextArea, Button, Canvas, CheckBox, Radio, Choice, List,
-    HBar, VBar, Panel, ScrollPane, Delete, None
+    Pointer,
+    Label,
+    TextField,
+    TextArea,
+    Button,
+    Canvas,
+    CheckBox,
+    Radio,
+    Choice,
+    List,
+    HBar,
+    VBar,
+    Panel,
+    ScrollPane,
+    Delete,
+    None
 };
 
 Picture AwtPicture(int k) {
-    constexpr Picture kByNumber[] = {
-        Picture::Pointer, Picture::Label, Picture::TextField, Picture::TextArea, Picture::Button,
-        Picture::Canvas,  Picture::CheckBox, Picture::Radio, Picture::Choice, Picture::List,
-        Picture::HBar,    Picture::VBar, Picture::Panel, Picture::ScrollPane};
+    constexpr Picture kByNumber[] = {Picture::Pointer,  Picture::Label,     Picture::TextField,
+                                     Picture::TextArea, Picture::Button,    Picture::Canvas,
+                                     Picture::CheckBox, Picture::Radio,     Picture::Choice,
+                                     Picture::List,     Picture::HBar,      Picture::VBar,
+                                     Picture::Panel,    Picture::ScrollPane};
     return k >= 0 && k <= 13 ? kByNumber[k] : Picture::None;
 }
 
 Picture SwingPicture(int k) {
-    constexpr Picture kByNumber[] = {
-        Picture::Pointer, Picture::Label, Picture::Button, Picture::TextField, Picture::TextArea,
-        Picture::CheckBox, Picture::Radio, Picture::Choice, Picture::List, Picture::HBar,
-        Picture::VBar, Picture::Panel, Picture::ScrollPane};
+    constexpr Picture kByNumber[] = {Picture::Pointer,   Picture::Label,    Picture::Button,
+                                     Picture::TextField, Picture::TextArea, Picture::CheckBox,
+                                     Picture::Radio,     Picture::Choice,   Picture::List,
+                                     Picture::HBar,      Picture::VBar,     Picture::Panel,
+                                     Picture::ScrollPane};
     return k >= 0 && k <= 12 ? kByNumber[k] : Picture::None;
 }
 
@@ -107,8 +123,10 @@ void PaintKind(Canvas& c, long long x, long long y, Picture picture, bool swing)
             break;
         case Picture::Choice:
             Look(c, x + 1, y + 6, 22, 12, tag("TextBox", "JTextField"));
-            if (swing) Paint_Button_Swing(c, 12, 2, 9, 8, "down", false);
-            else Paint_Button_AWT(c, 12, 2, 9, 8, "down");
+            if (swing)
+                Paint_Button_Swing(c, 12, 2, 9, 8, "down", false);
+            else
+                Paint_Button_AWT(c, 12, 2, 9, 8, "down");
             break;
         case Picture::List:
             Look(c, x + 2, y + 2, 20, 20, tag("ListBox", "JList"));
@@ -171,8 +189,10 @@ void PaintButtonImage(Canvas& canvas, long long x, long long y, PaletteKind kind
     }
     bool swing = kind == PaletteKind::Swing;
     Picture picture = swing ? SwingPicture(k) : AwtPicture(k);
-    if (picture == Picture::Pointer) PaintPointer(canvas, x, y);
-    else PaintKind(canvas, x, y, picture, swing);
+    if (picture == Picture::Pointer)
+        PaintPointer(canvas, x, y);
+    else
+        PaintKind(canvas, x, y, picture, swing);
 }
 
 void PaintPaletteButton(Canvas& canvas, long long x, long long y, const ButtonLook& look,

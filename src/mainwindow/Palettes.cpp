@@ -49,11 +49,25 @@ struct Cell {
     int column, row;
 };
 constexpr std::array<Cell, 14> kAwtCells{{
-    {0, 0}, {0, 0}, {0, 1}, {1, 1}, {1, 0}, {0, 6}, {0, 2},
-    {1, 2}, {0, 3}, {1, 3}, {0, 4}, {1, 4}, {0, 5}, {1, 5},
+    {0, 0},  // 0 the pointer, under Label
+    {0, 0},  // 1 Label
+    {0, 1},  // 2 TextField
+    {1, 1},  // 3 TextArea
+    {1, 0},  // 4 Button
+    {0, 6},  // 5 Canvas
+    {0, 2},  // 6 Checkbox
+    {1, 2},  // 7 Radiobutton
+    {0, 3},  // 8 Choice
+    {1, 3},  // 9 List
+    {0, 4},  // 10 Scrollbar H
+    {1, 4},  // 11 Scrollbar V
+    {0, 5},  // 12 Panel
+    {1, 5},  // 13 ScrollPane
 }};
 
-float ColumnLeft(int column) { return column == 0 ? kLeftColumn : kRightColumn; }
+float ColumnLeft(int column) {
+    return column == 0 ? kLeftColumn : kRightColumn;
+}
 
 }  // namespace
 
@@ -133,15 +147,33 @@ void Highlighted(std::array<PaletteButton, N>& buttons, int k) {
 
 }  // namespace
 
-void Palettes::boton_normal(int k) { Normal(awt, k); }
-void Palettes::boton_presionado(int k) { Pressed(awt, k); }
-void Palettes::boton_resaltado(int k) { Highlighted(awt, k); }
-void Palettes::boton_swing_normal(int k) { Normal(swing, k); }
-void Palettes::boton_swing_presionado(int k) { Pressed(swing, k); }
-void Palettes::boton_swing_resaltado(int k) { Highlighted(swing, k); }
-void Palettes::boton_normal_DEL(int k) { Normal(del, k); }
-void Palettes::boton_presionado_DEL(int k) { Pressed(del, k); }
-void Palettes::boton_resaltado_DEL(int k) { Highlighted(del, k); }
+void Palettes::boton_normal(int k) {
+    Normal(awt, k);
+}
+void Palettes::boton_presionado(int k) {
+    Pressed(awt, k);
+}
+void Palettes::boton_resaltado(int k) {
+    Highlighted(awt, k);
+}
+void Palettes::boton_swing_normal(int k) {
+    Normal(swing, k);
+}
+void Palettes::boton_swing_presionado(int k) {
+    Pressed(swing, k);
+}
+void Palettes::boton_swing_resaltado(int k) {
+    Highlighted(swing, k);
+}
+void Palettes::boton_normal_DEL(int k) {
+    Normal(del, k);
+}
+void Palettes::boton_presionado_DEL(int k) {
+    Pressed(del, k);
+}
+void Palettes::boton_resaltado_DEL(int k) {
+    Highlighted(del, k);
+}
 
 void Palettes::Inicializa_ToolBar() {
     for (int k = 0; k <= Max_Buttons_AWT && k < static_cast<int>(awt.size()); ++k)
@@ -183,7 +215,8 @@ void Palettes::Activa_Toolbar(std::string_view kind) {
 }
 
 void Palettes::Toolbar_Swing_Position() {
-    for (size_t k = 1; k < swing.size(); ++k) swing[k].Left = k % 2 == 1 ? kLeftColumn : kRightColumn;
+    for (size_t k = 1; k < swing.size(); ++k)
+        swing[k].Left = k % 2 == 1 ? kLeftColumn : kRightColumn;
     SwingTitleLeft = 15;
     SwingLabelLeft = 105;
 }
@@ -193,8 +226,10 @@ void Palettes::Toolbar_Swing_Position() {
 void Palettes::ImageToolbar_MouseMove(int k) {
     for (int a = 0; a <= Max_Buttons_AWT; ++a) {
         if (a == Toolbar_Button_pressed) continue;
-        if (a == k) boton_resaltado(a);
-        else boton_normal(a);
+        if (a == k)
+            boton_resaltado(a);
+        else
+            boton_normal(a);
     }
 }
 
@@ -216,8 +251,10 @@ void Palettes::ImageToolbar_Click(int k) {
 void Palettes::Image_SwingButton_MouseMove(int k) {
     for (int a = 0; a <= Max_Buttons_Swing; ++a) {
         if (a == Toolbar_ButtonSwing_pressed) continue;
-        if (a == k) boton_swing_resaltado(a);
-        else boton_swing_normal(a);
+        if (a == k)
+            boton_swing_resaltado(a);
+        else
+            boton_swing_normal(a);
     }
 }
 
@@ -239,8 +276,10 @@ void Palettes::Image_SwingButton_Click(int k) {
 void Palettes::ImageToolbarDEL_MouseMove(int k) {
     for (int a = 1; a <= 2; ++a) {
         if (a == ToolbarDEL_Button_pressed) continue;
-        if (a == k) boton_resaltado_DEL(a);
-        else boton_normal_DEL(a);
+        if (a == k)
+            boton_resaltado_DEL(a);
+        else
+            boton_normal_DEL(a);
     }
 }
 
@@ -286,9 +325,13 @@ void Palettes::OpenPaletteMenu() {
     if (DocumentView* view = owner_->Document().View()) view->ShowPopupMenu("menuToolbar");
 }
 
-void Palettes::LabelToolbar_Click() { OpenPaletteMenu(); }
+void Palettes::LabelToolbar_Click() {
+    OpenPaletteMenu();
+}
 
-void Palettes::Picture_MenuToolbar_Click() { OpenPaletteMenu(); }
+void Palettes::Picture_MenuToolbar_Click() {
+    OpenPaletteMenu();
+}
 
 void Palettes::OptionToolbarAWT_Click() {
     OptionToolbarAWT_Checked = true;

@@ -59,7 +59,7 @@ struct PaletteButton {
 };
 
 class Palettes {
-public:
+  public:
     Palettes();
 
     int Toolbar_Button_pressed = 0;
@@ -85,7 +85,9 @@ public:
     std::array<PaletteButton, 13> swing;
     std::array<PaletteButton, 3> del;
 
-    bool ToolArmed() const { return Toolbar_Button_pressed != 0 || Toolbar_ButtonSwing_pressed != 0; }
+    bool ToolArmed() const {
+        return Toolbar_Button_pressed != 0 || Toolbar_ButtonSwing_pressed != 0;
+    }
 
     // The main window the buttons insert into and delete through; null leaves them inert.
     void SetOwner(MDIForm1* owner) { owner_ = owner; }
@@ -140,7 +142,7 @@ public:
     void OptionToolbarSwing1_Click();
     void OptionToolbarSwing2_Click() {}
 
-private:
+  private:
     void OpenPaletteMenu();
 
     MDIForm1* owner_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 namespace korvane {
 
@@ -21,7 +22,8 @@ PixelRect Unite(const PixelRect& a, const PixelRect& b) {
 }
 
 Canvas::Canvas(int width, int height, Rgb fill)
-    : width_(std::max(width, 0)), height_(std::max(height, 0)),
+    : width_(std::max(width, 0)),
+      height_(std::max(height, 0)),
       data_(static_cast<size_t>(width_) * static_cast<size_t>(height_) * 3) {
     ResetWindow();
     FillRaster(PixelRect{0, 0, width_, height_}, fill);
@@ -51,7 +53,8 @@ void Canvas::ResetWindow() {
 }
 
 PixelRect Canvas::ToRaster(const PixelRect& surface) const {
-    PixelRect c = Intersect(Intersect(surface, window_), PixelRect{originX_, originY_, width_, height_});
+    PixelRect c =
+        Intersect(Intersect(surface, window_), PixelRect{originX_, originY_, width_, height_});
     if (hasClip_) c = Intersect(c, clip_);
     c.left -= originX_;
     c.top -= originY_;
@@ -64,33 +67,44 @@ PixelRect Canvas::Clip(long long l, long long t, long long r, long long b) const
 
 void Canvas::FillRaster(const PixelRect& raster, Rgb c) {
     if (raster.Empty()) return;
-    for (long long y = raster.top; y < raster.Bottom(); ++y) {
-        auto row = data_.begin() + static_cast<std::ptrdiff_t>((y * width_ + raster.left) * 3);
-        for (long long x = 0; x < raster.width; ++x) {
-            *row++ = c.r;
-            *row++ = c.g;
-            *row++ = c.b;
-        }
+    const size_t rowBytes = static_cast<size_t>(raster.width) * 3;
+    uint8_t* first = data_.data() + (raster.top * width_ + raster.left) * 3;
+    // One row pixel by pixel, the others copied from it.
+    for (size_t x = 0; x < rowBytes; x += 3) {
+        first[x] = c.r;
+        first[x + 1] = c.g;
+        first[x + 2] = c.b;
     }
+    const size_t stride = static_cast<size_t>(width_) * 3;
+    for (long long y = 1; y < raster.height; ++y)
+        std::memcpy(first + static_cast<size_t>(y) * stride, first, rowBytes);
 }
 
 void Canvas::Fill(long long l, long long t, long long r, long long b, Rgb c) {
     FillRaster(Clip(l, t, r, b), c);
 }
 
-void Canvas::Background(Rgb c) { FillRaster(ToRaster(window_), c); }
+void Canvas::Background(Rgb c) {
+    FillRaster(ToRaster(window_), c);
+}
 
-void Canvas::SetPixel(long long x, long long y, Rgb c) { Fill(x, y, x + 1, y + 1, c); }
+void Canvas::SetPixel(long long x, long long y, Rgb c) {
+    Fill(x, y, x + 1, y + 1, c);
+}
 
 void Canvas::Line(long long x1, long long y1, long long x2, long long y2) {
     if (y1 == y2) {
-        if (x2 > x1) Fill(x1, y1, x2, y1 + 1, pen_);
-        else if (x2 < x1) Fill(x2 + 1, y1, x1 + 1, y1 + 1, pen_);
+        if (x2 > x1)
+            Fill(x1, y1, x2, y1 + 1, pen_);
+        else if (x2 < x1)
+            Fill(x2 + 1, y1, x1 + 1, y1 + 1, pen_);
         return;
     }
     if (x1 == x2) {
-        if (y2 > y1) Fill(x1, y1, x1 + 1, y2, pen_);
-        else Fill(x1, y2 + 1, x1 + 1, y1 + 1, pen_);
+        if (y2 > y1)
+            Fill(x1, y1, x1 + 1, y2, pen_);
+        else
+            Fill(x1, y2 + 1, x1 + 1, y1 + 1, pen_);
         return;
     }
     // A slanted line: Bresenham steps from the start, the end point left out. Such lines are

@@ -35,7 +35,7 @@ PixelRect Intersect(const PixelRect& a, const PixelRect& b);
 PixelRect Unite(const PixelRect& a, const PixelRect& b);
 
 class Canvas {
-public:
+  public:
     Canvas(int width, int height, Rgb fill = Rgb{255, 255, 255});
 
     int Width() const { return width_; }
@@ -52,7 +52,10 @@ public:
     // Drawing in surface pixels over the whole raster.
     void ResetWindow();
     // Nothing is drawn outside this rectangle (surface coordinates) until the next SetClip.
-    void SetClip(const PixelRect& clip) { clip_ = clip; hasClip_ = true; }
+    void SetClip(const PixelRect& clip) {
+        clip_ = clip;
+        hasClip_ = true;
+    }
     void ClearClip() { hasClip_ = false; }
 
     // Clears the window to c.
@@ -68,7 +71,7 @@ public:
     // Fills columns l..r-1, rows t..b-1 with c (no outline).
     void Fill(long long l, long long t, long long r, long long b, Rgb c);
 
-private:
+  private:
     // A rectangle in window coordinates, clipped, as raster coordinates.
     PixelRect Clip(long long l, long long t, long long r, long long b) const;
     // A rectangle in surface pixels, cut to the window, the raster and the clip, in raster

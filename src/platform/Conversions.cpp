@@ -111,6 +111,12 @@ std::optional<int> ToInt16(std::string_view text) {
     return static_cast<int>(r);
 }
 
+int RoundToInt16Clamped(double value) {
+    double r = RoundHalfEven(value);
+    if (!(r >= kInt16Min)) return kInt16Min;
+    return r > kInt16Max ? kInt16Max : static_cast<int>(r);
+}
+
 int TabOrderValue(std::string_view text) { return ToInt16(text).value_or(0); }
 
 std::string NumberText(double value) {
@@ -163,6 +169,7 @@ std::string StrSingle(double value) {
 
 int TwipsToWholePixels(double twips) {
     double r = RoundHalfEven(twips / kTwipsPerPixel);
+    if (std::isnan(r)) return 0;
     if (r > 2147483647.0) return 2147483647;
     if (r < -2147483648.0) return -2147483647 - 1;
     return static_cast<int>(r);

@@ -32,6 +32,10 @@ double RoundHalfEven(double value);
 // string has no number or the result is outside -32768..32767.
 std::optional<int> ToInt16(std::string_view text);
 
+// A number held in a 16-bit field: rounded half to even and clamped to -32768..32767
+// (NaN gives the lower bound).
+int RoundToInt16Clamped(double value);
+
 // A tab-order value as used for the next tab order and renumbering: the integer of the
 // string, 0 when it is no number or out of range.
 int TabOrderValue(std::string_view text);

@@ -100,7 +100,8 @@ bool WritePng(const Canvas& canvas, const std::string& path, std::string& error)
         error = "the file cannot be created";
         return false;
     }
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
     out.close();
     if (!out) {
         error = "the file cannot be written";

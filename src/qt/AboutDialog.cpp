@@ -7,6 +7,9 @@
 
 #include "platform/Conversions.h"
 
+// The resources live in a static library: they are registered on first use.
+static void InitKorvaneResources() { Q_INIT_RESOURCE(korvane); }
+
 namespace korvane {
 namespace {
 
@@ -14,7 +17,11 @@ int Px(double twips) { return TwipsToWholePixels(twips); }
 
 }  // namespace
 
-QIcon ProgramIcon() { return QIcon(":/korvane/korvane.svg"); }
+QIcon ProgramIcon() {
+    static const bool registered = (InitKorvaneResources(), true);
+    (void)registered;
+    return QIcon(":/korvane/korvane.png");
+}
 
 QLabel* AboutDialog::AddLabel(const char* name, const std::string& text, const char* family, int left,
                               int top, int width, int height) {

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QListWidget>
 #include <QMenuBar>
 
@@ -11,17 +12,30 @@
 namespace korvane {
 namespace {
 
+}  // namespace
+
+bool IsFixedPitch(const QFont& font) {
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance("iiiii") == metrics.horizontalAdvance("MMMMM");
+}
+
 // Courier New 9, or the nearest fixed-pitch font the system has.
 QFont CodeFont() {
     QFont font("Courier New", 9);
     font.setStyleHint(QFont::Monospace);
     font.setFixedPitch(true);
-    if (!QFontInfo(font).fixedPitch()) {
+    for (const char* family : {"Liberation Mono", "DejaVu Sans Mono", "Monospace"}) {
+        if (IsFixedPitch(font)) break;
+        font.setFamily(family);
+    }
+    if (!IsFixedPitch(font)) {
         font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
         font.setPointSize(9);
     }
     return font;
 }
+
+namespace {
 
 }  // namespace
 

@@ -36,4 +36,7 @@ private:
     std::vector<std::string> shown_;
 };
 
+// Whether every character of the font has the same width.
+bool IsFixedPitch(const QFont& font);
+
 }  // namespace korvane

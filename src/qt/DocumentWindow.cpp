@@ -214,17 +214,15 @@ void DocumentWindow::BuildPopupMenus() {
     AddMenuItem(menuToolbar_, "Swing +", "OptionToolbarSwing2", nullptr, false);
     awt->setCheckable(true);
     swing->setCheckable(true);
-    swing->setChecked(true);
-    connect(awt, &QAction::triggered, this, [this, awt, swing] {
-        awt->setChecked(true);
-        swing->setChecked(false);
-        emit paletteChosen("AWT");
-    });
-    connect(swing, &QAction::triggered, this, [this, awt, swing] {
-        swing->setChecked(true);
-        awt->setChecked(false);
-        emit paletteChosen("Swing1");
-    });
+    SetPaletteChecks(false, true);
+    connect(awt, &QAction::triggered, this, [this] { emit paletteChosen("AWT"); });
+    connect(swing, &QAction::triggered, this, [this] { emit paletteChosen("Swing1"); });
+}
+
+void DocumentWindow::SetPaletteChecks(bool awt, bool swing) {
+    const QList<QAction*> items = menuToolbar_->actions();
+    items[0]->setChecked(awt);
+    items[1]->setChecked(swing);
 }
 
 QMenu* DocumentWindow::PopupMenu(std::string_view menuName) const {

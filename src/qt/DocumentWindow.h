@@ -27,6 +27,9 @@ public:
     // menuForm, menuControl or menuToolbar; null for another name.
     QMenu* PopupMenu(std::string_view menuName) const;
 
+    // The check marks of menuToolbar's "AWT " and "Swing".
+    void SetPaletteChecks(bool awt, bool swing);
+
     // Puts the design surface in the window (replacing the previous one).
     void SetSurface(QWidget* surface);
     QWidget* Surface() const { return widget(); }

@@ -5,6 +5,7 @@
 #include <QDockWidget>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QVBoxLayout>
 
 #include "mainwindow/Help.h"
@@ -13,10 +14,12 @@
 #include "qt/AboutDialog.h"
 #include "qt/CodeWindow.h"
 #include "qt/CommandBar.h"
+#include "qt/DesignSurfaceWidget.h"
 #include "qt/DocumentWindow.h"
 #include "qt/HelpViewer.h"
 #include "qt/InspectorPanel.h"
 #include "qt/Menus.h"
+#include "qt/PaletteWidget.h"
 
 namespace korvane {
 namespace {
@@ -37,6 +40,15 @@ QWidget* PlainPanel(const char* name) {
     return panel;
 }
 
+// The panels have fixed sizes: no draggable separators between them.
+class FixedPanelsStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        if (metric == PM_DockWidgetSeparatorExtent) return 0;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
 }  // namespace
 
 MainWindow::MainWindow(MessageBoxService& messages, FileDialogService& dialogs, QWidget* parent)
@@ -47,6 +59,9 @@ MainWindow::MainWindow(MessageBoxService& messages, FileDialogService& dialogs, 
       dialogs_(dialogs),
       programFolder_(QCoreApplication::applicationDirPath()) {
     setObjectName("MDIForm1");
+    auto* style = new FixedPanelsStyle;
+    style->setParent(this);
+    setStyle(style);
     setWindowTitle(Text(kMainCaption));
     setWindowIcon(ProgramIcon());
     mdiArea_ = new QMdiArea(this);
@@ -62,6 +77,10 @@ MainWindow::MainWindow(MessageBoxService& messages, FileDialogService& dialogs, 
 
     // The document window: loaded as a new, empty design once the frame is ready.
     documentWindow_ = new DocumentWindow(form1_);
+    auto* surface = new DesignSurfaceWidget(form1_, &mdi_);
+    documentWindow_->SetSurface(surface);
+    connect(documentWindow_, &DocumentWindow::designChanged, surface, &DesignSurfaceWidget::DesignChanged);
+    connect(surface, &DesignSurfaceWidget::paletteChanged, paletteWidget_, &PaletteWidget::Refresh);
     mdiArea_->addSubWindow(documentWindow_);
     for (QMenu* menu : documentWindow_->MenuBarMenus()) documentMenus_ << menuBar()->addMenu(menu);
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MainWindow::OnSubWindowActivated);
@@ -74,8 +93,11 @@ MainWindow::MainWindow(MessageBoxService& messages, FileDialogService& dialogs, 
         Generate([this, kind] { mdi_.OptionGenerate_Click(kind.toStdString()); });
     });
     connect(documentWindow_, &DocumentWindow::paletteChosen, this, [this](const QString& which) {
-        mdi_.palettes.AwtVisible = which == "AWT";
-        mdi_.palettes.SwingVisible = which != "AWT";
+        if (which == "AWT") {
+            mdi_.palettes.OptionToolbarAWT_Click();
+        } else {
+            mdi_.palettes.OptionToolbarSwing1_Click();
+        }
         Sync();
     });
     form1_.SetMainWindow(&mdi_);
@@ -88,6 +110,12 @@ MainWindow::MainWindow(MessageBoxService& messages, FileDialogService& dialogs, 
 MainWindow::~MainWindow() {
     form1_.SetView(nullptr);
     form1_.SetMainWindow(nullptr);
+    // The views refer to the core windows, which are members and go before the base class
+    // deletes its children: the views go first.
+    for (QDockWidget* dock : findChildren<QDockWidget*>(Qt::FindDirectChildrenOnly)) delete dock;
+    delete mdiArea_;
+    delete codeWindow_;
+    delete helpViewer_;
 }
 
 // ---------------------------------------------------------------- construction
@@ -159,9 +187,11 @@ void MainWindow::BuildPanels() {
     strip->setFixedHeight(TwipsToWholePixels(kPicture4Height));
     QDockWidget* under = AddPanel(Qt::TopDockWidgetArea, "Picture4", strip);
     splitDockWidget(top, under, Qt::Vertical);
-    QWidget* palettes = PlainPanel("Picture_Toolbar");
-    palettes->setFixedWidth(TwipsToWholePixels(kPaletteWidth));
-    AddPanel(Qt::LeftDockWidgetArea, "Picture_Toolbar", palettes);
+    paletteWidget_ = new PaletteWidget(mdi_);
+    paletteWidget_->setObjectName("Picture_Toolbar");
+    paletteWidget_->setFixedWidth(TwipsToWholePixels(kPaletteWidth));
+    connect(paletteWidget_, &PaletteWidget::paletteUsed, this, &MainWindow::Sync);
+    AddPanel(Qt::LeftDockWidgetArea, "Picture_Toolbar", paletteWidget_);
     rightPanel_ = new RightPanel(mdi_);
     rightPanel_->setObjectName("Picture_Toolbar2");
     rightPanel_->setFixedWidth(TwipsToWholePixels(kRightPanelWidth));
@@ -185,6 +215,9 @@ void MainWindow::Sync() {
     if (!form1_.Loaded() || !documentWindow_->isVisible()) ShowDocumentMenus(false);
     commandBar_->Sync();
     rightPanel_->Refresh();
+    paletteWidget_->Refresh();
+    documentWindow_->SetPaletteChecks(mdi_.palettes.OptionToolbarAWT_Checked,
+                                      mdi_.palettes.OptionToolbarSwing1_Checked);
 }
 
 void MainWindow::Generate(const std::function<void()>& command) {

@@ -20,6 +20,7 @@ class CodeWindow;
 class CommandBar;
 class DocumentWindow;
 class HelpViewer;
+class PaletteWidget;
 class RightPanel;
 
 class MainWindow : public QMainWindow {
@@ -35,6 +36,7 @@ public:
     CommandBar* Commands() const { return commandBar_; }
     HelpViewer* Help() const { return helpViewer_; }
     RightPanel* RightSide() const { return rightPanel_; }
+    PaletteWidget* Palette() const { return paletteWidget_; }
     QMdiArea* ClientArea() const { return mdiArea_; }
     QMenu* GenerateTypeMenu() const { return menuGenerateType_; }
 
@@ -70,6 +72,7 @@ private:
     CommandBar* commandBar_ = nullptr;
     HelpViewer* helpViewer_ = nullptr;
     RightPanel* rightPanel_ = nullptr;
+    PaletteWidget* paletteWidget_ = nullptr;
     QMenu* menuGenerateType_ = nullptr;
     // The frame's top-level menus with whether each is shown in the stored layout.
     QList<QPair<QAction*, bool>> frameMenus_;

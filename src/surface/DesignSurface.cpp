@@ -8,19 +8,19 @@ namespace korvane {
 namespace {
 
 // A press point as the 16-bit whole twips the drag fields hold.
-int WholeTwips(float v) {
-    double r = RoundHalfEven(v);
-    if (!(r >= kInt16Min)) return kInt16Min;
-    return r > kInt16Max ? kInt16Max : static_cast<int>(r);
-}
+int WholeTwips(float v) { return RoundToInt16Clamped(v); }
 
-bool IsCorner(int k) { return k >= 1 && k <= 4; }
+bool IsCorner(int k) {
+    return k >= 1 && k <= 4;
+}
 
 }  // namespace
 
 DesignSurface::DesignSurface(Form1& form, MDIForm1* main) : form_(form), main_(main) {}
 
-bool DesignSurface::ToolArmed() const { return main_ && main_->palettes.ToolArmed(); }
+bool DesignSurface::ToolArmed() const {
+    return main_ && main_->palettes.ToolArmed();
+}
 
 bool DesignSurface::ArmedPointer() {
     if (ToolArmed()) {
@@ -151,8 +151,8 @@ void DesignSurface::Control_Drop(int index) {
 
 // ---------------------------------------------------------------- handles
 
-void DesignSurface::Picture_Corner_MouseDown(int /*corner*/, int /*button*/, int /*shift*/,
-                                             float x, float y) {
+void DesignSurface::Picture_Corner_MouseDown(int /*corner*/, int /*button*/, int /*shift*/, float x,
+                                             float y) {
     DesignDocument& doc = Doc();
     doc.Picture_Control_X_Down = WholeTwips(x);
     doc.Picture_Control_Y_Down = WholeTwips(y);

@@ -17,7 +17,7 @@ class MDIForm1;
 enum class Pointer { Default = 0, Crosshair = 2, SizeNESW = 6, SizeNWSE = 8 };
 
 class DesignSurface {
-public:
+  public:
     // main is the main window, or null when it is not there.
     explicit DesignSurface(Form1& form, MDIForm1* main = nullptr);
 
@@ -61,7 +61,7 @@ public:
     void Corner_Snap(int corner);
     void Resize_From_Corner(int corner);
 
-private:
+  private:
     // The pointer rule shared by the handlers: crosshair while armed (true), else the arrow.
     bool ArmedPointer();
     // Moving over the design releases the palette's delete and menu buttons.

@@ -10,10 +10,10 @@ namespace {
 
 // Where the stepping of v ends.
 struct Walk {
-    bool moved = false;   // the value was off the grid
-    bool up = false;      // the steps go upward
-    double end = 0;       // the value after the last step
-    double lowest = 0;    // the lowest value reached after a step, going down
+    bool moved = false;  // the value was off the grid
+    bool up = false;     // the steps go upward
+    double end = 0;      // the value after the last step
+    double lowest = 0;   // the lowest value reached after a step, going down
 };
 
 Walk StepToGrid(double v, int G) {
@@ -44,9 +44,8 @@ Walk StepToGrid(double v, int G) {
 }  // namespace
 
 int GridStep(double gridSize) {
-    double g = RoundHalfEven(gridSize);
-    if (!(g >= 1)) return 0;
-    return g > kInt16Max ? kInt16Max : static_cast<int>(g);
+    int g = RoundToInt16Clamped(gridSize);
+    return g >= 1 ? g : 0;
 }
 
 float SnapPosition(float value, int G) {

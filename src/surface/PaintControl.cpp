@@ -1,6 +1,7 @@
 #include "surface/PaintControl.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "platform/Conversions.h"
 
@@ -52,7 +53,8 @@ void SunkenField(Canvas& c, P W, P H, bool comboArrow) {
     c.Pen(Light);
     c.Line(W - 2, H - 2, W - 2, 0);
     c.Line(W - 2, H - 2, 0, H - 2);
-    if (comboArrow) Paint_Button_AWT(c, static_cast<int>(W - 19), 2, 17, static_cast<int>(H - 3), "down");
+    if (comboArrow)
+        Paint_Button_AWT(c, static_cast<int>(W - 19), 2, 17, static_cast<int>(H - 3), "down");
 }
 
 void RaisedButton(Canvas& c, P W, P H) {
@@ -234,7 +236,8 @@ bool PaintSwing(Canvas& c, P W, P H, std::string_view tag) {
         SwingCheckBox(c, H2);
     } else if (tag == "JRadioButton") {
         c.Background(swing::Panel);
-        RadioGlyph(c, H2, {swing::Panel, swing::Dark, swing::White, swing::White, swing::Dark, true});
+        RadioGlyph(c, H2,
+                   {swing::Panel, swing::Dark, swing::White, swing::White, swing::Dark, true});
     } else if (Is(tag, {"JScrollPane", "JPanel"})) {
         c.Background(swing::White);
         c.Pen(swing::Dark);
@@ -249,6 +252,7 @@ bool PaintSwing(Canvas& c, P W, P H, std::string_view tag) {
 constexpr long long kMaxBoxPixels = 1LL << 30;
 
 long long BoundedPixels(double twips) {
+    if (std::isnan(twips)) return 0;  // e.g. a resize from an infinite place
     return std::clamp<long long>(TwipsToWholePixels(twips), -kMaxBoxPixels, kMaxBoxPixels);
 }
 
@@ -324,6 +328,15 @@ void Paint_Look(Canvas& box, int W, int H, std::string_view typeTag) {
     if (!PaintAwt(box, W, H, typeTag)) PaintSwing(box, W, H, typeTag);
 }
 
+namespace {
+
+// Paint_Look, telling whether the tag had a programme (every programme covers the whole box).
+bool PaintKnownLook(Canvas& box, int W, int H, std::string_view typeTag) {
+    return PaintAwt(box, W, H, typeTag) || PaintSwing(box, W, H, typeTag);
+}
+
+}  // namespace
+
 PixelRect BoxPixels(const ComponentRecord& box) {
     return PixelRect{BoundedPixels(box.Left), BoundedPixels(box.Top), BoundedPixels(box.Width),
                      BoundedPixels(box.Height)};
@@ -338,11 +351,12 @@ void Picture_Control_Paint(Canvas& surface, const ComponentRecord& box) {
     PixelRect at = BoxPixels(box);
     if (at.Empty()) return;
     surface.SetWindow(at);
-    // Every paint starts from the box's own background, as a freshly uncovered box does.
-    surface.Background(systemcolour::WindowBackground);
+    // The box starts with the system colours; a tag without a programme shows just that
+    // background (every programme covers the whole box itself).
     surface.Pen(systemcolour::WindowText);
-    Paint_Look(surface, static_cast<int>(at.width), static_cast<int>(at.height),
-               box.ComponentType);
+    if (!PaintKnownLook(surface, static_cast<int>(at.width), static_cast<int>(at.height),
+                        box.ComponentType))
+        surface.Background(systemcolour::WindowBackground);
     surface.ResetWindow();
 }
 

@@ -123,17 +123,40 @@ std::vector<int> SurfaceIndex::Query(const DesignDocument& doc, const PixelRect&
 
 std::vector<int> SurfaceIndex::QueryVisible(const DesignDocument& doc,
                                             const PixelRect& area) const {
-    std::vector<int> slots;
+    // Every box is opaque. Of the boxes showing the same part of the area only the front-most
+    // can be seen (components inserted from the palette lie exactly on one another), and
+    // nothing under a box that covers the whole area can be seen.
+    struct Shown {
+        PixelRect part;
+        int slot;
+        uint64_t z;
+    };
+    auto key = [](const PixelRect& r) {
+        return (static_cast<uint64_t>(r.left & 0xFFFF) << 48) ^
+               (static_cast<uint64_t>(r.top & 0xFFFF) << 32) ^
+               (static_cast<uint64_t>(r.width & 0xFFFF) << 16) ^
+               static_cast<uint64_t>(r.height & 0xFFFF);
+    };
+    std::unordered_map<uint64_t, std::vector<Shown>> byPart;
     uint64_t coverZ = 0;
     for (int s : Candidates(area)) {
         if (!doc.IsLive(s)) continue;
-        PixelRect box = BoxPixels(doc.Slot(s));
-        if (Intersect(box, area).Empty()) continue;
-        slots.push_back(s);
-        if (box.Contains(area)) coverZ = std::max(coverZ, doc.Slot(s).ZOrder);
+        PixelRect part = Intersect(BoxPixels(doc.Slot(s)), area);
+        if (part.Empty()) continue;
+        uint64_t z = doc.Slot(s).ZOrder;
+        if (part == area) coverZ = std::max(coverZ, z);
+        std::vector<Shown>& same = byPart[key(part)];
+        auto it =
+            std::find_if(same.begin(), same.end(), [&](const Shown& o) { return o.part == part; });
+        if (it == same.end())
+            same.push_back({part, s, z});
+        else if (z > it->z)
+            *it = {part, s, z};
     }
-    // Every box is opaque: whatever lies under the front-most full cover cannot be seen.
-    std::erase_if(slots, [&](int s) { return doc.Slot(s).ZOrder < coverZ; });
+    std::vector<int> slots;
+    for (const auto& [k, shown] : byPart)
+        for (const Shown& o : shown)
+            if (o.z >= coverZ) slots.push_back(o.slot);
     std::sort(slots.begin(), slots.end(),
               [&](int a, int b) { return doc.Slot(a).ZOrder < doc.Slot(b).ZOrder; });
     return slots;
@@ -151,7 +174,8 @@ int SurfaceIndex::TopAt(const DesignDocument& doc, long long x, long long y) con
 size_t SurfaceIndex::MemoryBytes() const {
     size_t bytes = entries_.capacity() * sizeof(Entry) + seen_.capacity() * sizeof(unsigned) +
                    large_.capacity() * sizeof(int);
-    for (const auto& [key, slots] : cells_) bytes += sizeof(key) + 32 + slots.capacity() * sizeof(int);
+    for (const auto& [key, slots] : cells_)
+        bytes += sizeof(key) + 32 + slots.capacity() * sizeof(int);
     return bytes;
 }
 

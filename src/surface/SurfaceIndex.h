@@ -12,7 +12,7 @@
 namespace korvane {
 
 class SurfaceIndex {
-public:
+  public:
     static constexpr long long kCellPixels = 64;
     static constexpr long long kMaxCellsPerBox = 256;
 
@@ -31,7 +31,7 @@ public:
     // Approximate bytes held by the index.
     size_t MemoryBytes() const;
 
-private:
+  private:
     struct Entry {
         bool present = false;
         bool large = false;

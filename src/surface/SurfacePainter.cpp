@@ -9,12 +9,14 @@
 namespace korvane {
 namespace {
 
-long long WholePixels(double twips) { return TwipsToWholePixels(twips); }
+long long WholePixels(double twips) {
+    return std::isnan(twips) ? 0 : TwipsToWholePixels(twips);
+}
 
 // The dot positions k * step (twips, k >= 0, at most limit) whose pixel lies in [from, to).
 template <typename Visit>
 void DotsAlong(double step, double limit, long long from, long long to, Visit visit) {
-    if (!(step >= 1) || !(limit >= 0)) return;
+    if (!(step >= 1) || !std::isfinite(step) || !(limit >= 0)) return;
     double first = std::floor((static_cast<double>(from) - 1) * kTwipsPerPixel / step);
     for (double k = std::max(0.0, first);; k += 1) {
         double twips = k * step;

@@ -236,5 +236,118 @@ TEST(GenerationChecksTest, FontStyleAndDialogParent) {
     Check("Frame", {{"unused outside dialogs", parent("Main window"), kOk}});
 }
 
+TEST(GenerationChecksTest, HiddenClassNames) {
+    // A class the target class passes on to the generated class hides the user's class.
+    const auto named = [](std::string name) {
+        return [name](DesignDocument& doc) { doc.File_Name = name; };
+    };
+    Check("Frame", {{"Window.Type", named("Type"), "Type"},
+                    {"a Frame member", named("AccessibleAWTFrame"), "AccessibleAWTFrame"}});
+    Check("Dialog", {{"Dialog.ModalityType", named("ModalityType"), "ModalityType"}});
+    Check("Applet", {{"an Applet member", named("AccessibleApplet"), "AccessibleApplet"},
+                     {"Type is no member of an applet", named("Type"), kOk}});
+    const auto bound = [](std::string popup) {
+        return [popup](DesignDocument& doc) { doc.MutableSlot(2).ComponentPopup = popup; };
+    };
+    Check("Frame",
+          {
+              {"an inherited class", bound("Frame,Type,actionPerformed()"), "Type"},
+              {"inside a used class", bound("Frame,Frame.Foo,actionPerformed()"), "Frame.Foo"},
+              {"inside the class", bound("Frame,Demo.Inner,actionPerformed()"), "Demo.Inner"},
+              {"inside a listener class", bound("Frame,button_1_AL.X,actionPerformed()"),
+               "button_1_AL.X"},
+              {"a library class in full", bound("Frame,java.awt.Frame,actionPerformed()"), kOk},
+          });
+    Check("JPanel", {{"Type in a panel", bound("JFrame,Type,actionPerformed()"), kOk}});
+    const auto parent = [](std::string p) {
+        return [p](DesignDocument& doc) { doc.Dialog_parent = p; };
+    };
+    Check("Dialog", {{"Frame", parent("Frame"), kOk},
+                     {"Component", parent("Component"), kOk},
+                     {"Container", parent("Container"), kOk},
+                     {"Object", parent("Object"), kOk},
+                     {"in full", parent("java.awt.Frame"), kOk},
+                     {"a component class", parent("Label"), "Label"},
+                     {"String", parent("String"), "String"},
+                     {"JFrame without the Swing import", parent("JFrame"), "JFrame"},
+                     {"the dialog itself", parent("Demo"), "Demo"},
+                     {"its layout class", parent("DemoLayout"), "DemoLayout"},
+                     {"a listener class", parent("button_1_AL"), "button_1_AL"},
+                     {"an inherited class", parent("ModalityType"), "ModalityType"},
+                     {"inside a used class", parent("Frame.Foo"), "Frame.Foo"}});
+    Check("JDialog", {{"JFrame", parent("JFrame"), kOk}, {"Type", parent("Type"), "Type"}});
+}
+
+TEST(GenerationChecksTest, MenuElementNamesTheUserDeclares) {
+    const auto menu = [](std::string name) {
+        return [name](DesignDocument& doc) {
+            doc.MenuElements = {MenuElement{name, "", "", "", "", "actionPerformed()", ""}};
+        };
+    };
+    const auto withList = [](std::string name) {
+        return [name](DesignDocument& doc) {
+            doc.MenuElements = {MenuElement{name, "", "", "", "", "actionPerformed()", ""}};
+            Add(doc, {"items", "JList"});
+        };
+    };
+    Check("Frame", {{"a used class", menu("System"), "System"},
+                    {"Font", menu("Font"), "Font"},
+                    {"the layout object", menu("customLayout"), "customLayout"},
+                    {"a list model", withList("listModel_items"), "listModel_items"},
+                    {"a scroll pane", withList("sp_items"), "sp_items"},
+                    {"a plain name", menu("optOpen"), kOk}});
+}
+
+TEST(GenerationChecksTest, StringAndMethodSizes) {
+    const auto value = [](std::string v) {
+        return [v](DesignDocument& doc) { doc.MutableSlot(1).ComponentValue = v; };
+    };
+    const auto item = [](std::string v) {
+        return [v](DesignDocument& doc) { Add(doc, {"choice", "ComboBox", "a|" + v + "|b"}); };
+    };
+    std::string euros;
+    for (int i = 0; i < 21845; ++i) euros += "\xe2\x82\xac";
+    const std::string nuls(32767, '\0');
+    Check("Applet", {
+                        {"65535 ASCII bytes", value(std::string(65535, 'a')), kOk},
+                        {"65536 ASCII bytes", value(std::string(65536, 'a')), "label_1"},
+                        {"21845 three-byte characters", value(euros), kOk},
+                        {"one more", value(euros + "a"), "label_1"},
+                        {"NUL takes two bytes", value(nuls + "a"), kOk},
+                        {"NUL takes two bytes, over", value(nuls + "ab"), "label_1"},
+                        {"a list item", item(std::string(65536, 'x')), "choice"},
+                        {"the list as a whole", item(std::string(65534, 'x')), kOk},
+                    });
+    DesignDocument doc = Base("Applet");
+    doc.Font_Name = std::string(65536, 'f');
+    EXPECT_NE(Refusal(doc).find("font name"), std::string::npos);
+
+    // The layout class spends up to 41 bytes a row; init 26 a label, 10 an item, 15 a listener.
+    const auto labels = [](int n, std::string events = "") {
+        return [n, events](DesignDocument& doc) {
+            for (int i = 0; i < n; ++i)
+                Add(doc, {"l" + std::to_string(i), "CommandButton", "", events});
+        };
+    };
+    const auto items = [](int n) {
+        return [n](DesignDocument& doc) {
+            std::string value = "i";
+            for (int i = 1; i < n; ++i) value += "|i";
+            Add(doc, {"choice", "ComboBox", value});
+        };
+    };
+    const std::string threeListeners = "actionPerformed()|keyTyped()|focusLost()";
+    Check("Applet",
+          {
+              {"1598 rows", labels(1596), kOk},
+              {"1599 rows", labels(1597), "layoutContainer"},
+              {"6531 items", items(6531), kOk},
+              {"6532 items", items(6532), "init"},
+              {"700 components with three listeners", labels(700, threeListeners), kOk},
+              {"1000 components with three listeners", labels(1000, threeListeners), "init"},
+          });
+    Check("Frame", {{"the constructor", items(6532), "Demo"}});
+}
+
 }  // namespace
 }  // namespace korvane::testing

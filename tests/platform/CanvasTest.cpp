@@ -31,7 +31,7 @@ TEST(CanvasTest, LineCoversItsStartAndStopsBeforeItsEndInEveryDirection) {
         {4, 1, 1, 1, {"2,1", "3,1", "4,1"}},
         {2, 0, 2, 3, {"2,0", "2,1", "2,2"}},
         {2, 3, 2, 0, {"2,1", "2,2", "2,3"}},
-        {2, 2, 2, 2, {}},                      // zero length draws nothing
+        {2, 2, 2, 2, {}},                     // zero length draws nothing
         {0, 0, 3, 3, {"0,0", "1,1", "2,2"}},  // slanted: end left out too
         {-3, 2, 2, 2, {"0,2", "1,2"}},        // clipped at the raster's edge
     };
@@ -107,7 +107,8 @@ TEST(PngTest, ChecksumsMatchTheirKnownValues) {
 }
 
 uint32_t Big32(const std::vector<uint8_t>& b, size_t at) {
-    return (uint32_t{b[at]} << 24) | (uint32_t{b[at + 1]} << 16) | (uint32_t{b[at + 2]} << 8) | b[at + 3];
+    return (uint32_t{b[at]} << 24) | (uint32_t{b[at + 1]} << 16) | (uint32_t{b[at + 2]} << 8) |
+           b[at + 3];
 }
 
 TEST(PngTest, StoredBlocksHoldTheRowsUnchangedAcrossBlockBoundaries) {
@@ -128,11 +129,13 @@ TEST(PngTest, StoredBlocksHoldTheRowsUnchangedAcrossBlockBoundaries) {
     std::vector<std::string> types;
     while (at < png.size()) {
         uint32_t len = Big32(png, at);
-        std::string type(png.begin() + static_cast<long>(at + 4), png.begin() + static_cast<long>(at + 8));
+        std::string type(png.begin() + static_cast<long>(at + 4),
+                         png.begin() + static_cast<long>(at + 8));
         types.push_back(type);
         EXPECT_EQ(Crc32(png.data() + at + 4, len + 4), Big32(png, at + 8 + len)) << type;
-        if (type == "IDAT") zlib.insert(zlib.end(), png.begin() + static_cast<long>(at + 8),
-                                        png.begin() + static_cast<long>(at + 8 + len));
+        if (type == "IDAT")
+            zlib.insert(zlib.end(), png.begin() + static_cast<long>(at + 8),
+                        png.begin() + static_cast<long>(at + 8 + len));
         at += 12 + len;
     }
     EXPECT_EQ(types, (std::vector<std::string>{"IHDR", "IDAT", "IEND"}));
@@ -143,7 +146,8 @@ TEST(PngTest, StoredBlocksHoldTheRowsUnchangedAcrossBlockBoundaries) {
         last = zlib[z] & 1;
         size_t n = zlib[z + 1] | (zlib[z + 2] << 8);
         EXPECT_EQ(n ^ 0xFFFF, static_cast<size_t>(zlib[z + 3] | (zlib[z + 4] << 8)));
-        raw.insert(raw.end(), zlib.begin() + static_cast<long>(z + 5), zlib.begin() + static_cast<long>(z + 5 + n));
+        raw.insert(raw.end(), zlib.begin() + static_cast<long>(z + 5),
+                   zlib.begin() + static_cast<long>(z + 5 + n));
         z += 5 + n;
     }
     ASSERT_EQ(raw.size(), 120u * (200 * 3 + 1));

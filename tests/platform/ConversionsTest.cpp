@@ -61,6 +61,11 @@ TEST(TwipsTest, WholePixelsRoundHalfToEven) {
     EXPECT_EQ(TwipsToWholePixels(37.5), 2);   // 2.5 px
     EXPECT_EQ(TwipsToWholePixels(-22.5), -2);
     EXPECT_EQ(TwipsToWholePixels(1e300), 2147483647);
+    EXPECT_EQ(TwipsToWholePixels(std::nan("")), 0);
+    EXPECT_EQ(RoundToInt16Clamped(40000.5), 32767);
+    EXPECT_EQ(RoundToInt16Clamped(-1e9), -32768);
+    EXPECT_EQ(RoundToInt16Clamped(std::nan("")), -32768);
+    EXPECT_EQ(RoundToInt16Clamped(2.5), 2);
 }
 
 }  // namespace

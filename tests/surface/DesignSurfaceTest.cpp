@@ -125,8 +125,10 @@ TEST(DesignSurfaceTest, ArmedToolClickOnAComponentInsertsAtTheClickedPoint) {
         Design d;
         int a = d.Place("Label", 120, 120);
         // Pressed on a palette button and released elsewhere: the tool stays armed.
-        if (swing) d.main.palettes.Image_SwingButton_MouseDown(2);
-        else d.main.palettes.ImageToolbar_MouseDown(4);
+        if (swing)
+            d.main.palettes.Image_SwingButton_MouseDown(2);
+        else
+            d.main.palettes.ImageToolbar_MouseDown(4);
         d.surface.Picture_Control_MouseDown(a, kLeft, 0, 100, 50);
         EXPECT_EQ(d.surface.MousePointer, Pointer::Crosshair);
         EXPECT_FALSE(d.form.doc.isMouseDown);
@@ -155,10 +157,8 @@ struct Resize {
 TEST(DesignSurfaceTest, EachHandleResizesLiveAndSnapsOnRelease) {
     // The box starts at (1200, 1200), 1080 x 360; each handle is dragged by (250, 130).
     const Resize cases[] = {
-        {1, 250, 130, 1440, 1320, 840, 240},
-        {2, 250, 130, 1200, 1320, 1320, 240},
-        {3, 250, 130, 1440, 1200, 840, 480},
-        {4, 250, 130, 1200, 1200, 1320, 480},
+        {1, 250, 130, 1440, 1320, 840, 240}, {2, 250, 130, 1200, 1320, 1320, 240},
+        {3, 250, 130, 1440, 1200, 840, 480}, {4, 250, 130, 1200, 1200, 1320, 480},
         {4, -2000, 0, 1200, 1200, 240, 360},  // under the minimum: G while dragging, 240 at drop
     };
     for (const Resize& c : cases) {
@@ -204,7 +204,8 @@ TEST(DesignSurfaceTest, HandlePointersAndModifiedOnAnyMoveWhilePressed) {
     d.Place("Label", 1200, 1200);
     for (int k = 1; k <= 4; ++k) {
         d.surface.Picture_Corner_MouseMove(k, 0, 0, 10, 10);
-        EXPECT_EQ(d.surface.CornerPointer[k], k == 1 || k == 4 ? Pointer::SizeNWSE : Pointer::SizeNESW);
+        EXPECT_EQ(d.surface.CornerPointer[k],
+                  k == 1 || k == 4 ? Pointer::SizeNWSE : Pointer::SizeNESW);
     }
     EXPECT_FALSE(d.form.doc.isModified);  // hovering changes nothing
     d.surface.Picture_Corner_MouseDown(2, kLeft, 0, 45, 45);
@@ -270,8 +271,10 @@ TEST(DesignSurfaceTest, MovingOverTheDesignReleasesTheDeleteAndMenuButtons) {
         p.ImageToolbarDEL_MouseDown(1);
         p.Toolbar_ButtonMenu_pressed = 3;
         p.boton_resaltado(5);
-        if (onBox) d.surface.Picture_Control_MouseMove(a, 0, 0, 5, 5);
-        else d.surface.Picture_Back_MouseMove(0, 0, 5, 5);
+        if (onBox)
+            d.surface.Picture_Control_MouseMove(a, 0, 0, 5, 5);
+        else
+            d.surface.Picture_Back_MouseMove(0, 0, 5, 5);
         EXPECT_EQ(p.ToolbarDEL_Button_pressed, 0);
         EXPECT_EQ(p.Toolbar_ButtonMenu_pressed, 0);
         EXPECT_EQ(p.del[1].look, ButtonLook{});

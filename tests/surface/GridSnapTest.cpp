@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <optional>
 
 #include "platform/Conversions.h"
@@ -11,7 +12,9 @@ namespace {
 
 // The stepping loops of a drop, one twip per step, as written; nullopt when a loop does not
 // come to an end.
-double ModRounded(float v, int G) { return std::fmod(RoundHalfEven(v), G); }
+double ModRounded(float v, int G) {
+    return std::fmod(RoundHalfEven(v), G);
+}
 constexpr int kStepLimit = 2000;  // far more than any real walk (at most G steps)
 
 std::optional<float> LoopPosition(float v, int G) {
@@ -23,7 +26,9 @@ std::optional<float> LoopPosition(float v, int G) {
     return v;
 }
 
-float Minimum(int G) { return G >= 240 ? static_cast<float>(G) : 240.0f; }
+float Minimum(int G) {
+    return G >= 240 ? static_cast<float>(G) : 240.0f;
+}
 
 std::optional<float> LoopWidth(float v, int G) {
     if (v < 240 || v < G) v = Minimum(G);
@@ -49,7 +54,9 @@ std::optional<float> LoopHandle(float v, float offset, int G) {
     }
 }
 
-bool OnGrid(float v, int G) { return ModRounded(v, G) == 0; }
+bool OnGrid(float v, int G) {
+    return ModRounded(v, G) == 0;
+}
 
 TEST(GridSnapTest, ClosedFormsEqualTheSteppingLoops) {
     int compared = 0, endless = 0;
@@ -93,7 +100,7 @@ TEST(GridSnapTest, DropExamples) {
         {100, 0, 130, 130, 0, 200, 240},        // raised to 240 then aligned down; stepped to 129
         {120, 170.5f, 250, 300, 120.5f, 240, 240},
         {120, 230.5f, 1000, 1000, 239.5f, 960, 960},  // halves keep their fraction
-        {300, 100, 100, 100, 0, 300, 300},      // the minimum is G when G is over 240
+        {300, 100, 100, 100, 0, 300, 300},            // the minimum is G when G is over 240
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "G=" << c.G << " left=" << c.left);
@@ -108,6 +115,16 @@ TEST(GridSnapTest, HugeValuesEndAtOnce) {
     float far = SnapPosition(1e30f, 7);
     EXPECT_TRUE(std::isfinite(far));
     EXPECT_EQ(SnapHeight(-1e7f, 120), 240.0f);
+    // Infinite or undefined places end too (and stay unusable rather than hang the drop).
+    const float inf = std::numeric_limits<float>::infinity();
+    for (float v : {inf, -inf, std::nanf("")}) {
+        SnapPosition(v, 120);
+        SnapWidth(v, 7);
+        SnapHeight(v, 120);
+        SnapHandle(v, 90, 120);
+    }
+    EXPECT_EQ(SnapPosition(-inf, 120), 0.0f);
+    EXPECT_EQ(SnapWidth(-inf, 120), 240.0f);
 }
 
 TEST(GridSnapTest, GridStepIsTheRoundedSixteenBitStepOrNoGrid) {

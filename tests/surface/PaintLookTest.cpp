@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
+#include <limits>
 #include <map>
 #include <sstream>
 #include <string>
@@ -31,69 +33,119 @@ TEST(PaintLookTest, ProbePixelsOfEveryProgramme) {
     using namespace awt;
     const Rgb Dark = swing::Dark, Panel = swing::Panel, Steel = swing::Steel;
     const std::vector<Probe> probes = {
-        {"TextBox", 72, 24, 0, 0, Shadow},   {"TextBox", 72, 24, 1, 1, Black},
-        {"TextBox", 72, 24, 70, 22, Light},  {"TextBox", 72, 24, 71, 23, White},
-        {"TextBox", 72, 24, 0, 22, Shadow},  {"TextBox", 72, 24, 1, 22, Light},
-        {"CommandButton", 72, 24, 0, 0, White}, {"CommandButton", 72, 24, 1, 1, Light},
-        {"CommandButton", 72, 24, 70, 1, Shadow}, {"CommandButton", 72, 24, 71, 0, Face},
-        {"CommandButton", 72, 24, 71, 1, Black}, {"CommandButton", 72, 24, 0, 23, Face},
-        {"Label", 72, 24, 0, 0, Shadow},     {"Label", 72, 24, 71, 23, Shadow},
-        {"Label", 72, 24, 1, 1, Face},       {"PictureBox", 72, 24, 71, 23, Black},
-        {"CheckBox", 72, 24, 3, 5, Shadow},  {"CheckBox", 72, 24, 15, 5, White},
-        {"CheckBox", 72, 24, 15, 4, Face},   {"CheckBox", 72, 24, 3, 16, Shadow},
-        {"CheckBox", 72, 24, 4, 16, White},  {"CheckBox", 72, 24, 4, 6, Black},
-        {"CheckBox", 72, 24, 14, 15, Light}, {"CheckBox", 72, 24, 14, 6, Light},
-        {"CheckBox", 72, 24, 13, 14, White}, {"CheckBox", 72, 24, 16, 12, Face},
-        {"OptionButton", 72, 24, 3, 10, Shadow}, {"OptionButton", 72, 24, 3, 14, Face},
-        {"OptionButton", 72, 24, 14, 10, White}, {"OptionButton", 72, 24, 13, 12, Light},
-        {"OptionButton", 72, 24, 9, 6, Shadow}, {"OptionButton", 72, 24, 9, 7, Black},
-        {"OptionButton", 72, 24, 9, 12, White}, {"OptionButton", 72, 24, 6, 15, Light},
-        {"HScrollBar", 72, 24, 16, 0, Black}, {"HScrollBar", 72, 24, 17, 0, Light},
-        {"HScrollBar", 72, 24, 55, 0, Light}, {"HScrollBar", 72, 24, 71, 0, Black},
-        {"HScrollBar", 72, 24, 6, 11, Black}, {"HScrollBar", 72, 24, 6, 10, Face},
-        {"HScrollBar", 72, 24, 40, 10, Track}, {"HScrollBar", 72, 24, 33, 5, Black},
-        {"VScrollBar", 24, 72, 0, 17, Black}, {"VScrollBar", 24, 72, 0, 18, Light},
-        {"VScrollBar", 24, 72, 0, 54, Light}, {"VScrollBar", 24, 72, 10, 40, Track},
-        {"ComboBox", 72, 24, 53, 2, Light},  {"ComboBox", 72, 24, 69, 10, Black},
-        {"ComboBox", 72, 24, 61, 13, Black}, {"ComboBox", 72, 24, 60, 13, Face},
-        {"JTextField", 72, 24, 0, 0, Dark},  {"JTextField", 72, 24, 70, 0, Dark},
-        {"JTextField", 72, 24, 1, 1, White}, {"JTextField", 72, 24, 5, 5, White},
-        {"JButton", 72, 24, 71, 0, Panel},   {"JButton", 72, 24, 0, 23, Panel},
-        {"JButton", 72, 24, 1, 23, White},   {"JButton", 72, 24, 70, 22, Dark},
-        {"JButton", 72, 24, 71, 22, White},  {"JButton", 72, 24, 5, 5, Panel},
-        {"JLabel", 72, 24, 0, 0, Steel},     {"JLabel", 72, 24, 70, 22, Steel},
-        {"JLabel", 72, 24, 71, 23, Panel},   {"JLabel", 72, 24, 71, 0, Panel},
-        {"JPanel", 72, 24, 0, 0, Dark},      {"JPanel", 72, 24, 70, 22, Dark},
-        {"JPanel", 72, 24, 71, 23, White},   {"JPanel", 72, 24, 71, 5, White},
-        {"JPanel", 72, 24, 5, 5, Panel},     {"JCheckBox", 72, 24, 3, 5, Dark},
-        {"JCheckBox", 72, 24, 15, 5, Panel}, {"JCheckBox", 72, 24, 4, 6, White},
-        {"JCheckBox", 72, 24, 3, 16, Panel}, {"JCheckBox", 72, 24, 14, 15, Dark},
-        {"JCheckBox", 72, 24, 14, 14, Dark}, {"JRadioButton", 72, 24, 5, 15, Dark},
-        {"JRadioButton", 72, 24, 6, 15, Panel}, {"JRadioButton", 72, 24, 13, 8, White},
-        {"JRadioButton", 72, 24, 13, 15, White}, {"JHScrollBar", 72, 24, 15, 0, Steel},
-        {"JHScrollBar", 72, 24, 15, 5, Steel}, {"JHScrollBar", 72, 24, 16, 1, swing::ThumbLight},
-        {"JHScrollBar", 72, 24, 20, 10, swing::Thumb}, {"JHScrollBar", 72, 24, 14, 5, Panel},
-        {"JVScrollBar", 24, 72, 0, 16, Steel}, {"JVScrollBar", 24, 72, 5, 16, Steel},
+        {"TextBox", 72, 24, 0, 0, Shadow},
+        {"TextBox", 72, 24, 1, 1, Black},
+        {"TextBox", 72, 24, 70, 22, Light},
+        {"TextBox", 72, 24, 71, 23, White},
+        {"TextBox", 72, 24, 0, 22, Shadow},
+        {"TextBox", 72, 24, 1, 22, Light},
+        {"CommandButton", 72, 24, 0, 0, White},
+        {"CommandButton", 72, 24, 1, 1, Light},
+        {"CommandButton", 72, 24, 70, 1, Shadow},
+        {"CommandButton", 72, 24, 71, 0, Face},
+        {"CommandButton", 72, 24, 71, 1, Black},
+        {"CommandButton", 72, 24, 0, 23, Face},
+        {"Label", 72, 24, 0, 0, Shadow},
+        {"Label", 72, 24, 71, 23, Shadow},
+        {"Label", 72, 24, 1, 1, Face},
+        {"PictureBox", 72, 24, 71, 23, Black},
+        {"CheckBox", 72, 24, 3, 5, Shadow},
+        {"CheckBox", 72, 24, 15, 5, White},
+        {"CheckBox", 72, 24, 15, 4, Face},
+        {"CheckBox", 72, 24, 3, 16, Shadow},
+        {"CheckBox", 72, 24, 4, 16, White},
+        {"CheckBox", 72, 24, 4, 6, Black},
+        {"CheckBox", 72, 24, 14, 15, Light},
+        {"CheckBox", 72, 24, 14, 6, Light},
+        {"CheckBox", 72, 24, 13, 14, White},
+        {"CheckBox", 72, 24, 16, 12, Face},
+        {"OptionButton", 72, 24, 3, 10, Shadow},
+        {"OptionButton", 72, 24, 3, 14, Face},
+        {"OptionButton", 72, 24, 14, 10, White},
+        {"OptionButton", 72, 24, 13, 12, Light},
+        {"OptionButton", 72, 24, 9, 6, Shadow},
+        {"OptionButton", 72, 24, 9, 7, Black},
+        {"OptionButton", 72, 24, 9, 12, White},
+        {"OptionButton", 72, 24, 6, 15, Light},
+        {"HScrollBar", 72, 24, 16, 0, Black},
+        {"HScrollBar", 72, 24, 17, 0, Light},
+        {"HScrollBar", 72, 24, 55, 0, Light},
+        {"HScrollBar", 72, 24, 71, 0, Black},
+        {"HScrollBar", 72, 24, 6, 11, Black},
+        {"HScrollBar", 72, 24, 6, 10, Face},
+        {"HScrollBar", 72, 24, 40, 10, Track},
+        {"HScrollBar", 72, 24, 33, 5, Black},
+        {"VScrollBar", 24, 72, 0, 17, Black},
+        {"VScrollBar", 24, 72, 0, 18, Light},
+        {"VScrollBar", 24, 72, 0, 54, Light},
+        {"VScrollBar", 24, 72, 10, 40, Track},
+        {"ComboBox", 72, 24, 53, 2, Light},
+        {"ComboBox", 72, 24, 69, 10, Black},
+        {"ComboBox", 72, 24, 61, 13, Black},
+        {"ComboBox", 72, 24, 60, 13, Face},
+        {"JTextField", 72, 24, 0, 0, Dark},
+        {"JTextField", 72, 24, 70, 0, Dark},
+        {"JTextField", 72, 24, 1, 1, White},
+        {"JTextField", 72, 24, 5, 5, White},
+        {"JButton", 72, 24, 71, 0, Panel},
+        {"JButton", 72, 24, 0, 23, Panel},
+        {"JButton", 72, 24, 1, 23, White},
+        {"JButton", 72, 24, 70, 22, Dark},
+        {"JButton", 72, 24, 71, 22, White},
+        {"JButton", 72, 24, 5, 5, Panel},
+        {"JLabel", 72, 24, 0, 0, Steel},
+        {"JLabel", 72, 24, 70, 22, Steel},
+        {"JLabel", 72, 24, 71, 23, Panel},
+        {"JLabel", 72, 24, 71, 0, Panel},
+        {"JPanel", 72, 24, 0, 0, Dark},
+        {"JPanel", 72, 24, 70, 22, Dark},
+        {"JPanel", 72, 24, 71, 23, White},
+        {"JPanel", 72, 24, 71, 5, White},
+        {"JPanel", 72, 24, 5, 5, Panel},
+        {"JCheckBox", 72, 24, 3, 5, Dark},
+        {"JCheckBox", 72, 24, 15, 5, Panel},
+        {"JCheckBox", 72, 24, 4, 6, White},
+        {"JCheckBox", 72, 24, 3, 16, Panel},
+        {"JCheckBox", 72, 24, 14, 15, Dark},
+        {"JCheckBox", 72, 24, 14, 14, Dark},
+        {"JRadioButton", 72, 24, 5, 15, Dark},
+        {"JRadioButton", 72, 24, 6, 15, Panel},
+        {"JRadioButton", 72, 24, 13, 8, White},
+        {"JRadioButton", 72, 24, 13, 15, White},
+        {"JHScrollBar", 72, 24, 15, 0, Steel},
+        {"JHScrollBar", 72, 24, 15, 5, Steel},
+        {"JHScrollBar", 72, 24, 16, 1, swing::ThumbLight},
+        {"JHScrollBar", 72, 24, 20, 10, swing::Thumb},
+        {"JHScrollBar", 72, 24, 14, 5, Panel},
+        {"JVScrollBar", 24, 72, 0, 16, Steel},
+        {"JVScrollBar", 24, 72, 5, 16, Steel},
         {"JVScrollBar", 24, 72, 5, 17, swing::ThumbLight},
         // Tiny boxes: what is left of each programme in one pixel.
-        {"TextBox", 1, 1, 0, 0, White},      {"CommandButton", 1, 1, 0, 0, Face},
-        {"Label", 1, 1, 0, 0, Shadow},       {"JButton", 1, 1, 0, 0, Dark},
-        {"JLabel", 1, 1, 0, 0, Panel},       {"JPanel", 1, 1, 0, 0, White},
+        {"TextBox", 1, 1, 0, 0, White},
+        {"CommandButton", 1, 1, 0, 0, Face},
+        {"Label", 1, 1, 0, 0, Shadow},
+        {"JButton", 1, 1, 0, 0, Dark},
+        {"JLabel", 1, 1, 0, 0, Panel},
+        {"JPanel", 1, 1, 0, 0, White},
         // A check box lower than 16 pixels: rows above 0 are cut off, the glyph stays at 3..15.
-        {"CheckBox", 72, 10, 3, 0, Shadow},  {"CheckBox", 72, 10, 15, 0, White},
-        {"CheckBox", 72, 10, 2, 0, Face},    {"OptionButton", 72, 6, 3, 1, Shadow},
+        {"CheckBox", 72, 10, 3, 0, Shadow},
+        {"CheckBox", 72, 10, 15, 0, White},
+        {"CheckBox", 72, 10, 2, 0, Face},
+        {"OptionButton", 72, 6, 3, 1, Shadow},
         // An HScrollBar narrower than 51 pixels: the right arrow covers the thumb's edge.
-        {"HScrollBar", 40, 24, 33, 5, Face}, {"HScrollBar", 40, 24, 23, 0, Light},
+        {"HScrollBar", 40, 24, 33, 5, Face},
+        {"HScrollBar", 40, 24, 23, 0, Light},
         // The combo arrow button starts at W-19 whatever the width.
-        {"ComboBox", 10, 24, 7, 5, Black},   {"ComboBox", 200, 24, 181, 2, Light},
+        {"ComboBox", 10, 24, 7, 5, Black},
+        {"ComboBox", 200, 24, 181, 2, Light},
         {"ComboBox", 200, 24, 180, 2, White},
     };
     for (const Probe& p : probes) {
         Canvas c = Look(p.tag, p.W, p.H);
         Rgb got = c.Pixel(p.x, p.y);
-        EXPECT_EQ(got, p.expected) << p.tag << " " << p.W << "x" << p.H << " at (" << p.x << ","
-                                   << p.y << "): " << int(got.r) << "," << int(got.g) << ","
-                                   << int(got.b);
+        EXPECT_EQ(got, p.expected)
+            << p.tag << " " << p.W << "x" << p.H << " at (" << p.x << "," << p.y
+            << "): " << int(got.r) << "," << int(got.g) << "," << int(got.b);
     }
 }
 
@@ -172,6 +224,12 @@ TEST(PaintLookTest, DegenerateAndHugeBoxesDrawWithoutFailing) {
         r.Width = 3e38f;
         r.Height = 3e38f;
         Canvas c(20, 20);
+        Picture_Control_Paint(c, r);
+        // Places no arithmetic can make sense of draw nothing.
+        r.Left = std::nanf("");
+        r.Width = std::numeric_limits<float>::infinity();
+        Picture_Control_Paint(c, r);
+        r.Width = -std::numeric_limits<float>::infinity();
         Picture_Control_Paint(c, r);
     }
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <random>
 
 #include "document/ComponentKinds.h"
@@ -47,9 +49,20 @@ TEST(SurfacePainterTest, GridOffLeavesThePlainBackgroundAndTinyStepsDoNotHang) {
         for (int y = 0; y < c.Height(); y += 7)
             for (int x = 0; x < c.Width(); x += 7) EXPECT_EQ(c.Pixel(x, y), ButtonFace);
     }
+    // Sizes no arithmetic can make sense of paint nothing but the background, and end.
+    DesignDocument odd = Surface(true, std::numeric_limits<double>::infinity());
+    odd.OuterWidth = std::nan("");
+    EXPECT_EQ(SurfacePixels(odd).width, 1);
+    Canvas small(8, 8);
+    Picture_Back_Paint(small, odd, PixelRect{0, 0, 8, 8});
+    odd.GridSize = 120;
+    odd.OuterWidth = std::numeric_limits<double>::infinity();
+    odd.OuterHeight = std::numeric_limits<double>::infinity();
+    Picture_Back_Paint(small, odd, PixelRect{0, 0, 8, 8});
+    EXPECT_EQ(small.Pixel(0, 0), ButtonText);
     // An uneven step in twips: dots at the rounded pixel of every multiple.
     Canvas c = PaintAll(Surface(true, 100));
-    EXPECT_EQ(c.Pixel(7, 0), ButtonText);   // 100 twips = 6.67 pixels
+    EXPECT_EQ(c.Pixel(7, 0), ButtonText);    // 100 twips = 6.67 pixels
     EXPECT_EQ(c.Pixel(13, 13), ButtonText);  // 200 twips = 13.3 pixels
     EXPECT_EQ(c.Pixel(6, 0), ButtonFace);
 }
@@ -69,7 +82,8 @@ DesignDocument Crowd(unsigned seed, int count) {
         r.Height = static_cast<float>(15 + random() % 1200);
         int n = doc.AppendSlot(r);
         if (random() % 7 == 0) doc.SetVisible(n, false);
-        if (random() % 5 == 0) doc.BringToFront(1 + static_cast<int>(random() % static_cast<unsigned>(n)));
+        if (random() % 5 == 0)
+            doc.BringToFront(1 + static_cast<int>(random() % static_cast<unsigned>(n)));
     }
     ComponentRecord huge;
     huge.ComponentType = "Panel";
@@ -96,16 +110,18 @@ TEST(SurfacePainterTest, AreasPaintedThroughTheIndexEqualTheWholePicture) {
     index.Rebuild(doc);
     std::mt19937 random(3);
     for (int n = 0; n < 60; ++n) {
-        PixelRect area{static_cast<long long>(random() % 300), static_cast<long long>(random() % 230),
-                       1 + static_cast<long long>(random() % 90), 1 + static_cast<long long>(random() % 60)};
+        PixelRect area{
+            static_cast<long long>(random() % 300), static_cast<long long>(random() % 230),
+            1 + static_cast<long long>(random() % 90), 1 + static_cast<long long>(random() % 60)};
         area = Intersect(area, SurfacePixels(doc));
         Canvas part(static_cast<int>(area.width), static_cast<int>(area.height), Rgb{1, 2, 3});
         part.SetRasterOrigin(area.left, area.top);
         PaintSurfaceArea(part, doc, &index, area);
         for (long long y = 0; y < area.height; ++y)
             for (long long x = 0; x < area.width; ++x)
-                ASSERT_EQ(part.Pixel(static_cast<int>(x), static_cast<int>(y)),
-                          whole.Pixel(static_cast<int>(area.left + x), static_cast<int>(area.top + y)))
+                ASSERT_EQ(
+                    part.Pixel(static_cast<int>(x), static_cast<int>(y)),
+                    whole.Pixel(static_cast<int>(area.left + x), static_cast<int>(area.top + y)))
                     << "area " << n << " at " << area.left + x << "," << area.top + y;
     }
 }
@@ -124,15 +140,18 @@ TEST(SurfaceIndexTest, QueriesMatchAWalkOverEverySlotAfterMovesAndDeletes) {
             doc.SetVisible(s, !doc.IsLive(s));
         }
         index.Update(doc, s);
-        PixelRect area{static_cast<long long>(random() % 400) - 50, static_cast<long long>(random() % 300) - 50,
-                       1 + static_cast<long long>(random() % 200), 1 + static_cast<long long>(random() % 200)};
+        PixelRect area{static_cast<long long>(random() % 400) - 50,
+                       static_cast<long long>(random() % 300) - 50,
+                       1 + static_cast<long long>(random() % 200),
+                       1 + static_cast<long long>(random() % 200)};
         std::vector<int> expected;
         int top = 0;
         for (int i = 1; i <= doc.Objects_Count(); ++i) {
             if (!doc.IsLive(i)) continue;
             PixelRect box = BoxPixels(doc.Slot(i));
             if (!Intersect(box, area).Empty()) expected.push_back(i);
-            if (box.Contains(area.left, area.top) && (top == 0 || doc.Slot(i).ZOrder > doc.Slot(top).ZOrder))
+            if (box.Contains(area.left, area.top) &&
+                (top == 0 || doc.Slot(i).ZOrder > doc.Slot(top).ZOrder))
                 top = i;
         }
         std::sort(expected.begin(), expected.end(),

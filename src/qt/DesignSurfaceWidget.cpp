@@ -1,0 +1,351 @@
+#include "qt/DesignSurfaceWidget.h"
+
+#include <QCursor>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include "mainwindow/MDIForm1.h"
+#include "platform/Conversions.h"
+#include "surface/PaintControl.h"
+#include "surface/SurfacePainter.h"
+
+namespace korvane {
+namespace {
+
+// More new slots than this after one handler: index everything afresh.
+constexpr int kRebuildAfter = 64;
+
+int ButtonCode(Qt::MouseButton b) {
+    switch (b) {
+        case Qt::LeftButton:
+            return 1;
+        case Qt::RightButton:
+            return 2;
+        case Qt::MiddleButton:
+            return 4;
+        default:
+            return 0;
+    }
+}
+
+int ButtonsCode(Qt::MouseButtons b) {
+    return (b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0) |
+           (b & Qt::MiddleButton ? 4 : 0);
+}
+
+int ShiftCode(Qt::KeyboardModifiers m) {
+    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) |
+           (m & Qt::AltModifier ? 4 : 0);
+}
+
+float Twips(qreal pixels) {
+    return static_cast<float>(PixelsToTwips(pixels));
+}
+
+Qt::CursorShape Shape(Pointer p) {
+    switch (p) {
+        case Pointer::Crosshair:
+            return Qt::CrossCursor;
+        case Pointer::SizeNESW:
+            return Qt::SizeBDiagCursor;
+        case Pointer::SizeNWSE:
+            return Qt::SizeFDiagCursor;
+        default:
+            return Qt::ArrowCursor;
+    }
+}
+
+QRect ToQRect(const PixelRect& r) {
+    return QRect(static_cast<int>(r.left), static_cast<int>(r.top), static_cast<int>(r.width),
+                 static_cast<int>(r.height));
+}
+
+}  // namespace
+
+DesignSurfaceWidget::DesignSurfaceWidget(Form1& form, MDIForm1* main, QWidget* parent)
+    : DesignSurfaceWidget(*new DesignSurface(form, main), parent) {
+    ownSurface_.reset(&surface_);
+}
+
+DesignSurfaceWidget::DesignSurfaceWidget(DesignSurface& surface, QWidget* parent)
+    : QWidget(parent), surface_(surface) {
+    setObjectName("Picture_Back");
+    setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void DesignSurfaceWidget::DesignChanged() {
+    indexStale_ = true;
+    update();
+}
+
+void DesignSurfaceWidget::BoxChanged(int index) {
+    EnsureIndexed();
+    const DesignDocument& doc = surface_.Doc();
+    if (!doc.IsSlot(index)) return;
+    index_.Update(doc, index);
+    Invalidate(BoxPixels(doc.Slot(index)));
+}
+
+DesignSurfaceWidget::IndexedState DesignSurfaceWidget::StateOf(const DesignDocument& doc) {
+    // Slots filled afresh (a file opened) get new z-orders, so slot 1's tells them apart even
+    // when the counts stay.
+    return IndexedState{doc.Objects_Count(), doc.LiveCount(),
+                        doc.IsSlot(1) ? doc.Slot(1).ZOrder : 0};
+}
+
+void DesignSurfaceWidget::EnsureIndexed() {
+    const DesignDocument& doc = surface_.Doc();
+    // A change nobody told about shows in the counts or in the first slot.
+    if (!indexStale_ && indexed_ == StateOf(doc)) return;
+    index_.Rebuild(doc);
+    indexStale_ = false;
+    indexed_ = StateOf(doc);
+}
+
+void DesignSurfaceWidget::Invalidate(const PixelRect& r) {
+    if (!r.Empty()) update(ToQRect(Intersect(r, PixelRect{0, 0, width(), height()})));
+}
+
+int DesignSurfaceWidget::CornerAt(QPoint pixel) const {
+    const DesignDocument& doc = surface_.Doc();
+    for (int k = 1; k <= 4; ++k) {
+        const HandleBox& h = doc.Picture_Corner[static_cast<size_t>(k)];
+        if (h.Visible && BoxPixels(h).Contains(pixel.x(), pixel.y())) return k;
+    }
+    return 0;
+}
+
+DesignSurfaceWidget::Hit DesignSurfaceWidget::HitAt(QPoint pixel) {
+    if (int k = CornerAt(pixel)) return Hit{Hit::Corner, k};
+    EnsureIndexed();
+    int slot = index_.TopAt(surface_.Doc(), pixel.x(), pixel.y());
+    return slot ? Hit{Hit::Box, slot} : Hit{};
+}
+
+// ---------------------------------------------------------------- repainting
+
+DesignSurfaceWidget::Snapshot DesignSurfaceWidget::Take(std::initializer_list<int> watched) const {
+    const DesignDocument& doc = surface_.Doc();
+    Snapshot s;
+    s.count = doc.Objects_Count();
+    s.active = doc.Active_Object_Index;
+    auto add = [&](int slot) {
+        if (!doc.IsSlot(slot)) return;
+        for (const auto& b : s.boxes)
+            if (b.slot == slot) return;
+        const ComponentRecord& r = doc.Slot(slot);
+        s.boxes.push_back({slot, BoxPixels(r), r.Visible, r.ZOrder});
+    };
+    for (int slot : watched) add(slot);
+    add(s.active);
+    for (int k = 1; k <= 4; ++k) {
+        const HandleBox& h = doc.Picture_Corner[static_cast<size_t>(k)];
+        s.handles[static_cast<size_t>(k)] = h.Visible ? BoxPixels(h) : PixelRect{};
+    }
+    return s;
+}
+
+void DesignSurfaceWidget::RepaintChanges(const Snapshot& before) {
+    const DesignDocument& doc = surface_.Doc();
+    if (doc.Objects_Count() < before.count || doc.Objects_Count() - before.count > kRebuildAfter) {
+        DesignChanged();
+        return;
+    }
+    auto changed = [&](int slot, const PixelRect& rect, bool live, uint64_t z) {
+        const ComponentRecord& r = doc.Slot(slot);
+        PixelRect now = BoxPixels(r);
+        if (now == rect && r.Visible == live && r.ZOrder == z) return;
+        if (!indexStale_) index_.Update(doc, slot);
+        Invalidate(rect);
+        Invalidate(now);
+    };
+    for (const auto& b : before.boxes) changed(b.slot, b.rect, b.live, b.z);
+    // New slots, and a newly selected one that was not watched.
+    for (int slot = before.count + 1; slot <= doc.Objects_Count(); ++slot)
+        changed(slot, PixelRect{}, false, 0);
+    if (doc.Active_Object_Index != before.active && doc.IsSlot(doc.Active_Object_Index)) {
+        bool watched = false;
+        for (const auto& b : before.boxes) watched |= b.slot == doc.Active_Object_Index;
+        if (!watched && doc.Active_Object_Index <= before.count)
+            Invalidate(BoxPixels(doc.Slot(doc.Active_Object_Index)));
+    }
+    if (!indexStale_) indexed_ = StateOf(doc);
+    for (int k = 1; k <= 4; ++k) {
+        const HandleBox& h = doc.Picture_Corner[static_cast<size_t>(k)];
+        PixelRect now = h.Visible ? BoxPixels(h) : PixelRect{};
+        if (now == before.handles[static_cast<size_t>(k)]) continue;
+        Invalidate(before.handles[static_cast<size_t>(k)]);
+        Invalidate(now);
+    }
+}
+
+namespace {
+
+// What the palette panel shows, to tell whether a handler changed it.
+struct PaletteState {
+    explicit PaletteState(const MDIForm1* main) {
+        if (!main) return;
+        const Palettes& p = main->palettes;
+        pressed = {p.Toolbar_Button_pressed, p.Toolbar_ButtonSwing_pressed,
+                   p.ToolbarDEL_Button_pressed};
+        for (const auto& b : p.awt) looks.push_back(b.look);
+        for (const auto& b : p.swing) looks.push_back(b.look);
+        for (const auto& b : p.del) looks.push_back(b.look);
+    }
+    bool operator==(const PaletteState&) const = default;
+    std::array<int, 3> pressed{};
+    std::vector<ButtonLook> looks;
+};
+
+}  // namespace
+
+template <typename Handler>
+void DesignSurfaceWidget::Dispatch(std::initializer_list<int> watched, Handler handler) {
+    EnsureIndexed();
+    Snapshot before = Take(watched);
+    PaletteState palettesBefore(surface_.Main());
+    handler();
+    RepaintChanges(before);
+    if (!(PaletteState(surface_.Main()) == palettesBefore)) emit paletteChanged();
+}
+
+void DesignSurfaceWidget::paintEvent(QPaintEvent* event) {
+    EnsureIndexed();
+    QPainter painter(this);
+    const DesignDocument& doc = surface_.Doc();
+    for (const QRect& r : event->region()) {
+        PixelRect area{r.left(), r.top(), r.width(), r.height()};
+        Canvas canvas(r.width(), r.height());
+        canvas.SetRasterOrigin(r.left(), r.top());
+        PaintSurfaceArea(canvas, doc, &index_, area);
+        QImage image(canvas.Data().data(), r.width(), r.height(), r.width() * 3,
+                     QImage::Format_RGB888);
+        painter.drawImage(r.topLeft(), image);
+    }
+}
+
+// ---------------------------------------------------------------- mouse and keys
+
+void DesignSurfaceWidget::UpdatePointer(QPoint pixel) {
+    Pointer p = surface_.MousePointer;
+    int corner = capturing_ ? (pressed_.kind == Hit::Corner ? pressed_.index : 0) : CornerAt(pixel);
+    if (corner) p = surface_.CornerPointer[static_cast<size_t>(corner)];
+    setCursor(Shape(p));
+}
+
+void DesignSurfaceWidget::mousePressEvent(QMouseEvent* event) {
+    if (capturing_) return;  // a second button while one is held goes to the same place
+    const QPoint pixel = event->position().toPoint();
+    const float x = Twips(event->position().x()), y = Twips(event->position().y());
+    const int button = ButtonCode(event->button()), shift = ShiftCode(event->modifiers());
+    const DesignDocument& doc = surface_.Doc();
+    pressed_ = HitAt(pixel);
+    capturing_ = true;
+    // A right press on a box or on the surface opens a pop-up menu, which takes the release.
+    ignoreRelease_ = button == kRightButton && pressed_.kind != Hit::Corner;
+    const int i = pressed_.index;
+    switch (pressed_.kind) {
+        case Hit::Corner: {
+            const HandleBox& h = doc.Picture_Corner[static_cast<size_t>(i)];
+            float hx = x - h.Left, hy = y - h.Top;
+            Dispatch({doc.Active_Object_Index},
+                     [&] { surface_.Picture_Corner_MouseDown(i, button, shift, hx, hy); });
+            break;
+        }
+        case Hit::Box: {
+            const ComponentRecord& r = doc.Slot(i);
+            float bx = x - r.Left, by = y - r.Top;
+            Dispatch({i}, [&] { surface_.Picture_Control_MouseDown(i, button, shift, bx, by); });
+            break;
+        }
+        case Hit::Back:
+            Dispatch({}, [&] { surface_.Picture_Back_MouseDown(button, shift, x, y); });
+            break;
+    }
+    // A pop-up menu took the rest of this press.
+    if (ignoreRelease_) capturing_ = false;
+    UpdatePointer(pixel);
+}
+
+void DesignSurfaceWidget::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint pixel = event->position().toPoint();
+    const float x = Twips(event->position().x()), y = Twips(event->position().y());
+    const int buttons = ButtonsCode(event->buttons()), shift = ShiftCode(event->modifiers());
+    const DesignDocument& doc = surface_.Doc();
+    // Without a button held only the handles need finding: over a box, its handler does what
+    // the surface's does.
+    Hit target = capturing_ ? pressed_ : Hit{};
+    if (!capturing_) {
+        if (int k = CornerAt(pixel)) target = Hit{Hit::Corner, k};
+    }
+    const int i = target.index;
+    if (target.kind == Hit::Corner) {
+        const HandleBox& h = doc.Picture_Corner[static_cast<size_t>(i)];
+        float hx = x - h.Left, hy = y - h.Top;
+        Dispatch({doc.Active_Object_Index},
+                 [&] { surface_.Picture_Corner_MouseMove(i, buttons, shift, hx, hy); });
+    } else if (target.kind == Hit::Box && capturing_) {
+        const ComponentRecord& r = doc.Slot(i);
+        float bx = x - r.Left, by = y - r.Top;
+        Dispatch({i}, [&] { surface_.Picture_Control_MouseMove(i, buttons, shift, bx, by); });
+    } else {
+        Dispatch({}, [&] { surface_.Picture_Back_MouseMove(buttons, shift, x, y); });
+    }
+    UpdatePointer(pixel);
+}
+
+void DesignSurfaceWidget::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint pixel = event->position().toPoint();
+    if (!capturing_ || ignoreRelease_) {
+        ignoreRelease_ = false;
+        capturing_ = false;
+        return;
+    }
+    const float x = Twips(event->position().x()), y = Twips(event->position().y());
+    const int button = ButtonCode(event->button()), shift = ShiftCode(event->modifiers());
+    const DesignDocument& doc = surface_.Doc();
+    const Hit target = pressed_;
+    capturing_ = false;
+    const int i = target.index;
+    switch (target.kind) {
+        case Hit::Corner: {
+            const HandleBox& h = doc.Picture_Corner[static_cast<size_t>(i)];
+            float hx = x - h.Left, hy = y - h.Top;
+            Dispatch({doc.Active_Object_Index},
+                     [&] { surface_.Picture_Corner_MouseUp(i, button, shift, hx, hy); });
+            break;
+        }
+        case Hit::Box: {
+            const ComponentRecord& r = doc.Slot(i);
+            float bx = x - r.Left, by = y - r.Top;
+            Dispatch({i}, [&] { surface_.Picture_Control_MouseUp(i, button, shift, bx, by); });
+            // The click follows when the button comes up over the same box.
+            if (button == kLeftButton && doc.IsLive(i) &&
+                BoxPixels(doc.Slot(i)).Contains(pixel.x(), pixel.y()))
+                Dispatch({i}, [&] { surface_.Picture_Control_Click(i); });
+            break;
+        }
+        case Hit::Back:
+            if (button == kLeftButton && rect().contains(pixel))
+                Dispatch({}, [&] { surface_.Picture_Back_Click(); });
+            break;
+    }
+    UpdatePointer(pixel);
+}
+
+void DesignSurfaceWidget::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Delete) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const int shift = ShiftCode(event->modifiers());
+    Dispatch({}, [&] { surface_.Form().Form_KeyDown(kKeyDelete, shift); });
+    event->accept();
+}
+
+}  // namespace korvane

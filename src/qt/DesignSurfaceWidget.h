@@ -1,0 +1,94 @@
+// The design surface on screen: one widget that paints the grid, the component boxes in
+// z-order and the selection handles from the core's pictures, and turns Qt's mouse and key
+// events into the surface's handlers (twips, button and shift codes). Only the parts that
+// change are repainted; boxes near a point are found through a bucket index.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "surface/DesignSurface.h"
+#include "surface/SurfaceIndex.h"
+
+namespace korvane {
+
+class DesignSurfaceWidget : public QWidget {
+    Q_OBJECT
+  public:
+    explicit DesignSurfaceWidget(DesignSurface& surface, QWidget* parent = nullptr);
+    // With a surface of its own for the document window and the main window (null if none).
+    DesignSurfaceWidget(Form1& form, MDIForm1* main, QWidget* parent = nullptr);
+
+    DesignSurface& Surface() { return surface_; }
+    const SurfaceIndex& Index() const { return index_; }
+    // Where a surface pixel is: a visible handle (1..4), else the front-most box, else none.
+    struct Hit {
+        enum Kind { Back, Box, Corner } kind = Back;
+        int index = 0;
+    };
+    Hit HitAt(QPoint pixel);
+    // The visible handle under a surface pixel, or 0.
+    int CornerAt(QPoint pixel) const;
+
+  public slots:
+    // Anything may have changed (insertion, deletion, a file opened, a kind changed): index
+    // and repaint everything.
+    void DesignChanged();
+    // One component's picture or place changed.
+    void BoxChanged(int index);
+
+  signals:
+    // A handler changed the main window's palettes (an armed tool used, hover looks reset):
+    // the palette panel should be drawn again.
+    void paletteChanged();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    // What a handler may change: the slots it touches, the selection and the handles.
+    struct Snapshot {
+        struct Box {
+            int slot;
+            PixelRect rect;
+            bool live;
+            uint64_t z;
+        };
+        std::vector<Box> boxes;
+        std::array<PixelRect, 5> handles{};
+        int count = 0;
+        int active = 0;
+    };
+    Snapshot Take(std::initializer_list<int> watched) const;
+    // Runs a handler and repaints what it changed.
+    template <typename Handler>
+    void Dispatch(std::initializer_list<int> watched, Handler handler);
+    void RepaintChanges(const Snapshot& before);
+    void Invalidate(const PixelRect& r);
+    void EnsureIndexed();
+    void UpdatePointer(QPoint pixel);
+
+    std::unique_ptr<DesignSurface> ownSurface_;
+    DesignSurface& surface_;
+    SurfaceIndex index_;
+    bool indexStale_ = true;
+    // What the index was built from, to notice changes made behind the widget's back.
+    struct IndexedState {
+        int count = -1, live = -1;
+        uint64_t firstZ = 0;
+        bool operator==(const IndexedState&) const = default;
+    };
+    static IndexedState StateOf(const DesignDocument& doc);
+    IndexedState indexed_;
+    Hit pressed_;
+    bool capturing_ = false;
+    bool ignoreRelease_ = false;
+};
+
+}  // namespace korvane

@@ -63,8 +63,8 @@ bool Form2::OptionSaveAs_Click(std::string_view javaFileName, FileDialogService&
         written = WriteFileAtomically(path, FileText(), error);
     }
     if (!written) {
-        messages.Show(Warning("The Java file could not be saved to \"" + path + "\": " + error + ".",
-                              "Korvane"));
+        messages.Show(Warning(
+            "The Java file could not be saved to \"" + path + "\": " + error + ".", "Korvane"));
         return false;
     }
     // Only a save that happened moves the next dialog to its folder.

@@ -16,7 +16,7 @@ inline constexpr double kCodeClientWidth = 8940;   // twips
 inline constexpr double kCodeClientHeight = 4575;  // twips
 
 class Form2 {
-public:
+  public:
     // List1: entry i is line i of the generated file.
     std::vector<std::string> Lines;
     bool Visible = false;
@@ -43,7 +43,7 @@ public:
     // The file's bytes: each line followed by CR LF.
     std::string FileText() const;
 
-private:
+  private:
     clsOpenSave dialog_;
 };
 

@@ -1,6 +1,7 @@
 #include "codegen/GenerationChecks.h"
 
 #include <algorithm>
+#include <cctype>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -73,6 +74,12 @@ std::string_view FirstPart(std::string_view className) {
     return className.substr(0, className.find('.'));
 }
 
+// javac writes each class to a file <name>.class, inner classes as <Class>$<name>.class; the
+// usual file systems refuse a file name of more than 255 characters.
+constexpr size_t kMaxFileName = 255;
+// A class file holds a field name in at most 65535 bytes; a JList's model prefixes its name.
+constexpr size_t kMaxFieldName = 65535 - std::string_view("listModel_").size();
+
 // javac refuses a method whose code exceeds 65535 bytes. Upper bounds, in bytes, of the code
 // the lines of a design compile to, so that a design too large for one method is refused.
 constexpr size_t kMaxMethodCode = 65535;
@@ -116,7 +123,8 @@ class Checker {
     Checker(const JavaFile& file, const ListenerPlan& plan, const EventCatalogue& catalogue)
         : file_(file) {
         for (const std::string& cls : ClassesTheFileUses(catalogue)) usedClasses_.insert(cls);
-        for (std::string& cls : ListenerClassNames(plan)) listenerClasses_.insert(std::move(cls));
+        listenerClassList_ = ListenerClassNames(plan);
+        listenerClasses_.insert(listenerClassList_.begin(), listenerClassList_.end());
         generatedNames_ = GeneratedNames();
     }
 
@@ -130,6 +138,7 @@ class Checker {
     std::string DialogParent() const;
     std::string Texts() const;
     std::string CodeSize() const;
+    std::string ClassFiles() const;
 
   private:
     // Whether a simple class name already means a class of the file inside the generated
@@ -138,6 +147,7 @@ class Checker {
 
     const JavaFile& file_;
     std::unordered_set<std::string> usedClasses_;
+    std::vector<std::string> listenerClassList_;  // in plan order
     std::unordered_set<std::string> listenerClasses_;
     std::unordered_set<std::string_view> componentNames_;
     std::unordered_map<std::string, std::string> generatedNames_;
@@ -148,6 +158,9 @@ std::string Checker::ClassName() const {
     if (!IsJavaIdentifier(name))
         return "The class name " + Quoted(name) +
                " (the name of the project file) is not a valid Java identifier.";
+    if (name.size() + std::string_view("Layout.class").size() > kMaxFileName)
+        return "The class name " + Quoted(name) + " is too long: the file of its layout class " +
+               "would have a name of more than " + std::to_string(kMaxFileName) + " characters.";
     if (IsRestrictedTypeName(name))
         return "The class name " + Quoted(name) +
                " is a restricted word of Java and cannot "
@@ -180,6 +193,8 @@ std::string Checker::ComponentNames() {
                    ".";
         if (!IsJavaIdentifier(name))
             return "The component name " + Quoted(name) + " is not a valid Java identifier.";
+        if (name.size() > kMaxFieldName)
+            return "The component name " + Quoted(name) + " is too long for a Java class file.";
         if (usedClasses_.count(name))
             return "The component name " + Quoted(name) +
                    " is the name of a class the generated file uses.";
@@ -248,6 +263,8 @@ std::string Checker::MenuElements(const std::vector<MenuElement>& elements) cons
         const std::string& name = element.Name;
         if (!IsJavaIdentifier(name))
             return "The menu element name " + Quoted(name) + " is not a valid Java identifier.";
+        if (name.size() > kMaxFieldName)
+            return "The menu element name " + Quoted(name) + " is too long for a Java class file.";
         if (componentNames_.count(name))
             return "The menu element name " + Quoted(name) + " is also the name of a component.";
         // The file registers listeners on the element's field, which the user declares.
@@ -286,11 +303,10 @@ std::string Checker::DialogParent() const {
 }
 
 std::string Checker::Texts() const {
-    const auto tooLong = [](std::string_view text) {
-        return JavaStringConstantLength(text) > kMaxJavaStringConstant;
-    };
-    const std::string tail = " is too long for a Java string: a class file holds at most " +
-                             std::to_string(kMaxJavaStringConstant) + " bytes of it.";
+    const auto tooLong = [](std::string_view text) { return !FitsJavaStringLiteral(text); };
+    const std::string tail =
+        " is too long for a Java string literal: javac takes at most 65534 characters and "
+        "65535 bytes of its class-file form.";
     for (const CodegenRow& row : file_.table) {
         if (!IsListKind(row.type)) {
             if (tooLong(row.value)) return "The value of " + Quoted(row.name) + tail;
@@ -321,6 +337,29 @@ std::string Checker::CodeSize() const {
            ". Remove components, list items or events.";
 }
 
+// Each listener class is compiled to its own file <Class>$<listener>.class; on a file system
+// that ignores case (Windows) two names that differ only in case would share one file.
+std::string Checker::ClassFiles() const {
+    std::unordered_map<std::string, std::string_view> byLowerCase;
+    for (const std::string& cls : listenerClassList_) {
+        if (file_.className.size() + 1 + cls.size() + std::string_view(".class").size() >
+            kMaxFileName)
+            return "The listener class " + Quoted(cls) +
+                   " would be written to a file whose name has more than " +
+                   std::to_string(kMaxFileName) +
+                   " characters: shorten the name of its component or of the class.";
+        std::string lower = cls;
+        std::transform(lower.begin(), lower.end(), lower.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        const auto [it, added] = byLowerCase.emplace(std::move(lower), cls);
+        if (!added)
+            return "The listener classes " + Quoted(it->second) + " and " + Quoted(cls) +
+                   " differ only in case, so Windows would keep one file for both: rename one "
+                   "of their components.";
+    }
+    return {};
+}
+
 }  // namespace
 
 std::vector<std::string> ClassesTheFileUses(const EventCatalogue& catalogue) {
@@ -347,6 +386,7 @@ std::string CheckGeneration(const JavaFile& file, const ListenerPlan& plan,
     if (refusal.empty()) refusal = check.DialogParent();
     if (refusal.empty()) refusal = check.Texts();
     if (refusal.empty()) refusal = check.CodeSize();
+    if (refusal.empty()) refusal = check.ClassFiles();
     return refusal;
 }
 

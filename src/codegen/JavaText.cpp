@@ -109,21 +109,16 @@ std::string JavaStringLiteral(std::string_view utf8) {
     return "\"" + JavaStringContent(utf8) + "\"";
 }
 
-size_t JavaStringConstantLength(std::string_view utf8) {
-    size_t length = 0;
-    for (size_t i = 0; i < utf8.size();) {
+bool FitsJavaStringLiteral(std::string_view utf8) {
+    constexpr size_t kMaxUnits = 65534;
+    constexpr size_t kMaxBytes = 65535;
+    size_t units = 0, bytes = 0;
+    for (size_t i = 0; i < utf8.size() && units <= kMaxUnits && bytes <= kMaxBytes;) {
         const char32_t cp = NextCodePoint(utf8, i);
-        if (cp >= 0x01 && cp <= 0x7F) {
-            length += 1;
-        } else if (cp <= 0x7FF) {
-            length += 2;
-        } else if (cp <= 0xFFFF) {
-            length += 3;
-        } else {
-            length += 6;
-        }
+        units += cp > 0xFFFF ? 2 : 1;
+        bytes += cp >= 0x01 && cp <= 0x7F ? 1 : cp <= 0x7FF ? 2 : cp <= 0xFFFF ? 3 : 6;
     }
-    return length;
+    return units <= kMaxUnits && bytes <= kMaxBytes;
 }
 
 std::span<const std::string_view> JavaKeywords() {

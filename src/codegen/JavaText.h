@@ -18,11 +18,11 @@ std::string JavaStringContent(std::string_view utf8);
 // JavaStringContent between double quotes: a complete Java string literal.
 std::string JavaStringLiteral(std::string_view utf8);
 
-// The bytes the string takes as a constant in a class file (modified UTF-8: U+0000 and
-// U+0080..U+07FF two bytes, U+0800..U+FFFF three, a pair of surrogates six, invalid bytes as
-// U+FFFD). javac refuses a string literal longer than kMaxJavaStringConstant.
-size_t JavaStringConstantLength(std::string_view utf8);
-inline constexpr size_t kMaxJavaStringConstant = 65535;
+// Whether javac takes the text as one string literal: it refuses a literal of 65535 or more
+// UTF-16 code units, or of more than 65535 bytes in the class file (modified UTF-8: U+0000
+// and U+0080..U+07FF take two bytes, U+0800..U+FFFF three, a surrogate pair six). Invalid
+// bytes count as the U+FFFD they are written as.
+bool FitsJavaStringLiteral(std::string_view utf8);
 
 // The reserved words of Java, in alphabetical order (including "_").
 std::span<const std::string_view> JavaKeywords();

@@ -201,7 +201,8 @@ bool Form1::OptionFileSave_Click() {
     if (doc.File_Name.empty()) return OptionFileSaveAs_Click();
     if (Trim(doc.File_Name_Complete).empty()) {
         if (main_) TreeView1_Load();
-        return false;
+        // The path was lost to a cancelled dialog: ask for one rather than save nothing.
+        return OptionFileSaveAs_Click();
     }
     return SavePath(doc.File_Name_Complete);
 }

@@ -27,8 +27,12 @@ constexpr std::array<CommandBarButton, 5> kButtons = {{
 
 }  // namespace
 
-std::span<const TargetMenuItem> TargetMenuItems() { return kTargetMenu; }
+std::span<const TargetMenuItem> TargetMenuItems() {
+    return kTargetMenu;
+}
 
-std::span<const CommandBarButton> CommandBarButtons() { return kButtons; }
+std::span<const CommandBarButton> CommandBarButtons() {
+    return kButtons;
+}
 
 }  // namespace korvane

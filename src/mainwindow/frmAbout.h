@@ -9,7 +9,8 @@ struct frmAbout {
     std::string Caption;
     std::string lblTitle;
     std::string lblVersion;
-    std::string lblDescription = "Draw AWT and Swing user interfaces and generate their Java source.";
+    std::string lblDescription =
+        "Draw AWT and Swing user interfaces and generate their Java source.";
     std::string Label2 = "August 2002";
     std::string lblDisclaimer = "Comments or Suggestions to:";
     std::string Label1 = "korvane@example.org";

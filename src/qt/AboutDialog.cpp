@@ -8,12 +8,16 @@
 #include "platform/Conversions.h"
 
 // The resources live in a static library: they are registered on first use.
-static void InitKorvaneResources() { Q_INIT_RESOURCE(korvane); }
+static void InitKorvaneResources() {
+    Q_INIT_RESOURCE(korvane);
+}
 
 namespace korvane {
 namespace {
 
-int Px(double twips) { return TwipsToWholePixels(twips); }
+int Px(double twips) {
+    return TwipsToWholePixels(twips);
+}
 
 }  // namespace
 
@@ -23,8 +27,8 @@ QIcon ProgramIcon() {
     return QIcon(":/korvane/korvane.png");
 }
 
-QLabel* AboutDialog::AddLabel(const char* name, const std::string& text, const char* family, int left,
-                              int top, int width, int height) {
+QLabel* AboutDialog::AddLabel(const char* name, const std::string& text, const char* family,
+                              int left, int top, int width, int height) {
     QLabel* label = new QLabel(QString::fromStdString(text), this);
     label->setObjectName(name);
     if (family) label->setFont(QFont(family, 8));
@@ -50,7 +54,8 @@ AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner) {
     titleFont.setBold(true);
     title->setFont(titleFont);
     AddLabel("lblVersion", form_.lblVersion, "Tahoma", 1050, 540, 3300, 225);
-    QLabel* description = AddLabel("lblDescription", form_.lblDescription, "Tahoma", 1050, 795, 3300, 450);
+    QLabel* description =
+        AddLabel("lblDescription", form_.lblDescription, "Tahoma", 1050, 795, 3300, 450);
     description->setWordWrap(true);
     AddLabel("Label2", form_.Label2, "Tahoma", 1050, 1260, 3300, 225);
 

@@ -11,11 +11,11 @@ namespace korvane {
 
 class AboutDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit AboutDialog(QWidget* owner);
     const frmAbout& Form() const { return form_; }
 
-private:
+  private:
     QLabel* AddLabel(const char* name, const std::string& text, const char* family, int left,
                      int top, int width, int height);
     frmAbout form_;

@@ -10,9 +10,7 @@
 #include "qt/Menus.h"
 
 namespace korvane {
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 bool IsFixedPitch(const QFont& font) {
     const QFontMetrics metrics(font);
@@ -35,9 +33,7 @@ QFont CodeFont() {
     return font;
 }
 
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 CodeWindow::CodeWindow(Form2& form, const std::string& javaFileName, MessageBoxService& messages,
                        FileDialogService& dialogs, QWidget* parent)
@@ -80,7 +76,9 @@ void CodeWindow::Sync() {
     }
 }
 
-void CodeWindow::OptionSaveAs_Click() { form_.OptionSaveAs_Click(javaFileName_, dialogs_, messages_); }
+void CodeWindow::OptionSaveAs_Click() {
+    form_.OptionSaveAs_Click(javaFileName_, dialogs_, messages_);
+}
 
 void CodeWindow::OptionClose_Click() {
     form_.OptionClose_Click();

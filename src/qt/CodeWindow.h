@@ -11,7 +11,7 @@ namespace korvane {
 
 class CodeWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     // javaFileName: where the class name of the last generation is read when saving.
     CodeWindow(Form2& form, const std::string& javaFileName, MessageBoxService& messages,
                FileDialogService& dialogs, QWidget* parent = nullptr);
@@ -23,10 +23,10 @@ public:
     void OptionSaveAs_Click();
     void OptionClose_Click();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     Form2& form_;
     const std::string& javaFileName_;
     MessageBoxService& messages_;

@@ -18,7 +18,9 @@ QRect ButtonRect(const CommandBarButton& b, double top) {
                  TwipsToWholePixels(kCommandButtonHeight));
 }
 
-QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString Text(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 }  // namespace
 
@@ -39,8 +41,8 @@ CommandBar::CommandBar(MDIForm1& main, QMenu* menuGenerateType, QWidget* parent)
     setFixedHeight(TwipsToWholePixels(kCommandBarHeight));
     const auto buttons = CommandBarButtons();
     QStyle* s = style();
-    connect(AddImageButton(buttons[0].name, s->standardIcon(QStyle::SP_FileIcon)), &QToolButton::clicked,
-            this, &CommandBar::newRequested);
+    connect(AddImageButton(buttons[0].name, s->standardIcon(QStyle::SP_FileIcon)),
+            &QToolButton::clicked, this, &CommandBar::newRequested);
     connect(AddImageButton(buttons[1].name, s->standardIcon(QStyle::SP_DialogOpenButton)),
             &QToolButton::clicked, this, &CommandBar::openRequested);
     connect(AddImageButton(buttons[2].name, s->standardIcon(QStyle::SP_DialogSaveButton)),
@@ -59,6 +61,7 @@ CommandBar::CommandBar(MDIForm1& main, QMenu* menuGenerateType, QWidget* parent)
         QToolButton* b = new QToolButton(this);
         b->setObjectName("Toolbar2_" + Text(kKindRow[k]));
         b->setCheckable(true);
+        b->setFocusPolicy(Qt::NoFocus);
         b->setGeometry(ButtonRect(buttons[k < 3 ? k : 4], kKindRowTop));
         kindButtons_[k] = b;
     }
@@ -101,9 +104,11 @@ void CommandBar::paintEvent(QPaintEvent*) {
     const int top = TwipsToWholePixels(kSeparatorTop);
     const int bottom = TwipsToWholePixels(kSeparatorBottom);
     painter.setPen(QColor(128, 128, 128));
-    painter.drawLine(TwipsToWholePixels(kSeparatorLeft[0]), top, TwipsToWholePixels(kSeparatorLeft[0]), bottom);
+    painter.drawLine(TwipsToWholePixels(kSeparatorLeft[0]), top,
+                     TwipsToWholePixels(kSeparatorLeft[0]), bottom);
     painter.setPen(palette().color(QPalette::Base));
-    painter.drawLine(TwipsToWholePixels(kSeparatorLeft[1]), top, TwipsToWholePixels(kSeparatorLeft[1]), bottom);
+    painter.drawLine(TwipsToWholePixels(kSeparatorLeft[1]), top,
+                     TwipsToWholePixels(kSeparatorLeft[1]), bottom);
 }
 
 }  // namespace korvane

@@ -15,7 +15,7 @@ class MDIForm1;
 
 class CommandBar : public QWidget {
     Q_OBJECT
-public:
+  public:
     CommandBar(MDIForm1& main, QMenu* menuGenerateType, QWidget* parent = nullptr);
 
     // Shows the selector's caption and the pressed kind button.
@@ -24,16 +24,16 @@ public:
     // Opens menuGenerateType under the target button; returns when it closed.
     void Cmd_GenerateType_Click();
 
-signals:
+  signals:
     void newRequested();
     void openRequested();
     void saveRequested();
     void generateRequested();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QToolButton* AddImageButton(std::string_view name, const QIcon& icon);
 
     MDIForm1& main_;

@@ -4,8 +4,6 @@
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QMouseEvent>
-#include <QPainter>
 #include <cmath>
 
 #include "document/InsertCommands.h"
@@ -37,47 +35,9 @@ constexpr GenerateItem kSwingTargets[] = {
     {"JPanel", "As JPanel", false},
 };
 
-QString Name(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-// Stands in for the design surface until the surface widget is there: it passes presses to
-// the document and shows each live component as a labelled box.
-class PlainSurface : public QWidget {
-public:
-    explicit PlainSurface(Form1& form, QWidget* parent = nullptr) : QWidget(parent), form_(form) {
-        setObjectName("Picture_Back");
-        setFocusPolicy(Qt::StrongFocus);
-    }
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override {
-        const float x = static_cast<float>(PixelsToTwips(event->position().x()));
-        const float y = static_cast<float>(PixelsToTwips(event->position().y()));
-        form_.doc.Insert_X = x;
-        form_.doc.Insert_Y = y;
-        const int button = event->button() == Qt::RightButton  ? kRightButton
-                           : event->button() == Qt::LeftButton ? kLeftButton
-                                                               : 0;
-        form_.Form_MouseDown(button, 0, x, y);
-    }
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.fillRect(rect(), palette().button());
-        const DesignDocument& doc = form_.doc;
-        for (int i = 1; i <= doc.Objects_Count(); ++i) {
-            if (!doc.IsLive(i)) continue;
-            const ComponentRecord& r = doc.Slot(i);
-            const QRect box(TwipsToWholePixels(r.Left), TwipsToWholePixels(r.Top), TwipsToWholePixels(r.Width), TwipsToWholePixels(r.Height));
-            painter.fillRect(box, palette().base());
-            painter.setPen(i == doc.Active_Object_Index ? palette().highlight().color()
-                                                        : palette().text().color());
-            painter.drawRect(box.adjusted(0, 0, -1, -1));
-            painter.drawText(box, Qt::AlignCenter, QString::fromStdString(r.ComponentName));
-        }
-    }
-
-private:
-    Form1& form_;
-};
+QString Name(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QMenu* TopMenu(const QString& caption, const QString& name, QWidget* owner) {
     QMenu* menu = new QMenu(caption, owner);
@@ -93,7 +53,6 @@ DocumentWindow::DocumentWindow(Form1& form, QWidget* parent) : QMdiSubWindow(par
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
-    SetSurface(new PlainSurface(form_));
     BuildMenuBar();
     BuildPopupMenus();
 }
@@ -108,9 +67,10 @@ void DocumentWindow::SetSurface(QWidget* surface) {
 // ---------------------------------------------------------------- menus
 
 QMenu* DocumentWindow::BuildInsertMenu(QMenu* parent, bool popup, bool swing) {
-    QMenu* menu = popup ? AddSubmenu(parent, swing ? "Swing" : "AWT", swing ? "OptionSwing" : "OptionAWT")
-                        : AddSubmenu(parent, swing ? "Swing Components" : "AWT Components",
-                                     swing ? "opt_SwingComponents" : "opt_AWTComponents");
+    QMenu* menu =
+        popup ? AddSubmenu(parent, swing ? "Swing" : "AWT", swing ? "OptionSwing" : "OptionAWT")
+              : AddSubmenu(parent, swing ? "Swing Components" : "AWT Components",
+                           swing ? "opt_SwingComponents" : "opt_AWTComponents");
     const auto commands = InsertCommands();
     const size_t first = swing ? kAwtInsertCommands : 0;
     const size_t last = swing ? commands.size() : kAwtInsertCommands;
@@ -119,13 +79,11 @@ QMenu* DocumentWindow::BuildInsertMenu(QMenu* parent, bool popup, bool swing) {
         const std::string tag(c.tag);
         if (popup) {
             // At the point pressed on the surface before the menu opened.
-            AddMenuItem(menu, Name(c.popupCaption), Name(c.popupHandler), [this, tag] {
-                form_.Insert_Control(tag);
-            });
+            AddMenuItem(menu, Name(c.popupCaption), Name(c.popupHandler),
+                        [this, tag] { form_.Insert_Control(tag); });
         } else {
-            AddMenuItem(menu, Name(c.menuCaption), Name(c.menuHandler), [this, tag] {
-                form_.InsertFromMenuBar(tag);
-            });
+            AddMenuItem(menu, Name(c.menuCaption), Name(c.menuHandler),
+                        [this, tag] { form_.InsertFromMenuBar(tag); });
         }
     }
     return menu;
@@ -136,9 +94,9 @@ QMenu* DocumentWindow::BuildGenerateMenu(QMenu* parent, const QString& caption, 
     QMenu* menu = AddSubmenu(parent, caption, name);
     for (const GenerateItem& item : swing ? kSwingTargets : kAwtTargets) {
         const QString kind = item.kind;
-        AddMenuItem(menu, item.caption, QString(handlerPrefix) + kind, [this, kind] {
-            emit generateRequested(kind);
-        }, item.visible);
+        AddMenuItem(
+            menu, item.caption, QString(handlerPrefix) + kind,
+            [this, kind] { emit generateRequested(kind); }, item.visible);
     }
     return menu;
 }
@@ -165,17 +123,17 @@ void DocumentWindow::BuildMenuBar() {
     AddMenuItem(build, "Generate AWT", "opt_GenerateAWT", nullptr, false);
     for (const GenerateItem& item : kAwtTargets) {
         const QString kind = item.kind;
-        AddMenuItem(build, item.caption, "opt_Generate" + kind, [this, kind] {
-            emit generateRequested(kind);
-        }, item.visible);
+        AddMenuItem(
+            build, item.caption, "opt_Generate" + kind,
+            [this, kind] { emit generateRequested(kind); }, item.visible);
     }
     AddSeparator(build);
     AddMenuItem(build, "Generate Swing", "opt_GenerateSwing", nullptr, false);
     for (const GenerateItem& item : kSwingTargets) {
         const QString kind = item.kind;
-        AddMenuItem(build, item.caption, "opt_Generate" + kind, [this, kind] {
-            emit generateRequested(kind);
-        }, item.visible);
+        AddMenuItem(
+            build, item.caption, "opt_Generate" + kind,
+            [this, kind] { emit generateRequested(kind); }, item.visible);
     }
 
     QMenu* help = TopMenu("Help", "mnuHelp", this);
@@ -203,9 +161,12 @@ void DocumentWindow::BuildPopupMenus() {
 
     menuControl_ = new QMenu(this);
     menuControl_->setObjectName("menuControl");
-    AddMenuItem(menuControl_, "Delete", "OptionControlDelete", [this] { form_.OptionControlDelete_Click(); });
+    AddMenuItem(menuControl_, "Delete", "OptionControlDelete",
+                [this] { form_.OptionControlDelete_Click(); });
     AddMenuItem(menuControl_, "Properties...", "OptionControlProperties", nullptr, false);
-    AddMenuItem(menuControl_, "Main Menu", "OptionControlMainMenu", [this] { ShowPopupMenu("menuControl"); }, false);
+    AddMenuItem(
+        menuControl_, "Main Menu", "OptionControlMainMenu",
+        [this] { ShowPopupMenu("menuControl"); }, false);
 
     menuToolbar_ = new QMenu(this);
     menuToolbar_->setObjectName("menuToolbar");

@@ -15,7 +15,7 @@ namespace korvane {
 
 class DocumentWindow : public QMdiSubWindow, public DocumentView {
     Q_OBJECT
-public:
+  public:
     explicit DocumentWindow(Form1& form, QWidget* parent = nullptr);
 
     // --- DocumentView ---
@@ -38,7 +38,7 @@ public:
     // allowances, whatever the frame Qt draws.
     QSize OuterSizeTwips() const;
 
-signals:
+  signals:
     void designChanged();
     void exitRequested();
     void generateRequested(const QString& kind);
@@ -46,18 +46,18 @@ signals:
     void aboutRequested();
     void paletteChosen(const QString& which);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void BuildMenuBar();
     void BuildPopupMenus();
     QMenu* BuildInsertMenu(QMenu* parent, bool popup, bool swing);
-    QMenu* BuildGenerateMenu(QMenu* parent, const QString& caption, const QString& name,
-                             bool swing, const char* handlerPrefix);
+    QMenu* BuildGenerateMenu(QMenu* parent, const QString& caption, const QString& name, bool swing,
+                             const char* handlerPrefix);
     void ApplyDocumentSize();
     void SyncVisibility();
 

@@ -7,7 +7,8 @@
 
 namespace korvane {
 
-HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
+HelpViewer::HelpViewer(QWidget* parent)
+    : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
     setObjectName("HelpViewer");
     browser_->setObjectName("HelpText");
     browser_->setOpenLinks(true);
@@ -23,13 +24,14 @@ void HelpViewer::ShowContents(const QString& path) {
     if (file.isFile() && file.isReadable()) {
         setWindowTitle("Korvane Help");
         browser_->setSearchPaths({file.absolutePath()});
-        browser_->setSource(QUrl::fromLocalFile(file.absoluteFilePath()), QTextDocument::HtmlResource);
+        browser_->setSource(QUrl::fromLocalFile(file.absoluteFilePath()),
+                            QTextDocument::HtmlResource);
         browser_->scrollToAnchor("contents");
     } else {
         setWindowTitle("Korvane Help");
         browser_->setSource(QUrl());
-        browser_->setHtml("<h3>Help file not found</h3><p>The help file <b>" + path.toHtmlEscaped() +
-                          "</b> could not be found.</p>");
+        browser_->setHtml("<h3>Help file not found</h3><p>The help file <b>" +
+                          path.toHtmlEscaped() + "</b> could not be found.</p>");
     }
     show();
     raise();

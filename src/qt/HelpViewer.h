@@ -10,13 +10,13 @@ namespace korvane {
 
 class HelpViewer : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit HelpViewer(QWidget* parent = nullptr);
     // Opens the help file at its contents page and shows the viewer.
     void ShowContents(const QString& path);
     QTextBrowser* Browser() const { return browser_; }
 
-private:
+  private:
     QTextBrowser* browser_;
 };
 

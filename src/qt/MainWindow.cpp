@@ -29,7 +29,9 @@ constexpr double kPicture4Height = 0;
 constexpr double kPaletteWidth = 945;
 constexpr double kRightPanelWidth = 3255;
 
-QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString Text(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 // An empty panel (the left one until the palettes are in place).
 QWidget* PlainPanel(const char* name) {
@@ -42,8 +44,9 @@ QWidget* PlainPanel(const char* name) {
 
 // The panels have fixed sizes: no draggable separators between them.
 class FixedPanelsStyle : public QProxyStyle {
-public:
-    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+  public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
         if (metric == PM_DockWidgetSeparatorExtent) return 0;
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
@@ -79,7 +82,8 @@ MainWindow::MainWindow(MessageBoxService& messages, FileDialogService& dialogs, 
     documentWindow_ = new DocumentWindow(form1_);
     auto* surface = new DesignSurfaceWidget(form1_, &mdi_);
     documentWindow_->SetSurface(surface);
-    connect(documentWindow_, &DocumentWindow::designChanged, surface, &DesignSurfaceWidget::DesignChanged);
+    connect(documentWindow_, &DocumentWindow::designChanged, surface,
+            &DesignSurfaceWidget::DesignChanged);
     connect(surface, &DesignSurfaceWidget::paletteChanged, paletteWidget_, &PaletteWidget::Refresh);
     mdiArea_->addSubWindow(documentWindow_);
     for (QMenu* menu : documentWindow_->MenuBarMenus()) documentMenus_ << menuBar()->addMenu(menu);
@@ -135,7 +139,8 @@ void MainWindow::BuildMenus() {
 
     QMenu* help = bar->addMenu("Help");
     help->setObjectName("MenuHelp");
-    AddMenuItem(help, "Contents...", "OptionsHelpContents", [this] { OptionsHelpContents_Click(); });
+    AddMenuItem(help, "Contents...", "OptionsHelpContents",
+                [this] { OptionsHelpContents_Click(); });
     AddSeparator(help, "LineMenuHelp");
     AddMenuItem(help, "About...", "OptionAbout", [this] { OptionAbout_Click(); });
 
@@ -147,10 +152,13 @@ void MainWindow::BuildMenus() {
             continue;
         }
         const std::string caption(item.caption);
-        AddMenuItem(menuGenerateType_, Text(item.caption), Text(item.name), [this, caption] {
-            mdi_.OptionGenerateType_Click(caption);
-            Sync();
-        }, item.visible);
+        AddMenuItem(
+            menuGenerateType_, Text(item.caption), Text(item.name),
+            [this, caption] {
+                mdi_.OptionGenerateType_Click(caption);
+                Sync();
+            },
+            item.visible);
     }
 
     frameMenus_ = {{file->menuAction(), true},
@@ -179,9 +187,8 @@ void MainWindow::BuildPanels() {
     connect(commandBar_, &CommandBar::newRequested, this, [this] { mdi_.Toolbar2_New_Click(); });
     connect(commandBar_, &CommandBar::openRequested, this, [this] { mdi_.Toolbar2_Open_Click(); });
     connect(commandBar_, &CommandBar::saveRequested, this, [this] { mdi_.Toolbar2_Save_Click(); });
-    connect(commandBar_, &CommandBar::generateRequested, this, [this] {
-        Generate([this] { mdi_.Toolbar2_Code_Click(); });
-    });
+    connect(commandBar_, &CommandBar::generateRequested, this,
+            [this] { Generate([this] { mdi_.Toolbar2_Code_Click(); }); });
     QDockWidget* top = AddPanel(Qt::TopDockWidgetArea, "Picture2", commandBar_);
     QWidget* strip = PlainPanel("Picture4");
     strip->setFixedHeight(TwipsToWholePixels(kPicture4Height));

@@ -25,7 +25,7 @@ class RightPanel;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     MainWindow(MessageBoxService& messages, FileDialogService& dialogs, QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -51,11 +51,11 @@ public:
     // Shows what the core windows hold: menus, command bar, code window, panels.
     void Sync();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void BuildMenus();
     void BuildPanels();
     QDockWidget* AddPanel(Qt::DockWidgetArea area, const char* name, QWidget* content);

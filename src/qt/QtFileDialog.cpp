@@ -33,7 +33,8 @@ FileDialogAnswer QtFileDialog::Show(const FileDialogRequest& request) {
     dialog.setDefaultSuffix(suffix);
     const QString folder = QString::fromStdString(request.initialFolder);
     dialog.setDirectory(folder.isEmpty() || !QDir(folder).exists() ? QDir::currentPath() : folder);
-    if (!request.proposedName.empty()) dialog.selectFile(QString::fromStdString(request.proposedName));
+    if (!request.proposedName.empty())
+        dialog.selectFile(QString::fromStdString(request.proposedName));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !(request.flags & kOverwritePrompt));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     FileDialogAnswer answer;

@@ -9,12 +9,12 @@ class QWidget;
 namespace korvane {
 
 class QtFileDialog : public FileDialogService {
-public:
+  public:
     explicit QtFileDialog(QWidget* parent = nullptr) : parent_(parent) {}
     void SetParent(QWidget* parent) { parent_ = parent; }
     FileDialogAnswer Show(const FileDialogRequest& request) override;
 
-private:
+  private:
     QWidget* parent_;
 };
 

@@ -9,11 +9,16 @@ namespace {
 
 QMessageBox::Icon ToQtIcon(MessageIcon icon) {
     switch (icon) {
-        case MessageIcon::Warning: return QMessageBox::Warning;
-        case MessageIcon::Information: return QMessageBox::Information;
-        case MessageIcon::Critical: return QMessageBox::Critical;
-        case MessageIcon::Question: return QMessageBox::Question;
-        case MessageIcon::None: break;
+        case MessageIcon::Warning:
+            return QMessageBox::Warning;
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::Critical:
+            return QMessageBox::Critical;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+        case MessageIcon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }
@@ -32,8 +37,10 @@ std::vector<ButtonChoice> ButtonsOf(MessageButtons buttons) {
                     {QMessageBox::No, MessageResult::No},
                     {QMessageBox::Cancel, MessageResult::Cancel}};
         case MessageButtons::OkCancel:
-            return {{QMessageBox::Ok, MessageResult::Ok}, {QMessageBox::Cancel, MessageResult::Cancel}};
-        case MessageButtons::Ok: break;
+            return {{QMessageBox::Ok, MessageResult::Ok},
+                    {QMessageBox::Cancel, MessageResult::Cancel}};
+        case MessageButtons::Ok:
+            break;
     }
     return {{QMessageBox::Ok, MessageResult::Ok}};
 }

@@ -8,12 +8,12 @@ class QWidget;
 namespace korvane {
 
 class QtMessageBox : public MessageBoxService {
-public:
+  public:
     explicit QtMessageBox(QWidget* parent = nullptr) : parent_(parent) {}
     void SetParent(QWidget* parent) { parent_ = parent; }
     MessageResult Show(const MessageRequest& request) override;
 
-private:
+  private:
     QWidget* parent_;
 };
 

@@ -20,11 +20,12 @@ std::string ReadBytes(const fs::path& p) {
 }
 
 class CodeWindowSaveTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("korvane_form2_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                  "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder =
+            fs::temp_directory_path() /
+            ("korvane_form2_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder);
         fs::create_directories(folder);
         form.ShowGenerated({"public class Login {", "", "    int x;", "}"});
@@ -86,7 +87,8 @@ struct FailingTarget {
 
 TEST_F(CodeWindowSaveTest, AFailedWriteIsReportedAndChangesNothing) {
     const FailingTarget cases[] = {
-        {"missing folder", [](const fs::path& f) { return (f / "absent" / "Login.java").string(); }},
+        {"missing folder",
+         [](const fs::path& f) { return (f / "absent" / "Login.java").string(); }},
         {"read-only file",
          [](const fs::path& f) {
              std::ofstream(f / "Login.java") << "old";

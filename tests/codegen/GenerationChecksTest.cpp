@@ -298,6 +298,50 @@ TEST(GenerationChecksTest, MenuElementNamesTheUserDeclares) {
                     {"a plain name", menu("optOpen"), kOk}});
 }
 
+TEST(GenerationChecksTest, ListenerClassFilesDifferInMoreThanCase) {
+    const auto add = [](Part part) { return [part](DesignDocument& doc) { Add(doc, part); }; };
+    Check("Applet",
+          {
+              {"case only", add({"Button_1", "CommandButton", "", "actionPerformed()"}),
+               "Button_1_AL"},
+              {"another listener", add({"Button_1", "CommandButton", "", "keyTyped()"}), kOk},
+              {"no listener", add({"Button_1", "CommandButton"}), kOk},
+          });
+}
+
+TEST(GenerationChecksTest, NameLengths) {
+    // Demo$<name>_AL.class and <Class>Layout.class must be file names of at most 255 characters;
+    // a field name takes at most 65535 bytes of the class file, listModel_ included.
+    const auto eventName = [](size_t length) {
+        return [length](DesignDocument& doc) { Rename(doc, 2, std::string(length, 'b')); };
+    };
+    const auto plainName = [](size_t length) {
+        return [length](DesignDocument& doc) { Rename(doc, 1, std::string(length, 'l')); };
+    };
+    const auto className = [](size_t length) {
+        return [length](DesignDocument& doc) {
+            doc.File_Name = std::string(length, 'D');
+            doc.MutableSlot(2).ComponentEvents.clear();
+        };
+    };
+    Check("Applet", {
+                        {"the longest listener file", eventName(241), kOk},
+                        {"one longer", eventName(242), std::string(242, 'b') + "_AL"},
+                        {"a long name without listener", plainName(65525), kOk},
+                        {"too long for the class file", plainName(65526), std::string(65526, 'l')},
+                        {"the longest class", className(243), kOk},
+                        {"one longer", className(244), std::string(244, 'D')},
+                    });
+    const auto menu = [](size_t length) {
+        return [length](DesignDocument& doc) {
+            doc.MenuElements = {
+                MenuElement{std::string(length, 'm'), "", "", "", "", "keyTyped()", ""}};
+        };
+    };
+    Check("Frame", {{"a menu element's listener file", menu(241), kOk},
+                    {"one longer", menu(242), std::string(242, 'm') + "_KL"}});
+}
+
 TEST(GenerationChecksTest, StringAndMethodSizes) {
     const auto value = [](std::string v) {
         return [v](DesignDocument& doc) { doc.MutableSlot(1).ComponentValue = v; };
@@ -307,23 +351,20 @@ TEST(GenerationChecksTest, StringAndMethodSizes) {
     };
     std::string euros;
     for (int i = 0; i < 21845; ++i) euros += "\xe2\x82\xac";
-    const std::string nuls(32767, '\0');
     Check("Applet", {
-                        {"65535 ASCII bytes", value(std::string(65535, 'a')), kOk},
-                        {"65536 ASCII bytes", value(std::string(65536, 'a')), "label_1"},
-                        {"21845 three-byte characters", value(euros), kOk},
-                        {"one more", value(euros + "a"), "label_1"},
-                        {"NUL takes two bytes", value(nuls + "a"), kOk},
-                        {"NUL takes two bytes, over", value(nuls + "ab"), "label_1"},
-                        {"a list item", item(std::string(65536, 'x')), "choice"},
-                        {"the list as a whole", item(std::string(65534, 'x')), kOk},
+                        {"65534 characters", value(std::string(65534, 'a')), kOk},
+                        {"65535 characters", value(std::string(65535, 'a')), "label_1"},
+                        {"65535 bytes", value(euros), kOk},
+                        {"65536 bytes", value(euros + "a"), "label_1"},
+                        {"a list item", item(std::string(65535, 'x')), "choice"},
+                        {"the list as a whole", item(std::string(65533, 'x')), kOk},
                     });
     DesignDocument doc = Base("Applet");
     doc.Font_Name = std::string(65536, 'f');
     EXPECT_NE(Refusal(doc).find("font name"), std::string::npos);
 
-    // The layout class spends up to 41 bytes a row; init 26 a label, 10 an item, 15 a listener.
-    const auto labels = [](int n, std::string events = "") {
+    // The layout class spends up to 41 bytes a row; init 26 a button, 10 an item, 15 a listener.
+    const auto buttons = [](int n, std::string events = "") {
         return [n, events](DesignDocument& doc) {
             for (int i = 0; i < n; ++i)
                 Add(doc, {"l" + std::to_string(i), "CommandButton", "", events});
@@ -339,12 +380,12 @@ TEST(GenerationChecksTest, StringAndMethodSizes) {
     const std::string threeListeners = "actionPerformed()|keyTyped()|focusLost()";
     Check("Applet",
           {
-              {"1598 rows", labels(1596), kOk},
-              {"1599 rows", labels(1597), "layoutContainer"},
+              {"1598 rows", buttons(1596), kOk},
+              {"1599 rows", buttons(1597), "layoutContainer"},
               {"6531 items", items(6531), kOk},
               {"6532 items", items(6532), "init"},
-              {"700 components with three listeners", labels(700, threeListeners), kOk},
-              {"1000 components with three listeners", labels(1000, threeListeners), "init"},
+              {"700 components with three listeners", buttons(700, threeListeners), kOk},
+              {"1000 components with three listeners", buttons(1000, threeListeners), "init"},
           });
     Check("Frame", {{"the constructor", items(6532), "Demo"}});
 }

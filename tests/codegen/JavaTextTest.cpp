@@ -31,6 +31,31 @@ TEST(JavaText, StringLiteralEscapes) {
     EXPECT_EQ(JavaStringContent(R"(say "hi")"), R"(say \"hi\")");
 }
 
+TEST(JavaText, StringLiteralLimits) {
+    std::string euros, pairs;
+    for (int i = 0; i < 21845; ++i) euros += "\xe2\x82\xac";
+    for (int i = 0; i < 10922; ++i) pairs += "\xf0\x9f\x98\x80";
+    struct Case {
+        std::string what, utf8;
+        bool fits;
+    };
+    const Case cases[] = {
+        {"empty", "", true},
+        {"65534 ASCII characters", std::string(65534, 'a'), true},
+        {"65535 ASCII characters", std::string(65535, 'a'), false},
+        {"65535 bytes of three-byte characters", euros, true},
+        {"one byte more", euros + "a", false},
+        {"NUL takes two bytes", std::string(32767, '\0') + "a", true},
+        {"NUL takes two bytes, over", std::string(32767, '\0') + "ab", false},
+        {"surrogate pairs take six bytes", pairs + "abc", true},
+        {"surrogate pairs, over", pairs + "abcd", false},
+        {"invalid bytes take three", std::string(21845, '\xff'), true},
+        {"invalid bytes, over", std::string(21845, '\xff') + "a", false},
+        {"escapes do not count", std::string(65534, '"'), true},
+    };
+    for (const Case& c : cases) EXPECT_EQ(FitsJavaStringLiteral(c.utf8), c.fits) << c.what;
+}
+
 TEST(JavaText, Identifiers) {
     struct Case {
         const char* text;

@@ -1,6 +1,7 @@
 // Generated files compile: for every target kind, a design holding all 25 component kinds,
 // each with every listener method its class offers and a popup binding, goes through javac
-// together with the example designs. javac runs once for all files.
+// together with the example designs and the largest designs the checks let through. javac
+// runs once for all files.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -82,6 +83,51 @@ DesignDocument AllKindsDesign(const std::string& className, const std::string& t
     return doc;
 }
 
+// The largest designs the checks let through: the longest names, strings as long as a class
+// file holds them, the most rows the layout method holds (with constants that take the most
+// code), the most list items the constructor holds.
+std::vector<DesignDocument> LimitDesigns() {
+    std::string euros;
+    for (int i = 0; i < 21845; ++i) euros += "\xe2\x82\xac";
+    DesignDocument strings =
+        Design("LongestStrings", "Frame",
+               {{"text_1", "Label", std::string(65534, 'a')},
+                {"text_2", "JLabel", euros},
+                {"text_3", "JTextArea", std::string(32767, '\0') + "a"},
+                {"list_1", "ComboBox", std::string(65534, 'b') + "|" + euros}});
+    strings.Font_Name = std::string(65534, 'F');
+
+    std::vector<Part> rows;
+    for (int i = 0; i < 1598; ++i) {
+        Part part("b" + std::to_string(i), "CommandButton", "x");
+        part.left = static_cast<float>((100000 + i) * 15);
+        part.top = static_cast<float>((200000 + i) * 15);
+        part.width = static_cast<float>((300000 + i) * 15);
+        part.height = static_cast<float>((400000 + i) * 15);
+        rows.push_back(part);
+    }
+    DesignDocument widest = Design("WidestLayout", "JFrame", rows);
+
+    std::string items = "item0";
+    for (int i = 1; i < 6538; ++i) items += "|item" + std::to_string(i);
+    DesignDocument longest = Design("LongestConstructor", "Frame", {{"list", "ComboBox", items}});
+
+    // N$<name>_AL.class and <Class>Layout.class have 255 characters, the file system's limit.
+    DesignDocument names =
+        Design("N", "Frame",
+               {{std::string(244, 'b'), "CommandButton", "", "actionPerformed()"},
+                {std::string(65525, 'n'), "JList", "x"}});
+    DesignDocument longClass = Design(std::string(243, 'C'), "Panel", {{"label", "Label", "x"}});
+
+    std::vector<DesignDocument> designs;
+    designs.push_back(std::move(names));
+    designs.push_back(std::move(longClass));
+    designs.push_back(std::move(strings));
+    designs.push_back(std::move(widest));
+    designs.push_back(std::move(longest));
+    return designs;
+}
+
 void WriteText(const fs::path& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary);
     out << text;
@@ -136,6 +182,12 @@ TEST(JavacCompileTest, EveryTargetKindCompiles) {
         const GeneratedJava generated = GenerateJava(doc, Catalogue());
         ASSERT_EQ(generated.refusal, "") << p.cls;
         sources.push_back(dir / "src" / (p.cls + ".java"));
+        WriteText(sources.back(), FileOf(generated.lines));
+    }
+    for (DesignDocument& doc : LimitDesigns()) {
+        const GeneratedJava generated = GenerateJava(doc, Catalogue());
+        ASSERT_EQ(generated.refusal, "") << doc.File_Name;
+        sources.push_back(dir / "src" / (doc.File_Name + ".java"));
         WriteText(sources.back(), FileOf(generated.lines));
     }
     // The examples, each as the target it was drawn for.

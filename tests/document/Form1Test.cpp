@@ -223,10 +223,13 @@ TEST_F(Form1Test, SaveAsSplitsThePathAndRemembersTheFolder) {
     EXPECT_FALSE(form.OptionFileSaveAs_Click());
     EXPECT_EQ(dialogs.requests[1].initialFolder, dir.string() + "/");
     EXPECT_EQ(dialogs.requests[1].proposedName, "Main");
-    // A cancelled dialog keeps the name but forgets the path: Save then writes nothing.
+    // A cancelled dialog keeps the name but forgets the path: Save then asks for one.
     EXPECT_EQ(form.doc.File_Name, "main");
     EXPECT_EQ(form.doc.File_Name_Complete, "");
-    EXPECT_FALSE(form.OptionFileSave_Click());
+    dialogs.paths = {Path("again.dat")};
+    EXPECT_TRUE(form.OptionFileSave_Click());
+    EXPECT_EQ(dialogs.requests.size(), 3u);
+    EXPECT_TRUE(std::filesystem::exists(Path("again.dat")));
 }
 
 TEST_F(Form1Test, FileNamesWithSpacesAreRefused) {

@@ -33,7 +33,9 @@ struct Desktop {
     }
     void Click(const char* name) const { Item(name)->trigger(); }
 
-    std::string Path(const QString& name) const { return QDir(folder.path()).filePath(name).toStdString(); }
+    std::string Path(const QString& name) const {
+        return QDir(folder.path()).filePath(name).toStdString();
+    }
     QByteArray Read(const QString& name) const {
         QFile f(QString::fromStdString(Path(name)));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();

@@ -3,18 +3,18 @@
 #include <QDockWidget>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTimer>
 
 #include "DesktopFixture.h"
 #include "qt/CodeWindow.h"
 #include "qt/CommandBar.h"
-#include <QPushButton>
 
 namespace korvane::testing {
 
 class DocumentWindowTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void startUpShowsTheFrameWithTheNewDocumentInside() {
         Desktop d;
         QCOMPARE(d.window->windowTitle(), QString("Korvane - Version 1.3"));
@@ -92,8 +92,10 @@ private slots:
         QVERIFY(!d.doc().isModified);
         QCOMPARE(d.window->DocumentSubWindow()->windowTitle(), QString("form"));
         const QByteArray file = d.Read("form.dat");
-        QVERIFY(file.contains("[1]\r\nName=label_1\r\nType=Label\r\nValue=label_1\r\nX= 120\r\nY= 120\r\n"));
-        QVERIFY(file.contains("Name=button_1\r\nType=JButton\r\nValue=button_1\r\nX= 600\r\nY= 900\r\n"));
+        QVERIFY(file.contains(
+            "[1]\r\nName=label_1\r\nType=Label\r\nValue=label_1\r\nX= 120\r\nY= 120\r\n"));
+        QVERIFY(file.contains(
+            "Name=button_1\r\nType=JButton\r\nValue=button_1\r\nX= 600\r\nY= 900\r\n"));
         QVERIFY(d.dialogs.requests.at(0).save);
     }
 
@@ -113,7 +115,8 @@ private slots:
         d.Click("opt_New");
         QCOMPARE(d.messages.shown.size(), size_t(1));
         const MessageRequest& ask = d.messages.shown[0];
-        QCOMPARE(ask.text, std::string("This action will discard your changes.\n\nDo you want to continue?"));
+        QCOMPARE(ask.text,
+                 std::string("This action will discard your changes.\n\nDo you want to continue?"));
         QCOMPARE(ask.title, std::string("New File"));
         QVERIFY(ask.buttons == MessageButtons::YesNo && ask.defaultButton == 2);
         QCOMPARE(d.doc().LiveCount(), componentsAfter);
@@ -133,8 +136,10 @@ private slots:
         QTest::addColumn<QString>("dialogPath");
         QTest::addColumn<bool>("closed");
         QTest::addColumn<bool>("saved");
-        QTest::newRow("Yes saves and closes") << int(MessageResult::Yes) << "closing.dat" << true << true;
-        QTest::newRow("Yes, save cancelled, stays") << int(MessageResult::Yes) << "" << false << false;
+        QTest::newRow("Yes saves and closes")
+            << int(MessageResult::Yes) << "closing.dat" << true << true;
+        QTest::newRow("Yes, save cancelled, stays")
+            << int(MessageResult::Yes) << "" << false << false;
         QTest::newRow("No closes unsaved") << int(MessageResult::No) << "" << true << false;
         QTest::newRow("Cancel stays") << int(MessageResult::Cancel) << "" << false << false;
     }
@@ -255,10 +260,39 @@ private slots:
                 popup->close();
             }
         });
-        QTest::mousePress(d.window->DocumentSubWindow()->Surface(), Qt::RightButton, {}, QPoint(16, 24));
+        QTest::mousePress(d.window->DocumentSubWindow()->Surface(), Qt::RightButton, {},
+                          QPoint(16, 24));
         QCOMPARE(shown, QString("menuForm"));
         QCOMPARE(d.doc().Insert_X, 240.f);
         QCOMPARE(d.doc().Insert_Y, 360.f);
+    }
+
+    void frameCommandsWithAndWithoutTheDocument() {
+        Desktop d;
+        d.Click("opt_Label_Click");
+        d.Click("OptionNew");  // only shows the window: the design stays
+        QCOMPARE(d.doc().LiveCount(), 1);
+        QVERIFY(d.messages.shown.empty());
+        d.messages.answers = {MessageResult::No};
+        d.window->DocumentSubWindow()->close();
+        QTest::mouseClick(d.window->findChild<QWidget*>("Toolbar2_Save"), Qt::LeftButton);
+        d.Click("OptionEditDelete");
+        QCOMPARE(d.messages.shown.size(), size_t(1));  // the close prompt only
+        QVERIFY(d.dialogs.requests.empty());
+        QVERIFY(!d.window->DocumentSubWindow()->isVisible());
+    }
+
+    void menuToolbarSwitchesThePalettes() {
+        Desktop d;
+        QVERIFY(d.main().palettes.SwingVisible && !d.main().palettes.AwtVisible);
+        d.Click("OptionToolbarAWT");
+        QVERIFY(d.main().palettes.AwtVisible && !d.main().palettes.SwingVisible);
+        QVERIFY(d.Item("OptionToolbarAWT")->isChecked());
+        QVERIFY(!d.Item("OptionToolbarSwing1")->isChecked());
+        d.Click("OptionToolbarSwing1");
+        QVERIFY(d.main().palettes.SwingVisible && !d.main().palettes.AwtVisible);
+        QVERIFY(!d.Item("OptionToolbarAWT")->isChecked());
+        QVERIFY(d.Item("OptionToolbarSwing1")->isChecked());
     }
 
     void exitClosesTheCodeWindowEvenWhenTheSavePromptIsCancelled() {

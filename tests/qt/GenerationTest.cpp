@@ -4,6 +4,8 @@
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
 
 #include "DesktopFixture.h"
 #include "qt/CodeWindow.h"
@@ -36,14 +38,18 @@ bool Extends(const Desktop& d, const QString& base) {
 
 class GenerationTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void eachGenerateCommandProducesItsTarget_data() {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("base");
-        QTest::newRow("Build > As Applet") << "opt_GenerateApplet" << "Applet";
-        QTest::newRow("Build > As JFrame") << "opt_GenerateJFrame" << "JFrame";
-        QTest::newRow("menuForm > As Frame") << "OptionGenerateFrame" << "Frame";
-        QTest::newRow("menuForm > As JApplet") << "OptionGenerateJApplet" << "JApplet";
+        QTest::newRow("Build > As Applet") << "opt_GenerateApplet"
+                                           << "Applet";
+        QTest::newRow("Build > As JFrame") << "opt_GenerateJFrame"
+                                           << "JFrame";
+        QTest::newRow("menuForm > As Frame") << "OptionGenerateFrame"
+                                             << "Frame";
+        QTest::newRow("menuForm > As JApplet") << "OptionGenerateJApplet"
+                                               << "JApplet";
     }
     void eachGenerateCommandProducesItsTarget() {
         QFETCH(QString, item);
@@ -74,6 +80,32 @@ private slots:
         d.doc().Generate_Type = "Frame";
         QTest::mouseClick(d.window->findChild<QWidget*>("Toolbar2_Code"), Qt::LeftButton);
         QCOMPARE(d.doc().Generate_Type, std::string("JFrame"));
+    }
+
+    void theTargetButtonDropsItsMenuAndTheKindRowStaysOutOfSight() {
+        Desktop d;
+        QPushButton* target = d.window->Commands()->TargetButton();
+        QString shown;
+        QPoint at;
+        QTimer::singleShot(0, [&] {
+            if (QWidget* popup = QApplication::activePopupWidget()) {
+                shown = popup->objectName();
+                at = popup->pos();
+                popup->close();
+            }
+        });
+        QTest::mouseClick(target, Qt::LeftButton);
+        QCOMPARE(shown, QString("menuGenerateType"));
+        QCOMPARE(at, target->mapToGlobal(QPoint(0, target->height())));
+        QCOMPARE(target->geometry(), QRect(86, 5, 83, 24));
+
+        auto* frame = d.window->findChild<QToolButton*>("Toolbar2_Frame");
+        QVERIFY(frame->geometry().top() >= d.window->Commands()->height());
+        d.doc().Generate_Type = "Frame";
+        d.form().Form_Activate();
+        QVERIFY(frame->isChecked());
+        QVERIFY(!d.window->findChild<QToolButton*>("Toolbar2_Applet")->isChecked());
+        QCOMPARE(target->text(), QString("Applet"));
     }
 
     void generateCodeWithTheDocumentClosedDoesNothing() {
@@ -165,9 +197,11 @@ private slots:
         if (QString(KORVANE_JAVAC).isEmpty()) QSKIP("javac is not installed");
         Desktop d;
         d.Click("opt_Label_Click");
-        QTest::mousePress(d.window->DocumentSubWindow()->Surface(), Qt::LeftButton, {}, QPoint(20, 60));
+        QTest::mousePress(d.window->DocumentSubWindow()->Surface(), Qt::LeftButton, {},
+                          QPoint(20, 60));
         d.Click("OptionInsertJTextField_Click");
-        QTest::mousePress(d.window->DocumentSubWindow()->Surface(), Qt::LeftButton, {}, QPoint(20, 100));
+        QTest::mousePress(d.window->DocumentSubWindow()->Surface(), Qt::LeftButton, {},
+                          QPoint(20, 100));
         d.Click("OptionInsertChoice_Click");
         d.Click("opt_JList_Click");
         d.dialogs.paths = {d.Path("Login.dat")};

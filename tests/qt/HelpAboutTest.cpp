@@ -30,7 +30,7 @@ void WhenModal(std::function<void(QWidget*)> check) {
 
 class HelpAboutTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void helpContentsOpensTheHelpFileOrReportsItMissing() {
         Desktop d;
         QTemporaryDir program;
@@ -39,10 +39,12 @@ private slots:
         HelpViewer* help = d.window->Help();
         QVERIFY(help->isVisible());
         QVERIFY(help->Browser()->toPlainText().contains("could not be found"));
-        QVERIFY(help->Browser()->toPlainText().contains(QDir(program.path()).filePath("korvane.hlp")));
+        QVERIFY(
+            help->Browser()->toPlainText().contains(QDir(program.path()).filePath("korvane.hlp")));
         QVERIFY(d.messages.shown.empty());  // the viewer says it, not the program
 
-        QVERIFY(QFile::copy(KORVANE_SOURCE_DATA "/korvane.hlp", QDir(program.path()).filePath("korvane.hlp")));
+        QVERIFY(QFile::copy(KORVANE_SOURCE_DATA "/korvane.hlp",
+                            QDir(program.path()).filePath("korvane.hlp")));
         help->close();
         d.Click("OptionsHelpContents");  // the frame's Help menu opens the same
         QVERIFY(help->isVisible());
@@ -65,8 +67,8 @@ private slots:
             QTest::mouseClick(ok, Qt::LeftButton);
         });
         d.Click("opt_About");
-        QCOMPARE(seen, QStringList({"frmAbout", "About Korvane", "Korvane", "Version 1.3", "August 2002",
-                                    "Comments or Suggestions to:", "193,143"}));
+        QCOMPARE(seen, QStringList({"frmAbout", "About Korvane", "Korvane", "Version 1.3",
+                                    "August 2002", "Comments or Suggestions to:", "193,143"}));
         QVERIFY(!QApplication::activeModalWidget());
     }
 
@@ -75,13 +77,14 @@ private slots:
         QTest::addColumn<int>("defaultButton");
         QTest::addColumn<int>("press");  // a QMessageBox::StandardButton, or 0 for Escape
         QTest::addColumn<int>("expected");
-        QTest::newRow("OK") << int(MessageButtons::Ok) << 1 << int(QMessageBox::Ok) << int(MessageResult::Ok);
+        QTest::newRow("OK") << int(MessageButtons::Ok) << 1 << int(QMessageBox::Ok)
+                            << int(MessageResult::Ok);
         QTest::newRow("Yes/No default No, Return")
             << int(MessageButtons::YesNo) << 2 << -1 << int(MessageResult::No);
         QTest::newRow("Yes/No/Cancel, Escape")
             << int(MessageButtons::YesNoCancel) << 1 << 0 << int(MessageResult::Cancel);
-        QTest::newRow("Yes/No/Cancel, Yes")
-            << int(MessageButtons::YesNoCancel) << 1 << int(QMessageBox::Yes) << int(MessageResult::Yes);
+        QTest::newRow("Yes/No/Cancel, Yes") << int(MessageButtons::YesNoCancel) << 1
+                                            << int(QMessageBox::Yes) << int(MessageResult::Yes);
     }
     void messageBoxesShowTextTitleIconButtonsAndDefault() {
         QFETCH(int, buttons);
@@ -103,8 +106,9 @@ private slots:
                 QTest::keyClick(box, press == 0 ? Qt::Key_Escape : Qt::Key_Return);
             }
         });
-        MessageRequest request{"This action will discard your changes.\n\nDo you want to continue?", "New File",
-                               MessageIcon::Warning, MessageButtons(buttons), defaultButton};
+        MessageRequest request{"This action will discard your changes.\n\nDo you want to continue?",
+                               "New File", MessageIcon::Warning, MessageButtons(buttons),
+                               defaultButton};
         QCOMPARE(int(service.Show(request)), expected);
         QCOMPARE(text, QString::fromStdString(request.text));
         QCOMPARE(title, QString("New File"));
@@ -127,12 +131,14 @@ private slots:
             QVERIFY(dialog);
             seen << QDir(dialog->directory()).absolutePath() << dialog->selectedNameFilter()
                  << dialog->defaultSuffix()
-                 << (dialog->testOption(QFileDialog::DontConfirmOverwrite) ? "no question" : "asks");
+                 << (dialog->testOption(QFileDialog::DontConfirmOverwrite) ? "no question"
+                                                                           : "asks");
             dialog->selectFile(QDir(folder.path()).filePath("Login.java"));
             static_cast<QDialog*>(dialog)->accept();
         });
         const FileDialogAnswer chosen = service.Show(request);
-        QCOMPARE(seen, QStringList({QDir(folder.path()).absolutePath(), "All files (*.java)", "java", "asks"}));
+        QCOMPARE(seen, QStringList({QDir(folder.path()).absolutePath(), "All files (*.java)",
+                                    "java", "asks"}));
         QCOMPARE(QString::fromStdString(chosen.path), QDir(folder.path()).filePath("Login.java"));
 
         WhenModal([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });

@@ -2,17 +2,11 @@
 
 #include <filesystem>
 
+#include "platform/Text.h"
 #include "platform/ProfileFile.h"
 
 namespace korvane {
 namespace {
-
-std::string Trim(const std::string& s) {
-    size_t b = s.find_first_not_of(' ');
-    if (b == std::string::npos) return {};
-    size_t e = s.find_last_not_of(' ');
-    return s.substr(b, e - b + 1);
-}
 
 // An existing file without write permission is kept, as a read-only file is; the atomic
 // replace would otherwise rename over it.
@@ -43,16 +37,9 @@ std::string Form2::FileText() const {
 bool Form2::OptionSaveAs_Click(std::string_view javaFileName, FileDialogService& dialogs,
                                MessageBoxService& messages) {
     dialog_.SetService(&dialogs);
-    dialog_.DefaultExt = "*.java";
-    dialog_.DialogTitle = "";
-    dialog_.FileName = std::string(javaFileName);
-    dialog_.SetFilter("All files (*.java)|*.java");
-    dialog_.FilterIndex = 1;
-    dialog_.Flags = 6;
-    dialog_.InitDir = Initial_Directory_Java;
-    dialog_.CancelError = false;
+    dialog_.Prepare("java", std::string(javaFileName), Initial_Directory_Java);
     dialog_.ShowSave();
-    const std::string path = Trim(dialog_.FileName);
+    const std::string path = TrimSpaces(dialog_.FileName);
     if (path.empty()) return false;
 
     std::string error;

@@ -4,6 +4,7 @@
 
 #include "document/ComponentKinds.h"
 #include "document/ProjectFile.h"
+#include "platform/Text.h"
 #include "platform/Conversions.h"
 #include "platform/ProfileFile.h"
 
@@ -11,13 +12,6 @@ namespace korvane {
 namespace {
 
 constexpr char kFolderSeparator = static_cast<char>(std::filesystem::path::preferred_separator);
-
-std::string Trim(const std::string& s) {
-    size_t b = s.find_first_not_of(' ');
-    if (b == std::string::npos) return {};
-    size_t e = s.find_last_not_of(' ');
-    return s.substr(b, e - b + 1);
-}
 
 bool HasSpace(const std::string& s) { return s.find(' ') != std::string::npos; }
 
@@ -136,30 +130,16 @@ bool Form1::Form_QueryUnload() {
 // ---------------------------------------------------------------- file dialogs
 
 void Form1::Open_File_Dialog() {
-    CommonDialogAPI.DefaultExt = "*.dat";
-    CommonDialogAPI.DialogTitle = "";
-    CommonDialogAPI.FileName = "";
-    CommonDialogAPI.SetFilter("All files (*.dat)|*.dat");
-    CommonDialogAPI.FilterIndex = 1;
-    CommonDialogAPI.Flags = 6;
-    CommonDialogAPI.InitDir = Last_Directory;
-    CommonDialogAPI.CancelError = false;
+    CommonDialogAPI.Prepare("dat", "", Last_Directory);
     CommonDialogAPI.ShowOpen();
-    doc.File_Name_Complete = Trim(CommonDialogAPI.FileName);
+    doc.File_Name_Complete = TrimSpaces(CommonDialogAPI.FileName);
     SplitChosenPath();
 }
 
 void Form1::Save_File_Dialog() {
-    CommonDialogAPI.DefaultExt = "*.dat";
-    CommonDialogAPI.DialogTitle = "";
-    CommonDialogAPI.FileName = doc.Java_File_Name;
-    CommonDialogAPI.SetFilter("All files (*.dat)|*.dat");
-    CommonDialogAPI.FilterIndex = 1;
-    CommonDialogAPI.Flags = 6;
-    CommonDialogAPI.InitDir = Last_Directory;
-    CommonDialogAPI.CancelError = false;
+    CommonDialogAPI.Prepare("dat", doc.Java_File_Name, Last_Directory);
     CommonDialogAPI.ShowSave();
-    doc.File_Name_Complete = Trim(CommonDialogAPI.FileName);
+    doc.File_Name_Complete = TrimSpaces(CommonDialogAPI.FileName);
     SplitChosenPath();
 }
 
@@ -199,7 +179,7 @@ bool Form1::SavePath(const std::string& path) {
 
 bool Form1::OptionFileSave_Click() {
     if (doc.File_Name.empty()) return OptionFileSaveAs_Click();
-    if (Trim(doc.File_Name_Complete).empty()) {
+    if (TrimSpaces(doc.File_Name_Complete).empty()) {
         if (main_) TreeView1_Load();
         // The path was lost to a cancelled dialog: ask for one rather than save nothing.
         return OptionFileSaveAs_Click();
@@ -211,7 +191,7 @@ bool Form1::OptionFileSaveAs_Click() {
     std::string oldName = doc.File_Name;
     std::string oldComplete = doc.File_Name_Complete;
     Save_File_Dialog();
-    if (Trim(doc.File_Name_Complete).empty()) return false;
+    if (TrimSpaces(doc.File_Name_Complete).empty()) return false;
     if (HasSpace(doc.File_Name)) {
         messages_.Show(Warning("File Name cannot have spaces.", "File Name"));
         doc.File_Name_Complete.clear();
@@ -239,7 +219,7 @@ bool Form1::OptionFileOpen_Click() {
     std::string oldName = doc.File_Name;
     std::string oldComplete = doc.File_Name_Complete;
     Open_File_Dialog();
-    if (Trim(doc.File_Name_Complete).empty()) {
+    if (TrimSpaces(doc.File_Name_Complete).empty()) {
         if (main_) {
             TreeView1_Load();
             if (main_->List1().ListCount() > 0) TreeView1_Select(EntryName(main_->List1().List(0)));

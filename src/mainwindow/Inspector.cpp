@@ -7,6 +7,7 @@
 #include "codegen/JavaText.h"
 #include "document/ComponentKinds.h"
 #include "document/Form1.h"
+#include "platform/Text.h"
 #include "platform/Conversions.h"
 
 namespace korvane {
@@ -20,12 +21,6 @@ constexpr double kEdgeLine = 15;  // twips: one pixel
 constexpr char kNone[] = "(None)";
 constexpr char kNameTitle[] = "Component Name";
 constexpr char kOrderTitle[] = "Component Order";
-
-std::string Trim(std::string_view s) {
-    size_t b = s.find_first_not_of(' ');
-    if (b == std::string_view::npos) return {};
-    return std::string(s.substr(b, s.find_last_not_of(' ') - b + 1));
-}
 
 std::vector<std::string> Split(std::string_view s, char separator) {
     std::vector<std::string> fields;
@@ -191,7 +186,7 @@ bool Inspector::Text3_Name_Validate() {
     const std::string text = Text3_Name.Text;
     const std::string stored = doc.Slot(i).ComponentName;
     const char* refusal = nullptr;
-    if (Trim(text).empty()) {
+    if (TrimSpaces(text).empty()) {
         refusal = "Name is empty.";
     } else if (!IsJavaIdentifier(text)) {
         refusal = "Name must be a valid Java identifier.";
@@ -436,7 +431,7 @@ void Inspector::StorePopupPage(int slot) {
     }
     if (!differs) return;
     doc.isModified = true;
-    doc.MutableSlot(slot).ComponentPopup = (kind.empty() ? kNone : kind) + "," + Trim(name) + "," +
+    doc.MutableSlot(slot).ComponentPopup = (kind.empty() ? kNone : kind) + "," + TrimSpaces(name) + "," +
                                            (trigger.empty() ? kNone : trigger);
 }
 

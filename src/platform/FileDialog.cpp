@@ -2,18 +2,9 @@
 
 #include <filesystem>
 
+#include "platform/Text.h"
+
 namespace korvane {
-namespace {
-
-std::string Trim(const std::string& s) {
-    size_t b = s.find_first_not_of(' ');
-    if (b == std::string::npos) return {};
-    size_t e = s.find_last_not_of(' ');
-    return s.substr(b, e - b + 1);
-}
-
-}  // namespace
-
 std::string clsOpenSave::Filter() const {
     std::string text = filter_;
     for (char& c : text)
@@ -28,6 +19,17 @@ void clsOpenSave::SetFilter(const std::string& text) {
         if (c == '|') c = '\0';
     if (filter_.size() < 2 || filter_.compare(filter_.size() - 2, 2, std::string(2, '\0')) != 0)
         filter_.append(2, '\0');
+}
+
+void clsOpenSave::Prepare(std::string_view extension, std::string proposedName, std::string initialFolder) {
+    DefaultExt = "*." + std::string(extension);
+    DialogTitle = "";
+    FileName = std::move(proposedName);
+    SetFilter("All files (*." + std::string(extension) + ")|*." + std::string(extension));
+    FilterIndex = 1;
+    Flags = 6;
+    InitDir = std::move(initialFolder);
+    CancelError = false;
 }
 
 void clsOpenSave::ShowOpen() { Show(false); }
@@ -63,8 +65,8 @@ void clsOpenSave::Show(bool save) {
         if (CancelError) throw CancelSelected{};
         return;
     }
-    FileName = Trim(answer.path);
-    FileTitle = Trim(std::filesystem::path(FileName).filename().string());
+    FileName = TrimSpaces(answer.path);
+    FileTitle = TrimSpaces(std::filesystem::path(FileName).filename().string());
     FileExt = static_cast<int>(FileName.size() - FileTitle.size());
     FilterIndex = answer.filterIndex;
 }

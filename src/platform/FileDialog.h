@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace korvane {
@@ -63,6 +64,10 @@ public:
     void SetFilter(const std::string& text);
     const std::string& InternalFilter() const { return filter_; }
 
+    // The program's settings for its file dialogs: one filter "All files (*.<ext>)", the
+    // default extension, the proposed name and folder, no read-only box (4) and an overwrite
+    // question (2), no error on cancel.
+    void Prepare(std::string_view extension, std::string proposedName, std::string initialFolder);
     void ShowOpen();
     void ShowSave();
 

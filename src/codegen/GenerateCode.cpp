@@ -113,12 +113,13 @@ void Generate_Window_Class(JavaFile& file, const ListenerPlan& plan) {
 }
 
 GeneratedJava GenerateJava(DesignDocument& doc, const EventCatalogue& catalogue) {
-    if (doc.LiveCount() == 0) return {{}, kNoComponentMessage};
+    if (doc.LiveCount() == 0) return {{}, kNoComponentMessage, {}};
     if (!IsTargetKind(doc.Generate_Type))
         return {{},
                 "The target kind \"" + doc.Generate_Type +
                     "\" is not one of Applet, Frame, "
-                    "Dialog, Panel, JApplet, JFrame, JDialog and JPanel."};
+                    "Dialog, Panel, JApplet, JFrame, JDialog and JPanel.",
+                {}};
     doc.Java_File_Name = doc.File_Name;
     const CodegenTable table = Build_Codegen_Table(doc);
 
@@ -138,14 +139,15 @@ GeneratedJava GenerateJava(DesignDocument& doc, const EventCatalogue& catalogue)
         BuildListenerPlan(table, catalogue, file.generateType, doc.MenuElements);
     if (std::string refusal = CheckGeneration(file, plan, doc.MenuElements, catalogue);
         !refusal.empty())
-        return {{}, std::move(refusal)};
+        return {{}, std::move(refusal), {}};
+    std::string warning = CodeSizeWarning(file, plan, catalogue);
 
     if (IsAppletTarget(file.generateType)) {
         Generate_Applet_Class(file, plan);
     } else {
         Generate_Window_Class(file, plan);
     }
-    return {sink.TakeLines(), {}};
+    return {sink.TakeLines(), {}, std::move(warning)};
 }
 
 void Generate_Code(Form1& form, Form2& codeWindow, const EventCatalogue& catalogue) {
@@ -166,6 +168,7 @@ void Generate_Code(Form1& form, Form2& codeWindow, const EventCatalogue& catalog
         messages.Show(Warning(generated.refusal, "Korvane"));
         return;
     }
+    if (!generated.warning.empty()) messages.Show(Warning(generated.warning, "Korvane"));
     messages.Show(MessageRequest{kGeneratedMessage, "Korvane", MessageIcon::Information,
                                  MessageButtons::Ok, 1});
     codeWindow.ShowGenerated(std::move(generated.lines));

@@ -31,6 +31,7 @@ CodegenTable Build_Codegen_Table(DesignDocument& doc);
 struct GeneratedJava {
     std::vector<std::string> lines;  // the file, one entry per line, when refusal is ""
     std::string refusal;             // why nothing was generated
+    std::string warning;             // said with a generated file, or ""
     bool ok() const { return refusal.empty(); }
 };
 

@@ -331,10 +331,10 @@ std::string Checker::CodeSize() const {
     const std::string method = !bodyTooLarge                        ? "layoutContainer"
                                : IsAppletTarget(file_.generateType) ? "init"
                                                                     : file_.className;
-    return "The design is too large for one Java class: its method " + Quoted(method) +
-           " would need up to " + std::to_string(bodyTooLarge ? body : layout) +
-           " bytes of code, and Java allows " + std::to_string(kMaxMethodCode) +
-           ". Remove components, list items or events.";
+    return "The design may be too large for one Java class: its method " + Quoted(method) +
+           " may need up to " + std::to_string(bodyTooLarge ? body : layout) +
+           " bytes of code, and javac accepts " + std::to_string(kMaxMethodCode) +
+           ". The file is generated; split the design if javac reports \"code too large\".";
 }
 
 // Each listener class is compiled to its own file <Class>$<listener>.class; on a file system
@@ -373,6 +373,11 @@ std::vector<std::string> ClassesTheFileUses(const EventCatalogue& catalogue) {
     return classes;
 }
 
+std::string CodeSizeWarning(const JavaFile& file, const ListenerPlan& plan,
+                            const EventCatalogue& catalogue) {
+    return Checker(file, plan, catalogue).CodeSize();
+}
+
 std::string CheckGeneration(const JavaFile& file, const ListenerPlan& plan,
                             const std::vector<MenuElement>& menuElements,
                             const EventCatalogue& catalogue) {
@@ -385,7 +390,6 @@ std::string CheckGeneration(const JavaFile& file, const ListenerPlan& plan,
     if (refusal.empty()) refusal = check.Font();
     if (refusal.empty()) refusal = check.DialogParent();
     if (refusal.empty()) refusal = check.Texts();
-    if (refusal.empty()) refusal = check.CodeSize();
     if (refusal.empty()) refusal = check.ClassFiles();
     return refusal;
 }

@@ -1,6 +1,8 @@
 // The checks that run before any line of a generation is written, so that the file either
 // compiles or is not written: names that Java would reject or that would clash with a name
-// the file itself uses, popup window classes, the font style and unknown component kinds.
+// the file itself uses, declares or inherits, popup window and dialog parent classes, the font
+// style, unknown component kinds, and the limits of a class file (string literals, method
+// code, file names of the compiled classes).
 #pragma once
 
 #include <string>
@@ -23,6 +25,11 @@ std::vector<std::string> ClassesTheFileUses(const EventCatalogue& catalogue);
 // can. The menu elements count only for "Frame" and "JFrame".
 std::string CheckGeneration(const JavaFile& file, const ListenerPlan& plan,
                             const std::vector<MenuElement>& menuElements,
+                            const EventCatalogue& catalogue);
+
+// A warning when the file's constructor, init() or layout method may exceed the 65535 bytes
+// of code javac accepts in one method, or "". Such a file is still generated.
+std::string CodeSizeWarning(const JavaFile& file, const ListenerPlan& plan,
                             const EventCatalogue& catalogue);
 
 }  // namespace korvane

@@ -194,7 +194,13 @@ QMenu* DocumentWindow::PopupMenu(std::string_view menuName) const {
 }
 
 void DocumentWindow::ShowPopupMenu(std::string_view menuName) {
-    if (QMenu* menu = PopupMenu(menuName)) menu->exec(QCursor::pos());
+    QMenu* menu = PopupMenu(menuName);
+    if (!menu) return;
+    // A right press selects the box under it, and the menu takes the release that would have
+    // shown that component in the list and the inspector: show it now.
+    const int active = form_.doc.Active_Object_Index;
+    if (menuName == "menuControl" && form_.doc.IsLive(active)) form_.Show_Data(active);
+    menu->exec(QCursor::pos());
 }
 
 // ---------------------------------------------------------------- size and state
@@ -220,6 +226,8 @@ void DocumentWindow::ApplyDocumentSize() {
 void DocumentWindow::SyncVisibility() {
     if (closing_) return;
     if (form_.Loaded() && !isVisible()) {
+        // Closing the window closed the surface inside it too.
+        if (widget()) widget()->show();
         show();
         // Showing loads the window afresh at its place inside the frame.
         move(TwipsToWholePixels(kDocumentOffset), TwipsToWholePixels(kDocumentOffset));

@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <functional>
+#include <vector>
 
 #include "platform/Conversions.h"
 
@@ -93,12 +95,17 @@ void PaletteWidget::paintEvent(QPaintEvent*) {
         painter.setBrush(kFrameFill);
         painter.drawRoundedRect(TwipsRect(15, top, 885, height), 4, 4);
     };
+    // The title labels and their lines lie in front of every frame: the button frame starts
+    // above the foot of the title box.
+    std::vector<std::function<void()>> labels;
     auto title = [&](double top, double labelLeft, const char* text, bool line) {
         frame(top, 405);
-        painter.setPen(Qt::black);
-        painter.drawText(TwipsRect(labelLeft, top + 60, 570, 300), Qt::AlignLeft | Qt::AlignVCenter,
-                         text);
-        if (line) painter.drawLine(Px(105), Px(top + 345), Px(660), Px(top + 345));
+        labels.push_back([&painter, top, labelLeft, text, line] {
+            painter.setPen(Qt::black);
+            painter.drawText(TwipsRect(labelLeft, top + 60, 570, 240),
+                             Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
+            if (line) painter.drawLine(Px(105), Px(top + 345), Px(660), Px(top + 345));
+        });
     };
     if (p.AwtVisible) {
         title(kTitleTop, 105, "AWT", true);
@@ -110,6 +117,7 @@ void PaletteWidget::paintEvent(QPaintEvent*) {
     }
     title(kDeleteTitleTop, 105, "Delete", true);
     frame(kDeleteTitleTop + 450, 465);
+    for (const auto& label : labels) label();
 
     auto paintButtons = [&](const auto& buttons, PaletteKind kind, int first) {
         for (int k = first; k < static_cast<int>(buttons.size()); ++k) {

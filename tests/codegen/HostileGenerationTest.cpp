@@ -81,7 +81,7 @@ const Strings kHostileClasses = {
     "JFrame", "Dimension", "LayoutManager", "ActionListener", "MouseEvent", "Type",
     "ModalityType", "AccessibleAWTFrame", "AccessibleApplet", "BaselineResizeBehavior", "java",
     "popups", "app", "PopFrame", "PopDialog", "MainWindow", "c1_AL", "c2_ML", "$", "Object",
-    "Math", "applet", "args", std::string(244, 'K')};
+    "Math", "applet", "args", std::string(243, 'K')};
 
 const Strings kTargets = {"Applet", "Frame", "Dialog", "Panel", "JApplet", "JFrame", "JDialog",
                           "JPanel"};

@@ -1,0 +1,108 @@
+// The desktop program with a design at the format's limit: opening it into the window with
+// its first paint, and one mouse move of a drag handled and repainted.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+
+#include "qt/DesignSurfaceWidget.h"
+#include "qt/DocumentWindow.h"
+#include "qt/MainWindow.h"
+
+namespace {
+
+using namespace korvane;
+
+struct Quiet : MessageBoxService, FileDialogService {
+    MessageResult Show(const MessageRequest&) override { return MessageResult::No; }
+    FileDialogAnswer Show(const FileDialogRequest&) override { return {}; }
+};
+
+// A design of n Labels spread over a large surface, written once.
+std::string DesignFile(int n) {
+    std::string path = (std::filesystem::temp_directory_path() /
+                        ("korvane-qt-bench-" + std::to_string(n) + "-" + std::to_string(::getpid()) + ".dat"))
+                           .string();
+    if (std::filesystem::exists(path)) return path;
+    std::string text = "[Main]\r\nSizeX=28800\r\nSizeY=16200\r\nUnits=pixels\r\n";
+    for (int k = 1; k <= n; ++k) {
+        int x = k == 1 ? 240 : (k * 7919) % 27000, y = k == 1 ? 240 : (k * 104729) % 15000;
+        text += "[" + std::to_string(k) + "]\r\nName=label_" + std::to_string(k) +
+                "\r\nType=Label\r\nValue=v\r\nX= " + std::to_string(x) + "\r\nY= " + std::to_string(y) +
+                "\r\nSizeX= 1080\r\nSizeY= 360\r\nEvents=\r\nOrder=" + std::to_string(k) + "\r\nPopup=\r\n";
+    }
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+}
+
+QWidget* SurfaceOf(MainWindow& w) { return w.DocumentSubWindow()->Surface(); }
+
+void BM_OpenIntoWindowAndFirstPaint(benchmark::State& state) {
+    std::string path = DesignFile(static_cast<int>(state.range(0)));
+    Quiet q;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto window = std::make_unique<MainWindow>(q, q);
+        window->show();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        window->Document().OpenPath(path);
+        window->Sync();
+        benchmark::DoNotOptimize(SurfaceOf(*window)->grab());
+        state.PauseTiming();
+        window->Document().doc.isModified = false;
+        window.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenIntoWindowAndFirstPaint)->Arg(4096)->Arg(32767)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_DragMove(benchmark::State& state) {
+    std::string path = DesignFile(static_cast<int>(state.range(0)));
+    Quiet q;
+    MainWindow window(q, q);
+    window.show();
+    window.Document().OpenPath(path);
+    window.Sync();
+    QWidget* surface = SurfaceOf(window);
+    surface->grab();
+    const ComponentRecord& r = window.Document().doc.Slot(1);
+    QPoint start(static_cast<int>(r.Left / 15) + 5, static_cast<int>(r.Top / 15) + 5);
+    QTest::mousePress(surface, Qt::LeftButton, {}, start);
+    const DesignDocument& doc = window.Document().doc;
+    const int pressed = doc.Active_Object_Index;
+    const float startLeft = doc.Slot(pressed).Left;
+    bool moved = false;
+    int step = 0;
+    for (auto _ : state) {
+        QPoint p = start + QPoint(1 + step % 40, 1 + step % 25);
+        ++step;
+        QMouseEvent move(QEvent::MouseMove, QPointF(p), surface->mapToGlobal(QPointF(p)), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(surface, &move);
+        // The area a move changes: the box's old and new places.
+        const ComponentRecord& box = doc.Slot(pressed);
+        QRect changed(static_cast<int>(box.Left / 15) - 45, static_cast<int>(box.Top / 15) - 30, 72 + 90, 24 + 60);
+        benchmark::DoNotOptimize(surface->grab(changed));
+        moved = moved || doc.Slot(pressed).Left != startLeft;
+    }
+    QTest::mouseRelease(surface, Qt::LeftButton, {}, start);
+    if (!moved) state.SkipWithError("the drag moved nothing");
+    window.Document().doc.isModified = false;
+}
+BENCHMARK(BM_DragMove)->Arg(32767)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -17,14 +17,18 @@ struct Quiet : MessageBoxService, FileDialogService {
     FileDialogAnswer Show(const FileDialogRequest&) override { return {}; }
 };
 
-int Count(const benchmark::State& state) { return std::min<int>(static_cast<int>(state.range(0)), kMaxSlots); }
+int Count(const benchmark::State& state) {
+    return std::min<int>(static_cast<int>(state.range(0)), kMaxSlots);
+}
 
 void FillLabels(Form1& form, int n) {
     for (int i = 0; i < n; ++i) form.Insert_Control("Label");
 }
 
 std::string TempPath(const char* name) {
-    return (std::filesystem::temp_directory_path() / (std::string(name) + std::to_string(::getpid()) + ".dat")).string();
+    return (std::filesystem::temp_directory_path() /
+            (std::string(name) + std::to_string(::getpid()) + ".dat"))
+        .string();
 }
 
 void BM_InsertLabels(benchmark::State& state) {

@@ -24,22 +24,27 @@ struct Quiet : MessageBoxService, FileDialogService {
 
 // A design of n Labels spread over a large surface, written once.
 std::string DesignFile(int n) {
-    std::string path = (std::filesystem::temp_directory_path() /
-                        ("korvane-qt-bench-" + std::to_string(n) + "-" + std::to_string(::getpid()) + ".dat"))
-                           .string();
+    std::string path =
+        (std::filesystem::temp_directory_path() /
+         ("korvane-qt-bench-" + std::to_string(n) + "-" + std::to_string(::getpid()) + ".dat"))
+            .string();
     if (std::filesystem::exists(path)) return path;
     std::string text = "[Main]\r\nSizeX=28800\r\nSizeY=16200\r\nUnits=pixels\r\n";
     for (int k = 1; k <= n; ++k) {
         int x = k == 1 ? 240 : (k * 7919) % 27000, y = k == 1 ? 240 : (k * 104729) % 15000;
         text += "[" + std::to_string(k) + "]\r\nName=label_" + std::to_string(k) +
-                "\r\nType=Label\r\nValue=v\r\nX= " + std::to_string(x) + "\r\nY= " + std::to_string(y) +
-                "\r\nSizeX= 1080\r\nSizeY= 360\r\nEvents=\r\nOrder=" + std::to_string(k) + "\r\nPopup=\r\n";
+                "\r\nType=Label\r\nValue=v\r\nX= " + std::to_string(x) +
+                "\r\nY= " + std::to_string(y) +
+                "\r\nSizeX= 1080\r\nSizeY= 360\r\nEvents=\r\nOrder=" + std::to_string(k) +
+                "\r\nPopup=\r\n";
     }
     std::ofstream(path, std::ios::binary) << text;
     return path;
 }
 
-QWidget* SurfaceOf(MainWindow& w) { return w.DocumentSubWindow()->Surface(); }
+QWidget* SurfaceOf(MainWindow& w) {
+    return w.DocumentSubWindow()->Surface();
+}
 
 void BM_OpenIntoWindowAndFirstPaint(benchmark::State& state) {
     std::string path = DesignFile(static_cast<int>(state.range(0)));
@@ -59,7 +64,11 @@ void BM_OpenIntoWindowAndFirstPaint(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_OpenIntoWindowAndFirstPaint)->Arg(4096)->Arg(32767)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_OpenIntoWindowAndFirstPaint)
+    ->Arg(4096)
+    ->Arg(32767)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 void BM_DragMove(benchmark::State& state) {
     std::string path = DesignFile(static_cast<int>(state.range(0)));
@@ -81,12 +90,13 @@ void BM_DragMove(benchmark::State& state) {
     for (auto _ : state) {
         QPoint p = start + QPoint(1 + step % 40, 1 + step % 25);
         ++step;
-        QMouseEvent move(QEvent::MouseMove, QPointF(p), surface->mapToGlobal(QPointF(p)), Qt::NoButton,
-                         Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, QPointF(p), surface->mapToGlobal(QPointF(p)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(surface, &move);
         // The area a move changes: the box's old and new places.
         const ComponentRecord& box = doc.Slot(pressed);
-        QRect changed(static_cast<int>(box.Left / 15) - 45, static_cast<int>(box.Top / 15) - 30, 72 + 90, 24 + 60);
+        QRect changed(static_cast<int>(box.Left / 15) - 45, static_cast<int>(box.Top / 15) - 30,
+                      72 + 90, 24 + 60);
         benchmark::DoNotOptimize(surface->grab(changed));
         moved = moved || doc.Slot(pressed).Left != startLeft;
     }
@@ -99,7 +109,8 @@ BENCHMARK(BM_DragMove)->Arg(32767)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -11,7 +11,7 @@
 namespace korvane::cli {
 
 class CollectingMessageBox : public MessageBoxService {
-public:
+  public:
     MessageResult Show(const MessageRequest& request) override {
         messages.push_back(request.text);
         return request.buttons == MessageButtons::Ok ? MessageResult::Ok : MessageResult::Cancel;
@@ -20,7 +20,7 @@ public:
 };
 
 class NoFileDialog : public FileDialogService {
-public:
+  public:
     FileDialogAnswer Show(const FileDialogRequest&) override { return {}; }
 };
 

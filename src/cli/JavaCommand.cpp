@@ -64,7 +64,8 @@ int RunJavaCommand(const std::vector<std::string>& args) {
         std::cerr << "korvane-gen: " << generated.refusal << "\n";
         return 1;
     }
-    if (!generated.warning.empty()) std::cerr << "korvane-gen: warning: " << generated.warning << "\n";
+    if (!generated.warning.empty())
+        std::cerr << "korvane-gen: warning: " << generated.warning << "\n";
     // The bytes the code window's Save As writes.
     Form2 code;
     code.Lines = std::move(generated.lines);

@@ -10,27 +10,27 @@ namespace korvane {
 struct CodegenRow {
     int slot = 0;  // the component's slot in the design
     std::string name;
-    std::string type;   // TypeTag
+    std::string type;  // TypeTag
     std::string value;
-    float left = 0;     // twips
+    float left = 0;  // twips
     float top = 0;
     float width = 0;
     float height = 0;
-    std::string events;    // the component's events, extended by a valid popup's trigger
+    std::string events;  // the component's events, extended by a valid popup's trigger
     std::string tabOrder;
-    std::string popup;     // a valid binding, or ""
+    std::string popup;  // a valid binding, or ""
 };
 
 using CodegenTable = std::vector<CodegenRow>;
 
 // The generated file as a list of lines without terminators.
 class LineSink {
-public:
+  public:
     void Emit_Line(std::string line) { lines_.push_back(std::move(line)); }
     const std::vector<std::string>& Lines() const { return lines_; }
     std::vector<std::string> TakeLines() { return std::move(lines_); }
 
-private:
+  private:
     std::vector<std::string> lines_;
 };
 

@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "platform/Text.h"
 #include "platform/ProfileFile.h"
+#include "platform/Text.h"
 
 namespace korvane {
 namespace {

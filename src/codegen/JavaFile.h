@@ -24,7 +24,6 @@ bool IsDialogTarget(std::string_view generateType);
 // the container itself, like every AWT target.
 bool UsesContentPane(std::string_view generateType);
 
-
 struct JavaFile {
     JavaFile(LineSink& sink, const CodegenTable& table) : sink(sink), table(table) {}
 

@@ -1,8 +1,8 @@
-#include "codegen/JavaText.h"
 #include "codegen/SkeletonWriter.h"
 
 #include <vector>
 
+#include "codegen/JavaText.h"
 #include "codegen/Listeners.h"
 #include "document/DesignDocument.h"
 #include "platform/Conversions.h"

@@ -1,7 +1,7 @@
 #include <array>
 
-#include "codegen/JavaText.h"
 #include "codegen/ComponentWriters.h"
+#include "codegen/JavaText.h"
 
 namespace korvane {
 namespace {

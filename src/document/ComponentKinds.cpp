@@ -35,7 +35,9 @@ constexpr std::array<ComponentKind, 25> kKinds{{
 
 }  // namespace
 
-std::span<const ComponentKind> AllKinds() { return kKinds; }
+std::span<const ComponentKind> AllKinds() {
+    return kKinds;
+}
 
 const ComponentKind* FindKind(std::string_view tag) {
     for (const ComponentKind& k : kKinds)
@@ -64,7 +66,9 @@ bool IsListKind(std::string_view tag) {
     return tag == "ComboBox" || tag == "ListBox" || tag == "JComboBox" || tag == "JList";
 }
 
-bool IsVerticalScrollBar(std::string_view tag) { return tag == "VScrollBar" || tag == "JVScrollBar"; }
+bool IsVerticalScrollBar(std::string_view tag) {
+    return tag == "VScrollBar" || tag == "JVScrollBar";
+}
 
 bool IsSwingKind(std::string_view tag) {
     const ComponentKind* k = FindKind(tag);

@@ -10,7 +10,7 @@
 namespace korvane {
 
 class ComponentListBox {
-public:
+  public:
     void Clear();
     void AddItem(std::string entry);
     int ListCount() const { return static_cast<int>(items_.size()); }
@@ -23,7 +23,7 @@ public:
     // Counts rebuilds, so a view can tell when to refill itself.
     unsigned Generation() const { return generation_; }
 
-private:
+  private:
     std::vector<std::string> items_;
     std::unordered_map<std::string, int> firstRowOfName_;
     unsigned generation_ = 0;

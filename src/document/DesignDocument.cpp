@@ -63,7 +63,9 @@ void DesignDocument::SetVisible(int i, bool visible) {
     }
 }
 
-void DesignDocument::BringToFront(int i) { slots_.at(static_cast<size_t>(i)).ZOrder = ++zCounter_; }
+void DesignDocument::BringToFront(int i) {
+    slots_.at(static_cast<size_t>(i)).ZOrder = ++zCounter_;
+}
 
 void DesignDocument::ClearSlots() {
     slots_.resize(1);
@@ -93,7 +95,9 @@ void DesignDocument::RemoveName(const std::string& name, int slot) {
     }
 }
 
-void DesignDocument::AddLiveTab(const std::string& tab) { ++liveTabs_[TabOrderValue(tab)]; }
+void DesignDocument::AddLiveTab(const std::string& tab) {
+    ++liveTabs_[TabOrderValue(tab)];
+}
 
 void DesignDocument::RemoveLiveTab(const std::string& tab) {
     auto it = liveTabs_.find(TabOrderValue(tab));
@@ -136,7 +140,8 @@ std::string DesignDocument::TabOrder_New() const {
 void Sort_Pairs(std::vector<int>& keys, std::vector<int>& values) {
     std::vector<size_t> order(keys.size());
     std::iota(order.begin(), order.end(), size_t{0});
-    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return keys[a] < keys[b]; });
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return keys[a] < keys[b]; });
     std::vector<int> k(keys.size()), v(values.size());
     for (size_t i = 0; i < order.size(); ++i) {
         k[i] = keys[order[i]];

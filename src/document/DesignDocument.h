@@ -39,8 +39,8 @@ struct ComponentRecord {
     float Width = 0;
     float Height = 0;
     bool Visible = false;
-    std::string Tag;     // the name given at creation; renames keep it in step
-    uint64_t ZOrder = 0; // larger is nearer the front
+    std::string Tag;      // the name given at creation; renames keep it in step
+    uint64_t ZOrder = 0;  // larger is nearer the front
 };
 
 // One selection handle (Picture_Corner element 1..4).
@@ -57,8 +57,7 @@ struct MenuElement {
 };
 
 class DesignDocument {
-public:
-
+  public:
     // --- document fields ---
     int Active_Object_Index = 0;
     bool isModified = false;
@@ -131,7 +130,7 @@ public:
     // The tab position for a new component: one more than the highest live tab order.
     std::string TabOrder_New() const;
 
-private:
+  private:
     void AddName(const std::string& name, int slot);
     void RemoveName(const std::string& name, int slot);
     void AddLiveTab(const std::string& tab);

@@ -4,16 +4,18 @@
 
 #include "document/ComponentKinds.h"
 #include "document/ProjectFile.h"
-#include "platform/Text.h"
 #include "platform/Conversions.h"
 #include "platform/ProfileFile.h"
+#include "platform/Text.h"
 
 namespace korvane {
 namespace {
 
 constexpr char kFolderSeparator = static_cast<char>(std::filesystem::path::preferred_separator);
 
-bool HasSpace(const std::string& s) { return s.find(' ') != std::string::npos; }
+bool HasSpace(const std::string& s) {
+    return s.find(' ') != std::string::npos;
+}
 
 }  // namespace
 
@@ -262,8 +264,8 @@ bool Form1::LoadFile(const std::string& path) {
     bool ok = ReadWholeFile(path, bytes, error) &&
               ReadProject(ProfileReader::FromBytes(bytes), doc.GridSize, project, error);
     if (!ok) {
-        messages_.Show(Warning("The file \"" + path + "\" could not be opened: " + error + ".",
-                               "Korvane"));
+        messages_.Show(
+            Warning("The file \"" + path + "\" could not be opened: " + error + ".", "Korvane"));
         return false;
     }
     bytes.clear();
@@ -282,8 +284,8 @@ bool Form1::LoadFile(const std::string& path) {
     }
     RefreshWindowSize();
     for (LoadedComponent& c : project.components) {
-        Inicializa_Control(c.type, std::move(c.name), std::move(c.value), std::move(c.events),
-                           c.x, c.y, c.sizeX, c.sizeY, std::move(c.order), std::move(c.popup));
+        Inicializa_Control(c.type, std::move(c.name), std::move(c.value), std::move(c.events), c.x,
+                           c.y, c.sizeX, c.sizeY, std::move(c.order), std::move(c.popup));
     }
     if (!project.menuElements.empty()) doc.MenuElements = std::move(project.menuElements);
     if (main_) {
@@ -314,8 +316,8 @@ void Form1::Insert_Control(std::string_view controlType) {
             return;
         }
         if (doc.Objects_Count() >= kMaxSlots) {
-            messages_.Show(Warning("A design holds at most 32767 components: no more can be inserted.",
-                                   "Korvane"));
+            messages_.Show(Warning(
+                "A design holds at most 32767 components: no more can be inserted.", "Korvane"));
             return;
         }
         std::string value = IsListKind(controlType) ? "item1|item2" : name;
@@ -414,7 +416,8 @@ void Form1::SelectSlot(int index) {
 
 void Form1::Corners_Place() {
     ComponentRecord none;
-    const ComponentRecord& c = doc.IsSlot(doc.Active_Object_Index) ? doc.Slot(doc.Active_Object_Index) : none;
+    const ComponentRecord& c =
+        doc.IsSlot(doc.Active_Object_Index) ? doc.Slot(doc.Active_Object_Index) : none;
     auto& h = doc.Picture_Corner;
     h[1].Left = c.Left - h[1].Width;
     h[1].Top = c.Top - h[1].Height;
@@ -430,7 +433,9 @@ void Form1::Corners_Show(bool visible) {
     for (int k = 1; k <= 4; ++k) doc.Picture_Corner[k].Visible = visible;
 }
 
-void Form1::Corners_To_Front(int position) { handlesInFront_ = position == 0; }
+void Form1::Corners_To_Front(int position) {
+    handlesInFront_ = position == 0;
+}
 
 // ---------------------------------------------------------------- component list
 

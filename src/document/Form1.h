@@ -17,7 +17,7 @@ inline constexpr int kLeftButton = 1;
 inline constexpr int kRightButton = 2;
 
 class Form1 {
-public:
+  public:
     Form1(MessageBoxService& messages, FileDialogService& fileDialogs);
 
     DesignDocument doc;
@@ -92,7 +92,7 @@ public:
 
     void NotifyChanged();
 
-private:
+  private:
     bool LoadFile(const std::string& path);
     void SplitChosenPath();
     void RefreshWindowSize();

@@ -9,9 +9,9 @@ namespace korvane {
 
 struct InsertCommand {
     std::string_view tag;
-    std::string_view popupCaption;   // item of menuForm's "AWT" / "Swing" submenu
+    std::string_view popupCaption;  // item of menuForm's "AWT" / "Swing" submenu
     std::string_view popupHandler;
-    std::string_view menuCaption;    // item of the menu bar's Insert submenus
+    std::string_view menuCaption;  // item of the menu bar's Insert submenus
     std::string_view menuHandler;
 };
 

@@ -18,7 +18,7 @@ struct GridSettings {
 };
 
 class MainWindowLink {
-public:
+  public:
     virtual ~MainWindowLink() = default;
     virtual GridSettings Grid() const = 0;
     virtual ComponentListBox& List1() = 0;
@@ -33,7 +33,7 @@ public:
 
 // The document window's own view: its pop-up menus and its repainting.
 class DocumentView {
-public:
+  public:
     virtual ~DocumentView() = default;
     // Opens "menuForm", "menuControl" or "menuToolbar" at the mouse; returns when it closed.
     virtual void ShowPopupMenu(std::string_view menuName) = 0;

@@ -12,15 +12,16 @@ namespace {
 
 constexpr int kMaxMenuElements = 1000;
 constexpr std::array<std::string_view, 10> kLegacyDisplayNames = {
-    "Label", "Canvas", "TextField/TextArea", "Button", "Checkbox",
-    "Radiobutton", "Choice", "List", "Scrollbar H", "Scrollbar V"};
+    "Label",  "Canvas", "TextField/TextArea", "Button",     "Checkbox", "Radiobutton",
+    "Choice", "List",   "Scrollbar H",        "Scrollbar V"};
 
 std::vector<std::string> SplitPopup(const std::string& popup) {
     std::vector<std::string> fields;
     size_t pos = 0;
     while (true) {
         size_t comma = popup.find(',', pos);
-        fields.push_back(popup.substr(pos, comma == std::string::npos ? std::string::npos : comma - pos));
+        fields.push_back(
+            popup.substr(pos, comma == std::string::npos ? std::string::npos : comma - pos));
         if (comma == std::string::npos) break;
         pos = comma + 1;
     }
@@ -38,7 +39,8 @@ void WriteComponentSection(ProfileWriter& w, int k, const ComponentRecord& r) {
     w.Write(section, "SizeY", StrSingle(r.Height));
     w.WriteText(section, "Events", r.ComponentEvents);
     w.WriteText(section, "Order", r.ComponentTabOrder);
-    w.WriteText(section, "Popup", IsCompletePopup(r.ComponentPopup) ? r.ComponentPopup : std::string());
+    w.WriteText(section, "Popup",
+                IsCompletePopup(r.ComponentPopup) ? r.ComponentPopup : std::string());
 }
 
 void WriteMenuElements(ProfileWriter& w, const std::vector<MenuElement>& elements) {
@@ -182,7 +184,8 @@ std::string ProjectFileText(const DesignDocument& doc) {
     return w.Text();
 }
 
-bool ReadProject(const ProfileReader& file, double gridSize, LoadedProject& out, std::string& error) {
+bool ReadProject(const ProfileReader& file, double gridSize, LoadedProject& out,
+                 std::string& error) {
     out = LoadedProject{};
     ReadMainAndFont(file, out);
     if (!ReadComponents(file, out, error)) return false;

@@ -30,13 +30,14 @@ struct LoadedProject {
     std::string fontName = "Helvetica", fontStyle = "PLAIN", units = "pixels";
     int fontSize = 12;
     std::vector<LoadedComponent> components;
-    bool legacy = false;  // components come from the older per-kind layout
+    bool legacy = false;                    // components come from the older per-kind layout
     std::vector<MenuElement> menuElements;  // empty = no menu bar
 };
 
 // Reads a parsed project file. Fails, with a reason, for a file with more components than a
 // design can hold; every other content gives a design.
-bool ReadProject(const ProfileReader& file, double gridSize, LoadedProject& out, std::string& error);
+bool ReadProject(const ProfileReader& file, double gridSize, LoadedProject& out,
+                 std::string& error);
 
 // A geometry value of the file: the leading number, 0 when none or outside -32768..32767.
 double GeometryValue(const std::string& text);

@@ -7,8 +7,8 @@
 #include "codegen/JavaText.h"
 #include "document/ComponentKinds.h"
 #include "document/Form1.h"
-#include "platform/Text.h"
 #include "platform/Conversions.h"
+#include "platform/Text.h"
 
 namespace korvane {
 namespace {
@@ -431,8 +431,8 @@ void Inspector::StorePopupPage(int slot) {
     }
     if (!differs) return;
     doc.isModified = true;
-    doc.MutableSlot(slot).ComponentPopup = (kind.empty() ? kNone : kind) + "," + TrimSpaces(name) + "," +
-                                           (trigger.empty() ? kNone : trigger);
+    doc.MutableSlot(slot).ComponentPopup = (kind.empty() ? kNone : kind) + "," + TrimSpaces(name) +
+                                           "," + (trigger.empty() ? kNone : trigger);
 }
 
 void Inspector::ClearEventPages() {

@@ -7,11 +7,11 @@ namespace korvane {
 namespace {
 
 constexpr std::array<std::string_view, 25> kTypeDisplayNames = {
-    "Label",   "Button",       "TextField",  "TextArea",     "Checkbox",     "Radiobutton",
-    "Choice",  "List",         "Scrollbar H", "Scrollbar V", "Panel",        "ScrollPane",
-    "Canvas",  "JLabel",       "JButton",    "JTextField",   "JTextArea",    "JCheckBox",
-    "JRadioButton", "JComboBox", "JList",    "JScrollbar H", "JScrollbar V", "JPanel",
-    "JScrollPane"};
+    "Label",       "Button",       "TextField",    "TextArea",     "Checkbox",
+    "Radiobutton", "Choice",       "List",         "Scrollbar H",  "Scrollbar V",
+    "Panel",       "ScrollPane",   "Canvas",       "JLabel",       "JButton",
+    "JTextField",  "JTextArea",    "JCheckBox",    "JRadioButton", "JComboBox",
+    "JList",       "JScrollbar H", "JScrollbar V", "JPanel",       "JScrollPane"};
 
 }  // namespace
 
@@ -25,7 +25,8 @@ void MDIForm1::MDIForm_Load() {
     palettes.SetOwner(this);
     palettes.StartUp();
     inspector.Inicializa_VentanaPropiedades();
-    for (size_t i = 0; i < kTypeDisplayNames.size(); ++i) TypeDisplayNames[i] = kTypeDisplayNames[i];
+    for (size_t i = 0; i < kTypeDisplayNames.size(); ++i)
+        TypeDisplayNames[i] = kTypeDisplayNames[i];
     inspector.Form_Start(TypeDisplayNames);
     PropertiesPageHeight = EventsPageHeight = PopupPageHeight = kInspectorPageHeight;
     OuterWidth = kMainOuterWidth;
@@ -42,13 +43,21 @@ void MDIForm1::IniFile_Load() {
     GridUnits = units.empty() ? "pixels" : units;
 }
 
-GridSettings MDIForm1::Grid() const { return GridSettings{GridSize, GridAlign, GridShow, GridUnits}; }
+GridSettings MDIForm1::Grid() const {
+    return GridSettings{GridSize, GridAlign, GridShow, GridUnits};
+}
 
-void MDIForm1::List1_Click() { inspector.Load(); }
+void MDIForm1::List1_Click() {
+    inspector.Load();
+}
 
-void MDIForm1::Inicializa_VentanaPropiedades() { inspector.Inicializa_VentanaPropiedades(); }
+void MDIForm1::Inicializa_VentanaPropiedades() {
+    inspector.Inicializa_VentanaPropiedades();
+}
 
-void MDIForm1::SetPaletteButtonsEnabled(bool enabled) { palettes.ButtonsEnabled = enabled; }
+void MDIForm1::SetPaletteButtonsEnabled(bool enabled) {
+    palettes.ButtonsEnabled = enabled;
+}
 
 void MDIForm1::PressTargetButton(std::string_view generateType) {
     if (generateType == "Applet" || generateType == "Frame" || generateType == "Dialog" ||
@@ -78,7 +87,9 @@ void MDIForm1::ShowDocument() {
     if (!document_.Loaded()) document_.Form_Load();
 }
 
-void MDIForm1::OptionNew_Click() { ShowDocument(); }
+void MDIForm1::OptionNew_Click() {
+    ShowDocument();
+}
 
 void MDIForm1::OptionOpen_Click() {
     ShowDocument();

@@ -24,7 +24,7 @@ inline constexpr double kInspectorPageHeight = 2000;
 inline constexpr double kPageBottomAllowance = 1440;
 
 class MDIForm1 : public MainWindowLink {
-public:
+  public:
     explicit MDIForm1(Form1& document);
 
     // Application settings.
@@ -98,7 +98,7 @@ public:
     // The pressed button of the hidden second row of kind buttons ("" = none).
     std::string PressedTargetButton;
 
-private:
+  private:
     void ShowDocument();
     Form1& document_;
 };

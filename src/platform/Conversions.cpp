@@ -8,8 +8,12 @@
 namespace korvane {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Collects the characters Val reads, with blanks removed, into a plain number text.
 struct Scan {
@@ -39,7 +43,8 @@ Scan ScanNumber(std::string_view s) {
             break;
         }
     }
-    if (!out.anyDigit || i >= s.size() || !(s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D'))
+    if (!out.anyDigit || i >= s.size() ||
+        !(s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D'))
         return out;
     // An exponent counts only when digits follow it; otherwise reading stops before it.
     size_t j = i + 1;
@@ -65,9 +70,12 @@ double RadixValue(std::string_view s, int radix) {
     bool any = false;
     for (char c : s) {
         int d = -1;
-        if (IsDigit(c)) d = c - '0';
-        else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
-        else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
+        if (IsDigit(c))
+            d = c - '0';
+        else if (c >= 'a' && c <= 'f')
+            d = c - 'a' + 10;
+        else if (c >= 'A' && c <= 'F')
+            d = c - 'A' + 10;
         if (IsBlank(c)) continue;
         if (d < 0 || d >= radix) break;
         v = v * radix + d;
@@ -93,7 +101,9 @@ double Val(std::string_view text) {
     return v;
 }
 
-bool HasLeadingNumber(std::string_view text) { return ScanNumber(text).anyDigit; }
+bool HasLeadingNumber(std::string_view text) {
+    return ScanNumber(text).anyDigit;
+}
 
 double RoundHalfEven(double value) {
     if (!std::isfinite(value)) return value;
@@ -117,7 +127,9 @@ int RoundToInt16Clamped(double value) {
     return r > kInt16Max ? kInt16Max : static_cast<int>(r);
 }
 
-int TabOrderValue(std::string_view text) { return ToInt16(text).value_or(0); }
+int TabOrderValue(std::string_view text) {
+    return ToInt16(text).value_or(0);
+}
 
 std::string NumberText(double value) {
     float f = static_cast<float>(value);

@@ -48,8 +48,12 @@ std::string StrSingle(double value);
 // The same without the leading blank (the form of Trim(Str$(n)) and of CStr on a number).
 std::string NumberText(double value);
 
-inline double TwipsToPixels(double twips) { return twips / kTwipsPerPixel; }
-inline double PixelsToTwips(double pixels) { return pixels * kTwipsPerPixel; }
+inline double TwipsToPixels(double twips) {
+    return twips / kTwipsPerPixel;
+}
+inline double PixelsToTwips(double pixels) {
+    return pixels * kTwipsPerPixel;
+}
 // Whole pixels of a twip value, rounded half to even: the form the generated Java uses.
 int TwipsToWholePixels(double twips);
 

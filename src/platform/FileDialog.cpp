@@ -21,7 +21,8 @@ void clsOpenSave::SetFilter(const std::string& text) {
         filter_.append(2, '\0');
 }
 
-void clsOpenSave::Prepare(std::string_view extension, std::string proposedName, std::string initialFolder) {
+void clsOpenSave::Prepare(std::string_view extension, std::string proposedName,
+                          std::string initialFolder) {
     DefaultExt = "*." + std::string(extension);
     DialogTitle = "";
     FileName = std::move(proposedName);
@@ -32,8 +33,12 @@ void clsOpenSave::Prepare(std::string_view extension, std::string proposedName, 
     CancelError = false;
 }
 
-void clsOpenSave::ShowOpen() { Show(false); }
-void clsOpenSave::ShowSave() { Show(true); }
+void clsOpenSave::ShowOpen() {
+    Show(false);
+}
+void clsOpenSave::ShowSave() {
+    Show(true);
+}
 
 void clsOpenSave::Show(bool save) {
     FileDialogRequest request;
@@ -48,11 +53,13 @@ void clsOpenSave::Show(bool save) {
     size_t pos = 0;
     while (pos < text.size()) {
         size_t bar = text.find('|', pos);
-        std::string description = text.substr(pos, bar == std::string::npos ? std::string::npos : bar - pos);
+        std::string description =
+            text.substr(pos, bar == std::string::npos ? std::string::npos : bar - pos);
         std::string pattern;
         if (bar != std::string::npos) {
             size_t next = text.find('|', bar + 1);
-            pattern = text.substr(bar + 1, next == std::string::npos ? std::string::npos : next - bar - 1);
+            pattern = text.substr(bar + 1,
+                                  next == std::string::npos ? std::string::npos : next - bar - 1);
             pos = next == std::string::npos ? text.size() : next + 1;
         } else {
             pos = text.size();

@@ -29,7 +29,7 @@ struct FileDialogAnswer {
 };
 
 class FileDialogService {
-public:
+  public:
     virtual ~FileDialogService() = default;
     virtual FileDialogAnswer Show(const FileDialogRequest& request) = 0;
 };
@@ -42,7 +42,7 @@ struct CancelSelected {
 };
 
 class clsOpenSave {
-public:
+  public:
     explicit clsOpenSave(FileDialogService* service = nullptr) : service_(service) {}
     void SetService(FileDialogService* service) { service_ = service; }
 
@@ -71,7 +71,7 @@ public:
     void ShowOpen();
     void ShowSave();
 
-private:
+  private:
     void Show(bool save);
     FileDialogService* service_;
     std::string filter_ = std::string("All Files (*.*)\0*.*\0\0", 21);

@@ -18,14 +18,15 @@ struct MessageRequest {
 };
 
 class MessageBoxService {
-public:
+  public:
     virtual ~MessageBoxService() = default;
     virtual MessageResult Show(const MessageRequest& request) = 0;
 };
 
 // A warning with an OK button, the common form of a refused input.
 inline MessageRequest Warning(std::string text, std::string title) {
-    return MessageRequest{std::move(text), std::move(title), MessageIcon::Warning, MessageButtons::Ok, 1};
+    return MessageRequest{std::move(text), std::move(title), MessageIcon::Warning,
+                          MessageButtons::Ok, 1};
 }
 
 }  // namespace korvane

@@ -21,7 +21,9 @@ std::string Lower(std::string_view s) {
     return out;
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view Trim(std::string_view s) {
     size_t b = 0, e = s.size();
@@ -106,7 +108,8 @@ bool ProfileReader::HasSection(std::string_view section) const {
     return sections_.count(Lower(section)) != 0;
 }
 
-void ProfileWriter::WriteText(std::string_view section, std::string_view key, std::string_view value) {
+void ProfileWriter::WriteText(std::string_view section, std::string_view key,
+                              std::string_view value) {
     Set(section, key, QuotedIfReadingWouldChange(OneLine(value)));
 }
 
@@ -187,7 +190,8 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     fs::path folder = target.parent_path();
     if (folder.empty()) folder = ".";
     std::random_device rd;
-    fs::path temp = folder / ("." + target.filename().string() + ".tmp" + std::to_string(rd() % 1000000));
+    fs::path temp =
+        folder / ("." + target.filename().string() + ".tmp" + std::to_string(rd() % 1000000));
     std::FILE* f = std::fopen(temp.c_str(), "wb");
     if (!f) {
         error = std::strerror(errno);

@@ -20,7 +20,7 @@
 namespace korvane {
 
 class ProfileReader {
-public:
+  public:
     ProfileReader() = default;
     // Parses the bytes of a file; text that is not UTF-8 is taken as Windows-1252.
     static ProfileReader FromBytes(std::string_view bytes);
@@ -31,7 +31,7 @@ public:
     // The section names in file order (first of each name), as written.
     const std::vector<std::string>& SectionNames() const { return sectionNames_; }
 
-private:
+  private:
     struct Section {
         std::unordered_map<std::string, std::string> values;  // lower-case key -> value
     };
@@ -40,7 +40,7 @@ private:
 };
 
 class ProfileWriter {
-public:
+  public:
     // Sets a key as the platform call writes it; a key already written in that section is
     // replaced in place. Line breaks in the value become blanks (a value is one line).
     void Write(std::string_view section, std::string_view key, std::string_view value);
@@ -50,7 +50,7 @@ public:
     // The whole file text.
     std::string Text() const;
 
-private:
+  private:
     void Set(std::string_view section, std::string_view key, std::string value);
     struct Entry {
         std::string key;

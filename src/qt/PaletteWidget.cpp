@@ -95,16 +95,17 @@ void PaletteWidget::paintEvent(QPaintEvent*) {
         painter.setBrush(kFrameFill);
         painter.drawRoundedRect(TwipsRect(15, top, 885, height), 4, 4);
     };
-    // The title labels and their lines lie in front of every frame: the button frame starts
-    // above the foot of the title box.
+    // The title labels lie in front of every frame: the button frame starts above the foot of
+    // the title box. The lines stay behind it.
     std::vector<std::function<void()>> labels;
     auto title = [&](double top, double labelLeft, const char* text, bool line) {
         frame(top, 405);
-        labels.push_back([&painter, top, labelLeft, text, line] {
+        painter.setPen(Qt::black);
+        if (line) painter.drawLine(Px(105), Px(top + 345), Px(660), Px(top + 345));
+        labels.push_back([&painter, top, labelLeft, text] {
             painter.setPen(Qt::black);
             painter.drawText(TwipsRect(labelLeft, top + 60, 570, 240),
                              Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
-            if (line) painter.drawLine(Px(105), Px(top + 345), Px(660), Px(top + 345));
         });
     };
     if (p.AwtVisible) {

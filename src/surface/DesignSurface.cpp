@@ -8,7 +8,9 @@ namespace korvane {
 namespace {
 
 // A press point as the 16-bit whole twips the drag fields hold.
-int WholeTwips(float v) { return RoundToInt16Clamped(v); }
+int WholeTwips(float v) {
+    return RoundToInt16Clamped(v);
+}
 
 bool IsCorner(int k) {
     return k >= 1 && k <= 4;

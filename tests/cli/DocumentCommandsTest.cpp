@@ -16,7 +16,8 @@ struct GenRun {
 
 // Runs korvane-gen with the arguments; standard error goes to err.txt in the folder.
 GenRun Gen(const std::string& arguments, const std::filesystem::path& folder) {
-    std::string command = std::string(KORVANE_GEN_EXE) + " " + arguments + " 2>" + (folder / "err.txt").string();
+    std::string command =
+        std::string(KORVANE_GEN_EXE) + " " + arguments + " 2>" + (folder / "err.txt").string();
     GenRun r{0, {}};
     FILE* p = ::popen(command.c_str(), "r");
     char buf[4096];
@@ -33,7 +34,7 @@ std::string Read(const std::filesystem::path& p) {
 }
 
 class DocumentCommandsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir = std::filesystem::temp_directory_path() /
               ("korvane-cli-" + std::to_string(::getpid()) + "-" +
@@ -41,7 +42,9 @@ protected:
         std::filesystem::create_directories(dir);
     }
     void TearDown() override { std::filesystem::remove_all(dir); }
-    std::string Data(const std::string& name) const { return std::string(KORVANE_TEST_DATA) + "/" + name; }
+    std::string Data(const std::string& name) const {
+        return std::string(KORVANE_TEST_DATA) + "/" + name;
+    }
     std::filesystem::path dir;
 };
 
@@ -56,7 +59,8 @@ TEST_F(DocumentCommandsTest, ResaveConvertsAndRoundTrips) {
     ASSERT_EQ(Gen("resave " + Data("legacy.dat") + " " + out, dir).status, 0);
     std::string text = Read(out);
     EXPECT_EQ(text.rfind("[Main]\r\nSizeX=4705\r\nSizeY=3525\r\n", 0), 0u) << text;
-    EXPECT_NE(text.find("[3]\r\nName=vbar\r\nType=Scrollbar V\r\nValue=vbar\r\nX= 2400\r\n"), std::string::npos);
+    EXPECT_NE(text.find("[3]\r\nName=vbar\r\nType=Scrollbar V\r\nValue=vbar\r\nX= 2400\r\n"),
+              std::string::npos);
     std::string again = (dir / "again.dat").string();
     ASSERT_EQ(Gen("resave " + out + " " + again, dir).status, 0);
     EXPECT_EQ(Read(again), text);

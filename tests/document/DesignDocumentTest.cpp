@@ -1,8 +1,7 @@
-#include "document/DesignDocument.h"
-
 #include <gtest/gtest.h>
 
 #include "document/ComponentKinds.h"
+#include "document/DesignDocument.h"
 
 namespace korvane {
 namespace {
@@ -81,7 +80,8 @@ TEST(TabOrderNewTest, NonNumbersAndNegativesCountAsNothing) {
 
 TEST(SlotsTest, RefusesTheSlotAfterTheLimit) {
     DesignDocument d;
-    for (int i = 1; i <= kMaxSlots; ++i) ASSERT_EQ(d.AppendSlot(Record("n" + std::to_string(i))), i);
+    for (int i = 1; i <= kMaxSlots; ++i)
+        ASSERT_EQ(d.AppendSlot(Record("n" + std::to_string(i))), i);
     EXPECT_EQ(d.AppendSlot(Record("over")), 0);
     EXPECT_EQ(d.Objects_Count(), kMaxSlots);
     EXPECT_EQ(d.LiveCount(), kMaxSlots);

@@ -1,11 +1,10 @@
-#include "document/Form1.h"
-
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 
+#include "document/Form1.h"
 #include "mainwindow/MDIForm1.h"
 #include "support/ScriptedServices.h"
 
@@ -16,7 +15,7 @@ using testing::ScriptedFileDialog;
 using testing::ScriptedMessageBox;
 
 class Form1Test : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir = std::filesystem::temp_directory_path() /
               ("korvane-form1-" + std::to_string(::getpid()) + "-" +
@@ -138,7 +137,8 @@ TEST_F(Form1Test, DeleteHidesTheSlotAndKeepsItsName) {
 
 TEST_F(Form1Test, InsertionStopsAtTheSlotLimit) {
     for (int i = 0; i < kMaxSlots; ++i) {
-        form.doc.AppendSlot(ComponentRecord{"c" + std::to_string(i), "Label", "", "", "1", "", 0, 0, 10, 10, true, "", 0});
+        form.doc.AppendSlot(ComponentRecord{"c" + std::to_string(i), "Label", "", "", "1", "", 0, 0,
+                                            10, 10, true, "", 0});
     }
     form.Insert_Control("Label");
     EXPECT_EQ(form.doc.Objects_Count(), kMaxSlots);
@@ -154,7 +154,8 @@ TEST_F(Form1Test, NewAsksOnlyWhenModified) {
     messages.answers = {MessageResult::No};
     form.OptionFileNew_Click();
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "This action will discard your changes.\n\nDo you want to continue?");
+    EXPECT_EQ(messages.shown[0].text,
+              "This action will discard your changes.\n\nDo you want to continue?");
     EXPECT_EQ(messages.shown[0].title, "New File");
     EXPECT_EQ(messages.shown[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(messages.shown[0].defaultButton, 2);
@@ -304,7 +305,8 @@ TEST_F(Form1Test, OpenRefusesUnreadableAndOversizedFilesWithoutTouchingTheDesign
     form.doc.isModified = false;
     std::string big;
     big.reserve(kMaxSlots * 20);
-    for (int k = 1; k <= kMaxSlots + 1; ++k) big += "[" + std::to_string(k) + "]\nName=c" + std::to_string(k) + "\n";
+    for (int k = 1; k <= kMaxSlots + 1; ++k)
+        big += "[" + std::to_string(k) + "]\nName=c" + std::to_string(k) + "\n";
     Write(Path("big.dat"), big);
     const std::string paths[] = {Path("big.dat"), Path("missing.dat"), dir.string()};
     for (const std::string& p : paths) {

@@ -1,5 +1,3 @@
-#include "document/ProjectFile.h"
-
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -8,6 +6,7 @@
 #include <random>
 
 #include "document/Form1.h"
+#include "document/ProjectFile.h"
 #include "support/ScriptedServices.h"
 
 namespace korvane {
@@ -58,7 +57,7 @@ Popup=
 )";
 
 class ProjectFileTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir = std::filesystem::temp_directory_path() /
               ("korvane-project-" + std::to_string(::getpid()) + "-" +
@@ -120,8 +119,8 @@ TEST_F(ProjectFileTest, ReadsTheWorkedExampleWithLfOnly) {
 TEST_F(ProjectFileTest, EmptyDesignWritesMainAndFontOnly) {
     form.Form_Resize(6195, 4935);
     ASSERT_TRUE(form.SavePath(Path("empty.dat")));
-    EXPECT_EQ(Read(Path("empty.dat")),
-              Crlf("[Main]\nSizeX=6000\nSizeY=4500\nUnits=pixels\n[Font]\nName=Helvetica\nStyle=PLAIN\nSize=12\n"));
+    EXPECT_EQ(Read(Path("empty.dat")), Crlf("[Main]\nSizeX=6000\nSizeY=4500\nUnits=pixels\n[Font]"
+                                            "\nName=Helvetica\nStyle=PLAIN\nSize=12\n"));
     Form1 other = Reopen(Path("empty.dat"));
     EXPECT_EQ(other.doc.Objects_Count(), 0);
     EXPECT_EQ(other.doc.Window_Width, 400);
@@ -186,7 +185,8 @@ TEST_F(ProjectFileTest, ReadsWhatItFindsInAnyOrder) {
 
 TEST_F(ProjectFileTest, ValuesSurviveASaveAndOpenWhole) {
     form.InsertFromMenuBar("Label");
-    const std::string value = " starts with a blank, \"quotes\", caf\xC3\xA9 and " + std::string(400, 'x') + " ";
+    const std::string value =
+        " starts with a blank, \"quotes\", caf\xC3\xA9 and " + std::string(400, 'x') + " ";
     form.doc.MutableSlot(1).ComponentValue = value;
     ASSERT_TRUE(form.SavePath(Path("whole.dat")));
     EXPECT_EQ(Reopen(Path("whole.dat")).doc.Slot(1).ComponentValue, value);
@@ -194,12 +194,14 @@ TEST_F(ProjectFileTest, ValuesSurviveASaveAndOpenWhole) {
 
 TEST_F(ProjectFileTest, Windows1252FilesAreReadAsSuch) {
     Write(Path("ansi.dat"), "[1]\r\nName=l\r\nType=Label\r\nValue=Gr\xFC\xDF Gott \x80\r\n");
-    EXPECT_EQ(Reopen(Path("ansi.dat")).doc.Slot(1).ComponentValue, "Gr\xC3\xBC\xC3\x9F Gott \xE2\x82\xAC");
+    EXPECT_EQ(Reopen(Path("ansi.dat")).doc.Slot(1).ComponentValue,
+              "Gr\xC3\xBC\xC3\x9F Gott \xE2\x82\xAC");
 }
 
 TEST_F(ProjectFileTest, OlderLayoutImportsInKindOrder) {
     Write(Path("old.dat"),
-          "[Main]\r\nSizeX=40\r\nSizeY=30\r\n[Button1]\r\nName=ok\r\nX=2\r\nY=4\r\nSizeX=6\r\nSizeY=2\r\n"
+          "[Main]\r\nSizeX=40\r\nSizeY=30\r\n[Button1]\r\nName=ok\r\nX=2\r\nY=4\r\nSizeX="
+          "6\r\nSizeY=2\r\n"
           "[Label0]\r\nName=lbl\r\nX=1\r\nY=2\r\nSizeX=9\r\nSizeY=3\r\n"
           "[TextField/TextArea3]\r\nName=tf\r\n");
     Form1 other = Reopen(Path("old.dat"));
@@ -231,10 +233,11 @@ TEST_F(ProjectFileTest, MenuBarSectionsAreKeptThroughASave) {
     ASSERT_EQ(other.doc.MenuElements.size(), 2u);
     EXPECT_EQ(other.doc.MenuElements[1].Events, "actionPerformed()");
     ASSERT_TRUE(other.SavePath(Path("menu2.dat")));
-    EXPECT_NE(Read(Path("menu2.dat"))
-                  .find("[MenuElement2]\r\nName=mnuExit\r\nLabel=Exit\r\nType=\r\nState=\r\nLevel=\r\n"
-                        "Events=actionPerformed()\r\nShortcut=X\r\n"),
-              std::string::npos);
+    EXPECT_NE(
+        Read(Path("menu2.dat"))
+            .find("[MenuElement2]\r\nName=mnuExit\r\nLabel=Exit\r\nType=\r\nState=\r\nLevel=\r\n"
+                  "Events=actionPerformed()\r\nShortcut=X\r\n"),
+        std::string::npos);
     EXPECT_EQ(Reopen(Path("menu2.dat")).doc.MenuElements.size(), 2u);
 }
 
@@ -269,9 +272,15 @@ TEST_F(ProjectFileTest, MutatedFilesOpenAndSaveAgain) {
         for (int e = 0; e < edits && !text.empty(); ++e) {
             size_t at = rng() % text.size();
             switch (rng() % 3) {
-                case 0: text.erase(at, 1 + rng() % 8); break;
-                case 1: text.insert(at, text.substr(rng() % text.size(), 1 + rng() % 40)); break;
-                default: text[at] = alphabet[rng() % alphabet.size()]; break;
+                case 0:
+                    text.erase(at, 1 + rng() % 8);
+                    break;
+                case 1:
+                    text.insert(at, text.substr(rng() % text.size(), 1 + rng() % 40));
+                    break;
+                default:
+                    text[at] = alphabet[rng() % alphabet.size()];
+                    break;
             }
         }
         std::string p = Path("m.dat");

@@ -1,7 +1,6 @@
-#include "platform/FileDialog.h"
-
 #include <gtest/gtest.h>
 
+#include "platform/FileDialog.h"
 #include "support/ScriptedServices.h"
 
 namespace korvane {
@@ -12,7 +11,8 @@ using testing::ScriptedFileDialog;
 TEST(ClsOpenSaveTest, FilterTextRoundTripsThroughThePlatformForm) {
     clsOpenSave d;
     EXPECT_EQ(d.Filter(), "All Files (*.*)|*.*");
-    const std::string texts[] = {"Projects (*.dat)|*.dat|Java (*.java)|*.java", "All files (*.dat)|*.dat", ""};
+    const std::string texts[] = {"Projects (*.dat)|*.dat|Java (*.java)|*.java",
+                                 "All files (*.dat)|*.dat", ""};
     for (const std::string& t : texts) {
         d.SetFilter(t);
         EXPECT_EQ(d.Filter(), t);

@@ -1,5 +1,3 @@
-#include "platform/ProfileFile.h"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -7,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/ProfileFile.h"
 #include "platform/TextCodec.h"
 
 namespace korvane {
@@ -51,15 +50,17 @@ TEST(ProfileReaderTest, SurvivesHostileBytes) {
     EXPECT_EQ(ProfileReader::FromBytes(longLine).Read("1", "Name").size(), 10000u);
     EXPECT_EQ(ProfileReader::FromBytes("").Read("Main", "SizeX"), "");
     EXPECT_EQ(ProfileReader::FromBytes("[").Read("", ""), "");
-    EXPECT_EQ(ProfileReader::FromBytes("k=v\n[]\nk=w").Read("", "k"), "w");  // keys before any section are dropped
+    EXPECT_EQ(ProfileReader::FromBytes("k=v\n[]\nk=w").Read("", "k"),
+              "w");  // keys before any section are dropped
 }
 
 TEST(ProfileWriterTest, ValuesComeBackWhole) {
-    const std::string values[] = {"plain",        " leading", "trailing ", "\"quoted\"",
+    const std::string values[] = {"plain",       " leading", "trailing ", "\"quoted\"",
                                   "a \"b\" c",   "",         "x=y=z",     std::string(5000, 'v'),
                                   "caf\xC3\xA9", "\"",       "\"\"",      "\t"};
     ProfileWriter w;
-    for (size_t i = 0; i < std::size(values); ++i) w.WriteText("S", "k" + std::to_string(i), values[i]);
+    for (size_t i = 0; i < std::size(values); ++i)
+        w.WriteText("S", "k" + std::to_string(i), values[i]);
     ProfileReader r = ProfileReader::FromBytes(w.Text());
     for (size_t i = 0; i < std::size(values); ++i)
         EXPECT_EQ(r.Read("S", "k" + std::to_string(i)), values[i]) << i;
@@ -79,13 +80,15 @@ TEST(TextCodecTest, KeepsUtf8AndDecodesWindows1252) {
     EXPECT_EQ(DecodeUtf8OrWindows1252("caf\xE9"), "caf\xC3\xA9");
     EXPECT_EQ(DecodeUtf8OrWindows1252("\x80"), "\xE2\x82\xAC");
     EXPECT_EQ(DecodeUtf8OrWindows1252("\xC3"), "\xC3\x83");  // a cut sequence
-    EXPECT_EQ(DecodeUtf8OrWindows1252("\xED\xA0\x80"), "\xC3\xAD\xC2\xA0\xE2\x82\xAC");  // surrogate
+    EXPECT_EQ(DecodeUtf8OrWindows1252("\xED\xA0\x80"),
+              "\xC3\xAD\xC2\xA0\xE2\x82\xAC");  // surrogate
 }
 
 class AtomicWriteTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        dir = std::filesystem::temp_directory_path() / ("korvane-atomic-" + std::to_string(::getpid()));
+        dir = std::filesystem::temp_directory_path() /
+              ("korvane-atomic-" + std::to_string(::getpid()));
         std::filesystem::create_directories(dir);
     }
     void TearDown() override {
@@ -112,7 +115,8 @@ TEST_F(AtomicWriteTest, ReplacesTheFileOrLeavesItAlone) {
         ASSERT_TRUE(ReadWholeFile(path, bytes, error));
         EXPECT_EQ(bytes, "second");
     }
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);  // no temporaries left
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}),
+              1);  // no temporaries left
 }
 
 }  // namespace

@@ -12,10 +12,12 @@
 namespace korvane::testing {
 
 class ScriptedMessageBox : public MessageBoxService {
-public:
+  public:
     MessageResult Show(const MessageRequest& request) override {
         shown.push_back(request);
-        if (answers.empty()) return request.buttons == MessageButtons::Ok ? MessageResult::Ok : MessageResult::Cancel;
+        if (answers.empty())
+            return request.buttons == MessageButtons::Ok ? MessageResult::Ok
+                                                         : MessageResult::Cancel;
         MessageResult a = answers.front();
         answers.pop_front();
         return a;
@@ -30,7 +32,7 @@ public:
 };
 
 class ScriptedFileDialog : public FileDialogService {
-public:
+  public:
     FileDialogAnswer Show(const FileDialogRequest& request) override {
         requests.push_back(request);
         if (paths.empty()) return {};

@@ -195,12 +195,15 @@ QMenu* DocumentWindow::PopupMenu(std::string_view menuName) const {
 
 void DocumentWindow::ShowPopupMenu(std::string_view menuName) {
     QMenu* menu = PopupMenu(menuName);
+    QPoint at = QCursor::pos();
+    if (nextPopupX_) at.setX(*nextPopupX_);
+    nextPopupX_.reset();
     if (!menu) return;
     // A right press selects the box under it, and the menu takes the release that would have
     // shown that component in the list and the inspector: show it now.
     const int active = form_.doc.Active_Object_Index;
     if (menuName == "menuControl" && form_.doc.IsLive(active)) form_.Show_Data(active);
-    menu->exec(QCursor::pos());
+    menu->exec(at);
 }
 
 // ---------------------------------------------------------------- size and state
@@ -213,6 +216,8 @@ QSize DocumentWindow::OuterSizeTwips() const {
 
 // Sizes the window so that its surface is the document's outer size less the frame allowances.
 void DocumentWindow::ApplyDocumentSize() {
+    // Maximised or minimised, the frame decides the size; the document only records it.
+    if (isMaximized() || isMinimized()) return;
     ensurePolished();
     const QSize surface(TwipsToWholePixels(form_.doc.OuterWidth - kFrameWidth),
                         TwipsToWholePixels(form_.doc.OuterHeight - kFrameHeight));

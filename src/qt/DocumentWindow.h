@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QMdiSubWindow>
+#include <optional>
 #include <string_view>
 
 #include "document/Form1.h"
@@ -26,6 +27,9 @@ class DocumentWindow : public QMdiSubWindow, public DocumentView {
     const QList<QMenu*>& MenuBarMenus() const { return menuBar_; }
     // menuForm, menuControl or menuToolbar; null for another name.
     QMenu* PopupMenu(std::string_view menuName) const;
+
+    // The next pop-up menu opens at this horizontal screen position, at the mouse's height.
+    void SetNextPopupX(int globalX) { nextPopupX_ = globalX; }
 
     // The check marks of menuToolbar's "AWT " and "Swing".
     void SetPaletteChecks(bool awt, bool swing);
@@ -68,6 +72,7 @@ class DocumentWindow : public QMdiSubWindow, public DocumentView {
     QMenu* menuToolbar_ = nullptr;
     bool applyingSize_ = false;
     bool closing_ = false;
+    std::optional<int> nextPopupX_;
 };
 
 }  // namespace korvane

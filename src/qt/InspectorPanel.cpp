@@ -56,7 +56,11 @@ int KeyAscii(const QKeyEvent* e) {
 
 void ShowText(QLineEdit* box, const TextBoxState& state) {
     QString text = QString::fromStdString(state.Text);
-    if (box->text() != text) box->setText(text);
+    if (box->text() != text) {
+        box->setText(text);
+        // A text put in from the record shows from its start, as a text box shows new text.
+        box->setCursorPosition(0);
+    }
     box->setEnabled(state.Enabled);
 }
 

@@ -69,6 +69,9 @@ MainWindow::MainWindow(MessageBoxService& messages, FileDialogService& dialogs, 
     setWindowIcon(ProgramIcon());
     mdiArea_ = new QMdiArea(this);
     mdiArea_->setObjectName("ClientArea");
+    // A design larger than the client area stays reachable.
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdiArea_);
     BuildMenus();
     BuildPanels();
@@ -85,6 +88,8 @@ MainWindow::MainWindow(MessageBoxService& messages, FileDialogService& dialogs, 
     connect(documentWindow_, &DocumentWindow::designChanged, surface,
             &DesignSurfaceWidget::DesignChanged);
     connect(surface, &DesignSurfaceWidget::paletteChanged, paletteWidget_, &PaletteWidget::Refresh);
+    connect(paletteWidget_, &PaletteWidget::paletteMenuAt, documentWindow_,
+            &DocumentWindow::SetNextPopupX);
     mdiArea_->addSubWindow(documentWindow_);
     for (QMenu* menu : documentWindow_->MenuBarMenus()) documentMenus_ << menuBar()->addMenu(menu);
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MainWindow::OnSubWindowActivated);

@@ -194,9 +194,11 @@ void PaletteWidget::mouseReleaseEvent(QMouseEvent* event) {
     pressed_ = Button{};
     if (event->button() != Qt::LeftButton) return;
     if (!b.valid()) {
-        if ((p.AwtVisible || p.SwingVisible) && TitleLabelRect().contains(pixel))
+        if ((p.AwtVisible || p.SwingVisible) && TitleLabelRect().contains(pixel)) {
+            if (main_.DocumentLoaded())
+                emit paletteMenuAt(mapToGlobal(MenuButtonRect().topLeft()).x());
             p.LabelToolbar_Click();
-        else if ((p.AwtVisible || p.SwingVisible) && MenuButtonRect().contains(pixel))
+        } else if ((p.AwtVisible || p.SwingVisible) && MenuButtonRect().contains(pixel))
             p.Picture_MenuToolbar_Click();
         update();
         return;

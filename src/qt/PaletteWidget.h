@@ -36,6 +36,8 @@ class PaletteWidget : public QWidget {
   signals:
     // A palette button was clicked or pressed: the design may have changed.
     void paletteUsed();
+    // The title label was clicked: the palette menu that follows opens under the menu button.
+    void paletteMenuAt(int globalX);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,10 +1,15 @@
 // What a user meets on the way from the palette to a Java file: the design surface after the
-// document window was closed and loaded again, and a right press on a component.
+// document window was closed and loaded again, a maximised and a minimised document window, a
+// design larger than the client area, the palette title's menu and a right press on a
+// component.
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
+#include <QScrollBar>
 #include <QTimer>
 
 #include "DesktopFixture.h"
+#include "qt/PaletteWidget.h"
 
 namespace korvane::testing {
 
@@ -32,6 +37,85 @@ class DesktopRoadTest : public QObject {
         QVERIFY(window->isVisible());
         QVERIFY(window->Surface()->isVisible());
         QCOMPARE(window->Surface()->size(), QSize(325, 245));
+    }
+
+    void aMaximisedWindowFillsTheClientAreaAndRestoresItsSize() {
+        Desktop d;
+        DocumentWindow* window = d.window->DocumentSubWindow();
+        const QRect before = window->geometry();
+        window->showMaximized();
+        QApplication::processEvents();
+        QCOMPARE(window->geometry(), d.window->ClientArea()->viewport()->rect());
+        QCOMPARE(window->Surface()->size(), window->contentsRect().size());
+        window->showNormal();
+        QApplication::processEvents();
+        QCOMPARE(window->geometry(), before);
+        QCOMPARE(d.doc().Window_Width, 320.f);
+        QCOMPARE(d.doc().Window_Height, 240.f);
+
+        // A minimised window is only its title: the design keeps its size.
+        window->showMinimized();
+        QApplication::processEvents();
+        QCOMPARE(d.doc().Window_Width, 320.f);
+        QCOMPARE(d.doc().Window_Height, 240.f);
+        window->showNormal();
+        QApplication::processEvents();
+        QCOMPARE(window->geometry(), before);
+    }
+
+    void aLargeDesignWithALongNameStaysReadable() {
+        Desktop d;
+        QFile file(QString::fromStdString(d.Path("Big.dat")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(
+            "[Main]\r\nSizeX=7500\r\nSizeY=6000\r\nUnits=pixels\r\n"
+            "[1]\r\nName=label_customer_name\r\nType=Label\r\nValue=Customer:\r\n"
+            "X= 120\r\nY= 120\r\nSizeX= 1080\r\nSizeY= 360\r\nEvents=\r\n"
+            "Order=1\r\nPopup=\r\n");
+        file.close();
+        d.messages.answers = {MessageResult::No};
+        d.dialogs.paths = {d.Path("Big.dat")};
+        d.Click("opt_Open");
+        QApplication::processEvents();
+        QCOMPARE(d.doc().LiveCount(), 1);
+
+        // The window is larger than the client area: the area scrolls to the rest of it.
+        QMdiArea* area = d.window->ClientArea();
+        QVERIFY(d.window->DocumentSubWindow()->width() > area->width());
+        QVERIFY(area->horizontalScrollBar()->isVisible());
+        QVERIFY(area->verticalScrollBar()->isVisible());
+
+        // The first line is loaded into the inspector and its name shows from the start.
+        auto* name = d.window->findChild<QLineEdit*>("Text3_Name");
+        QCOMPARE(name->text(), QString("label_customer_name"));
+        QCOMPARE(name->cursorPosition(), 0);
+    }
+
+    void thePaletteTitleOpensItsMenuUnderTheMenuButton() {
+        Desktop d;
+        auto* palette = d.window->findChild<PaletteWidget*>("Picture_Toolbar");
+        QVERIFY(palette);
+        const int menuButtonX = palette->mapToGlobal(PaletteWidget::MenuButtonRect().topLeft()).x();
+        auto openedAt = [&](auto click) {
+            int x = -1;
+            QString shown;
+            QTimer::singleShot(50, [&] {
+                if (QWidget* popup = QApplication::activePopupWidget()) {
+                    shown = popup->objectName();
+                    x = popup->pos().x();
+                    popup->close();
+                }
+            });
+            click();
+            return shown == "menuToolbar" ? x : -1;
+        };
+        const QPoint title = palette->TitleLabelRect().topLeft() + QPoint(2, 2);
+        QCOMPARE(openedAt([&] { QTest::mouseClick(palette, Qt::LeftButton, {}, title); }),
+                 menuButtonX);
+        // Only that one menu: the next one opens at the mouse again.
+        const QPoint cursorAt = QCursor::pos();
+        QCOMPARE(openedAt([&] { d.window->DocumentSubWindow()->ShowPopupMenu("menuToolbar"); }),
+                 cursorAt.x());
     }
 
     void aRightPressOnAComponentShowsItInTheListAndTheInspector() {

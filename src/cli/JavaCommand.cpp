@@ -1,7 +1,6 @@
 // korvane-gen java FILE.dat [--as KIND] [-o OUT.java]: the Java class of a design, as the
 // code window would save it (each line followed by CR LF), to a file or to standard output.
 #include <cstdio>
-#include <filesystem>
 #include <iostream>
 
 #include "cli/Commands.h"
@@ -52,10 +51,7 @@ int RunJavaCommand(const std::vector<std::string>& args) {
         return 2;
     }
     cli::HeadlessDocument d;
-    // With its folder, so that the class name is the file name without folder and extension.
-    std::error_code ec;
-    const std::filesystem::path design = std::filesystem::absolute(java.design, ec);
-    if (!d.Open(ec ? java.design : design.string())) return 1;
+    if (!d.Open(java.design)) return 1;
     DesignDocument& doc = d.form.doc;
     doc.Generate_Type = java.kind;
     const EventCatalogue catalogue;

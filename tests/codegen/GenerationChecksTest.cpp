@@ -29,14 +29,7 @@ void Rename(DesignDocument& doc, int slot, const std::string& name) {
 }
 
 void Add(DesignDocument& doc, const Part& p) {
-    ComponentRecord r;
-    r.ComponentName = p.name;
-    r.ComponentType = p.type;
-    r.ComponentValue = p.value;
-    r.ComponentEvents = p.events;
-    r.ComponentTabOrder = p.order;
-    r.ComponentPopup = p.popup;
-    doc.AppendSlot(r);
+    AddPart(doc, p);
 }
 
 void Check(const std::string& target, const std::vector<Case>& cases) {

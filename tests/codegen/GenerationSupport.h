@@ -62,25 +62,27 @@ struct Part {
     float left = 120, top = 120, width = 1080, height = 360;
 };
 
+inline void AddPart(DesignDocument& doc, const Part& p) {
+    ComponentRecord r;
+    r.ComponentName = p.name;
+    r.ComponentType = p.type;
+    r.ComponentValue = p.value;
+    r.ComponentEvents = p.events;
+    r.ComponentTabOrder = p.order;
+    r.ComponentPopup = p.popup;
+    r.Left = p.left;
+    r.Top = p.top;
+    r.Width = p.width;
+    r.Height = p.height;
+    doc.AppendSlot(r);
+}
+
 inline DesignDocument Design(const std::string& className, const std::string& target,
                              const std::vector<Part>& parts) {
     DesignDocument doc;
     doc.File_Name = className;
     doc.Generate_Type = target;
-    for (const Part& p : parts) {
-        ComponentRecord r;
-        r.ComponentName = p.name;
-        r.ComponentType = p.type;
-        r.ComponentValue = p.value;
-        r.ComponentEvents = p.events;
-        r.ComponentTabOrder = p.order;
-        r.ComponentPopup = p.popup;
-        r.Left = p.left;
-        r.Top = p.top;
-        r.Width = p.width;
-        r.Height = p.height;
-        doc.AppendSlot(r);
-    }
+    for (const Part& p : parts) AddPart(doc, p);
     return doc;
 }
 

@@ -7,37 +7,32 @@
 #include "document/Form1.h"
 #include "mainwindow/MDIForm1.h"
 #include "support/ScriptedServices.h"
+#include "support/TempFolder.h"
 
 namespace korvane {
 namespace {
 
 using testing::ScriptedFileDialog;
 using testing::ScriptedMessageBox;
+using testing::TempFolder;
 
 class Form1Test : public ::testing::Test {
   protected:
     void SetUp() override {
-        dir = std::filesystem::temp_directory_path() /
-              ("korvane-form1-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(dir);
         form.SetMainWindow(&main);
         main.MDIForm_Load();
         form.Form_Load();
     }
-    void TearDown() override { std::filesystem::remove_all(dir); }
 
-    std::string Path(const std::string& name) const { return (dir / name).string(); }
-    static std::string Read(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    std::string Path(const std::string& name) const { return folder.Path(name); }
+    static std::string Read(const std::string& path) { return TempFolder::Read(path); }
     static void Write(const std::string& path, const std::string& text) {
-        std::ofstream(path, std::ios::binary) << text;
+        TempFolder::Write(path, text);
     }
     const ComponentRecord& Slot(int i) const { return form.doc.Slot(i); }
 
-    std::filesystem::path dir;
+    TempFolder folder{"form1"};
+    const std::filesystem::path& dir = folder.dir;
     ScriptedMessageBox messages;
     ScriptedFileDialog dialogs;
     Form1 form{messages, dialogs};

@@ -8,12 +8,14 @@
 #include "document/Form1.h"
 #include "document/ProjectFile.h"
 #include "support/ScriptedServices.h"
+#include "support/TempFolder.h"
 
 namespace korvane {
 namespace {
 
 using testing::ScriptedFileDialog;
 using testing::ScriptedMessageBox;
+using testing::TempFolder;
 
 std::string Crlf(std::string text) {
     std::string out;
@@ -58,21 +60,11 @@ Popup=
 
 class ProjectFileTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir = std::filesystem::temp_directory_path() /
-              ("korvane-project-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(dir);
-        form.Form_Load();
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-    std::string Path(const std::string& name) const { return (dir / name).string(); }
-    static std::string Read(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    void SetUp() override { form.Form_Load(); }
+    std::string Path(const std::string& name) const { return folder.Path(name); }
+    static std::string Read(const std::string& path) { return TempFolder::Read(path); }
     static void Write(const std::string& path, const std::string& text) {
-        std::ofstream(path, std::ios::binary) << text;
+        TempFolder::Write(path, text);
     }
     Form1 Reopen(const std::string& path) {
         Form1 other(messages, dialogs);
@@ -81,7 +73,8 @@ class ProjectFileTest : public ::testing::Test {
         return other;
     }
 
-    std::filesystem::path dir;
+    TempFolder folder{"project"};
+    const std::filesystem::path& dir = folder.dir;
     ScriptedMessageBox messages;
     ScriptedFileDialog dialogs;
     Form1 form{messages, dialogs};

@@ -6,22 +6,12 @@
 #include "mainwindow/Help.h"
 #include "mainwindow/MDIForm1.h"
 #include "mainwindow/TargetSelector.h"
-#include "support/ScriptedServices.h"
+#include "support/CoreProgram.h"
 
 namespace korvane {
 namespace {
 
-struct Program {
-    Program() : form(messages, dialogs), main(form) {
-        main.MDIForm_Load();
-        form.SetMainWindow(&main);
-        form.Form_Load();
-    }
-    testing::ScriptedMessageBox messages;
-    testing::ScriptedFileDialog dialogs;
-    Form1 form;
-    MDIForm1 main;
-};
+using Program = testing::CoreProgram;
 
 TEST(MainWindowResizeTest, PagesFollowTheHeightOnlyAboveTheirTopPlusAllowance) {
     Program p;

@@ -1,22 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "mainwindow/MDIForm1.h"
-#include "support/ScriptedServices.h"
+#include "support/CoreProgram.h"
 
 namespace korvane {
 namespace {
 
-struct Program {
-    Program() : form(messages, dialogs), main(form) {
-        main.MDIForm_Load();
-        form.SetMainWindow(&main);
-        form.Form_Load();
-    }
-    testing::ScriptedMessageBox messages;
-    testing::ScriptedFileDialog dialogs;
-    Form1 form;
-    MDIForm1 main;
-};
+using Program = testing::CoreProgram;
 
 using namespace palettecolour;
 

@@ -29,12 +29,21 @@ ComponentListPanel::ComponentListPanel(MDIForm1& main, QWidget* parent)
     list_->setFont(InspectorFont());
     list_->setUniformItemSizes(true);
     list_->installEventFilter(this);
-    connect(list_, &QListWidget::currentRowChanged, this, &ComponentListPanel::RowChosen);
+    // Only a selection made by the user counts as a choice: the list moves its current row by
+    // itself, to the first entry, when it gets the focus with nothing current.
+    connect(list_, &QListWidget::itemSelectionChanged, this, &ComponentListPanel::SelectionChanged);
     Refresh();
 }
 
-void ComponentListPanel::RowChosen(int row) {
+int ComponentListPanel::SelectedRow() const {
+    const QList<QListWidgetItem*> selected = list_->selectedItems();
+    return selected.isEmpty() ? -1 : list_->row(selected.front());
+}
+
+void ComponentListPanel::SelectionChanged() {
     if (refreshing_) return;
+    const int row = SelectedRow();
+    if (row < 0) return;
     main_.list1.ListIndex = row;
     main_.List1_Click();
 }
@@ -62,7 +71,16 @@ void ComponentListPanel::Refresh() {
         list_->addItems(entries);
         shownGeneration_ = list.Generation();
     }
-    if (list_->currentRow() != list.ListIndex) list_->setCurrentRow(list.ListIndex);
+    if (SelectedRow() != list.ListIndex) {
+        if (list.ListIndex >= 0) {
+            list_->setCurrentRow(list.ListIndex);
+        } else {
+            list_->clearSelection();
+        }
+    }
+    // With nothing chosen nothing is current either, so no entry is outlined as if chosen,
+    // and the list does not make its first entry current when it next gets the focus.
+    if (list.ListIndex < 0) list_->setCurrentIndex(QModelIndex());
     refreshing_ = false;
 }
 

@@ -24,7 +24,9 @@ class ComponentListPanel : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void RowChosen(int row);
+    void SelectionChanged();
+    // The selected row, or -1.
+    int SelectedRow() const;
 
     MDIForm1& main_;
     QLabel* header_;

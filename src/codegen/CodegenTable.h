@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "codegen/JavaText.h"
+
 namespace korvane {
 
 struct CodegenRow {
@@ -23,10 +25,10 @@ struct CodegenRow {
 
 using CodegenTable = std::vector<CodegenRow>;
 
-// The generated file as a list of lines without terminators.
+// The generated file as a list of lines without terminators, in ASCII.
 class LineSink {
   public:
-    void Emit_Line(std::string line) { lines_.push_back(std::move(line)); }
+    void Emit_Line(std::string line) { lines_.push_back(AsciiJavaSource(std::move(line))); }
     const std::vector<std::string>& Lines() const { return lines_; }
     std::vector<std::string> TakeLines() { return std::move(lines_); }
 

@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 
+#include "codegen/JavaIdentifierChars.h"
+
 namespace korvane {
 namespace {
 
@@ -70,11 +72,15 @@ void AppendUnicodeEscape(std::string& out, std::uint32_t unit) {
     for (int shift = 12; shift >= 0; shift -= 4) out += kHex[(unit >> shift) & 0xF];
 }
 
-bool IsAsciiLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-bool IsAsciiDigit(char c) {
-    return c >= '0' && c <= '9';
+// One code point as \uXXXX escapes: one, or a surrogate pair outside the BMP.
+void AppendCodePointEscape(std::string& out, char32_t cp) {
+    if (cp <= 0xFFFF) {
+        AppendUnicodeEscape(out, cp);
+        return;
+    }
+    const std::uint32_t v = cp - 0x10000;
+    AppendUnicodeEscape(out, 0xD800 + (v >> 10));
+    AppendUnicodeEscape(out, 0xDC00 + (v & 0x3FF));
 }
 
 }  // namespace
@@ -94,13 +100,24 @@ std::string JavaStringContent(std::string_view utf8) {
             out += "\\r";
         } else if (cp >= 0x20 && cp < 0x7F) {
             out += static_cast<char>(cp);
-        } else if (cp <= 0xFFFF) {
-            AppendUnicodeEscape(out, cp);
         } else {
-            const std::uint32_t v = cp - 0x10000;
-            AppendUnicodeEscape(out, 0xD800 + (v >> 10));
-            AppendUnicodeEscape(out, 0xDC00 + (v & 0x3FF));
+            AppendCodePointEscape(out, cp);
         }
+    }
+    return out;
+}
+
+std::string AsciiJavaSource(std::string utf8) {
+    const auto ascii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
+    if (std::all_of(utf8.begin(), utf8.end(), ascii)) return utf8;
+    std::string out;
+    out.reserve(utf8.size() + 16);
+    for (size_t i = 0; i < utf8.size();) {
+        if (ascii(utf8[i])) {
+            out += utf8[i++];
+            continue;
+        }
+        AppendCodePointEscape(out, NextCodePoint(utf8, i));
     }
     return out;
 }
@@ -131,11 +148,13 @@ bool IsJavaKeyword(std::string_view word) {
 
 bool IsJavaIdentifier(std::string_view text) {
     if (text.empty()) return false;
-    const auto isStart = [](char c) { return IsAsciiLetter(c) || c == '_' || c == '$'; };
-    if (!isStart(text.front())) return false;
-    if (!std::all_of(text.begin() + 1, text.end(),
-                     [&](char c) { return isStart(c) || IsAsciiDigit(c); }))
-        return false;
+    for (size_t i = 0; i < text.size();) {
+        const bool first = i == 0;
+        // An invalid byte reads as U+FFFD, which no identifier holds.
+        const JavaIdentifierChar kind = ClassifyJavaIdentifierChar(NextCodePoint(text, i));
+        if (kind == JavaIdentifierChar::None || (first && kind != JavaIdentifierChar::Start))
+            return false;
+    }
     return !IsJavaKeyword(text) && text != "true" && text != "false" && text != "null";
 }
 

@@ -28,8 +28,14 @@ bool FitsJavaStringLiteral(std::string_view utf8);
 std::span<const std::string_view> JavaKeywords();
 bool IsJavaKeyword(std::string_view word);
 
-// An ASCII letter, "_" or "$", then ASCII letters, digits, "_" or "$"; not a keyword and not
-// one of the literals true, false and null.
+// A line of Java source as pure ASCII: every non-ASCII character (in the generated file, only
+// identifiers hold any) as \uXXXX escapes, which javac reads the same whatever encoding it
+// assumes for the file. Text that is all ASCII comes back unchanged.
+std::string AsciiJavaSource(std::string utf8);
+
+// UTF-8 text that Java takes as an identifier: a letter (of any script), "_", "$", a currency
+// symbol or a connector, then those, digits and combining marks; not a keyword and not one of
+// the literals true, false and null. Characters Java would ignore inside a name are refused.
 bool IsJavaIdentifier(std::string_view text);
 
 // The restricted identifiers that may name variables but not a type (var, yield, record,

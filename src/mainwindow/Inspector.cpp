@@ -327,12 +327,10 @@ void Inspector::List1_KeyDown(int keyCode) {
 }
 
 void Inspector::Picture_Properties_KeyDown(int keyCode) {
-    if (keyCode != kKeyDelete || !form_) return;
-    const std::string texts[2] = {"picture properties",
-                                  std::to_string(form_->doc.Active_Object_Index)};
-    for (const std::string& text : texts)
-        form_->Messages().Show(
-            MessageRequest{text, "Korvane", MessageIcon::None, MessageButtons::Ok, 1});
+    // The page with the focus deletes as the design surface does.
+    if (keyCode != kKeyDelete || !form_ || !form_->Loaded()) return;
+    form_->Form_KeyDown(kKeyDelete, 0);
+    Changed();
 }
 
 // ---------------------------------------------------------------- tab headers

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <algorithm>
@@ -185,6 +186,9 @@ void InspectorPanel::BuildProperties() {
     combo3Type_ = AddCombo(properties_, "Combo3_Type", TwipsRect(960, 480, 1290, 315));
     text3Value_ = AddLineEdit(properties_, "Text3_Value", TwipsRect(960, 855, 1275, 285));
     text3TabOrder_ = AddLineEdit(properties_, "Text3_TabOrder", TwipsRect(960, 1215, 570, 285));
+    // The key filter keeps typed letters out; the validator also pasted and dropped ones.
+    text3TabOrder_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression("[0-9]*"), text3TabOrder_));
 
     connect(text3Name_, &QLineEdit::textEdited, this,
             [this](const QString& text) { ins_.Text3_Name.Text = text.toStdString(); });

@@ -301,6 +301,10 @@ std::string StrayText(const std::vector<std::string>& lines) {
         const std::string& line = lines[i];
         std::string code;
         const bool closed = CodeOutsideLiterals(line, code);
+        // A non-ASCII character of a name is written as a \u escape; one of an ASCII
+        // character (a quote, a line break) would be design text turned into code.
+        static const std::regex nonAsciiEscape(R"(\\u(?!00[0-7])[0-9a-f]{4})");
+        code = std::regex_replace(code, nonAsciiEscape, "U");
         const bool nonAscii = std::any_of(line.begin(), line.end(), [](char c) {
             return static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) > 0x7E;
         });
@@ -403,7 +407,8 @@ void CompileAll(const fs::path& dir, const std::vector<fs::path>& sources,
     for (const fs::path& source : sources) arguments += source.string() + "\n";
     WriteText(dir / "sources.txt", arguments);
     const fs::path log = dir / "javac.log";
-    const std::string command = std::string(kJavac) +
+    // The file names of classes named in other scripts need a UTF-8 locale.
+    const std::string command = "LC_ALL=C.UTF-8 " + std::string(kJavac) +
                                 " -nowarn -Xlint:none -encoding US-ASCII -Xmaxerrs 10000 -d " +
                                 (dir / "classes").string() + " @" + (dir / "sources.txt").string() +
                                 " > " + log.string() + " 2>&1";

@@ -62,17 +62,67 @@ TEST(JavaText, Identifiers) {
         bool identifier;
     };
     const Case cases[] = {
-        {"button_1", true}, {"_x", true},   {"$", true},
-        {"A9", true},       {"", false},    {"1a", false},
-        {"a b", false},     {"a-b", false}, {"class", false},
-        {"goto", false},    {"_", false},   {"true", false},
-        {"null", false},    {"var", true},  {"Caf\xc3\xa9", false},
+        {"button_1", true},
+        {"_x", true},
+        {"$", true},
+        {"A9", true},
+        {"", false},
+        {"1a", false},
+        {"a b", false},
+        {"a-b", false},
+        {"class", false},
+        {"goto", false},
+        {"_", false},
+        {"true", false},
+        {"null", false},
+        {"var", true},
         {"a.b", false},
+        // Letters of every script, currency symbols and connectors may start a name.
+        {"Café", true},
+        {"número", true},
+        {"ñandú", true},
+        {"日本", true},
+        {"ก", true},     // Thai
+        {"€uro", true},  // a currency symbol
+        {"‿x", true},    // a connector
+        {"Ⅰ", true},     // Roman numeral one, a letter number
+        {"𝑥", true},     // outside the BMP
+        // Digits and combining marks only inside.
+        {"a٣", true},  // Arabic-Indic digit three
+        {"٣a", false},
+        {"e\u0301", true},  // e and a combining acute
+        {"\u0301e", false},
+        // Not in names: punctuation, symbols, characters Java ignores inside names, bad UTF-8.
+        {"a·b", false},
+        {"a😀", false},
+        {"a\u200bb", false},  // zero-width space
+        {"a\u00adb", false},  // soft hyphen
+        {"a\ufffd", false},   // the replacement character
+        {"a\xff", false},
+        {"\xc3", false},
+        {"a\xed\xa0\x80", false},  // an encoded surrogate
+        {"é\x01", false},
     };
     for (const Case& c : cases) EXPECT_EQ(IsJavaIdentifier(c.text), c.identifier) << c.text;
     EXPECT_EQ(JavaKeywords().size(), 51u);
     EXPECT_TRUE(IsRestrictedTypeName("record"));
     EXPECT_FALSE(IsRestrictedTypeName("Record"));
+}
+
+TEST(JavaText, AsciiSourceEscapesOnlyNonAscii) {
+    struct Case {
+        std::string utf8;
+        std::string ascii;
+    };
+    const Case cases[] = {
+        {R"(    label_1.setText("a\"b\\c\u00e9");)", R"(    label_1.setText("a\"b\\c\u00e9");)"},
+        {"", ""},
+        {"    Label número;", R"(    Label n\u00famero;)"},
+        {"日 = new 日();", R"(\u65e5 = new \u65e5();)"},
+        {"𝑥.show();", R"(\ud835\udc65.show();)"},
+        {"x\xff;", R"(x\ufffd;)"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(AsciiJavaSource(c.utf8), c.ascii) << c.utf8;
 }
 
 }  // namespace

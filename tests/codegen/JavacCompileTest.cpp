@@ -128,6 +128,19 @@ std::vector<DesignDocument> LimitDesigns() {
     return designs;
 }
 
+// Names in other scripts, with listener classes named after them, and a class named so too.
+std::vector<DesignDocument> OtherScriptDesigns() {
+    std::vector<DesignDocument> designs;
+    designs.push_back(Design("Nombres", "JFrame",
+                             {{"número", "JButton", "número", "actionPerformed()|mouseClicked()"},
+                              {"日本", "JList", "一|二"},
+                              {"ñandú", "JRadioButton", "x", "itemStateChanged()"},
+                              {"𝑥", "TextBox", "", "textValueChanged()"},
+                              {"e\u0301", "CheckBox"}}));
+    designs.push_back(Design("Café", "Frame", {{"añadir", "CommandButton", "+"}}));
+    return designs;
+}
+
 void WriteText(const fs::path& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary);
     out << text;
@@ -184,7 +197,9 @@ TEST(JavacCompileTest, EveryTargetKindCompiles) {
         sources.push_back(dir / "src" / (p.cls + ".java"));
         WriteText(sources.back(), FileOf(generated.lines));
     }
-    for (DesignDocument& doc : LimitDesigns()) {
+    std::vector<DesignDocument> more = LimitDesigns();
+    for (DesignDocument& doc : OtherScriptDesigns()) more.push_back(std::move(doc));
+    for (DesignDocument& doc : more) {
         const GeneratedJava generated = GenerateJava(doc, Catalogue());
         ASSERT_EQ(generated.refusal, "") << doc.File_Name;
         sources.push_back(dir / "src" / (doc.File_Name + ".java"));
@@ -207,8 +222,11 @@ TEST(JavacCompileTest, EveryTargetKindCompiles) {
     sources.push_back(dir / "src" / "popups" / "PopFrame2.java");
     WriteText(sources.back(), kPackagedStub);
 
-    std::string command =
-        std::string(kJavac) + " -nowarn -Xlint:none -d " + (dir / "classes").string();
+    // The files are ASCII whatever javac takes the machine's encoding to be; the file names
+    // of classes named in other scripts need a UTF-8 locale.
+    std::string command = "LC_ALL=C.UTF-8 " + std::string(kJavac) +
+                          " -nowarn -Xlint:none -encoding US-ASCII -d " +
+                          (dir / "classes").string();
     for (const fs::path& source : sources) command += " " + source.string();
     const fs::path log = dir / "javac.log";
     command += " > " + log.string() + " 2>&1";
@@ -216,6 +234,8 @@ TEST(JavacCompileTest, EveryTargetKindCompiles) {
     EXPECT_EQ(status, 0) << ReadBytes(log.string());
     EXPECT_TRUE(fs::exists(dir / "classes" / "AllJApplet.class"));
     EXPECT_TRUE(fs::exists(dir / "classes" / "AllJPanelLayout.class"));
+    EXPECT_TRUE(fs::exists(dir / "classes" / "Nombres$número_AL.class"));
+    EXPECT_TRUE(fs::exists(dir / "classes" / "Café.class"));
     // KORVANE_KEEP_JAVAC=1 keeps the sources for a look.
     if (status == 0 && !std::getenv("KORVANE_KEEP_JAVAC")) fs::remove_all(dir);
 }

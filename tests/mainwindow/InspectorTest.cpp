@@ -178,7 +178,7 @@ TEST_F(InspectorTest, RefusedNamesKeepTheFocusAndRestoreTheStoredName) {
         {"class", "Name must be a valid Java identifier."},
         {"a-b", "Name must be a valid Java identifier."},
         {" label_9", "Name must be a valid Java identifier."},  // a pasted blank
-        {"caf\xc3\xa9", "Name must be a valid Java identifier."},
+        {"a·b", "Name must be a valid Java identifier."},
     };
     Insert({"Label", "Label"});
     for (bool byEnter : {true, false}) {
@@ -459,10 +459,17 @@ TEST_F(InspectorTest, KindChangeWithARefusedNameStoresThePageAsShown) {
 }
 
 TEST_F(InspectorTest, DeleteKeys) {
-    Insert({"Label", "Label"});
+    Insert({"Label", "Label", "Label"});
+    ins.Picture_Properties_KeyDown('A');
+    EXPECT_EQ(form.doc.LiveCount(), 3);
+    // On the Properties page Delete removes the selected component, as on the surface.
     ins.Picture_Properties_KeyDown(kKeyDelete);
-    EXPECT_EQ(messages.Texts(), (std::vector<std::string>{"picture properties", "2"}));
-    EXPECT_EQ(form.doc.LiveCount(), 2);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_FALSE(form.doc.IsLive(3));
+    EXPECT_TRUE(form.doc.isModified);
+    EXPECT_EQ(ins.Text3_Index, "");
+    EXPECT_FALSE(HandlesShown());
+    Show("label_2");
 
     ins.List1_KeyDown('A');
     EXPECT_EQ(form.doc.LiveCount(), 2);
@@ -471,6 +478,10 @@ TEST_F(InspectorTest, DeleteKeys) {
     EXPECT_EQ(main.list1.Items(), std::vector<std::string>{"label_1 (Label)"});
     EXPECT_EQ(ins.Text3_Index, "");
     EXPECT_FALSE(HandlesShown());
+    // With nothing chosen, both keys delete nothing.
+    ins.Picture_Properties_KeyDown(kKeyDelete);
+    ins.List1_KeyDown(kKeyDelete);
+    EXPECT_EQ(form.doc.LiveCount(), 1);
 }
 
 TEST_F(InspectorTest, TabHeadersSwitchPages) {

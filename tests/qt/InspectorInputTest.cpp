@@ -1,0 +1,133 @@
+// What reaches the records through the Properties page of the running program: tab orders
+// however they are put in, names Java accepts, and the Delete key on the page itself.
+#include <QClipboard>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMimeData>
+
+#include "DesktopFixture.h"
+#include "qt/ComponentListPanel.h"
+#include "qt/InspectorPanel.h"
+
+namespace korvane::testing {
+
+class InspectorInputTest : public QObject {
+    Q_OBJECT
+  private:
+    static InspectorPanel* Panel(Desktop& d) { return d.window->RightSide()->Properties(); }
+
+    static void Drop(QLineEdit* box, const QString& text) {
+        QMimeData data;
+        data.setText(text);
+        const QPoint at = box->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(box, &enter);
+        QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(box, &move);
+        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(box, &drop);
+    }
+
+    // Types text the way a keyboard of another language does: key events carrying it.
+    static void Type(QWidget* box, const QString& text) {
+        for (const QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(box, &press);
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(box, &release);
+        }
+    }
+
+  private slots:
+    void tabOrderTakesDigitsOnlyHoweverTheyArrive_data() {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("pasted letters") << "paste"
+                                        << "abc1"
+                                        << "1";
+        QTest::newRow("Ctrl+V letters") << "Ctrl+V"
+                                        << "abc1"
+                                        << "1";
+        QTest::newRow("dropped letters") << "drop"
+                                         << "7x"
+                                         << "1";
+        QTest::newRow("pasted digits") << "paste"
+                                       << "42"
+                                       << "42";
+        QTest::newRow("dropped digits") << "drop"
+                                        << "42"
+                                        << "42";
+    }
+    void tabOrderTakesDigitsOnlyHoweverTheyArrive() {
+        QFETCH(QString, way);
+        QFETCH(QString, text);
+        QFETCH(QString, stored);
+        Desktop d;
+        d.Click("opt_Label_Click");
+        QLineEdit* box = Panel(d)->TabOrderEdit();
+        box->setFocus();
+        box->selectAll();
+        QApplication::clipboard()->setText(text);
+        if (way == "paste") {
+            box->paste();  // as the box's context menu does
+        } else if (way == "Ctrl+V") {
+            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        } else {
+            box->clear();
+            Drop(box, text);
+        }
+        QTest::keyClick(box, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QCOMPARE(QString::fromStdString(d.doc().Slot(1).ComponentTabOrder), stored);
+    }
+
+    void namesJavaAcceptsAreAccepted() {
+        Desktop d;
+        d.Click("opt_Label_Click");
+        d.Click("opt_Label_Click");
+        QLineEdit* name = Panel(d)->NameEdit();
+        name->setFocus();
+        name->selectAll();
+        Type(name, "número");
+        QTest::keyClick(name, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QVERIFY(d.messages.shown.empty());
+        QCOMPARE(d.doc().Slot(2).ComponentName, std::string("número"));
+        QCOMPARE(d.window->RightSide()->Components()->List1()->item(1)->text(),
+                 QString("número (Label)"));
+
+        // A name Java refuses is still refused.
+        name->selectAll();
+        Type(name, "a·b");
+        QTest::keyClick(name, Qt::Key_Return);
+        QCOMPARE(d.messages.Texts(),
+                 std::vector<std::string>{"Name must be a valid Java identifier."});
+        QCOMPARE(d.doc().Slot(2).ComponentName, std::string("número"));
+    }
+
+    void deleteOnThePropertiesPageDeletesTheSelectedComponent() {
+        Desktop d;
+        d.Click("opt_Label_Click");
+        d.Click("opt_Button_Click");
+        QWidget* page = Panel(d)->PropertiesPage();
+        QTest::mouseClick(page, Qt::LeftButton, {}, QPoint(page->width() - 4, page->height() - 4));
+        QCOMPARE(QApplication::focusWidget(), page);
+        QTest::keyClick(page, Qt::Key_Delete);
+        QCoreApplication::processEvents();
+        QVERIFY(d.messages.shown.empty());
+        QVERIFY(!d.doc().IsLive(2));
+        QVERIFY(d.doc().IsLive(1));
+        QVERIFY(!d.doc().Picture_Corner[1].Visible);
+        QCOMPARE(d.window->RightSide()->Components()->List1()->count(), 1);
+        QVERIFY(Panel(d)->NameEdit()->text().isEmpty());
+        // Nothing is chosen now: the next Delete removes nothing.
+        QTest::keyClick(page, Qt::Key_Delete);
+        QCOMPARE(d.doc().LiveCount(), 1);
+    }
+};
+
+}  // namespace korvane::testing
+
+QTEST_MAIN(korvane::testing::InspectorInputTest)
+#include "InspectorInputTest.moc"

@@ -5,12 +5,12 @@
 
 namespace korvane::cli {
 
-int RunListCommand(const std::vector<std::string>& args) {
+int RunListCommand(const std::vector<std::string>& args, FileSystem& files) {
     if (args.size() != 1) {
         std::cerr << "usage: korvane-gen list FILE.dat\n";
         return 2;
     }
-    HeadlessDocument d;
+    HeadlessDocument d(files);
     if (!d.Open(args[0])) return 1;
     const DesignDocument& doc = d.form.doc;
     std::string out;
@@ -20,12 +20,12 @@ int RunListCommand(const std::vector<std::string>& args) {
     return std::cout ? 0 : 1;
 }
 
-int RunResaveCommand(const std::vector<std::string>& args) {
+int RunResaveCommand(const std::vector<std::string>& args, FileSystem& files) {
     if (args.size() != 2) {
         std::cerr << "usage: korvane-gen resave IN.dat OUT.dat\n";
         return 2;
     }
-    HeadlessDocument d;
+    HeadlessDocument d(files);
     if (!d.Open(args[0])) return 1;
     if (d.form.SavePath(args[1])) return 0;
     d.PrintMessages();

@@ -26,7 +26,10 @@ class NoFileDialog : public FileDialogService {
 
 // A loaded document window and the services behind it.
 struct HeadlessDocument {
-    HeadlessDocument() { form.Form_Load(); }
+    explicit HeadlessDocument(FileSystem& files = RealFileSystem()) {
+        form.SetFileSystem(files);
+        form.Form_Load();
+    }
     // Opens a project file as Open does; on failure prints the message and returns false.
     bool Open(const std::string& path) {
         if (form.OpenPath(path) && messages.messages.empty()) return true;

@@ -6,7 +6,7 @@
 #include "cli/Commands.h"
 #include "cli/HeadlessDocument.h"
 #include "codegen/GenerateCode.h"
-#include "platform/ProfileFile.h"
+#include "platform/FileSystem.h"
 
 namespace korvane {
 namespace {
@@ -39,7 +39,7 @@ bool ParseJavaArgs(const std::vector<std::string>& args, JavaArgs& out) {
 
 }  // namespace
 
-int RunJavaCommand(const std::vector<std::string>& args) {
+int RunJavaCommand(const std::vector<std::string>& args, FileSystem& files) {
     JavaArgs java;
     if (!ParseJavaArgs(args, java)) {
         std::cerr << kJavaUsage;
@@ -50,7 +50,7 @@ int RunJavaCommand(const std::vector<std::string>& args) {
                   << "\"; use Applet, Frame, Dialog, Panel, JApplet, JFrame, JDialog or JPanel\n";
         return 2;
     }
-    cli::HeadlessDocument d;
+    cli::HeadlessDocument d(files);
     if (!d.Open(java.design)) return 1;
     DesignDocument& doc = d.form.doc;
     doc.Generate_Type = java.kind;
@@ -71,7 +71,7 @@ int RunJavaCommand(const std::vector<std::string>& args) {
         return std::fflush(stdout) == 0 && written ? 0 : 1;
     }
     std::string error;
-    if (!WriteFileAtomically(java.output, bytes, error)) {
+    if (!WriteFileAtomically(files, java.output, bytes, error)) {
         std::cerr << "korvane-gen: cannot write \"" << java.output << "\": " << error << "\n";
         return 1;
     }

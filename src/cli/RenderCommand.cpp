@@ -5,8 +5,8 @@
 
 #include "cli/Commands.h"
 #include "cli/HeadlessDocument.h"
+#include "platform/FileSystem.h"
 #include "platform/Png.h"
-#include "platform/ProfileFile.h"
 #include "surface/SurfacePainter.h"
 
 namespace korvane {
@@ -32,13 +32,13 @@ bool ParseRenderArgs(const std::vector<std::string>& args, std::string& design,
 
 }  // namespace
 
-int RunRenderCommand(const std::vector<std::string>& args) {
+int RunRenderCommand(const std::vector<std::string>& args, FileSystem& files) {
     std::string design, output;
     if (!ParseRenderArgs(args, design, output)) {
         std::cerr << kRenderUsage;
         return 2;
     }
-    cli::HeadlessDocument d;
+    cli::HeadlessDocument d(files);
     if (!d.Open(design)) return 1;
     const DesignDocument& doc = d.form.doc;
     PixelRect surface = SurfacePixels(doc);
@@ -55,7 +55,7 @@ int RunRenderCommand(const std::vector<std::string>& args) {
     PaintSurfaceArea(canvas, doc, &index, surface, SurfacePaintOptions{false});
     std::vector<uint8_t> png = EncodePng(canvas);
     std::string error;
-    if (!WriteFileAtomically(output, std::string(png.begin(), png.end()), error)) {
+    if (!WriteFileAtomically(files, output, std::string(png.begin(), png.end()), error)) {
         std::cerr << "korvane-gen: cannot write \"" << output << "\": " << error << "\n";
         return 1;
     }

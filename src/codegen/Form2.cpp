@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "platform/ProfileFile.h"
+#include "platform/FileSystem.h"
 #include "platform/Text.h"
 
 namespace korvane {
@@ -35,7 +35,7 @@ std::string Form2::FileText() const {
 }
 
 bool Form2::OptionSaveAs_Click(std::string_view javaFileName, FileDialogService& dialogs,
-                               MessageBoxService& messages) {
+                               MessageBoxService& messages, FileSystem& files) {
     dialog_.SetService(&dialogs);
     dialog_.Prepare("java", std::string(javaFileName), Initial_Directory_Java);
     dialog_.ShowSave();
@@ -47,7 +47,7 @@ bool Form2::OptionSaveAs_Click(std::string_view javaFileName, FileDialogService&
     if (IsReadOnlyFile(path)) {
         error = "the file is read-only";
     } else {
-        written = WriteFileAtomically(path, FileText(), error);
+        written = WriteFileAtomically(files, path, FileText(), error);
     }
     if (!written) {
         messages.Show(Warning(

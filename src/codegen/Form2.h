@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/FileDialog.h"
+#include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 
 namespace korvane {
@@ -36,7 +37,7 @@ class Form2 {
     // line followed by CR LF. A cancel writes nothing; a failed write is reported and leaves
     // the window, its text and the file on disk as they were. True when a file was written.
     bool OptionSaveAs_Click(std::string_view javaFileName, FileDialogService& dialogs,
-                            MessageBoxService& messages);
+                            MessageBoxService& messages, FileSystem& files = RealFileSystem());
     // File > Close: the window goes and its text with it.
     void OptionClose_Click();
 

@@ -5,6 +5,7 @@
 #include "document/ComponentKinds.h"
 #include "document/ProjectFile.h"
 #include "platform/Conversions.h"
+#include "platform/FileSystem.h"
 #include "platform/ProfileFile.h"
 #include "platform/Text.h"
 
@@ -167,7 +168,7 @@ void Form1::SplitChosenPath() {
 
 bool Form1::SavePath(const std::string& path) {
     std::string error;
-    if (!WriteFileAtomically(path, ProjectFileText(doc), error)) {
+    if (!WriteFileAtomically(*files_, path, ProjectFileText(doc), error)) {
         messages_.Show(Warning("The design could not be saved to \"" + path + "\": " + error +
                                    ".\nThe previous file is unchanged.",
                                "Korvane"));
@@ -261,7 +262,7 @@ bool Form1::OpenPath(const std::string& path) {
 bool Form1::LoadFile(const std::string& path) {
     std::string bytes, error;
     LoadedProject project;
-    bool ok = ReadWholeFile(path, bytes, error) &&
+    bool ok = files_->ReadWhole(path, bytes, error) &&
               ReadProject(ProfileReader::FromBytes(bytes), doc.GridSize, project, error);
     if (!ok) {
         messages_.Show(

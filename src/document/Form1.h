@@ -8,6 +8,7 @@
 #include "document/DesignDocument.h"
 #include "document/Links.h"
 #include "platform/FileDialog.h"
+#include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 
 namespace korvane {
@@ -32,6 +33,9 @@ class Form1 {
     bool MainWindowLoaded() const { return main_ != nullptr; }
     MainWindowLink* MainWindow() const { return main_; }
     MessageBoxService& Messages() { return messages_; }
+    // The files that Open reads and Save writes; the machine's own unless a test sets others.
+    void SetFileSystem(FileSystem& files) { files_ = &files; }
+    FileSystem& Files() const { return *files_; }
 
     bool Loaded() const { return loaded_; }
     bool Visible() const { return loaded_; }
@@ -98,6 +102,7 @@ class Form1 {
     void RefreshWindowSize();
 
     MessageBoxService& messages_;
+    FileSystem* files_ = &RealFileSystem();
     MainWindowLink* main_ = nullptr;
     DocumentView* view_ = nullptr;
     bool loaded_ = false;

@@ -1,5 +1,6 @@
 #include "document/ProjectFile.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string_view>
@@ -28,15 +29,30 @@ std::vector<std::string> SplitPopup(const std::string& popup) {
     return fields;
 }
 
+bool InGeometryRange(double twips) {
+    return twips >= -kGeometryLimit && twips <= kGeometryLimit;
+}
+
+// A value as the file holds it: within the range, so that reading it back gives it again.
+double StoredGeometry(double twips) {
+    if (std::isnan(twips)) return 0;
+    return std::clamp(twips, -kGeometryLimit, kGeometryLimit);
+}
+
+double StoredWindowSize(double twips) {
+    if (std::isnan(twips)) return 0;
+    return std::clamp(RoundHalfEven(twips), 0.0, kGeometryLimit);
+}
+
 void WriteComponentSection(ProfileWriter& w, int k, const ComponentRecord& r) {
     std::string section = std::to_string(k);
     w.WriteText(section, "Name", r.ComponentName);
     w.WriteText(section, "Type", Type_To_Display_Name(r.ComponentType));
     w.WriteText(section, "Value", r.ComponentValue);
-    w.Write(section, "X", StrSingle(r.Left));
-    w.Write(section, "Y", StrSingle(r.Top));
-    w.Write(section, "SizeX", StrSingle(r.Width));
-    w.Write(section, "SizeY", StrSingle(r.Height));
+    w.Write(section, "X", StrSingle(StoredGeometry(r.Left)));
+    w.Write(section, "Y", StrSingle(StoredGeometry(r.Top)));
+    w.Write(section, "SizeX", StrSingle(StoredGeometry(r.Width)));
+    w.Write(section, "SizeY", StrSingle(StoredGeometry(r.Height)));
     w.WriteText(section, "Events", r.ComponentEvents);
     w.WriteText(section, "Order", r.ComponentTabOrder);
     w.WriteText(section, "Popup",
@@ -57,21 +73,14 @@ void WriteMenuElements(ProfileWriter& w, const std::vector<MenuElement>& element
     }
 }
 
-// A [Main] or [Font] number: usable when it is a 16-bit integer that is not negative.
-bool UsableSize(const std::string& text, int& value) {
-    std::optional<int> v = ToInt16(text);
-    if (!v || *v < 0) return false;
-    value = *v;
-    return true;
-}
-
 void ReadMainAndFont(const ProfileReader& f, LoadedProject& out) {
     std::string sizeX = f.Read("Main", "SizeX");
     if (sizeX.empty()) return;
     out.hasMainSize = true;
-    int w = 0, h = 0;
-    if (UsableSize(sizeX, w)) out.outerWidth = w + kFrameWidth + kDesignMargin;
-    if (UsableSize(f.Read("Main", "SizeY"), h)) out.outerHeight = h + kFrameHeight + kDesignMargin;
+    if (std::optional<double> w = WindowSizeValue(sizeX))
+        out.outerWidth = *w + kFrameWidth + kDesignMargin;
+    if (std::optional<double> h = WindowSizeValue(f.Read("Main", "SizeY")))
+        out.outerHeight = *h + kFrameHeight + kDesignMargin;
     std::string name = f.Read("Font", "Name");
     std::string style = f.Read("Font", "Style");
     std::string units = f.Read("Main", "Units");
@@ -125,9 +134,35 @@ void ReadMenuElements(const ProfileReader& f, LoadedProject& out) {
     }
 }
 
+// The older per-kind layout counts in grid cells of 120 twips. Its values are brought into
+// the file's range as they are imported, so that the first save writes what a later open
+// reads back: a component value out of range reads as 0, as it does in the current layout.
+constexpr double kLegacyCell = 120;
+
+double LegacyGeometry(const std::string& cells) {
+    double twips = ValUnbounded(cells) * kLegacyCell;
+    return InGeometryRange(twips) ? twips : 0;
+}
+
+// A [Main] size in cells: a whole number that is not negative.
+std::optional<double> LegacyWindowCells(const std::string& text) {
+    if (!HasLeadingNumber(text)) return std::nullopt;
+    double cells = RoundHalfEven(ValUnbounded(text));
+    if (!(cells >= 0 && cells <= kGeometryLimit)) return std::nullopt;
+    return cells;
+}
+
+// The window's outer size from the older formula. One too small to hold its own frame is
+// raised to an empty design area; one past the range keeps the default window, as a [Main]
+// size past the range does in the current layout.
+void LegacyWindowSize(double outer, double frame, double& size) {
+    double designed = outer - frame - kDesignMargin;
+    if (designed > kGeometryLimit) return;
+    size = std::max(designed, 0.0) + frame + kDesignMargin;
+}
+
 // The older per-kind layout: ten kinds with sections <display name><digit>, in grid cells.
 void ReadLegacyComponents(const ProfileReader& f, double gridSize, LoadedProject& out) {
-    constexpr double kCell = 120;
     int tab = 0;
     for (std::string_view display : kLegacyDisplayNames) {
         for (char d = '0'; d <= '9'; ++d) {
@@ -138,21 +173,20 @@ void ReadLegacyComponents(const ProfileReader& f, double gridSize, LoadedProject
             c.type = Display_Name_To_Type(display);
             c.name = name;
             c.value = name;
-            c.x = static_cast<float>(GeometryValue(f.Read(section, "X")) * kCell);
-            c.y = static_cast<float>(GeometryValue(f.Read(section, "Y")) * kCell);
-            c.sizeX = GeometryValue(f.Read(section, "SizeX")) * kCell;
-            c.sizeY = GeometryValue(f.Read(section, "SizeY")) * kCell;
+            c.x = static_cast<float>(LegacyGeometry(f.Read(section, "X")));
+            c.y = static_cast<float>(LegacyGeometry(f.Read(section, "Y")));
+            c.sizeX = LegacyGeometry(f.Read(section, "SizeX"));
+            c.sizeY = LegacyGeometry(f.Read(section, "SizeY"));
             c.order = std::to_string(++tab);
             out.components.push_back(std::move(c));
         }
     }
     if (out.components.empty()) return;
     out.legacy = true;
-    int cellsX = 0, cellsY = 0;
-    bool haveX = UsableSize(f.Read("Main", "SizeX"), cellsX);
-    bool haveY = UsableSize(f.Read("Main", "SizeY"), cellsY);
-    if (haveX) out.outerWidth = cellsX * kCell + 100;
-    if (haveY) out.outerHeight = (cellsY + 3) * gridSize;
+    std::optional<double> cellsX = LegacyWindowCells(f.Read("Main", "SizeX"));
+    std::optional<double> cellsY = LegacyWindowCells(f.Read("Main", "SizeY"));
+    if (cellsX) LegacyWindowSize(*cellsX * kLegacyCell + 100, kFrameWidth, out.outerWidth);
+    if (cellsY) LegacyWindowSize((*cellsY + 3) * gridSize, kFrameHeight, out.outerHeight);
 }
 
 }  // namespace
@@ -164,15 +198,23 @@ bool IsCompletePopup(const std::string& popup) {
 }
 
 double GeometryValue(const std::string& text) {
-    double v = Val(text);
-    if (!std::isfinite(v) || v < kInt16Min || v > kInt16Max) return 0;
+    double v = ValUnbounded(text);
+    return InGeometryRange(v) ? v : 0;
+}
+
+std::optional<double> WindowSizeValue(const std::string& text) {
+    if (!HasLeadingNumber(text)) return std::nullopt;
+    double v = RoundHalfEven(ValUnbounded(text));
+    if (!(v >= 0 && v <= kGeometryLimit)) return std::nullopt;
     return v;
 }
 
 std::string ProjectFileText(const DesignDocument& doc) {
     ProfileWriter w;
-    w.Write("Main", "SizeX", NumberText(doc.OuterWidth - kFrameWidth - kDesignMargin));
-    w.Write("Main", "SizeY", NumberText(doc.OuterHeight - kFrameHeight - kDesignMargin));
+    w.Write("Main", "SizeX",
+            NumberText(StoredWindowSize(doc.OuterWidth - kFrameWidth - kDesignMargin)));
+    w.Write("Main", "SizeY",
+            NumberText(StoredWindowSize(doc.OuterHeight - kFrameHeight - kDesignMargin)));
     w.WriteText("Main", "Units", doc.Window_Units);
     w.WriteText("Font", "Name", doc.Font_Name);
     w.WriteText("Font", "Style", doc.Font_Style);

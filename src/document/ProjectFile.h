@@ -1,6 +1,7 @@
 // The project file (.dat): the text Save writes, and what Open reads from it.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,14 @@
 #include "platform/ProfileFile.h"
 
 namespace korvane {
+
+// The range of the geometry a project file holds, in twips: a component's X, Y, SizeX and
+// SizeY lie within -kGeometryLimit..kGeometryLimit and the [Main] window size within
+// 0..kGeometryLimit. The writer never writes a value outside it and the reader accepts every
+// value inside it. The file writes numbers with at most seven significant digits, so this is
+// the largest whole number of twips it holds exactly: 666,666 pixels, more than any screen
+// shows, and pixel values that stay Java ints whatever the generated code adds up.
+inline constexpr double kGeometryLimit = 9999999;
 
 // A complete popup binding: not "", first field not "(None)", second field not "", third
 // field present and not "(None)".
@@ -39,7 +48,10 @@ struct LoadedProject {
 bool ReadProject(const ProfileReader& file, double gridSize, LoadedProject& out,
                  std::string& error);
 
-// A geometry value of the file: the leading number, 0 when none or outside -32768..32767.
+// A geometry value of the file: the leading number, 0 when none or out of range.
 double GeometryValue(const std::string& text);
+// A [Main] window size of the file: the leading number in whole twips, nullopt when none or
+// out of range.
+std::optional<double> WindowSizeValue(const std::string& text);
 
 }  // namespace korvane

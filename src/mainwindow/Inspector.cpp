@@ -264,7 +264,7 @@ bool Inspector::Text3_TabOrder_Validate() {
     }
     // Tab orders are 16-bit: a larger one, or one whose renumbering would push another past
     // the limit, is refused instead of overflowing.
-    double n = Val(text);
+    double n = ValUnbounded(text);
     bool inRange = n >= kInt16Min && n <= kInt16Max;
     if (!inRange || (text != stored && !RenumberTabOrders(i, n))) {
         Reject(Text3_TabOrder, InspectorControl::Text3_TabOrder, stored, "Tab Order is too large.",

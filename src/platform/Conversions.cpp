@@ -87,6 +87,11 @@ double RadixValue(std::string_view s, int radix) {
 }  // namespace
 
 double Val(std::string_view text) {
+    double v = ValUnbounded(text);
+    return std::isfinite(v) ? v : 0;
+}
+
+double ValUnbounded(std::string_view text) {
     size_t i = 0;
     while (i < text.size() && IsBlank(text[i])) ++i;
     if (i + 1 < text.size() && text[i] == '&') {
@@ -96,9 +101,7 @@ double Val(std::string_view text) {
     }
     Scan scan = ScanNumber(text);
     if (!scan.anyDigit) return 0;
-    double v = std::strtod(scan.text.c_str(), nullptr);
-    if (!std::isfinite(v)) return 0;
-    return v;
+    return std::strtod(scan.text.c_str(), nullptr);
 }
 
 bool HasLeadingNumber(std::string_view text) {
@@ -116,7 +119,7 @@ double RoundHalfEven(double value) {
 
 std::optional<int> ToInt16(std::string_view text) {
     if (!HasLeadingNumber(text)) return std::nullopt;
-    double r = RoundHalfEven(Val(text));
+    double r = RoundHalfEven(ValUnbounded(text));
     if (!(r >= kInt16Min && r <= kInt16Max)) return std::nullopt;
     return static_cast<int>(r);
 }

@@ -21,6 +21,9 @@ inline constexpr int kInt16Min = -32768;
 // optionally signed); reading stops at the first character that cannot continue the number.
 // "&H1F" and "&O17" read as hexadecimal and octal. Nothing readable gives 0.
 double Val(std::string_view text);
+// Val, except that a number too large for a double gives plus or minus infinity instead of 0,
+// so that a range check refuses it.
+double ValUnbounded(std::string_view text);
 
 // Whether Val finds at least one digit at the start (after blanks and sign).
 bool HasLeadingNumber(std::string_view text);
@@ -29,7 +32,8 @@ bool HasLeadingNumber(std::string_view text);
 double RoundHalfEven(double value);
 
 // The 16-bit integer a string stands for: Val, rounded half to even; nullopt when the
-// string has no number or the result is outside -32768..32767.
+// string has no number or the result is outside -32768..32767 (a number too large for a
+// double included).
 std::optional<int> ToInt16(std::string_view text);
 
 // A number held in a 16-bit field: rounded half to even and clamped to -32768..32767

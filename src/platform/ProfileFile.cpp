@@ -1,14 +1,5 @@
 #include "platform/ProfileFile.h"
 
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <random>
-
 #include "platform/TextCodec.h"
 
 namespace korvane {
@@ -151,74 +142,6 @@ std::string ProfileWriter::Text() const {
         }
     }
     return out;
-}
-
-bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
-        error = "it is a folder";
-        return false;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = std::strerror(errno);
-        return false;
-    }
-    in.seekg(0, std::ios::end);
-    std::streamoff size = in.tellg();
-    constexpr std::streamoff kLargest = std::streamoff(1) << 30;
-    if (size < 0) {
-        error = "the file cannot be read";
-        return false;
-    }
-    if (size > kLargest) {
-        error = "the file is larger than 1 GiB";
-        return false;
-    }
-    in.seekg(0, std::ios::beg);
-    bytes.assign(static_cast<size_t>(size), '\0');
-    if (size > 0 && !in.read(bytes.data(), size)) {
-        error = "the file cannot be read";
-        return false;
-    }
-    return true;
-}
-
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& error) {
-    namespace fs = std::filesystem;
-    fs::path target(path);
-    fs::path folder = target.parent_path();
-    if (folder.empty()) folder = ".";
-    std::random_device rd;
-    fs::path temp =
-        folder / ("." + target.filename().string() + ".tmp" + std::to_string(rd() % 1000000));
-    std::FILE* f = std::fopen(temp.c_str(), "wb");
-    if (!f) {
-        error = std::strerror(errno);
-        return false;
-    }
-    bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    int writeErrno = errno;
-    ok = (std::fflush(f) == 0) && ok;
-    if (ok && ::fsync(fileno(f)) != 0) ok = false;
-    if (!ok) writeErrno = errno;
-    if (std::fclose(f) != 0 && ok) {
-        ok = false;
-        writeErrno = errno;
-    }
-    if (!ok) {
-        std::remove(temp.c_str());
-        error = std::strerror(writeErrno ? writeErrno : EIO);
-        return false;
-    }
-    std::error_code ec;
-    fs::rename(temp, target, ec);
-    if (ec) {
-        std::remove(temp.c_str());
-        error = ec.message();
-        return false;
-    }
-    return true;
 }
 
 }  // namespace korvane

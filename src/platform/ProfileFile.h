@@ -9,7 +9,7 @@
 //
 // Writing builds the text that the sequence of single-key writes into a fresh file would
 // produce (sections in order of first write, keys in order of first write, CR LF line ends,
-// no blank lines) and replaces the file atomically.
+// no blank lines).
 #pragma once
 
 #include <string>
@@ -64,12 +64,5 @@ class ProfileWriter {
     std::vector<Section> sections_;
     std::unordered_map<std::string, size_t> sectionIndex_;
 };
-
-// Reads a whole file; false with a reason on failure.
-bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error);
-
-// Writes a whole file through a temporary file in the same folder that is renamed over the
-// target, so the previous file survives any failure; false with a reason on failure.
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& error);
 
 }  // namespace korvane

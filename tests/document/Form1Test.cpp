@@ -316,7 +316,7 @@ TEST_F(Form1Test, OpenRefusesUnreadableAndOversizedFilesWithoutTouchingTheDesign
 
 TEST_F(Form1Test, OpenFallsBackToDefaultsForUnusableSizes) {
     Write(Path("odd.dat"),
-          "[Main]\r\nSizeX=wide\r\nSizeY=99999\r\nUnits=\r\n[Font]\r\nName=Courier\r\nSize=big\r\n"
+          "[Main]\r\nSizeX=wide\r\nSizeY=99999999\r\nUnits=\r\n[Font]\r\nName=Courier\r\nSize=big\r\n"
           "[1]\r\nName=x\r\nType=Label\r\nX=abc\r\nY=1e30\r\nSizeX=12.5px\r\nSizeY=-30\r\n");
     ASSERT_TRUE(form.OpenPath(Path("odd.dat")));
     EXPECT_EQ(form.doc.OuterWidth, kDefaultOuterWidth);

@@ -37,6 +37,8 @@ TEST(ToInt16Test, RefusesNonNumbersAndValuesOutOfRange) {
     EXPECT_EQ(ToInt16("-32768"), -32768);
     EXPECT_EQ(ToInt16("32768"), std::nullopt);
     EXPECT_EQ(ToInt16("1e30"), std::nullopt);
+    EXPECT_EQ(ToInt16("1e400"), std::nullopt);  // too large for a double is out of range too
+    EXPECT_EQ(ValUnbounded("-1e400"), -HUGE_VAL);
     EXPECT_EQ(ToInt16("abc"), std::nullopt);
     EXPECT_EQ(ToInt16(""), std::nullopt);
     EXPECT_EQ(TabOrderValue("99999"), 0);

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/FileSystem.h"
 #include "platform/ProfileFile.h"
 #include "platform/TextCodec.h"
 

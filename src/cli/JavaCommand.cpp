@@ -7,6 +7,7 @@
 #include "cli/HeadlessDocument.h"
 #include "codegen/GenerateCode.h"
 #include "platform/FileSystem.h"
+#include "platform/Text.h"
 
 namespace korvane {
 namespace {
@@ -46,8 +47,8 @@ int RunJavaCommand(const std::vector<std::string>& args, FileSystem& files) {
         return 2;
     }
     if (!IsTargetKind(java.kind)) {
-        std::cerr << "korvane-gen: unknown target kind \"" << java.kind
-                  << "\"; use Applet, Frame, Dialog, Panel, JApplet, JFrame, JDialog or JPanel\n";
+        std::cerr << "korvane-gen: unknown target kind " << QuotedForMessage(java.kind)
+                  << "; use Applet, Frame, Dialog, Panel, JApplet, JFrame, JDialog or JPanel\n";
         return 2;
     }
     cli::HeadlessDocument d(files);

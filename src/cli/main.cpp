@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/Commands.h"
+#include "platform/Text.h"
 
 namespace {
 
@@ -46,6 +47,7 @@ int main(int argc, char** argv) {
     if (command == "resave") return korvane::cli::RunResaveCommand(args);
     if (command == "java") return korvane::RunJavaCommand(args);
     if (command == "render") return korvane::RunRenderCommand(args);
-    std::cerr << "korvane-gen: unknown command \"" << command << "\"\n" << kUsage;
+    std::cerr << "korvane-gen: unknown command " << korvane::QuotedForMessage(command) << "\n"
+              << kUsage;
     return 2;
 }

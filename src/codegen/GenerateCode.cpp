@@ -7,6 +7,7 @@
 #include "codegen/SkeletonWriter.h"
 #include "codegen/TargetWrappers.h"
 #include "platform/Conversions.h"
+#include "platform/Text.h"
 
 namespace korvane {
 namespace {
@@ -116,8 +117,8 @@ GeneratedJava GenerateJava(DesignDocument& doc, const EventCatalogue& catalogue)
     if (doc.LiveCount() == 0) return {{}, kNoComponentMessage, {}};
     if (!IsTargetKind(doc.Generate_Type))
         return {{},
-                "The target kind \"" + doc.Generate_Type +
-                    "\" is not one of Applet, Frame, "
+                "The target kind " + QuotedForMessage(doc.Generate_Type) +
+                    " is not one of Applet, Frame, "
                     "Dialog, Panel, JApplet, JFrame, JDialog and JPanel.",
                 {}};
     doc.Java_File_Name = doc.File_Name;

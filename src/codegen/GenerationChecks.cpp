@@ -10,6 +10,7 @@
 #include "codegen/SkeletonWriter.h"
 #include "codegen/TargetWrappers.h"
 #include "document/ComponentKinds.h"
+#include "platform/Text.h"
 
 namespace korvane {
 namespace {
@@ -101,7 +102,7 @@ size_t CreationCode(std::string_view type) {
 }
 
 std::string Quoted(std::string_view name) {
-    return "\"" + std::string(name) + "\"";
+    return QuotedForMessage(name);
 }
 
 // A class name, possibly qualified with its package: every part an identifier, the class

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "codegen/GenerationSupport.h"
+#include "platform/Text.h"
 
 namespace korvane::testing {
 namespace {
@@ -41,7 +42,7 @@ void Check(const std::string& target, const std::vector<Case>& cases) {
             EXPECT_EQ(generated.refusal, "") << c.what;
             EXPECT_FALSE(generated.lines.empty()) << c.what;
         } else {
-            EXPECT_NE(generated.refusal.find("\"" + *c.offending + "\""), std::string::npos)
+            EXPECT_NE(generated.refusal.find(QuotedForMessage(*c.offending)), std::string::npos)
                 << c.what << ": " << generated.refusal;
             EXPECT_TRUE(generated.lines.empty()) << c.what;
         }

@@ -20,6 +20,7 @@ constexpr const char* kUsage =
     "                                         Applet (default), Frame, Dialog, Panel, JApplet,\n"
     "                                         JFrame, JDialog or JPanel\n"
     "  render FILE.dat -o OUT.png             draw the design surface as a PNG picture\n"
+    "                                         (at most 8192 x 8192 pixels)\n"
     "\n"
     "Options:\n"
     "  --help                                 show this help\n"

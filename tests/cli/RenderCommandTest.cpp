@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -33,29 +34,34 @@ uint32_t Big32(const std::string& b, size_t at) {
     return (u(0) << 24) | (u(1) << 16) | (u(2) << 8) | u(3);
 }
 
-// The rows of a PNG written with stored blocks, filter bytes removed.
-std::vector<uint8_t> StoredPixels(const std::string& png, uint32_t& width, uint32_t& height) {
+// The rows of a PNG (8-bit RGB, no interlace), filter bytes removed; checks every chunk's CRC
+// and that every row is unfiltered.
+std::vector<uint8_t> PngPixels(const std::string& png, uint32_t& width, uint32_t& height) {
+    EXPECT_EQ(png.substr(0, 8), std::string("\x89PNG\r\n\x1A\n", 8));
     width = Big32(png, 16);
     height = Big32(png, 20);
     std::string zlib;
     for (size_t at = 8; at + 12 <= png.size();) {
         uint32_t len = Big32(png, at);
+        uLong crc = crc32(0, reinterpret_cast<const Bytef*>(png.data() + at + 4), len + 4);
+        EXPECT_EQ(crc, Big32(png, at + 8 + len));
         if (png.compare(at + 4, 4, "IDAT") == 0) zlib += png.substr(at + 8, len);
         at += 12 + len;
     }
-    std::vector<uint8_t> raw;
-    for (size_t z = 2; z + 5 <= zlib.size();) {
-        bool last = zlib[z] & 1;
-        size_t n = static_cast<uint8_t>(zlib[z + 1]) | (static_cast<uint8_t>(zlib[z + 2]) << 8);
-        raw.insert(raw.end(), zlib.begin() + static_cast<long>(z + 5),
-                   zlib.begin() + static_cast<long>(z + 5 + n));
-        z += 5 + n;
-        if (last) break;
-    }
+    const size_t rowBytes = size_t{width} * 3 + 1;
+    std::vector<uint8_t> raw(rowBytes * height);
+    uLongf size = raw.size();
+    EXPECT_EQ(
+        uncompress(raw.data(), &size, reinterpret_cast<const Bytef*>(zlib.data()), zlib.size()),
+        Z_OK);
+    EXPECT_EQ(size, raw.size());
     std::vector<uint8_t> pixels;
-    for (size_t row = 0; row < height; ++row)
-        pixels.insert(pixels.end(), raw.begin() + static_cast<long>(row * (width * 3 + 1) + 1),
-                      raw.begin() + static_cast<long>((row + 1) * (width * 3 + 1)));
+    pixels.reserve(size_t{width} * 3 * height);
+    for (size_t row = 0; row < height; ++row) {
+        EXPECT_EQ(raw[row * rowBytes], 0);
+        pixels.insert(pixels.end(), raw.begin() + static_cast<long>(row * rowBytes + 1),
+                      raw.begin() + static_cast<long>((row + 1) * rowBytes));
+    }
     return pixels;
 }
 
@@ -72,7 +78,7 @@ TEST(RenderCommandTest, WritesTheSurfaceAsTheDocumentWindowShowsIt) {
     std::ifstream in(out, std::ios::binary);
     std::string png(std::istreambuf_iterator<char>(in), {});
     uint32_t width = 0, height = 0;
-    std::vector<uint8_t> pixels = StoredPixels(png, width, height);
+    std::vector<uint8_t> pixels = PngPixels(png, width, height);
 
     // The same picture painted here: grid, looks, no handles.
     cli::HeadlessDocument d;
@@ -103,6 +109,66 @@ TEST(RenderCommandTest, RefusesBadArgumentsAndUnreadableFilesWithoutWriting) {
     EXPECT_EQ(Render("a.dat b.dat -o x.png", folder).status, 2);
     EXPECT_EQ(Render((folder / "missing.dat").string() + " -o " + out.string(), folder).status, 1);
     EXPECT_FALSE(fs::exists(out));
+}
+
+// The surface of a design, painted whole here, as the PNG render must hold it.
+std::vector<uint8_t> Painted(const std::string& design) {
+    cli::HeadlessDocument d;
+    EXPECT_TRUE(d.Open(design));
+    PixelRect surface = SurfacePixels(d.form.doc);
+    Canvas expected(static_cast<int>(surface.width), static_cast<int>(surface.height));
+    PaintSurfaceArea(expected, d.form.doc, nullptr, surface, SurfacePaintOptions{false});
+    return expected.Data();
+}
+
+// A surface of the largest size drawn is a small file; one a pixel larger, or the surface of
+// a 47-byte older-layout file of 32767 cells, is refused with the reason and nothing written.
+TEST(RenderCommandTest, DrawsUpToTheStatedMaximumAndRefusesLarger) {
+    fs::path folder = fs::temp_directory_path() / "korvane_render_test";
+    fs::create_directories(folder);
+    struct Case {
+        std::string design;
+        bool drawn;
+    };
+    const auto window = [&](long long pixels, const char* name) {
+        // The designed width and height in twips that give a surface of `pixels` a side.
+        long long twips = pixels * 15 - 75;
+        fs::path path = folder / name;
+        std::ofstream(path, std::ios::binary)
+            << "[Main]\r\nSizeX=" << twips << "\r\nSizeY=" << twips
+            << "\r\n[1]\r\nName=a\r\nType=JButton\r\nX=120\r\nY=122000\r\nSizeX=1080\r\n"
+               "SizeY=360\r\n";
+        return path.string();
+    };
+    const Case cases[] = {
+        {window(8192, "largest.dat"), true},
+        {window(8193, "wider.dat"), false},
+        {std::string(KORVANE_TEST_DATA) + "/reopen/legacy-huge.dat", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.design);
+        fs::path out = folder / "out.png";
+        fs::remove(out);
+        RenderRun run = Render(c.design + " -o " + out.string(), folder);
+        if (!c.drawn) {
+            EXPECT_EQ(run.status, 1);
+            EXPECT_NE(run.err.find("larger than the 8192 x 8192 pixels render draws; nothing is "
+                                   "written"),
+                      std::string::npos)
+                << run.err;
+            EXPECT_FALSE(fs::exists(out));
+            continue;
+        }
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_LT(fs::file_size(out), 1u << 20);
+        std::ifstream in(out, std::ios::binary);
+        std::string png(std::istreambuf_iterator<char>(in), {});
+        uint32_t width = 0, height = 0;
+        std::vector<uint8_t> pixels = PngPixels(png, width, height);
+        EXPECT_EQ(width, 8192u);
+        EXPECT_EQ(height, 8192u);
+        EXPECT_TRUE(pixels == Painted(c.design));  // the band-wise render is the whole picture
+    }
 }
 
 }  // namespace

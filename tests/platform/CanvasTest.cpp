@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "platform/Canvas.h"
-#include "platform/Png.h"
 
 namespace korvane {
 namespace {
@@ -96,65 +95,6 @@ TEST(CanvasTest, HugeCoordinatesAreClippedWithoutWalkingThem) {
     c.Line(0, 0, 3000000, 2000000);  // too long a slant: not drawn, and no hang
     EXPECT_EQ(c.Pixel(0, 1), kInk);
     EXPECT_EQ(c.Pixel(2, 2), kPaper);
-}
-
-TEST(PngTest, ChecksumsMatchTheirKnownValues) {
-    const std::string digits = "123456789";
-    const auto* d = reinterpret_cast<const uint8_t*>(digits.data());
-    EXPECT_EQ(Crc32(d, digits.size()), 0xCBF43926u);
-    const std::string word = "Wikipedia";
-    EXPECT_EQ(Adler32(reinterpret_cast<const uint8_t*>(word.data()), word.size()), 0x11E60398u);
-}
-
-uint32_t Big32(const std::vector<uint8_t>& b, size_t at) {
-    return (uint32_t{b[at]} << 24) | (uint32_t{b[at + 1]} << 16) | (uint32_t{b[at + 2]} << 8) |
-           b[at + 3];
-}
-
-TEST(PngTest, StoredBlocksHoldTheRowsUnchangedAcrossBlockBoundaries) {
-    // 200 x 120 pixels: 72120 bytes of rows, more than one stored block.
-    Canvas c(200, 120, kPaper);
-    c.Pen(kInk);
-    c.Line(0, 119, 199, 119);
-    c.SetPixel(7, 3, Rgb{1, 2, 3});
-    std::vector<uint8_t> png = EncodePng(c);
-    ASSERT_GT(png.size(), 33u);
-    EXPECT_EQ(std::vector<uint8_t>(png.begin(), png.begin() + 8),
-              (std::vector<uint8_t>{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}));
-    EXPECT_EQ(Big32(png, 16), 200u);
-    EXPECT_EQ(Big32(png, 20), 120u);
-    // Walk the chunks, check each CRC and collect the image data.
-    std::vector<uint8_t> zlib;
-    size_t at = 8;
-    std::vector<std::string> types;
-    while (at < png.size()) {
-        uint32_t len = Big32(png, at);
-        std::string type(png.begin() + static_cast<long>(at + 4),
-                         png.begin() + static_cast<long>(at + 8));
-        types.push_back(type);
-        EXPECT_EQ(Crc32(png.data() + at + 4, len + 4), Big32(png, at + 8 + len)) << type;
-        if (type == "IDAT")
-            zlib.insert(zlib.end(), png.begin() + static_cast<long>(at + 8),
-                        png.begin() + static_cast<long>(at + 8 + len));
-        at += 12 + len;
-    }
-    EXPECT_EQ(types, (std::vector<std::string>{"IHDR", "IDAT", "IEND"}));
-    std::vector<uint8_t> raw;
-    size_t z = 2;
-    bool last = false;
-    while (!last) {
-        last = zlib[z] & 1;
-        size_t n = zlib[z + 1] | (zlib[z + 2] << 8);
-        EXPECT_EQ(n ^ 0xFFFF, static_cast<size_t>(zlib[z + 3] | (zlib[z + 4] << 8)));
-        raw.insert(raw.end(), zlib.begin() + static_cast<long>(z + 5),
-                   zlib.begin() + static_cast<long>(z + 5 + n));
-        z += 5 + n;
-    }
-    ASSERT_EQ(raw.size(), 120u * (200 * 3 + 1));
-    EXPECT_EQ(Big32(zlib, z), Adler32(raw.data(), raw.size()));
-    EXPECT_EQ(raw[3 * 601 + 1 + 7 * 3], 1);
-    EXPECT_EQ(raw[119 * 601 + 1 + 199 * 3], 255);  // the line stopped before column 199
-    EXPECT_EQ(raw[119 * 601 + 1 + 198 * 3], 10);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <cmath>
 
 #include "document/InsertCommands.h"
@@ -238,6 +239,7 @@ void DocumentWindow::SyncVisibility() {
         move(TwipsToWholePixels(kDocumentOffset), TwipsToWholePixels(kDocumentOffset));
         setFocus();
     } else if (!form_.Loaded() && isVisible()) {
+        sizePending_ = false;
         hide();
     }
 }
@@ -252,7 +254,19 @@ void DocumentWindow::DesignChanged() {
 
 void DocumentWindow::resizeEvent(QResizeEvent* event) {
     QMdiSubWindow::resizeEvent(event);
-    if (applyingSize_ || !isVisible() || !form_.Loaded()) return;
+    // A minimised window shows only its title: the design keeps its size.
+    if (applyingSize_ || !form_.Loaded() || isMinimized()) return;
+    // Maximising and restoring resize the window while it is hidden for the change; the design
+    // follows once the window is shown again.
+    if (!isVisible()) {
+        sizePending_ = true;
+        return;
+    }
+    RecordSize();
+}
+
+void DocumentWindow::RecordSize() {
+    sizePending_ = false;
     const QSize outer = OuterSizeTwips();
     if (outer.width() != std::lround(form_.doc.OuterWidth) ||
         outer.height() != std::lround(form_.doc.OuterHeight))
@@ -261,7 +275,11 @@ void DocumentWindow::resizeEvent(QResizeEvent* event) {
 
 void DocumentWindow::showEvent(QShowEvent* event) {
     QMdiSubWindow::showEvent(event);
-    ApplyDocumentSize();
+    if (sizePending_ && form_.Loaded() && !isMinimized()) {
+        RecordSize();
+    } else {
+        ApplyDocumentSize();
+    }
 }
 
 void DocumentWindow::closeEvent(QCloseEvent* event) {
@@ -275,6 +293,18 @@ void DocumentWindow::closeEvent(QCloseEvent* event) {
         }
     }
     QMdiSubWindow::closeEvent(event);
+}
+
+void DocumentWindow::mousePressEvent(QMouseEvent* event) {
+    // A title-bar button acts on the part of the title bar the last mouse move found under the
+    // mouse. After a prompt closed by a key (or any window that took the mouse away) no move
+    // came since: find that part now, as a move to this point would.
+    if (event->button() == Qt::LeftButton) {
+        QMouseEvent move(QEvent::MouseMove, event->position(), event->globalPosition(),
+                         Qt::NoButton, Qt::NoButton, event->modifiers());
+        QMdiSubWindow::mouseMoveEvent(&move);
+    }
+    QMdiSubWindow::mousePressEvent(event);
 }
 
 void DocumentWindow::keyPressEvent(QKeyEvent* event) {

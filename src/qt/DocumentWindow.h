@@ -55,6 +55,7 @@ class DocumentWindow : public QMdiSubWindow, public DocumentView {
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
   private:
     void BuildMenuBar();
@@ -63,6 +64,8 @@ class DocumentWindow : public QMdiSubWindow, public DocumentView {
     QMenu* BuildGenerateMenu(QMenu* parent, const QString& caption, const QString& name, bool swing,
                              const char* handlerPrefix);
     void ApplyDocumentSize();
+    // The document takes the window's present size.
+    void RecordSize();
     void SyncVisibility();
 
     Form1& form_;
@@ -71,6 +74,8 @@ class DocumentWindow : public QMdiSubWindow, public DocumentView {
     QMenu* menuControl_ = nullptr;
     QMenu* menuToolbar_ = nullptr;
     bool applyingSize_ = false;
+    // The window was resized while hidden for a change of state.
+    bool sizePending_ = false;
     bool closing_ = false;
     std::optional<int> nextPopupX_;
 };

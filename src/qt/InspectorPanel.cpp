@@ -407,7 +407,10 @@ RightPanel::RightPanel(MDIForm1& main, QWidget* parent)
       inspector_(new InspectorPanel(main, this)) {
     setObjectName("Picture_Toolbar2");
     inspector_->move(0, TwipsToWholePixels(kTabHeaderTop));
-    setMinimumWidth(TwipsToWholePixels(kRightPanelWidthTwips));
+    // The pages grow with the main window; the panel asks only for their first height, so
+    // the window can be made small again.
+    setMinimumSize(TwipsToWholePixels(kRightPanelWidthTwips),
+                   TwipsToWholePixels(kPropertiesPageTop + kInspectorPageHeight));
     main_.inspector.OnChanged = [this] { ScheduleRefresh(); };
     Refresh();
 }
@@ -426,7 +429,6 @@ void RightPanel::Refresh() {
     refreshPending_ = false;
     components_->Refresh();
     inspector_->Refresh();
-    setMinimumHeight(inspector_->y() + inspector_->height());
 }
 
 }  // namespace korvane

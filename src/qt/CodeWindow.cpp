@@ -3,15 +3,15 @@
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QFontMetrics>
-#include <QListWidget>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <algorithm>
 
 #include "platform/Conversions.h"
 #include "qt/Menus.h"
 
 namespace korvane {
-namespace {}  // namespace
-
 bool IsFixedPitch(const QFont& font) {
     const QFontMetrics metrics(font);
     return metrics.horizontalAdvance("iiiii") == metrics.horizontalAdvance("MMMMM");
@@ -33,8 +33,6 @@ QFont CodeFont() {
     return font;
 }
 
-namespace {}  // namespace
-
 CodeWindow::CodeWindow(Form2& form, const std::string& javaFileName, MessageBoxService& messages,
                        FileDialogService& dialogs, QWidget* parent)
     : QMainWindow(parent, Qt::Window),
@@ -42,14 +40,16 @@ CodeWindow::CodeWindow(Form2& form, const std::string& javaFileName, MessageBoxS
       javaFileName_(javaFileName),
       messages_(messages),
       dialogs_(dialogs),
-      list_(new QListWidget(this)) {
+      text_(new QPlainTextEdit(this)) {
     setObjectName("Form2");
     setWindowTitle(QString::fromUtf8(kCodeWindowCaption.data(), kCodeWindowCaption.size()));
-    list_->setObjectName("List1");
-    list_->setFont(CodeFont());
-    list_->setUniformItemSizes(true);
-    // The list fills the window whatever its size.
-    setCentralWidget(list_);
+    text_->setObjectName("List1");
+    text_->setFont(CodeFont());
+    text_->setReadOnly(true);
+    text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The text fills the window whatever its size.
+    setCentralWidget(text_);
     QMenu* file = menuBar()->addMenu("File");
     file->setObjectName("OptionFile");
     AddMenuItem(file, "Save As...", "OptionSaveAs", [this] { OptionSaveAs_Click(); });
@@ -62,18 +62,34 @@ CodeWindow::CodeWindow(Form2& form, const std::string& javaFileName, MessageBoxS
 void CodeWindow::Sync() {
     if (shown_ != form_.Lines) {
         shown_ = form_.Lines;
-        list_->clear();
         QStringList lines;
         lines.reserve(static_cast<qsizetype>(shown_.size()));
         for (const std::string& line : shown_) lines << QString::fromStdString(line);
-        list_->addItems(lines);
+        text_->setPlainText(lines.join('\n'));
     }
     if (form_.Visible) {
+        if (!isVisible()) PlaceOverMainWindow();
         show();
         raise();
+        activateWindow();
     } else {
         hide();
     }
+}
+
+void CodeWindow::PlaceOverMainWindow() {
+    QWidget* main = parentWidget();
+    if (!main) return;
+    QRect place(QPoint(), frameGeometry().size());
+    place.moveCenter(main->frameGeometry().center());
+    if (const QScreen* screen = main->screen()) {
+        const QRect screenArea = screen->availableGeometry();
+        place.moveRight(std::min(place.right(), screenArea.right()));
+        place.moveBottom(std::min(place.bottom(), screenArea.bottom()));
+        place.moveLeft(std::max(place.left(), screenArea.left()));
+        place.moveTop(std::max(place.top(), screenArea.top()));
+    }
+    move(place.topLeft());
 }
 
 void CodeWindow::OptionSaveAs_Click() {

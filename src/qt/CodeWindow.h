@@ -1,11 +1,12 @@
-// The code window: the generated lines in a fixed-pitch list, with File > Save As... and Close.
+// The code window: the generated lines in a read-only fixed-pitch text view, where any part
+// can be selected and copied, with File > Save As... and Close.
 #pragma once
 
 #include <QMainWindow>
 
 #include "codegen/Form2.h"
 
-class QListWidget;
+class QPlainTextEdit;
 
 namespace korvane {
 
@@ -18,7 +19,8 @@ class CodeWindow : public QMainWindow {
 
     // Shows the core window's state: its lines, and the window when it is visible.
     void Sync();
-    QListWidget* List() const { return list_; }
+    // The text view: line i of the text is line i of the generated file.
+    QPlainTextEdit* Text() const { return text_; }
 
     void OptionSaveAs_Click();
     void OptionClose_Click();
@@ -27,12 +29,15 @@ class CodeWindow : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // Puts the window over the middle of the main window, inside its screen.
+    void PlaceOverMainWindow();
+
     Form2& form_;
     const std::string& javaFileName_;
     MessageBoxService& messages_;
     FileDialogService& dialogs_;
-    QListWidget* list_;
-    // The lines last put in the list, so a refused generation leaves the list untouched.
+    QPlainTextEdit* text_;
+    // The lines last put in the view, so a refused generation leaves the view untouched.
     std::vector<std::string> shown_;
 };
 

@@ -23,6 +23,7 @@ namespace {
 constexpr double kPageLeft = 45;
 constexpr double kPageWidth = 3180;
 constexpr double kTabWidth = 1035;
+constexpr int kCaptionGap = 6;  // pixels between a caption and its box
 
 QColor ToQColor(Rgb c) {
     return QColor(c.r, c.g, c.b);
@@ -177,15 +178,25 @@ void InspectorPanel::BuildProperties() {
                   {"Label3_Type", "Type:", 120, 510},
                   {"Label3_Value", "Value:", 120, 885},
                   {"Label3_TabOrder", "Tab Order:", 120, 1230}};
+    // The boxes stand in one column right of the widest caption in the font at hand.
+    int column = TwipsToWholePixels(960);
     for (const auto& l : labels) {
         auto* label = new QLabel(l.caption, properties_);
         label->setObjectName(l.name);
         label->move(TwipsRect(l.left, l.top, 0, 0).topLeft());
+        column = std::max(column, label->x() + label->sizeHint().width() + kCaptionGap);
     }
-    text3Name_ = AddLineEdit(properties_, "Text3_Name", TwipsRect(960, 120, 1275, 285));
-    combo3Type_ = AddCombo(properties_, "Combo3_Type", TwipsRect(960, 480, 1290, 315));
-    text3Value_ = AddLineEdit(properties_, "Text3_Value", TwipsRect(960, 855, 1275, 285));
-    text3TabOrder_ = AddLineEdit(properties_, "Text3_TabOrder", TwipsRect(960, 1215, 570, 285));
+    auto inColumn = [column](QRect r) {
+        r.moveLeft(column);
+        return r;
+    };
+    text3Name_ = AddLineEdit(properties_, "Text3_Name", inColumn(TwipsRect(960, 120, 1275, 285)));
+    combo3Type_ = AddCombo(properties_, "Combo3_Type", inColumn(TwipsRect(960, 480, 1290, 315)));
+    // Wide enough for its longest kind ("JScrollbar H").
+    combo3Type_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    text3Value_ = AddLineEdit(properties_, "Text3_Value", inColumn(TwipsRect(960, 855, 1275, 285)));
+    text3TabOrder_ =
+        AddLineEdit(properties_, "Text3_TabOrder", inColumn(TwipsRect(960, 1215, 570, 285)));
     // The key filter keeps typed letters out; the validator also pasted and dropped ones.
     text3TabOrder_->setValidator(
         new QRegularExpressionValidator(QRegularExpression("[0-9]*"), text3TabOrder_));
@@ -377,6 +388,8 @@ void InspectorPanel::Refresh() {
 
     ShowText(text3Name_, ins_.Text3_Name);
     ShowItems(combo3Type_, ins_.Combo3_Type);
+    combo3Type_->resize(std::max(TwipsToWholePixels(1290), combo3Type_->sizeHint().width()),
+                        combo3Type_->height());
     ShowText(text3Value_, ins_.Text3_Value);
     ShowText(text3TabOrder_, ins_.Text3_TabOrder);
     ShowCheckList(events_, ins_.List_Events);

@@ -4,6 +4,9 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
+#include <QStyle>
+#include <QStyleOption>
 #include <QToolTip>
 #include <functional>
 #include <vector>
@@ -120,14 +123,25 @@ void PaletteWidget::paintEvent(QPaintEvent*) {
     frame(kDeleteTitleTop + 450, 465);
     for (const auto& label : labels) label();
 
+    // With no document open the buttons are disabled, and drawn so.
+    QStyleOption option;
+    option.initFrom(this);
+    auto draw = [&](QPoint at, const QImage& image) {
+        if (p.ButtonsEnabled) {
+            painter.drawImage(at, image);
+        } else {
+            painter.drawPixmap(at, style()->generatedIconPixmap(
+                                       QIcon::Disabled, QPixmap::fromImage(image), &option));
+        }
+    };
     auto paintButtons = [&](const auto& buttons, PaletteKind kind, int first) {
         for (int k = first; k < static_cast<int>(buttons.size()); ++k) {
             const PaletteButton& b = buttons[static_cast<size_t>(k)];
             if (!b.Visible) continue;
             Canvas canvas(25, 25);
             PaintPaletteButton(canvas, 0, 0, b.look, kind, k);
-            QImage image(canvas.Data().data(), 25, 25, 75, QImage::Format_RGB888);
-            painter.drawImage(ButtonRect(b).topLeft(), image);
+            draw(ButtonRect(b).topLeft(),
+                 QImage(canvas.Data().data(), 25, 25, 75, QImage::Format_RGB888));
         }
     };
     paintButtons(p.awt, PaletteKind::Awt, 0);

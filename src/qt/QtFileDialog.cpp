@@ -2,12 +2,18 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QScreen>
 #include <QStringList>
+#include <QTreeView>
 
 namespace korvane {
 namespace {
 
 constexpr int32_t kOverwritePrompt = 2;
+// Room for long names and every column of the detail view, pixels.
+constexpr QSize kDialogSize(880, 560);
 
 }  // namespace
 
@@ -19,6 +25,16 @@ QString QtNameFilter(const std::string& description, const std::string& pattern)
 
 FileDialogAnswer QtFileDialog::Show(const FileDialogRequest& request) {
     QFileDialog dialog(parent_, QString::fromStdString(request.title));
+    const QScreen* screen = parent_ ? parent_->screen() : QGuiApplication::primaryScreen();
+    const QSize room = screen ? screen->availableGeometry().size() * 9 / 10 : kDialogSize;
+    dialog.resize(kDialogSize.boundedTo(room));
+    // The detail view: names take the room the other columns leave, which show in full.
+    if (auto* details = dialog.findChild<QTreeView*>()) {
+        QHeaderView* header = details->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(QHeaderView::ResizeToContents);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     QStringList filters;

@@ -1,7 +1,8 @@
 // Generation from the Build menu, the design's pop-up menu and the command bar, the code
 // window, and a design taken from insertion to a .java file that javac compiles.
+#include <QClipboard>
 #include <QFontInfo>
-#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTimer>
@@ -24,10 +25,7 @@ void SavedDesign(Desktop& d, const char* name = "Login.dat") {
 }
 
 QStringList CodeLines(const Desktop& d) {
-    QStringList lines;
-    QListWidget* list = d.window->Code()->List();
-    for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
-    return lines;
+    return d.window->Code()->Text()->toPlainText().split('\n');
 }
 
 bool Extends(const Desktop& d, const QString& base) {
@@ -163,8 +161,8 @@ class GenerationTest : public QObject {
         d.Click("opt_GenerateFrame");
         CodeWindow* code = d.window->Code();
         QCOMPARE(code->windowTitle(), QString("Java Generated File"));
-        QVERIFY(IsFixedPitch(code->List()->font()));
-        QCOMPARE(code->List()->count(), int(d.main().form2.Lines.size()));
+        QVERIFY(IsFixedPitch(code->Text()->font()));
+        QCOMPARE(code->Text()->blockCount(), int(d.main().form2.Lines.size()));
         d.dialogs.paths = {d.Path("Login.java")};
         code->findChild<QAction*>("OptionSaveAs")->trigger();
         const FileDialogRequest& asked = d.dialogs.requests.back();
@@ -172,7 +170,7 @@ class GenerationTest : public QObject {
         QCOMPARE(asked.filters.at(0).second, std::string("*.java"));
         const QByteArray file = d.Read("Login.java");
         QVERIFY(file.endsWith("\r\n}\r\n"));
-        QCOMPARE(file.count("\r\n"), code->List()->count());
+        QCOMPARE(file.count("\r\n"), code->Text()->blockCount());
         QCOMPARE(file.count('\n'), file.count("\r\n"));
         // A failed write is reported and leaves the window and its text.
         d.dialogs.paths = {d.Path("absent/Login.java")};
@@ -180,7 +178,7 @@ class GenerationTest : public QObject {
         code->findChild<QAction*>("OptionSaveAs")->trigger();
         QCOMPARE(d.messages.shown.size(), shown + 1);
         QVERIFY(code->isVisible());
-        QCOMPARE(code->List()->count(), int(d.main().form2.Lines.size()));
+        QCOMPARE(code->Text()->blockCount(), int(d.main().form2.Lines.size()));
         // Close: the window and its text go; the next generation fills it again.
         code->findChild<QAction*>("OptionClose")->trigger();
         QVERIFY(!code->isVisible());
@@ -191,6 +189,34 @@ class GenerationTest : public QObject {
         d.dialogs.paths = {""};
         code->findChild<QAction*>("OptionSaveAs")->trigger();
         QCOMPARE(d.dialogs.requests.back().initialFolder, d.folder.path().toStdString() + "/");
+    }
+
+    void theCodeWindowOpensOverTheMainWindowAndCopiesAnyPart() {
+        Desktop d;
+        d.window->move(300, 200);
+        SavedDesign(d);
+        d.Click("opt_GenerateFrame");
+        CodeWindow* code = d.window->Code();
+        QVERIFY(d.window->frameGeometry().contains(code->frameGeometry().center()));
+        QPlainTextEdit* text = code->Text();
+        QVERIFY(text->isReadOnly());
+        const QStringList lines = CodeLines(d);
+        QCOMPARE(lines.size(), int(d.main().form2.Lines.size()));
+        QCOMPARE(lines.first().toStdString(), d.main().form2.Lines.front());
+
+        text->setFocus();
+        QTest::keyClick(text, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(text, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), lines.join('\n'));
+        // Part of it: two lines from the start, selected with the keyboard.
+        QTest::keyClick(text, Qt::Key_Home, Qt::ControlModifier);
+        QTest::keyClick(text, Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keyClick(text, Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keyClick(text, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), lines.mid(0, 2).join('\n') + '\n');
+        // Typing changes nothing.
+        QTest::keyClicks(text, "xyz");
+        QCOMPARE(CodeLines(d), lines);
     }
 
     void aDesignGoesFromInsertionToACompilingJavaFile() {

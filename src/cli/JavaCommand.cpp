@@ -1,6 +1,7 @@
 // korvane-gen java FILE.dat [--as KIND] [-o OUT.java]: the Java class of a design, as the
 // code window would save it (each line followed by CR LF), to a file or to standard output.
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
 
 #include "cli/Commands.h"
@@ -55,14 +56,22 @@ int RunJavaCommand(const std::vector<std::string>& args, FileSystem& files) {
     if (!d.Open(java.design)) return 1;
     DesignDocument& doc = d.form.doc;
     doc.Generate_Type = java.kind;
+    // javac takes a public class only from the file named after it.
+    if (const std::string expected = doc.File_Name + ".java";
+        !java.output.empty() && std::filesystem::path(java.output).filename() != expected) {
+        std::cerr << "korvane-gen: the output file \"" << java.output << "\" must be named \""
+                  << expected << "\": the generated public class " << doc.File_Name
+                  << " compiles only from a file of that name\n";
+        return 1;
+    }
     const EventCatalogue catalogue;
     GeneratedJava generated = GenerateJava(doc, catalogue);
     if (!generated.ok()) {
         std::cerr << "korvane-gen: " << generated.refusal << "\n";
         return 1;
     }
-    if (!generated.warning.empty())
-        std::cerr << "korvane-gen: warning: " << generated.warning << "\n";
+    for (const std::string& warning : generated.warnings)
+        std::cerr << "korvane-gen: warning: " << warning << "\n";
     // The bytes the code window's Save As writes.
     Form2 code;
     code.Lines = std::move(generated.lines);

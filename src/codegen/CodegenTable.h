@@ -2,6 +2,7 @@
 // writer appends to.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -20,7 +21,8 @@ struct CodegenRow {
     float height = 0;
     std::string events;  // the component's events, extended by a valid popup's trigger
     std::string tabOrder;
-    std::string popup;  // a valid binding, or ""
+    std::string popup;    // a valid binding, or ""
+    uint64_t zOrder = 0;  // on the design surface: larger is nearer the front
 };
 
 using CodegenTable = std::vector<CodegenRow>;

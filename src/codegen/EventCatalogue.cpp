@@ -192,7 +192,7 @@ constexpr std::array<ClassEventRow, 123> kAwtClassEvents{{
 
 // JList registers neither action nor item listeners, and JTextArea and JTextField no text
 // listener, so those kinds are left out of their rows.
-constexpr std::array<ClassEventRow, 62> kSwingClassEvents{{
+constexpr std::array<ClassEventRow, 68> kSwingClassEvents{{
     {"JButton", kAction},
     {"JButton", kFocus},
     {"JButton", kKey},
@@ -232,6 +232,12 @@ constexpr std::array<ClassEventRow, 62> kSwingClassEvents{{
     {"JPanel", kMotion},
     {"JPanel", kComponent},
     {"JPopupMenu", kAction},
+    {"JRadioButton", kItem},
+    {"JRadioButton", kFocus},
+    {"JRadioButton", kKey},
+    {"JRadioButton", kMouse},
+    {"JRadioButton", kMotion},
+    {"JRadioButton", kComponent},
     {"JScrollBar", kAdjustment},
     {"JScrollBar", kFocus},
     {"JScrollBar", kKey},

@@ -4,6 +4,8 @@
 
 #include "codegen/ComponentWriters.h"
 #include "codegen/GenerationChecks.h"
+#include "codegen/GenerationWarnings.h"
+#include "codegen/MenuBarWriter.h"
 #include "codegen/SkeletonWriter.h"
 #include "codegen/TargetWrappers.h"
 #include "platform/Conversions.h"
@@ -38,7 +40,8 @@ CodegenRow RowOfSlot(DesignDocument& doc, int slot) {
                    record.Height,
                    record.ComponentEvents,
                    record.ComponentTabOrder,
-                   record.ComponentPopup};
+                   record.ComponentPopup,
+                   record.ZOrder};
     if (!row.popup.empty()) {
         const std::string_view trigger = SplitPopupBinding(row.popup).trigger;
         if (row.events.empty()) {
@@ -87,30 +90,48 @@ CodegenTable Build_Codegen_Table(DesignDocument& doc) {
     return table;
 }
 
+// Sections 3 and 4 and what runs between them; a split body spreads them over local classes.
+void WriteBody(JavaFile& file, const ListenerPlan& plan) {
+    file.BeginChunks();
+    WriteConstructionBlocks(file);
+    WriteMenuBarConstruction(file);
+    WriteStackingLines(file);
+    if (!file.splitBody) {
+        WriteListenerRegistrations(plan, file.sink);
+    } else {
+        LineSink registrations;
+        WriteListenerRegistrations(plan, registrations);
+        for (const std::string& line : registrations.Lines())
+            file.Emit(line.empty() ? 0 : 8, line.empty() ? line : line.substr(8));
+    }
+    file.EndChunks();
+}
+
 void Generate_Applet_Class(JavaFile& file, const ListenerPlan& plan) {
     WriteImportsAndHeader(file);
     WriteDeclarations(file);
     WriteInitOpening(file);
     WriteLayoutAndFont(file);
-    WriteConstructionBlocks(file);
-    WriteListenerRegistrations(plan, file.sink);
+    WriteBody(file, plan);
     WriteInitEnd(file);
     WriteListenerClasses(plan, file.table, file.generateType, file.sink);
     WriteMainAndClassEnd(file);
     WriteLayoutClass(file);
+    WriteFocusClass(file);
 }
 
 void Generate_Window_Class(JavaFile& file, const ListenerPlan& plan) {
     WriteImportsAndHeader(file);
     WriteDeclarations(file);
+    WriteMenuDeclarations(file);
     WriteConstructorOpening(file);
     WriteLayoutAndFont(file);
-    WriteConstructionBlocks(file);
-    WriteListenerRegistrations(plan, file.sink);
+    WriteBody(file, plan);
     WriteConstructorClosing(file);
     WriteListenerClasses(plan, file.table, file.generateType, file.sink);
     WriteMainAndClassEnd(file);
     WriteLayoutClass(file);
+    WriteFocusClass(file);
 }
 
 GeneratedJava GenerateJava(DesignDocument& doc, const EventCatalogue& catalogue) {
@@ -135,20 +156,28 @@ GeneratedJava GenerateJava(DesignDocument& doc, const EventCatalogue& catalogue)
     file.surfaceWidth = doc.OuterWidth - kFrameWidth;
     file.surfaceHeight = doc.OuterHeight - kFrameHeight;
     if (HasKind(table, "OptionButton")) file.swingGroupName = "cbg_swing";
+    file.stacking = PlanStacking(table);
+    file.menuElements = &doc.MenuElements;
+    if (IsFrameTarget(file.generateType)) file.menuTree = BuildMenuTree(doc.MenuElements);
 
     const ListenerPlan plan =
         BuildListenerPlan(table, catalogue, file.generateType, doc.MenuElements);
     if (std::string refusal = CheckGeneration(file, plan, doc.MenuElements, catalogue);
         !refusal.empty())
         return {{}, std::move(refusal), {}};
-    std::string warning = CodeSizeWarning(file, plan, catalogue);
+    const MethodCode code = EstimateMethodCode(file, plan, catalogue);
+    file.splitBody = code.body > kMaxMethodCode;
+    file.splitLayout = code.layout > kMaxMethodCode;
+    std::vector<std::string> warnings = GenerationWarnings(file, plan, doc.MenuElements);
+    if (std::string size = ClassSizeWarning(file, plan, catalogue); !size.empty())
+        warnings.push_back(std::move(size));
 
     if (IsAppletTarget(file.generateType)) {
         Generate_Applet_Class(file, plan);
     } else {
         Generate_Window_Class(file, plan);
     }
-    return {sink.TakeLines(), {}, std::move(warning)};
+    return {sink.TakeLines(), {}, std::move(warnings)};
 }
 
 void Generate_Code(Form1& form, Form2& codeWindow, const EventCatalogue& catalogue) {
@@ -169,9 +198,10 @@ void Generate_Code(Form1& form, Form2& codeWindow, const EventCatalogue& catalog
         messages.Show(Warning(generated.refusal, "Korvane"));
         return;
     }
-    if (!generated.warning.empty()) messages.Show(Warning(generated.warning, "Korvane"));
     messages.Show(MessageRequest{kGeneratedMessage, "Korvane", MessageIcon::Information,
                                  MessageButtons::Ok, 1});
+    if (!generated.warnings.empty())
+        messages.Show(Warning(WarningsMessage(generated.warnings), "Korvane"));
     codeWindow.ShowGenerated(std::move(generated.lines));
 }
 

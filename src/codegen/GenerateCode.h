@@ -29,9 +29,9 @@ inline constexpr const char* kGeneratedMessage = "Java File Generated Succesfull
 CodegenTable Build_Codegen_Table(DesignDocument& doc);
 
 struct GeneratedJava {
-    std::vector<std::string> lines;  // the file, one entry per line, when refusal is ""
-    std::string refusal;             // why nothing was generated
-    std::string warning;             // said with a generated file, or ""
+    std::vector<std::string> lines;     // the file, one entry per line, when refusal is ""
+    std::string refusal;                // why nothing was generated
+    std::vector<std::string> warnings;  // said after a generated file, one sentence each
     bool ok() const { return refusal.empty(); }
 };
 
@@ -40,8 +40,9 @@ struct GeneratedJava {
 GeneratedJava GenerateJava(DesignDocument& doc, const EventCatalogue& catalogue);
 
 // The command: refuses a design without live components, has a never-saved design saved
-// first, generates, and on success shows "Java File Generated Succesfully!" and fills and
-// shows the code window. A refusal is shown as a warning and leaves the code window as it was.
+// first, generates, and on success shows "Java File Generated Succesfully!", then the warnings
+// in one message, and fills and shows the code window. A refusal is shown as a warning and leaves
+// the code window as it was.
 void Generate_Code(Form1& form, Form2& codeWindow, const EventCatalogue& catalogue);
 
 // The two generators, run on a validated file.

@@ -6,7 +6,9 @@
 #include <unordered_set>
 
 #include "codegen/ComponentWriters.h"
+#include "codegen/ImportedClasses.h"
 #include "codegen/JavaText.h"
+#include "codegen/MenuBarWriter.h"
 #include "codegen/SkeletonWriter.h"
 #include "codegen/TargetWrappers.h"
 #include "document/ComponentKinds.h"
@@ -28,6 +30,11 @@ constexpr std::string_view kFixedClasses[] = {
     "Font", "Dimension", "Insets", "Component", "Container", "LayoutManager",
     // java.lang
     "String", "System"};
+
+// The classes the lines of a menu bar use.
+constexpr std::string_view kMenuBarClasses[] = {
+    "MenuBar",  "Menu",  "MenuItem",  "CheckboxMenuItem",  "MenuShortcut", "KeyEvent",
+    "JMenuBar", "JMenu", "JMenuItem", "JCheckBoxMenuItem", "KeyStroke",    "InputEvent"};
 
 // The member classes a generated class inherits from its target class, with the targets that
 // have them ("" = every target). Inside the class such a member hides a top-level class of the
@@ -83,7 +90,6 @@ constexpr size_t kMaxFieldName = 65535 - std::string_view("listModel_").size();
 
 // javac refuses a method whose code exceeds 65535 bytes. Upper bounds, in bytes, of the code
 // the lines of a design compile to, so that a design too large for one method is refused.
-constexpr size_t kMaxMethodCode = 65535;
 constexpr size_t kFixedMethodCode = 128;  // layout object, font, size and window listener lines
 constexpr size_t kLayoutRowCode = 41;     // the getComponent and setBounds lines of one row
 constexpr size_t kLayoutFixedCode = 6;
@@ -91,14 +97,27 @@ constexpr size_t kAddCode = 12;           // getContentPane().add(...)
 constexpr size_t kItemCode = 10;          // one addItem, add or addElement line
 constexpr size_t kRegistrationCode = 15;  // one add...Listener(new ...) line
 constexpr size_t kGroupCode = 11;         // the creation of a radio group
+constexpr size_t kFontCode = 15;          // a Swing component's setFont line
+constexpr size_t kRaiseCode = 20;         // one setComponentZOrder line
+constexpr size_t kMenuCode = 60;          // the lines of one menu element
 
 // The creation lines of one row without its list items.
 size_t CreationCode(std::string_view type) {
-    if (type == "JList") return 41;
-    if (type == "JTextArea") return 29;
-    if (type == "JRadioButton") return 26 + kGroupCode;
+    if (type == "JList") return 41 + kFontCode;
+    if (type == "JTextArea") return 29 + kFontCode;
+    if (type == "JRadioButton") return 26 + kGroupCode + kFontCode;
+    if (IsSwingKind(type)) return 14 + kFontCode;
     if (type == "OptionButton") return 19 + kGroupCode;
     return 14;  // one constructor call with at most a text or a constant
+}
+
+// Canvases, scroll bars, panels and scroll panes are created without their value.
+bool WritesValue(std::string_view type) {
+    constexpr std::string_view kWithoutValue[] = {"PictureBox",  "HScrollBar", "VScrollBar",
+                                                  "Panel",       "ScrollPane", "JHScrollBar",
+                                                  "JVScrollBar", "JPanel",     "JScrollPane"};
+    return std::find(std::begin(kWithoutValue), std::end(kWithoutValue), type) ==
+           std::end(kWithoutValue);
 }
 
 std::string Quoted(std::string_view name) {
@@ -124,6 +143,12 @@ class Checker {
     Checker(const JavaFile& file, const ListenerPlan& plan, const EventCatalogue& catalogue)
         : file_(file) {
         for (const std::string& cls : ClassesTheFileUses(catalogue)) usedClasses_.insert(cls);
+        if (WritesMenuBar(file))
+            for (std::string_view cls : kMenuBarClasses) usedClasses_.emplace(cls);
+        if (!file.stacking.raised.empty()) {
+            usedClasses_.emplace(file.SwingTarget() ? "LayoutFocusTraversalPolicy"
+                                                    : "DefaultFocusTraversalPolicy");
+        }
         listenerClassList_ = ListenerClassNames(plan);
         listenerClasses_.insert(listenerClassList_.begin(), listenerClassList_.end());
         generatedNames_ = GeneratedNames();
@@ -138,7 +163,8 @@ class Checker {
     std::string Font() const;
     std::string DialogParent() const;
     std::string Texts() const;
-    std::string CodeSize() const;
+    MethodCode MethodSizes() const;
+    std::string ClassSize() const;
     std::string ClassFiles() const;
 
   private:
@@ -181,7 +207,8 @@ std::string Checker::ClassName() const {
 
 bool Checker::TakenClassName(std::string_view name) const {
     const std::string simple(name);
-    return simple == file_.className || simple == file_.className + "Layout" ||
+    const bool focusClass = !file_.stacking.raised.empty() && simple == file_.className + "Focus";
+    return simple == file_.className || simple == file_.className + "Layout" || focusClass ||
            usedClasses_.count(simple) || listenerClasses_.count(simple) ||
            IsInheritedType(file_.generateType, simple);
 }
@@ -241,34 +268,57 @@ std::string Checker::OtherNames() const {
 }
 
 std::string Checker::PopupClasses() const {
+    std::unordered_map<std::string, const CodegenRow*> windowOfClass, dialogOfClass;
+    const bool swingImported = NeedsSwingImport(file_);
+    const bool appletImported = IsAppletTarget(file_.generateType);
     for (const CodegenRow& row : file_.table) {
         if (row.popup.empty()) continue;
-        const std::string cls(SplitPopupBinding(row.popup).className);
-        if (!IsJavaClassName(cls))
-            return "The window class " + Quoted(cls) + " of the popup binding of " +
-                   Quoted(row.name) + " is not a valid Java class name.";
+        const PopupBinding binding = SplitPopupBinding(row.popup);
+        const std::string cls(binding.className);
+        const std::string named =
+            "The window class " + Quoted(cls) + " of the popup binding of " + Quoted(row.name);
+        if (!IsJavaClassName(cls)) return named + " is not a valid Java class name.";
         // A qualified name is looked up from its first part.
-        if (TakenClassName(FirstPart(cls)))
-            return "The window class " + Quoted(cls) + " of the popup binding of " +
-                   Quoted(row.name) +
-                   " is a class the generated file itself declares, inherits or uses.";
+        const std::string_view first = FirstPart(cls);
+        if (TakenClassName(first))
+            return named + " is a class the generated file itself declares, inherits or uses.";
+        if (first.size() < cls.size() && IsImportedClassName(first, swingImported, appletImported))
+            return named + " starts with " + Quoted(first) +
+                   ", a class the generated file imports, so javac would look for a member of "
+                   "that class.";
+        // javac names the classes it compiles from this file <Class>$...: inner and anonymous.
+        if (cls.starts_with(file_.className + "$"))
+            return named + " is a class javac compiles from the generated file itself.";
+        // A Dialog binding opens a window only where the file has a frame to own it.
+        const bool dialog = binding.kind == "JDialog" ||
+                            (binding.kind == "Dialog" && IsFrameTarget(file_.generateType));
+        const bool window = binding.kind == "Frame" || binding.kind == "JFrame";
+        auto& otherFamily = dialog ? windowOfClass : dialogOfClass;
+        if (const auto it = otherFamily.find(cls); (dialog || window) && it != otherFamily.end())
+            return named + " is opened as a " + std::string(binding.kind) + ", and " +
+                   Quoted(it->second->name) + " opens it as a " +
+                   std::string(SplitPopupBinding(it->second->popup).kind) +
+                   ": one class cannot be both a frame and a dialog.";
+        if (dialog) dialogOfClass.emplace(cls, &row);
+        if (window) windowOfClass.emplace(cls, &row);
     }
     return {};
 }
 
 std::string Checker::MenuElements(const std::vector<MenuElement>& elements) const {
     if (!IsFrameTarget(file_.generateType)) return {};
+    if (!file_.menuTree.ok()) return file_.menuTree.error;
     std::unordered_set<std::string_view> menuNames;
-    for (const MenuElement& element : elements) {
-        if (element.Name.empty() || element.Events.empty()) continue;
-        const std::string& name = element.Name;
+    for (const MenuNode& node : file_.menuTree.nodes) {
+        // A separator has no field.
+        if (node.type == MenuElementType::Separator) continue;
+        const std::string& name = elements[node.element].Name;
         if (!IsJavaIdentifier(name))
             return "The menu element name " + Quoted(name) + " is not a valid Java identifier.";
         if (name.size() > kMaxFieldName)
             return "The menu element name " + Quoted(name) + " is too long for a Java class file.";
         if (componentNames_.count(name))
             return "The menu element name " + Quoted(name) + " is also the name of a component.";
-        // The file registers listeners on the element's field, which the user declares.
         if (usedClasses_.count(name))
             return "The menu element name " + Quoted(name) +
                    " is the name of a class the generated file uses.";
@@ -278,6 +328,9 @@ std::string Checker::MenuElements(const std::vector<MenuElement>& elements) cons
         if (!menuNames.insert(name).second)
             return "The menu element name " + Quoted(name) +
                    " is used by more than one menu element.";
+        if (!FitsJavaStringLiteral(node.label))
+            return "The label of the menu element " + Quoted(name) +
+                   " is too long for a Java string literal.";
     }
     return {};
 }
@@ -309,6 +362,7 @@ std::string Checker::Texts() const {
         " is too long for a Java string literal: javac takes at most 65534 characters and "
         "65535 bytes of its class-file form.";
     for (const CodegenRow& row : file_.table) {
+        if (!WritesValue(row.type)) continue;
         if (!IsListKind(row.type)) {
             if (tooLong(row.value)) return "The value of " + Quoted(row.name) + tail;
             continue;
@@ -320,22 +374,32 @@ std::string Checker::Texts() const {
     return {};
 }
 
-std::string Checker::CodeSize() const {
-    size_t body = kFixedMethodCode + kRegistrationCode * listenerClasses_.size();
+MethodCode Checker::MethodSizes() const {
+    MethodCode code;
+    code.body = kFixedMethodCode + kRegistrationCode * listenerClasses_.size() +
+                kRaiseCode * file_.stacking.raised.size() + kMenuCode * file_.menuTree.nodes.size();
     for (const CodegenRow& row : file_.table) {
-        body += CreationCode(row.type) + kAddCode;
-        if (IsListKind(row.type)) body += kItemCode * ListItems(row.value).size();
+        code.body += CreationCode(row.type) + kAddCode;
+        if (IsListKind(row.type)) code.body += kItemCode * ListItems(row.value).size();
     }
-    const size_t layout = kLayoutFixedCode + kLayoutRowCode * file_.table.size();
-    const bool bodyTooLarge = body > kMaxMethodCode;
-    if (!bodyTooLarge && layout <= kMaxMethodCode) return {};
-    const std::string method = !bodyTooLarge                        ? "layoutContainer"
-                               : IsAppletTarget(file_.generateType) ? "init"
-                                                                    : file_.className;
-    return "The design may be too large for one Java class: its method " + Quoted(method) +
-           " may need up to " + std::to_string(bodyTooLarge ? body : layout) +
-           " bytes of code, and javac accepts " + std::to_string(kMaxMethodCode) +
-           ". The file is generated; split the design if javac reports \"code too large\".";
+    code.layout = kLayoutFixedCode + kLayoutRowCode * file_.table.size();
+    return code;
+}
+
+// Every class file holds at most 65535 constants. The public class keeps, even when its body
+// is split, one name per field and three constants per inner class; the rest is bounded.
+std::string Checker::ClassSize() const {
+    constexpr size_t kMaxConstants = 65535;
+    constexpr size_t kFixedConstants = 400;
+    size_t constants = kFixedConstants + 3 * listenerClasses_.size() + file_.menuTree.nodes.size();
+    for (const CodegenRow& row : file_.table)
+        constants += IsScrollWrappedKind(row.type) && !file_.splitBody ? 2 : 1;
+    if (constants <= kMaxConstants) return {};
+    return "The design may be too large for one Java class: the class " + Quoted(file_.className) +
+           " may need up to " + std::to_string(constants) + " constants, and a class file holds " +
+           std::to_string(kMaxConstants) +
+           ". The file is generated; give fewer components listeners if javac reports \"too "
+           "many constants\".";
 }
 
 // Each listener class is compiled to its own file <Class>$<listener>.class; on a file system
@@ -374,9 +438,14 @@ std::vector<std::string> ClassesTheFileUses(const EventCatalogue& catalogue) {
     return classes;
 }
 
-std::string CodeSizeWarning(const JavaFile& file, const ListenerPlan& plan,
-                            const EventCatalogue& catalogue) {
-    return Checker(file, plan, catalogue).CodeSize();
+MethodCode EstimateMethodCode(const JavaFile& file, const ListenerPlan& plan,
+                              const EventCatalogue& catalogue) {
+    return Checker(file, plan, catalogue).MethodSizes();
+}
+
+std::string ClassSizeWarning(const JavaFile& file, const ListenerPlan& plan,
+                             const EventCatalogue& catalogue) {
+    return Checker(file, plan, catalogue).ClassSize();
 }
 
 std::string CheckGeneration(const JavaFile& file, const ListenerPlan& plan,

@@ -27,9 +27,21 @@ std::string CheckGeneration(const JavaFile& file, const ListenerPlan& plan,
                             const std::vector<MenuElement>& menuElements,
                             const EventCatalogue& catalogue);
 
-// A warning when the file's constructor, init() or layout method may exceed the 65535 bytes
-// of code javac accepts in one method, or "". Such a file is still generated.
-std::string CodeSizeWarning(const JavaFile& file, const ListenerPlan& plan,
-                            const EventCatalogue& catalogue);
+// javac refuses a method with more than 65535 bytes of code.
+inline constexpr size_t kMaxMethodCode = 65535;
+
+// Upper bounds of the bytes of code of the constructor or init() (with everything it runs:
+// construction, menu bar, stacking, registrations) and of the layout method, written unsplit.
+struct MethodCode {
+    size_t body = 0;
+    size_t layout = 0;
+};
+MethodCode EstimateMethodCode(const JavaFile& file, const ListenerPlan& plan,
+                              const EventCatalogue& catalogue);
+
+// A warning when the public class may hold more constants than a class file can, or "". Such a
+// file is still generated.
+std::string ClassSizeWarning(const JavaFile& file, const ListenerPlan& plan,
+                             const EventCatalogue& catalogue);
 
 }  // namespace korvane

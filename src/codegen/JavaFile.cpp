@@ -32,9 +32,40 @@ bool UsesContentPane(std::string_view generateType) {
 }
 
 void JavaFile::Emit(int spaces, std::string_view text) {
-    std::string line(static_cast<size_t>(spaces), ' ');
+    const bool statement = chunking_ && spaces >= 8;
+    if (statement && !inChunk_) OpenChunk();
+    std::string line(static_cast<size_t>(statement ? spaces + 8 : spaces), ' ');
     line += text;
     sink.Emit_Line(std::move(line));
+    if (statement && ++chunkStatements_ == kChunkStatements) CloseChunk();
+}
+
+std::string JavaFile::ChunkClass(int k) const {
+    return (className.starts_with('B') ? "C" : "B") + std::to_string(k);
+}
+
+void JavaFile::BeginChunks() {
+    chunking_ = splitBody;
+}
+
+void JavaFile::EndChunks() {
+    if (inChunk_) CloseChunk();
+    chunking_ = false;
+}
+
+void JavaFile::OpenChunk() {
+    inChunk_ = true;
+    chunkStatements_ = 0;
+    sink.Emit_Line("        class " + ChunkClass(++chunks_) + " {");
+    sink.Emit_Line("            void run() {");
+}
+
+void JavaFile::CloseChunk() {
+    inChunk_ = false;
+    sink.Emit_Line("            }");
+    sink.Emit_Line("        }");
+    sink.Emit_Line("        new " + ChunkClass(chunks_) + "().run();");
+    sink.Emit_Line("");
 }
 
 std::string JavaFile::AddLine(std::string_view addName) const {

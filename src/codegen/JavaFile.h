@@ -6,6 +6,9 @@
 #include <string_view>
 
 #include "codegen/CodegenTable.h"
+#include "codegen/Stacking.h"
+#include "document/DesignDocument.h"
+#include "document/MenuBar.h"
 
 namespace korvane {
 
@@ -40,6 +43,13 @@ struct JavaFile {
     double surfaceWidth = 0;
     double surfaceHeight = 0;
 
+    // The design's menu elements and, for "Frame" and "JFrame", the menu bar they make.
+    const std::vector<MenuElement>* menuElements = nullptr;
+    MenuTree menuTree;
+
+    // The components raised where they overlap, and the resulting order of the children.
+    StackingPlan stacking;
+
     // The Swing radio group's field: "cbg", or "cbg_swing" when AWT radio buttons have
     // taken "cbg".
     std::string swingGroupName = "cbg";
@@ -48,12 +58,33 @@ struct JavaFile {
     bool CheckboxGroup_Declared = false;
     bool ButtonGroup_Declared = false;
 
-    // One line at an indent of `spaces`, appended with the sink's Emit_Line.
+    // A design too large for one method (javac takes at most 64 KB of code in one) spreads the
+    // statements of its constructor or init() over local classes B1, B2, ... each run in turn,
+    // and the bounds of its layout over methods place1, place2, ... of the layout class.
+    bool splitBody = false;
+    bool splitLayout = false;
+
+    // One line at an indent of `spaces`, appended with the sink's Emit_Line. Between
+    // BeginChunks and EndChunks of a split body, a statement (indent 8 or more) goes into the
+    // open local class, which is closed and run once it holds kChunkStatements statements.
     void Emit(int spaces, std::string_view text);
+    void BeginChunks();
+    void EndChunks();
+    static constexpr size_t kChunkStatements = 1500;
+    // The name of local class k (from 1): B<k>, or C<k> when the class itself starts with B.
+    std::string ChunkClass(int k) const;
 
     bool SwingTarget() const { return IsSwingTarget(generateType); }
     // The line that adds a child to the container of the target.
     std::string AddLine(std::string_view addName) const;
+
+  private:
+    void OpenChunk();
+    void CloseChunk();
+    bool chunking_ = false;
+    bool inChunk_ = false;
+    int chunks_ = 0;
+    size_t chunkStatements_ = 0;
 };
 
 }  // namespace korvane

@@ -1,8 +1,8 @@
 #include <array>
-#include <optional>
 
 #include "codegen/Listeners.h"
 #include "document/ComponentKinds.h"
+#include "document/MenuBar.h"
 
 namespace korvane {
 namespace {
@@ -20,11 +20,10 @@ struct RowsByType {
     }
 };
 
-// Adds the rows of one component or menu element. With a class key, only the methods that
-// class offers count; a repeated method counts once, at its first place.
+// Adds the rows of one component or menu element: only the methods its class offers count; a
+// repeated method counts once, at its first place.
 void Add_Listener_Rows(ListenerPlan& plan, const EventCatalogue& catalogue, std::string_view name,
-                       std::string_view events, std::optional<std::string_view> classKey,
-                       RowsByType& scratch) {
+                       std::string_view events, std::string_view classKey, RowsByType& scratch) {
     const std::span<const ListenerRow> listeners = catalogue.ListenerTable();
     const std::span<const EventMethodRow> methods = catalogue.EventMethodTable();
     scratch.Clear();
@@ -36,12 +35,16 @@ void Add_Listener_Rows(ListenerPlan& plan, const EventCatalogue& catalogue, std:
         const std::string_view method = events.substr(start, end - start);
         start = end + 1;
 
+        if (method.empty()) continue;
         const int index = catalogue.MethodIndex(method);
-        if (index < 0 || (seen >> index & 1ULL) != 0) continue;
-        if (classKey && !catalogue.ClassOffersMethod(*classKey, method)) continue;
+        if (index >= 0 && (seen >> index & 1ULL) != 0) continue;
         const ListenerRow* listener =
-            catalogue.Listener_Of_Event_Kind(methods[static_cast<size_t>(index)].kind);
-        if (!listener) continue;
+            index < 0 ? nullptr
+                      : catalogue.Listener_Of_Event_Kind(methods[static_cast<size_t>(index)].kind);
+        if (!listener || !catalogue.ClassOffersMethod(classKey, method)) {
+            plan.dropped.push_back({std::string(name), std::string(method), std::string(classKey)});
+            continue;
+        }
         seen |= 1ULL << index;
         const auto type = static_cast<size_t>(listener - listeners.data());
         if (scratch.methods[type].empty()) scratch.typeOrder.push_back(type);
@@ -60,6 +63,19 @@ void Add_Listener_Rows(ListenerPlan& plan, const EventCatalogue& catalogue, std:
 
 }  // namespace
 
+std::string_view MenuElementClass(MenuElementType type, bool swing) {
+    switch (type) {
+        case MenuElementType::Menu:
+            return swing ? "JMenu" : "Menu";
+        case MenuElementType::Check:
+            return swing ? "JCheckBoxMenuItem" : "CheckboxMenuItem";
+        case MenuElementType::Item:
+        case MenuElementType::Separator:
+            break;
+    }
+    return swing ? "JMenuItem" : "MenuItem";
+}
+
 ListenerPlan BuildListenerPlan(const CodegenTable& table, const EventCatalogue& catalogue,
                                std::string_view generateType,
                                const std::vector<MenuElement>& menuElements) {
@@ -71,10 +87,13 @@ ListenerPlan BuildListenerPlan(const CodegenTable& table, const EventCatalogue& 
         Add_Listener_Rows(plan, catalogue, row.name, row.events, classKey, scratch);
     }
     if (generateType != "Frame" && generateType != "JFrame") return plan;
-    for (const MenuElement& element : menuElements) {
-        // An unnamed element stands for a design without menu bar.
-        if (element.Name.empty() || element.Events.empty()) continue;
-        Add_Listener_Rows(plan, catalogue, element.Name, element.Events, std::nullopt, scratch);
+    const MenuTree tree = BuildMenuTree(menuElements);
+    const bool swing = generateType == "JFrame";
+    for (const MenuNode& node : tree.nodes) {
+        const MenuElement& element = menuElements[node.element];
+        if (element.Events.empty()) continue;
+        Add_Listener_Rows(plan, catalogue, element.Name, element.Events,
+                          MenuElementClass(node.type, swing), scratch);
     }
     return plan;
 }

@@ -15,6 +15,7 @@
 #include "codegen/CodegenTable.h"
 #include "codegen/EventCatalogue.h"
 #include "document/DesignDocument.h"
+#include "document/MenuBar.h"
 
 namespace korvane {
 
@@ -36,16 +37,29 @@ struct ListenerPlanRow {
 // and one registration line.
 struct ListenerPlan {
     std::vector<ListenerPlanRow> rows;
+    // The chosen methods that get no listener: unknown names, or methods the class of the
+    // component or menu element does not offer. Each is named in a warning.
+    struct Dropped {
+        std::string name;    // component or menu element name
+        std::string method;  // as stored
+        std::string classKey;
+    };
+    std::vector<Dropped> dropped;
 };
 
 // Builds the plan from the table rows in row order (their events as extended by the popup
 // trigger), then, for "Frame" and "JFrame" only, from the menu elements in index order.
-// A component's method counts only when its class (Type_To_Java_Class of its type) offers it;
-// a menu element's only when the EventMethodTable holds it. A method named twice in one events
-// string counts once, at its first place.
+// A method counts only when the class offers it: a component's class is Type_To_Java_Class of
+// its type, a menu element's the AWT or Swing class of its place in the menu bar (Menu, MenuItem,
+// CheckboxMenuItem or their J forms). A method named twice in one events string counts once, at
+// its first place; empty parts are no method.
 ListenerPlan BuildListenerPlan(const CodegenTable& table, const EventCatalogue& catalogue,
                                std::string_view generateType,
                                const std::vector<MenuElement>& menuElements);
+
+// The Java class of a menu element of this type: Menu, MenuItem, CheckboxMenuItem, or in a
+// Swing menu bar JMenu, JMenuItem, JCheckBoxMenuItem. It is also the element's catalogue key.
+std::string_view MenuElementClass(MenuElementType type, bool swing);
 
 // Section 4: one registration line per run, an empty line after the last run of each name.
 void WriteListenerRegistrations(const ListenerPlan& plan, LineSink& sink);

@@ -1,5 +1,6 @@
 #include "codegen/SkeletonWriter.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "codegen/JavaText.h"
@@ -26,18 +27,34 @@ std::vector<std::string_view> Words(std::string_view text) {
     return words;
 }
 
+std::string Pixels(double twips) {
+    return std::to_string(TwipsToWholePixels(twips));
+}
+
+// Rows of a split layout per method: at most 41 bytes of code each.
+constexpr size_t kLayoutChunkRows = 1500;
+
+// The bounds of the children first to end - 1.
+void WriteBounds(JavaFile& file, size_t first, size_t end) {
+    file.Emit(8, "Component c;");
+    const std::vector<size_t>& childOrder = file.stacking.childOrder;
+    for (size_t i = first; i < end; ++i) {
+        const CodegenRow& row = file.table[childOrder.empty() ? i : childOrder[i]];
+        file.Emit(8, "c = parent.getComponent(" + std::to_string(i) + ");");
+        file.Emit(8, "if (c.isVisible()) {c.setBounds(insets.left+" + Pixels(row.left) +
+                         ",insets.top+" + Pixels(row.top) + "," + Pixels(row.width) + "," +
+                         Pixels(row.height) + ");}");
+    }
+}
+
+}  // namespace
+
 bool NeedsSwingImport(const JavaFile& file) {
     if (file.SwingTarget()) return true;
     for (const CodegenRow& row : file.table)
         if (!row.type.empty() && row.type.front() == 'J') return true;
     return PopupsNeedSwingImport(file.table);
 }
-
-std::string Pixels(double twips) {
-    return std::to_string(TwipsToWholePixels(twips));
-}
-
-}  // namespace
 
 std::optional<std::string> FontStyleExpression(std::string_view fontStyle) {
     const std::vector<std::string_view> words = Words(fontStyle);
@@ -123,15 +140,24 @@ void WriteLayoutClass(JavaFile& file) {
     file.Emit(4, "public void layoutContainer(Container parent) {");
     file.Emit(8, "Insets insets = parent.getInsets();");
     file.Emit(0, "");
-    file.Emit(8, "Component c;");
-    for (size_t i = 0; i < file.table.size(); ++i) {
-        const CodegenRow& row = file.table[i];
-        file.Emit(8, "c = parent.getComponent(" + std::to_string(i) + ");");
-        file.Emit(8, "if (c.isVisible()) {c.setBounds(insets.left+" + Pixels(row.left) +
-                         ",insets.top+" + Pixels(row.top) + "," + Pixels(row.width) + "," +
-                         Pixels(row.height) + ");}");
+    if (!file.splitLayout) {
+        WriteBounds(file, 0, file.table.size());
+        file.Emit(4, "}");
+        file.Emit(0, "}");
+        return;
     }
+    const size_t chunks = (file.table.size() + kLayoutChunkRows - 1) / kLayoutChunkRows;
+    for (size_t k = 1; k <= chunks; ++k)
+        file.Emit(8, "place" + std::to_string(k) + "(parent, insets);");
     file.Emit(4, "}");
+    for (size_t k = 1; k <= chunks; ++k) {
+        file.Emit(0, "");
+        file.Emit(4,
+                  "private void place" + std::to_string(k) + "(Container parent, Insets insets) {");
+        WriteBounds(file, (k - 1) * kLayoutChunkRows,
+                    std::min(file.table.size(), k * kLayoutChunkRows));
+        file.Emit(4, "}");
+    }
     file.Emit(0, "}");
 }
 

@@ -18,6 +18,9 @@ std::optional<std::string> FontStyleExpression(std::string_view fontStyle);
 // The font name as written: "Times Roman" is Java's TimesRoman; other names are unchanged.
 std::string JavaFontName(std::string_view fontName);
 
+// Whether the file imports javax.swing.*: a Swing target, a Swing component or a Swing popup.
+bool NeedsSwingImport(const JavaFile& file);
+
 // Section 1 up to the field declarations: imports, an empty line, the class header.
 void WriteImportsAndHeader(JavaFile& file);
 // The opening of init() of an applet.

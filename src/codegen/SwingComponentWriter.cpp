@@ -34,6 +34,14 @@ const SwingKind* FindSwingKind(std::string_view tag) {
 
 void WriteJList(JavaFile& file, const CodegenRow& row) {
     const std::string& name = row.name;
+    if (file.splitBody) {
+        // No local model: the items may go on in the next local class.
+        file.Emit(8, name + " = new JList(new DefaultListModel());");
+        for (std::string_view item : ListItems(row.value))
+            file.Emit(8, "((DefaultListModel) " + name + ".getModel()).addElement(" +
+                             JavaStringLiteral(item) + ");");
+        return;
+    }
     const std::string model = "listModel_" + name;
     file.Emit(8, "DefaultListModel " + model + " = new DefaultListModel();");
     for (std::string_view item : ListItems(row.value))
@@ -73,7 +81,8 @@ void WriteSwingCreation(JavaFile& file, const CodegenRow& row, const SwingKind& 
         file.Emit(8, name + " = new " + cls + "();");
     } else {
         file.Emit(8, name + " = new " + cls + "(" + JavaStringLiteral(row.value) + ");");
-        if (tag == "JTextArea") file.Emit(8, "sp_" + name + " = new JScrollPane(" + name + ");");
+        if (tag == "JTextArea" && !file.splitBody)
+            file.Emit(8, "sp_" + name + " = new JScrollPane(" + name + ");");
     }
 }
 
@@ -81,6 +90,16 @@ void WriteSwingCreation(JavaFile& file, const CodegenRow& row, const SwingKind& 
 
 bool IsScrollWrappedKind(std::string_view type) {
     return type == "JTextArea" || type == "JList";
+}
+
+std::string AddName(const CodegenRow& row) {
+    return IsScrollWrappedKind(row.type) ? "sp_" + row.name : row.name;
+}
+
+std::string ChildExpression(const JavaFile& file, const CodegenRow& row) {
+    if (!IsScrollWrappedKind(row.type)) return row.name;
+    // A split body keeps no scroll pane fields: the pane holds the component's viewport.
+    return file.splitBody ? row.name + ".getParent().getParent()" : "sp_" + row.name;
 }
 
 bool WriteSwingDeclaration(JavaFile& file, const CodegenRow& row) {
@@ -91,7 +110,8 @@ bool WriteSwingDeclaration(JavaFile& file, const CodegenRow& row) {
         file.ButtonGroup_Declared = true;
     }
     file.Emit(4, std::string(kind->javaClass) + " " + row.name + ";");
-    if (IsScrollWrappedKind(row.type)) file.Emit(4, "JScrollPane sp_" + row.name + ";");
+    if (IsScrollWrappedKind(row.type) && !file.splitBody)
+        file.Emit(4, "JScrollPane sp_" + row.name + ";");
     return true;
 }
 
@@ -99,7 +119,11 @@ bool WriteSwingConstruction(JavaFile& file, const CodegenRow& row) {
     const SwingKind* kind = FindSwingKind(row.type);
     if (!kind) return false;
     WriteSwingCreation(file, row, *kind);
-    file.Emit(8, file.AddLine(IsScrollWrappedKind(row.type) ? "sp_" + row.name : row.name));
+    // Swing components take their font from the look and feel, not from their container.
+    const std::string container = UsesContentPane(file.generateType) ? "getContentPane()." : "";
+    file.Emit(8, row.name + ".setFont(" + container + "getFont());");
+    const bool newPane = IsScrollWrappedKind(row.type) && file.splitBody;
+    file.Emit(8, file.AddLine(newPane ? "new JScrollPane(" + row.name + ")" : AddName(row)));
     file.Emit(0, "");
     return true;
 }

@@ -80,10 +80,13 @@ void WriteConstructorOpening(JavaFile& file) {
 }
 
 void WriteConstructorClosing(JavaFile& file) {
-    file.Emit(8, "setSize(getPreferredSize());");
-    file.Emit(0, "");
     const bool frame = IsFrameTarget(file.generateType);
-    if (frame || IsDialogTarget(file.generateType)) {
+    const bool window = frame || IsDialogTarget(file.generateType);
+    // A window knows the insets of its decorations only once it is displayable, which pack()
+    // makes it; the size of a panel is its content's.
+    file.Emit(8, window ? "pack();" : "setSize(getPreferredSize());");
+    file.Emit(0, "");
+    if (window) {
         file.Emit(8, "addWindowListener(new WindowAdapter() {");
         file.Emit(12, "public void windowClosing(WindowEvent e) {");
         file.Emit(16, frame ? "System.exit(0);" : "dispose();");

@@ -68,7 +68,10 @@ TEST_F(JavaCommandTest, WritesTheWorkedExampleToStandardOutput) {
     const GenResult r = Gen(CodegenData("Demo.dat"));
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, ReadBytes(CodegenData("Demo.applet.java")));
-    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.err,
+              "korvane-gen: warning: The class \"Demo\" extends Applet, which JDK 26 no longer "
+              "has: it compiles and runs on JDK 8 to 25. The Frame and JFrame targets run on any "
+              "JDK.\n");
 }
 
 TEST_F(JavaCommandTest, WritesTheFileTheCodeWindowWouldSave) {
@@ -94,22 +97,28 @@ TEST_F(JavaCommandTest, TheClassIsNamedAfterTheFileWhereverItIs) {
 }
 
 TEST_F(JavaCommandTest, RefusalsWriteNothing) {
-    const std::string out = (dir / "out.java").string();
     const std::string before = "previous contents\r\n";
     struct Case {
-        std::string what, arguments, message;
+        std::string what, arguments, output, message;
         int status;
     };
     const Case cases[] = {
-        {"a bad component name", Write("Bad.dat", OneComponent("Font", "Label")), "\"Font\"", 1},
-        {"a bad class name", Write("my-form.dat", OneComponent("l", "Label")), "\"my-form\"", 1},
-        {"no component", Write("Empty.dat", "[Main]\r\nSizeX=4800\r\nSizeY=3600\r\n"),
+        {"a bad component name", Write("Bad.dat", OneComponent("Font", "Label")), "Bad.java",
+         "\"Font\"", 1},
+        {"a bad class name", Write("my-form.dat", OneComponent("l", "Label")), "my-form.java",
+         "\"my-form\"", 1},
+        {"no component", Write("Empty.dat", "[Main]\r\nSizeX=4800\r\nSizeY=3600\r\n"), "Empty.java",
          "You must add at least one AWT or Swing component.", 1},
-        {"a missing file", (dir / "Missing.dat").string(), "Missing.dat", 1},
-        {"an unknown kind", kExamples + "/login.dat --as Window", "\"Window\"", 2},
+        {"a missing file", (dir / "Missing.dat").string(), "Missing.java", "Missing.dat", 1},
+        {"an unknown kind", kExamples + "/login.dat --as Window", "login.java", "\"Window\"", 2},
+        // javac takes the public class login only from login.java.
+        {"an output file named after another class", kExamples + "/login.dat", "out.java",
+         "must be named \"login.java\"", 1},
+        {"an output file in another case", kExamples + "/login.dat", "Login.java",
+         "must be named \"login.java\"", 1},
     };
     for (const Case& c : cases) {
-        Write("out.java", before);
+        const std::string out = Write(c.output, before);
         const GenResult r = Gen(c.arguments + " -o " + out);
         EXPECT_EQ(r.status, c.status) << c.what;
         EXPECT_NE(r.err.find(c.message), std::string::npos) << c.what << ": " << r.err;

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "codegen/GenerationSupport.h"
+#include "codegen/GenerationWarnings.h"
 #include "platform/Text.h"
 
 namespace korvane::testing {
@@ -20,9 +21,9 @@ struct Case {
 };
 
 DesignDocument Base(const std::string& target) {
-    return Design("Demo", target,
-                  {{"label_1", "Label", "Name:", "", "1"},
-                   {"button_1", "CommandButton", "OK", "actionPerformed()", "2"}});
+    Part button("button_1", "CommandButton", "OK", "actionPerformed()", "2");
+    button.top = 720;
+    return Design("Demo", target, {{"label_1", "Label", "Name:", "", "1"}, button});
 }
 
 void Rename(DesignDocument& doc, int slot, const std::string& name) {
@@ -196,7 +197,8 @@ TEST(GenerationChecksTest, MenuElementsOfFrames) {
     const std::vector<Case> cases = {
         {"an identifier", menu({open}), kOk},
         {"not an identifier", menu({bad}), "opt-open"},
-        {"not an identifier, no events", menu({badQuiet}), kOk},
+        // Every menu element is a field, with or without events.
+        {"not an identifier, no events", menu({badQuiet}), "opt-open"},
         {"a component's name", menu({clash}), "button_1"},
         {"twice", menu({open, open}), "optOpen"},
         {"no menu bar", menu({MenuElement{}}), kOk},
@@ -330,11 +332,11 @@ TEST(GenerationChecksTest, NameLengths) {
     const auto menu = [](size_t length) {
         return [length](DesignDocument& doc) {
             doc.MenuElements = {
-                MenuElement{std::string(length, 'm'), "", "", "", "", "keyTyped()", ""}};
+                MenuElement{std::string(length, 'm'), "", "", "", "", "actionPerformed()", ""}};
         };
     };
     Check("Frame", {{"a menu element's listener file", menu(241), kOk},
-                    {"one longer", menu(242), std::string(242, 'm') + "_KL"}});
+                    {"one longer", menu(242), std::string(242, 'm') + "_AL"}});
 }
 
 TEST(GenerationChecksTest, StringAndMethodSizes) {
@@ -361,46 +363,53 @@ TEST(GenerationChecksTest, StringAndMethodSizes) {
     // The layout class spends up to 41 bytes a row; init 26 a button, 10 an item, 15 a listener.
     const auto buttons = [](int n, std::string events = "") {
         return [n, events](DesignDocument& doc) {
-            for (int i = 0; i < n; ++i)
-                Add(doc, {"l" + std::to_string(i), "CommandButton", "", events});
+            for (int i = 0; i < n; ++i) {
+                Part part("l" + std::to_string(i), "CommandButton", "", events);
+                part.top = static_cast<float>(1200 + 360 * i);  // apart: nothing to raise
+                Add(doc, part);
+            }
         };
     };
     const auto items = [](int n) {
         return [n](DesignDocument& doc) {
             std::string value = "i";
             for (int i = 1; i < n; ++i) value += "|i";
-            Add(doc, {"choice", "ComboBox", value});
+            Part part("choice", "ComboBox", value);
+            part.top = 1200;
+            Add(doc, part);
         };
     };
-    // A method javac may find too large is generated all the same, with a warning naming it.
+    // A method javac may find too large is split: the layout's bounds over methods of the
+    // layout class, the constructor's or init()'s statements over local classes. Below the limit
+    // the file is the one-method file.
     const std::string threeListeners = "actionPerformed()|keyTyped()|focusLost()";
     struct SizeCase {
         const char* what;
         std::string target;
         std::function<void(DesignDocument&)> edit;
-        std::string warnedMethod;  // "" = no warning
+        bool layoutSplit, bodySplit;
     };
     const SizeCase sizes[] = {
-        {"1598 rows", "Applet", buttons(1596), ""},
-        {"1599 rows", "Applet", buttons(1597), "layoutContainer"},
-        {"6531 items", "Applet", items(6531), ""},
-        {"6532 items", "Applet", items(6532), "init"},
-        {"700 components with three listeners", "Applet", buttons(700, threeListeners), ""},
-        {"1000 components with three listeners", "Applet", buttons(1000, threeListeners), "init"},
-        {"the constructor", "Frame", items(6532), "Demo"},
+        {"1598 rows", "Applet", buttons(1596), false, false},
+        {"1599 rows", "Applet", buttons(1597), true, false},
+        {"6531 items", "Applet", items(6531), false, false},
+        {"6532 items", "Applet", items(6532), false, true},
+        {"700 components with three listeners", "Applet", buttons(700, threeListeners), false,
+         false},
+        {"1000 components with three listeners", "Applet", buttons(1000, threeListeners), false,
+         true},
+        {"the constructor", "Frame", items(6532), false, true},
     };
     for (const SizeCase& c : sizes) {
         DesignDocument sized = Base(c.target);
         c.edit(sized);
         GeneratedJava generated = GenerateJava(sized, Catalogue());
         EXPECT_TRUE(generated.ok()) << c.what;
-        EXPECT_FALSE(generated.lines.empty()) << c.what;
-        if (c.warnedMethod.empty()) {
-            EXPECT_EQ(generated.warning, "") << c.what;
-        } else {
-            EXPECT_NE(generated.warning.find("\"" + c.warnedMethod + "\""), std::string::npos)
-                << c.what << ": " << generated.warning;
-        }
+        const std::vector<std::string>& lines = generated.lines;
+        EXPECT_EQ(IndexOf(lines, "        place1(parent, insets);") >= 0, c.layoutSplit) << c.what;
+        EXPECT_EQ(IndexOf(lines, "        new B1().run();") >= 0, c.bodySplit) << c.what;
+        EXPECT_EQ(WarningsMessage(generated.warnings).find("too large"), std::string::npos)
+            << c.what;
     }
 }
 

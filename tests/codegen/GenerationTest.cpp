@@ -256,16 +256,16 @@ TEST(ComponentBlocksTest, ListItems) {
         {"JComboBox",
          "x|y",
          {"        c = new JComboBox();", "        c.addItem(\"x\");", "        c.addItem(\"y\");",
-          "        add(c);", ""}},
+          "        c.setFont(getFont());", "        add(c);", ""}},
         {"JList",
          "",
          {"        DefaultListModel listModel_c = new DefaultListModel();",
           "        c = new JList(listModel_c);", "        sp_c = new JScrollPane(c);",
-          "        add(sp_c);", ""}},
+          "        c.setFont(getFont());", "        add(sp_c);", ""}},
         {"JTextArea",
          "t",
          {"        c = new JTextArea(\"t\");", "        sp_c = new JScrollPane(c);",
-          "        add(sp_c);", ""}},
+          "        c.setFont(getFont());", "        add(sp_c);", ""}},
     };
     for (const Case& c : cases) {
         const Lines lines = GenerateLines(Design("T", "Applet", {{"c", c.type, c.value}}));

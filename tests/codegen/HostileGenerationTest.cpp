@@ -131,6 +131,11 @@ const Strings kPlainMenuNames = {"optOpen", "optSave", "optQuit"};
 const Strings kHostileMenuNames = {"", "opt-open", "System", "Font", "cbg", "frame",
                                    "customLayout", "c1", "int", "<class>", "Type", "String",
                                    "parent", "title", "optOpen", "listModel_c1", "sp_c2"};
+const Strings kMenuLabels = {"", "File", "\"); System.exit(1); //EVIL", "caf\xc3\xa9"};
+const Strings kMenuTypes = {"", "Menu", "Item", "Check", "Separator", "Bogus", "jmenuitem"};
+const Strings kMenuLevels = {"", "0", "1", "2", "3", "x", "-1"};
+const Strings kMenuShortcuts = {"", "Ctrl+S", "Ctrl+Shift+F5", "Alt+X", "X", "^Q", "Ctrl+"};
+const Strings kMenuStates = {"", "Checked", "Disabled", "Checked Disabled", "Bogus"};
 // clang-format on
 
 std::string Replaced(std::string text, const std::string& from, const std::string& to) {
@@ -243,6 +248,15 @@ HostileDesign MakeDesign(Rng& rng) {
                 ? "opt" + std::to_string(i + 1)
                 : Replaced(rng.Mix(hostility, kHostileMenuNames, kPlainMenuNames), "<class>", cls);
         element.Events = Events(rng, nullptr, hostility);
+        element.Type = i == 0 ? "Menu" : "Item";
+        element.Level = i == 0 ? "0" : "1";
+        element.Label = rng.Pick(kMenuLabels);
+        if (!design.benign && rng.Percent(hostility * 2)) {
+            element.Type = rng.Pick(kMenuTypes);
+            element.Level = rng.Pick(kMenuLevels);
+            element.Shortcut = rng.Pick(kMenuShortcuts);
+            element.State = rng.Pick(kMenuStates);
+        }
         doc.MenuElements.push_back(element);
     }
     if (doc.MenuElements.empty()) doc.MenuElements.emplace_back();
@@ -269,7 +283,9 @@ std::string Describe(const DesignDocument& doc) {
     }
     for (const MenuElement& e : doc.MenuElements)
         if (!e.Name.empty() || !e.Events.empty())
-            out << "  menu " << q(e.Name) << " events " << q(e.Events) << "\n";
+            out << "  menu " << q(e.Name) << " events " << q(e.Events) << " type " << q(e.Type)
+                << " level " << q(e.Level) << " label " << q(e.Label) << " shortcut "
+                << q(e.Shortcut) << " state " << q(e.State) << "\n";
     return out.str();
 }
 
@@ -329,22 +345,6 @@ std::string WindowStub(const std::string& cls, const std::string& kind) {
     return "class " + cls + " extends " + kind + " {}\n";
 }
 
-// A menu element the user declares; it takes every listener a menu element may get.
-constexpr const char* kMenuStub =
-    "class KvMenuStub {\n"
-    "    void addActionListener(ActionListener l) {}\n"
-    "    void addAdjustmentListener(AdjustmentListener l) {}\n"
-    "    void addComponentListener(ComponentListener l) {}\n"
-    "    void addContainerListener(ContainerListener l) {}\n"
-    "    void addFocusListener(FocusListener l) {}\n"
-    "    void addKeyListener(KeyListener l) {}\n"
-    "    void addMouseListener(MouseListener l) {}\n"
-    "    void addMouseMotionListener(MouseMotionListener l) {}\n"
-    "    void addWindowListener(WindowListener l) {}\n"
-    "    void addItemListener(ItemListener l) {}\n"
-    "    void addTextListener(TextListener l) {}\n"
-    "}\n";
-
 void WriteText(const fs::path& path, const std::string& text) {
     fs::create_directories(path.parent_path());
     std::ofstream out(path, std::ios::binary);
@@ -357,9 +357,7 @@ struct Compiled {
     std::vector<std::string> lines;  // as javac sees them, package line included
 };
 
-// One generated design in package `package`: its file and the stubs it needs. The menu
-// elements with events get the fields the user would declare for them, on the header line so
-// that javac's line numbers stay those of the generated file.
+// One generated design in package `package`: its file and the stubs it needs.
 Compiled WriteDesign(const fs::path& src, const std::string& package, const DesignDocument& doc,
                      std::vector<std::string> lines, std::vector<fs::path>& sources) {
     // The classes the file declares, and those it uses: no stub may stand for one of them.
@@ -376,21 +374,12 @@ Compiled WriteDesign(const fs::path& src, const std::string& package, const Desi
         stubs.emplace(binding.className, binding.kind);
     }
     if (IsDialogTarget(doc.Generate_Type)) stubs.emplace(doc.Dialog_parent, "JFrame");
-    std::string stubText = "package " + package + ";\n" + kStubHeader + kMenuStub;
+    std::string stubText = "package " + package + ";\n" + kStubHeader;
     for (const auto& [cls, kind] : stubs)
         if (IsJavaIdentifier(cls) && !taken.count(cls) && cls != "Object")
             stubText += WindowStub(cls, kind);
     sources.push_back(src / package / "KvStubs.java");
     WriteText(sources.back(), stubText);
-
-    std::string menuFields;
-    if (IsFrameTarget(doc.Generate_Type))
-        for (const MenuElement& e : doc.MenuElements)
-            if (!e.Name.empty() && !e.Events.empty())
-                menuFields += " KvMenuStub " + e.Name + " = new KvMenuStub();";
-    const std::string header = "public class " + doc.File_Name + " extends ";
-    for (std::string& line : lines)
-        if (line.starts_with(header)) line += menuFields;
 
     lines.front() = "package " + package + "; " + lines.front();
     std::string text;

@@ -196,7 +196,7 @@ TEST(Listeners, UnofferedUnknownAndRepeatedMethodsAreDropped) {
         {"CommandButton", "clicked()|actionPerformed|| actionPerformed()", {}},
         {"JList", "actionPerformed()|itemStateChanged()", {}},
         {"JTextField", "textValueChanged()", {}},
-        {"JRadioButton", "itemStateChanged()", {}},
+        {"JRadioButton", "itemStateChanged()", {"        x.addItemListener(new x_IL());", ""}},
         {"NoSuchKind", "actionPerformed()", {}},
         {"JList",
          "itemStateChanged()|mouseClicked()",
@@ -205,9 +205,22 @@ TEST(Listeners, UnofferedUnknownAndRepeatedMethodsAreDropped) {
          "actionPerformed()|bogus()|actionPerformed()|keyTyped()",
          {"        x.addActionListener(new x_AL());", "        x.addKeyListener(new x_KL());", ""}},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(Generate({Row("x", c.type, c.events)}, "Applet").registrations, c.registrations)
+    for (const Case& c : cases) {
+        const Output out = Generate({Row("x", c.type, c.events)}, "Applet");
+        EXPECT_EQ(out.registrations, c.registrations) << c.type << " " << c.events;
+        // Whatever is left out is named for a warning.
+        EXPECT_EQ(out.plan.rows.empty(), out.plan.dropped.size() > 0 && c.registrations.empty())
             << c.type << " " << c.events;
+    }
+    // Empty parts are no method; a repeated method is not a dropped one.
+    const Output some = Generate(
+        {Row("x", "CommandButton", "clicked()|actionPerformed|| actionPerformed()|keyTyped()")},
+        "Applet");
+    ASSERT_EQ(some.plan.dropped.size(), 3u);
+    EXPECT_EQ(some.plan.dropped[0].method, "clicked()");
+    EXPECT_EQ(some.plan.dropped[1].method, "actionPerformed");
+    EXPECT_EQ(some.plan.dropped[2].method, " actionPerformed()");
+    EXPECT_EQ(some.plan.dropped[2].classKey, "Button");
 
     const Output repeated =
         Generate({Row("x", "CommandButton", "mouseClicked()|mouseClicked()")}, "Applet");
@@ -236,10 +249,18 @@ TEST(Listeners, MenuElementsOnlyForFrames) {
     for (const char* target : {"Applet", "Dialog", "Panel", "JApplet", "JDialog", "JPanel"})
         EXPECT_EQ(Generate(table, target, menu).plan.rows.size(), 1u) << target;
 
-    // Menu elements are not bound to a class, so any catalogue method counts.
-    EXPECT_EQ(
-        Generate({}, "Frame", {Element("m", "windowClosing()|windowClosing()")}).registrations,
-        (Lines{"        m.addWindowListener(new m_WL());", ""}));
+    // A menu element offers what its class offers: a check item its item events too.
+    std::vector<MenuElement> checks{Element("m", ""),
+                                    Element("c", "windowClosing()|itemStateChanged()")};
+    checks[0].Type = "Menu";
+    checks[0].Level = "0";
+    checks[1].Type = "Check";
+    checks[1].Level = "1";
+    const Output checked = Generate({}, "JFrame", checks);
+    EXPECT_EQ(checked.registrations, (Lines{"        c.addItemListener(new c_IL());", ""}));
+    ASSERT_EQ(checked.plan.dropped.size(), 1u);
+    EXPECT_EQ(checked.plan.dropped[0].method, "windowClosing()");
+    EXPECT_EQ(checked.plan.dropped[0].classKey, "JCheckBoxMenuItem");
     EXPECT_TRUE(Generate({}, "Frame", {Element("", "actionPerformed()")}).plan.rows.empty());
 }
 

@@ -59,9 +59,9 @@ int RunJavaCommand(const std::vector<std::string>& args, FileSystem& files) {
     // javac takes a public class only from the file named after it.
     if (const std::string expected = doc.File_Name + ".java";
         !java.output.empty() && std::filesystem::path(java.output).filename() != expected) {
-        std::cerr << "korvane-gen: the output file \"" << java.output << "\" must be named \""
-                  << expected << "\": the generated public class " << doc.File_Name
-                  << " compiles only from a file of that name\n";
+        std::cerr << "korvane-gen: the output file " << QuotedForMessage(java.output)
+                  << " must be named " << QuotedForMessage(expected)
+                  << ": javac takes the generated public class only from a file of that name\n";
         return 1;
     }
     const EventCatalogue catalogue;

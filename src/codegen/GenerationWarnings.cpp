@@ -1,12 +1,13 @@
 #include "codegen/GenerationWarnings.h"
 
 #include "document/MenuBar.h"
+#include "platform/Text.h"
 
 namespace korvane {
 namespace {
 
 std::string Quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    return QuotedForMessage(text);
 }
 
 void DroppedEvents(const ListenerPlan& plan, std::vector<std::string>& out) {

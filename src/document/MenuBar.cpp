@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "platform/Text.h"
+
 namespace korvane {
 namespace {
 
@@ -55,7 +57,7 @@ std::string ShortcutKey(std::string_view word) {
 }
 
 std::string Quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    return QuotedForMessage(text);
 }
 
 std::string ElementName(const MenuElement& element) {

@@ -133,8 +133,10 @@ TEST(FailingSaveTest, KorvaneGenExitsNonZeroAndKeepsThePreviousFile) {
     const std::string out = folder.Path("out");
     ExpectEveryFailureKeepsThePreviousFile(folder, out,
                                            Command(cli::RunResaveCommand, {design, out}));
+    // javac takes the class Big only from Big.java, so korvane-gen writes no other name.
+    const std::string javaOut = folder.Path("Big.java");
     ExpectEveryFailureKeepsThePreviousFile(
-        folder, out, Command(RunJavaCommand, {design, "--as", "JFrame", "-o", out}));
+        folder, javaOut, Command(RunJavaCommand, {design, "--as", "JFrame", "-o", javaOut}));
     ExpectEveryFailureKeepsThePreviousFile(folder, out,
                                            Command(RunRenderCommand, {design, "-o", out}));
 }

@@ -26,8 +26,8 @@ DesignDocument LargeDesign(int count, const EventCatalogue& catalogue) {
             r.ComponentEvents += (m ? "|" : "") + std::string(methods[m]);
         if (r.ComponentEvents.empty()) r.ComponentEvents = "itemStateChanged()";
         if (i % 10 == 0 && !methods.empty())
-            r.ComponentPopup = std::string(kind.family == Family::Swing ? "JFrame" : "Dialog") +
-                               ",Popup,mouseClicked()";
+            r.ComponentPopup = kind.family == Family::Swing ? "JFrame,FramePopup,mouseClicked()"
+                                                            : "Dialog,DialogPopup,mouseClicked()";
         r.ComponentTabOrder = std::to_string((count - i) / 3);
         r.Left = static_cast<float>(i % 50) * 120;
         r.Top = static_cast<float>(i / 50) * 120;

@@ -438,6 +438,16 @@ std::vector<std::string> ClassesTheFileUses(const EventCatalogue& catalogue) {
     return classes;
 }
 
+std::string PopupClassFault(std::string_view className, const EventCatalogue& catalogue) {
+    if (!IsJavaClassName(className))
+        return "The window class " + Quoted(className) + " is not a valid Java class name.";
+    const std::vector<std::string> used = ClassesTheFileUses(catalogue);
+    if (std::find(used.begin(), used.end(), FirstPart(className)) != used.end())
+        return "The window class " + Quoted(className) +
+               " is a class the generated file itself uses.";
+    return {};
+}
+
 MethodCode EstimateMethodCode(const JavaFile& file, const ListenerPlan& plan,
                               const EventCatalogue& catalogue) {
     return Checker(file, plan, catalogue).MethodSizes();

@@ -21,6 +21,10 @@ namespace korvane {
 // event classes, String and System.
 std::vector<std::string> ClassesTheFileUses(const EventCatalogue& catalogue);
 
+// Why a popup binding's window class cannot be generated whatever the target and design (a
+// sentence naming it), or "": not a Java class name, or a class every generated file uses.
+std::string PopupClassFault(std::string_view className, const EventCatalogue& catalogue);
+
 // Why this file cannot be generated (a sentence naming the offending name), or "" when it
 // can. The menu elements count only for "Frame" and "JFrame".
 std::string CheckGeneration(const JavaFile& file, const ListenerPlan& plan,

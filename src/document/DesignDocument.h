@@ -54,6 +54,7 @@ struct HandleBox {
 
 struct MenuElement {
     std::string Name, Label, Type, State, Level, Events, Shortcut;
+    bool operator==(const MenuElement&) const = default;
 };
 
 class DesignDocument {

@@ -27,6 +27,10 @@ void Form1::NotifyChanged() {
     if (view_) view_->DesignChanged();
 }
 
+void Form1::NotifyComponentChanged(int slot) {
+    if (view_) view_->ComponentChanged(slot);
+}
+
 // ---------------------------------------------------------------- lifecycle
 
 void Form1::Form_Load() {

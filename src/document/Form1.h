@@ -36,6 +36,9 @@ class Form1 {
     // The files that Open reads and Save writes; the machine's own unless a test sets others.
     void SetFileSystem(FileSystem& files) { files_ = &files; }
     FileSystem& Files() const { return *files_; }
+    // The history the design's edits go to; null records nothing.
+    void SetHistory(EditHistory* history) { history_ = history; }
+    EditHistory* History() const { return history_; }
 
     bool Loaded() const { return loaded_; }
     bool Visible() const { return loaded_; }
@@ -95,6 +98,7 @@ class Form1 {
     static std::string ListEntry(const ComponentRecord& r);
 
     void NotifyChanged();
+    void NotifyComponentChanged(int slot);
 
   private:
     bool LoadFile(const std::string& path);
@@ -105,6 +109,7 @@ class Form1 {
     FileSystem* files_ = &RealFileSystem();
     MainWindowLink* main_ = nullptr;
     DocumentView* view_ = nullptr;
+    EditHistory* history_ = nullptr;
     bool loaded_ = false;
     bool handlesInFront_ = true;
 };

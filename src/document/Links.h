@@ -3,6 +3,7 @@
 // "MDIForm1" is False).
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -31,6 +32,14 @@ class MainWindowLink {
     virtual void PressTargetButton(std::string_view generateType) = 0;
 };
 
+// Where the design's edits are recorded so that they can be undone. An edit is applied
+// first, then pushed: undo puts the previous state back, redo applies the edit again.
+class EditHistory {
+  public:
+    virtual ~EditHistory() = default;
+    virtual void Push(std::string text, std::function<void()> undo, std::function<void()> redo) = 0;
+};
+
 // The document window's own view: its pop-up menus and its repainting.
 class DocumentView {
   public:
@@ -39,6 +48,8 @@ class DocumentView {
     virtual void ShowPopupMenu(std::string_view menuName) = 0;
     // The design changed (components, selection, caption or size): show it again.
     virtual void DesignChanged() {}
+    // Only what one component shows changed (its value): show that box again.
+    virtual void ComponentChanged(int /*slot*/) {}
 };
 
 }  // namespace korvane

@@ -4,8 +4,10 @@
 #include <unordered_map>
 
 #include "codegen/EventCatalogue.h"
+#include "codegen/GenerationChecks.h"
 #include "codegen/JavaText.h"
 #include "document/ComponentKinds.h"
+#include "document/DesignEdits.h"
 #include "document/Form1.h"
 #include "platform/Conversions.h"
 #include "platform/Text.h"
@@ -21,6 +23,7 @@ constexpr double kEdgeLine = 15;  // twips: one pixel
 constexpr char kNone[] = "(None)";
 constexpr char kNameTitle[] = "Component Name";
 constexpr char kOrderTitle[] = "Component Order";
+constexpr char kPopupTitle[] = "Popup Name";
 
 std::vector<std::string> Split(std::string_view s, char separator) {
     std::vector<std::string> fields;
@@ -67,7 +70,6 @@ int ListState::Find(const std::string& text) const {
 Inspector::Inspector() {
     const char* captions[4] = {"Components", "  Properties", "  Events", "  Popup"};
     for (int k = 0; k < 4; ++k) LabelToolbar2[k].Caption = captions[k];
-    LabelToolbar2[2].Visible = LabelToolbar2[3].Visible = false;
     ShapeToolbar2[0].FillColor = ShapeToolbar2[1].FillColor = kChosenFace;
     Picture_Properties.Visible = true;
     for (int k = 1; k <= 3; ++k) ShapeTab1Face[k] = TwipRect{60 + (k - 1) * 1050.0, 60, 1005, 300};
@@ -218,6 +220,7 @@ void Inspector::Text3_Value_Change() {
     ComponentRecord& r = form_->doc.MutableSlot(i);
     if (Text3_Value.Text != r.ComponentValue) form_->doc.isModified = true;
     r.ComponentValue = Text3_Value.Text;
+    form_->NotifyComponentChanged(i);
     Changed();
 }
 
@@ -231,6 +234,8 @@ void Inspector::Combo3_Type_Click() {
     doc.MutableSlot(i).ComponentType = std::move(tag);
     Text3_Name_Validate();
     StorePopupPage(i);
+    // The new kind's class offers other events and popup kinds.
+    FillEventPages(i);
     form_->NotifyChanged();
     Changed();
 }
@@ -440,6 +445,101 @@ void Inspector::ClearEventPages() {
     Text4_Name.Text.clear();
     Combo4_when.Clear();
     Combo4_Popup.Enabled = Text4_Name.Enabled = Combo4_when.Enabled = CmdClearPopup_Enabled = false;
+}
+
+// ---------------------------------------------------------------- page edits
+
+std::string EventsFromChecks(const ListState& list, std::string_view stored) {
+    std::string events;
+    auto add = [&events](const std::string& name) {
+        if (!events.empty()) events += '|';
+        events += name;
+    };
+    for (size_t k = 0; k < list.Items.size(); ++k)
+        if (list.Checked[k]) add(list.Items[k]);
+    for (const std::string& name : Split(stored, '|'))
+        if (!name.empty() && list.Find(name) < 0) add(name);
+    return events;
+}
+
+void Inspector::List_Events_ItemCheck(int row, bool checked) {
+    int i = ShownSlot();
+    if (i == 0 || row < 0 || row >= static_cast<int>(List_Events.Items.size())) return;
+    List_Events.Checked[static_cast<size_t>(row)] = checked;
+    EditComponentEvents(*form_, i,
+                        EventsFromChecks(List_Events, form_->doc.Slot(i).ComponentEvents));
+    Changed();
+}
+
+std::string Inspector::PopupFromPage() const {
+    const std::string kind = Combo4_Popup.Text();
+    const std::string trigger = Combo4_when.Text();
+    const std::string name = TrimSpaces(Text4_Name.Text);
+    if (kind.empty() || kind == kNone || trigger.empty() || trigger == kNone || name.empty())
+        return {};
+    return kind + "," + name + "," + trigger;
+}
+
+std::string Inspector::StoredPopupName(int slot) const {
+    const std::string& popup = form_->doc.Slot(slot).ComponentPopup;
+    return popup.empty() ? std::string() : Field(Split(popup, ','), 1);
+}
+
+bool Inspector::WritePopupBinding() {
+    int i = ShownSlot();
+    if (i == 0) return true;
+    std::string binding = PopupFromPage();
+    if (!binding.empty() && catalogue_) {
+        std::string fault = PopupClassFault(TrimSpaces(Text4_Name.Text), *catalogue_);
+        if (!fault.empty()) {
+            Reject(Text4_Name, InspectorControl::Text4_Name, StoredPopupName(i), fault,
+                   kPopupTitle);
+            return false;
+        }
+    }
+    EditComponentPopup(*form_, i, std::move(binding));
+    Changed();
+    return true;
+}
+
+void Inspector::Combo4_Popup_Click() {
+    WritePopupBinding();
+}
+
+void Inspector::Combo4_when_Click() {
+    WritePopupBinding();
+}
+
+int Inspector::Text4_Name_KeyPress(int keyAscii) {
+    if (keyAscii == kKeyEscape) {
+        if (int i = ShownSlot()) {
+            Text4_Name.Text = StoredPopupName(i);
+            Changed();
+        }
+        return 0;
+    }
+    if (keyAscii == kKeyEnter) Text4_Name_Validate();
+    return keyAscii;
+}
+
+bool Inspector::Text4_Name_Validate() {
+    return WritePopupBinding();
+}
+
+bool Inspector::Text4_Name_LostFocus() {
+    if (!Text4_Name_Validate()) return false;
+    if (Focus == InspectorControl::Text4_Name) Focus = InspectorControl::None;
+    return true;
+}
+
+void Inspector::CmdClearPopup_Click() {
+    int i = ShownSlot();
+    if (i == 0) return;
+    Combo4_Popup.ListIndex = -1;
+    Text4_Name.Text.clear();
+    Combo4_when.ListIndex = -1;
+    EditComponentPopup(*form_, i, "");
+    Changed();
 }
 
 }  // namespace korvane

@@ -9,6 +9,7 @@
 #include <functional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/Canvas.h"
@@ -87,6 +88,10 @@ enum class InspectorControl {
 inline constexpr double kTabHeaderTop = 2340;
 inline constexpr double kTabHeaderHeight = 330;
 
+// The events a check list stands for: the checked entries in the list's order, followed by
+// the names of `stored` (joined by "|") that the list does not offer, which are kept.
+std::string EventsFromChecks(const ListState& list, std::string_view stored);
+
 class Inspector {
   public:
     Inspector();
@@ -128,8 +133,24 @@ class Inspector {
 
     // --- Events and Popup pages ---
     void FillEventPages(int slot);
+    // The kind change's store of the Popup page into the record.
     void StorePopupPage(int slot);
     void ClearEventPages();
+    // An event was checked or unchecked: the record's events become the checked names in
+    // the page's order, followed by the stored names the page does not offer.
+    void List_Events_ItemCheck(int row, bool checked);
+    // The popup kind or trigger was chosen (already in the list's state), or the name
+    // confirmed: the record's binding follows the page. A name that is not a usable Java
+    // class is refused with a message and the box gets the stored name back.
+    void Combo4_Popup_Click();
+    void Combo4_when_Click();
+    int Text4_Name_KeyPress(int keyAscii);
+    bool Text4_Name_Validate();
+    bool Text4_Name_LostFocus();
+    // Removes the binding and empties the page.
+    void CmdClearPopup_Click();
+    // The binding the page shows: "kind,name,trigger", or "" when it binds nothing.
+    std::string PopupFromPage() const;
 
     // Properties page.
     TextBoxState Text3_Name, Text3_Value, Text3_TabOrder;
@@ -168,6 +189,8 @@ class Inspector {
     void Reject(TextBoxState& box, InspectorControl control, const std::string& stored,
                 const std::string& text, const std::string& title);
     bool RenumberTabOrders(int slot, double n);
+    bool WritePopupBinding();
+    std::string StoredPopupName(int slot) const;
 
     Form1* form_ = nullptr;
     ComponentListBox* list1_ = nullptr;

@@ -43,6 +43,16 @@ void MDIForm1::IniFile_Load() {
     GridUnits = units.empty() ? "pixels" : units;
 }
 
+void MDIForm1::SetGrid(const GridSettings& grid) {
+    GridSize = grid.GridSize;
+    GridAlign = grid.GridAlign;
+    GridShow = grid.GridShow;
+    GridUnits = grid.GridUnits;
+    if (!DocumentLoaded()) return;
+    document_.Grid_Data();
+    document_.NotifyChanged();
+}
+
 GridSettings MDIForm1::Grid() const {
     return GridSettings{GridSize, GridAlign, GridShow, GridUnits};
 }

@@ -59,6 +59,8 @@ class MDIForm1 : public MainWindowLink {
     void MDIForm_Load();
     void IniFile_Load();
     void IniFile_Unload() {}
+    // Grid and Units...: new application grid settings, taken by the open document at once.
+    void SetGrid(const GridSettings& grid);
 
     // Palette insertion forwarding by button number.
     void Insert_Control(int index);

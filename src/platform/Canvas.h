@@ -42,6 +42,8 @@ class Canvas {
     int Height() const { return height_; }
     // Packed RGB rows, 3 bytes a pixel, no padding.
     const std::vector<uint8_t>& Data() const { return data_; }
+    // The same rows for a view that draws over the raster in place (text in its own font).
+    uint8_t* MutableData() { return data_.data(); }
     Rgb Pixel(int x, int y) const;  // raster coordinates; black outside
 
     // Where the raster starts on the surface it shows: the raster holds the surface pixels

@@ -6,9 +6,11 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <optional>
 
 #include "mainwindow/MDIForm1.h"
 #include "platform/Conversions.h"
+#include "qt/SurfaceTextPainter.h"
 #include "surface/PaintControl.h"
 #include "surface/SurfacePainter.h"
 
@@ -80,6 +82,12 @@ DesignSurfaceWidget::DesignSurfaceWidget(DesignSurface& surface, QWidget* parent
 
 void DesignSurfaceWidget::DesignChanged() {
     indexStale_ = true;
+    update();
+}
+
+void DesignSurfaceWidget::SetShowText(bool shown) {
+    if (showText_ == shown) return;
+    showText_ = shown;
     update();
 }
 
@@ -222,9 +230,23 @@ void DesignSurfaceWidget::paintEvent(QPaintEvent* event) {
         PixelRect area{r.left(), r.top(), r.width(), r.height()};
         Canvas canvas(r.width(), r.height());
         canvas.SetRasterOrigin(r.left(), r.top());
-        PaintSurfaceArea(canvas, doc, &index_, area);
-        QImage image(canvas.Data().data(), r.width(), r.height(), r.width() * 3,
+        QImage image(canvas.MutableData(), r.width(), r.height(), r.width() * 3,
                      QImage::Format_RGB888);
+        std::optional<QPainter> text;
+        SurfacePaintOptions options;
+        if (showText_) {
+            // Each box's texts right after its look, so that boxes in front cover them.
+            options.afterBox = [&](int slot) {
+                if (!text) {
+                    text.emplace(&image);
+                    text->setFont(SurfaceTextFont());
+                    text->translate(-r.left(), -r.top());
+                }
+                DrawComponentTexts(*text, doc.Slot(slot));
+            };
+        }
+        PaintSurfaceArea(canvas, doc, &index_, area, options);
+        text.reset();
         painter.drawImage(r.topLeft(), image);
     }
 }

@@ -32,12 +32,16 @@ class DesignSurfaceWidget : public QWidget {
     // The visible handle under a surface pixel, or 0.
     int CornerAt(QPoint pixel) const;
 
+    bool ShowsText() const { return showText_; }
+
   public slots:
     // Anything may have changed (insertion, deletion, a file opened, a kind changed): index
     // and repaint everything.
     void DesignChanged();
     // One component's picture or place changed.
     void BoxChanged(int index);
+    // View > Show Text: each component's text over its look (off at first).
+    void SetShowText(bool shown);
 
   signals:
     // A handler changed the main window's palettes (an armed tool used, hover looks reset):
@@ -89,6 +93,7 @@ class DesignSurfaceWidget : public QWidget {
     Hit pressed_;
     bool capturing_ = false;
     bool ignoreRelease_ = false;
+    bool showText_ = false;
 };
 
 }  // namespace korvane

@@ -102,6 +102,13 @@ QMenu* DocumentWindow::BuildGenerateMenu(QMenu* parent, const QString& caption, 
     return menu;
 }
 
+void DocumentWindow::BuildOptionsMenu(QMenu* parent, const QString& prefix) {
+    QMenu* options = AddSubmenu(parent, "Options", prefix + "Options");
+    AddMenuItem(options, "Window Size && Font...", prefix + "WindowSize",
+                [this] { emit windowFontRequested(); });
+    AddMenuItem(options, "Grid and Units...", prefix + "Grid", [this] { emit gridRequested(); });
+}
+
 void DocumentWindow::BuildMenuBar() {
     QMenu* file = TopMenu("File", "mnuFile", this);
     AddMenuItem(file, "New", "opt_New", [this] { form_.OptionFileNew_Click(); });
@@ -109,16 +116,19 @@ void DocumentWindow::BuildMenuBar() {
     AddSeparator(file);
     AddMenuItem(file, "Save", "opt_Save", [this] { form_.OptionFileSave_Click(); });
     AddMenuItem(file, "Save As...", "opt_SaveAs", [this] { form_.OptionFileSaveAs_Click(); });
-    QMenu* options = AddSubmenu(file, "Options", "opt_Options", false);
-    AddMenuItem(options, "Window Size && Font...", "opt_WindowSize", nullptr);
-    AddMenuItem(options, "Grid and Units...", "opt_Grid", nullptr);
+    BuildOptionsMenu(file, "opt_");
     AddSeparator(file);
     AddMenuItem(file, "Exit", "opt_Exit", [this] { emit exitRequested(); });
+
+    QMenu* view = TopMenu("View", "mnuView", this);
+    showText_ = AddMenuItem(view, "Show Text", "opt_ShowText", nullptr);
+    showText_->setCheckable(true);
+    connect(showText_, &QAction::toggled, this, &DocumentWindow::showTextToggled);
 
     QMenu* insert = TopMenu("Insert", "mnuInsert", this);
     BuildInsertMenu(insert, false, false);
     BuildInsertMenu(insert, false, true);
-    AddMenuItem(insert, "Menu...", "opt_Menu", nullptr, false);
+    AddMenuItem(insert, "Menu...", "opt_Menu", [this] { emit menuBarRequested(); });
 
     QMenu* build = TopMenu("Build", "mnuBuild", this);
     AddMenuItem(build, "Generate AWT", "opt_GenerateAWT", nullptr, false);
@@ -137,12 +147,18 @@ void DocumentWindow::BuildMenuBar() {
             [this, kind] { emit generateRequested(kind); }, item.visible);
     }
 
+    AddSeparator(build);
+    QAction* preview =
+        AddMenuItem(build, "Preview", "opt_Preview", [this] { emit previewRequested(); });
+    preview->setShortcut(QKeySequence("Ctrl+R"));
+    preview->setShortcutContext(Qt::ApplicationShortcut);
+
     QMenu* help = TopMenu("Help", "mnuHelp", this);
     AddMenuItem(help, "Contents...", "opt_HelpContents", [this] { emit helpContentsRequested(); });
     AddSeparator(help);
     AddMenuItem(help, "About...", "opt_About", [this] { emit aboutRequested(); });
 
-    menuBar_ = {file, insert, build, help};
+    menuBar_ = {file, view, insert, build, help};
 }
 
 void DocumentWindow::BuildPopupMenus() {
@@ -155,7 +171,8 @@ void DocumentWindow::BuildPopupMenus() {
     AddMenuItem(file, "Save As...", "OptionFileSaveAs", [this] { form_.OptionFileSaveAs_Click(); });
     BuildInsertMenu(menuForm_, true, false);
     BuildInsertMenu(menuForm_, true, true);
-    AddMenuItem(menuForm_, "Menu...", "OptionMenu", nullptr, false);
+    AddMenuItem(menuForm_, "Menu...", "OptionMenu", [this] { emit menuBarRequested(); });
+    BuildOptionsMenu(menuForm_, "Option");
     AddSeparator(menuForm_);
     BuildGenerateMenu(menuForm_, "Generate AWT", "OptionGenerateAWT", false, "OptionGenerate");
     BuildGenerateMenu(menuForm_, "Generate Swing", "OptionGenerateSwing", true, "OptionGenerate");

@@ -10,6 +10,7 @@
 
 #include "document/Form1.h"
 
+class QAction;
 class QMenu;
 
 namespace korvane {
@@ -22,6 +23,7 @@ class DocumentWindow : public QMdiSubWindow, public DocumentView {
     // --- DocumentView ---
     void ShowPopupMenu(std::string_view menuName) override;
     void DesignChanged() override;
+    void ComponentChanged(int slot) override { emit componentChanged(slot); }
 
     // mnuFile, mnuInsert, mnuBuild and mnuHelp, for the frame's menu bar.
     const QList<QMenu*>& MenuBarMenus() const { return menuBar_; }
@@ -42,8 +44,17 @@ class DocumentWindow : public QMdiSubWindow, public DocumentView {
     // allowances, whatever the frame Qt draws.
     QSize OuterSizeTwips() const;
 
+    // View > Show Text.
+    QAction* ShowTextAction() const { return showText_; }
+
   signals:
     void designChanged();
+    void componentChanged(int slot);
+    void windowFontRequested();
+    void gridRequested();
+    void menuBarRequested();
+    void previewRequested();
+    void showTextToggled(bool shown);
     void exitRequested();
     void generateRequested(const QString& kind);
     void helpContentsRequested();
@@ -60,6 +71,7 @@ class DocumentWindow : public QMdiSubWindow, public DocumentView {
   private:
     void BuildMenuBar();
     void BuildPopupMenus();
+    void BuildOptionsMenu(QMenu* parent, const QString& prefix);
     QMenu* BuildInsertMenu(QMenu* parent, bool popup, bool swing);
     QMenu* BuildGenerateMenu(QMenu* parent, const QString& caption, const QString& name, bool swing,
                              const char* handlerPrefix);
@@ -73,6 +85,7 @@ class DocumentWindow : public QMdiSubWindow, public DocumentView {
     QMenu* menuForm_ = nullptr;
     QMenu* menuControl_ = nullptr;
     QMenu* menuToolbar_ = nullptr;
+    QAction* showText_ = nullptr;
     bool applyingSize_ = false;
     // The window was resized while hidden for a change of state.
     bool sizePending_ = false;

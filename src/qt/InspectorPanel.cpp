@@ -127,7 +127,7 @@ InspectorPanel::InspectorPanel(MDIForm1& main, QWidget* parent)
         int row = events_->row(item);
         if (refreshing_ || row < 0 || row >= static_cast<int>(ins_.List_Events.Checked.size()))
             return;
-        ins_.List_Events.Checked[static_cast<size_t>(row)] = item->checkState() == Qt::Checked;
+        ins_.List_Events_ItemCheck(row, item->checkState() == Qt::Checked);
     });
     connect(events_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!refreshing_) ins_.List_Events.ListIndex = row;
@@ -240,13 +240,24 @@ void InspectorPanel::BuildPopup() {
     cmdClearPopup_->setObjectName("CmdClearPopup");
     cmdClearPopup_->setGeometry(TwipsRect(1305, 1350, 630, 330));
     cmdClearPopup_->setStyleSheet("QPushButton { background-color: #e0e0e0; }");
-    // The page's controls change only themselves; the button has no effect.
-    connect(combo4Popup_, &QComboBox::activated, this,
-            [this](int row) { ins_.Combo4_Popup.ListIndex = row; });
-    connect(combo4When_, &QComboBox::activated, this,
-            [this](int row) { ins_.Combo4_when.ListIndex = row; });
+    connect(combo4Popup_, &QComboBox::activated, this, [this](int row) {
+        if (refreshing_) return;
+        ins_.Combo4_Popup.ListIndex = row;
+        ins_.Combo4_Popup_Click();
+        Refresh();
+    });
+    connect(combo4When_, &QComboBox::activated, this, [this](int row) {
+        if (refreshing_) return;
+        ins_.Combo4_when.ListIndex = row;
+        ins_.Combo4_when_Click();
+        Refresh();
+    });
     connect(text4Name_, &QLineEdit::textEdited, this,
             [this](const QString& text) { ins_.Text4_Name.Text = text.toStdString(); });
+    connect(cmdClearPopup_, &QPushButton::clicked, this, [this] {
+        ins_.CmdClearPopup_Click();
+        Refresh();
+    });
 }
 
 // ---------------------------------------------------------------- events
@@ -301,7 +312,7 @@ bool InspectorPanel::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     auto* box = qobject_cast<QLineEdit*>(watched);
-    bool edited = box == text3Name_ || box == text3TabOrder_;
+    bool edited = box == text3Name_ || box == text3TabOrder_ || box == text4Name_;
     switch (event->type()) {
         case QEvent::KeyPress: {
             auto* key = static_cast<QKeyEvent*>(event);
@@ -332,8 +343,9 @@ bool InspectorPanel::eventFilter(QObject* watched, QEvent* event) {
 // Returns whether the key is used up.
 bool InspectorPanel::BoxKey(QLineEdit* box, int keyAscii) {
     validating_ = true;
-    int passed = box == text3Name_ ? ins_.Text3_Name_KeyPress(keyAscii)
-                                   : ins_.Text3_TabOrder_KeyPress(keyAscii);
+    int passed = box == text3Name_   ? ins_.Text3_Name_KeyPress(keyAscii)
+                 : box == text4Name_ ? ins_.Text4_Name_KeyPress(keyAscii)
+                                     : ins_.Text3_TabOrder_KeyPress(keyAscii);
     Refresh();
     validating_ = false;
     return passed == 0 || keyAscii == kKeyEnter || keyAscii == kKeyEscape;
@@ -343,6 +355,8 @@ void InspectorPanel::BoxFocusOut(QLineEdit* box) {
     validating_ = true;
     if (box == text3Name_) {
         ins_.Text3_Name_LostFocus();
+    } else if (box == text4Name_) {
+        ins_.Text4_Name_LostFocus();
     } else {
         ins_.Text3_TabOrder_LostFocus();
     }
@@ -359,6 +373,7 @@ void InspectorPanel::ApplyFocusRequest() {
     if (auto* box = qobject_cast<QLineEdit*>(target)) {
         const TextBoxState& state = box == text3Name_       ? ins_.Text3_Name
                                     : box == text3TabOrder_ ? ins_.Text3_TabOrder
+                                    : box == text4Name_     ? ins_.Text4_Name
                                                             : ins_.Text3_Value;
         // After the focus change under way: a line edit drops its selection when it loses focus.
         QTimer::singleShot(0, box, [box, start = state.SelStart, length = state.SelLength] {

@@ -2,9 +2,12 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialogButtonBox>
 #include <QDockWidget>
+#include <QFontDatabase>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QVBoxLayout>
 
@@ -18,8 +21,11 @@
 #include "qt/DocumentWindow.h"
 #include "qt/HelpViewer.h"
 #include "qt/InspectorPanel.h"
+#include "qt/MenuBarDialog.h"
 #include "qt/Menus.h"
+#include "qt/OptionsDialogs.h"
 #include "qt/PaletteWidget.h"
+#include "qt/PreviewRunner.h"
 
 namespace korvane {
 namespace {
@@ -87,6 +93,8 @@ MainWindow::MainWindow(MessageBoxService& messages, FileDialogService& dialogs, 
     documentWindow_->SetSurface(surface);
     connect(documentWindow_, &DocumentWindow::designChanged, surface,
             &DesignSurfaceWidget::DesignChanged);
+    connect(documentWindow_, &DocumentWindow::componentChanged, surface,
+            &DesignSurfaceWidget::BoxChanged);
     connect(surface, &DesignSurfaceWidget::paletteChanged, paletteWidget_, &PaletteWidget::Refresh);
     connect(paletteWidget_, &PaletteWidget::paletteMenuAt, documentWindow_,
             &DocumentWindow::SetNextPopupX);
@@ -98,6 +106,22 @@ MainWindow::MainWindow(MessageBoxService& messages, FileDialogService& dialogs, 
     connect(documentWindow_, &DocumentWindow::helpContentsRequested, this,
             &MainWindow::OptionsHelpContents_Click);
     connect(documentWindow_, &DocumentWindow::aboutRequested, this, &MainWindow::OptionAbout_Click);
+    connect(documentWindow_, &DocumentWindow::windowFontRequested, this,
+            &MainWindow::OptionWindowSize_Click);
+    connect(documentWindow_, &DocumentWindow::gridRequested, this, &MainWindow::OptionGrid_Click);
+    connect(documentWindow_, &DocumentWindow::menuBarRequested, this,
+            &MainWindow::OptionMenu_Click);
+    connect(documentWindow_, &DocumentWindow::previewRequested, this,
+            &MainWindow::OptionPreview_Click);
+    connect(documentWindow_, &DocumentWindow::showTextToggled, surface,
+            &DesignSurfaceWidget::SetShowText);
+    preview_ = new PreviewRunner(this);
+    connect(preview_, &PreviewRunner::compileFailed, this, &MainWindow::ShowCompilerMessages);
+    connect(preview_, &PreviewRunner::finished, this, [this](int exitCode, const QString& output) {
+        if (exitCode == 0) return;
+        messages_.Show(Warning(
+            "The preview ended with an error.\n\n" + output.left(2000).toStdString(), "Preview"));
+    });
     connect(documentWindow_, &DocumentWindow::generateRequested, this, [this](const QString& kind) {
         Generate([this, kind] { mdi_.OptionGenerate_Click(kind.toStdString()); });
     });
@@ -236,6 +260,54 @@ void MainWindow::Generate(const std::function<void()>& command) {
     command();
     codeWindow_->Sync();
     Sync();
+}
+
+void MainWindow::OptionWindowSize_Click() {
+    if (!form1_.Loaded()) return;
+    WindowFontDialog dialog(form1_, messages_, this);
+    dialog.exec();
+}
+
+void MainWindow::OptionGrid_Click() {
+    GridDialog dialog(mdi_, messages_, this);
+    dialog.exec();
+}
+
+void MainWindow::OptionMenu_Click() {
+    if (!form1_.Loaded()) return;
+    MenuBarDialog dialog(form1_, mdi_.catalogue, messages_, this);
+    dialog.exec();
+}
+
+void MainWindow::OptionPreview_Click() {
+    if (!form1_.Loaded()) return;
+    const PreviewSource source =
+        PreviewJava(form1_.doc, mdi_.Cmd_GenerateType_Caption, mdi_.catalogue);
+    if (!source.ok()) {
+        messages_.Show(Warning(source.refusal, "Preview"));
+        return;
+    }
+    if (!preview_->Start(source))
+        messages_.Show(Warning(preview_->Problem().toStdString(), "Preview"));
+}
+
+void MainWindow::ShowCompilerMessages(const QString& text) {
+    auto* dialog = new QDialog(this);
+    dialog->setObjectName("CompilerMessages");
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowTitle("Preview: the Java compiler's messages");
+    auto* layout = new QVBoxLayout(dialog);
+    auto* view = new QPlainTextEdit(text, dialog);
+    view->setObjectName("CompilerOutput");
+    view->setReadOnly(true);
+    view->setLineWrapMode(QPlainTextEdit::NoWrap);
+    view->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    layout->addWidget(view);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
+    connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::close);
+    layout->addWidget(buttons);
+    dialog->resize(640, 360);
+    dialog->show();
 }
 
 void MainWindow::OptionsHelpContents_Click() {

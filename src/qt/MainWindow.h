@@ -21,6 +21,7 @@ class CommandBar;
 class DocumentWindow;
 class HelpViewer;
 class PaletteWidget;
+class PreviewRunner;
 class RightPanel;
 
 class MainWindow : public QMainWindow {
@@ -50,6 +51,12 @@ class MainWindow : public QMainWindow {
     void Generate(const std::function<void()>& command);
     // Shows what the core windows hold: menus, command bar, code window, panels.
     void Sync();
+    // The document's Options items, Insert > Menu... and Build > Preview.
+    void OptionWindowSize_Click();
+    void OptionGrid_Click();
+    void OptionMenu_Click();
+    void OptionPreview_Click();
+    PreviewRunner* Preview() const { return preview_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -60,6 +67,7 @@ class MainWindow : public QMainWindow {
     void BuildPanels();
     QDockWidget* AddPanel(Qt::DockWidgetArea area, const char* name, QWidget* content);
     void ShowDocumentMenus(bool documentActive);
+    void ShowCompilerMessages(const QString& text);
     void OnSubWindowActivated();
 
     Form1 form1_;
@@ -74,6 +82,7 @@ class MainWindow : public QMainWindow {
     RightPanel* rightPanel_ = nullptr;
     PaletteWidget* paletteWidget_ = nullptr;
     QMenu* menuGenerateType_ = nullptr;
+    PreviewRunner* preview_ = nullptr;
     // The frame's top-level menus with whether each is shown in the stored layout.
     QList<QPair<QAction*, bool>> frameMenus_;
     QList<QAction*> documentMenus_;

@@ -28,7 +28,7 @@ void DotsAlong(double step, double limit, long long from, long long to, Visit vi
 }
 
 void PaintBoxes(Canvas& canvas, const DesignDocument& doc, const SurfaceIndex* index,
-                const PixelRect& area) {
+                const PixelRect& area, const std::function<void(int)>& afterBox) {
     std::vector<int> slots;
     if (index) {
         slots = index->QueryVisible(doc, area);
@@ -39,7 +39,13 @@ void PaintBoxes(Canvas& canvas, const DesignDocument& doc, const SurfaceIndex* i
         std::sort(slots.begin(), slots.end(),
                   [&](int a, int b) { return doc.Slot(a).ZOrder < doc.Slot(b).ZOrder; });
     }
-    for (int s : slots) Picture_Control_Paint(canvas, doc.Slot(s));
+    for (int s : slots) {
+        Picture_Control_Paint(canvas, doc.Slot(s));
+        if (afterBox) {
+            canvas.ResetWindow();
+            afterBox(s);
+        }
+    }
 }
 
 }  // namespace
@@ -83,7 +89,7 @@ void PaintSurfaceArea(Canvas& canvas, const DesignDocument& doc, const SurfaceIn
     if (area.Empty()) return;
     canvas.SetClip(area);
     Picture_Back_Paint(canvas, doc, area);
-    PaintBoxes(canvas, doc, index, area);
+    PaintBoxes(canvas, doc, index, area, options.afterBox);
     if (options.handles) PaintHandles(canvas, doc, area);
     canvas.ResetWindow();
     canvas.ClearClip();

@@ -2,6 +2,8 @@
 // component boxes in z-order and the selection handles, for the whole surface or one area.
 #pragma once
 
+#include <functional>
+
 #include "document/DesignDocument.h"
 #include "platform/Canvas.h"
 #include "surface/SurfaceIndex.h"
@@ -18,6 +20,9 @@ void PaintHandles(Canvas& canvas, const DesignDocument& doc, const PixelRect& ar
 
 struct SurfacePaintOptions {
     bool handles = true;
+    // Called after each box is drawn, before the boxes in front of it, so that a view can
+    // draw over that box alone (the texts of View > Show Text).
+    std::function<void(int slot)> afterBox;
 };
 
 // Everything the surface shows in the area (surface pixels): background and grid, the live

@@ -85,7 +85,9 @@ TEST(RenderCommandTest, WritesTheSurfaceAsTheDocumentWindowShowsIt) {
     ASSERT_TRUE(d.Open(design.string()));
     PixelRect surface = SurfacePixels(d.form.doc);
     Canvas expected(static_cast<int>(surface.width), static_cast<int>(surface.height));
-    PaintSurfaceArea(expected, d.form.doc, nullptr, surface, SurfacePaintOptions{false});
+    SurfacePaintOptions options;
+    options.handles = false;
+    PaintSurfaceArea(expected, d.form.doc, nullptr, surface, options);
     ASSERT_EQ(width, static_cast<uint32_t>(surface.width));
     ASSERT_EQ(height, static_cast<uint32_t>(surface.height));
     EXPECT_EQ(pixels, expected.Data());

@@ -485,7 +485,7 @@ TEST_F(InspectorTest, DeleteKeys) {
 }
 
 TEST_F(InspectorTest, TabHeadersSwitchPages) {
-    EXPECT_FALSE(ins.LabelToolbar2[2].Visible || ins.LabelToolbar2[3].Visible);
+    EXPECT_TRUE(ins.LabelToolbar2[2].Visible && ins.LabelToolbar2[3].Visible);
     EXPECT_TRUE(ins.Picture_Properties.Visible);
     ins.LabelToolbar2_Click(2);
     EXPECT_TRUE(ins.EventsPage.Visible);

@@ -43,20 +43,28 @@ class DocumentWindowTest : public QObject {
     void theActiveDocumentsMenusReplaceTheFramesWithTheirHiddenItems() {
         Desktop d;
         QCOMPARE(VisibleTexts(d.window->menuBar()->actions()),
-                 QStringList({"File", "Insert", "Build", "Help"}));
-        QCOMPARE(VisibleTexts(d.Item("mnuFile")->menu()->actions()),
-                 QStringList({"New", "Open...", "-", "Save", "Save As...", "-", "Exit"}));
+                 QStringList({"File", "View", "Insert", "Build", "Help"}));
+        QCOMPARE(
+            VisibleTexts(d.Item("mnuFile")->menu()->actions()),
+            QStringList({"New", "Open...", "-", "Save", "Save As...", "Options", "-", "Exit"}));
+        QCOMPARE(VisibleTexts(d.Item("opt_Options")->menu()->actions()),
+                 QStringList({"Window Size && Font...", "Grid and Units..."}));
+        QCOMPARE(VisibleTexts(d.Item("mnuView")->menu()->actions()), QStringList({"Show Text"}));
+        QVERIFY(!d.Item("opt_ShowText")->isChecked());
         QCOMPARE(VisibleTexts(d.Item("mnuInsert")->menu()->actions()),
-                 QStringList({"AWT Components", "Swing Components"}));
+                 QStringList({"AWT Components", "Swing Components", "Menu..."}));
         QCOMPARE(d.Item("opt_AWTComponents")->menu()->actions().size(), 13);
         QCOMPARE(d.Item("opt_SwingComponents")->menu()->actions().size(), 12);
-        QCOMPARE(VisibleTexts(d.Item("mnuBuild")->menu()->actions()),
-                 QStringList({"As Applet", "As Frame", "-", "As JApplet", "As JFrame"}));
+        QCOMPARE(
+            VisibleTexts(d.Item("mnuBuild")->menu()->actions()),
+            QStringList({"As Applet", "As Frame", "-", "As JApplet", "As JFrame", "-", "Preview"}));
+        QCOMPARE(d.Item("opt_Preview")->shortcut(), QKeySequence("Ctrl+R"));
         QCOMPARE(VisibleTexts(d.Item("mnuHelp")->menu()->actions()),
                  QStringList({"Contents...", "-", "About..."}));
         QMenu* form = d.window->DocumentSubWindow()->PopupMenu("menuForm");
         QCOMPARE(VisibleTexts(form->actions()),
-                 QStringList({"AWT", "Swing", "-", "Generate AWT", "Generate Swing"}));
+                 QStringList({"AWT", "Swing", "Menu...", "Options", "-", "Generate AWT",
+                              "Generate Swing"}));
         QCOMPARE(VisibleTexts(d.Item("OptionGenerateAWT")->menu()->actions()),
                  QStringList({"As Applet", "As Frame"}));
         QCOMPARE(VisibleTexts(d.window->DocumentSubWindow()->PopupMenu("menuControl")->actions()),
@@ -76,7 +84,7 @@ class DocumentWindowTest : public QObject {
         QVERIFY(d.window->DocumentSubWindow()->isVisible());
         QVERIFY(d.main().palettes.ButtonsEnabled);
         QCOMPARE(VisibleTexts(d.window->menuBar()->actions()),
-                 QStringList({"File", "Insert", "Build", "Help"}));
+                 QStringList({"File", "View", "Insert", "Build", "Help"}));
     }
 
     void insertedComponentsFromBothMenusAreSaved() {

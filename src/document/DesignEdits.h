@@ -1,0 +1,35 @@
+// The edits of a design made outside the surface and the Properties page: a component's
+// events and popup binding, the designed window's size and font, and the menu bar. Each kind
+// of edit goes through one function here, which applies it, marks the design modified and
+// hands it to the design's history (Form1::History) so that it can be undone.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "document/Form1.h"
+
+namespace korvane {
+
+// The designed window's size in whole pixels and the generated window's font.
+struct WindowFont {
+    int width = 320;
+    int height = 240;
+    std::string fontName = "Helvetica";
+    std::string fontStyle = "PLAIN";
+    int fontSize = 12;
+    bool operator==(const WindowFont&) const = default;
+};
+
+WindowFont CurrentWindowFont(const DesignDocument& doc);
+
+// Each does nothing when the value is already the design's.
+void EditComponentEvents(Form1& form, int slot, std::string events);
+void EditComponentPopup(Form1& form, int slot, std::string popup);
+// The document window takes the outer size that gives the designed size (frame allowances
+// added), so the window on screen follows.
+void EditWindowFont(Form1& form, const WindowFont& settings);
+// Elements 0..n-1; an empty list is stored as the one unnamed element that means no menu bar.
+void EditMenuElements(Form1& form, std::vector<MenuElement> elements);
+
+}  // namespace korvane

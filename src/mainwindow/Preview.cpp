@@ -1,0 +1,41 @@
+#include "mainwindow/Preview.h"
+
+#include "codegen/Form2.h"
+#include "codegen/GenerateCode.h"
+
+namespace korvane {
+
+bool TargetRuns(std::string_view target) {
+    return target == "Applet" || target == "Frame" || target == "JApplet" || target == "JFrame";
+}
+
+PreviewSource PreviewJava(const DesignDocument& doc, std::string_view target,
+                          const EventCatalogue& catalogue) {
+    PreviewSource source;
+    if (!TargetRuns(target)) {
+        source.refusal = "A " + std::string(target) +
+                         " class has no main method to start it by: preview it as an Applet, "
+                         "Frame, JApplet or JFrame.";
+        return source;
+    }
+    if (doc.LiveCount() == 0) {
+        source.refusal = kNoComponentMessage;
+        return source;
+    }
+    DesignDocument copy = doc;
+    copy.Generate_Type = std::string(target);
+    if (copy.File_Name.empty()) copy.File_Name = kPreviewClassName;
+    GeneratedJava generated = GenerateJava(copy, catalogue);
+    if (!generated.ok()) {
+        source.refusal = generated.refusal;
+        return source;
+    }
+    Form2 code;
+    code.Lines = std::move(generated.lines);
+    source.className = copy.File_Name;
+    source.fileText = code.FileText();
+    source.warning = generated.warning;
+    return source;
+}
+
+}  // namespace korvane

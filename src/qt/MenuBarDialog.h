@@ -1,0 +1,60 @@
+// Insert > Menu...: the menu-bar editor. The elements on the left, indented by level, with
+// buttons to add, remove, move and indent them; the chosen element's fields on the right.
+// OK checks the whole list and keeps it as one edit of the design.
+#pragma once
+
+#include <QDialog>
+
+#include "document/Form1.h"
+#include "mainwindow/MenuBarEditor.h"
+#include "platform/MessageBox.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace korvane {
+
+class MenuBarDialog : public QDialog {
+    Q_OBJECT
+  public:
+    MenuBarDialog(Form1& form, const EventCatalogue& catalogue, MessageBoxService& messages,
+                  QWidget* parent = nullptr);
+
+    MenuBarEditor& Editor() { return editor_; }
+    QListWidget* ElementList() const { return list_; }
+    QPushButton* Button(const char* name) const;
+
+    void accept() override;
+
+  private:
+    QPushButton* AddButton(const char* name, const QString& caption, void (MenuBarDialog::*act)());
+    void AddElement();
+    void RemoveElement();
+    void MoveUp();
+    void MoveDown();
+    void Indent();
+    void Outdent();
+    void ShowList();
+    void ShowFields();
+    void FieldsEdited();
+    void EventChecked();
+
+    Form1& form_;
+    const EventCatalogue& catalogue_;
+    MessageBoxService& messages_;
+    MenuBarEditor editor_;
+    QListWidget* list_;
+    QLineEdit* name_;
+    QLineEdit* label_;
+    QComboBox* type_;
+    QCheckBox* checked_;
+    QCheckBox* enabled_;
+    QLineEdit* shortcut_;
+    QListWidget* events_;
+    bool showing_ = false;
+};
+
+}  // namespace korvane

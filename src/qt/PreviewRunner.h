@@ -1,0 +1,61 @@
+// Build > Preview: the design's Java compiled in a temporary folder with the javac of
+// JAVA_HOME or the path, then run with java as a separate process, while the designer stays
+// usable. Closing the preview window ends the process; a new preview, or the runner going
+// away, ends the one before. Nothing is written beside the design.
+#pragma once
+
+#include <QObject>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "mainwindow/Preview.h"
+
+namespace korvane {
+
+class PreviewRunner : public QObject {
+    Q_OBJECT
+  public:
+    explicit PreviewRunner(QObject* parent = nullptr);
+    ~PreviewRunner() override;
+
+    // The JDK tool (javac, java) of JAVA_HOME's bin folder, else of the path; "" if none.
+    static QString FindTool(const QString& tool, const QProcessEnvironment& env);
+
+    // Writes the source into a fresh temporary folder and starts compiling it; false, with
+    // the reason in Problem(), when no JDK is found or the folder cannot be written.
+    bool Start(const PreviewSource& source);
+    // Ends a running compile or preview.
+    void Stop();
+    bool Running() const;
+    QString Problem() const { return problem_; }
+    // The temporary folder of the current preview ("" when none).
+    QString Folder() const;
+    // The environment the compiler and the preview run in (the program's own by default).
+    void SetEnvironment(const QProcessEnvironment& env) { env_ = env; }
+
+  signals:
+    // javac refused the source: its messages, with the lines they name.
+    void compileFailed(const QString& messages);
+    // The preview window's process has started.
+    void started();
+    // The preview's process ended by itself (its window was closed, or it failed).
+    void finished(int exitCode, const QString& errorOutput);
+
+  private:
+    void Compiled(int exitCode, QProcess::ExitStatus status);
+    void RunClass();
+    std::unique_ptr<QProcess> NewProcess();
+
+    QProcessEnvironment env_;
+    std::unique_ptr<QTemporaryDir> folder_;
+    std::unique_ptr<QProcess> javac_;
+    std::unique_ptr<QProcess> java_;
+    QString className_;
+    QString javaTool_;
+    QString problem_;
+};
+
+}  // namespace korvane

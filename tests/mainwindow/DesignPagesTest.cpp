@@ -1,0 +1,218 @@
+// The Events and Popup pages writing into the record, and the history every such edit goes to.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "document/DesignEdits.h"
+#include "document/ProjectFile.h"
+#include "support/CoreProgram.h"
+
+namespace korvane {
+namespace {
+
+// Keeps the pushed edits so that a test can undo and redo them.
+struct RecordingHistory : EditHistory {
+    struct Entry {
+        std::string text;
+        std::function<void()> undo, redo;
+    };
+    void Push(std::string text, std::function<void()> undo, std::function<void()> redo) override {
+        entries.push_back({std::move(text), std::move(undo), std::move(redo)});
+    }
+    std::vector<Entry> entries;
+};
+
+class DesignPagesTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        p.form.InsertFromMenuBar("CommandButton");
+        p.form.InsertFromMenuBar("JLabel");
+        p.form.SetHistory(&history);
+    }
+    void Show(const std::string& name) {
+        p.main.list1.ListIndex = p.main.list1.FindName(name);
+        p.main.List1_Click();
+    }
+    void Check(const std::string& event, bool on) {
+        ins.List_Events_ItemCheck(ins.List_Events.Find(event), on);
+    }
+    void Choose(ListState& list, const std::string& item) { list.ListIndex = list.Find(item); }
+    const ComponentRecord& Button() const { return p.form.doc.Slot(1); }
+
+    testing::CoreProgram p;
+    Inspector& ins = p.main.inspector;
+    RecordingHistory history;
+};
+
+TEST_F(DesignPagesTest, CheckedEventsAreWrittenInPageOrderKeepingUnknownNames) {
+    struct Case {
+        const char* name;
+        std::string stored;
+        std::string event;
+        bool on;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"first check", "", "mouseClicked()", true, "mouseClicked()"},
+        {"page order, not click order", "mouseClicked()", "actionPerformed()", true,
+         "actionPerformed()|mouseClicked()"},
+        {"stored order is replaced by the page's", "mouseClicked()|actionPerformed()", "keyTyped()",
+         true, "actionPerformed()|keyTyped()|mouseClicked()"},
+        {"unknown names stay, after the page's", "bogus()|mouseClicked()", "focusLost()", true,
+         "focusLost()|mouseClicked()|bogus()"},
+        {"unchecking the last known name", "bogus()|mouseClicked()", "mouseClicked()", false,
+         "bogus()"},
+        {"unchecking everything", "actionPerformed()", "actionPerformed()", false, ""},
+        {"empty pieces are dropped", "|mouseClicked()||", "keyTyped()", true,
+         "keyTyped()|mouseClicked()"},
+    };
+    for (const Case& c : cases) {
+        p.form.doc.MutableSlot(1).ComponentEvents = c.stored;
+        p.form.doc.isModified = false;
+        Show("button_1");
+        Check(c.event, c.on);
+        EXPECT_EQ(Button().ComponentEvents, c.expected) << c.name;
+        EXPECT_TRUE(p.form.doc.isModified) << c.name;
+    }
+}
+
+TEST_F(DesignPagesTest, AnEventsEditIsOneHistoryStepThatUndoesAndRedoes) {
+    Show("button_1");
+    Check("mouseClicked()", true);
+    Check("mouseClicked()", true);  // no change: nothing recorded
+    ASSERT_EQ(history.entries.size(), 1u);
+    EXPECT_EQ(history.entries[0].text, "Events of button_1");
+    Show("label_1");
+    history.entries[0].undo();
+    EXPECT_EQ(Button().ComponentEvents, "");
+    // Undoing shows the component it changed, with its page as it now is.
+    EXPECT_EQ(ins.Text3_Name.Text, "button_1");
+    EXPECT_FALSE(
+        ins.List_Events.Checked[static_cast<size_t>(ins.List_Events.Find("mouseClicked()"))]);
+    history.entries[0].redo();
+    EXPECT_EQ(Button().ComponentEvents, "mouseClicked()");
+    EXPECT_TRUE(
+        ins.List_Events.Checked[static_cast<size_t>(ins.List_Events.Find("mouseClicked()"))]);
+}
+
+TEST_F(DesignPagesTest, ThePopupBindingFollowsThePage) {
+    struct Case {
+        const char* name;
+        std::string kind, typed, trigger;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"complete", "Frame", "Settings", "mouseClicked()", "Frame,Settings,mouseClicked()"},
+        {"blanks around the name", "Dialog", "  dlgMain ", "actionPerformed()",
+         "Dialog,dlgMain,actionPerformed()"},
+        {"qualified class", "Frame", "app.ui.Settings", "keyTyped()",
+         "Frame,app.ui.Settings,keyTyped()"},
+        {"kind (None)", "(None)", "Settings", "mouseClicked()", ""},
+        {"trigger (None)", "Frame", "Settings", "(None)", ""},
+        {"no kind chosen", "", "Settings", "mouseClicked()", ""},
+        {"no name", "Frame", "  ", "mouseClicked()", ""},
+    };
+    for (const Case& c : cases) {
+        p.form.doc.MutableSlot(1).ComponentPopup = "Frame,Old,focusLost()";
+        Show("button_1");
+        Choose(ins.Combo4_Popup, c.kind);
+        Choose(ins.Combo4_when, c.trigger);
+        ins.Text4_Name.Text = c.typed;
+        EXPECT_TRUE(ins.Text4_Name_Validate()) << c.name;
+        EXPECT_EQ(Button().ComponentPopup, c.expected) << c.name;
+        // The saved file holds what the page shows.
+        EXPECT_NE(ProjectFileText(p.form.doc).find("Popup=" + c.expected + "\r\n"),
+                  std::string::npos)
+            << c.name;
+    }
+    EXPECT_TRUE(p.messages.shown.empty());
+}
+
+TEST_F(DesignPagesTest, EachPopupControlWritesAtOnce) {
+    Show("button_1");
+    Choose(ins.Combo4_Popup, "Frame");
+    ins.Combo4_Popup_Click();
+    EXPECT_EQ(Button().ComponentPopup, "");  // no name, no trigger yet
+    ins.Text4_Name.Text = "Settings";
+    ins.Text4_Name_KeyPress(kKeyEnter);
+    EXPECT_EQ(Button().ComponentPopup, "");
+    Choose(ins.Combo4_when, "mouseClicked()");
+    ins.Combo4_when_Click();
+    EXPECT_EQ(Button().ComponentPopup, "Frame,Settings,mouseClicked()");
+    ASSERT_EQ(history.entries.size(), 1u);
+    EXPECT_EQ(history.entries[0].text, "Popup of button_1");
+
+    ins.CmdClearPopup_Click();
+    EXPECT_EQ(Button().ComponentPopup, "");
+    EXPECT_EQ(ins.Combo4_Popup.ListIndex, -1);
+    EXPECT_EQ(ins.Text4_Name.Text, "");
+    EXPECT_EQ(ins.Combo4_when.ListIndex, -1);
+    history.entries.back().undo();
+    EXPECT_EQ(Button().ComponentPopup, "Frame,Settings,mouseClicked()");
+    EXPECT_EQ(ins.Text4_Name.Text, "Settings");
+}
+
+TEST_F(DesignPagesTest, AWindowClassGenerationWouldRefuseIsRefusedWithItsReason) {
+    struct Case {
+        std::string typed;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"1Settings", "The window class \"1Settings\" is not a valid Java class name."},
+        {"my-window", "The window class \"my-window\" is not a valid Java class name."},
+        {"class", "The window class \"class\" is not a valid Java class name."},
+        {"a,b", "The window class \"a,b\" is not a valid Java class name."},
+        {"Frame", "The window class \"Frame\" is a class the generated file itself uses."},
+        {"String.x", "The window class \"String.x\" is a class the generated file itself uses."},
+    };
+    for (const Case& c : cases) {
+        p.form.doc.MutableSlot(1).ComponentPopup = "Frame,Good,mouseClicked()";
+        p.messages.shown.clear();
+        Show("button_1");
+        ins.Text4_Name.Text = c.typed;
+        EXPECT_FALSE(ins.Text4_Name_LostFocus()) << c.typed;
+        ASSERT_EQ(p.messages.shown.size(), 1u) << c.typed;
+        EXPECT_EQ(p.messages.shown[0].text, c.message);
+        EXPECT_EQ(p.messages.shown[0].title, "Popup Name");
+        // The record and the box keep the name that was there.
+        EXPECT_EQ(Button().ComponentPopup, "Frame,Good,mouseClicked()") << c.typed;
+        EXPECT_EQ(ins.Text4_Name.Text, "Good") << c.typed;
+        EXPECT_EQ(ins.Focus, InspectorControl::Text4_Name);
+    }
+}
+
+TEST_F(DesignPagesTest, EscapeRestoresTheStoredPopupName) {
+    p.form.doc.MutableSlot(1).ComponentPopup = "Frame,Good,mouseClicked()";
+    Show("button_1");
+    ins.Text4_Name.Text = "Other";
+    EXPECT_EQ(ins.Text4_Name_KeyPress(kKeyEscape), 0);
+    EXPECT_EQ(ins.Text4_Name.Text, "Good");
+    EXPECT_EQ(Button().ComponentPopup, "Frame,Good,mouseClicked()");
+}
+
+TEST_F(DesignPagesTest, AKindChangeOffersTheNewClassesEventsAndPopupKinds) {
+    p.form.doc.MutableSlot(1).ComponentEvents = "actionPerformed()";
+    Show("button_1");
+    ins.Combo3_Type.ListIndex = ins.Combo3_Type.Find("JLabel");
+    ins.Combo3_Type_Click();
+    EXPECT_EQ(ins.List_Events.Find("actionPerformed()"), -1);
+    EXPECT_EQ(ins.Combo4_Popup.Items, (std::vector<std::string>{"(None)", "JDialog", "JFrame"}));
+    // Checking an event of the new class keeps the one the old class offered.
+    Check("mouseClicked()", true);
+    EXPECT_EQ(Button().ComponentEvents, "mouseClicked()|actionPerformed()");
+}
+
+TEST_F(DesignPagesTest, WithNothingShownThePagesWriteNothing) {
+    p.main.Inicializa_VentanaPropiedades();
+    p.form.doc.isModified = false;
+    ins.List_Events_ItemCheck(0, true);
+    ins.Text4_Name.Text = "X";
+    EXPECT_TRUE(ins.Text4_Name_Validate());
+    ins.CmdClearPopup_Click();
+    EXPECT_FALSE(p.form.doc.isModified);
+    EXPECT_TRUE(history.entries.empty());
+}
+
+}  // namespace
+}  // namespace korvane

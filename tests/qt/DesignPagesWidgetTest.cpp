@@ -1,0 +1,245 @@
+// The whole design edited through the widgets: the Events and Popup pages, the Options
+// dialogs, the menu-bar editor and View > Show Text.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+
+#include "DesktopFixture.h"
+#include "qt/DesignSurfaceWidget.h"
+#include "qt/InspectorPanel.h"
+#include "qt/MenuBarDialog.h"
+#include "qt/OptionsDialogs.h"
+
+using namespace korvane;
+using korvane::testing::Desktop;
+
+namespace {
+
+InspectorPanel* PanelOf(Desktop& d) {
+    return d.window->RightSide()->Properties();
+}
+
+template <typename T>
+T* Child(QWidget* parent, const char* name) {
+    T* child = parent->findChild<T*>(name);
+    if (!child) qFatal("no widget %s", name);
+    return child;
+}
+
+// Runs `drive` on the modal dialog the menu item opens, once it is shown.
+template <typename Dialog>
+void WithDialog(Desktop& d, const char* item, const std::function<void(Dialog*)>& drive) {
+    bool driven = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        drive(dialog);
+        driven = true;
+        if (dialog->isVisible()) dialog->reject();
+    });
+    d.Click(item);
+    QVERIFY(driven);
+}
+
+void SetText(QLineEdit* edit, const QString& text) {
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+
+void ClickOk(QDialog* dialog) {
+    auto* box = dialog->findChild<QDialogButtonBox*>("Buttons");
+    QTest::mouseClick(box->button(QDialogButtonBox::Ok), Qt::LeftButton);
+}
+
+// Chooses an entry of a drop-down list as the keyboard does, which is a user's choice.
+void Choose(QComboBox* combo, const QString& text) {
+    combo->setFocus();
+    const int row = combo->findText(text);
+    QVERIFY(row >= 0);
+    while (combo->currentIndex() != row)
+        QTest::keyClick(combo, combo->currentIndex() < row ? Qt::Key_Down : Qt::Key_Up);
+}
+
+}  // namespace
+
+class DesignPagesWidgetTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void theEventsPageWritesTheCheckedEvents() {
+        Desktop d;
+        d.Click("opt_Button_Click");
+        InspectorPanel* ins = PanelOf(d);
+        QLabel* eventsTab = ins->TabLabel(2);
+        QVERIFY(eventsTab->isVisible());
+        QCOMPARE(eventsTab->text(), QString("  Events"));
+        QTest::mouseClick(eventsTab, Qt::LeftButton);
+        QVERIFY(ins->EventsList()->isVisible());
+        QVERIFY(!ins->PropertiesPage()->isVisible());
+        d.doc().isModified = false;
+        QListWidget* events = ins->EventsList();
+        const QList<QListWidgetItem*> found = events->findItems("mouseClicked()", Qt::MatchExactly);
+        QCOMPARE(found.size(), 1);
+        found[0]->setCheckState(Qt::Checked);
+        events->findItems("actionPerformed()", Qt::MatchExactly)[0]->setCheckState(Qt::Checked);
+        QCOMPARE(d.doc().Slot(1).ComponentEvents, std::string("actionPerformed()|mouseClicked()"));
+        QVERIFY(d.doc().isModified);
+        found[0]->setCheckState(Qt::Unchecked);
+        QCOMPARE(d.doc().Slot(1).ComponentEvents, std::string("actionPerformed()"));
+    }
+
+    void thePopupPageWritesTheBindingAndRefusesBadNames() {
+        Desktop d;
+        d.Click("opt_Button_Click");
+        InspectorPanel* ins = PanelOf(d);
+        QTest::mouseClick(ins->TabLabel(3), Qt::LeftButton);
+        QWidget* page = ins->PopupPage();
+        QVERIFY(page->isVisible());
+        auto* kind = Child<QComboBox>(page, "Combo4_Popup");
+        auto* name = Child<QLineEdit>(page, "Text4_Name");
+        auto* trigger = Child<QComboBox>(page, "Combo4_when");
+        Choose(kind, "Dialog");
+        Choose(trigger, "mouseClicked()");
+        QCOMPARE(d.doc().Slot(1).ComponentPopup, std::string());
+        SetText(name, "AboutBox");
+        QTest::keyClick(name, Qt::Key_Return);
+        QCOMPARE(d.doc().Slot(1).ComponentPopup, std::string("Dialog,AboutBox,mouseClicked()"));
+
+        SetText(name, "About Box");
+        QTest::keyClick(name, Qt::Key_Return);
+        QCOMPARE(d.messages.shown.size(), size_t(1));
+        QCOMPARE(d.messages.shown[0].text,
+                 std::string("The window class \"About Box\" is not a valid Java class name."));
+        QCOMPARE(d.doc().Slot(1).ComponentPopup, std::string("Dialog,AboutBox,mouseClicked()"));
+        QTRY_COMPARE(name->text(), QString("AboutBox"));
+
+        Choose(trigger, "(None)");
+        QCOMPARE(d.doc().Slot(1).ComponentPopup, std::string());
+        Choose(trigger, "keyTyped()");
+        QCOMPARE(d.doc().Slot(1).ComponentPopup, std::string("Dialog,AboutBox,keyTyped()"));
+        QTest::mouseClick(Child<QPushButton>(page, "CmdClearPopup"), Qt::LeftButton);
+        QCOMPARE(d.doc().Slot(1).ComponentPopup, std::string());
+        QTRY_COMPARE(name->text(), QString());
+        QCOMPARE(kind->currentIndex(), -1);
+    }
+
+    void windowSizeAndFontResizeTheDocumentWindow() {
+        Desktop d;
+        QWidget* surface = d.window->DocumentSubWindow()->Surface();
+        WithDialog<WindowFontDialog>(d, "opt_WindowSize", [&](WindowFontDialog* dialog) {
+            QCOMPARE(dialog->WidthEdit()->text(), QString("320"));
+            QCOMPARE(dialog->FontNameCombo()->currentText(), QString("Helvetica"));
+            SetText(dialog->WidthEdit(), "0");
+            ClickOk(dialog);
+            QVERIFY(dialog->isVisible());  // refused, still open
+            QCOMPARE(d.messages.shown.back().title, std::string("Window Size and Font"));
+            SetText(dialog->WidthEdit(), "400");
+            SetText(dialog->HeightEdit(), "300");
+            dialog->FontNameCombo()->setEditText("Monospaced");
+            dialog->FontStyleCombo()->setCurrentIndex(
+                dialog->FontStyleCombo()->findText("BOLD ITALIC"));
+            SetText(dialog->FontSizeEdit(), "9");
+            ClickOk(dialog);
+            QVERIFY(!dialog->isVisible());
+        });
+        QCOMPARE(d.doc().Window_Width, 400.f);
+        QCOMPARE(d.doc().Font_Name, std::string("Monospaced"));
+        QCOMPARE(d.doc().Font_Style, std::string("BOLD ITALIC"));
+        QCOMPARE(d.doc().Font_Size, 9);
+        QVERIFY(d.doc().isModified);
+        // The surface is the design plus 75 twips (5 pixels) each way.
+        QTRY_COMPARE(surface->size(), QSize(405, 305));
+    }
+
+    void gridAndUnitsApplyToTheOpenDesign() {
+        Desktop d;
+        WithDialog<GridDialog>(d, "opt_Grid", [&](GridDialog* dialog) {
+            QCOMPARE(dialog->SizeEdit()->text(), QString("8"));
+            dialog->UnitsCombo()->setCurrentText("twips");
+            QCOMPARE(dialog->SizeEdit()->text(), QString("120"));
+            SetText(dialog->SizeEdit(), "300");
+            dialog->ShowCheck()->setChecked(false);
+            ClickOk(dialog);
+        });
+        QCOMPARE(d.main().GridSize, 300);
+        QCOMPARE(d.main().GridUnits, std::string("twips"));
+        QCOMPARE(d.doc().GridSize, 300.);
+        QVERIFY(!d.doc().GridShow);
+        QVERIFY(!d.doc().isModified);  // the grid is not part of the design
+    }
+
+    void theMenuEditorBuildsAMenuBar() {
+        Desktop d;
+        WithDialog<MenuBarDialog>(d, "opt_Menu", [&](MenuBarDialog* dialog) {
+            QTest::mouseClick(dialog->Button("Add"), Qt::LeftButton);
+            SetText(Child<QLineEdit>(dialog, "MenuLabel"), "File");
+            QTest::mouseClick(dialog->Button("Add"), Qt::LeftButton);
+            SetText(Child<QLineEdit>(dialog, "MenuName"), "optOpen");
+            SetText(Child<QLineEdit>(dialog, "MenuLabel"), "Open");
+            SetText(Child<QLineEdit>(dialog, "MenuShortcut"), "Ctrl+O");
+            auto* events = Child<QListWidget>(dialog, "MenuEvents");
+            events->findItems("actionPerformed()", Qt::MatchExactly)[0]->setCheckState(Qt::Checked);
+            QCOMPARE(dialog->ElementList()->item(1)->text(), QString("    Open  (Item)"));
+            QTest::mouseClick(dialog->Button("Outdent"), Qt::LeftButton);
+            QTest::mouseClick(dialog->Button("Indent"), Qt::LeftButton);
+            ClickOk(dialog);
+            QVERIFY(!dialog->isVisible());
+        });
+        const std::vector<MenuElement>& menu = d.doc().MenuElements;
+        QCOMPARE(menu.size(), size_t(2));
+        QCOMPARE(menu[0].Label, std::string("File"));
+        QCOMPARE(menu[0].Type, std::string("Menu"));
+        QCOMPARE(menu[1].Name, std::string("optOpen"));
+        QCOMPARE(menu[1].Level, std::string("1"));
+        QCOMPARE(menu[1].Events, std::string("actionPerformed()"));
+        QCOMPARE(menu[1].Shortcut, std::string("Ctrl+O"));
+        QVERIFY(d.doc().isModified);
+
+        // A clash is refused and nothing is kept.
+        d.Click("opt_Label_Click");
+        WithDialog<MenuBarDialog>(d, "OptionMenu", [&](MenuBarDialog* dialog) {
+            QCOMPARE(dialog->ElementList()->count(), 2);
+            dialog->ElementList()->setCurrentRow(1);
+            SetText(Child<QLineEdit>(dialog, "MenuName"), "label_1");
+            ClickOk(dialog);
+            QVERIFY(dialog->isVisible());
+        });
+        QCOMPARE(d.messages.shown.back().text,
+                 std::string("The menu element \"label_1\" is also the name of a component."));
+        QCOMPARE(d.doc().MenuElements[1].Name, std::string("optOpen"));
+    }
+
+    void showTextDrawsTheCaptionsOverTheLooks() {
+        Desktop d;
+        d.Click("opt_Button_Click");
+        auto* surface =
+            qobject_cast<DesignSurfaceWidget*>(d.window->DocumentSubWindow()->Surface());
+        QVERIFY(surface);
+        // The button's box, 9 x 3 grid steps from (8, 8), inside its edges.
+        const QRect inside(12, 12, 64, 16);
+        auto darkPixels = [&] {
+            const QImage image = surface->grab().toImage();
+            int dark = 0;
+            for (int y = inside.top(); y <= inside.bottom(); ++y)
+                for (int x = inside.left(); x <= inside.right(); ++x)
+                    dark += qGray(image.pixel(x, y)) < 100;
+            return dark;
+        };
+        QCOMPARE(darkPixels(), 0);  // the described look: a plain face
+        d.Click("opt_ShowText");
+        QVERIFY(surface->ShowsText());
+        QVERIFY(darkPixels() > 10);
+        d.Click("opt_ShowText");
+        QCOMPARE(darkPixels(), 0);
+    }
+};
+
+QTEST_MAIN(DesignPagesWidgetTest)
+#include "DesignPagesWidgetTest.moc"

@@ -1,0 +1,145 @@
+// Build > Preview: the design compiled in a temporary folder and run as its own process. The
+// run is checked on a virtual display of its own: the window appears, and ends when it goes.
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QtTest>
+
+#include "DesktopFixture.h"
+#include "qt/PreviewRunner.h"
+
+using namespace korvane;
+using korvane::testing::Desktop;
+
+namespace {
+
+QString Tool(const char* name) {
+    return PreviewRunner::FindTool(name, QProcessEnvironment::systemEnvironment());
+}
+
+// An X server for the preview only: Xvfb telling its display number on standard output.
+struct VirtualDisplay {
+    bool Start() {
+        server.start(QStandardPaths::findExecutable("Xvfb"),
+                     {"-displayfd", "1", "-screen", "0", "800x600x24", "-nolisten", "tcp"});
+        if (!server.waitForStarted(10000)) return false;
+        QByteArray out;
+        for (int k = 0; k < 100 && !out.contains('\n'); ++k) {
+            server.waitForReadyRead(100);
+            out += server.readAllStandardOutput();
+        }
+        name = ":" + QString::fromLatin1(out.trimmed());
+        return out.contains('\n');
+    }
+    ~VirtualDisplay() {
+        server.kill();
+        server.waitForFinished(5000);
+    }
+    // xdotool on this display; its standard output.
+    QString XDoTool(const QStringList& args) {
+        QProcess x;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", name);
+        x.setProcessEnvironment(env);
+        x.start(QStandardPaths::findExecutable("xdotool"), args);
+        x.waitForFinished(10000);
+        return QString::fromLatin1(x.readAllStandardOutput()).trimmed();
+    }
+    QProcess server;
+    QString name;
+};
+
+}  // namespace
+
+class PreviewTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void withoutAJdkTheUserIsToldSo() {
+        Desktop d;
+        d.Click("opt_Label_Click");
+        QProcessEnvironment none;
+        none.insert("PATH", QDir::temp().filePath("no-such-folder"));
+        d.window->Preview()->SetEnvironment(none);
+        d.Click("opt_Preview");
+        QCOMPARE(d.messages.shown.size(), size_t(1));
+        QVERIFY(d.messages.shown[0].text.find("No Java Development Kit was found") == 0);
+        QCOMPARE(d.messages.shown[0].title, std::string("Preview"));
+    }
+
+    void anEmptyDesignHasNothingToPreview() {
+        Desktop d;
+        d.Click("opt_Preview");
+        QCOMPARE(d.messages.shown.size(), size_t(1));
+        QCOMPARE(d.messages.shown[0].text,
+                 std::string("You must add at least one AWT or Swing component."));
+    }
+
+    void compilerMessagesAreShownWithTheirLines() {
+        if (Tool("javac").isEmpty()) QSKIP("javac was not found: the compile is not tried");
+        Desktop d;
+        d.Click("opt_Button_Click");
+        // A window class that does not exist: generation accepts it, javac does not.
+        d.doc().MutableSlot(1).ComponentPopup = "Frame,NoSuchWindow,mouseClicked()";
+        d.main().OptionGenerateType_Click("Frame");
+        QSignalSpy failed(d.window->Preview(), &PreviewRunner::compileFailed);
+        d.Click("opt_Preview");
+        QVERIFY(failed.wait(60000));
+        auto* output = d.window->findChild<QPlainTextEdit*>("CompilerOutput");
+        QVERIFY(output);
+        QVERIFY(output->isVisible());
+        QVERIFY(output->toPlainText().contains("Preview.java:"));
+        QVERIFY(output->toPlainText().contains("new NoSuchWindow()"));
+        QVERIFY(d.window->Preview()->Folder().isEmpty());  // gone with the failed compile
+    }
+
+    void thePreviewWindowAppearsAndEndsWhenClosed() {
+        if (Tool("javac").isEmpty() || Tool("java").isEmpty())
+            QSKIP("javac or java was not found: the preview is not run");
+        if (QStandardPaths::findExecutable("Xvfb").isEmpty() ||
+            QStandardPaths::findExecutable("xdotool").isEmpty())
+            QSKIP("Xvfb or xdotool was not found: the preview window cannot be watched");
+        VirtualDisplay display;
+        QVERIFY2(display.Start(), "Xvfb did not start");
+
+        Desktop d;
+        d.Click("opt_Label_Click");
+        d.Click("opt_Button_Click");
+        d.dialogs.paths = {d.Path("shown.dat")};
+        d.Click("opt_Save");
+        d.main().OptionGenerateType_Click("Frame");
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", display.name);
+        PreviewRunner* preview = d.window->Preview();
+        preview->SetEnvironment(env);
+        QSignalSpy started(preview, &PreviewRunner::started);
+        QSignalSpy finished(preview, &PreviewRunner::finished);
+        d.Click("opt_Preview");
+        QVERIFY(started.wait(60000));
+        const QString folder = preview->Folder();
+        QVERIFY(QFileInfo::exists(QDir(folder).filePath("shown.class")));
+
+        // The designer stays usable while the preview runs.
+        d.Click("opt_Label_Click");
+        QCOMPARE(d.doc().LiveCount(), 3);
+
+        QString window;
+        for (int k = 0; k < 60 && window.isEmpty(); ++k) {
+            window = display.XDoTool({"search", "--onlyvisible", "--name", "^shown$"});
+            if (window.isEmpty()) QTest::qWait(500);
+        }
+        QVERIFY2(!window.isEmpty(), "the preview window did not appear");
+        QVERIFY(preview->Running());
+
+        display.XDoTool({"windowkill", window.split('\n').first()});
+        QVERIFY(finished.wait(30000) || finished.size() == 1);
+        QVERIFY(!preview->Running());
+        QVERIFY(!QFileInfo::exists(folder));
+        // Nothing was written beside the design.
+        QCOMPARE(QDir(d.folder.path()).entryList(QDir::Files), QStringList({"shown.dat"}));
+    }
+};
+
+QTEST_MAIN(PreviewTest)
+#include "PreviewTest.moc"

@@ -100,7 +100,7 @@ class PngStream {
 }  // namespace
 
 bool WriteSurfacePng(const DesignDocument& doc, FileSystem& files, const std::string& path,
-                     std::string& error, long long maxSide) {
+                     std::string& error, long long maxSide, const BoxOverlay& overlay) {
     const PixelRect surface = SurfacePixels(doc);
     if (surface.width > maxSide || surface.height > maxSide) {
         error = "the design surface is " + std::to_string(surface.width) + " x " +
@@ -121,7 +121,10 @@ bool WriteSurfacePng(const DesignDocument& doc, FileSystem& files, const std::st
         const PixelRect band{0, top, surface.width, std::min(kBandRows, surface.height - top)};
         Canvas canvas(static_cast<int>(band.width), static_cast<int>(band.height));
         canvas.SetRasterOrigin(band.left, band.top);
-        PaintSurfaceArea(canvas, doc, &index, band, SurfacePaintOptions{false});
+        SurfacePaintOptions options;
+        options.handles = false;
+        if (overlay) options.afterBox = [&](int slot) { overlay(canvas, band, slot); };
+        PaintSurfaceArea(canvas, doc, &index, band, options);
         if (!png->AddRows(canvas.Data(), rowBytes, error)) return false;
     }
     return png->Finish(error) && out.Commit(error);

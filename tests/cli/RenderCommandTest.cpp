@@ -173,5 +173,36 @@ TEST(RenderCommandTest, DrawsUpToTheStatedMaximumAndRefusesLarger) {
     }
 }
 
+TEST(RenderCommandTest, TextIsDrawnOnlyWhenAskedFor) {
+    fs::path folder = fs::temp_directory_path() / "korvane_render_text_test";
+    fs::create_directories(folder);
+    const std::string design = (fs::path(KORVANE_EXAMPLES) / "login.dat").string();
+    auto read = [](const fs::path& p) {
+        std::ifstream in(p, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    RenderRun plain = Render(design + " -o " + (folder / "plain.png").string(), folder);
+    ASSERT_EQ(plain.status, 0) << plain.err;
+    RenderRun text = Render(design + " --text -o " + (folder / "text.png").string(), folder);
+    if (text.status == 1 && text.err.find("built without Qt") != std::string::npos)
+        GTEST_SKIP() << text.err;
+    ASSERT_EQ(text.status, 0) << text.err;
+    uint32_t width = 0, height = 0, w = 0, h = 0;
+    const std::vector<uint8_t> withText = PngPixels(read(folder / "text.png"), width, height);
+    const std::vector<uint8_t> without = PngPixels(read(folder / "plain.png"), w, h);
+    ASSERT_EQ(width, w);
+    ASSERT_EQ(height, h);
+    // Only pixels inside the components change, and some do.
+    ASSERT_EQ(withText.size(), without.size());
+    size_t changed = 0;
+    for (size_t k = 0; k < withText.size(); ++k) changed += withText[k] != without[k];
+    EXPECT_GT(changed, 100u);
+    EXPECT_EQ(std::vector<uint8_t>(withText.begin(), withText.begin() + 3 * width * 10),
+              std::vector<uint8_t>(without.begin(), without.begin() + 3 * width * 10));
+    EXPECT_EQ(Render(design + " --text --text -o " + (folder / "x.png").string(), folder).status,
+              2);
+    fs::remove_all(folder);
+}
+
 }  // namespace
 }  // namespace korvane

@@ -1,0 +1,58 @@
+#include "cli/RenderText.h"
+
+#include "cli/SurfacePng.h"
+
+#ifdef KORVANE_RENDER_TEXT
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <memory>
+
+#include "qt/SurfaceTextPainter.h"
+#endif
+
+namespace korvane {
+
+#ifdef KORVANE_RENDER_TEXT
+
+namespace {
+
+// Fonts need an application object while the texts are drawn; the offscreen platform needs
+// no display. It goes when the drawing is done, before the program's own exit.
+std::unique_ptr<QGuiApplication> ApplicationForFonts() {
+    if (QCoreApplication::instance()) return nullptr;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "korvane-gen";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+}  // namespace
+
+bool WriteSurfacePngWithText(const DesignDocument& doc, FileSystem& files, const std::string& path,
+                             std::string& error) {
+    const std::unique_ptr<QGuiApplication> application = ApplicationForFonts();
+    const QFont font = SurfaceTextFont();
+    auto overlay = [&](Canvas& canvas, const PixelRect& band, int slot) {
+        QImage image(canvas.MutableData(), canvas.Width(), canvas.Height(), canvas.Width() * 3,
+                     QImage::Format_RGB888);
+        QPainter painter(&image);
+        painter.setFont(font);
+        painter.translate(static_cast<qreal>(-band.left), static_cast<qreal>(-band.top));
+        DrawComponentTexts(painter, doc.Slot(slot));
+    };
+    return WriteSurfacePng(doc, files, path, error, kMaxRenderSide, overlay);
+}
+
+#else
+
+bool WriteSurfacePngWithText(const DesignDocument&, FileSystem&, const std::string&,
+                             std::string& error) {
+    error = "this korvane-gen was built without Qt and cannot draw text";
+    return false;
+}
+
+#endif
+
+}  // namespace korvane

@@ -11,7 +11,7 @@ namespace {
 // The edit has been applied by `redo`; the history, if any, keeps both ways.
 void Apply(Form1& form, std::string text, std::function<void()> undo, std::function<void()> redo) {
     redo();
-    if (EditHistory* history = form.History())
+    if (EditHistory* history = form.EditsHistory())
         history->Push(std::move(text), std::move(undo), std::move(redo));
 }
 

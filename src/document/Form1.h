@@ -37,8 +37,8 @@ class Form1 {
     void SetFileSystem(FileSystem& files) { files_ = &files; }
     FileSystem& Files() const { return *files_; }
     // The history the design's edits go to; null records nothing.
-    void SetHistory(EditHistory* history) { history_ = history; }
-    EditHistory* History() const { return history_; }
+    void SetEditsHistory(EditHistory* history) { editsHistory_ = history; }
+    EditHistory* EditsHistory() const { return editsHistory_; }
 
     bool Loaded() const { return loaded_; }
     bool Visible() const { return loaded_; }
@@ -109,7 +109,7 @@ class Form1 {
     FileSystem* files_ = &RealFileSystem();
     MainWindowLink* main_ = nullptr;
     DocumentView* view_ = nullptr;
-    EditHistory* history_ = nullptr;
+    EditHistory* editsHistory_ = nullptr;
     bool loaded_ = false;
     bool handlesInFront_ = true;
 };

@@ -11,8 +11,8 @@
 
 namespace korvane {
 
-// The designed window's side, pixels: a project file holds it in twips as a 16-bit number.
-inline constexpr int kMaxWindowPixels = 2184;  // 32767 / 15
+// The designed window's side, pixels: no screen shows a larger window.
+inline constexpr int kMaxWindowPixels = 8192;
 inline constexpr int kMaxFontSize = 32767;
 // The grid step: at least one pixel, so that dots and snapping stay meaningful.
 inline constexpr int kMaxGridPixels = 100;

@@ -28,7 +28,7 @@ class DesignPagesTest : public ::testing::Test {
     void SetUp() override {
         p.form.InsertFromMenuBar("CommandButton");
         p.form.InsertFromMenuBar("JLabel");
-        p.form.SetHistory(&history);
+        p.form.SetEditsHistory(&history);
     }
     void Show(const std::string& name) {
         p.main.list1.ListIndex = p.main.list1.FindName(name);

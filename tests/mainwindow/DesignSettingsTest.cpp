@@ -23,17 +23,17 @@ TEST(WindowFontTest, DialogValuesAreReadOrRefusedNamingTheField) {
     const WindowFontTexts good{"400", " 300 ", "Courier", "BOLD ITALIC", "14"};
     const Case cases[] = {
         {good, ""},
-        {{"1", "2184", "Dialog", "PLAIN", "1"}, ""},
+        {{"1", "8192", "Dialog", "PLAIN", "1"}, ""},
         {{"0", "300", "Dialog", "PLAIN", "12"},
-         "The width must be a whole number from 1 to 2184 pixels."},
-        {{"2185", "300", "Dialog", "PLAIN", "12"},
-         "The width must be a whole number from 1 to 2184 pixels."},
+         "The width must be a whole number from 1 to 8192 pixels."},
+        {{"8193", "300", "Dialog", "PLAIN", "12"},
+         "The width must be a whole number from 1 to 8192 pixels."},
         {{"40.5", "300", "Dialog", "PLAIN", "12"},
-         "The width must be a whole number from 1 to 2184 pixels."},
+         "The width must be a whole number from 1 to 8192 pixels."},
         {{"400", "-3", "Dialog", "PLAIN", "12"},
-         "The height must be a whole number from 1 to 2184 pixels."},
+         "The height must be a whole number from 1 to 8192 pixels."},
         {{"400", "", "Dialog", "PLAIN", "12"},
-         "The height must be a whole number from 1 to 2184 pixels."},
+         "The height must be a whole number from 1 to 8192 pixels."},
         {{"400", "300", "  ", "PLAIN", "12"}, "The font name is empty."},
         {{"400", "300", "A\tB", "PLAIN", "12"}, "The font name holds a control character."},
         {{"400", "300", std::string(255, 'F'), "PLAIN", "12"},
@@ -65,7 +65,7 @@ TEST(WindowFontTest, AnEditResizesTheWindowAndIsSavedAndUndone) {
         std::string text;
         std::function<void()> undo, redo;
     } history;
-    p.form.SetHistory(&history);
+    p.form.SetEditsHistory(&history);
     EditWindowFont(p.form, WindowFont{400, 300, "Times Roman", "BOLD", 16});
     const DesignDocument& doc = p.form.doc;
     // The document window's outer size is the design's plus the frame allowances.

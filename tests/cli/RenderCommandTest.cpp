@@ -119,7 +119,9 @@ std::vector<uint8_t> Painted(const std::string& design) {
     EXPECT_TRUE(d.Open(design));
     PixelRect surface = SurfacePixels(d.form.doc);
     Canvas expected(static_cast<int>(surface.width), static_cast<int>(surface.height));
-    PaintSurfaceArea(expected, d.form.doc, nullptr, surface, SurfacePaintOptions{false});
+    SurfacePaintOptions options;
+    options.handles = false;
+    PaintSurfaceArea(expected, d.form.doc, nullptr, surface, options);
     return expected.Data();
 }
 

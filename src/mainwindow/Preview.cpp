@@ -34,7 +34,7 @@ PreviewSource PreviewJava(const DesignDocument& doc, std::string_view target,
     code.Lines = std::move(generated.lines);
     source.className = copy.File_Name;
     source.fileText = code.FileText();
-    source.warning = generated.warning;
+    source.warnings = generated.warnings;
     return source;
 }
 

@@ -16,9 +16,9 @@ inline constexpr const char* kPreviewClassName = "Preview";
 
 struct PreviewSource {
     std::string className;
-    std::string fileText;  // the .java file's bytes
-    std::string refusal;   // why there is nothing to run, or ""
-    std::string warning;   // said with a generated file, or ""
+    std::string fileText;               // the .java file's bytes
+    std::string refusal;                // why there is nothing to run, or ""
+    std::vector<std::string> warnings;  // said with a generated file
     bool ok() const { return refusal.empty(); }
 };
 

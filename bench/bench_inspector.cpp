@@ -1,6 +1,6 @@
 // Inspector edits on a design at the format's limit of 32767 components: a tab-order edit that
-// renumbers every other component, a rename that rebuilds the component list, and choosing a
-// component in the list.
+// renumbers every other component, a rename and a kind change (one row of the component list
+// shown again), and choosing a component in the list.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -53,7 +53,7 @@ void BM_TabOrderEditRenumbersAll(benchmark::State& state) {
 }
 BENCHMARK(BM_TabOrderEditRenumbersAll)->Arg(1024)->Arg(8192)->Arg(32767)->Complexity();
 
-void BM_RenameRebuildsTheList(benchmark::State& state) {
+void BM_Rename(benchmark::State& state) {
     const int count = static_cast<int>(state.range(0));
     FullDesign design(count);
     Inspector& ins = design.main.inspector;
@@ -64,7 +64,23 @@ void BM_RenameRebuildsTheList(benchmark::State& state) {
     }
     state.SetComplexityN(count);
 }
-BENCHMARK(BM_RenameRebuildsTheList)->Arg(1024)->Arg(8192)->Arg(32767)->Complexity();
+BENCHMARK(BM_Rename)->Arg(1024)->Arg(8192)->Arg(32767)->Complexity();
+
+void BM_KindChange(benchmark::State& state) {
+    const int count = static_cast<int>(state.range(0));
+    FullDesign design(count);
+    Inspector& ins = design.main.inspector;
+    const int label = ins.Combo3_Type.Find("Label");
+    const int button = ins.Combo3_Type.Find("Button");
+    bool toButton = true;
+    for (auto _ : state) {
+        ins.Combo3_Type.ListIndex = toButton ? button : label;
+        ins.Combo3_Type_Click();
+        toButton = !toButton;
+    }
+    state.SetComplexityN(count);
+}
+BENCHMARK(BM_KindChange)->Arg(1024)->Arg(8192)->Arg(32767)->Complexity();
 
 void BM_ChooseInTheList(benchmark::State& state) {
     const int count = static_cast<int>(state.range(0));

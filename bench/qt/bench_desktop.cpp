@@ -22,16 +22,18 @@ struct Quiet : MessageBoxService, FileDialogService {
     FileDialogAnswer Show(const FileDialogRequest&) override { return {}; }
 };
 
-// A design of n Labels spread over a large surface, written once.
-std::string DesignFile(int n) {
-    std::string path =
-        (std::filesystem::temp_directory_path() /
-         ("korvane-qt-bench-" + std::to_string(n) + "-" + std::to_string(::getpid()) + ".dat"))
-            .string();
+// A design of n Labels spread over a large surface, or all stacked where the palette puts
+// them, written once.
+std::string DesignFile(int n, bool stacked = false) {
+    std::string path = (std::filesystem::temp_directory_path() /
+                        ("korvane-qt-bench-" + std::to_string(n) + (stacked ? "-stacked-" : "-") +
+                         std::to_string(::getpid()) + ".dat"))
+                           .string();
     if (std::filesystem::exists(path)) return path;
     std::string text = "[Main]\r\nSizeX=28800\r\nSizeY=16200\r\nUnits=pixels\r\n";
     for (int k = 1; k <= n; ++k) {
-        int x = k == 1 ? 240 : (k * 7919) % 27000, y = k == 1 ? 240 : (k * 104729) % 15000;
+        int x = k == 1 || stacked ? 240 : (k * 7919) % 27000;
+        int y = k == 1 || stacked ? 240 : (k * 104729) % 15000;
         text += "[" + std::to_string(k) + "]\r\nName=label_" + std::to_string(k) +
                 "\r\nType=Label\r\nValue=v\r\nX= " + std::to_string(x) +
                 "\r\nY= " + std::to_string(y) +
@@ -71,7 +73,7 @@ BENCHMARK(BM_OpenIntoWindowAndFirstPaint)
     ->Iterations(3);
 
 void BM_DragMove(benchmark::State& state) {
-    std::string path = DesignFile(static_cast<int>(state.range(0)));
+    std::string path = DesignFile(static_cast<int>(state.range(0)), state.range(1) != 0);
     Quiet q;
     MainWindow window(q, q);
     window.show();
@@ -104,7 +106,11 @@ void BM_DragMove(benchmark::State& state) {
     if (!moved) state.SkipWithError("the drag moved nothing");
     window.Document().doc.isModified = false;
 }
-BENCHMARK(BM_DragMove)->Arg(32767)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DragMove)
+    ->Args({32767, 0})
+    ->Args({32767, 1})
+    ->ArgNames({"n", "stacked"})
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -2,6 +2,7 @@
 // code window would save it (each line followed by CR LF), to a file or to standard output.
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <iostream>
 
 #include "cli/Commands.h"
@@ -39,6 +40,73 @@ bool ParseJavaArgs(const std::vector<std::string>& args, JavaArgs& out) {
     return haveDesign;
 }
 
+// korvane-gen's sink: each line is written through with the code window's line end, in
+// pieces of about 64 KiB.
+class WritingLineSink : public LineSink {
+  public:
+    explicit WritingLineSink(std::function<void(std::string_view)> write)
+        : write_(std::move(write)) {
+        buffer_.reserve(kPiece + 1024);
+    }
+    // Writes what is left.
+    void Flush() {
+        if (!buffer_.empty()) write_(buffer_);
+        buffer_.clear();
+    }
+
+  protected:
+    void Take(std::string line) override {
+        buffer_ += line;
+        buffer_ += kJavaLineEnd;
+        if (buffer_.size() >= kPiece) Flush();
+    }
+
+  private:
+    static constexpr size_t kPiece = size_t{1} << 16;
+    std::function<void(std::string_view)> write_;
+    std::string buffer_;
+};
+
+// Generates through the sink; false, after saying why, when the design is refused.
+bool Generate(DesignDocument& doc, WritingLineSink& sink) {
+    const EventCatalogue catalogue;
+    const GeneratedJava generated = GenerateJava(doc, catalogue, sink);
+    if (!generated.ok()) {
+        std::cerr << "korvane-gen: " << generated.refusal << "\n";
+        return false;
+    }
+    sink.Flush();
+    for (const std::string& warning : generated.warnings)
+        std::cerr << "korvane-gen: warning: " << warning << "\n";
+    return true;
+}
+
+int GenerateToStandardOutput(DesignDocument& doc) {
+    bool written = true;
+    WritingLineSink sink([&](std::string_view bytes) {
+        written = written && std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
+    });
+    if (!Generate(doc, sink)) return 1;
+    return std::fflush(stdout) == 0 && written ? 0 : 1;
+}
+
+int GenerateToFile(DesignDocument& doc, const std::string& path, FileSystem& files) {
+    AtomicFileWriter file(files, path);
+    std::string error;
+    const bool opened = file.Open(error);
+    bool written = opened;
+    WritingLineSink sink(
+        [&](std::string_view bytes) { written = written && file.Write(bytes, error); });
+    // A refusal is said even when the file cannot be written; it leaves no file behind (the
+    // uncommitted temporary file goes).
+    if (!Generate(doc, sink)) return 1;
+    if (!written || !file.Commit(error)) {
+        std::cerr << "korvane-gen: cannot write \"" << path << "\": " << error << "\n";
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int RunJavaCommand(const std::vector<std::string>& args, FileSystem& files) {
@@ -64,28 +132,8 @@ int RunJavaCommand(const std::vector<std::string>& args, FileSystem& files) {
                   << ": javac takes the generated public class only from a file of that name\n";
         return 1;
     }
-    const EventCatalogue catalogue;
-    GeneratedJava generated = GenerateJava(doc, catalogue);
-    if (!generated.ok()) {
-        std::cerr << "korvane-gen: " << generated.refusal << "\n";
-        return 1;
-    }
-    for (const std::string& warning : generated.warnings)
-        std::cerr << "korvane-gen: warning: " << warning << "\n";
-    // The bytes the code window's Save As writes.
-    Form2 code;
-    code.Lines = std::move(generated.lines);
-    const std::string bytes = code.FileText();
-    if (java.output.empty()) {
-        const bool written = std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
-        return std::fflush(stdout) == 0 && written ? 0 : 1;
-    }
-    std::string error;
-    if (!WriteFileAtomically(files, java.output, bytes, error)) {
-        std::cerr << "korvane-gen: cannot write \"" << java.output << "\": " << error << "\n";
-        return 1;
-    }
-    return 0;
+    return java.output.empty() ? GenerateToStandardOutput(doc)
+                               : GenerateToFile(doc, java.output, files);
 }
 
 }  // namespace korvane

@@ -27,12 +27,19 @@ struct CodegenRow {
 
 using CodegenTable = std::vector<CodegenRow>;
 
-// The generated file as a list of lines without terminators, in ASCII.
+// Where the writers' lines go, one Emit_Line per line, without its terminator; each line is
+// taken in ASCII. This sink keeps them as a list (the code window shows them); a derived sink
+// may write each line through instead, so that a large file is never held whole.
 class LineSink {
   public:
-    void Emit_Line(std::string line) { lines_.push_back(AsciiJavaSource(std::move(line))); }
+    virtual ~LineSink() = default;
+    void Emit_Line(std::string line) { Take(AsciiJavaSource(std::move(line))); }
     const std::vector<std::string>& Lines() const { return lines_; }
     std::vector<std::string> TakeLines() { return std::move(lines_); }
+
+  protected:
+    // Receives each line as it goes into the file.
+    virtual void Take(std::string line) { lines_.push_back(std::move(line)); }
 
   private:
     std::vector<std::string> lines_;

@@ -24,12 +24,12 @@ constexpr char kFolderSeparator = static_cast<char>(std::filesystem::path::prefe
 
 std::string Form2::FileText() const {
     size_t size = 0;
-    for (const std::string& line : Lines) size += line.size() + 2;
+    for (const std::string& line : Lines) size += line.size() + kJavaLineEnd.size();
     std::string text;
     text.reserve(size);
     for (const std::string& line : Lines) {
         text += line;
-        text += "\r\n";
+        text += kJavaLineEnd;
     }
     return text;
 }

@@ -15,6 +15,8 @@ namespace korvane {
 inline constexpr std::string_view kCodeWindowCaption = "Java Generated File";
 inline constexpr double kCodeClientWidth = 8940;   // twips
 inline constexpr double kCodeClientHeight = 4575;  // twips
+// What ends each line of a saved .java file.
+inline constexpr std::string_view kJavaLineEnd = "\r\n";
 
 class Form2 {
   public:

@@ -134,7 +134,7 @@ void Generate_Window_Class(JavaFile& file, const ListenerPlan& plan) {
     WriteFocusClass(file);
 }
 
-GeneratedJava GenerateJava(DesignDocument& doc, const EventCatalogue& catalogue) {
+GeneratedJava GenerateJava(DesignDocument& doc, const EventCatalogue& catalogue, LineSink& sink) {
     if (doc.LiveCount() == 0) return {{}, kNoComponentMessage, {}};
     if (!IsTargetKind(doc.Generate_Type))
         return {{},
@@ -145,7 +145,6 @@ GeneratedJava GenerateJava(DesignDocument& doc, const EventCatalogue& catalogue)
     doc.Java_File_Name = doc.File_Name;
     const CodegenTable table = Build_Codegen_Table(doc);
 
-    LineSink sink;
     JavaFile file(sink, table);
     file.generateType = doc.Generate_Type;
     file.className = doc.Java_File_Name;
@@ -177,7 +176,14 @@ GeneratedJava GenerateJava(DesignDocument& doc, const EventCatalogue& catalogue)
     } else {
         Generate_Window_Class(file, plan);
     }
-    return {sink.TakeLines(), {}, std::move(warnings)};
+    return {{}, {}, std::move(warnings)};
+}
+
+GeneratedJava GenerateJava(DesignDocument& doc, const EventCatalogue& catalogue) {
+    LineSink sink;
+    GeneratedJava generated = GenerateJava(doc, catalogue, sink);
+    if (generated.ok()) generated.lines = sink.TakeLines();
+    return generated;
 }
 
 void Generate_Code(Form1& form, Form2& codeWindow, const EventCatalogue& catalogue) {

@@ -35,8 +35,11 @@ struct GeneratedJava {
     bool ok() const { return refusal.empty(); }
 };
 
-// Generates the class named File_Name for the target Generate_Type. Sets Java_File_Name and
-// erases invalid popup bindings; a refusal writes nothing.
+// Generates the class named File_Name for the target Generate_Type into the sink. Sets
+// Java_File_Name and erases invalid popup bindings; a refusal emits no line. The result holds
+// the refusal and the warning; its lines stay empty.
+GeneratedJava GenerateJava(DesignDocument& doc, const EventCatalogue& catalogue, LineSink& sink);
+// The same, with the lines kept in the result.
 GeneratedJava GenerateJava(DesignDocument& doc, const EventCatalogue& catalogue);
 
 // The command: refuses a design without live components, has a never-saved design saved

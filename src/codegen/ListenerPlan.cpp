@@ -50,15 +50,9 @@ void Add_Listener_Rows(ListenerPlan& plan, const EventCatalogue& catalogue, std:
         if (scratch.methods[type].empty()) scratch.typeOrder.push_back(type);
         scratch.methods[type].push_back(index);
     }
-    for (size_t type : scratch.typeOrder) {
-        const ListenerRow& listener = listeners[type];
-        for (int index : scratch.methods[type]) {
-            const EventMethodRow& method = methods[static_cast<size_t>(index)];
-            plan.rows.push_back({std::string(name), method.method, method.kind,
-                                 listener.listenerType, listener.flag, listener.suffix,
-                                 listener.registration});
-        }
-    }
+    for (size_t type : scratch.typeOrder)
+        for (int index : scratch.methods[type])
+            plan.rows.push_back({name, &methods[static_cast<size_t>(index)], &listeners[type]});
 }
 
 }  // namespace

@@ -6,11 +6,11 @@
 namespace korvane {
 namespace {
 
-using Rows = std::vector<ListenerPlanRow>;
+using Rows = decltype(ListenerPlan::rows);
 
 bool StartsRun(const Rows& rows, size_t i) {
     return i == 0 || rows[i].name != rows[i - 1].name ||
-           rows[i].listenerType != rows[i - 1].listenerType;
+           rows[i].listenerType() != rows[i - 1].listenerType();
 }
 
 bool EndsRun(const Rows& rows, size_t i) {
@@ -22,7 +22,9 @@ bool EndsName(const Rows& rows, size_t i) {
 }
 
 std::string ClassName(const ListenerPlanRow& row) {
-    return row.name + std::string(row.suffix);
+    std::string name(row.name);
+    name += row.suffix();
+    return name;
 }
 
 // The event kind as a Java class name: "MouseEvent (Motion)" is delivered as a MouseEvent.
@@ -42,7 +44,7 @@ std::string MethodHeader(std::string_view method, std::string_view javaKind) {
     return "        public void " + std::string(bare) + "(" + std::string(javaKind) + " e) { ";
 }
 
-std::string BodyLine(std::string_view method, const std::string& name) {
+std::string BodyLine(std::string_view method, std::string_view name) {
     const std::string shown = JavaStringContent(name);
     std::string text;
     if (method == "actionPerformed()") {
@@ -73,8 +75,8 @@ void WriteListenerRegistrations(const ListenerPlan& plan, LineSink& sink) {
     for (size_t i = 0; i < rows.size(); ++i) {
         const ListenerPlanRow& row = rows[i];
         if (StartsRun(rows, i))
-            sink.Emit_Line("        " + row.name + "." + std::string(row.registration) + "(new " +
-                           ClassName(row) + "());");
+            sink.Emit_Line("        " + std::string(row.name) + "." +
+                           std::string(row.registration()) + "(new " + ClassName(row) + "());");
         if (EndsName(rows, i)) sink.Emit_Line("");
     }
 }
@@ -89,15 +91,15 @@ void WriteListenerClasses(const ListenerPlan& plan, const CodegenTable& table,
     for (size_t i = 0; i < rows.size(); ++i) {
         const ListenerPlanRow& row = rows[i];
         if (StartsRun(rows, i)) {
-            const char* relation = row.flag == "L" ? " implements " : " extends ";
+            const char* relation = row.flag() == "L" ? " implements " : " extends ";
             sink.Emit_Line("    class " + ClassName(row) + relation +
-                           std::string(row.listenerType) + " {");
-            javaKind = JavaEventClass(row.kind);
+                           std::string(row.listenerType()) + " {");
+            javaKind = JavaEventClass(row.kind());
         }
-        sink.Emit_Line(MethodHeader(row.method, javaKind));
-        sink.Emit_Line(BodyLine(row.method, row.name));
+        sink.Emit_Line(MethodHeader(row.method(), javaKind));
+        sink.Emit_Line(BodyLine(row.method(), row.name));
         if (const auto it = firstRowOfName.find(row.name); it != firstRowOfName.end())
-            WritePopupWindowLines(*it->second, row.method, generateType, sink);
+            WritePopupWindowLines(*it->second, row.method(), generateType, sink);
         sink.Emit_Line("        }");
         if (EndsRun(rows, i)) {
             sink.Emit_Line("    }");

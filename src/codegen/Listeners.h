@@ -8,6 +8,7 @@
 //   section 6:        WriteListenerClasses(plan, table, Generate_Type, sink)
 #pragma once
 
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,16 +20,22 @@
 
 namespace korvane {
 
-// One chosen listener method of one component or menu element. Apart from name, the fields
-// point into the EventCatalogue's static tables.
+// One chosen listener method of one component or menu element: its name, seen in the table
+// row or menu element the plan was built from, and the EventCatalogue rows of the method and
+// its listener. A design can choose every method of 32767 components, so a row is kept small.
 struct ListenerPlanRow {
-    std::string name;               // component or menu element name
-    std::string_view method;        // e.g. "mouseClicked()"
-    std::string_view kind;          // e.g. "MouseEvent (Motion)"
-    std::string_view listenerType;  // e.g. "MouseMotionAdapter"
-    std::string_view flag;          // "L" implements, "A" extends
-    std::string_view suffix;        // e.g. "_MML"
-    std::string_view registration;  // e.g. "addMouseMotionListener"
+    std::string_view name;  // component or menu element name
+    const EventMethodRow* methodRow = nullptr;
+    const ListenerRow* listenerRow = nullptr;
+
+    std::string_view method() const { return methodRow->method; }  // e.g. "mouseClicked()"
+    std::string_view kind() const { return methodRow->kind; }      // e.g. "MouseEvent (Motion)"
+    // e.g. "MouseMotionAdapter"
+    std::string_view listenerType() const { return listenerRow->listenerType; }
+    std::string_view flag() const { return listenerRow->flag; }      // "L" implements, "A" extends
+    std::string_view suffix() const { return listenerRow->suffix; }  // e.g. "_MML"
+    // e.g. "addMouseMotionListener"
+    std::string_view registration() const { return listenerRow->registration; }
 };
 
 // The rows of one name are contiguous, in the order the names were added; within one name the
@@ -36,7 +43,8 @@ struct ListenerPlanRow {
 // A run (consecutive rows with the same name and listener type) becomes one listener class
 // and one registration line.
 struct ListenerPlan {
-    std::vector<ListenerPlanRow> rows;
+    // A deque grows without moving what it holds: a plan can reach a million rows.
+    std::deque<ListenerPlanRow> rows;
     // The chosen methods that get no listener: unknown names, or methods the class of the
     // component or menu element does not offer. Each is named in a warning.
     struct Dropped {

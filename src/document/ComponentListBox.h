@@ -12,7 +12,10 @@ namespace korvane {
 class ComponentListBox {
   public:
     void Clear();
-    void AddItem(std::string entry);
+    // Appends the row of a component's slot (0 for a row that shows no slot).
+    void AddItem(std::string entry, int slot = 0);
+    // Replaces the text of the row showing the slot; false when no row shows it.
+    bool SetItemOfSlot(int slot, std::string entry);
     int ListCount() const { return static_cast<int>(items_.size()); }
     const std::string& List(int row) const { return items_.at(static_cast<size_t>(row)); }
     const std::vector<std::string>& Items() const { return items_; }
@@ -22,10 +25,15 @@ class ComponentListBox {
     int ListIndex = -1;  // -1 = no selection
     // Counts rebuilds, so a view can tell when to refill itself.
     unsigned Generation() const { return generation_; }
+    // The rows given a new text since the last rebuild, oldest first, so a view can show
+    // them again without refilling.
+    const std::vector<int>& EditedRows() const { return editedRows_; }
 
   private:
     std::vector<std::string> items_;
     std::unordered_map<std::string, int> firstRowOfName_;
+    std::vector<int> rowOfSlot_;  // -1: the slot has no row
+    std::vector<int> editedRows_;
     unsigned generation_ = 0;
 };
 

@@ -266,14 +266,14 @@ bool Form1::OpenPath(const std::string& path) {
 bool Form1::LoadFile(const std::string& path) {
     std::string bytes, error;
     LoadedProject project;
-    bool ok = files_->ReadWhole(path, bytes, error) &&
-              ReadProject(ProfileReader::FromBytes(bytes), doc.GridSize, project, error);
+    bool ok =
+        files_->ReadWhole(path, bytes, error) &&
+        ReadProject(ProfileReader::FromOwnedBytes(std::move(bytes)), doc.GridSize, project, error);
     if (!ok) {
         messages_.Show(
             Warning("The file \"" + path + "\" could not be opened: " + error + ".", "Korvane"));
         return false;
     }
-    bytes.clear();
     Clear_Components();
     Inicializa_Variables();
     doc.Caption = doc.File_Name;
@@ -454,7 +454,14 @@ void Form1::TreeView1_Load() {
     list.Clear();
     if (!Visible()) return;
     for (int i = 1; i <= doc.Objects_Count(); ++i)
-        if (doc.IsLive(i)) list.AddItem(ListEntry(doc.Slot(i)));
+        if (doc.IsLive(i)) list.AddItem(ListEntry(doc.Slot(i)), i);
+}
+
+void Form1::TreeView1_Refresh(int index) {
+    if (!main_) return;
+    if (!doc.IsLive(index) || !Visible() ||
+        !main_->List1().SetItemOfSlot(index, ListEntry(doc.Slot(index))))
+        TreeView1_Load();
 }
 
 void Form1::TreeView1_Select(std::string_view itemText) {

@@ -93,6 +93,9 @@ class Form1 {
 
     // --- component list of the main window ---
     void TreeView1_Load();
+    // The entry of one slot shown again after its name or kind changed: the list as
+    // TreeView1_Load would build it, changing one row instead of all.
+    void TreeView1_Refresh(int index);
     void TreeView1_Select(std::string_view itemText);
     void Show_Data(int index);
     static std::string ListEntry(const ComponentRecord& r);

@@ -91,29 +91,28 @@ void ReadMainAndFont(const ProfileReader& f, LoadedProject& out) {
     out.units = units.empty() ? "pixels" : units;
 }
 
-// Counts the component sections 1, 2, ... that have a Name, without reading more.
+// Reads the component sections 1, 2, ... up to the first without a Name.
 bool ReadComponents(const ProfileReader& f, LoadedProject& out, std::string& error) {
     for (int k = 1;; ++k) {
-        std::string section = std::to_string(k);
-        std::string name = f.Read(section, "Name");
+        const ProfileReader::SectionView section = f.Section(std::to_string(k));
+        std::string name = section.Read("Name");
         if (name.empty()) break;
         if (k > kMaxSlots) {
             error = "the file holds more than " + std::to_string(kMaxSlots) +
                     " components, more than a design can hold";
             return false;
         }
-        LoadedComponent c;
-        c.name = name;
-        c.type = Display_Name_To_Type(f.Read(section, "Type"));
-        c.value = f.Read(section, "Value");
-        c.events = f.Read(section, "Events");
-        c.order = f.Read(section, "Order");
-        c.popup = f.Read(section, "Popup");
-        c.x = static_cast<float>(GeometryValue(f.Read(section, "X")));
-        c.y = static_cast<float>(GeometryValue(f.Read(section, "Y")));
-        c.sizeX = GeometryValue(f.Read(section, "SizeX"));
-        c.sizeY = GeometryValue(f.Read(section, "SizeY"));
-        out.components.push_back(std::move(c));
+        LoadedComponent& c = out.components.emplace_back();
+        c.name = std::move(name);
+        c.type = Display_Name_To_Type(section.View("Type"));
+        c.value = section.Read("Value");
+        c.events = section.Read("Events");
+        c.order = section.Read("Order");
+        c.popup = section.Read("Popup");
+        c.x = static_cast<float>(GeometryValue(section.View("X")));
+        c.y = static_cast<float>(GeometryValue(section.View("Y")));
+        c.sizeX = GeometryValue(section.View("SizeX"));
+        c.sizeY = GeometryValue(section.View("SizeY"));
     }
     return true;
 }
@@ -197,7 +196,7 @@ bool IsCompletePopup(const std::string& popup) {
     return f.size() >= 3 && f[0] != "(None)" && !f[1].empty() && f[2] != "(None)";
 }
 
-double GeometryValue(const std::string& text) {
+double GeometryValue(std::string_view text) {
     double v = ValUnbounded(text);
     return InGeometryRange(v) ? v : 0;
 }

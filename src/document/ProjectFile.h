@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "document/DesignDocument.h"
@@ -49,7 +50,7 @@ bool ReadProject(const ProfileReader& file, double gridSize, LoadedProject& out,
                  std::string& error);
 
 // A geometry value of the file: the leading number, 0 when none or out of range.
-double GeometryValue(const std::string& text);
+double GeometryValue(std::string_view text);
 // A [Main] window size of the file: the leading number in whole twips, nullopt when none or
 // out of range.
 std::optional<double> WindowSizeValue(const std::string& text);

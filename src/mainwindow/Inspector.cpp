@@ -202,7 +202,7 @@ bool Inspector::Text3_Name_Validate() {
     if (text != stored) doc.isModified = true;
     doc.SetName(i, text);
     doc.MutableSlot(i).Tag = text;
-    form_->TreeView1_Load();
+    form_->TreeView1_Refresh(i);
     form_->TreeView1_Select(text);
     Changed();
     return true;

@@ -1,5 +1,7 @@
 #include "platform/Conversions.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -134,52 +136,117 @@ int TabOrderValue(std::string_view text) {
     return ToInt16(text).value_or(0);
 }
 
-std::string NumberText(double value) {
-    float f = static_cast<float>(value);
-    if (!std::isfinite(f)) return "0";
-    if (f == 0) return "0";
-    // Shortest form of up to 7 significant digits that reads back as the same single.
+namespace {
+
+// The decimal digits of a single (no trailing zeros) and the exponent of the first one.
+struct Decimal {
+    char digits[12] = {};
+    int count = 0;
+    int exponent = 0;
+};
+
+// Reads the digits and exponent of to_chars' scientific form, [-]d[.ddd]e[+-]XX.
+Decimal ParseScientific(const char* first, const char* last) {
+    Decimal d;
+    const char* p = first;
+    if (*p == '-') ++p;
+    for (; p < last && *p != 'e'; ++p)
+        if (*p != '.') d.digits[d.count++] = *p;
+    while (d.count > 1 && d.digits[d.count - 1] == '0') --d.count;
+    std::from_chars(p + (p[1] == '+' ? 2 : 1), last, d.exponent);
+    return d;
+}
+
+// The exact value of f rounded to `digits` significant digits (halves to even).
+Decimal Rounded(float f, int digits) {
     char buf[64];
-    int digits = 1;
-    for (; digits <= 7; ++digits) {
-        std::snprintf(buf, sizeof buf, "%.*e", digits - 1, static_cast<double>(f));
-        if (std::strtof(buf, nullptr) == f) break;
+    auto r = std::to_chars(buf, buf + sizeof buf, static_cast<double>(f),
+                           std::chars_format::scientific, digits - 1);
+    return ParseScientific(buf, r.ptr);
+}
+
+bool ReadsBackAs(const Decimal& d, float f) {
+    char buf[32];
+    char* p = buf;
+    if (f < 0) *p++ = '-';
+    p = std::copy(d.digits, d.digits + d.count, p);
+    *p++ = 'e';
+    p = std::to_chars(p, buf + sizeof buf, d.exponent - (d.count - 1)).ptr;
+    float back = 0;
+    std::from_chars(buf, p, back);
+    return back == f;
+}
+
+// The fewest significant digits, at most 7, whose rounding of f reads back as f; the
+// rounding to 7 digits when none does.
+Decimal ShortestSingle(float f) {
+    char buf[32];
+    auto r = std::to_chars(buf, buf + sizeof buf, f, std::chars_format::scientific);
+    const Decimal shortest = ParseScientific(buf, r.ptr);
+    // No rounding to fewer digits than the shortest form reads back. The shortest form is
+    // nearly always the rounding itself; where it is not, the rounding is tried as it is.
+    for (int digits = shortest.count; digits <= 7; ++digits) {
+        Decimal d = Rounded(f, digits);
+        if (digits == shortest.count && d.count == shortest.count &&
+            d.exponent == shortest.exponent &&
+            std::equal(d.digits, d.digits + d.count, shortest.digits))
+            return d;
+        if (ReadsBackAs(d, f)) return d;
     }
-    if (digits > 7) digits = 7;
-    std::snprintf(buf, sizeof buf, "%.*e", digits - 1, static_cast<double>(f));
-    // buf: [-]d.ddde[+-]XX
-    std::string s = buf;
-    bool negative = s[0] == '-';
-    if (negative) s.erase(0, 1);
-    size_t e = s.find('e');
-    int exponent = std::atoi(s.c_str() + e + 1);
-    std::string mantissa;
-    for (char c : s.substr(0, e))
-        if (c != '.') mantissa += c;
-    while (mantissa.size() > 1 && mantissa.back() == '0') mantissa.pop_back();
-    std::string out;
+    return Rounded(f, 7);
+}
+
+// Writes the Str$ form without the leading blank; returns the end.
+char* WriteNumberText(double value, char* out) {
+    const float f = static_cast<float>(value);
+    if (!std::isfinite(f) || f == 0) {
+        *out++ = '0';
+        return out;
+    }
+    const Decimal d = ShortestSingle(f);
+    if (f < 0) *out++ = '-';
+    const char* digits = d.digits;
+    const int count = d.count;
+    const int exponent = d.exponent;
     if (exponent >= 7 || exponent < -7) {
-        out = mantissa.substr(0, 1);
-        if (mantissa.size() > 1) out += "." + mantissa.substr(1);
-        char ebuf[16];
-        std::snprintf(ebuf, sizeof ebuf, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
-        out += ebuf;
-    } else if (exponent < 0) {
-        out = "." + std::string(static_cast<size_t>(-exponent - 1), '0') + mantissa;
-    } else {
-        size_t intDigits = static_cast<size_t>(exponent) + 1;
-        if (mantissa.size() <= intDigits) {
-            out = mantissa + std::string(intDigits - mantissa.size(), '0');
-        } else {
-            out = mantissa.substr(0, intDigits) + "." + mantissa.substr(intDigits);
+        *out++ = digits[0];
+        if (count > 1) {
+            *out++ = '.';
+            out = std::copy(digits + 1, digits + count, out);
         }
+        *out++ = 'E';
+        *out++ = exponent < 0 ? '-' : '+';
+        const int magnitude = std::abs(exponent);
+        if (magnitude < 10) *out++ = '0';
+        out = std::to_chars(out, out + 4, magnitude).ptr;
+    } else if (exponent < 0) {
+        *out++ = '.';
+        out = std::fill_n(out, -exponent - 1, '0');
+        out = std::copy(digits, digits + count, out);
+    } else if (count <= exponent + 1) {
+        out = std::copy(digits, digits + count, out);
+        out = std::fill_n(out, exponent + 1 - count, '0');
+    } else {
+        out = std::copy(digits, digits + exponent + 1, out);
+        *out++ = '.';
+        out = std::copy(digits + exponent + 1, digits + count, out);
     }
-    return negative ? "-" + out : out;
+    return out;
+}
+
+}  // namespace
+
+std::string NumberText(double value) {
+    char buf[32];
+    return std::string(buf, WriteNumberText(value, buf));
 }
 
 std::string StrSingle(double value) {
-    std::string s = NumberText(value);
-    return s[0] == '-' ? s : " " + s;
+    char buf[32];
+    buf[0] = ' ';
+    char* end = WriteNumberText(value, buf + 1);
+    // Negative numbers take the sign's place instead of the blank.
+    return buf[1] == '-' ? std::string(buf + 1, end) : std::string(buf, end);
 }
 
 int TwipsToWholePixels(double twips) {

@@ -1,15 +1,40 @@
 #include "platform/ProfileFile.h"
 
+#include <algorithm>
+#include <limits>
+
 #include "platform/TextCodec.h"
 
 namespace korvane {
 namespace {
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool CaseBlindEqual(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+    return true;
+}
+
 std::string Lower(std::string_view s) {
     std::string out(s);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    for (char& c : out) c = LowerAscii(c);
     return out;
+}
+
+// FNV-1a over the lower-cased bytes.
+size_t CaseBlindHash(std::string_view s) {
+    uint64_t h = 14695981039346656037ull;
+    for (char c : s) {
+        h ^= static_cast<unsigned char>(LowerAscii(c));
+        h *= 1099511628211ull;
+    }
+    return static_cast<size_t>(h ^ (h >> 32));
 }
 
 bool IsBlank(char c) {
@@ -38,22 +63,46 @@ std::string OneLine(std::string_view value) {
 std::string QuotedIfReadingWouldChange(std::string v) {
     bool needsQuotes = !v.empty() && (IsBlank(v.front()) || IsBlank(v.back()) ||
                                       (v.size() >= 2 && v.front() == '"' && v.back() == '"'));
-    return needsQuotes ? "\"" + v + "\"" : v;
+    if (!needsQuotes) return v;
+    return "\"" + v + "\"";
 }
 
 }  // namespace
 
 ProfileReader ProfileReader::FromBytes(std::string_view bytes) {
-    if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
-    std::string text = DecodeUtf8OrWindows1252(bytes);
+    if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark)
+        bytes.remove_prefix(kByteOrderMark.size());
     ProfileReader reader;
-    Section* current = nullptr;  // null: before the first section, or inside a repeated one
+    reader.text_ = IsValidUtf8(bytes) ? std::string(bytes) : DecodeUtf8OrWindows1252(bytes);
+    reader.Parse();
+    return reader;
+}
+
+ProfileReader ProfileReader::FromOwnedBytes(std::string&& bytes) {
+    if (std::string_view(bytes).substr(0, kByteOrderMark.size()) == kByteOrderMark ||
+        !IsValidUtf8(bytes))
+        return FromBytes(std::string_view(bytes));
+    ProfileReader reader;
+    reader.text_ = std::move(bytes);
+    reader.Parse();
+    return reader;
+}
+
+void ProfileReader::Parse() {
+    if (text_.size() > std::numeric_limits<uint32_t>::max())
+        text_.resize(std::numeric_limits<uint32_t>::max());
+    const std::string_view text(text_);
+    auto spanOf = [&](std::string_view piece) {
+        return Span{static_cast<uint32_t>(piece.data() - text.data()),
+                    static_cast<uint32_t>(piece.size())};
+    };
+    bool inSection = false;  // false before the first section and inside a repeated one
     size_t pos = 0;
     const size_t n = text.size();
     while (pos < n) {
         size_t end = pos;
         while (end < n && text[end] != '\r' && text[end] != '\n') ++end;
-        std::string_view line = Trim(std::string_view(text).substr(pos, end - pos));
+        const std::string_view line = Trim(text.substr(pos, end - pos));
         if (end < n && text[end] == '\r' && end + 1 < n && text[end + 1] == '\n') {
             pos = end + 2;  // CR LF
         } else {
@@ -61,42 +110,85 @@ ProfileReader ProfileReader::FromBytes(std::string_view bytes) {
         }
         if (line.empty()) continue;
         if (line.front() == '[') {
-            size_t close = line.rfind(']');
-            if (close == std::string_view::npos || close == 0) {
-                current = nullptr;
-                continue;
-            }
-            std::string name(Trim(line.substr(1, close - 1)));
-            std::string key = Lower(name);
-            auto [it, inserted] = reader.sections_.try_emplace(key);
-            if (inserted) {
-                reader.sectionNames_.push_back(name);
-                current = &it->second;
-            } else {
-                current = nullptr;  // the first section of a name wins
-            }
+            const size_t close = line.rfind(']');
+            inSection = close != std::string_view::npos && close != 0 &&
+                        AddSection(spanOf(Trim(line.substr(1, close - 1))));
             continue;
         }
-        if (!current) continue;
-        size_t eq = line.find('=');
+        if (!inSection) continue;
+        const size_t eq = line.find('=');
         if (eq == std::string_view::npos) continue;
-        std::string key = Lower(Trim(line.substr(0, eq)));
+        const std::string_view key = Trim(line.substr(0, eq));
         if (key.empty()) continue;
-        std::string_view value = Unquote(Trim(line.substr(eq + 1)));
-        current->values.try_emplace(std::move(key), value);  // the first key of a name wins
+        entries_.push_back(Entry{spanOf(key), spanOf(Unquote(Trim(line.substr(eq + 1))))});
+        ++sections_.back().entryCount;
     }
-    return reader;
+}
+
+bool ProfileReader::AddSection(Span name) {
+    if (Find(TextOf(name))) return false;
+    if ((sections_.size() + 1) * 2 > buckets_.size()) GrowBuckets();
+    sections_.push_back(IndexedSection{name, static_cast<uint32_t>(entries_.size()), 0});
+    const size_t mask = buckets_.size() - 1;
+    size_t b = CaseBlindHash(TextOf(name)) & mask;
+    while (buckets_[b] != 0) b = (b + 1) & mask;
+    buckets_[b] = static_cast<uint32_t>(sections_.size());
+    return true;
+}
+
+void ProfileReader::GrowBuckets() {
+    buckets_.assign(std::max<size_t>(16, buckets_.size() * 2), 0);
+    const size_t mask = buckets_.size() - 1;
+    for (size_t i = 0; i < sections_.size(); ++i) {
+        size_t b = CaseBlindHash(TextOf(sections_[i].name)) & mask;
+        while (buckets_[b] != 0) b = (b + 1) & mask;
+        buckets_[b] = static_cast<uint32_t>(i + 1);
+    }
+}
+
+const ProfileReader::IndexedSection* ProfileReader::Find(std::string_view name) const {
+    if (buckets_.empty()) return nullptr;
+    const size_t mask = buckets_.size() - 1;
+    for (size_t b = CaseBlindHash(name) & mask; buckets_[b] != 0; b = (b + 1) & mask) {
+        const IndexedSection& s = sections_[buckets_[b] - 1];
+        if (CaseBlindEqual(TextOf(s.name), name)) return &s;
+    }
+    return nullptr;
+}
+
+ProfileReader::SectionView ProfileReader::Section(std::string_view section) const {
+    SectionView view;
+    if (const IndexedSection* s = Find(section)) {
+        view.reader_ = this;
+        view.first_ = s->firstEntry;
+        view.count_ = s->entryCount;
+    }
+    return view;
+}
+
+std::string_view ProfileReader::SectionView::View(std::string_view key) const {
+    if (!reader_) return {};
+    // The first key of a name wins.
+    for (uint32_t i = first_; i < first_ + count_; ++i) {
+        const Entry& e = reader_->entries_[i];
+        if (CaseBlindEqual(reader_->TextOf(e.key), key)) return reader_->TextOf(e.value);
+    }
+    return {};
 }
 
 std::string ProfileReader::Read(std::string_view section, std::string_view key) const {
-    auto s = sections_.find(Lower(section));
-    if (s == sections_.end()) return {};
-    auto v = s->second.values.find(Lower(key));
-    return v == s->second.values.end() ? std::string() : v->second;
+    return Section(section).Read(key);
 }
 
 bool ProfileReader::HasSection(std::string_view section) const {
-    return sections_.count(Lower(section)) != 0;
+    return Find(section) != nullptr;
+}
+
+std::vector<std::string> ProfileReader::SectionNames() const {
+    std::vector<std::string> names;
+    names.reserve(sections_.size());
+    for (const IndexedSection& s : sections_) names.emplace_back(TextOf(s.name));
+    return names;
 }
 
 void ProfileWriter::WriteText(std::string_view section, std::string_view key,
@@ -109,17 +201,21 @@ void ProfileWriter::Write(std::string_view section, std::string_view key, std::s
 }
 
 void ProfileWriter::Set(std::string_view section, std::string_view key, std::string value) {
-    std::string sectionKey = Lower(section);
-    auto [sit, newSection] = sectionIndex_.try_emplace(sectionKey, sections_.size());
-    if (newSection) sections_.push_back(Section{std::string(section), {}, {}});
-    Section& s = sections_[sit->second];
-    std::string entryKey = Lower(key);
-    auto [kit, newKey] = s.keyIndex.try_emplace(entryKey, s.entries.size());
-    if (newKey) {
-        s.entries.push_back(Entry{std::string(key), std::move(value)});
-    } else {
-        s.entries[kit->second].value = std::move(value);
+    // Writes mostly go to the section written last.
+    if (sections_.empty() || !CaseBlindEqual(sections_[current_].name, section)) {
+        auto [it, newSection] = sectionIndex_.try_emplace(Lower(section), sections_.size());
+        if (newSection) sections_.push_back(Section{std::string(section), {}});
+        current_ = it->second;
     }
+    // A section holds few keys: looking through them is quicker than an index of them.
+    std::vector<Entry>& entries = sections_[current_].entries;
+    for (Entry& e : entries) {
+        if (CaseBlindEqual(e.key, key)) {
+            e.value = std::move(value);
+            return;
+        }
+    }
+    entries.push_back(Entry{std::string(key), std::move(value)});
 }
 
 std::string ProfileWriter::Text() const {

@@ -58,6 +58,20 @@ size_t ValidSequenceLength(std::string_view s, size_t i) {
 
 }  // namespace
 
+bool IsValidUtf8(std::string_view bytes) {
+    size_t i = 0;
+    while (i < bytes.size()) {
+        if (static_cast<uint8_t>(bytes[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        const size_t len = ValidSequenceLength(bytes, i);
+        if (len == 0) return false;
+        i += len;
+    }
+    return true;
+}
+
 std::string DecodeUtf8OrWindows1252(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());

@@ -7,6 +7,9 @@
 
 namespace korvane {
 
+// Whether the bytes are valid UTF-8 throughout (then decoding keeps them as they are).
+bool IsValidUtf8(std::string_view bytes);
+
 // Returns valid UTF-8: valid sequences are kept, every other byte is decoded as Windows-1252.
 std::string DecodeUtf8OrWindows1252(std::string_view bytes);
 

@@ -70,6 +70,13 @@ void ComponentListPanel::Refresh() {
         list_->clear();
         list_->addItems(entries);
         shownGeneration_ = list.Generation();
+        shownEdits_ = list.EditedRows().size();
+    }
+    // A rename or kind change gives one row a new text.
+    for (; shownEdits_ < list.EditedRows().size(); ++shownEdits_) {
+        const int row = list.EditedRows()[shownEdits_];
+        if (QListWidgetItem* item = list_->item(row))
+            item->setText(QString::fromStdString(list.List(row)));
     }
     if (SelectedRow() != list.ListIndex) {
         if (list.ListIndex >= 0) {

@@ -32,6 +32,7 @@ class ComponentListPanel : public QWidget {
     QLabel* header_;
     QListWidget* list_;
     unsigned shownGeneration_;
+    size_t shownEdits_ = 0;  // rows of EditedRows() already shown
     bool refreshing_ = false;
 };
 

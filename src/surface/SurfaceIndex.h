@@ -1,8 +1,13 @@
-// A bucket index of the component boxes by their place on the surface, so that finding the
-// boxes under a point or a small rectangle does not walk every slot. Cells are square, in
-// pixels; a box spanning very many cells is kept in a short list of large boxes instead.
+// An index of the component boxes by their place on the surface, so that finding what is
+// under a point or shows in a small rectangle walks neither every slot nor a stack of boxes.
+//
+// Boxes with the same pixel rectangle form one pile, kept in z-order: only its front-most box
+// can be seen, whatever lies under it (components inserted from the palette land exactly on
+// one another). Piles are bucketed in square cells of pixels; a pile spanning very many cells
+// is kept in a short list of large piles instead.
 #pragma once
 
+#include <cstdint>
 #include <unordered_map>
 #include <vector>
 
@@ -18,12 +23,14 @@ class SurfaceIndex {
 
     // Indexes every live slot afresh.
     void Rebuild(const DesignDocument& doc);
-    // Brings one slot's entry in step with its box (moved, resized, shown or hidden).
+    // Brings one slot's entry in step with its box: moved, resized, shown, hidden or brought
+    // to the front.
     void Update(const DesignDocument& doc, int slot);
     // The live slots whose boxes meet the rectangle, front-most last.
     std::vector<int> Query(const DesignDocument& doc, const PixelRect& area) const;
-    // The same without the boxes hidden under one that covers the whole rectangle: what has
-    // to be painted there, front-most last.
+    // What has to be painted there, front-most last: the front-most box of each pile that
+    // meets the rectangle, without those hidden under a box covering the whole rectangle or
+    // under one showing exactly the same part of it.
     std::vector<int> QueryVisible(const DesignDocument& doc, const PixelRect& area) const;
     // The front-most live slot whose box holds the pixel, or 0.
     int TopAt(const DesignDocument& doc, long long x, long long y) const;
@@ -32,20 +39,37 @@ class SurfaceIndex {
     size_t MemoryBytes() const;
 
   private:
-    struct Entry {
-        bool present = false;
+    struct Pile {
+        PixelRect rect;
+        std::vector<int> members;  // by the z-order they were indexed with, front-most last
         bool large = false;
         long long cx0 = 0, cy0 = 0, cx1 = 0, cy1 = 0;  // cell range, inclusive
     };
+    struct Entry {
+        int pile = -1;   // -1: not indexed
+        uint64_t z = 0;  // the z-order the slot was indexed with
+    };
+    struct RectHash {
+        size_t operator()(const PixelRect& r) const;
+    };
     static long long Key(long long cx, long long cy) { return (cx << 32) ^ (cy & 0xFFFFFFFF); }
+
+    // The pile of a rectangle, made and bucketed when there is none.
+    int PileFor(const PixelRect& rect);
     void Insert(const DesignDocument& doc, int slot);
     void Remove(int slot);
-    std::vector<int> Candidates(const PixelRect& area) const;
+    void DropPile(int pile);
+    // The front-most live slot of a pile, or 0.
+    int Front(const DesignDocument& doc, const Pile& pile) const;
+    std::vector<int> CandidatePiles(const PixelRect& area) const;
 
-    std::unordered_map<long long, std::vector<int>> cells_;
-    std::vector<int> large_;
-    std::vector<Entry> entries_;
-    mutable std::vector<unsigned> seen_;
+    std::vector<Pile> piles_;
+    std::vector<int> freePiles_;
+    std::unordered_map<PixelRect, int, RectHash> pileOfRect_;
+    std::unordered_map<long long, std::vector<int>> cells_;  // cell -> piles
+    std::vector<int> large_;                                 // piles spanning many cells
+    std::vector<Entry> entries_;                             // by slot
+    mutable std::vector<unsigned> seen_;                     // by pile
     mutable unsigned stamp_ = 0;
     size_t indexed_ = 0;
 };

@@ -170,7 +170,7 @@ TEST(Listeners, GroupingByListenerType) {
                                         "        c.addMouseMotionListener(new c_MML());",
                                         "        c.addMouseListener(new c_ML());", ""}));
     std::vector<std::string_view> methods;
-    for (const ListenerPlanRow& row : out.plan.rows) methods.push_back(row.method);
+    for (const ListenerPlanRow& row : out.plan.rows) methods.push_back(row.method());
     EXPECT_EQ(methods, (std::vector<std::string_view>{"mouseClicked()", "mouseEntered()",
                                                       "actionPerformed()", "mouseMoved()",
                                                       "mouseDragged()", "mouseExited()"}));

@@ -42,6 +42,78 @@ TEST(ProfileReaderTest, FollowsThePlatformLookupRules) {
     EXPECT_TRUE(r.HasSection("FONT"));
 }
 
+struct LookupCase {
+    const char* rule;
+    std::string text;
+    const char* section;
+    const char* key;
+    const char* value;
+};
+
+TEST(ProfileReaderTest, LookupRulesAsATable) {
+    const LookupCase cases[] = {
+        {"plain", "[S]\r\nk=v\r\n", "S", "k", "v"},
+        {"section case", "[Main]\nk=v\n", "mAIN", "k", "v"},
+        {"key case", "[S]\nSizeX=1\n", "S", "SIZEX", "1"},
+        {"first section of a name wins", "[S]\nk=1\n[s]\nk=2\nj=3\n", "S", "k", "1"},
+        {"a repeated section adds no keys", "[S]\nk=1\n[s]\nj=3\n", "S", "j", ""},
+        {"first key of a name wins", "[S]\nk=1\nK=2\n", "S", "k", "1"},
+        {"blanks around the key", "[S]\n \t k \t=v\n", "S", "k", "v"},
+        {"blanks around the value", "[S]\nk= \t v w \t \n", "S", "k", "v w"},
+        {"blanks around the section name", "[  S \t]\nk=v\n", "S", "k", "v"},
+        {"lookup names are not trimmed", "[S]\nk=v\n", "S ", "k", ""},
+        {"one pair of quotes goes", "[S]\nk=\"\"v\"\"\n", "S", "k", "\"v\""},
+        {"quotes inside blanks", "[S]\nk= \" v \" \n", "S", "k", " v "},
+        {"a lone quote stays", "[S]\nk=\"v\n", "S", "k", "\"v"},
+        {"one quote alone stays", "[S]\nk=\"\n", "S", "k", "\""},
+        {"blank lines", "\r\n\r\n[S]\r\n\r\n  \r\nk=v\r\n", "S", "k", "v"},
+        {"byte-order mark", "\xEF\xBB\xBF[S]\nk=v\n", "S", "k", "v"},
+        {"byte-order mark only at the start", "[S]\n\xEF\xBB\xBFk=v\n", "S", "\xEF\xBB\xBFk", "v"},
+        {"LF", "[S]\nk=v\nj=w", "S", "j", "w"},
+        {"lone CR", "[S]\rk=v\rj=w\r", "S", "j", "w"},
+        {"CR LF keeps no CR", "[S]\r\nk=v\r\n", "S", "k", "v"},
+        {"CR CR LF is a blank line", "[S]\r\r\nk=v\r\r\n", "S", "k", "v"},
+        {"no line end at the end", "[S]\nk=v", "S", "k", "v"},
+        {"value holds =", "[S]\nk=a=b\n", "S", "k", "a=b"},
+        {"empty key skipped", "[S]\n=v\nk=w\n", "S", "", ""},
+        {"line without =", "[S]\nno equals\nk=v\n", "S", "no equals", ""},
+        {"name runs to the last ]", "[a]b] tail\nk=v\n", "a]b", "k", "v"},
+        {"unclosed header drops its keys", "[S]\nk=1\n[T\nk=2\n", "S", "k", "1"},
+        {"empty section name", "k=v\n[]\nk=w\n", "", "k", "w"},
+        {"keys before any section", "k=v\n[S]\n", "", "k", ""},
+        {"Windows-1252 value", "[S]\nk=caf\xE9\n", "S", "k", "caf\xC3\xA9"},
+        {"Windows-1252 section name", "[Caf\xE9]\nk=v\n", "caf\xC3\xA9", "k", "v"},
+        {"only ASCII letters fold", "[\xC3\x89]\nk=v\n", "\xC3\xA9", "k", ""},
+        {"missing section", "[S]\nk=v\n", "T", "k", ""},
+        {"missing key", "[S]\nk=v\n", "S", "j", ""},
+    };
+    for (const LookupCase& c : cases) {
+        EXPECT_EQ(ProfileReader::FromBytes(std::string_view(c.text)).Read(c.section, c.key),
+                  c.value)
+            << c.rule;
+        // Handing the bytes over gives the same answers.
+        EXPECT_EQ(ProfileReader::FromOwnedBytes(std::string(c.text)).Read(c.section, c.key),
+                  c.value)
+            << c.rule << " (bytes handed over)";
+    }
+}
+
+TEST(ProfileReaderTest, ManySectionsStayFoundAsTheIndexGrows) {
+    std::string text;
+    for (int k = 1; k <= 5000; ++k)
+        text += "[" + std::to_string(k) + "]\r\nName=n" + std::to_string(k) + "\r\n";
+    text += "[1]\r\nName=again\r\n";
+    const ProfileReader r = ProfileReader::FromOwnedBytes(std::move(text));
+    for (int k = 1; k <= 5000; ++k)
+        ASSERT_EQ(r.Read(std::to_string(k), "name"), "n" + std::to_string(k)) << k;
+    EXPECT_EQ(r.SectionNames().size(), 5000u);
+    EXPECT_EQ(r.SectionNames().front(), "1");
+    EXPECT_FALSE(r.HasSection("5001"));
+    const ProfileReader::SectionView missing = r.Section("none");
+    EXPECT_FALSE(missing);
+    EXPECT_EQ(missing.View("Name"), "");
+}
+
 TEST(ProfileReaderTest, SurvivesHostileBytes) {
     std::string binary;
     for (int i = 0; i < 100000; ++i) binary += static_cast<char>((i * 7919) & 0xFF);

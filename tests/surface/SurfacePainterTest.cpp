@@ -161,5 +161,70 @@ TEST(SurfaceIndexTest, QueriesMatchAWalkOverEverySlotAfterMovesAndDeletes) {
     }
 }
 
+// Boxes dropped where the palette puts them lie exactly on one another; the index must still
+// answer as a walk over every slot while boxes leave, join and rise in such piles.
+TEST(SurfaceIndexTest, StackedBoxesAnswerAsAWalkWhileTheyMoveAndRise) {
+    DesignDocument doc = Surface(true);
+    auto kinds = AllKinds();
+    for (int i = 0; i < 300; ++i) {
+        ComponentRecord r;
+        r.ComponentName = "s" + std::to_string(i);
+        r.ComponentType = std::string(kinds[static_cast<size_t>(i) % kinds.size()].tag);
+        r.Left = i % 3 == 0 ? 240.0f : 120.0f;
+        r.Top = 120;
+        r.Width = 1080;
+        r.Height = 360;
+        doc.AppendSlot(r);
+    }
+    SurfaceIndex index;
+    index.Rebuild(doc);
+    std::mt19937 random(9);
+    for (int step = 0; step < 300; ++step) {
+        const int s = 1 + static_cast<int>(random() % static_cast<unsigned>(doc.Objects_Count()));
+        switch (step % 4) {
+            case 0:  // dragged one pixel on, or back onto a pile
+                doc.MutableSlot(s).Left = random() % 2 ? doc.Slot(s).Left + 15 : 120.0f;
+                break;
+            case 1:
+                doc.BringToFront(s);
+                break;
+            case 2:
+                doc.SetVisible(s, !doc.IsLive(s));
+                break;
+            default:
+                doc.MutableSlot(s).Width = random() % 2 ? 1080.0f : 1200.0f;
+        }
+        index.Update(doc, s);
+        const PixelRect area{
+            static_cast<long long>(random() % 120), static_cast<long long>(random() % 40),
+            1 + static_cast<long long>(random() % 120), 1 + static_cast<long long>(random() % 40)};
+        std::vector<int> all;
+        std::vector<PixelRect> places;
+        int top = 0;
+        for (int i = 1; i <= doc.Objects_Count(); ++i) {
+            if (!doc.IsLive(i)) continue;
+            const PixelRect box = BoxPixels(doc.Slot(i));
+            if (!Intersect(box, area).Empty()) {
+                all.push_back(i);
+                if (std::find(places.begin(), places.end(), box) == places.end())
+                    places.push_back(box);
+            }
+            if (box.Contains(area.left, area.top) &&
+                (top == 0 || doc.Slot(i).ZOrder > doc.Slot(top).ZOrder))
+                top = i;
+        }
+        std::sort(all.begin(), all.end(),
+                  [&](int a, int b) { return doc.Slot(a).ZOrder < doc.Slot(b).ZOrder; });
+        ASSERT_EQ(index.Query(doc, area), all) << step;
+        ASSERT_EQ(index.TopAt(doc, area.left, area.top), top) << step;
+        // What is painted is at most the front of each pile, not every box of it.
+        ASSERT_LE(index.QueryVisible(doc, area).size(), places.size()) << step;
+        if (step % 25 == 0) {
+            const Canvas whole = PaintAll(doc);
+            ASSERT_EQ(PaintAll(doc, &index).Data(), whole.Data()) << step;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace korvane

@@ -1,0 +1,96 @@
+// The goals at the format's limit of 32767 components, on the designs the whole-process script
+// uses (a mixed design, and a worst case of long values, every event and a popup each):
+// opening, saving, generating into a sink that only counts, and the number form of a save.
+// Figures are CPU time; run with --benchmark_repetitions on a busy machine.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "BenchDesigns.h"
+#include "codegen/GenerateCode.h"
+#include "document/Form1.h"
+#include "document/ProjectFile.h"
+#include "platform/Conversions.h"
+#include "platform/FileSystem.h"
+
+namespace {
+
+using namespace korvane;
+
+struct Quiet : MessageBoxService, FileDialogService {
+    MessageResult Show(const MessageRequest&) override { return MessageResult::Ok; }
+    FileDialogAnswer Show(const FileDialogRequest&) override { return {}; }
+};
+
+bench::DesignShape ShapeOf(const benchmark::State& state) {
+    return state.range(0) == 0 ? bench::DesignShape::Mixed : bench::DesignShape::Worst;
+}
+
+// The design's file, written once per run of the program.
+std::string DesignPath(bench::DesignShape shape) {
+    const std::string path = (std::filesystem::temp_directory_path() /
+                              ("korvane-limits-" + std::to_string(static_cast<int>(shape)) + "-" +
+                               std::to_string(::getpid()) + ".dat"))
+                                 .string();
+    std::string error;
+    if (!std::filesystem::exists(path))
+        WriteFileAtomically(path, bench::DesignFileText(shape), error);
+    return path;
+}
+
+void BM_Open(benchmark::State& state) {
+    const std::string path = DesignPath(ShapeOf(state));
+    Quiet q;
+    for (auto _ : state) {
+        Form1 form(q, q);
+        form.Form_Load();
+        if (!form.OpenPath(path)) state.SkipWithError("the design did not open");
+        benchmark::DoNotOptimize(form.doc.LiveCount());
+    }
+    state.counters["file_MB"] = static_cast<double>(std::filesystem::file_size(path)) / 1e6;
+}
+BENCHMARK(BM_Open)->Arg(0)->Arg(1)->ArgName("worst")->Unit(benchmark::kMillisecond);
+
+void BM_SaveText(benchmark::State& state) {
+    DesignDocument doc;
+    bench::FillDesign(doc, ShapeOf(state));
+    for (auto _ : state) benchmark::DoNotOptimize(ProjectFileText(doc).size());
+}
+BENCHMARK(BM_SaveText)->Arg(0)->Arg(1)->ArgName("worst")->Unit(benchmark::kMillisecond);
+
+class CountingSink : public LineSink {
+  public:
+    void Emit_Line(std::string line) override { bytes += line.size() + 2; }
+    size_t bytes = 0;
+};
+
+void BM_GenerateJFrame(benchmark::State& state) {
+    const EventCatalogue catalogue;
+    DesignDocument doc;
+    bench::FillDesign(doc, ShapeOf(state));
+    doc.File_Name = "Limits";
+    doc.Generate_Type = "JFrame";
+    size_t bytes = 0;
+    for (auto _ : state) {
+        CountingSink sink;
+        const GeneratedJava generated = GenerateJava(doc, catalogue, sink);
+        if (!generated.ok()) state.SkipWithError(generated.refusal.c_str());
+        bytes = sink.bytes;
+    }
+    state.counters["java_MB"] = static_cast<double>(bytes) / 1e6;
+}
+BENCHMARK(BM_GenerateJFrame)->Arg(0)->Arg(1)->ArgName("worst")->Unit(benchmark::kMillisecond);
+
+// The four geometry numbers of every component of a save.
+void BM_StrSingle(benchmark::State& state) {
+    for (auto _ : state) {
+        size_t size = 0;
+        for (int k = 0; k < 4 * bench::kLimit; ++k)
+            size += StrSingle(static_cast<float>(k % 28000) * 15.0f / 7.0f).size();
+        benchmark::DoNotOptimize(size);
+    }
+}
+BENCHMARK(BM_StrSingle)->Unit(benchmark::kMillisecond);
+
+}  // namespace

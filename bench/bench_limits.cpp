@@ -61,8 +61,10 @@ BENCHMARK(BM_SaveText)->Arg(0)->Arg(1)->ArgName("worst")->Unit(benchmark::kMilli
 
 class CountingSink : public LineSink {
   public:
-    void Emit_Line(std::string line) override { bytes += line.size() + 2; }
     size_t bytes = 0;
+
+  protected:
+    void Take(std::string line) override { bytes += line.size() + 2; }
 };
 
 void BM_GenerateJFrame(benchmark::State& state) {

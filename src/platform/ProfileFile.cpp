@@ -53,20 +53,6 @@ std::string_view Unquote(std::string_view s) {
     return s;
 }
 
-std::string OneLine(std::string_view value) {
-    std::string v(value);
-    for (char& c : v)
-        if (c == '\r' || c == '\n') c = ' ';
-    return v;
-}
-
-std::string QuotedIfReadingWouldChange(std::string v) {
-    bool needsQuotes = !v.empty() && (IsBlank(v.front()) || IsBlank(v.back()) ||
-                                      (v.size() >= 2 && v.front() == '"' && v.back() == '"'));
-    if (!needsQuotes) return v;
-    return "\"" + v + "\"";
-}
-
 }  // namespace
 
 ProfileReader ProfileReader::FromBytes(std::string_view bytes) {
@@ -193,47 +179,69 @@ std::vector<std::string> ProfileReader::SectionNames() const {
 
 void ProfileWriter::WriteText(std::string_view section, std::string_view key,
                               std::string_view value) {
-    Set(section, key, QuotedIfReadingWouldChange(OneLine(value)));
+    Set(section, key, value, true);
 }
 
 void ProfileWriter::Write(std::string_view section, std::string_view key, std::string_view value) {
-    Set(section, key, OneLine(value));
+    Set(section, key, value, false);
 }
 
-void ProfileWriter::Set(std::string_view section, std::string_view key, std::string value) {
+ProfileWriter::Span ProfileWriter::Store(std::string_view text) {
+    const Span span{store_.size(), text.size()};
+    store_ += text;
+    return span;
+}
+
+ProfileWriter::Span ProfileWriter::StoreValue(std::string_view value, bool quoteIfChanged) {
+    // A value is one line: line breaks become blanks, which then count as blanks at its ends.
+    auto oneLine = [](char c) { return c == '\r' || c == '\n' ? ' ' : c; };
+    const bool quote = quoteIfChanged && !value.empty() &&
+                       (IsBlank(oneLine(value.front())) || IsBlank(oneLine(value.back())) ||
+                        (value.size() >= 2 && value.front() == '"' && value.back() == '"'));
+    const size_t start = store_.size();
+    if (quote) store_ += '"';
+    for (char c : value) store_ += oneLine(c);
+    if (quote) store_ += '"';
+    return Span{start, store_.size() - start};
+}
+
+void ProfileWriter::Set(std::string_view section, std::string_view key, std::string_view value,
+                        bool quoteIfChanged) {
     // Writes mostly go to the section written last.
-    if (sections_.empty() || !CaseBlindEqual(sections_[current_].name, section)) {
+    if (sections_.empty() || !CaseBlindEqual(Piece(sections_[current_].name), section)) {
         auto [it, newSection] = sectionIndex_.try_emplace(Lower(section), sections_.size());
-        if (newSection) sections_.push_back(Section{std::string(section), {}});
+        if (newSection) sections_.push_back(Section{Store(section), {}});
         current_ = it->second;
     }
-    // A section holds few keys: looking through them is quicker than an index of them.
+    // A section holds few keys: looking through them is quicker than an index of them. A
+    // replaced value leaves its old text unused in the store.
     std::vector<Entry>& entries = sections_[current_].entries;
     for (Entry& e : entries) {
-        if (CaseBlindEqual(e.key, key)) {
-            e.value = std::move(value);
+        if (CaseBlindEqual(Piece(e.key), key)) {
+            e.value = StoreValue(value, quoteIfChanged);
             return;
         }
     }
-    entries.push_back(Entry{std::string(key), std::move(value)});
+    const Span keySpan = Store(key);
+    entries.push_back(Entry{keySpan, StoreValue(value, quoteIfChanged)});
 }
 
 std::string ProfileWriter::Text() const {
     size_t size = 0;
     for (const Section& s : sections_) {
-        size += s.name.size() + 4;
-        for (const Entry& e : s.entries) size += e.key.size() + e.value.size() + 3;
+        size += s.name.size + 4;
+        for (const Entry& e : s.entries) size += e.key.size + e.value.size + 3;
     }
     std::string out;
     out.reserve(size);
     for (const Section& s : sections_) {
         out += '[';
-        out += s.name;
+        out += Piece(s.name);
         out += "]\r\n";
         for (const Entry& e : s.entries) {
-            out += e.key;
+            out += Piece(e.key);
             out += '=';
-            out += e.value;
+            out += Piece(e.value);
             out += "\r\n";
         }
     }

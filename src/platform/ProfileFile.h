@@ -91,15 +91,29 @@ class ProfileWriter {
     std::string Text() const;
 
   private:
-    void Set(std::string_view section, std::string_view key, std::string value);
+    // A piece of the store.
+    struct Span {
+        size_t offset = 0, size = 0;
+    };
     struct Entry {
-        std::string key;
-        std::string value;
+        Span key, value;
     };
     struct Section {
-        std::string name;
+        Span name;
         std::vector<Entry> entries;
     };
+
+    void Set(std::string_view section, std::string_view key, std::string_view value,
+             bool quoteIfChanged);
+    Span Store(std::string_view text);
+    // Stores a value as one line, inside one more pair of quotes when asked and reading would
+    // change it.
+    Span StoreValue(std::string_view value, bool quoteIfChanged);
+    std::string_view Piece(Span span) const {
+        return std::string_view(store_).substr(span.offset, span.size);
+    }
+
+    std::string store_;  // every name, key and value written, one after another
     std::vector<Section> sections_;
     std::unordered_map<std::string, size_t> sectionIndex_;  // lower-case name -> section
     size_t current_ = 0;                                    // the section written last

@@ -139,6 +139,24 @@ TEST(ProfileWriterTest, ValuesComeBackWhole) {
         EXPECT_EQ(r.Read("S", "k" + std::to_string(i)), values[i]) << i;
 }
 
+TEST(ProfileWriterTest, LineBreaksBecomeBlanksThatStillReadBack) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"a\r\nb", "a  b"},
+        {"\nstart", " start"},
+        {"end\r", "end "},
+        {"\"x\"\n", "\"x\" "},
+    };
+    ProfileWriter w;
+    for (size_t i = 0; i < std::size(cases); ++i)
+        w.WriteText("S", "k" + std::to_string(i), cases[i].first);
+    const ProfileReader r = ProfileReader::FromBytes(w.Text());
+    for (size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(r.Read("S", "k" + std::to_string(i)), cases[i].second) << i;
+    ProfileWriter plain;
+    plain.Write("S", "k", " x\n");
+    EXPECT_EQ(plain.Text(), "[S]\r\nk= x \r\n");  // Write adds no quotes
+}
+
 TEST(ProfileWriterTest, ReplacesKeysInPlaceAndKeepsFirstWriteOrder) {
     ProfileWriter w;
     w.Write("Main", "SizeX", "1");

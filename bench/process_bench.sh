@@ -22,6 +22,8 @@ done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 "$designs" "$work"
+# Java goes to a file named after its class, as javac wants it.
+mkdir "$work/new" "$work/old" "$work/copy"
 
 # median of a column of numbers
 median() { sort -n | awk '{a[NR]=$1} END {m=int((NR+1)/2); print a[m]}'; }
@@ -47,7 +49,7 @@ report() {
     local f="$work/$d.dat"
     measure "list $d" "$exe" list "$f"
     measure "resave $d" "$exe" resave "$f" "$work/out.dat"
-    measure "java --as JFrame $d" "$exe" java "$f" --as JFrame -o "$work/out.java"
+    measure "java --as JFrame $d" "$exe" java "$f" --as JFrame -o "$work/new/$d.java"
   done
 }
 
@@ -57,8 +59,8 @@ for d in mixed worst; do
   measure "cat $d" cat "$work/$d.dat"
   measure "cp $d" cp "$work/$d.dat" "$work/copy.dat"
 done
-"$gen" java "$work/worst.dat" --as JFrame -o "$work/worst.java"
-measure "cp worst java ($(stat -c %s "$work/worst.java") bytes)" cp "$work/worst.java" "$work/copy.java"
+"$gen" java "$work/worst.dat" --as JFrame -o "$work/new/worst.java" 2>/dev/null
+measure "cp worst java ($(stat -c %s "$work/new/worst.java") bytes)" cp "$work/new/worst.java" "$work/copy/worst.java"
 report "korvane-gen $gen" "$gen"
 [ -n "$old" ] || exit 0
 report "korvane-gen $old" "$old"
@@ -75,11 +77,11 @@ for d in mixed worst; do
   "$gen" resave "$f" "$work/new.dat"; "$old" resave "$f" "$work/old.dat"
   same "$work/new.dat" "$work/old.dat" "resave $d"
   for kind in Applet Frame Dialog Panel JApplet JFrame JDialog JPanel; do
-    "$gen" java "$f" --as "$kind" -o "$work/new.java" 2>"$work/new.err" || true
-    "$old" java "$f" --as "$kind" -o "$work/old.java" 2>"$work/old.err" || true
-    same "$work/new.java" "$work/old.java" "java --as $kind $d"
+    "$gen" java "$f" --as "$kind" -o "$work/new/$d.java" 2>"$work/new.err" || true
+    "$old" java "$f" --as "$kind" -o "$work/old/$d.java" 2>"$work/old.err" || true
+    same "$work/new/$d.java" "$work/old/$d.java" "java --as $kind $d"
     same "$work/new.err" "$work/old.err" "java --as $kind $d (messages)"
-    rm -f "$work/new.java" "$work/old.java"
+    rm -f "$work/new/$d.java" "$work/old/$d.java"
   done
 done
 exit $status

@@ -24,21 +24,24 @@ CodegenRow Row(std::string name, std::string type, std::string events, std::stri
     return row;
 }
 
+// The plan refers to the names in its table, so the table lives as long as the plan.
 struct Output {
+    CodegenTable table;
     ListenerPlan plan;
     Lines registrations;
     Lines classes;
 };
 
-Output Generate(const CodegenTable& table, std::string_view target,
+Output Generate(CodegenTable table, std::string_view target,
                 const std::vector<MenuElement>& menu = std::vector<MenuElement>(1)) {
     Output out;
-    out.plan = BuildListenerPlan(table, Catalogue(), target, menu);
+    out.table = std::move(table);
+    out.plan = BuildListenerPlan(out.table, Catalogue(), target, menu);
     LineSink registrations;
     WriteListenerRegistrations(out.plan, registrations);
     out.registrations = registrations.TakeLines();
     LineSink classes;
-    WriteListenerClasses(out.plan, table, target, classes);
+    WriteListenerClasses(out.plan, out.table, target, classes);
     out.classes = classes.TakeLines();
     return out;
 }

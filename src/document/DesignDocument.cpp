@@ -24,6 +24,25 @@ int DefaultNameNumber(std::string_view name, std::string_view prefix) {
 
 }  // namespace
 
+void SelectionSet::Add(int slot) {
+    if (slot < 0) return;
+    if (static_cast<size_t>(slot) >= flags_.size()) flags_.resize(static_cast<size_t>(slot) + 1, 0);
+    if (!flags_[slot]) ++count_;
+    flags_[slot] = 1;
+}
+
+void SelectionSet::Remove(int slot) {
+    if (!Contains(slot)) return;
+    flags_[slot] = 0;
+    --count_;
+}
+
+void SelectionSet::Clear() {
+    if (count_ == 0) return;
+    std::fill(flags_.begin(), flags_.end(), 0);
+    count_ = 0;
+}
+
 int DesignDocument::AppendSlot(ComponentRecord record) {
     if (Objects_Count() >= kMaxSlots) return 0;
     int n = static_cast<int>(slots_.size());
@@ -67,7 +86,21 @@ void DesignDocument::BringToFront(int i) {
     slots_.at(static_cast<size_t>(i)).ZOrder = ++zCounter_;
 }
 
+void DesignDocument::RemoveLastSlots(int count) {
+    for (; count > 0 && Objects_Count() > 0; --count) {
+        const int n = Objects_Count();
+        const ComponentRecord& r = slots_.back();
+        RemoveName(r.ComponentName, n);
+        if (r.Visible) {
+            RemoveLiveTab(r.ComponentTabOrder);
+            --liveCount_;
+        }
+        slots_.pop_back();
+    }
+}
+
 void DesignDocument::ClearSlots() {
+    Selected.Clear();
     slots_.resize(1);
     slots_.shrink_to_fit();
     liveCount_ = 0;

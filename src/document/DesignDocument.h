@@ -52,6 +52,23 @@ struct HandleBox {
     bool Visible = false;
 };
 
+// The components selected besides the active one (Active_Object_Index, the primary): a flag
+// per slot, so adding, removing and asking are constant time.
+class SelectionSet {
+  public:
+    bool Contains(int slot) const {
+        return slot >= 0 && static_cast<size_t>(slot) < flags_.size() && flags_[slot] != 0;
+    }
+    void Add(int slot);
+    void Remove(int slot);
+    void Clear();
+    int Count() const { return count_; }
+
+  private:
+    std::vector<uint8_t> flags_;
+    int count_ = 0;
+};
+
 struct MenuElement {
     std::string Name, Label, Type, State, Level, Events, Shortcut;
     bool operator==(const MenuElement&) const = default;
@@ -96,6 +113,9 @@ class DesignDocument {
     // The selection handles 1..4 (element 0 unused) and whether they are in front.
     std::array<HandleBox, 5> Picture_Corner{};
 
+    // Every selected component; Active_Object_Index is the primary one among them.
+    SelectionSet Selected;
+
     // The menu bar of the generated window, elements 0..n-1; one element named "" = none.
     std::vector<MenuElement> MenuElements = std::vector<MenuElement>(1);
 
@@ -115,6 +135,9 @@ class DesignDocument {
     void SetTabOrder(int i, std::string tabOrder);
     void SetVisible(int i, bool visible);
     void BringToFront(int i);
+    // Takes back the last `count` appended slots exactly (their names and tab orders leave the
+    // indexes); used only to undo an insertion, which was the newest change.
+    void RemoveLastSlots(int count);
     // Removes every slot (the arrays are emptied; the fields stay).
     void ClearSlots();
 

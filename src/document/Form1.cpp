@@ -1,5 +1,6 @@
 #include "document/Form1.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "document/ComponentKinds.h"
@@ -97,6 +98,7 @@ void Form1::Inicializa_Variables() {
     doc.isModified = false;
     doc.Dialog_parent.clear();
     doc.MenuElements.assign(1, MenuElement{});
+    if (history_) history_->Clear();
     if (main_) {
         main_->Inicializa_VentanaPropiedades();
         main_->SetPaletteButtonsEnabled(true);
@@ -180,6 +182,7 @@ bool Form1::SavePath(const std::string& path) {
     }
     doc.Caption = doc.File_Name;
     doc.isModified = false;
+    if (history_) history_->MarkSaved();
     NotifyChanged();
     return true;
 }
@@ -326,9 +329,12 @@ void Form1::Insert_Control(std::string_view controlType) {
             return;
         }
         std::string value = IsListKind(controlType) ? "item1|item2" : name;
-        Inicializa_Control(controlType, name, value, "", doc.Insert_X, doc.Insert_Y, width, height,
-                           doc.TabOrder_New(), "");
+        int slot = Inicializa_Control(controlType, name, value, "", doc.Insert_X, doc.Insert_Y,
+                                      width, height, doc.TabOrder_New(), "");
         doc.isModified = true;
+        DesignChange change("Insert " + name);
+        change.NoteAppended(doc, slot);
+        Record(std::move(change));
     }
     if (main_) {
         TreeView1_Load();
@@ -367,7 +373,14 @@ void Form1::OptionControlDelete_Click() {
     int i = doc.Active_Object_Index;
     if (i <= 0 || !doc.IsSlot(i)) return;
     if (doc.IsLive(i)) {
-        doc.SetVisible(i, false);
+        // Every selected component goes, as one step.
+        std::vector<int> slots = SelectedSlots();
+        DesignChange change(slots.size() == 1
+                                ? "Delete " + doc.Slot(i).ComponentName
+                                : "Delete " + std::to_string(slots.size()) + " components");
+        change.SetVisible(doc, slots, false);
+        Record(std::move(change));
+        doc.Selected.Clear();
         doc.isModified = true;
     }
     if (main_) {
@@ -390,6 +403,7 @@ void Form1::Form_MouseDown(int button, int /*shift*/, float /*x*/, float /*y*/) 
     }
     if (button != kLeftButton) return;
     doc.Active_Object_Index = 0;
+    doc.Selected.Clear();
     Corners_Show(false);
     if (main_) {
         main_->List1().ListIndex = -1;
@@ -409,6 +423,10 @@ void Form1::Form_KeyDown(int keyCode, int /*shift*/) {
 
 void Form1::SelectSlot(int index) {
     if (!doc.IsSlot(index)) return;
+    if (!doc.Selected.Contains(index)) {
+        doc.Selected.Clear();
+        doc.Selected.Add(index);
+    }
     doc.Active_Object_Index = index;
     Corners_To_Front(0);
     doc.BringToFront(index);
@@ -417,6 +435,90 @@ void Form1::SelectSlot(int index) {
     const ComponentRecord& r = doc.Slot(index);
     doc.Picture_Control_Width = RoundToInt16Clamped(r.Width);
     doc.Picture_Control_Height = RoundToInt16Clamped(r.Height);
+}
+
+std::vector<int> Form1::SelectedSlots() const {
+    const int active = doc.Active_Object_Index;
+    if (!doc.IsLive(active)) return {};
+    // A primary one chosen without the set (set directly) is the whole selection.
+    if (!doc.Selected.Contains(active) || doc.Selected.Count() == 1) return {active};
+    std::vector<int> slots;
+    for (int i = 1; i <= doc.Objects_Count(); ++i)
+        if (doc.Selected.Contains(i) && doc.IsLive(i)) slots.push_back(i);
+    return slots;
+}
+
+void Form1::SelectSlots(const std::vector<int>& slots, int primary) {
+    doc.Selected.Clear();
+    for (int s : slots)
+        if (doc.IsLive(s)) doc.Selected.Add(s);
+    if (primary == 0) {
+        for (auto it = slots.rbegin(); it != slots.rend() && primary == 0; ++it)
+            if (doc.IsLive(*it)) primary = *it;
+    }
+    if (doc.IsLive(primary)) {
+        doc.Selected.Add(primary);
+        SelectSlot(primary);
+        if (main_) Show_Data(primary);
+    } else {
+        doc.Active_Object_Index = 0;
+        Corners_Show(false);
+        if (main_) {
+            main_->List1().ListIndex = -1;
+            main_->Inicializa_VentanaPropiedades();
+        }
+    }
+    NotifyChanged();
+}
+
+void Form1::ToggleSelection(int index) {
+    if (!doc.IsLive(index)) return;
+    std::vector<int> slots = SelectedSlots();
+    auto at = std::lower_bound(slots.begin(), slots.end(), index);
+    if (at != slots.end() && *at == index) {
+        slots.erase(at);
+        // The primary one goes to the most recent of the others.
+        int primary = index == doc.Active_Object_Index ? (slots.empty() ? 0 : slots.back())
+                                                       : doc.Active_Object_Index;
+        SelectSlots(slots, primary);
+    } else {
+        slots.insert(at, index);
+        SelectSlots(slots, index);
+    }
+}
+
+void Form1::SelectAll() {
+    std::vector<int> slots;
+    for (int i = 1; i <= doc.Objects_Count(); ++i)
+        if (doc.IsLive(i)) slots.push_back(i);
+    int primary = doc.IsLive(doc.Active_Object_Index) ? doc.Active_Object_Index : 0;
+    SelectSlots(slots, primary);
+}
+
+void Form1::SelectNone() {
+    SelectSlots({}, 0);
+}
+
+// ---------------------------------------------------------------- undo history
+
+void Form1::Record(DesignChange change) {
+    if (change.Empty()) return;
+    doc.isModified = true;
+    if (history_) history_->Record(std::move(change));
+}
+
+void Form1::ApplyChange(DesignChange& change, bool forward) {
+    doc.isMouseDown = false;
+    change.Apply(doc, forward);
+    if (main_ && change.ChangesList()) TreeView1_Load();
+    std::vector<int> touched = change.TouchedLive(doc);
+    int primary = 0;
+    if (!touched.empty()) {
+        const bool keep = std::binary_search(touched.begin(), touched.end(),
+                                             static_cast<int>(doc.Active_Object_Index));
+        primary = keep ? doc.Active_Object_Index : touched.back();
+    }
+    SelectSlots(touched, primary);
 }
 
 void Form1::Corners_Place() {

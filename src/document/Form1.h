@@ -4,7 +4,9 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "document/DesignChange.h"
 #include "document/DesignDocument.h"
 #include "document/Links.h"
 #include "platform/FileDialog.h"
@@ -30,6 +32,7 @@ class Form1 {
     void SetMainWindow(MainWindowLink* main) { main_ = main; }
     void SetView(DocumentView* view) { view_ = view; }
     DocumentView* View() const { return view_; }
+    void SetHistory(ChangeHistory* history) { history_ = history; }
     bool MainWindowLoaded() const { return main_ != nullptr; }
     MainWindowLink* MainWindow() const { return main_; }
     MessageBoxService& Messages() { return messages_; }
@@ -83,9 +86,28 @@ class Form1 {
     void Form_MouseDown(int button, int shift, float x, float y);
     void Form_KeyDown(int keyCode, int shift);
 
+    // --- undo history ---
+    // Hands a change already made to the history and marks the design modified (nothing
+    // happens for an empty change).
+    void Record(DesignChange change);
+    // Undoes (forward = false) or redoes a recorded change and shows the result: the
+    // components it touched are selected, the list and the inspector follow.
+    void ApplyChange(DesignChange& change, bool forward);
+
     // --- selection ---
     // Steps of selecting a box once no palette tool intercepts: active, in front, handles.
+    // A box that is already one of several selected becomes the primary one; any other box
+    // becomes the only one selected.
     void SelectSlot(int index);
+    // The live selected components in slot order (the primary one included).
+    std::vector<int> SelectedSlots() const;
+    // Selects exactly these (the live ones among them) with `primary` as the primary one (0:
+    // the last of them), and shows the primary one in the list and the inspector.
+    void SelectSlots(const std::vector<int>& slots, int primary = 0);
+    // Ctrl+click: adds a box to the selection or takes it out.
+    void ToggleSelection(int index);
+    void SelectAll();
+    void SelectNone();
     void Corners_Place();
     void Corners_Show(bool visible);
     void Corners_To_Front(int position);
@@ -113,6 +135,7 @@ class Form1 {
     MainWindowLink* main_ = nullptr;
     DocumentView* view_ = nullptr;
     EditHistory* editsHistory_ = nullptr;
+    ChangeHistory* history_ = nullptr;
     bool loaded_ = false;
     bool handlesInFront_ = true;
 };

@@ -11,6 +11,19 @@
 
 namespace korvane {
 
+class DesignChange;
+
+// Where the document's changes go to be undone and redone: the desktop program's undo stack.
+// Record receives a change already applied; Clear starts a fresh history (New, Open, close);
+// MarkSaved makes the present state the saved one.
+class ChangeHistory {
+  public:
+    virtual ~ChangeHistory() = default;
+    virtual void Record(DesignChange change) = 0;
+    virtual void Clear() = 0;
+    virtual void MarkSaved() = 0;
+};
+
 struct GridSettings {
     int GridSize = 8;
     bool GridAlign = true;

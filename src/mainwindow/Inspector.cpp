@@ -200,8 +200,9 @@ bool Inspector::Text3_Name_Validate() {
         return false;
     }
     if (text != stored) doc.isModified = true;
-    doc.SetName(i, text);
-    doc.MutableSlot(i).Tag = text;
+    DesignChange change("Rename " + stored);
+    change.SetField(doc, i, SlotField::Name, text);
+    form_->Record(std::move(change));
     form_->TreeView1_Refresh(i);
     form_->TreeView1_Select(text);
     Changed();
@@ -217,9 +218,12 @@ bool Inspector::Text3_Name_LostFocus() {
 void Inspector::Text3_Value_Change() {
     int i = ShownSlot();
     if (i == 0) return;
-    ComponentRecord& r = form_->doc.MutableSlot(i);
-    if (Text3_Value.Text != r.ComponentValue) form_->doc.isModified = true;
-    r.ComponentValue = Text3_Value.Text;
+    DesignDocument& doc = form_->doc;
+    if (Text3_Value.Text != doc.Slot(i).ComponentValue) doc.isModified = true;
+    // Typing into the box is one step until another edit comes between.
+    DesignChange change("Edit Value of " + doc.Slot(i).ComponentName, MergeKind::ValueTyping);
+    change.SetField(doc, i, SlotField::Value, Text3_Value.Text);
+    form_->Record(std::move(change));
     form_->NotifyComponentChanged(i);
     Changed();
 }
@@ -231,9 +235,16 @@ void Inspector::Combo3_Type_Click() {
     DesignDocument& doc = form_->doc;
     if (tag == doc.Slot(i).ComponentType) return;
     doc.isModified = true;
-    doc.MutableSlot(i).ComponentType = std::move(tag);
+    DesignChange change("Change Type of " + doc.Slot(i).ComponentName);
+    change.SetField(doc, i, SlotField::Type, std::move(tag));
     Text3_Name_Validate();
+    // The popup binding the page stores with the new kind is part of the same step.
+    std::string popupBefore = doc.Slot(i).ComponentPopup;
     StorePopupPage(i);
+    std::string popupAfter = doc.Slot(i).ComponentPopup;
+    WriteSlotField(doc, i, SlotField::Popup, std::move(popupBefore));
+    change.SetField(doc, i, SlotField::Popup, std::move(popupAfter));
+    form_->Record(std::move(change));
     // The new kind's class offers other events and popup kinds.
     FillEventPages(i);
     form_->NotifyChanged();
@@ -271,13 +282,16 @@ bool Inspector::Text3_TabOrder_Validate() {
     // the limit, is refused instead of overflowing.
     double n = ValUnbounded(text);
     bool inRange = n >= kInt16Min && n <= kInt16Max;
-    if (!inRange || (text != stored && !RenumberTabOrders(i, n))) {
+    DesignChange change("Change Tab Order of " + doc.Slot(i).ComponentName);
+    if (!inRange || (text != stored && !RenumberTabOrders(change, i, n))) {
         Reject(Text3_TabOrder, InspectorControl::Text3_TabOrder, stored, "Tab Order is too large.",
                kOrderTitle);
         return false;
     }
     if (text != stored) doc.isModified = true;
-    doc.SetTabOrder(i, text);
+    // The renumbering of the others and the new tab order are one step.
+    change.SetField(doc, i, SlotField::TabOrder, text);
+    form_->Record(std::move(change));
     form_->TreeView1_Select(Text3_Name.Text);
     Changed();
     return true;
@@ -286,7 +300,7 @@ bool Inspector::Text3_TabOrder_Validate() {
 // The other live components make room for tab order n: walking them in ascending order, each
 // at or above n is raised by one when it equals n or when another one holds its value (raised
 // values counting with their new value). Nothing is written when a value would pass 32767.
-bool Inspector::RenumberTabOrders(int slot, double n) {
+bool Inspector::RenumberTabOrders(DesignChange& change, int slot, double n) {
     DesignDocument& doc = form_->doc;
     std::vector<int> keys, slots;
     for (int j = 1; j <= doc.Objects_Count(); ++j) {
@@ -309,8 +323,7 @@ bool Inspector::RenumberTabOrders(int slot, double n) {
     if (*std::max_element(keys.begin(), keys.end()) > kInt16Max) return false;
     for (size_t k = 0; k < keys.size(); ++k) {
         std::string text = std::to_string(keys[k]);
-        if (doc.Slot(slots[k]).ComponentTabOrder != text)
-            doc.SetTabOrder(slots[k], std::move(text));
+        change.SetField(doc, slots[k], SlotField::TabOrder, std::move(text));
     }
     return true;
 }

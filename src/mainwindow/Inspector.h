@@ -16,6 +16,7 @@
 
 namespace korvane {
 
+class DesignChange;
 class Form1;
 class ComponentListBox;
 class EventCatalogue;
@@ -188,7 +189,7 @@ class Inspector {
     void FillPopupKinds(bool swing);
     void Reject(TextBoxState& box, InspectorControl control, const std::string& stored,
                 const std::string& text, const std::string& title);
-    bool RenumberTabOrders(int slot, double n);
+    bool RenumberTabOrders(DesignChange& change, int slot, double n);
     bool WritePopupBinding();
     std::string StoredPopupName(int slot) const;
 

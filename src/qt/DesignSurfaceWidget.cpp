@@ -11,6 +11,7 @@
 #include "mainwindow/MDIForm1.h"
 #include "platform/Conversions.h"
 #include "qt/SurfaceTextPainter.h"
+#include "surface/Arrange.h"
 #include "surface/PaintControl.h"
 #include "surface/SurfacePainter.h"
 
@@ -217,8 +218,16 @@ void DesignSurfaceWidget::Dispatch(std::initializer_list<int> watched, Handler h
     EnsureIndexed();
     Snapshot before = Take(watched);
     PaletteState palettesBefore(surface_.Main());
+    const bool bandBefore = surface_.Banding();
+    const bool groupBefore = surface_.Doc().Selected.Count() > 1;
     handler();
-    RepaintChanges(before);
+    // Several selected components move and show handles together: repaint them all.
+    if (groupBefore || surface_.Doc().Selected.Count() > 1) {
+        DesignChanged();
+    } else {
+        RepaintChanges(before);
+    }
+    if (bandBefore || surface_.Banding()) update();
     if (!(PaletteState(surface_.Main()) == palettesBefore)) emit paletteChanged();
 }
 
@@ -248,6 +257,14 @@ void DesignSurfaceWidget::paintEvent(QPaintEvent* event) {
         PaintSurfaceArea(canvas, doc, &index_, area, options);
         text.reset();
         painter.drawImage(r.topLeft(), image);
+    }
+    if (surface_.Banding()) {
+        const DesignSurface::Band& b = surface_.RubberBand();
+        const QPointF from(TwipsToPixels(b.x0), TwipsToPixels(b.y0));
+        const QPointF to(TwipsToPixels(b.x1), TwipsToPixels(b.y1));
+        painter.setPen(QPen(palette().highlight().color(), 1, Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(from, to).normalized());
     }
 }
 
@@ -353,6 +370,7 @@ void DesignSurfaceWidget::mouseReleaseEvent(QMouseEvent* event) {
             break;
         }
         case Hit::Back:
+            Dispatch({}, [&] { surface_.Picture_Back_MouseUp(button, shift, x, y); });
             if (button == kLeftButton && rect().contains(pixel))
                 Dispatch({}, [&] { surface_.Picture_Back_Click(); });
             break;
@@ -361,12 +379,35 @@ void DesignSurfaceWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void DesignSurfaceWidget::keyPressEvent(QKeyEvent* event) {
-    if (event->key() != Qt::Key_Delete) {
-        QWidget::keyPressEvent(event);
-        return;
-    }
     const int shift = ShiftCode(event->modifiers());
-    Dispatch({}, [&] { surface_.Form().Form_KeyDown(kKeyDelete, shift); });
+    Form1& form = surface_.Form();
+    int arrow = 0;
+    switch (event->key()) {
+        case Qt::Key_Delete:
+            Dispatch({}, [&] { form.Form_KeyDown(kKeyDelete, shift); });
+            event->accept();
+            return;
+        case Qt::Key_Escape:
+            Dispatch({}, [&] { form.SelectNone(); });
+            event->accept();
+            return;
+        case Qt::Key_Left:
+            arrow = kKeyLeft;
+            break;
+        case Qt::Key_Right:
+            arrow = kKeyRight;
+            break;
+        case Qt::Key_Up:
+            arrow = kKeyUp;
+            break;
+        case Qt::Key_Down:
+            arrow = kKeyDown;
+            break;
+        default:
+            QWidget::keyPressEvent(event);
+            return;
+    }
+    Dispatch({}, [&] { Nudge(form, arrow, shift); });
     event->accept();
 }
 

@@ -1,6 +1,7 @@
 #include "qt/DocumentWindow.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMenu>
@@ -9,6 +10,7 @@
 
 #include "document/InsertCommands.h"
 #include "platform/Conversions.h"
+#include "qt/EditActions.h"
 #include "qt/Menus.h"
 
 namespace korvane {
@@ -159,6 +161,16 @@ void DocumentWindow::BuildMenuBar() {
     AddMenuItem(help, "About...", "opt_About", [this] { emit aboutRequested(); });
 
     menuBar_ = {file, view, insert, build, help};
+}
+
+void DocumentWindow::AddEditMenu(EditActions* actions) {
+    QMenu* edit = TopMenu("Edit", "mnuEdit", this);
+    actions->FillMenu(edit);
+    connect(edit, &QMenu::aboutToShow, actions, &EditActions::Refresh);
+    menuBar_.insert(1, edit);
+    AddSeparator(menuControl_);
+    actions->FillArrangeMenu(menuControl_);
+    connect(menuControl_, &QMenu::aboutToShow, actions, &EditActions::Refresh);
 }
 
 void DocumentWindow::BuildPopupMenus() {
@@ -327,6 +339,15 @@ void DocumentWindow::mousePressEvent(QMouseEvent* event) {
 void DocumentWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Delete && form_.Loaded()) {
         form_.Form_KeyDown(kKeyDelete, 0);
+        return;
+    }
+    // The surface answers the arrow keys and Escape, wherever the focus is in the window.
+    const bool surfaceKey = event->key() == Qt::Key_Escape || event->key() == Qt::Key_Left ||
+                            event->key() == Qt::Key_Right || event->key() == Qt::Key_Up ||
+                            event->key() == Qt::Key_Down;
+    if (surfaceKey && form_.Loaded() && widget()) {
+        QKeyEvent copy(event->type(), event->key(), event->modifiers());
+        QCoreApplication::sendEvent(widget(), &copy);
         return;
     }
     QMdiSubWindow::keyPressEvent(event);

@@ -15,6 +15,8 @@ class QMenu;
 
 namespace korvane {
 
+class EditActions;
+
 class DocumentWindow : public QMdiSubWindow, public DocumentView {
     Q_OBJECT
   public:
@@ -27,6 +29,9 @@ class DocumentWindow : public QMdiSubWindow, public DocumentView {
 
     // mnuFile, mnuInsert, mnuBuild and mnuHelp, for the frame's menu bar.
     const QList<QMenu*>& MenuBarMenus() const { return menuBar_; }
+    // The Edit menu, after File, with the program's edit commands.
+    void AddEditMenu(EditActions* actions);
+
     // menuForm, menuControl or menuToolbar; null for another name.
     QMenu* PopupMenu(std::string_view menuName) const;
 

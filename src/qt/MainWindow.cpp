@@ -17,8 +17,10 @@
 #include "qt/AboutDialog.h"
 #include "qt/CodeWindow.h"
 #include "qt/CommandBar.h"
+#include "qt/DesignHistory.h"
 #include "qt/DesignSurfaceWidget.h"
 #include "qt/DocumentWindow.h"
+#include "qt/EditActions.h"
 #include "qt/HelpViewer.h"
 #include "qt/InspectorPanel.h"
 #include "qt/MenuBarDialog.h"
@@ -79,6 +81,8 @@ MainWindow::MainWindow(MessageBoxService& messages, FileDialogService& dialogs, 
     mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdiArea_);
+    history_ = new DesignHistory(form1_, this);
+    editActions_ = new EditActions(mdi_, history_->Stack(), this);
     BuildMenus();
     BuildPanels();
     codeWindow_ = new CodeWindow(mdi_.form2, form1_.doc.Java_File_Name, messages_, dialogs_, this);
@@ -89,6 +93,7 @@ MainWindow::MainWindow(MessageBoxService& messages, FileDialogService& dialogs, 
 
     // The document window: loaded as a new, empty design once the frame is ready.
     documentWindow_ = new DocumentWindow(form1_);
+    documentWindow_->AddEditMenu(editActions_);
     auto* surface = new DesignSurfaceWidget(form1_, &mdi_);
     documentWindow_->SetSurface(surface);
     connect(documentWindow_, &DocumentWindow::designChanged, surface,
@@ -102,6 +107,7 @@ MainWindow::MainWindow(MessageBoxService& messages, FileDialogService& dialogs, 
     for (QMenu* menu : documentWindow_->MenuBarMenus()) documentMenus_ << menuBar()->addMenu(menu);
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MainWindow::OnSubWindowActivated);
     connect(documentWindow_, &DocumentWindow::designChanged, this, &MainWindow::Sync);
+    connect(editActions_, &EditActions::designChanged, this, &MainWindow::Sync);
     connect(documentWindow_, &DocumentWindow::exitRequested, this, &QWidget::close);
     connect(documentWindow_, &DocumentWindow::helpContentsRequested, this,
             &MainWindow::OptionsHelpContents_Click);
@@ -164,7 +170,8 @@ void MainWindow::BuildMenus() {
 
     QMenu* edit = bar->addMenu("Edit");
     edit->setObjectName("MenuEdit");
-    AddMenuItem(edit, "Delete", "OptionEditDelete", [this] { mdi_.OptionEditDelete_Click(); });
+    editActions_->FillMenu(edit);
+    connect(edit, &QMenu::aboutToShow, editActions_, &EditActions::Refresh);
 
     QMenu* help = bar->addMenu("Help");
     help->setObjectName("MenuHelp");
@@ -191,7 +198,7 @@ void MainWindow::BuildMenus() {
     }
 
     frameMenus_ = {{file->menuAction(), true},
-                   {edit->menuAction(), false},
+                   {edit->menuAction(), true},
                    {help->menuAction(), true},
                    {menuGenerateType_->menuAction(), false}};
     for (auto& [action, shown] : frameMenus_) action->setObjectName(action->menu()->objectName());
@@ -252,6 +259,7 @@ void MainWindow::Sync() {
     commandBar_->Sync();
     rightPanel_->Refresh();
     paletteWidget_->Refresh();
+    editActions_->Refresh();
     documentWindow_->SetPaletteChecks(mdi_.palettes.OptionToolbarAWT_Checked,
                                       mdi_.palettes.OptionToolbarSwing1_Checked);
 }

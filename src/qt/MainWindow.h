@@ -18,6 +18,8 @@ namespace korvane {
 
 class CodeWindow;
 class CommandBar;
+class DesignHistory;
+class EditActions;
 class DocumentWindow;
 class HelpViewer;
 class PaletteWidget;
@@ -40,6 +42,8 @@ class MainWindow : public QMainWindow {
     PaletteWidget* Palette() const { return paletteWidget_; }
     QMdiArea* ClientArea() const { return mdiArea_; }
     QMenu* GenerateTypeMenu() const { return menuGenerateType_; }
+    DesignHistory* History() const { return history_; }
+    EditActions* Edit() const { return editActions_; }
 
     // The folder searched for the help file; the program's own folder unless set.
     void SetProgramFolder(const QString& folder) { programFolder_ = folder; }
@@ -83,6 +87,8 @@ class MainWindow : public QMainWindow {
     PaletteWidget* paletteWidget_ = nullptr;
     QMenu* menuGenerateType_ = nullptr;
     PreviewRunner* preview_ = nullptr;
+    DesignHistory* history_ = nullptr;
+    EditActions* editActions_ = nullptr;
     // The frame's top-level menus with whether each is shown in the stored layout.
     QList<QPair<QAction*, bool>> frameMenus_;
     QList<QAction*> documentMenus_;

@@ -1,5 +1,8 @@
 #include "surface/DesignSurface.h"
 
+#include <algorithm>
+#include <string>
+
 #include "mainwindow/MDIForm1.h"
 #include "platform/Conversions.h"
 #include "surface/GridSnap.h"
@@ -70,6 +73,7 @@ bool DesignSurface::InsertWithArmedTool() {
 // ---------------------------------------------------------------- component boxes
 
 void DesignSurface::Picture_Control_Click(int index) {
+    if (toggled_) return;
     if (main_) {
         if (InsertWithArmedTool()) return;
         MousePointer = Pointer::Default;
@@ -77,14 +81,20 @@ void DesignSurface::Picture_Control_Click(int index) {
     form_.SelectSlot(index);
 }
 
-void DesignSurface::Picture_Control_MouseDown(int index, int button, int /*shift*/, float x,
-                                              float y) {
+void DesignSurface::Picture_Control_MouseDown(int index, int button, int shift, float x, float y) {
     DesignDocument& doc = Doc();
     if (!doc.IsSlot(index)) return;
     const ComponentRecord& box = doc.Slot(index);
     doc.Insert_X = box.Left + x;
     doc.Insert_Y = box.Top + y;
+    toggled_ = false;
+    dragSlots_.clear();
     if (main_ && ArmedPointer()) return;
+    if (button == kLeftButton && (shift & kCtrlMask)) {
+        form_.ToggleSelection(index);
+        toggled_ = true;
+        return;
+    }
     Picture_Control_Click(index);
     if (button == kRightButton) {
         if (DocumentView* view = form_.View()) view->ShowPopupMenu("menuControl");
@@ -98,6 +108,13 @@ void DesignSurface::Picture_Control_MouseDown(int index, int button, int /*shift
         doc.Picture_Control_Y_Down = WholeTwips(y);
         doc.isMouseDown = true;
         form_.Corners_Show(false);
+        dragSlots_ = form_.SelectedSlots();
+        dragBefore_.clear();
+        dragBefore_.reserve(dragSlots_.size());
+        for (size_t k = 0; k < dragSlots_.size(); ++k) {
+            if (dragSlots_[k] == index) pressedAt_ = k;
+            dragBefore_.push_back(GeometryOf(doc.Slot(dragSlots_[k])));
+        }
     }
 }
 
@@ -113,12 +130,44 @@ void DesignSurface::Picture_Control_MouseMove(int index, int button, int shift, 
 void DesignSurface::Picture_Control_MouseUp(int index, int /*button*/, int /*shift*/, float /*x*/,
                                             float /*y*/) {
     if (main_ && ArmedPointer()) return;
-    if (!Doc().IsSlot(index)) return;
+    if (!Doc().IsSlot(index) || toggled_) return;
     Control_Drop(index);
+    FinishGroupDrag(index);
     Doc().Active_Object_Index = index;
     form_.Corners_Place();
     form_.Corners_Show(true);
     if (main_) form_.Show_Data(index);
+}
+
+void DesignSurface::FinishGroupDrag(int index) {
+    DesignDocument& doc = Doc();
+    if (dragSlots_.empty() || dragSlots_[pressedAt_] != index) {
+        dragSlots_.clear();
+        return;
+    }
+    const BoxGeometry& start = dragBefore_[pressedAt_];
+    const ComponentRecord& pressed = doc.Slot(index);
+    const float dx = pressed.Left - start.Left, dy = pressed.Top - start.Top;
+    const bool moved = GeometryOf(pressed) != start;
+    for (size_t k = 0; k < dragSlots_.size(); ++k) {
+        if (k == pressedAt_) continue;
+        ComponentRecord& other = doc.MutableSlot(dragSlots_[k]);
+        other.Left = dragBefore_[k].Left + dx;
+        other.Top = dragBefore_[k].Top + dy;
+    }
+    if (moved) {
+        std::string what = dragSlots_.size() == 1
+                               ? pressed.ComponentName
+                               : std::to_string(dragSlots_.size()) + " components";
+        DesignChange change("Move " + what);
+        change.NoteGeometry(doc, dragSlots_, dragBefore_);
+        form_.Record(std::move(change));
+    } else if (dragSlots_.size() > 1) {
+        // A plain click on one of several selected keeps only that one.
+        form_.SelectSlots({index}, index);
+    }
+    dragSlots_.clear();
+    dragBefore_.clear();
 }
 
 void DesignSurface::Picture_Control__Alinea(int index, float /*x*/, float /*y*/) {
@@ -134,6 +183,16 @@ void DesignSurface::Control_Drag(int index, float x, float y) {
     ComponentRecord& c = doc.MutableSlot(index);
     c.Left = c.Left + x - static_cast<float>(doc.Picture_Control_X_Down);
     c.Top = c.Top + y - static_cast<float>(doc.Picture_Control_Y_Down);
+    // The other selected components keep their offsets from the pressed one.
+    if (dragSlots_.size() < 2 || dragSlots_[pressedAt_] != index) return;
+    const float dx = c.Left - dragBefore_[pressedAt_].Left;
+    const float dy = c.Top - dragBefore_[pressedAt_].Top;
+    for (size_t k = 0; k < dragSlots_.size(); ++k) {
+        if (k == pressedAt_) continue;
+        ComponentRecord& other = doc.MutableSlot(dragSlots_[k]);
+        other.Left = dragBefore_[k].Left + dx;
+        other.Top = dragBefore_[k].Top + dy;
+    }
 }
 
 void DesignSurface::Control_Drop(int index) {
@@ -160,6 +219,8 @@ void DesignSurface::Picture_Corner_MouseDown(int /*corner*/, int /*button*/, int
     doc.Picture_Control_Y_Down = WholeTwips(y);
     doc.isMouseDown = true;
     doc.isValidSize = true;
+    resizeSlot_ = doc.IsSlot(doc.Active_Object_Index) ? doc.Active_Object_Index : 0;
+    if (resizeSlot_) resizeBefore_ = GeometryOf(doc.Slot(resizeSlot_));
 }
 
 void DesignSurface::Picture_Corner_MouseMove(int corner, int /*button*/, int /*shift*/, float x,
@@ -179,6 +240,12 @@ void DesignSurface::Picture_Corner_MouseUp(int corner, int /*button*/, int /*shi
     Control_Drop(Doc().Active_Object_Index);
     form_.Corners_Place();
     Doc().isMouseDown = false;
+    if (resizeSlot_ && Doc().IsSlot(resizeSlot_)) {
+        DesignChange change("Resize " + Doc().Slot(resizeSlot_).ComponentName);
+        change.NoteGeometry(Doc(), {resizeSlot_}, {resizeBefore_});
+        form_.Record(std::move(change));
+    }
+    resizeSlot_ = 0;
 }
 
 void DesignSurface::Corner_Drag(int corner, float x, float y) {
@@ -245,8 +312,34 @@ void DesignSurface::Resize_From_Corner(int corner) {
 void DesignSurface::Picture_Back_MouseDown(int button, int shift, float x, float y) {
     Doc().Insert_X = x;
     Doc().Insert_Y = y;
+    banding_ = false;
     if (main_ && ArmedPointer()) return;
     form_.Form_MouseDown(button, shift, x, y);
+    if (button == kLeftButton) {
+        banding_ = true;
+        band_ = Band{x, y, x, y};
+    }
+}
+
+void DesignSurface::Picture_Back_MouseUp(int /*button*/, int /*shift*/, float x, float y) {
+    if (!banding_) return;
+    banding_ = false;
+    band_.x1 = x;
+    band_.y1 = y;
+    const float left = std::min(band_.x0, band_.x1), right = std::max(band_.x0, band_.x1);
+    const float top = std::min(band_.y0, band_.y1), bottom = std::max(band_.y0, band_.y1);
+    // A press and release at one point is a click, not a band.
+    if (right - left < 1 && bottom - top < 1) return;
+    const DesignDocument& doc = Doc();
+    std::vector<int> touched;
+    for (int i = 1; i <= doc.Objects_Count(); ++i) {
+        if (!doc.IsLive(i)) continue;
+        const ComponentRecord& c = doc.Slot(i);
+        if (c.Left <= right && c.Left + c.Width >= left && c.Top <= bottom &&
+            c.Top + c.Height >= top)
+            touched.push_back(i);
+    }
+    if (!touched.empty()) form_.SelectSlots(touched);
 }
 
 void DesignSurface::Picture_Back_Click() {
@@ -255,6 +348,10 @@ void DesignSurface::Picture_Back_Click() {
 }
 
 void DesignSurface::Picture_Back_MouseMove(int button, int shift, float x, float y) {
+    if (banding_ && (button & kLeftButton)) {
+        band_.x1 = x;
+        band_.y1 = y;
+    }
     if (!main_ || ArmedPointer()) return;
     ReleasePaletteTools(button, shift, x, y);
 }

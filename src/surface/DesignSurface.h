@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include "document/Form1.h"
 
@@ -53,6 +54,16 @@ class DesignSurface {
     void Picture_Back_MouseDown(int button, int shift, float x, float y);
     void Picture_Back_Click();
     void Picture_Back_MouseMove(int button, int shift, float x, float y);
+    // The end of a press on the surface: a rubber band drawn since then selects what it
+    // touches.
+    void Picture_Back_MouseUp(int button, int shift, float x, float y);
+
+    // The rubber band being drawn, surface twips; Banding() is false when there is none.
+    struct Band {
+        float x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    };
+    bool Banding() const { return banding_; }
+    const Band& RubberBand() const { return band_; }
 
     // --- MoveSize_Control and MoveSize_Corner ---
     void Control_Drag(int index, float x, float y);
@@ -69,8 +80,28 @@ class DesignSurface {
     // An armed tool's insertion at Insert_X, Insert_Y; false when no tool is armed.
     bool InsertWithArmedTool();
 
+    // A drag of the selection ends: the others follow the pressed box, and the move is
+    // recorded.
+    void FinishGroupDrag(int index);
+
     Form1& form_;
     MDIForm1* main_;
+    // The move under way: the selected slots and their geometry at the press (the pressed
+    // box, the primary one, at pressedAt_).
+    std::vector<int> dragSlots_;
+    std::vector<BoxGeometry> dragBefore_;
+    size_t pressedAt_ = 0;
+    // A Ctrl press changed the selection: the release and click that follow select nothing.
+    bool toggled_ = false;
+    // The resize under way: the slot and its geometry at the press on a handle.
+    int resizeSlot_ = 0;
+    BoxGeometry resizeBefore_;
+    bool banding_ = false;
+    Band band_;
 };
+
+// The shift code's bits: Shift 1, Ctrl 2, Alt 4.
+inline constexpr int kShiftMask = 1;
+inline constexpr int kCtrlMask = 2;
 
 }  // namespace korvane

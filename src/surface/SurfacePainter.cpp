@@ -48,6 +48,43 @@ void PaintBoxes(Canvas& canvas, const DesignDocument& doc, const SurfaceIndex* i
     }
 }
 
+// The handles of the other selected components: squares at the same places as the primary
+// one's, in a second colour, shown while the primary one's handles are.
+void PaintSecondaryHandles(Canvas& canvas, const DesignDocument& doc, const SurfaceIndex* index,
+                           const PixelRect& area) {
+    if (doc.Selected.Count() < 2 || !doc.Picture_Corner[1].Visible) return;
+    const float h = kHandleSize;
+    // A handle reaches one handle size beyond its box.
+    const long long reach = TwipsToWholePixels(h) + 1;
+    PixelRect wider{area.left - reach, area.top - reach, area.width + 2 * reach,
+                    area.height + 2 * reach};
+    std::vector<int> slots;
+    if (index) {
+        slots = index->QueryVisible(doc, wider);
+    } else {
+        for (int i = 1; i <= doc.Objects_Count(); ++i)
+            if (doc.IsLive(i)) slots.push_back(i);
+    }
+    canvas.ResetWindow();
+    for (int s : slots) {
+        if (s == doc.Active_Object_Index || !doc.Selected.Contains(s)) continue;
+        const ComponentRecord& c = doc.Slot(s);
+        const float xs[2] = {c.Left - h, c.Left + c.Width};
+        const float ys[2] = {c.Top - h, c.Top + c.Height};
+        for (float x : xs) {
+            for (float y : ys) {
+                HandleBox box;
+                box.Left = x;
+                box.Top = y;
+                PixelRect r = BoxPixels(box);
+                if (Intersect(r, area).Empty()) continue;
+                canvas.Pen(systemcolour::Highlight);
+                canvas.Rect(r.left, r.top, r.Right(), r.Bottom(), systemcolour::WindowBackground);
+            }
+        }
+    }
+}
+
 }  // namespace
 
 PixelRect SurfacePixels(const DesignDocument& doc) {
@@ -90,7 +127,10 @@ void PaintSurfaceArea(Canvas& canvas, const DesignDocument& doc, const SurfaceIn
     canvas.SetClip(area);
     Picture_Back_Paint(canvas, doc, area);
     PaintBoxes(canvas, doc, index, area, options.afterBox);
-    if (options.handles) PaintHandles(canvas, doc, area);
+    if (options.handles) {
+        PaintSecondaryHandles(canvas, doc, index, area);
+        PaintHandles(canvas, doc, area);
+    }
     canvas.ResetWindow();
     canvas.ClearClip();
 }

@@ -51,11 +51,18 @@ struct Desktop {
     std::unique_ptr<MainWindow> window;
 };
 
+// An item's caption without its mnemonic marks ("&&" is a plain ampersand).
+inline QString Caption(const QAction* a) {
+    QString text = a->text();
+    text.replace("&&", QChar(1)).remove('&').replace(QChar(1), "&");
+    return text;
+}
+
 // The texts of the visible entries of a menu bar or menu.
 inline QStringList VisibleTexts(const QList<QAction*>& actions) {
     QStringList texts;
     for (QAction* a : actions)
-        if (a->isVisible()) texts << (a->isSeparator() ? QString("-") : a->text());
+        if (a->isVisible()) texts << (a->isSeparator() ? QString("-") : Caption(a));
     return texts;
 }
 

@@ -43,7 +43,7 @@ class DocumentWindowTest : public QObject {
     void theActiveDocumentsMenusReplaceTheFramesWithTheirHiddenItems() {
         Desktop d;
         QCOMPARE(VisibleTexts(d.window->menuBar()->actions()),
-                 QStringList({"File", "View", "Insert", "Build", "Help"}));
+                 QStringList({"File", "Edit", "View", "Insert", "Build", "Help"}));
         QCOMPARE(
             VisibleTexts(d.Item("mnuFile")->menu()->actions()),
             QStringList({"New", "Open...", "-", "Save", "Save As...", "Options", "-", "Exit"}));
@@ -68,14 +68,18 @@ class DocumentWindowTest : public QObject {
         QCOMPARE(VisibleTexts(d.Item("OptionGenerateAWT")->menu()->actions()),
                  QStringList({"As Applet", "As Frame"}));
         QCOMPARE(VisibleTexts(d.window->DocumentSubWindow()->PopupMenu("menuControl")->actions()),
-                 QStringList({"Delete"}));
+                 QStringList({"Delete", "-", "Align Left Edges", "Align Right Edges",
+                              "Align Top Edges", "Align Bottom Edges", "Align Horizontal Centres",
+                              "Align Vertical Centres", "-", "Same Width", "Same Height",
+                              "Same Size", "-", "Distribute Across", "Distribute Down"}));
         QCOMPARE(VisibleTexts(d.window->DocumentSubWindow()->PopupMenu("menuToolbar")->actions()),
                  QStringList({"AWT ", "Swing"}));
 
-        // With the document closed the frame's own menus come back, Edit still hidden.
+        // With the document closed the frame's own menus come back.
         d.window->DocumentSubWindow()->close();
         QVERIFY(!d.form().Loaded());
-        QCOMPARE(VisibleTexts(d.window->menuBar()->actions()), QStringList({"File", "Help"}));
+        QCOMPARE(VisibleTexts(d.window->menuBar()->actions()),
+                 QStringList({"File", "Edit", "Help"}));
         QCOMPARE(VisibleTexts(d.Item("MenuFile")->menu()->actions()),
                  QStringList({"New", "Open...", "-", "Exit"}));
         QVERIFY(!d.main().palettes.ButtonsEnabled);
@@ -84,7 +88,7 @@ class DocumentWindowTest : public QObject {
         QVERIFY(d.window->DocumentSubWindow()->isVisible());
         QVERIFY(d.main().palettes.ButtonsEnabled);
         QCOMPARE(VisibleTexts(d.window->menuBar()->actions()),
-                 QStringList({"File", "View", "Insert", "Build", "Help"}));
+                 QStringList({"File", "Edit", "View", "Insert", "Build", "Help"}));
     }
 
     void insertedComponentsFromBothMenusAreSaved() {

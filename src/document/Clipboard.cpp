@@ -1,0 +1,91 @@
+#include "document/Clipboard.h"
+
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
+#include "document/DesignChange.h"
+#include "document/Form1.h"
+#include "document/ProjectFile.h"
+#include "platform/Conversions.h"
+#include "platform/ProfileFile.h"
+
+namespace korvane {
+namespace {
+
+constexpr const char* kPasteTitle = "Paste";
+
+}  // namespace
+
+std::string CopyText(const Form1& form) {
+    const std::vector<int> slots = form.SelectedSlots();
+    if (slots.empty()) return {};
+    DesignDocument copy;
+    copy.OuterWidth = form.doc.OuterWidth;
+    copy.OuterHeight = form.doc.OuterHeight;
+    copy.Font_Name = form.doc.Font_Name;
+    copy.Font_Style = form.doc.Font_Style;
+    copy.Font_Size = form.doc.Font_Size;
+    copy.Window_Units = form.doc.Window_Units;
+    for (int s : slots) copy.AppendSlot(form.doc.Slot(s));
+    return ProjectFileText(copy);
+}
+
+int PasteText(Form1& form, const std::string& text, const std::string& what) {
+    DesignDocument& doc = form.doc;
+    LoadedProject project;
+    std::string error;
+    const bool read = ReadProject(ProfileReader::FromBytes(text), doc.GridSize, project, error);
+    if (!read || project.components.empty()) {
+        form.Messages().Show(
+            Warning("The clipboard holds no Korvane components: nothing was pasted.", kPasteTitle));
+        return 0;
+    }
+    const size_t count = project.components.size();
+    if (static_cast<size_t>(doc.Objects_Count()) + count > static_cast<size_t>(kMaxSlots)) {
+        form.Messages().Show(Warning("A design holds at most 32767 components: the " +
+                                         std::to_string(count) +
+                                         " on the clipboard do not fit, and nothing was pasted.",
+                                     kPasteTitle));
+        return 0;
+    }
+    // Tab orders after the highest, in the order the components had among themselves.
+    std::vector<size_t> byOrder(count);
+    std::iota(byOrder.begin(), byOrder.end(), size_t{0});
+    std::stable_sort(byOrder.begin(), byOrder.end(), [&](size_t a, size_t b) {
+        return TabOrderValue(project.components[a].order) <
+               TabOrderValue(project.components[b].order);
+    });
+    const int highest = std::stoi(doc.TabOrder_New()) - 1;
+    std::vector<std::string> orders(count);
+    for (size_t rank = 0; rank < count; ++rank)
+        orders[byOrder[rank]] = std::to_string(highest + 1 + static_cast<int>(rank));
+
+    const float step = static_cast<float>(doc.GridSize);
+    DesignChange change(count == 1 ? what + " " + project.components[0].name
+                                   : what + " " + std::to_string(count) + " components");
+    std::vector<int> added;
+    added.reserve(count);
+    for (size_t k = 0; k < count; ++k) {
+        LoadedComponent& c = project.components[k];
+        ComponentRecord r;
+        r.ComponentType = c.type;
+        r.ComponentName = doc.NameUsed(c.name) || c.name.empty() ? doc.Name_New(c.type) : c.name;
+        r.ComponentValue = std::move(c.value);
+        r.ComponentEvents = std::move(c.events);
+        r.ComponentTabOrder = std::move(orders[k]);
+        r.ComponentPopup = std::move(c.popup);
+        r.Left = c.x + step;
+        r.Top = c.y + step;
+        r.Width = static_cast<float>(c.sizeX);
+        r.Height = static_cast<float>(c.sizeY);
+        r.Tag = r.ComponentName;
+        added.push_back(change.Append(doc, std::move(r)));
+    }
+    form.Record(std::move(change));
+    form.TreeView1_Load();
+    form.SelectSlots(added);
+    return static_cast<int>(count);
+}
+
+}  // namespace korvane

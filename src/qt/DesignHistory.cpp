@@ -1,0 +1,81 @@
+#include "qt/DesignHistory.h"
+
+#include <QUndoCommand>
+
+namespace korvane {
+namespace {
+
+// One recorded change. It arrives already applied, so its first redo does nothing.
+class ChangeCommand : public QUndoCommand {
+  public:
+    ChangeCommand(Form1& form, DesignChange change)
+        : QUndoCommand(QString::fromStdString(change.Text())),
+          form_(form),
+          change_(std::move(change)) {}
+
+    void redo() override {
+        if (fresh_) {
+            fresh_ = false;
+            return;
+        }
+        form_.ApplyChange(change_, true);
+    }
+    void undo() override { form_.ApplyChange(change_, false); }
+    int id() const override {
+        return change_.Merge() == MergeKind::None ? -1 : static_cast<int>(change_.Merge());
+    }
+    bool mergeWith(const QUndoCommand* other) override {
+        return change_.MergeWith(static_cast<const ChangeCommand*>(other)->change_);
+    }
+    const DesignChange& Change() const { return change_; }
+
+  private:
+    Form1& form_;
+    DesignChange change_;
+    bool fresh_ = true;
+};
+
+}  // namespace
+
+DesignHistory::DesignHistory(Form1& form, QObject* parent) : QObject(parent), form_(form) {
+    form_.SetHistory(this);
+    connect(&stack_, &QUndoStack::indexChanged, this, [this] {
+        if (recording_) return;
+        FollowCleanState();
+        emit designChanged();
+    });
+}
+
+DesignHistory::~DesignHistory() {
+    form_.SetHistory(nullptr);
+}
+
+void DesignHistory::FollowCleanState() {
+    form_.doc.isModified = !stack_.isClean();
+    form_.NotifyChanged();
+}
+
+void DesignHistory::Record(DesignChange change) {
+    recording_ = true;
+    stack_.push(new ChangeCommand(form_, std::move(change)));
+    recording_ = false;
+}
+
+void DesignHistory::Clear() {
+    recording_ = true;
+    stack_.clear();
+    recording_ = false;
+}
+
+void DesignHistory::MarkSaved() {
+    stack_.setClean();
+}
+
+size_t DesignHistory::Footprint() const {
+    size_t bytes = 0;
+    for (int k = 0; k < stack_.count(); ++k)
+        bytes += static_cast<const ChangeCommand*>(stack_.command(k))->Change().Footprint();
+    return bytes;
+}
+
+}  // namespace korvane

@@ -1,0 +1,57 @@
+// The Edit commands of the program: one set of actions shown both in the main window's Edit
+// menu and in the document window's, so that each shortcut belongs to exactly one action.
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <functional>
+
+class QAction;
+class QMenu;
+class QUndoStack;
+
+namespace korvane {
+
+class Form1;
+class MDIForm1;
+
+class EditActions : public QObject {
+    Q_OBJECT
+  public:
+    EditActions(MDIForm1& main, QUndoStack& stack, QObject* parent = nullptr);
+
+    // Adds the commands to a menu (the Edit menu of either window).
+    void FillMenu(QMenu* menu);
+    // Adds the align and size commands to a menu (the component's pop-up menu).
+    void FillArrangeMenu(QMenu* menu);
+    // Enables the commands that need a document, a selection or several selected.
+    void Refresh();
+
+    QAction* Undo() const { return undo_; }
+    QAction* Redo() const { return redo_; }
+    QAction* Delete() const { return delete_; }
+    QAction* SelectAll() const { return selectAll_; }
+
+  signals:
+    void designChanged();
+
+  private:
+    QAction* Add(const QString& caption, const QString& name, std::function<void()> onClick);
+    // Puts the selected components on the clipboard; false when none is selected.
+    bool CopySelection();
+
+    MDIForm1& main_;
+    Form1& form_;
+    QAction* undo_;
+    QAction* redo_;
+    QAction* cut_ = nullptr;
+    QAction* copy_ = nullptr;
+    QAction* paste_ = nullptr;
+    QAction* duplicate_ = nullptr;
+    QAction* delete_ = nullptr;
+    QAction* selectAll_ = nullptr;
+    QList<QAction*> order_;
+    QList<QAction*> arrange_;
+};
+
+}  // namespace korvane

@@ -1,0 +1,220 @@
+// The undo history over the core windows: every kind of change undone and redone gives back
+// the saved file byte for byte, the modified flag follows the save point, and moves merge.
+#include <QTemporaryDir>
+#include <QTest>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "document/ProjectFile.h"
+#include "qt/DesignHistory.h"
+#include "support/CoreProgram.h"
+#include "surface/DesignSurface.h"
+
+namespace korvane::testing {
+
+struct History : CoreProgram {
+    History() : history(form), surface(form, &main) {}
+    void Insert(std::initializer_list<const char*> tags) {
+        for (const char* tag : tags) form.InsertFromMenuBar(tag);
+    }
+    void Show(const std::string& name) {
+        main.list1.ListIndex = main.list1.FindName(name);
+        main.List1_Click();
+    }
+    std::string File() const { return ProjectFileText(form.doc); }
+    // A left drag of a box by (dx, dy) twips, pressed at its top-left corner.
+    void Drag(int slot, float dx, float dy, int shift = 0) {
+        surface.Picture_Control_MouseDown(slot, kLeftButton, shift, 0, 0);
+        surface.Picture_Control_MouseMove(slot, kLeftButton, shift, dx, dy);
+        surface.Picture_Control_MouseUp(slot, kLeftButton, shift, dx, dy);
+        surface.Picture_Control_Click(slot);
+    }
+    QUndoStack& Stack() { return history.Stack(); }
+    std::string Path() const { return folder.filePath("design.dat").toStdString(); }
+
+    QTemporaryDir folder;
+    DesignHistory history;
+    DesignSurface surface;
+};
+
+class UndoHistoryTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void everyKindOfChangeUndoesToTheSameFileAndRedoesToTheChangedOne() {
+        struct Case {
+            const char* name;
+            const char* undoText;
+            std::function<void(History&)> change;
+        };
+        const std::vector<Case> cases = {
+            {"insert", "Insert textarea_1", [](History& h) { h.Insert({"TextArea"}); }},
+            {"delete", "Delete button_1",
+             [](History& h) {
+                 h.Show("button_1");
+                 h.form.OptionControlDelete_Click();
+             }},
+            {"delete several", "Delete 2 components",
+             [](History& h) {
+                 h.form.SelectSlots({1, 3});
+                 h.form.OptionControlDelete_Click();
+             }},
+            {"move", "Move label_1", [](History& h) { h.Drag(1, 250, 370); }},
+            {"move a group", "Move 3 components",
+             [](History& h) {
+                 h.form.SelectAll();
+                 h.Drag(2, 130, 0);
+             }},
+            {"resize", "Resize list_1",
+             [](History& h) {
+                 h.Show("list_1");
+                 h.surface.Picture_Corner_MouseDown(4, kLeftButton, 0, 45, 45);
+                 h.surface.Picture_Corner_MouseMove(4, kLeftButton, 0, 45 + 400, 45 + 240);
+                 h.surface.Picture_Corner_MouseUp(4, kLeftButton, 0, 45 + 400, 45 + 240);
+             }},
+            {"rename", "Rename button_1",
+             [](History& h) {
+                 h.Show("button_1");
+                 h.main.inspector.Text3_Name.Text = "okButton";
+                 h.main.inspector.Text3_Name_Validate();
+             }},
+            {"kind", "Change Type of label_1",
+             [](History& h) {
+                 h.Show("label_1");
+                 Inspector& ins = h.main.inspector;
+                 ins.Combo3_Type.ListIndex = ins.Combo3_Type.Find("JButton");
+                 ins.Combo3_Type_Click();
+             }},
+            {"value typed", "Edit Value of list_1",
+             [](History& h) {
+                 h.Show("list_1");
+                 for (const char* text : {"a", "a|b", "a|b|c"}) {
+                     h.main.inspector.Text3_Value.Text = text;
+                     h.main.inspector.Text3_Value_Change();
+                 }
+             }},
+            {"tab order with renumbering", "Change Tab Order of list_1",
+             [](History& h) {
+                 h.Show("list_1");
+                 h.main.inspector.Text3_TabOrder.Text = "1";
+                 h.main.inspector.Text3_TabOrder_Validate();
+             }},
+            {"events and popup", "Edit Events of button_1",
+             [](History& h) {
+                 DesignChange change("Edit Events of button_1");
+                 change.SetField(h.form.doc, 2, SlotField::Events, "actionPerformed()");
+                 change.SetField(h.form.doc, 2, SlotField::Popup, "Frame,f1,mouseClicked()");
+                 h.form.Record(std::move(change));
+             }},
+            {"window size and font", "Window Size & Font",
+             [](History& h) {
+                 DocumentSettings s = DocumentSettings::Capture(h.form.doc);
+                 s.Font_Name = "Dialog";
+                 s.Font_Size = 14;
+                 s.OuterWidth = 7000;
+                 s.Window_Width = 453;
+                 DesignChange change("Window Size & Font");
+                 change.SetSettings(h.form.doc, s);
+                 h.form.Record(std::move(change));
+             }},
+        };
+        for (const Case& c : cases) {
+            History h;
+            h.Insert({"Label", "CommandButton", "ListBox"});
+            QVERIFY(h.form.SavePath(h.Path()));
+            const std::string saved = h.File();
+            c.change(h);
+            const std::string changed = h.File();
+            QVERIFY2(changed != saved, c.name);
+            QVERIFY2(h.form.doc.isModified, c.name);
+            QCOMPARE(h.Stack().undoText(), QString(c.undoText));
+            h.Stack().undo();
+            QVERIFY2(h.File() == saved, c.name);
+            QVERIFY2(!h.form.doc.isModified, c.name);
+            h.Stack().redo();
+            QVERIFY2(h.File() == changed, c.name);
+            QVERIFY2(h.form.doc.isModified, c.name);
+            h.Stack().undo();
+            QVERIFY2(h.File() == saved, c.name);
+        }
+    }
+
+    void anUndoneDeleteBringsBackEverythingOfTheComponent() {
+        History h;
+        h.Insert({"Label", "CommandButton"});
+        h.form.doc.MutableSlot(2).ComponentEvents = "actionPerformed()";
+        h.Show("button_1");
+        h.form.OptionControlDelete_Click();
+        h.Insert({"CommandButton"});  // button_2: button_1 stays reserved
+        QCOMPARE(h.form.doc.Slot(3).ComponentName, std::string("button_2"));
+        h.Stack().undo();
+        h.Stack().undo();
+        QCOMPARE(h.form.doc.Objects_Count(), 2);
+        QVERIFY(h.form.doc.IsLive(2));
+        QCOMPARE(h.form.doc.Slot(2).ComponentTabOrder, std::string("2"));
+        QCOMPARE(h.form.doc.Slot(2).ComponentEvents, std::string("actionPerformed()"));
+        QCOMPARE(h.form.doc.Active_Object_Index, 2);
+        QCOMPARE(h.main.list1.ListCount(), 2);
+        // The undone insertion freed its name and tab order again.
+        h.Insert({"CommandButton"});
+        QCOMPARE(h.form.doc.Slot(3).ComponentName, std::string("button_2"));
+        QCOMPARE(h.form.doc.Slot(3).ComponentTabOrder, std::string("3"));
+    }
+
+    void theModifiedFlagFollowsTheSavePoint() {
+        History h;
+        h.Insert({"Label"});
+        QVERIFY(h.form.SavePath(h.Path()));
+        h.Insert({"Label"});
+        QVERIFY(h.form.doc.isModified);
+        const std::vector<std::pair<bool, bool>> steps = {// (undo?, modified afterwards)
+                                                          {true, false},
+                                                          {true, true},
+                                                          {false, false},
+                                                          {false, true}};
+        for (auto [undo, modified] : steps) {
+            undo ? h.Stack().undo() : h.Stack().redo();
+            QCOMPARE(h.form.doc.isModified, modified);
+        }
+        // A new change after undoing past the save point cannot come back to it.
+        h.Stack().undo();
+        h.Stack().undo();
+        h.Insert({"TextBox"});
+        QVERIFY(h.form.doc.isModified);
+        QVERIFY(!h.Stack().canRedo());
+    }
+
+    void newOpenAndCloseStartAFreshHistory() {
+        History h;
+        h.Insert({"Label"});
+        QVERIFY(h.form.SavePath(h.Path()));
+        h.Insert({"Label"});
+        h.messages.answers = {MessageResult::Yes};
+        h.form.OptionFileNew_Click();
+        QCOMPARE(h.Stack().count(), 0);
+        h.Insert({"Label"});
+        QVERIFY(h.form.OpenPath(h.Path()));
+        QCOMPARE(h.Stack().count(), 0);
+        QVERIFY(!h.form.doc.isModified);
+        h.Insert({"Label"});
+        h.messages.answers = {MessageResult::No};
+        QVERIFY(h.form.Form_QueryUnload());
+        QCOMPARE(h.Stack().count(), 0);
+    }
+
+    void oneDragIsOneStepAndARunOfNudgesMerges() {
+        History h;
+        h.Insert({"Label"});
+        h.Drag(1, 500, 0);
+        QCOMPARE(h.Stack().count(), 2);
+        h.Stack().undo();
+        QCOMPARE(h.form.doc.Slot(1).Left, 120.f);
+    }
+
+  private:
+};
+
+}  // namespace korvane::testing
+
+QTEST_GUILESS_MAIN(korvane::testing::UndoHistoryTest)
+#include "UndoHistoryTest.moc"

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QUndoStack>
+#include <QWidget>
 
 #include "document/Clipboard.h"
 #include "mainwindow/MDIForm1.h"
@@ -51,6 +52,14 @@ EditActions::EditActions(MDIForm1& main, QUndoStack& stack, QObject* parent)
             emit designChanged();
         });
         arrange_ << action;
+    }
+}
+
+void EditActions::AttachKeysTo(const QList<QWidget*>& widgets) {
+    for (QAction* action : order_) {
+        if (!action || action->shortcut().isEmpty()) continue;
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        for (QWidget* w : widgets) w->addAction(action);
     }
 }
 

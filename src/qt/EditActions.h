@@ -24,6 +24,9 @@ class EditActions : public QObject {
     void FillMenu(QMenu* menu);
     // Adds the align and size commands to a menu (the component's pop-up menu).
     void FillArrangeMenu(QMenu* menu);
+    // The keys of the commands work while the focus is in one of these widgets (the design,
+    // the panels), not in other windows' text, which keeps its own copy and select-all.
+    void AttachKeysTo(const QList<QWidget*>& widgets);
     // Enables the commands that need a document, a selection or several selected.
     void Refresh();
 

@@ -139,6 +139,7 @@ MainWindow::MainWindow(MessageBoxService& messages, FileDialogService& dialogs, 
         }
         Sync();
     });
+    editActions_->AttachKeysTo({documentWindow_, rightPanel_, paletteWidget_, commandBar_});
     form1_.SetMainWindow(&mdi_);
     form1_.SetView(documentWindow_);
     form1_.Form_Load();

@@ -210,6 +210,8 @@ class GenerationTest : public QObject {
         QCOMPARE(lines.size(), int(d.main().form2.Lines.size()));
         QCOMPARE(lines.first().toStdString(), d.main().form2.Lines.front());
 
+        // The user works in the code window: it is the active one.
+        QApplication::setActiveWindow(code);
         text->setFocus();
         QTest::keyClick(text, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(text, Qt::Key_C, Qt::ControlModifier);

@@ -48,7 +48,7 @@ class DocumentWindowTest : public QObject {
             VisibleTexts(d.Item("mnuFile")->menu()->actions()),
             QStringList({"New", "Open...", "-", "Save", "Save As...", "Options", "-", "Exit"}));
         QCOMPARE(VisibleTexts(d.Item("opt_Options")->menu()->actions()),
-                 QStringList({"Window Size && Font...", "Grid and Units..."}));
+                 QStringList({"Window Size & Font...", "Grid and Units..."}));
         QCOMPARE(VisibleTexts(d.Item("mnuView")->menu()->actions()), QStringList({"Show Text"}));
         QVERIFY(!d.Item("opt_ShowText")->isChecked());
         QCOMPARE(VisibleTexts(d.Item("mnuInsert")->menu()->actions()),

@@ -17,5 +17,8 @@ int main(int argc, char* argv[]) {
     messages.SetParent(&window);
     dialogs.SetParent(&window);
     window.show();
+    // korvane FILE.dat opens the file as Open does.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) window.OpenFromOutside(arguments.at(1));
     return QApplication::exec();
 }

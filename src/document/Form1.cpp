@@ -217,15 +217,28 @@ bool Form1::OptionFileSaveAs_Click() {
     return false;
 }
 
-bool Form1::OptionFileOpen_Click() {
-    if (doc.isModified) {
-        MessageRequest ask{doc.Save_Changes_Message, "Open File", MessageIcon::Warning,
-                           MessageButtons::YesNoCancel, 1};
-        MessageResult answer = messages_.Show(ask);
-        if (answer == MessageResult::Cancel) return false;
-        // Unsaved changes are never replaced: a save that did not happen stops the Open.
-        if (answer == MessageResult::Yes && !OptionFileSave_Click()) return false;
+bool Form1::ChangesMayGo() {
+    if (!doc.isModified) return true;
+    MessageRequest ask{doc.Save_Changes_Message, "Open File", MessageIcon::Warning,
+                       MessageButtons::YesNoCancel, 1};
+    MessageResult answer = messages_.Show(ask);
+    if (answer == MessageResult::Cancel) return false;
+    // Unsaved changes are never replaced: a save that did not happen stops the Open.
+    return answer != MessageResult::Yes || OptionFileSave_Click();
+}
+
+bool Form1::OpenFromOutside(const std::string& path) {
+    if (!ChangesMayGo()) return false;
+    const std::string name = std::filesystem::path(path).stem().string();
+    if (HasSpace(name)) {
+        messages_.Show(Warning("File Name cannot have spaces.", "File Name"));
+        return false;
     }
+    return OpenPath(path);
+}
+
+bool Form1::OptionFileOpen_Click() {
+    if (!ChangesMayGo()) return false;
     std::string oldName = doc.File_Name;
     std::string oldComplete = doc.File_Name_Complete;
     Open_File_Dialog();

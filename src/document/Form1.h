@@ -64,6 +64,9 @@ class Form1 {
     bool OptionFileOpen_Click();
     // Opens a file by path, as Open does after its dialog; false with a message on failure.
     bool OpenPath(const std::string& path);
+    // Opens a file named from outside the program: Open's question about unsaved changes,
+    // then its refusals (a file name with blanks) and OpenPath.
+    bool OpenFromOutside(const std::string& path);
     // Saves to a path, as Save does once a name is chosen; false with a message on failure.
     bool SavePath(const std::string& path);
     void Open_File_Dialog();
@@ -127,6 +130,8 @@ class Form1 {
 
   private:
     bool LoadFile(const std::string& path);
+    // Open's question about unsaved changes: false when the Open must stop.
+    bool ChangesMayGo();
     void SplitChosenPath();
     void RefreshWindowSize();
 

@@ -35,10 +35,32 @@ class ChangeCommand : public QUndoCommand {
     bool fresh_ = true;
 };
 
+// An edit that brings its own two ways; it too arrives applied.
+class EditCommand : public QUndoCommand {
+  public:
+    EditCommand(std::string text, std::function<void()> undo, std::function<void()> redo)
+        : QUndoCommand(QString::fromStdString(text)),
+          undo_(std::move(undo)),
+          redo_(std::move(redo)) {}
+    void redo() override {
+        if (fresh_) {
+            fresh_ = false;
+            return;
+        }
+        redo_();
+    }
+    void undo() override { undo_(); }
+
+  private:
+    std::function<void()> undo_, redo_;
+    bool fresh_ = true;
+};
+
 }  // namespace
 
 DesignHistory::DesignHistory(Form1& form, QObject* parent) : QObject(parent), form_(form) {
     form_.SetHistory(this);
+    form_.SetEditsHistory(this);
     connect(&stack_, &QUndoStack::indexChanged, this, [this] {
         if (recording_) return;
         FollowCleanState();
@@ -48,6 +70,7 @@ DesignHistory::DesignHistory(Form1& form, QObject* parent) : QObject(parent), fo
 
 DesignHistory::~DesignHistory() {
     form_.SetHistory(nullptr);
+    form_.SetEditsHistory(nullptr);
 }
 
 void DesignHistory::FollowCleanState() {
@@ -58,6 +81,12 @@ void DesignHistory::FollowCleanState() {
 void DesignHistory::Record(DesignChange change) {
     recording_ = true;
     stack_.push(new ChangeCommand(form_, std::move(change)));
+    recording_ = false;
+}
+
+void DesignHistory::Push(std::string text, std::function<void()> undo, std::function<void()> redo) {
+    recording_ = true;
+    stack_.push(new EditCommand(std::move(text), std::move(undo), std::move(redo)));
     recording_ = false;
 }
 
@@ -74,7 +103,8 @@ void DesignHistory::MarkSaved() {
 size_t DesignHistory::Footprint() const {
     size_t bytes = 0;
     for (int k = 0; k < stack_.count(); ++k)
-        bytes += static_cast<const ChangeCommand*>(stack_.command(k))->Change().Footprint();
+        if (auto* c = dynamic_cast<const ChangeCommand*>(stack_.command(k)))
+            bytes += c->Change().Footprint();
     return bytes;
 }
 

@@ -14,7 +14,7 @@
 
 namespace korvane {
 
-class DesignHistory : public QObject, public ChangeHistory {
+class DesignHistory : public QObject, public ChangeHistory, public EditHistory {
     Q_OBJECT
   public:
     explicit DesignHistory(Form1& form, QObject* parent = nullptr);
@@ -28,6 +28,9 @@ class DesignHistory : public QObject, public ChangeHistory {
     void Record(DesignChange change) override;
     void Clear() override;
     void MarkSaved() override;
+
+    // --- EditHistory: edits that bring their own undo and redo ---
+    void Push(std::string text, std::function<void()> undo, std::function<void()> redo) override;
 
   signals:
     // An undo or redo changed the design.

@@ -112,27 +112,28 @@ void DocumentWindow::BuildOptionsMenu(QMenu* parent, const QString& prefix) {
 }
 
 void DocumentWindow::BuildMenuBar() {
-    QMenu* file = TopMenu("File", "mnuFile", this);
-    AddMenuItem(file, "New", "opt_New", [this] { form_.OptionFileNew_Click(); });
-    AddMenuItem(file, "Open...", "opt_Open", [this] { form_.OptionFileOpen_Click(); });
+    QMenu* file = TopMenu("&File", "mnuFile", this);
+    AddMenuItem(file, "&New\tCtrl+N", "opt_New", [this] { form_.OptionFileNew_Click(); });
+    AddMenuItem(file, "&Open...\tCtrl+O", "opt_Open", [this] { form_.OptionFileOpen_Click(); });
     AddSeparator(file);
-    AddMenuItem(file, "Save", "opt_Save", [this] { form_.OptionFileSave_Click(); });
-    AddMenuItem(file, "Save As...", "opt_SaveAs", [this] { form_.OptionFileSaveAs_Click(); });
+    AddMenuItem(file, "&Save\tCtrl+S", "opt_Save", [this] { form_.OptionFileSave_Click(); });
+    AddMenuItem(file, "Save &As...\tCtrl+Shift+S", "opt_SaveAs",
+                [this] { form_.OptionFileSaveAs_Click(); });
     BuildOptionsMenu(file, "opt_");
     AddSeparator(file);
-    AddMenuItem(file, "Exit", "opt_Exit", [this] { emit exitRequested(); });
+    AddMenuItem(file, "E&xit\tCtrl+Q", "opt_Exit", [this] { emit exitRequested(); });
 
     QMenu* view = TopMenu("View", "mnuView", this);
     showText_ = AddMenuItem(view, "Show Text", "opt_ShowText", nullptr);
     showText_->setCheckable(true);
     connect(showText_, &QAction::toggled, this, &DocumentWindow::showTextToggled);
 
-    QMenu* insert = TopMenu("Insert", "mnuInsert", this);
+    QMenu* insert = TopMenu("&Insert", "mnuInsert", this);
     BuildInsertMenu(insert, false, false);
     BuildInsertMenu(insert, false, true);
     AddMenuItem(insert, "Menu...", "opt_Menu", [this] { emit menuBarRequested(); });
 
-    QMenu* build = TopMenu("Build", "mnuBuild", this);
+    QMenu* build = TopMenu("&Build", "mnuBuild", this);
     AddMenuItem(build, "Generate AWT", "opt_GenerateAWT", nullptr, false);
     for (const GenerateItem& item : kAwtTargets) {
         const QString kind = item.kind;
@@ -155,16 +156,17 @@ void DocumentWindow::BuildMenuBar() {
     preview->setShortcut(QKeySequence("Ctrl+R"));
     preview->setShortcutContext(Qt::ApplicationShortcut);
 
-    QMenu* help = TopMenu("Help", "mnuHelp", this);
-    AddMenuItem(help, "Contents...", "opt_HelpContents", [this] { emit helpContentsRequested(); });
+    QMenu* help = TopMenu("&Help", "mnuHelp", this);
+    AddMenuItem(help, "&Contents...\tF1", "opt_HelpContents",
+                [this] { emit helpContentsRequested(); });
     AddSeparator(help);
-    AddMenuItem(help, "About...", "opt_About", [this] { emit aboutRequested(); });
+    AddMenuItem(help, "&About...", "opt_About", [this] { emit aboutRequested(); });
 
     menuBar_ = {file, view, insert, build, help};
 }
 
 void DocumentWindow::AddEditMenu(EditActions* actions) {
-    QMenu* edit = TopMenu("Edit", "mnuEdit", this);
+    QMenu* edit = TopMenu("&Edit", "mnuEdit", this);
     actions->FillMenu(edit);
     connect(edit, &QMenu::aboutToShow, actions, &EditActions::Refresh);
     menuBar_.insert(1, edit);

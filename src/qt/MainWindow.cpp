@@ -4,11 +4,15 @@
 #include <QCloseEvent>
 #include <QDialogButtonBox>
 #include <QDockWidget>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFontDatabase>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include "mainwindow/Help.h"
@@ -84,7 +88,9 @@ MainWindow::MainWindow(MessageBoxService& messages, FileDialogService& dialogs, 
     history_ = new DesignHistory(form1_, this);
     editActions_ = new EditActions(mdi_, history_->Stack(), this);
     BuildMenus();
+    BuildShortcuts();
     BuildPanels();
+    setAcceptDrops(true);
     codeWindow_ = new CodeWindow(mdi_.form2, form1_.doc.Java_File_Name, messages_, dialogs_, this);
     helpViewer_ = new HelpViewer(this);
 
@@ -162,24 +168,24 @@ MainWindow::~MainWindow() {
 
 void MainWindow::BuildMenus() {
     QMenuBar* bar = menuBar();
-    QMenu* file = bar->addMenu("File");
+    QMenu* file = bar->addMenu("&File");
     file->setObjectName("MenuFile");
-    AddMenuItem(file, "New", "OptionNew", [this] { mdi_.OptionNew_Click(); });
-    AddMenuItem(file, "Open...", "OptionOpen", [this] { mdi_.OptionOpen_Click(); });
+    AddMenuItem(file, "&New\tCtrl+N", "OptionNew", [this] { mdi_.OptionNew_Click(); });
+    AddMenuItem(file, "&Open...\tCtrl+O", "OptionOpen", [this] { mdi_.OptionOpen_Click(); });
     AddSeparator(file, "LineFile1");
-    AddMenuItem(file, "Exit", "OptionExit", [this] { close(); });
+    AddMenuItem(file, "E&xit\tCtrl+Q", "OptionExit", [this] { close(); });
 
-    QMenu* edit = bar->addMenu("Edit");
+    QMenu* edit = bar->addMenu("&Edit");
     edit->setObjectName("MenuEdit");
     editActions_->FillMenu(edit);
     connect(edit, &QMenu::aboutToShow, editActions_, &EditActions::Refresh);
 
-    QMenu* help = bar->addMenu("Help");
+    QMenu* help = bar->addMenu("&Help");
     help->setObjectName("MenuHelp");
-    AddMenuItem(help, "Contents...", "OptionsHelpContents",
+    AddMenuItem(help, "&Contents...\tF1", "OptionsHelpContents",
                 [this] { OptionsHelpContents_Click(); });
     AddSeparator(help, "LineMenuHelp");
-    AddMenuItem(help, "About...", "OptionAbout", [this] { OptionAbout_Click(); });
+    AddMenuItem(help, "&About...", "OptionAbout", [this] { OptionAbout_Click(); });
 
     menuGenerateType_ = bar->addMenu("menuGenerateType");
     menuGenerateType_->setObjectName("menuGenerateType");
@@ -203,6 +209,68 @@ void MainWindow::BuildMenus() {
                    {help->menuAction(), true},
                    {menuGenerateType_->menuAction(), false}};
     for (auto& [action, shown] : frameMenus_) action->setObjectName(action->menu()->objectName());
+}
+
+// The file keys work in both windows' menus, which show them beside their items; each key
+// belongs to one action of the frame that runs what the shown menu's item runs.
+void MainWindow::BuildShortcuts() {
+    auto key = [this](const char* name, QKeySequence sequence, std::function<void()> run) {
+        QAction* action = new QAction(this);
+        action->setObjectName(name);
+        action->setShortcut(sequence);
+        connect(action, &QAction::triggered, this, [this, run = std::move(run)] {
+            run();
+            Sync();
+        });
+        addAction(action);
+    };
+    key("KeyNew", QKeySequence::New, [this] {
+        if (form1_.Loaded()) {
+            form1_.OptionFileNew_Click();
+        } else {
+            mdi_.OptionNew_Click();
+        }
+    });
+    key("KeyOpen", QKeySequence::Open, [this] { mdi_.OptionOpen_Click(); });
+    key("KeySave", QKeySequence::Save, [this] { mdi_.Toolbar2_Save_Click(); });
+    key("KeySaveAs", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] {
+        if (form1_.Loaded()) form1_.OptionFileSaveAs_Click();
+    });
+    key("KeyExit", QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
+    key("KeyHelp", QKeySequence(Qt::Key_F1), [this] { OptionsHelpContents_Click(); });
+}
+
+bool MainWindow::OpenFromOutside(const QString& path) {
+    // As File > Open: the document window is shown first.
+    if (!form1_.Loaded()) mdi_.OptionNew_Click();
+    const bool opened = form1_.OpenFromOutside(path.toStdString());
+    Sync();
+    return opened;
+}
+
+namespace {
+
+// The first local project file among dragged things, or "".
+QString DroppedProject(const QMimeData* data) {
+    if (!data || !data->hasUrls()) return {};
+    for (const QUrl& url : data->urls()) {
+        const QString path = url.toLocalFile();
+        if (!path.isEmpty() && path.endsWith(".dat", Qt::CaseInsensitive)) return path;
+    }
+    return {};
+}
+
+}  // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedProject(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString path = DroppedProject(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    OpenFromOutside(path);
 }
 
 QDockWidget* MainWindow::AddPanel(Qt::DockWidgetArea area, const char* name, QWidget* content) {

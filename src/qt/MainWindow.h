@@ -55,6 +55,9 @@ class MainWindow : public QMainWindow {
     void Generate(const std::function<void()>& command);
     // Shows what the core windows hold: menus, command bar, code window, panels.
     void Sync();
+    // Opens a project file named from outside (the command line, a dropped file) as Open
+    // does after its dialog, asking first about unsaved changes; false when it did not open.
+    bool OpenFromOutside(const QString& path);
     // The document's Options items, Insert > Menu... and Build > Preview.
     void OptionWindowSize_Click();
     void OptionGrid_Click();
@@ -65,9 +68,12 @@ class MainWindow : public QMainWindow {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void BuildMenus();
+    void BuildShortcuts();
     void BuildPanels();
     QDockWidget* AddPanel(Qt::DockWidgetArea area, const char* name, QWidget* content);
     void ShowDocumentMenus(bool documentActive);

@@ -51,9 +51,10 @@ struct Desktop {
     std::unique_ptr<MainWindow> window;
 };
 
-// An item's caption without its mnemonic marks ("&&" is a plain ampersand).
+// An item's caption without its mnemonic marks ("&&" is a plain ampersand) and without the
+// key shown after it.
 inline QString Caption(const QAction* a) {
-    QString text = a->text();
+    QString text = a->text().section('\t', 0, 0);
     text.replace("&&", QChar(1)).remove('&').replace(QChar(1), "&");
     return text;
 }

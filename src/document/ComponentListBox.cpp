@@ -1,5 +1,7 @@
 #include "document/ComponentListBox.h"
 
+#include <algorithm>
+
 namespace korvane {
 
 std::string_view EntryName(std::string_view entry) {
@@ -11,7 +13,10 @@ void ComponentListBox::Clear() {
     items_.clear();
     firstRowOfName_.clear();
     rowOfSlot_.clear();
+    slotOfRow_.clear();
     editedRows_.clear();
+    selectedRows_.clear();
+    ++selectionGeneration_;
     ListIndex = -1;
     ++generation_;
 }
@@ -23,6 +28,7 @@ void ComponentListBox::AddItem(std::string entry, int slot) {
         rowOfSlot_[static_cast<size_t>(slot)] = ListCount();
     }
     firstRowOfName_.try_emplace(std::string(EntryName(entry)), ListCount());
+    slotOfRow_.push_back(slot > 0 ? slot : 0);
     items_.push_back(std::move(entry));
     ++generation_;
 }
@@ -51,6 +57,27 @@ bool ComponentListBox::SetItemOfSlot(int slot, std::string entry) {
     auto [now, added] = firstRowOfName_.try_emplace(std::string(newName), row);
     if (!added && now->second > row) now->second = row;
     return true;
+}
+
+int ComponentListBox::SlotOfRow(int row) const {
+    return row >= 0 && row < ListCount() ? slotOfRow_[static_cast<size_t>(row)] : 0;
+}
+
+int ComponentListBox::RowOfSlot(int slot) const {
+    return slot > 0 && static_cast<size_t>(slot) < rowOfSlot_.size()
+               ? rowOfSlot_[static_cast<size_t>(slot)]
+               : -1;
+}
+
+void ComponentListBox::SetSelectedSlots(const std::vector<int>& slots) {
+    selectedRows_.clear();
+    if (slots.size() > 1) {
+        selectedRows_.reserve(slots.size());
+        for (int slot : slots)
+            if (int row = RowOfSlot(slot); row >= 0) selectedRows_.push_back(row);
+        std::sort(selectedRows_.begin(), selectedRows_.end());
+    }
+    ++selectionGeneration_;
 }
 
 int ComponentListBox::FindName(std::string_view name) const {

@@ -420,6 +420,7 @@ void Form1::Form_MouseDown(int button, int /*shift*/, float /*x*/, float /*y*/) 
     Corners_Show(false);
     if (main_) {
         main_->List1().ListIndex = -1;
+        main_->List1().SetSelectedSlots({});
         main_->Inicializa_VentanaPropiedades();
     }
     NotifyChanged();
@@ -439,6 +440,7 @@ void Form1::SelectSlot(int index) {
     if (!doc.Selected.Contains(index)) {
         doc.Selected.Clear();
         doc.Selected.Add(index);
+        if (main_) main_->List1().SetSelectedSlots({index});
     }
     doc.Active_Object_Index = index;
     Corners_To_Front(0);
@@ -463,8 +465,11 @@ std::vector<int> Form1::SelectedSlots() const {
 
 void Form1::SelectSlots(const std::vector<int>& slots, int primary) {
     doc.Selected.Clear();
+    std::vector<int> live;
+    live.reserve(slots.size());
     for (int s : slots)
-        if (doc.IsLive(s)) doc.Selected.Add(s);
+        if (doc.IsLive(s)) live.push_back(s);
+    for (int s : live) doc.Selected.Add(s);
     if (primary == 0) {
         for (auto it = slots.rbegin(); it != slots.rend() && primary == 0; ++it)
             if (doc.IsLive(*it)) primary = *it;
@@ -481,6 +486,7 @@ void Form1::SelectSlots(const std::vector<int>& slots, int primary) {
             main_->Inicializa_VentanaPropiedades();
         }
     }
+    if (main_) main_->List1().SetSelectedSlots(live);
     NotifyChanged();
 }
 

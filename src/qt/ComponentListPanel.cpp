@@ -1,10 +1,13 @@
 #include "qt/ComponentListPanel.h"
 
+#include <QItemSelection>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <QStringList>
+#include <algorithm>
+#include <vector>
 
 #include "document/Form1.h"
 #include "mainwindow/MDIForm1.h"
@@ -28,6 +31,8 @@ ComponentListPanel::ComponentListPanel(MDIForm1& main, QWidget* parent)
     list_->setGeometry(TwipsRect(45, 300, 3180, 2010));
     list_->setFont(InspectorFont());
     list_->setUniformItemSizes(true);
+    // Ctrl+click and Shift+click choose several components, as on the surface.
+    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list_->installEventFilter(this);
     // Only a selection made by the user counts as a choice: the list moves its current row by
     // itself, to the first entry, when it gets the focus with nothing current.
@@ -35,17 +40,68 @@ ComponentListPanel::ComponentListPanel(MDIForm1& main, QWidget* parent)
     Refresh();
 }
 
-int ComponentListPanel::SelectedRow() const {
-    const QList<QListWidgetItem*> selected = list_->selectedItems();
-    return selected.isEmpty() ? -1 : list_->row(selected.front());
-}
-
 void ComponentListPanel::SelectionChanged() {
     if (refreshing_) return;
-    const int row = SelectedRow();
-    if (row < 0) return;
-    main_.list1.ListIndex = row;
-    main_.List1_Click();
+    const QModelIndexList rows = list_->selectionModel()->selectedRows();
+    const ComponentListBox& list = main_.list1;
+    Form1& form = main_.Document();
+    if (rows.isEmpty()) {
+        // Ctrl+click took the last chosen row out.
+        if (form.doc.Active_Object_Index != 0) form.SelectNone();
+        return;
+    }
+    if (rows.size() == 1) {
+        const int row = rows.front().row();
+        // Out of several chosen, one is left: the others are no longer selected.
+        if (form.doc.Selected.Count() > 1) {
+            const int slot = list.SlotOfRow(row);
+            form.SelectSlots({slot}, slot);
+            return;
+        }
+        main_.list1.ListIndex = row;
+        main_.List1_Click();
+        return;
+    }
+    // Several rows: the current one (the last clicked) is the primary one when selected.
+    std::vector<int> chosen;
+    chosen.reserve(static_cast<size_t>(rows.size()));
+    for (const QModelIndex& index : rows)
+        if (int slot = list.SlotOfRow(index.row()); slot > 0) chosen.push_back(slot);
+    std::sort(chosen.begin(), chosen.end());
+    const QModelIndex current = list_->currentIndex();
+    const int primary = current.isValid() && list_->selectionModel()->isSelected(current)
+                            ? list.SlotOfRow(current.row())
+                            : 0;
+    form.SelectSlots(chosen, primary);
+}
+
+void ComponentListPanel::ShowSelection() {
+    const ComponentListBox& list = main_.list1;
+    QItemSelection selection;
+    const QAbstractItemModel* model = list_->model();
+    // Runs of consecutive rows as one range each, so selecting all is one range.
+    const std::vector<int>& rows = list.SelectedRows();
+    for (size_t first = 0; first < rows.size();) {
+        size_t last = first;
+        while (last + 1 < rows.size() && rows[last + 1] == rows[last] + 1) ++last;
+        selection.select(model->index(rows[first], 0), model->index(rows[last], 0));
+        first = last + 1;
+    }
+    if (list.ListIndex >= 0) {
+        const QModelIndex primary = model->index(list.ListIndex, 0);
+        if (!selection.contains(primary)) selection.select(primary, primary);
+        list_->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+        list_->selectionModel()->setCurrentIndex(primary, QItemSelectionModel::NoUpdate);
+        list_->scrollTo(primary);
+    } else {
+        list_->clearSelection();
+        // With nothing chosen nothing is current either, so no entry is outlined as if
+        // chosen, and the list does not make its first entry current when it next gets the
+        // focus.
+        list_->setCurrentIndex(QModelIndex());
+    }
+    shownSelection_ = list.SelectionGeneration();
+    shownIndex_ = list.ListIndex;
 }
 
 bool ComponentListPanel::eventFilter(QObject* watched, QEvent* event) {
@@ -63,7 +119,8 @@ void ComponentListPanel::Refresh() {
     header_->setStyleSheet(ShapeStyle(inspector.ShapeToolbar2[0]));
     const ComponentListBox& list = main_.list1;
     refreshing_ = true;
-    if (list.Generation() != shownGeneration_) {
+    const bool rebuilt = list.Generation() != shownGeneration_;
+    if (rebuilt) {
         QStringList entries;
         entries.reserve(list.ListCount());
         for (const std::string& entry : list.Items()) entries.append(QString::fromStdString(entry));
@@ -78,16 +135,9 @@ void ComponentListPanel::Refresh() {
         if (QListWidgetItem* item = list_->item(row))
             item->setText(QString::fromStdString(list.List(row)));
     }
-    if (SelectedRow() != list.ListIndex) {
-        if (list.ListIndex >= 0) {
-            list_->setCurrentRow(list.ListIndex);
-        } else {
-            list_->clearSelection();
-        }
-    }
-    // With nothing chosen nothing is current either, so no entry is outlined as if chosen,
-    // and the list does not make its first entry current when it next gets the focus.
-    if (list.ListIndex < 0) list_->setCurrentIndex(QModelIndex());
+    if (rebuilt || list.SelectionGeneration() != shownSelection_ || list.ListIndex != shownIndex_ ||
+        (list.ListIndex < 0) == list_->selectionModel()->hasSelection())
+        ShowSelection();
     refreshing_ = false;
 }
 

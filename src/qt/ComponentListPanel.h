@@ -25,14 +25,16 @@ class ComponentListPanel : public QWidget {
 
   private:
     void SelectionChanged();
-    // The selected row, or -1.
-    int SelectedRow() const;
+    // Selects the rows of the selected components, the primary one current.
+    void ShowSelection();
 
     MDIForm1& main_;
     QLabel* header_;
     QListWidget* list_;
     unsigned shownGeneration_;
     size_t shownEdits_ = 0;  // rows of EditedRows() already shown
+    unsigned shownSelection_ = 0;
+    int shownIndex_ = -2;
     bool refreshing_ = false;
 };
 

@@ -1,7 +1,7 @@
 #include "codegen/GenerationChecks.h"
 
 #include <algorithm>
-#include <cctype>
+#include <span>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -138,10 +138,40 @@ bool IsJavaClassName(std::string_view name) {
     }
 }
 
+// ASCII letters folded to lower case, as a file system that ignores case compares names.
+char FoldCase(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// A listener class <name><suffix>, by its name and its row in the ListenerTable. No suffix ends
+// another, ignoring case, so two classes share a file name ignoring case exactly when their
+// suffixes are the same and their names differ only in case.
+struct ListenerClassKey {
+    std::string_view name;
+    size_t type = 0;
+};
+
+struct CaseBlindKeyHash {
+    size_t operator()(const ListenerClassKey& key) const {
+        size_t hash = 1469598103934665603ULL ^ key.type;
+        for (char c : key.name)
+            hash = (hash ^ static_cast<unsigned char>(FoldCase(c))) * 1099511628211ULL;
+        return hash;
+    }
+};
+
+struct CaseBlindKeyEqual {
+    bool operator()(const ListenerClassKey& a, const ListenerClassKey& b) const {
+        return a.type == b.type && a.name.size() == b.name.size() &&
+               std::equal(a.name.begin(), a.name.end(), b.name.begin(),
+                          [](char x, char y) { return FoldCase(x) == FoldCase(y); });
+    }
+};
+
 class Checker {
   public:
     Checker(const JavaFile& file, const ListenerPlan& plan, const EventCatalogue& catalogue)
-        : file_(file) {
+        : file_(file), plan_(plan), listeners_(catalogue.ListenerTable()) {
         for (const std::string& cls : ClassesTheFileUses(catalogue)) usedClasses_.insert(cls);
         if (WritesMenuBar(file))
             for (std::string_view cls : kMenuBarClasses) usedClasses_.emplace(cls);
@@ -149,8 +179,7 @@ class Checker {
             usedClasses_.emplace(file.SwingTarget() ? "LayoutFocusTraversalPolicy"
                                                     : "DefaultFocusTraversalPolicy");
         }
-        listenerClassList_ = ListenerClassNames(plan);
-        listenerClasses_.insert(listenerClassList_.begin(), listenerClassList_.end());
+        IndexListenerClasses();
         generatedNames_ = GeneratedNames();
     }
 
@@ -168,17 +197,53 @@ class Checker {
     std::string ClassFiles() const;
 
   private:
+    // A design can have hundreds of thousands of listener classes: they are known by the
+    // listener types of each name rather than each held as a string.
+    void IndexListenerClasses();
+    bool StartsRun(size_t i) const;
+    size_t TypeOf(const ListenerPlanRow& row) const {
+        return static_cast<size_t>(row.listenerRow - listeners_.data());
+    }
+    bool IsListenerClass(std::string_view name) const;
     // Whether a simple class name already means a class of the file inside the generated
     // class: the class itself, its layout or listener classes, a class it uses or inherits.
     bool TakenClassName(std::string_view name) const;
 
     const JavaFile& file_;
+    const ListenerPlan& plan_;
+    std::span<const ListenerRow> listeners_;
     std::unordered_set<std::string> usedClasses_;
-    std::vector<std::string> listenerClassList_;  // in plan order
-    std::unordered_set<std::string> listenerClasses_;
+    size_t listenerClassCount_ = 0;
+    // Bit t: the name has a listener class of ListenerTable row t.
+    std::unordered_map<std::string_view, uint32_t> listenerTypesOfName_;
     std::unordered_set<std::string_view> componentNames_;
     std::unordered_map<std::string, std::string> generatedNames_;
 };
+
+bool Checker::StartsRun(size_t i) const {
+    const auto& rows = plan_.rows;
+    return i == 0 || rows[i].name != rows[i - 1].name ||
+           rows[i].listenerRow != rows[i - 1].listenerRow;
+}
+
+void Checker::IndexListenerClasses() {
+    const auto& rows = plan_.rows;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (!StartsRun(i)) continue;
+        ++listenerClassCount_;
+        listenerTypesOfName_[rows[i].name] |= uint32_t{1} << TypeOf(rows[i]);
+    }
+}
+
+bool Checker::IsListenerClass(std::string_view name) const {
+    for (size_t type = 0; type < listeners_.size(); ++type) {
+        const std::string_view suffix = listeners_[type].suffix;
+        if (!name.ends_with(suffix)) continue;
+        const auto it = listenerTypesOfName_.find(name.substr(0, name.size() - suffix.size()));
+        if (it != listenerTypesOfName_.end() && (it->second >> type & 1) != 0) return true;
+    }
+    return false;
+}
 
 std::string Checker::ClassName() const {
     const std::string& name = file_.className;
@@ -195,7 +260,7 @@ std::string Checker::ClassName() const {
     if (usedClasses_.count(name))
         return "The class name " + Quoted(name) +
                " is the name of a class the generated file uses.";
-    if (listenerClasses_.count(name))
+    if (IsListenerClass(name))
         return "The class name " + Quoted(name) +
                " is also the name of a listener class of the generated file.";
     if (IsInheritedType(file_.generateType, name))
@@ -209,7 +274,7 @@ bool Checker::TakenClassName(std::string_view name) const {
     const std::string simple(name);
     const bool focusClass = !file_.stacking.raised.empty() && simple == file_.className + "Focus";
     return simple == file_.className || simple == file_.className + "Layout" || focusClass ||
-           usedClasses_.count(simple) || listenerClasses_.count(simple) ||
+           usedClasses_.count(simple) || IsListenerClass(simple) ||
            IsInheritedType(file_.generateType, simple);
 }
 
@@ -376,7 +441,7 @@ std::string Checker::Texts() const {
 
 MethodCode Checker::MethodSizes() const {
     MethodCode code;
-    code.body = kFixedMethodCode + kRegistrationCode * listenerClasses_.size() +
+    code.body = kFixedMethodCode + kRegistrationCode * listenerClassCount_ +
                 kRaiseCode * file_.stacking.raised.size() + kMenuCode * file_.menuTree.nodes.size();
     for (const CodegenRow& row : file_.table) {
         code.body += CreationCode(row.type) + kAddCode;
@@ -391,7 +456,7 @@ MethodCode Checker::MethodSizes() const {
 std::string Checker::ClassSize() const {
     constexpr size_t kMaxConstants = 65535;
     constexpr size_t kFixedConstants = 400;
-    size_t constants = kFixedConstants + 3 * listenerClasses_.size() + file_.menuTree.nodes.size();
+    size_t constants = kFixedConstants + 3 * listenerClassCount_ + file_.menuTree.nodes.size();
     for (const CodegenRow& row : file_.table)
         constants += IsScrollWrappedKind(row.type) && !file_.splitBody ? 2 : 1;
     if (constants <= kMaxConstants) return {};
@@ -405,20 +470,25 @@ std::string Checker::ClassSize() const {
 // Each listener class is compiled to its own file <Class>$<listener>.class; on a file system
 // that ignores case (Windows) two names that differ only in case would share one file.
 std::string Checker::ClassFiles() const {
-    std::unordered_map<std::string, std::string_view> byLowerCase;
-    for (const std::string& cls : listenerClassList_) {
-        if (file_.className.size() + 1 + cls.size() + std::string_view(".class").size() >
+    std::unordered_map<ListenerClassKey, std::string_view, CaseBlindKeyHash, CaseBlindKeyEqual>
+        byCaseBlindName;
+    const auto& rows = plan_.rows;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (!StartsRun(i)) continue;
+        const std::string_view name = rows[i].name;
+        const std::string_view suffix = rows[i].suffix();
+        const auto cls = [suffix](std::string_view of) { return std::string(of) += suffix; };
+        if (file_.className.size() + 1 + name.size() + suffix.size() +
+                std::string_view(".class").size() >
             kMaxFileName)
-            return "The listener class " + Quoted(cls) +
+            return "The listener class " + Quoted(cls(name)) +
                    " would be written to a file whose name has more than " +
                    std::to_string(kMaxFileName) +
                    " characters: shorten the name of its component or of the class.";
-        std::string lower = cls;
-        std::transform(lower.begin(), lower.end(), lower.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        const auto [it, added] = byLowerCase.emplace(std::move(lower), cls);
+        const auto [it, added] =
+            byCaseBlindName.emplace(ListenerClassKey{name, TypeOf(rows[i])}, name);
         if (!added)
-            return "The listener classes " + Quoted(it->second) + " and " + Quoted(cls) +
+            return "The listener classes " + Quoted(cls(it->second)) + " and " + Quoted(cls(name)) +
                    " differ only in case, so Windows would keep one file for both: rename one "
                    "of their components.";
     }

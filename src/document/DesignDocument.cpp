@@ -26,21 +26,26 @@ int DefaultNameNumber(std::string_view name, std::string_view prefix) {
 
 void SelectionSet::Add(int slot) {
     if (slot < 0) return;
-    if (static_cast<size_t>(slot) >= flags_.size()) flags_.resize(static_cast<size_t>(slot) + 1, 0);
-    if (!flags_[slot]) ++count_;
-    flags_[slot] = 1;
+    if (static_cast<size_t>(slot) >= marks_.size()) marks_.resize(static_cast<size_t>(slot) + 1, 0);
+    if (marks_[slot] != round_) ++count_;
+    marks_[slot] = round_;
 }
 
 void SelectionSet::Remove(int slot) {
     if (!Contains(slot)) return;
-    flags_[slot] = 0;
+    marks_[slot] = 0;
     --count_;
 }
 
+// Selecting one component after another clears the set each time, so clearing must not
+// walk every slot.
 void SelectionSet::Clear() {
     if (count_ == 0) return;
-    std::fill(flags_.begin(), flags_.end(), 0);
     count_ = 0;
+    if (++round_ != 0) return;
+    // The rounds wrapped: old marks could read as current again.
+    std::fill(marks_.begin(), marks_.end(), 0);
+    round_ = 1;
 }
 
 int DesignDocument::AppendSlot(ComponentRecord record) {

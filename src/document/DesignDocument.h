@@ -52,12 +52,13 @@ struct HandleBox {
     bool Visible = false;
 };
 
-// The components selected besides the active one (Active_Object_Index, the primary): a flag
-// per slot, so adding, removing and asking are constant time.
+// The components selected besides the active one (Active_Object_Index, the primary): a mark
+// per slot, so adding, removing, asking and clearing are constant time. A slot is selected
+// when its mark equals the current round; clearing starts a new round.
 class SelectionSet {
   public:
     bool Contains(int slot) const {
-        return slot >= 0 && static_cast<size_t>(slot) < flags_.size() && flags_[slot] != 0;
+        return slot >= 0 && static_cast<size_t>(slot) < marks_.size() && marks_[slot] == round_;
     }
     void Add(int slot);
     void Remove(int slot);
@@ -65,7 +66,8 @@ class SelectionSet {
     int Count() const { return count_; }
 
   private:
-    std::vector<uint8_t> flags_;
+    std::vector<uint32_t> marks_;
+    uint32_t round_ = 1;
     int count_ = 0;
 };
 

@@ -28,6 +28,27 @@ TEST(EventCatalogue, TableSizesAndSwingRowsAfterAwtRows) {
                             [](const auto& row) { return row.classKey[0] == 'J'; }));
 }
 
+// The checks before generation find listener class files that differ only in case by name and
+// suffix: that holds only while no suffix ends another one, ignoring case (as "_L" would end
+// "_AL"), and each listener row has its own suffix.
+TEST(EventCatalogue, NoListenerSuffixEndsAnotherIgnoringCase) {
+    const auto folded = [](std::string_view text) {
+        std::string out(text);
+        for (char& c : out)
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        return out;
+    };
+    const auto listeners = Catalogue().ListenerTable();
+    ASSERT_LE(listeners.size(), 32u);  // one bit per row in a 32-bit mask
+    for (const ListenerRow& a : listeners) {
+        for (const ListenerRow& b : listeners) {
+            if (&a == &b) continue;
+            EXPECT_FALSE(folded(a.suffix).ends_with(folded(b.suffix)))
+                << a.suffix << " ends with " << b.suffix;
+        }
+    }
+}
+
 TEST(EventCatalogue, MethodsForClassFollowTableOrder) {
     const Methods button{"actionPerformed()", "focusGained()",     "focusLost()",
                          "keyPressed()",      "keyReleased()",     "keyTyped()",

@@ -87,6 +87,34 @@ TEST(SlotsTest, RefusesTheSlotAfterTheLimit) {
     EXPECT_EQ(d.LiveCount(), kMaxSlots);
 }
 
+// Each step is an operation ('+' add, '-' remove, 'c' clear) on a slot, then the slots
+// selected and the count; clearing starts a new round, so old marks must not read as selected.
+TEST(SelectionSetTest, AddRemoveAndClearOverRounds) {
+    struct Step {
+        char op;
+        int slot;
+        std::vector<int> selected;
+    };
+    const std::vector<Step> steps = {
+        {'+', 3, {3}},  {'+', 3, {3}}, {'+', 1, {1, 3}}, {'-', 2, {1, 3}},
+        {'c', 0, {}},   {'+', 2, {2}}, {'-', 3, {2}},    {'c', 0, {}},
+        {'c', 0, {}},   {'+', 3, {3}}, {'-', 3, {}},     {'+', 9, {9}},
+        {'+', -1, {9}}, {'c', 0, {}},  {'+', 1, {1}},    {'-', 1, {}},
+    };
+    SelectionSet set;
+    for (size_t i = 0; i < steps.size(); ++i) {
+        const Step& step = steps[i];
+        if (step.op == '+') set.Add(step.slot);
+        if (step.op == '-') set.Remove(step.slot);
+        if (step.op == 'c') set.Clear();
+        std::vector<int> selected;
+        for (int slot = -1; slot <= 12; ++slot)
+            if (set.Contains(slot)) selected.push_back(slot);
+        EXPECT_EQ(selected, step.selected) << "step " << i;
+        EXPECT_EQ(set.Count(), static_cast<int>(step.selected.size())) << "step " << i;
+    }
+}
+
 TEST(SortPairsTest, SortsStablyMovingValuesAlong) {
     std::vector<int> keys{3, 1, 2}, values{10, 20, 30};
     Sort_Pairs(keys, values);

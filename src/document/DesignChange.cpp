@@ -30,9 +30,6 @@ void Place(ComponentRecord& r, const BoxGeometry& g) {
     r.Height = g.Height;
 }
 
-template <class>
-inline constexpr bool kAlwaysFalse = false;
-
 }  // namespace
 
 BoxGeometry GeometryOf(const ComponentRecord& r) {
@@ -254,10 +251,9 @@ void DesignChange::Apply(DesignDocument& doc, bool forward) {
                             e.records.push_back(doc.Slot(s));
                         doc.RemoveLastSlots(e.count);
                     }
-                } else if constexpr (std::is_same_v<T, SettingsEdit>) {
-                    (forward ? e.after : e.before).Restore(doc);
                 } else {
-                    static_assert(kAlwaysFalse<T>);
+                    static_assert(std::is_same_v<T, SettingsEdit>, "an edit kind is not applied");
+                    (forward ? e.after : e.before).Restore(doc);
                 }
             },
             edit);

@@ -8,8 +8,6 @@
 namespace korvane {
 namespace {
 
-constexpr int kMaxLevel = 99;
-
 std::string Lower(std::string_view text) {
     std::string lower(text);
     std::transform(lower.begin(), lower.end(), lower.begin(),
@@ -87,7 +85,7 @@ std::string ReadForms(const MenuElement& element, ReadElement& out) {
     const std::optional<int> level = ParseMenuLevel(element.Level);
     if (!level)
         return ElementName(element) + " has the level " + Quoted(element.Level) +
-               ", which is not a whole number from 0 to " + std::to_string(kMaxLevel) + ".";
+               ", which is not a whole number from 0 to " + std::to_string(kMaxMenuLevel) + ".";
     out.level = *level;
     const std::optional<MenuShortcut> shortcut = ParseMenuShortcut(element.Shortcut);
     if (!shortcut)
@@ -102,7 +100,7 @@ std::string ReadForms(const MenuElement& element, ReadElement& out) {
 // The depth of each element (0 = the bar), from the levels as read.
 std::string Depths(const std::vector<MenuElement>& elements, const std::vector<ReadElement>& read,
                    std::vector<int>& depths) {
-    int top = kMaxLevel;
+    int top = kMaxMenuLevel;
     for (const ReadElement& r : read)
         if (r.level >= 0) top = std::min(top, r.level);
     int nearestMenuDepth = -1;

@@ -33,6 +33,9 @@ namespace korvane {
 
 enum class MenuElementType { Menu, Item, Check, Separator };
 
+// The deepest level a menu element can stand at.
+inline constexpr int kMaxMenuLevel = 99;
+
 struct MenuElementState {
     bool checked = false;
     bool enabled = true;

@@ -1,39 +1,17 @@
 #include "mainwindow/MenuBarEditor.h"
 
 #include <algorithm>
-#include <cctype>
 #include <unordered_set>
 
 #include "codegen/JavaText.h"
+#include "document/MenuBar.h"
 #include "platform/Conversions.h"
 
 namespace korvane {
 namespace {
 
-constexpr int kMaxLevel = 99;
-
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower;
-}
-
-bool HasWord(const std::string& state, std::string_view word) {
-    const std::string lower = Lower(state);
-    size_t start = 0;
-    while (start <= lower.size()) {
-        size_t end = lower.find_first_of(" ,|\t", start);
-        if (end == std::string::npos) end = lower.size();
-        if (lower.compare(start, end - start, word) == 0) return true;
-        start = end + 1;
-    }
-    return false;
-}
-
 bool IsMenu(const MenuElement& e) {
-    const std::string type = Lower(e.Type);
-    return type == "menu" || type == "jmenu" || type == "submenu";
+    return ParseMenuType(e.Type) == MenuElementType::Menu;
 }
 
 std::string Quoted(const std::string& name) {
@@ -54,20 +32,25 @@ void MenuBarEditor::Select(int index) {
     current_ = index >= 0 && index < Count() ? index : -1;
 }
 
-int MenuBarEditor::Depth(int index) const {
+std::vector<int> MenuBarEditor::Depths(int last) const {
+    std::vector<int> depths;
     int nearestMenu = -1;
-    int depth = 0;
-    for (int i = 0; i <= index && i < Count(); ++i) {
+    if (last < 0) last = Count() - 1;
+    for (int i = 0; i <= last && i < Count(); ++i) {
         const MenuElement& e = elements_[static_cast<size_t>(i)];
-        std::optional<int> level = ToInt16(e.Level);
-        if (!e.Level.empty() && level && *level >= 0) {
-            depth = *level;
-        } else {
-            depth = IsMenu(e) ? 0 : nearestMenu + 1;
-        }
-        if (IsMenu(e)) nearestMenu = depth;
+        const bool menu = IsMenu(e);
+        const std::optional<int> level = ParseMenuLevel(e.Level);
+        int depth = level && *level >= 0 ? *level : menu ? 0 : nearestMenu + 1;
+        depths.push_back(depth);
+        if (menu) nearestMenu = depth;
     }
-    return depth;
+    return depths;
+}
+
+int MenuBarEditor::Depth(int index) const {
+    if (index < 0) return 0;
+    const std::vector<int> depths = Depths(index);
+    return depths.empty() ? 0 : depths.back();
 }
 
 void MenuBarEditor::SetDepth(int index, int depth) {
@@ -88,7 +71,8 @@ void MenuBarEditor::Add(const std::vector<std::string>& taken) {
     int depth = 0;
     if (current_ >= 0) {
         const int at = Depth(current_);
-        depth = IsMenu(elements_[static_cast<size_t>(current_)]) && at < kMaxLevel ? at + 1 : at;
+        depth =
+            IsMenu(elements_[static_cast<size_t>(current_)]) && at < kMaxMenuLevel ? at + 1 : at;
     }
     e.Level = std::to_string(depth);
     const int at = current_ < 0 ? Count() : current_ + 1;
@@ -98,9 +82,10 @@ void MenuBarEditor::Add(const std::vector<std::string>& taken) {
 
 void MenuBarEditor::Remove() {
     if (current_ < 0) return;
-    const int depth = Depth(current_);
+    const std::vector<int> depths = Depths();
+    const int depth = depths[static_cast<size_t>(current_)];
     int end = current_ + 1;
-    while (end < Count() && Depth(end) > depth) ++end;
+    while (end < Count() && depths[static_cast<size_t>(end)] > depth) ++end;
     elements_.erase(elements_.begin() + current_, elements_.begin() + end);
     if (current_ >= Count()) current_ = Count() - 1;
 }
@@ -126,7 +111,7 @@ bool MenuBarEditor::MoveDown() {
 bool MenuBarEditor::Indent() {
     if (current_ <= 0) return false;
     const int depth = Depth(current_);
-    if (depth >= kMaxLevel || depth > Depth(current_ - 1)) return false;
+    if (depth >= kMaxMenuLevel || depth > Depth(current_ - 1)) return false;
     SetDepth(current_, depth + 1);
     return true;
 }
@@ -142,6 +127,7 @@ bool MenuBarEditor::Outdent() {
 std::string MenuBarEditor::Check(const std::vector<std::string>& componentNames) const {
     std::unordered_set<std::string> components(componentNames.begin(), componentNames.end());
     std::unordered_set<std::string> names;
+    const std::vector<int> depths = Depths();
     for (int i = 0; i < Count(); ++i) {
         const MenuElement& e = elements_[static_cast<size_t>(i)];
         const std::string element = "The menu element " + Quoted(e.Name);
@@ -149,37 +135,38 @@ std::string MenuBarEditor::Check(const std::vector<std::string>& componentNames)
         if (!IsJavaIdentifier(e.Name)) return element + " is not a valid Java identifier.";
         if (!names.insert(e.Name).second) return element + " is used by more than one element.";
         if (components.count(e.Name)) return element + " is also the name of a component.";
-        const int depth = Depth(i);
+        const int depth = depths[static_cast<size_t>(i)];
         if (i == 0 && depth != 0) return element + " is first and must stand in the menu bar.";
-        if (i > 0 && depth > Depth(i - 1) + 1)
+        if (i > 0 && depth > depths[static_cast<size_t>(i) - 1] + 1)
             return element + " is more than one level below the element before it.";
     }
-    return {};
+    // What generation would refuse: types, states, levels and shortcuts in forms it does not
+    // read.
+    return BuildMenuTree(elements_).error;
 }
 
 std::vector<std::string> MenuElementMethods(const EventCatalogue& catalogue,
                                             const std::string& type) {
-    const std::string t = Lower(type);
-    if (t == "separator" || t == "-") return {};
-    const char* cls = t == "check" ? "CheckboxMenuItem" : t == "menu" ? "Menu" : "MenuItem";
+    const std::optional<MenuElementType> parsed = ParseMenuType(type);
+    if (parsed == MenuElementType::Separator) return {};
+    const char* cls = parsed == MenuElementType::Check  ? "CheckboxMenuItem"
+                      : parsed == MenuElementType::Menu ? "Menu"
+                                                        : "MenuItem";
     std::vector<std::string> methods;
     for (std::string_view m : catalogue.Methods_For_Class(cls)) methods.emplace_back(m);
     return methods;
 }
 
 std::string MenuStateFrom(bool checked, bool enabled) {
-    std::string state = checked ? "Checked" : "";
-    if (!enabled) state += state.empty() ? "Disabled" : " Disabled";
-    return state;
+    return MenuStateText(MenuElementState{checked, enabled});
 }
 
 bool MenuStateChecked(const std::string& state) {
-    return HasWord(state, "checked") || HasWord(state, "on") || HasWord(state, "true") ||
-           HasWord(state, "1");
+    return ParseMenuState(state).value_or(MenuElementState{}).checked;
 }
 
 bool MenuStateEnabled(const std::string& state) {
-    return !HasWord(state, "disabled");
+    return ParseMenuState(state).value_or(MenuElementState{}).enabled;
 }
 
 }  // namespace korvane

@@ -32,6 +32,8 @@ class MenuBarEditor {
     // How deep an element stands: its level, or for one without a level, 0 for a Menu and one
     // below the nearest Menu above it for anything else.
     int Depth(int index) const;
+    // The depths of the elements up to `last` (all of them by default), in one pass.
+    std::vector<int> Depths(int last = -1) const;
 
     // A new element after the current one (first in an empty list): inside it when it is a
     // Menu, else at its depth; named with the first free name menu_1, menu_2, ... not in

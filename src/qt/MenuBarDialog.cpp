@@ -149,11 +149,12 @@ void MenuBarDialog::Outdent() {
 void MenuBarDialog::ShowList() {
     showing_ = true;
     list_->clear();
+    const std::vector<int> depths = editor_.Depths();
     for (int i = 0; i < editor_.Count(); ++i) {
         const MenuElement& e = editor_.Elements()[static_cast<size_t>(i)];
         const QString label = Q(e.Label.empty() ? e.Name : e.Label);
-        list_->addItem(QString(editor_.Depth(i) * kIndentBlanks, ' ') + label + "  (" +
-                       Q(e.Type.empty() ? std::string("Item") : e.Type) + ")");
+        list_->addItem(QString(depths[static_cast<size_t>(i)] * kIndentBlanks, ' ') + label +
+                       "  (" + Q(e.Type.empty() ? std::string("Item") : e.Type) + ")");
     }
     list_->setCurrentRow(editor_.Current());
     showing_ = false;

@@ -11,6 +11,7 @@
 #include "mainwindow/MenuBarEditor.h"
 #include "mainwindow/Preview.h"
 #include "support/CoreProgram.h"
+#include "support/RecordingHistory.h"
 
 namespace korvane {
 namespace {
@@ -56,16 +57,8 @@ TEST(WindowFontTest, DialogValuesAreReadOrRefusedNamingTheField) {
 
 TEST(WindowFontTest, AnEditResizesTheWindowAndIsSavedAndUndone) {
     testing::CoreProgram p;
-    struct History : EditHistory {
-        void Push(std::string t, std::function<void()> u, std::function<void()> r) override {
-            text = t;
-            undo = u;
-            redo = r;
-        }
-        std::string text;
-        std::function<void()> undo, redo;
-    } history;
-    p.form.SetEditsHistory(&history);
+    testing::RecordingHistory history;
+    p.form.SetHistory(&history);
     EditWindowFont(p.form, WindowFont{400, 300, "Times Roman", "BOLD", 16});
     const DesignDocument& doc = p.form.doc;
     // The document window's outer size is the design's plus the frame allowances.
@@ -78,11 +71,12 @@ TEST(WindowFontTest, AnEditResizesTheWindowAndIsSavedAndUndone) {
     EXPECT_NE(file.find("[Main]\r\nSizeX=6000\r\nSizeY=4500\r\nUnits=pixels\r\n"
                         "[Font]\r\nName=Times Roman\r\nStyle=BOLD\r\nSize=16\r\n"),
               std::string::npos);
-    EXPECT_EQ(history.text, "Window Size and Font");
-    history.undo();
+    ASSERT_EQ(history.changes.size(), 1u);
+    EXPECT_EQ(history.changes[0].Text(), "Window Size and Font");
+    history.Undo(p.form, 0);
     EXPECT_EQ(CurrentWindowFont(doc), WindowFont{});
     EXPECT_EQ(doc.OuterWidth, kDefaultOuterWidth);
-    history.redo();
+    history.Redo(p.form, 0);
     EXPECT_EQ(CurrentWindowFont(doc).fontName, "Times Roman");
 }
 
@@ -293,12 +287,27 @@ TEST(MenuBarEditorTest, TheCheckNamesTheFaultyElement) {
          "The menu element \"file\" is first and must stand in the menu bar."},
         {{Element("file", "Menu", "0"), Element("deep", "Item", "2")},
          "The menu element \"deep\" is more than one level below the element before it."},
+        // What generation cannot build is refused before it is kept.
+        {{Element("file", "Menu", "0"), Element("open", "Widget", "1")},
+         "The menu element \"open\" has the unknown type \"Widget\": use Menu, Item, Check or "
+         "Separator."},
+        {{Element("file", "Menu", "0"), Element("open", "Item", "100")},
+         "The menu element \"open\" has the level \"100\", which is not a whole number from 0 "
+         "to 99."},
     };
     for (const Case& c : cases) {
         MenuBarEditor e(c.elements);
         EXPECT_EQ(e.Check({"button_1"}), c.refusal);
     }
     MenuBarEditor e({Element("file", "Menu", "0")});
+    e.CurrentElement().Shortcut = "Alt+S";
+    EXPECT_EQ(e.Check({}).substr(0, 48), "The menu element \"file\" has the shortcut \"Alt+S\"");
+    e.CurrentElement().Shortcut = "";
+    e.CurrentElement().State = "Checked Sometimes";
+    EXPECT_EQ(e.Check({}),
+              "The menu element \"file\" has the unknown state \"Checked Sometimes\": "
+              "use Checked, Unchecked, Enabled or Disabled.");
+    e.CurrentElement().State = "";
     e.CurrentElement().Name = "";
     EXPECT_EQ(e.Check({}), "A menu element has no name.");
 }

@@ -17,11 +17,20 @@ namespace korvane {
 
 namespace {
 
+QtMessageHandler previousHandler = nullptr;
+
+// Qt's warnings about the desktop session (no runtime folder, say) say nothing about the
+// picture a command line asked for; errors still go through.
+void OnlyQtErrors(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) previousHandler(type, context, message);
+}
+
 // Fonts need an application object while the texts are drawn; the offscreen platform needs
 // no display. It goes when the drawing is done, before the program's own exit.
 std::unique_ptr<QGuiApplication> ApplicationForFonts() {
     if (QCoreApplication::instance()) return nullptr;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    previousHandler = qInstallMessageHandler(OnlyQtErrors);
     static int argc = 1;
     static char name[] = "korvane-gen";
     static char* argv[] = {name, nullptr};

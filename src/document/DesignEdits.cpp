@@ -1,40 +1,31 @@
 #include "document/DesignEdits.h"
 
-#include <functional>
 #include <utility>
 
+#include "document/DesignChange.h"
 #include "platform/Conversions.h"
 
 namespace korvane {
 namespace {
 
-// The edit has been applied by `redo`; the history, if any, keeps both ways.
-void Apply(Form1& form, std::string text, std::function<void()> undo, std::function<void()> redo) {
-    redo();
-    if (EditHistory* history = form.EditsHistory())
-        history->Push(std::move(text), std::move(undo), std::move(redo));
-}
-
-void Changed(Form1& form) {
-    form.doc.isModified = true;
+// The change has been applied; the design's history, if any, keeps it for undo and redo.
+void Keep(Form1& form, DesignChange change) {
+    form.Record(std::move(change));
     form.NotifyChanged();
 }
 
-// A component edit undone or redone shows that component again in the list and inspector.
-void ShowComponent(Form1& form, int slot) {
-    if (form.MainWindowLoaded() && form.doc.IsLive(slot)) form.Show_Data(slot);
+void EditSlotField(Form1& form, int slot, SlotField field, std::string value,
+                   const std::string& what) {
+    if (!form.doc.IsSlot(slot) || ReadSlotField(form.doc.Slot(slot), field) == value) return;
+    DesignChange change(what + " of " + form.doc.Slot(slot).ComponentName);
+    change.SetField(form.doc, slot, field, std::move(value));
+    Keep(form, std::move(change));
 }
 
-void SetWindowFont(Form1& form, const WindowFont& s) {
-    DesignDocument& doc = form.doc;
-    doc.OuterWidth = PixelsToTwips(s.width) + kFrameWidth + kDesignMargin;
-    doc.OuterHeight = PixelsToTwips(s.height) + kFrameHeight + kDesignMargin;
-    doc.Window_Width = static_cast<float>(s.width);
-    doc.Window_Height = static_cast<float>(s.height);
-    doc.Font_Name = s.fontName;
-    doc.Font_Style = s.fontStyle;
-    doc.Font_Size = s.fontSize;
-    Changed(form);
+void EditSettings(Form1& form, const DocumentSettings& settings, std::string what) {
+    DesignChange change(std::move(what));
+    change.SetSettings(form.doc, settings);
+    Keep(form, std::move(change));
 }
 
 }  // namespace
@@ -46,57 +37,32 @@ WindowFont CurrentWindowFont(const DesignDocument& doc) {
 }
 
 void EditComponentEvents(Form1& form, int slot, std::string events) {
-    if (!form.doc.IsSlot(slot) || form.doc.Slot(slot).ComponentEvents == events) return;
-    auto set = [&form, slot](const std::string& value, bool show) {
-        form.doc.MutableSlot(slot).ComponentEvents = value;
-        Changed(form);
-        if (show) ShowComponent(form, slot);
-    };
-    std::string old = form.doc.Slot(slot).ComponentEvents;
-    bool first = true;
-    Apply(
-        form, "Events of " + form.doc.Slot(slot).ComponentName, [set, old] { set(old, true); },
-        [set, events = std::move(events), first]() mutable {
-            set(events, !first);
-            first = false;
-        });
+    EditSlotField(form, slot, SlotField::Events, std::move(events), "Events");
 }
 
 void EditComponentPopup(Form1& form, int slot, std::string popup) {
-    if (!form.doc.IsSlot(slot) || form.doc.Slot(slot).ComponentPopup == popup) return;
-    auto set = [&form, slot](const std::string& value, bool show) {
-        form.doc.MutableSlot(slot).ComponentPopup = value;
-        Changed(form);
-        if (show) ShowComponent(form, slot);
-    };
-    std::string old = form.doc.Slot(slot).ComponentPopup;
-    bool first = true;
-    Apply(
-        form, "Popup of " + form.doc.Slot(slot).ComponentName, [set, old] { set(old, true); },
-        [set, popup = std::move(popup), first]() mutable {
-            set(popup, !first);
-            first = false;
-        });
+    EditSlotField(form, slot, SlotField::Popup, std::move(popup), "Popup");
 }
 
 void EditWindowFont(Form1& form, const WindowFont& settings) {
-    const WindowFont old = CurrentWindowFont(form.doc);
-    if (old == settings) return;
-    Apply(
-        form, "Window Size and Font", [&form, old] { SetWindowFont(form, old); },
-        [&form, settings] { SetWindowFont(form, settings); });
+    if (CurrentWindowFont(form.doc) == settings) return;
+    DocumentSettings s = DocumentSettings::Capture(form.doc);
+    s.OuterWidth = PixelsToTwips(settings.width) + kFrameWidth + kDesignMargin;
+    s.OuterHeight = PixelsToTwips(settings.height) + kFrameHeight + kDesignMargin;
+    s.Window_Width = static_cast<float>(settings.width);
+    s.Window_Height = static_cast<float>(settings.height);
+    s.Font_Name = settings.fontName;
+    s.Font_Style = settings.fontStyle;
+    s.Font_Size = settings.fontSize;
+    EditSettings(form, s, "Window Size and Font");
 }
 
 void EditMenuElements(Form1& form, std::vector<MenuElement> elements) {
     if (elements.empty()) elements.resize(1);
     if (form.doc.MenuElements == elements) return;
-    auto set = [&form](const std::vector<MenuElement>& value) {
-        form.doc.MenuElements = value;
-        Changed(form);
-    };
-    Apply(
-        form, "Menu Bar", [set, old = form.doc.MenuElements] { set(old); },
-        [set, elements = std::move(elements)] { set(elements); });
+    DocumentSettings s = DocumentSettings::Capture(form.doc);
+    s.MenuElements = std::move(elements);
+    EditSettings(form, s, "Menu Bar");
 }
 
 }  // namespace korvane

@@ -1,7 +1,7 @@
 // The edits of a design made outside the surface and the Properties page: a component's
 // events and popup binding, the designed window's size and font, and the menu bar. Each kind
-// of edit goes through one function here, which applies it, marks the design modified and
-// hands it to the design's history (Form1::EditsHistory) so that it can be undone.
+// of edit goes through one function here, which applies it as a DesignChange and records it
+// (Form1::Record), so that it is undone as any other change.
 #pragma once
 
 #include <string>

@@ -40,8 +40,6 @@ class Form1 {
     void SetFileSystem(FileSystem& files) { files_ = &files; }
     FileSystem& Files() const { return *files_; }
     // The history the design's edits go to; null records nothing.
-    void SetEditsHistory(EditHistory* history) { editsHistory_ = history; }
-    EditHistory* EditsHistory() const { return editsHistory_; }
 
     bool Loaded() const { return loaded_; }
     bool Visible() const { return loaded_; }
@@ -139,7 +137,6 @@ class Form1 {
     FileSystem* files_ = &RealFileSystem();
     MainWindowLink* main_ = nullptr;
     DocumentView* view_ = nullptr;
-    EditHistory* editsHistory_ = nullptr;
     ChangeHistory* history_ = nullptr;
     bool loaded_ = false;
     bool handlesInFront_ = true;

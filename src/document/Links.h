@@ -45,14 +45,6 @@ class MainWindowLink {
     virtual void PressTargetButton(std::string_view generateType) = 0;
 };
 
-// Where the design's edits are recorded so that they can be undone. An edit is applied
-// first, then pushed: undo puts the previous state back, redo applies the edit again.
-class EditHistory {
-  public:
-    virtual ~EditHistory() = default;
-    virtual void Push(std::string text, std::function<void()> undo, std::function<void()> redo) = 0;
-};
-
 // The document window's own view: its pop-up menus and its repainting.
 class DocumentView {
   public:

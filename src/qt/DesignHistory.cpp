@@ -35,32 +35,10 @@ class ChangeCommand : public QUndoCommand {
     bool fresh_ = true;
 };
 
-// An edit that brings its own two ways; it too arrives applied.
-class EditCommand : public QUndoCommand {
-  public:
-    EditCommand(std::string text, std::function<void()> undo, std::function<void()> redo)
-        : QUndoCommand(QString::fromStdString(text)),
-          undo_(std::move(undo)),
-          redo_(std::move(redo)) {}
-    void redo() override {
-        if (fresh_) {
-            fresh_ = false;
-            return;
-        }
-        redo_();
-    }
-    void undo() override { undo_(); }
-
-  private:
-    std::function<void()> undo_, redo_;
-    bool fresh_ = true;
-};
-
 }  // namespace
 
 DesignHistory::DesignHistory(Form1& form, QObject* parent) : QObject(parent), form_(form) {
     form_.SetHistory(this);
-    form_.SetEditsHistory(this);
     connect(&stack_, &QUndoStack::indexChanged, this, [this] {
         if (recording_) return;
         FollowCleanState();
@@ -70,7 +48,6 @@ DesignHistory::DesignHistory(Form1& form, QObject* parent) : QObject(parent), fo
 
 DesignHistory::~DesignHistory() {
     form_.SetHistory(nullptr);
-    form_.SetEditsHistory(nullptr);
 }
 
 void DesignHistory::FollowCleanState() {
@@ -81,12 +58,6 @@ void DesignHistory::FollowCleanState() {
 void DesignHistory::Record(DesignChange change) {
     recording_ = true;
     stack_.push(new ChangeCommand(form_, std::move(change)));
-    recording_ = false;
-}
-
-void DesignHistory::Push(std::string text, std::function<void()> undo, std::function<void()> redo) {
-    recording_ = true;
-    stack_.push(new EditCommand(std::move(text), std::move(undo), std::move(redo)));
     recording_ = false;
 }
 

@@ -14,7 +14,7 @@
 
 namespace korvane {
 
-class DesignHistory : public QObject, public ChangeHistory, public EditHistory {
+class DesignHistory : public QObject, public ChangeHistory {
     Q_OBJECT
   public:
     explicit DesignHistory(Form1& form, QObject* parent = nullptr);
@@ -28,9 +28,6 @@ class DesignHistory : public QObject, public ChangeHistory, public EditHistory {
     void Record(DesignChange change) override;
     void Clear() override;
     void MarkSaved() override;
-
-    // --- EditHistory: edits that bring their own undo and redo ---
-    void Push(std::string text, std::function<void()> undo, std::function<void()> redo) override;
 
   signals:
     // An undo or redo changed the design.

@@ -7,28 +7,17 @@
 #include "document/DesignEdits.h"
 #include "document/ProjectFile.h"
 #include "support/CoreProgram.h"
+#include "support/RecordingHistory.h"
 
 namespace korvane {
 namespace {
-
-// Keeps the pushed edits so that a test can undo and redo them.
-struct RecordingHistory : EditHistory {
-    struct Entry {
-        std::string text;
-        std::function<void()> undo, redo;
-    };
-    void Push(std::string text, std::function<void()> undo, std::function<void()> redo) override {
-        entries.push_back({std::move(text), std::move(undo), std::move(redo)});
-    }
-    std::vector<Entry> entries;
-};
 
 class DesignPagesTest : public ::testing::Test {
   protected:
     void SetUp() override {
         p.form.InsertFromMenuBar("CommandButton");
         p.form.InsertFromMenuBar("JLabel");
-        p.form.SetEditsHistory(&history);
+        p.form.SetHistory(&history);
     }
     void Show(const std::string& name) {
         p.main.list1.ListIndex = p.main.list1.FindName(name);
@@ -42,7 +31,7 @@ class DesignPagesTest : public ::testing::Test {
 
     testing::CoreProgram p;
     Inspector& ins = p.main.inspector;
-    RecordingHistory history;
+    testing::RecordingHistory history;
 };
 
 TEST_F(DesignPagesTest, CheckedEventsAreWrittenInPageOrderKeepingUnknownNames) {
@@ -81,16 +70,16 @@ TEST_F(DesignPagesTest, AnEventsEditIsOneHistoryStepThatUndoesAndRedoes) {
     Show("button_1");
     Check("mouseClicked()", true);
     Check("mouseClicked()", true);  // no change: nothing recorded
-    ASSERT_EQ(history.entries.size(), 1u);
-    EXPECT_EQ(history.entries[0].text, "Events of button_1");
+    ASSERT_EQ(history.changes.size(), 1u);
+    EXPECT_EQ(history.changes[0].Text(), "Events of button_1");
     Show("label_1");
-    history.entries[0].undo();
+    history.Undo(p.form, 0);
     EXPECT_EQ(Button().ComponentEvents, "");
     // Undoing shows the component it changed, with its page as it now is.
     EXPECT_EQ(ins.Text3_Name.Text, "button_1");
     EXPECT_FALSE(
         ins.List_Events.Checked[static_cast<size_t>(ins.List_Events.Find("mouseClicked()"))]);
-    history.entries[0].redo();
+    history.Redo(p.form, 0);
     EXPECT_EQ(Button().ComponentEvents, "mouseClicked()");
     EXPECT_TRUE(
         ins.List_Events.Checked[static_cast<size_t>(ins.List_Events.Find("mouseClicked()"))]);
@@ -140,15 +129,15 @@ TEST_F(DesignPagesTest, EachPopupControlWritesAtOnce) {
     Choose(ins.Combo4_when, "mouseClicked()");
     ins.Combo4_when_Click();
     EXPECT_EQ(Button().ComponentPopup, "Frame,Settings,mouseClicked()");
-    ASSERT_EQ(history.entries.size(), 1u);
-    EXPECT_EQ(history.entries[0].text, "Popup of button_1");
+    ASSERT_EQ(history.changes.size(), 1u);
+    EXPECT_EQ(history.changes[0].Text(), "Popup of button_1");
 
     ins.CmdClearPopup_Click();
     EXPECT_EQ(Button().ComponentPopup, "");
     EXPECT_EQ(ins.Combo4_Popup.ListIndex, -1);
     EXPECT_EQ(ins.Text4_Name.Text, "");
     EXPECT_EQ(ins.Combo4_when.ListIndex, -1);
-    history.entries.back().undo();
+    history.Undo(p.form, history.changes.size() - 1);
     EXPECT_EQ(Button().ComponentPopup, "Frame,Settings,mouseClicked()");
     EXPECT_EQ(ins.Text4_Name.Text, "Settings");
 }
@@ -211,7 +200,7 @@ TEST_F(DesignPagesTest, WithNothingShownThePagesWriteNothing) {
     EXPECT_TRUE(ins.Text4_Name_Validate());
     ins.CmdClearPopup_Click();
     EXPECT_FALSE(p.form.doc.isModified);
-    EXPECT_TRUE(history.entries.empty());
+    EXPECT_TRUE(history.changes.empty());
 }
 
 }  // namespace

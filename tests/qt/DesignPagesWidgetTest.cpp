@@ -93,6 +93,18 @@ class DesignPagesWidgetTest : public QObject {
         QVERIFY(d.doc().isModified);
         found[0]->setCheckState(Qt::Unchecked);
         QCOMPARE(d.doc().Slot(1).ComponentEvents, std::string("actionPerformed()"));
+
+        // Each check is a step of the Edit menu's undo; the page follows the undo.
+        QCOMPARE(d.Item("OptionEditUndo")->text(), QString("&Undo Events of button_1"));
+        d.Click("OptionEditUndo");
+        QCOMPARE(d.doc().Slot(1).ComponentEvents, std::string("actionPerformed()|mouseClicked()"));
+        QCOMPARE(ins->EventsList()->findItems("mouseClicked()", Qt::MatchExactly)[0]->checkState(),
+                 Qt::Checked);
+        d.Click("OptionEditUndo");
+        d.Click("OptionEditUndo");
+        QCOMPARE(d.doc().Slot(1).ComponentEvents, std::string(""));
+        d.Click("OptionEditRedo");
+        QCOMPARE(d.doc().Slot(1).ComponentEvents, std::string("mouseClicked()"));
     }
 
     void thePopupPageWritesTheBindingAndRefusesBadNames() {
@@ -156,6 +168,12 @@ class DesignPagesWidgetTest : public QObject {
         QVERIFY(d.doc().isModified);
         // The surface is the design plus 75 twips (5 pixels) each way.
         QTRY_COMPARE(surface->size(), QSize(405, 305));
+        // Undone, the window and the surface go back to the design's earlier size.
+        d.Click("OptionEditUndo");
+        QCOMPARE(d.doc().Window_Width, 320.f);
+        QCOMPARE(d.doc().Font_Name, std::string("Helvetica"));
+        QTRY_COMPARE(surface->size(), QSize(325, 245));
+        QVERIFY(!d.doc().isModified);
     }
 
     void gridAndUnitsApplyToTheOpenDesign() {
@@ -214,6 +232,13 @@ class DesignPagesWidgetTest : public QObject {
         QCOMPARE(d.messages.shown.back().text,
                  std::string("The menu element \"label_1\" is also the name of a component."));
         QCOMPARE(d.doc().MenuElements[1].Name, std::string("optOpen"));
+
+        // The label went in after the menu bar: two undos leave a design without one.
+        d.Click("OptionEditUndo");
+        QCOMPARE(d.Item("OptionEditUndo")->text(), QString("&Undo Menu Bar"));
+        d.Click("OptionEditUndo");
+        QCOMPARE(d.doc().MenuElements.size(), size_t(1));
+        QVERIFY(d.doc().MenuElements[0].Name.empty());
     }
 
     void showTextDrawsTheCaptionsOverTheLooks() {

@@ -1,0 +1,23 @@
+// A design history that keeps every recorded change, so that a test can undo and redo them
+// as the desktop program's undo stack does.
+#pragma once
+
+#include <vector>
+
+#include "document/DesignChange.h"
+#include "document/Form1.h"
+
+namespace korvane::testing {
+
+struct RecordingHistory : ChangeHistory {
+    void Record(DesignChange change) override { changes.push_back(std::move(change)); }
+    void Clear() override { changes.clear(); }
+    void MarkSaved() override {}
+
+    void Undo(Form1& form, size_t k) { form.ApplyChange(changes.at(k), false); }
+    void Redo(Form1& form, size_t k) { form.ApplyChange(changes.at(k), true); }
+
+    std::vector<DesignChange> changes;
+};
+
+}  // namespace korvane::testing

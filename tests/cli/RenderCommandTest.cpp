@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "cli/HeadlessDocument.h"
+#include "support/TempFolder.h"
 #include "surface/PaintControl.h"
 #include "surface/SurfacePainter.h"
 
@@ -67,8 +68,8 @@ std::vector<uint8_t> PngPixels(const std::string& png, uint32_t& width, uint32_t
 }
 
 TEST(RenderCommandTest, WritesTheSurfaceAsTheDocumentWindowShowsIt) {
-    fs::path folder = fs::temp_directory_path() / "korvane_render_test";
-    fs::create_directories(folder);
+    const testing::TempFolder scratch("render");
+    const fs::path& folder = scratch.dir;
     fs::path design = fs::path(KORVANE_EXAMPLES) / "login.dat";
     fs::path out = folder / "login.png";
     fs::remove(out);
@@ -102,8 +103,8 @@ TEST(RenderCommandTest, WritesTheSurfaceAsTheDocumentWindowShowsIt) {
 }
 
 TEST(RenderCommandTest, RefusesBadArgumentsAndUnreadableFilesWithoutWriting) {
-    fs::path folder = fs::temp_directory_path() / "korvane_render_test";
-    fs::create_directories(folder);
+    const testing::TempFolder scratch("render");
+    const fs::path& folder = scratch.dir;
     fs::path out = folder / "none.png";
     fs::remove(out);
     RenderRun probe = Render("", folder);
@@ -129,8 +130,8 @@ std::vector<uint8_t> Painted(const std::string& design) {
 // A surface of the largest size drawn is a small file; one a pixel larger, or the surface of
 // a 47-byte older-layout file of 32767 cells, is refused with the reason and nothing written.
 TEST(RenderCommandTest, DrawsUpToTheStatedMaximumAndRefusesLarger) {
-    fs::path folder = fs::temp_directory_path() / "korvane_render_test";
-    fs::create_directories(folder);
+    const testing::TempFolder scratch("render");
+    const fs::path& folder = scratch.dir;
     struct Case {
         std::string design;
         bool drawn;
@@ -177,8 +178,8 @@ TEST(RenderCommandTest, DrawsUpToTheStatedMaximumAndRefusesLarger) {
 }
 
 TEST(RenderCommandTest, TextIsDrawnOnlyWhenAskedFor) {
-    fs::path folder = fs::temp_directory_path() / "korvane_render_text_test";
-    fs::create_directories(folder);
+    const testing::TempFolder scratch("render");
+    const fs::path& folder = scratch.dir;
     const std::string design = (fs::path(KORVANE_EXAMPLES) / "login.dat").string();
     auto read = [](const fs::path& p) {
         std::ifstream in(p, std::ios::binary);
@@ -207,7 +208,6 @@ TEST(RenderCommandTest, TextIsDrawnOnlyWhenAskedFor) {
               std::vector<uint8_t>(without.begin(), without.begin() + 3 * width * 10));
     EXPECT_EQ(Render(design + " --text --text -o " + (folder / "x.png").string(), folder).status,
               2);
-    fs::remove_all(folder);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "codegen/GenerationSupport.h"
+#include "support/TempFolder.h"
 
 namespace korvane::testing {
 namespace {
@@ -122,8 +123,8 @@ TEST(GenerateCodeTest, AnUnsavedDesignIsSavedFirstAndACancelStops) {
 }
 
 TEST(GenerateCodeTest, AnUnsavedDesignSavedFromThePromptIsGenerated) {
-    const std::string path =
-        (std::filesystem::temp_directory_path() / "KorvaneSavedFirst.dat").string();
+    const testing::TempFolder scratch("saved-first");
+    const std::string path = scratch.Path("KorvaneSavedFirst.dat");
     Session s;
     s.form.Insert_Control("Label");
     s.dialogs.paths.push_back(path);

@@ -7,6 +7,7 @@
 #include "mainwindow/MDIForm1.h"
 #include "mainwindow/TargetSelector.h"
 #include "support/CoreProgram.h"
+#include "support/TempFolder.h"
 
 namespace korvane {
 namespace {
@@ -84,8 +85,8 @@ TEST(MainWindowShutdownTest, TheCodeWindowClosesEvenWhenTheDocumentCancels) {
 
 TEST(HelpFileTest, BesideTheProgramFirstThenTheInstalledDataFolder) {
     namespace fs = std::filesystem;
-    const fs::path root = fs::temp_directory_path() / "korvane_help_test";
-    fs::remove_all(root);
+    const testing::TempFolder scratch("help");
+    const fs::path& root = scratch.dir;
     fs::create_directories(root / "bin");
     fs::create_directories(root / "share" / "korvane");
     const std::string bin = (root / "bin").string();
@@ -94,7 +95,6 @@ TEST(HelpFileTest, BesideTheProgramFirstThenTheInstalledDataFolder) {
     EXPECT_EQ(HelpFilePath(bin), (root / "share" / "korvane" / "korvane.hlp").string());
     std::ofstream(root / "bin" / "korvane.hlp") << "<html/>";
     EXPECT_EQ(HelpFilePath(bin), (root / "bin" / "korvane.hlp").string());
-    fs::remove_all(root);
 }
 
 }  // namespace

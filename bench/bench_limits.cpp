@@ -64,7 +64,7 @@ class CountingSink : public LineSink {
     size_t bytes = 0;
 
   protected:
-    void Take(std::string line) override { bytes += line.size() + 2; }
+    void Take(std::string_view line) override { bytes += line.size() + 2; }
 };
 
 void BM_GenerateJFrame(benchmark::State& state) {

@@ -55,7 +55,7 @@ class WritingLineSink : public LineSink {
     }
 
   protected:
-    void Take(std::string line) override {
+    void Take(std::string_view line) override {
         buffer_ += line;
         buffer_ += kJavaLineEnd;
         if (buffer_.size() >= kPiece) Flush();

@@ -36,27 +36,27 @@ const AwtKind* FindAwtKind(std::string_view tag) {
 // The creation lines of a row, before its add line.
 void WriteAwtCreation(JavaFile& file, const CodegenRow& row, const AwtKind& kind) {
     const std::string& name = row.name;
-    const std::string cls(kind.javaClass);
+    const std::string_view cls = kind.javaClass;
     const std::string_view tag = row.type;
     if (tag == "PictureBox" || tag == "Panel" || tag == "ScrollPane") {
-        file.Emit(8, name + " = new " + cls + "();");
+        file.Emit(8, {name, " = new ", cls, "();"});
     } else if (tag == "OptionButton") {
         if (!file.CheckboxGroup_Declared) {
             file.Emit(8, "cbg = new CheckboxGroup();");
             file.CheckboxGroup_Declared = true;
         }
-        file.Emit(8, name + " = new Checkbox(" + JavaStringLiteral(row.value) + ", cbg, false);");
+        file.Emit(8, {name, " = new Checkbox(", JavaLiteral{row.value}, ", cbg, false);"});
     } else if (tag == "ComboBox" || tag == "ListBox") {
-        const std::string add = tag == "ComboBox" ? ".addItem(" : ".add(";
-        file.Emit(8, name + " = new " + cls + "();");
+        const std::string_view add = tag == "ComboBox" ? ".addItem(" : ".add(";
+        file.Emit(8, {name, " = new ", cls, "();"});
         for (std::string_view item : ListItems(row.value))
-            file.Emit(8, name + add + JavaStringLiteral(item) + ");");
+            file.Emit(8, {name, add, JavaLiteral{item}, ");"});
     } else if (tag == "HScrollBar") {
         file.Emit(8, name + " = new Scrollbar(Scrollbar.HORIZONTAL);");
     } else if (tag == "VScrollBar") {
         file.Emit(8, name + " = new Scrollbar(Scrollbar.VERTICAL);");
     } else {
-        file.Emit(8, name + " = new " + cls + "(" + JavaStringLiteral(row.value) + ");");
+        file.Emit(8, {name, " = new ", cls, "(", JavaLiteral{row.value}, ");"});
     }
 }
 
@@ -84,7 +84,7 @@ bool WriteAwtDeclaration(JavaFile& file, const CodegenRow& row) {
         file.Emit(4, "CheckboxGroup cbg;");
         file.CheckboxGroup_Declared = true;
     }
-    file.Emit(4, std::string(kind->javaClass) + " " + row.name + ";");
+    file.Emit(4, {kind->javaClass, " ", row.name, ";"});
     return true;
 }
 

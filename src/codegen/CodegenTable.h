@@ -33,13 +33,19 @@ using CodegenTable = std::vector<CodegenRow>;
 class LineSink {
   public:
     virtual ~LineSink() = default;
-    void Emit_Line(std::string line) { Take(AsciiJavaSource(std::move(line))); }
+    void Emit_Line(std::string_view line) {
+        if (IsAscii(line)) {
+            Take(line);
+        } else {
+            Take(AsciiJavaSource(std::string(line)));
+        }
+    }
     const std::vector<std::string>& Lines() const { return lines_; }
     std::vector<std::string> TakeLines() { return std::move(lines_); }
 
   protected:
-    // Receives each line as it goes into the file.
-    virtual void Take(std::string line) { lines_.push_back(std::move(line)); }
+    // Receives each line as it goes into the file; the text lasts only for the call.
+    virtual void Take(std::string_view line) { lines_.emplace_back(line); }
 
   private:
     std::vector<std::string> lines_;

@@ -269,6 +269,8 @@ EventCatalogue::EventCatalogue() {
     for (size_t i = 0; i < kEventMethods.size(); ++i)
         methodIndex_.emplace(kEventMethods[i].method, static_cast<int>(i));
     for (const ListenerRow& row : kListeners) listenerOfKind_.emplace(row.kind, &row);
+    for (const EventMethodRow& row : kEventMethods)
+        listenerOfMethod_.push_back(Listener_Of_Event_Kind(row.kind));
     Build_Event_Catalogue_AWT();
     Build_Event_Catalogue_Swing();
 }
@@ -314,9 +316,12 @@ const std::vector<std::string_view>& EventCatalogue::Methods_For_Class(
 
 bool EventCatalogue::ClassOffersMethod(std::string_view classKey, std::string_view method) const {
     const int index = MethodIndex(method);
-    if (index < 0) return false;
+    return index >= 0 && (MethodMaskOfClass(classKey) >> index & 1ULL) != 0;
+}
+
+unsigned long long EventCatalogue::MethodMaskOfClass(std::string_view classKey) const {
     const auto it = methodsOfClass_.find(classKey);
-    return it != methodsOfClass_.end() && (it->second.methodMask >> index & 1ULL) != 0;
+    return it == methodsOfClass_.end() ? 0 : it->second.methodMask;
 }
 
 std::string_view EventCatalogue::Event_Kind_Of_Method(std::string_view method) const {

@@ -54,6 +54,12 @@ class EventCatalogue {
     int MethodIndex(std::string_view method) const;
     // The first ListenerTable row of this kind, or null.
     const ListenerRow* Listener_Of_Event_Kind(std::string_view kind) const;
+    // The listener of the kind of EventMethodTable row `index`, or null.
+    const ListenerRow* ListenerOfMethod(int index) const {
+        return listenerOfMethod_[static_cast<size_t>(index)];
+    }
+    // Bit i set: the class offers EventMethodTable row i; 0 for a key without rows.
+    unsigned long long MethodMaskOfClass(std::string_view classKey) const;
 
   private:
     struct ClassMethods {
@@ -67,6 +73,7 @@ class EventCatalogue {
 
     std::vector<ClassEventRow> classEventTable_;
     std::unordered_map<std::string_view, int> methodIndex_;
+    std::vector<const ListenerRow*> listenerOfMethod_;
     std::unordered_map<std::string_view, const ListenerRow*> listenerOfKind_;
     std::unordered_map<std::string_view, ClassMethods> methodsOfClass_;
 };

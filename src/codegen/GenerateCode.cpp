@@ -161,15 +161,18 @@ GeneratedJava GenerateJava(DesignDocument& doc, const EventCatalogue& catalogue,
 
     const ListenerPlan plan =
         BuildListenerPlan(table, catalogue, file.generateType, doc.MenuElements);
-    if (std::string refusal = CheckGeneration(file, plan, doc.MenuElements, catalogue);
-        !refusal.empty())
-        return {{}, std::move(refusal), {}};
-    const MethodCode code = EstimateMethodCode(file, plan, catalogue);
-    file.splitBody = code.body > kMaxMethodCode;
-    file.splitLayout = code.layout > kMaxMethodCode;
-    std::vector<std::string> warnings = GenerationWarnings(file, plan, doc.MenuElements);
-    if (std::string size = ClassSizeWarning(file, plan, catalogue); !size.empty())
-        warnings.push_back(std::move(size));
+    std::vector<std::string> warnings;
+    {
+        GenerationChecker checker(file, plan, catalogue);
+        if (std::string refusal = checker.Refusal(doc.MenuElements); !refusal.empty())
+            return {{}, std::move(refusal), {}};
+        const MethodCode code = checker.MethodSizes();
+        file.splitBody = code.body > kMaxMethodCode;
+        file.splitLayout = code.layout > kMaxMethodCode;
+        warnings = GenerationWarnings(file, plan, doc.MenuElements);
+        if (std::string size = checker.ClassSizeWarning(); !size.empty())
+            warnings.push_back(std::move(size));
+    }
 
     if (IsAppletTarget(file.generateType)) {
         Generate_Applet_Class(file, plan);

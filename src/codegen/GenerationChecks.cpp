@@ -143,28 +143,24 @@ char FoldCase(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-// A listener class <name><suffix>, by its name and its row in the ListenerTable. No suffix ends
-// another, ignoring case, so two classes share a file name ignoring case exactly when their
-// suffixes are the same and their names differ only in case.
-struct ListenerClassKey {
-    std::string_view name;
-    size_t type = 0;
-};
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return FoldCase(x) == FoldCase(y);
+           });
+}
 
-struct CaseBlindKeyHash {
-    size_t operator()(const ListenerClassKey& key) const {
-        size_t hash = 1469598103934665603ULL ^ key.type;
-        for (char c : key.name)
+struct CaseBlindHash {
+    size_t operator()(std::string_view text) const {
+        size_t hash = 1469598103934665603ULL;
+        for (char c : text)
             hash = (hash ^ static_cast<unsigned char>(FoldCase(c))) * 1099511628211ULL;
         return hash;
     }
 };
 
-struct CaseBlindKeyEqual {
-    bool operator()(const ListenerClassKey& a, const ListenerClassKey& b) const {
-        return a.type == b.type && a.name.size() == b.name.size() &&
-               std::equal(a.name.begin(), a.name.end(), b.name.begin(),
-                          [](char x, char y) { return FoldCase(x) == FoldCase(y); });
+struct CaseBlindEqual {
+    bool operator()(std::string_view a, std::string_view b) const {
+        return EqualIgnoringCase(a, b);
     }
 };
 
@@ -172,7 +168,8 @@ class Checker {
   public:
     Checker(const JavaFile& file, const ListenerPlan& plan, const EventCatalogue& catalogue)
         : file_(file), plan_(plan), listeners_(catalogue.ListenerTable()) {
-        for (const std::string& cls : ClassesTheFileUses(catalogue)) usedClasses_.insert(cls);
+        usedClassList_ = ClassesTheFileUses(catalogue);
+        usedClasses_.insert(usedClassList_.begin(), usedClassList_.end());
         if (WritesMenuBar(file))
             for (std::string_view cls : kMenuBarClasses) usedClasses_.emplace(cls);
         if (!file.stacking.raised.empty()) {
@@ -212,7 +209,8 @@ class Checker {
     const JavaFile& file_;
     const ListenerPlan& plan_;
     std::span<const ListenerRow> listeners_;
-    std::unordered_set<std::string> usedClasses_;
+    std::vector<std::string> usedClassList_;
+    std::unordered_set<std::string_view> usedClasses_;
     size_t listenerClassCount_ = 0;
     // Bit t: the name has a listener class of ListenerTable row t.
     std::unordered_map<std::string_view, uint32_t> listenerTypesOfName_;
@@ -271,11 +269,14 @@ std::string Checker::ClassName() const {
 }
 
 bool Checker::TakenClassName(std::string_view name) const {
-    const std::string simple(name);
-    const bool focusClass = !file_.stacking.raised.empty() && simple == file_.className + "Focus";
-    return simple == file_.className || simple == file_.className + "Layout" || focusClass ||
-           usedClasses_.count(simple) || IsListenerClass(simple) ||
-           IsInheritedType(file_.generateType, simple);
+    const std::string_view cls = file_.className;
+    const auto classAnd = [&](std::string_view tail) {
+        return name.size() == cls.size() + tail.size() && name.starts_with(cls) &&
+               name.ends_with(tail);
+    };
+    const bool focusClass = !file_.stacking.raised.empty() && classAnd("Focus");
+    return name == cls || classAnd("Layout") || focusClass || usedClasses_.count(name) ||
+           IsListenerClass(name) || IsInheritedType(file_.generateType, name);
 }
 
 std::string Checker::ComponentNames() {
@@ -333,34 +334,37 @@ std::string Checker::OtherNames() const {
 }
 
 std::string Checker::PopupClasses() const {
-    std::unordered_map<std::string, const CodegenRow*> windowOfClass, dialogOfClass;
+    std::unordered_map<std::string_view, const CodegenRow*> windowOfClass, dialogOfClass;
     const bool swingImported = NeedsSwingImport(file_);
     const bool appletImported = IsAppletTarget(file_.generateType);
     for (const CodegenRow& row : file_.table) {
         if (row.popup.empty()) continue;
         const PopupBinding binding = SplitPopupBinding(row.popup);
-        const std::string cls(binding.className);
-        const std::string named =
-            "The window class " + Quoted(cls) + " of the popup binding of " + Quoted(row.name);
-        if (!IsJavaClassName(cls)) return named + " is not a valid Java class name.";
+        const std::string_view cls = binding.className;
+        const auto named = [&] {
+            return "The window class " + Quoted(cls) + " of the popup binding of " +
+                   Quoted(row.name);
+        };
+        if (!IsJavaClassName(cls)) return named() + " is not a valid Java class name.";
         // A qualified name is looked up from its first part.
         const std::string_view first = FirstPart(cls);
         if (TakenClassName(first))
-            return named + " is a class the generated file itself declares, inherits or uses.";
+            return named() + " is a class the generated file itself declares, inherits or uses.";
         if (first.size() < cls.size() && IsImportedClassName(first, swingImported, appletImported))
-            return named + " starts with " + Quoted(first) +
+            return named() + " starts with " + Quoted(first) +
                    ", a class the generated file imports, so javac would look for a member of "
                    "that class.";
         // javac names the classes it compiles from this file <Class>$...: inner and anonymous.
-        if (cls.starts_with(file_.className + "$"))
-            return named + " is a class javac compiles from the generated file itself.";
+        if (cls.size() > file_.className.size() && cls.starts_with(file_.className) &&
+            cls[file_.className.size()] == '$')
+            return named() + " is a class javac compiles from the generated file itself.";
         // A Dialog binding opens a window only where the file has a frame to own it.
         const bool dialog = binding.kind == "JDialog" ||
                             (binding.kind == "Dialog" && IsFrameTarget(file_.generateType));
         const bool window = binding.kind == "Frame" || binding.kind == "JFrame";
         auto& otherFamily = dialog ? windowOfClass : dialogOfClass;
         if (const auto it = otherFamily.find(cls); (dialog || window) && it != otherFamily.end())
-            return named + " is opened as a " + std::string(binding.kind) + ", and " +
+            return named() + " is opened as a " + std::string(binding.kind) + ", and " +
                    Quoted(it->second->name) + " opens it as a " +
                    std::string(SplitPopupBinding(it->second->popup).kind) +
                    ": one class cannot be both a frame and a dialog.";
@@ -469,9 +473,12 @@ std::string Checker::ClassSize() const {
 
 // Each listener class is compiled to its own file <Class>$<listener>.class; on a file system
 // that ignores case (Windows) two names that differ only in case would share one file.
+// No suffix ends another, ignoring case (the catalogue tests hold it), so two listener classes
+// share a file name ignoring case exactly when their suffixes are the same and their names
+// differ only in case.
 std::string Checker::ClassFiles() const {
-    std::unordered_map<ListenerClassKey, std::string_view, CaseBlindKeyHash, CaseBlindKeyEqual>
-        byCaseBlindName;
+    // Bit t: a listener class of ListenerTable row t has been met with this name, ignoring case.
+    std::unordered_map<std::string_view, uint32_t, CaseBlindHash, CaseBlindEqual> typesOfName;
     const auto& rows = plan_.rows;
     for (size_t i = 0; i < rows.size(); ++i) {
         if (!StartsRun(i)) continue;
@@ -485,12 +492,21 @@ std::string Checker::ClassFiles() const {
                    " would be written to a file whose name has more than " +
                    std::to_string(kMaxFileName) +
                    " characters: shorten the name of its component or of the class.";
-        const auto [it, added] =
-            byCaseBlindName.emplace(ListenerClassKey{name, TypeOf(rows[i])}, name);
-        if (!added)
-            return "The listener classes " + Quoted(cls(it->second)) + " and " + Quoted(cls(name)) +
-                   " differ only in case, so Windows would keep one file for both: rename one "
-                   "of their components.";
+        const uint32_t bit = uint32_t{1} << TypeOf(rows[i]);
+        uint32_t& types = typesOfName[name];
+        if ((types & bit) == 0) {
+            types |= bit;
+            continue;
+        }
+        // The first class that shares this file.
+        size_t first = 0;
+        while (!(rows[first].listenerRow == rows[i].listenerRow &&
+                 EqualIgnoringCase(rows[first].name, name)))
+            ++first;
+        return "The listener classes " + Quoted(cls(rows[first].name)) + " and " +
+               Quoted(cls(name)) +
+               " differ only in case, so Windows would keep one file for both: rename one "
+               "of their components.";
     }
     return {};
 }
@@ -518,20 +534,18 @@ std::string PopupClassFault(std::string_view className, const EventCatalogue& ca
     return {};
 }
 
-MethodCode EstimateMethodCode(const JavaFile& file, const ListenerPlan& plan,
-                              const EventCatalogue& catalogue) {
-    return Checker(file, plan, catalogue).MethodSizes();
-}
+struct GenerationChecker::State {
+    Checker checker;
+};
 
-std::string ClassSizeWarning(const JavaFile& file, const ListenerPlan& plan,
-                             const EventCatalogue& catalogue) {
-    return Checker(file, plan, catalogue).ClassSize();
-}
+GenerationChecker::GenerationChecker(const JavaFile& file, const ListenerPlan& plan,
+                                     const EventCatalogue& catalogue)
+    : state_(std::make_unique<State>(State{Checker(file, plan, catalogue)})) {}
 
-std::string CheckGeneration(const JavaFile& file, const ListenerPlan& plan,
-                            const std::vector<MenuElement>& menuElements,
-                            const EventCatalogue& catalogue) {
-    Checker check(file, plan, catalogue);
+GenerationChecker::~GenerationChecker() = default;
+
+std::string GenerationChecker::Refusal(const std::vector<MenuElement>& menuElements) {
+    Checker& check = state_->checker;
     std::string refusal = check.ClassName();
     if (refusal.empty()) refusal = check.ComponentNames();
     if (refusal.empty()) refusal = check.OtherNames();
@@ -542,6 +556,30 @@ std::string CheckGeneration(const JavaFile& file, const ListenerPlan& plan,
     if (refusal.empty()) refusal = check.Texts();
     if (refusal.empty()) refusal = check.ClassFiles();
     return refusal;
+}
+
+MethodCode GenerationChecker::MethodSizes() const {
+    return state_->checker.MethodSizes();
+}
+
+std::string GenerationChecker::ClassSizeWarning() const {
+    return state_->checker.ClassSize();
+}
+
+MethodCode EstimateMethodCode(const JavaFile& file, const ListenerPlan& plan,
+                              const EventCatalogue& catalogue) {
+    return GenerationChecker(file, plan, catalogue).MethodSizes();
+}
+
+std::string ClassSizeWarning(const JavaFile& file, const ListenerPlan& plan,
+                             const EventCatalogue& catalogue) {
+    return GenerationChecker(file, plan, catalogue).ClassSizeWarning();
+}
+
+std::string CheckGeneration(const JavaFile& file, const ListenerPlan& plan,
+                            const std::vector<MenuElement>& menuElements,
+                            const EventCatalogue& catalogue) {
+    return GenerationChecker(file, plan, catalogue).Refusal(menuElements);
 }
 
 }  // namespace korvane

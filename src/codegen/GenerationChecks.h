@@ -5,6 +5,7 @@
 // code, file names of the compiled classes).
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +40,23 @@ inline constexpr size_t kMaxMethodCode = 65535;
 struct MethodCode {
     size_t body = 0;
     size_t layout = 0;
+};
+
+// The three functions below in one, for a generation that asks all of them: what they know of
+// the file and the plan is gathered once. The file and the plan must outlive it.
+class GenerationChecker {
+  public:
+    GenerationChecker(const JavaFile& file, const ListenerPlan& plan,
+                      const EventCatalogue& catalogue);
+    ~GenerationChecker();
+    std::string Refusal(const std::vector<MenuElement>& menuElements);
+    MethodCode MethodSizes() const;
+    // As the file is split when it is asked.
+    std::string ClassSizeWarning() const;
+
+  private:
+    struct State;
+    std::unique_ptr<State> state_;
 };
 MethodCode EstimateMethodCode(const JavaFile& file, const ListenerPlan& plan,
                               const EventCatalogue& catalogue);

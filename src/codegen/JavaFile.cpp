@@ -31,12 +31,18 @@ bool UsesContentPane(std::string_view generateType) {
     return IsSwingTarget(generateType) && generateType != "JPanel";
 }
 
-void JavaFile::Emit(int spaces, std::string_view text) {
+void JavaFile::Emit(int spaces, std::initializer_list<LinePiece> pieces) {
     const bool statement = chunking_ && spaces >= 8;
     if (statement && !inChunk_) OpenChunk();
-    std::string line(static_cast<size_t>(statement ? spaces + 8 : spaces), ' ');
-    line += text;
-    sink.Emit_Line(std::move(line));
+    line_.assign(static_cast<size_t>(statement ? spaces + 8 : spaces), ' ');
+    for (const LinePiece& piece : pieces) {
+        if (piece.literal) {
+            AppendJavaStringLiteral(line_, piece.text);
+        } else {
+            line_ += piece.text;
+        }
+    }
+    sink.Emit_Line(line_);
     if (statement && ++chunkStatements_ == kChunkStatements) CloseChunk();
 }
 

@@ -2,6 +2,7 @@
 // the document's font and sizes, the rows in tab order, the once-flags and the line sink.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,19 @@ bool IsDialogTarget(std::string_view generateType);
 // JApplet, JFrame and JDialog reach their children through getContentPane(); a JPanel is
 // the container itself, like every AWT target.
 bool UsesContentPane(std::string_view generateType);
+
+// A piece of a line of JavaFile::Emit: text as it is, or a Java string literal of the text.
+struct JavaLiteral {
+    std::string_view text;
+};
+struct LinePiece {
+    LinePiece(std::string_view text) : text(text) {}
+    LinePiece(const std::string& text) : text(text) {}
+    LinePiece(const char* text) : text(text) {}
+    LinePiece(JavaLiteral literal) : text(literal.text), literal(true) {}
+    std::string_view text;
+    bool literal = false;
+};
 
 struct JavaFile {
     JavaFile(LineSink& sink, const CodegenTable& table) : sink(sink), table(table) {}
@@ -67,7 +81,9 @@ struct JavaFile {
     // One line at an indent of `spaces`, appended with the sink's Emit_Line. Between
     // BeginChunks and EndChunks of a split body, a statement (indent 8 or more) goes into the
     // open local class, which is closed and run once it holds kChunkStatements statements.
-    void Emit(int spaces, std::string_view text);
+    void Emit(int spaces, std::string_view text) { Emit(spaces, {text}); }
+    // The line made of the pieces in turn: text as it is, a JavaLiteral as a string literal.
+    void Emit(int spaces, std::initializer_list<LinePiece> pieces);
     void BeginChunks();
     void EndChunks();
     static constexpr size_t kChunkStatements = 1500;
@@ -85,6 +101,7 @@ struct JavaFile {
     bool inChunk_ = false;
     int chunks_ = 0;
     size_t chunkStatements_ = 0;
+    std::string line_;  // reused by Emit
 };
 
 }  // namespace korvane

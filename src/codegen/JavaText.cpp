@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 #include "codegen/JavaIdentifierChars.h"
 
@@ -88,7 +89,18 @@ void AppendCodePointEscape(std::string& out, char32_t cp) {
 std::string JavaStringContent(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
+    AppendJavaStringContent(out, utf8);
+    return out;
+}
+
+void AppendJavaStringContent(std::string& out, std::string_view utf8) {
+    const auto plain = [](char c) { return c >= 0x20 && c < 0x7F && c != '\\' && c != '"'; };
     for (size_t i = 0; i < utf8.size();) {
+        // Printable ASCII goes as it is, a run at a time.
+        const size_t start = i;
+        while (i < utf8.size() && plain(utf8[i])) ++i;
+        out.append(utf8, start, i - start);
+        if (i == utf8.size()) break;
         const char32_t cp = NextCodePoint(utf8, i);
         if (cp == U'\\') {
             out += "\\\\";
@@ -104,12 +116,31 @@ std::string JavaStringContent(std::string_view utf8) {
             AppendCodePointEscape(out, cp);
         }
     }
-    return out;
+}
+
+void AppendJavaStringLiteral(std::string& out, std::string_view utf8) {
+    out += '"';
+    AppendJavaStringContent(out, utf8);
+    out += '"';
+}
+
+bool IsAscii(std::string_view text) {
+    // Eight bytes at a time: the generated file is almost all ASCII and can be 100 MB.
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + i, sizeof word);
+        if ((word & kHighBits) != 0) return false;
+    }
+    for (; i < text.size(); ++i)
+        if (static_cast<unsigned char>(text[i]) >= 0x80) return false;
+    return true;
 }
 
 std::string AsciiJavaSource(std::string utf8) {
     const auto ascii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
-    if (std::all_of(utf8.begin(), utf8.end(), ascii)) return utf8;
+    if (IsAscii(utf8)) return utf8;
     std::string out;
     out.reserve(utf8.size() + 16);
     for (size_t i = 0; i < utf8.size();) {
@@ -123,12 +154,17 @@ std::string AsciiJavaSource(std::string utf8) {
 }
 
 std::string JavaStringLiteral(std::string_view utf8) {
-    return "\"" + JavaStringContent(utf8) + "\"";
+    std::string out;
+    out.reserve(utf8.size() + 2);
+    AppendJavaStringLiteral(out, utf8);
+    return out;
 }
 
 bool FitsJavaStringLiteral(std::string_view utf8) {
     constexpr size_t kMaxUnits = 65534;
     constexpr size_t kMaxBytes = 65535;
+    // Each byte becomes at most one code unit and three bytes of the class file.
+    if (utf8.size() * 3 <= kMaxBytes) return true;
     size_t units = 0, bytes = 0;
     for (size_t i = 0; i < utf8.size() && units <= kMaxUnits && bytes <= kMaxBytes;) {
         const char32_t cp = NextCodePoint(utf8, i);

@@ -17,6 +17,9 @@ std::string JavaStringContent(std::string_view utf8);
 
 // JavaStringContent between double quotes: a complete Java string literal.
 std::string JavaStringLiteral(std::string_view utf8);
+// The same, appended to out.
+void AppendJavaStringContent(std::string& out, std::string_view utf8);
+void AppendJavaStringLiteral(std::string& out, std::string_view utf8);
 
 // Whether javac takes the text as one string literal: it refuses a literal of 65535 or more
 // UTF-16 code units, or of more than 65535 bytes in the class file (modified UTF-8: U+0000
@@ -32,6 +35,8 @@ bool IsJavaKeyword(std::string_view word);
 // identifiers hold any) as \uXXXX escapes, which javac reads the same whatever encoding it
 // assumes for the file. Text that is all ASCII comes back unchanged.
 std::string AsciiJavaSource(std::string utf8);
+// Whether every byte of the text is ASCII.
+bool IsAscii(std::string_view text);
 
 // UTF-8 text that Java takes as an identifier: a letter (of any script), "_", "$", a currency
 // symbol or a connector, then those, digits and combining marks; not a keyword and not one of

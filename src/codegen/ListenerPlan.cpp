@@ -27,6 +27,7 @@ void Add_Listener_Rows(ListenerPlan& plan, const EventCatalogue& catalogue, std:
     const std::span<const ListenerRow> listeners = catalogue.ListenerTable();
     const std::span<const EventMethodRow> methods = catalogue.EventMethodTable();
     scratch.Clear();
+    const unsigned long long offered = catalogue.MethodMaskOfClass(classKey);
     unsigned long long seen = 0;
     size_t start = 0;
     while (start <= events.size()) {
@@ -38,10 +39,8 @@ void Add_Listener_Rows(ListenerPlan& plan, const EventCatalogue& catalogue, std:
         if (method.empty()) continue;
         const int index = catalogue.MethodIndex(method);
         if (index >= 0 && (seen >> index & 1ULL) != 0) continue;
-        const ListenerRow* listener =
-            index < 0 ? nullptr
-                      : catalogue.Listener_Of_Event_Kind(methods[static_cast<size_t>(index)].kind);
-        if (!listener || !catalogue.ClassOffersMethod(classKey, method)) {
+        const ListenerRow* listener = index < 0 ? nullptr : catalogue.ListenerOfMethod(index);
+        if (!listener || (offered >> index & 1ULL) == 0) {
             plan.dropped.push_back({std::string(name), std::string(method), std::string(classKey)});
             continue;
         }

@@ -10,7 +10,7 @@ using Rows = decltype(ListenerPlan::rows);
 
 bool StartsRun(const Rows& rows, size_t i) {
     return i == 0 || rows[i].name != rows[i - 1].name ||
-           rows[i].listenerType() != rows[i - 1].listenerType();
+           rows[i].listenerRow != rows[i - 1].listenerRow;
 }
 
 bool EndsRun(const Rows& rows, size_t i) {
@@ -38,45 +38,48 @@ std::string_view JavaEventClass(std::string_view kind) {
     return kind;
 }
 
-std::string MethodHeader(std::string_view method, std::string_view javaKind) {
+// "        public void mouseClicked(MouseEvent e) { "
+void AppendMethodHeader(std::string& line, std::string_view method, std::string_view javaKind) {
     std::string_view bare = method;
     if (bare.ends_with("()")) bare.remove_suffix(2);
-    return "        public void " + std::string(bare) + "(" + std::string(javaKind) + " e) { ";
+    line.append("        public void ").append(bare).append("(").append(javaKind).append(" e) { ");
 }
 
-std::string BodyLine(std::string_view method, std::string_view name) {
-    const std::string shown = JavaStringContent(name);
-    std::string text;
+// The method's one statement; shown is the component name as string literal content.
+void AppendBodyLine(std::string& line, std::string_view method, std::string_view shown) {
+    line += "            ";
+    const auto print = [&](std::string_view before, std::string_view after = "\");") {
+        line.append("System.out.println(\"").append(before).append(shown).append(after);
+    };
     if (method == "actionPerformed()") {
-        text = "System.out.println(\"Action Performed by " + shown + "\");";
+        print("Action Performed by ");
     } else if (method == "keyPressed()") {
-        text = "System.out.println(\"You have pressed a key in " + shown + "\");";
+        print("You have pressed a key in ");
     } else if (method == "keyReleased()") {
-        text = "System.out.println(\"You have released a key in " + shown + "\");";
+        print("You have released a key in ");
     } else if (method == "textValueChanged()") {
-        text = "System.out.println(\"You have changed the text in " + shown + "\");";
+        print("You have changed the text in ");
     } else if (method == "mouseClicked()") {
-        text = "System.out.println(\"You have clicked " + shown + "\");";
+        print("You have clicked ");
     } else if (method == "itemStateChanged()") {
-        text =
-            "System.out.println(\"You have clicked the item \" + e.getItem().toString() + "
-            "\" in " +
-            shown + "\");";
+        print("You have clicked the item \" + e.getItem().toString() + \" in ");
     } else {
-        text = "//";
+        line += "//";
     }
-    return "            " + text;
 }
 
 }  // namespace
 
 void WriteListenerRegistrations(const ListenerPlan& plan, LineSink& sink) {
     const Rows& rows = plan.rows;
+    std::string line;
     for (size_t i = 0; i < rows.size(); ++i) {
         const ListenerPlanRow& row = rows[i];
-        if (StartsRun(rows, i))
-            sink.Emit_Line("        " + std::string(row.name) + "." +
-                           std::string(row.registration()) + "(new " + ClassName(row) + "());");
+        if (StartsRun(rows, i)) {
+            line.assign("        ").append(row.name).append(".").append(row.registration());
+            line.append("(new ").append(row.name).append(row.suffix()).append("());");
+            sink.Emit_Line(line);
+        }
         if (EndsName(rows, i)) sink.Emit_Line("");
     }
 }
@@ -88,18 +91,36 @@ void WriteListenerClasses(const ListenerPlan& plan, const CodegenTable& table,
 
     const Rows& rows = plan.rows;
     std::string_view javaKind;
+    std::string line;
+    // What the rows of one name share, found when the name starts.
+    std::string shownName;
+    const CodegenRow* popupRow = nullptr;  // the name's row, when it has a valid popup binding
+    std::string_view trigger;
     for (size_t i = 0; i < rows.size(); ++i) {
         const ListenerPlanRow& row = rows[i];
+        if (i == 0 || row.name != rows[i - 1].name) {
+            shownName = JavaStringContent(row.name);
+            const auto it = firstRowOfName.find(row.name);
+            popupRow = it != firstRowOfName.end() && IsValidPopupBinding(it->second->popup)
+                           ? it->second
+                           : nullptr;
+            trigger = popupRow ? SplitPopupBinding(popupRow->popup).trigger : std::string_view{};
+        }
         if (StartsRun(rows, i)) {
             const char* relation = row.flag() == "L" ? " implements " : " extends ";
-            sink.Emit_Line("    class " + ClassName(row) + relation +
-                           std::string(row.listenerType()) + " {");
+            line.assign("    class ").append(row.name).append(row.suffix()).append(relation);
+            line.append(row.listenerType()).append(" {");
+            sink.Emit_Line(line);
             javaKind = JavaEventClass(row.kind());
         }
-        sink.Emit_Line(MethodHeader(row.method(), javaKind));
-        sink.Emit_Line(BodyLine(row.method(), row.name));
-        if (const auto it = firstRowOfName.find(row.name); it != firstRowOfName.end())
-            WritePopupWindowLines(*it->second, row.method(), generateType, sink);
+        line.clear();
+        AppendMethodHeader(line, row.method(), javaKind);
+        sink.Emit_Line(line);
+        line.clear();
+        AppendBodyLine(line, row.method(), shownName);
+        sink.Emit_Line(line);
+        if (popupRow && trigger == row.method())
+            WritePopupWindowLines(*popupRow, row.method(), generateType, sink);
         sink.Emit_Line("        }");
         if (EndsRun(rows, i)) {
             sink.Emit_Line("    }");

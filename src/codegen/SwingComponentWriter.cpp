@@ -36,18 +36,18 @@ void WriteJList(JavaFile& file, const CodegenRow& row) {
     const std::string& name = row.name;
     if (file.splitBody) {
         // No local model: the items may go on in the next local class.
-        file.Emit(8, name + " = new JList(new DefaultListModel());");
+        file.Emit(8, {name, " = new JList(new DefaultListModel());"});
         for (std::string_view item : ListItems(row.value))
-            file.Emit(8, "((DefaultListModel) " + name + ".getModel()).addElement(" +
-                             JavaStringLiteral(item) + ");");
+            file.Emit(8, {"((DefaultListModel) ", name, ".getModel()).addElement(",
+                          JavaLiteral{item}, ");"});
         return;
     }
     const std::string model = "listModel_" + name;
-    file.Emit(8, "DefaultListModel " + model + " = new DefaultListModel();");
+    file.Emit(8, {"DefaultListModel ", model, " = new DefaultListModel();"});
     for (std::string_view item : ListItems(row.value))
-        file.Emit(8, model + ".addElement(" + JavaStringLiteral(item) + ");");
-    file.Emit(8, name + " = new JList(" + model + ");");
-    file.Emit(8, "sp_" + name + " = new JScrollPane(" + name + ");");
+        file.Emit(8, {model, ".addElement(", JavaLiteral{item}, ");"});
+    file.Emit(8, {name, " = new JList(", model, ");"});
+    file.Emit(8, {"sp_", name, " = new JScrollPane(", name, ");"});
 }
 
 void WriteJRadioButton(JavaFile& file, const CodegenRow& row) {
@@ -56,33 +56,33 @@ void WriteJRadioButton(JavaFile& file, const CodegenRow& row) {
         file.Emit(8, group + " = new ButtonGroup();");
         file.ButtonGroup_Declared = true;
     }
-    file.Emit(8, row.name + " = new JRadioButton(" + JavaStringLiteral(row.value) + ", false);");
-    file.Emit(8, group + ".add(" + row.name + ");");
+    file.Emit(8, {row.name, " = new JRadioButton(", JavaLiteral{row.value}, ", false);"});
+    file.Emit(8, {group, ".add(", row.name, ");"});
 }
 
 // The creation lines of a row, before its add line.
 void WriteSwingCreation(JavaFile& file, const CodegenRow& row, const SwingKind& kind) {
     const std::string& name = row.name;
-    const std::string cls(kind.javaClass);
+    const std::string_view cls = kind.javaClass;
     const std::string_view tag = row.type;
     if (tag == "JList") {
         WriteJList(file, row);
     } else if (tag == "JRadioButton") {
         WriteJRadioButton(file, row);
     } else if (tag == "JComboBox") {
-        file.Emit(8, name + " = new JComboBox();");
+        file.Emit(8, {name, " = new JComboBox();"});
         for (std::string_view item : ListItems(row.value))
-            file.Emit(8, name + ".addItem(" + JavaStringLiteral(item) + ");");
+            file.Emit(8, {name, ".addItem(", JavaLiteral{item}, ");"});
     } else if (tag == "JHScrollBar") {
-        file.Emit(8, name + " = new JScrollBar(Scrollbar.HORIZONTAL);");
+        file.Emit(8, {name, " = new JScrollBar(Scrollbar.HORIZONTAL);"});
     } else if (tag == "JVScrollBar") {
-        file.Emit(8, name + " = new JScrollBar(Scrollbar.VERTICAL);");
+        file.Emit(8, {name, " = new JScrollBar(Scrollbar.VERTICAL);"});
     } else if (tag == "JPanel" || tag == "JScrollPane") {
-        file.Emit(8, name + " = new " + cls + "();");
+        file.Emit(8, {name, " = new ", cls, "();"});
     } else {
-        file.Emit(8, name + " = new " + cls + "(" + JavaStringLiteral(row.value) + ");");
+        file.Emit(8, {name, " = new ", cls, "(", JavaLiteral{row.value}, ");"});
         if (tag == "JTextArea" && !file.splitBody)
-            file.Emit(8, "sp_" + name + " = new JScrollPane(" + name + ");");
+            file.Emit(8, {"sp_", name, " = new JScrollPane(", name, ");"});
     }
 }
 
@@ -109,9 +109,9 @@ bool WriteSwingDeclaration(JavaFile& file, const CodegenRow& row) {
         file.Emit(4, "ButtonGroup " + file.swingGroupName + ";");
         file.ButtonGroup_Declared = true;
     }
-    file.Emit(4, std::string(kind->javaClass) + " " + row.name + ";");
+    file.Emit(4, {kind->javaClass, " ", row.name, ";"});
     if (IsScrollWrappedKind(row.type) && !file.splitBody)
-        file.Emit(4, "JScrollPane sp_" + row.name + ";");
+        file.Emit(4, {"JScrollPane sp_", row.name, ";"});
     return true;
 }
 
@@ -120,8 +120,9 @@ bool WriteSwingConstruction(JavaFile& file, const CodegenRow& row) {
     if (!kind) return false;
     WriteSwingCreation(file, row, *kind);
     // Swing components take their font from the look and feel, not from their container.
-    const std::string container = UsesContentPane(file.generateType) ? "getContentPane()." : "";
-    file.Emit(8, row.name + ".setFont(" + container + "getFont());");
+    const std::string_view container =
+        UsesContentPane(file.generateType) ? "getContentPane()." : "";
+    file.Emit(8, {row.name, ".setFont(", container, "getFont());"});
     const bool newPane = IsScrollWrappedKind(row.type) && file.splitBody;
     file.Emit(8, file.AddLine(newPane ? "new JScrollPane(" + row.name + ")" : AddName(row)));
     file.Emit(0, "");

@@ -302,6 +302,12 @@ TEST(GenerationChecksTest, ListenerClassFilesDifferInMoreThanCase) {
               {"case only", add({"Button_1", "CommandButton", "", "actionPerformed()"}),
                "Button_1_AL"},
               {"another listener", add({"Button_1", "CommandButton", "", "keyTyped()"}), kOk},
+              {"the first of the classes that share a file",
+               [](DesignDocument& doc) {
+                   Add(doc, {"BUTTON_1", "CommandButton", "", "keyTyped()"});
+                   Add(doc, {"Button_1", "CommandButton", "", "keyTyped()|actionPerformed()"});
+               },
+               "BUTTON_1_KL"},
               {"no listener", add({"Button_1", "CommandButton"}), kOk},
           });
 }

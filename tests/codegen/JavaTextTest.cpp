@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "codegen/CodegenTable.h"
 #include "codegen/JavaText.h"
 
 namespace korvane {
@@ -123,6 +124,37 @@ TEST(JavaText, AsciiSourceEscapesOnlyNonAscii) {
         {"x\xff;", R"(x\ufffd;)"},
     };
     for (const Case& c : cases) EXPECT_EQ(AsciiJavaSource(c.utf8), c.ascii) << c.utf8;
+}
+
+// The check looks at eight bytes at a time: one non-ASCII byte must be seen wherever it falls
+// in a word or in the bytes after the last whole word.
+TEST(JavaText, IsAsciiSeesEveryPlace) {
+    EXPECT_TRUE(IsAscii(""));
+    for (size_t length = 1; length <= 25; ++length) {
+        const std::string plain(length, 'x');
+        EXPECT_TRUE(IsAscii(plain)) << length;
+        for (size_t at = 0; at < length; ++at) {
+            for (const char high : {'\x80', '\xff', '\xc3'}) {
+                std::string text = plain;
+                text[at] = high;
+                EXPECT_FALSE(IsAscii(text)) << length << " at " << at;
+            }
+        }
+    }
+    EXPECT_TRUE(IsAscii(std::string("\x7f\x00\x01 ~", 5)));
+}
+
+// What a sink receives: the lines as given, non-ASCII ones as ASCII escapes.
+TEST(JavaText, SinkTakesEachLineInAscii) {
+    LineSink sink;
+    const std::string kept = "    Label n\xc3\xbamero;";
+    sink.Emit_Line(kept);
+    sink.Emit_Line("");
+    sink.Emit_Line(std::string(20, ' ') + "x\xff;");
+    const std::vector<std::string> expected = {R"(    Label n\u00famero;)", "",
+                                               std::string(20, ' ') + R"(x\ufffd;)"};
+    EXPECT_EQ(sink.Lines(), expected);
+    EXPECT_EQ(kept, "    Label n\xc3\xbamero;");
 }
 
 }  // namespace

@@ -310,15 +310,27 @@ bool Inspector::RenumberTabOrders(DesignChange& change, int slot, double n) {
     }
     if (keys.empty()) return true;
     Sort_Pairs(keys, slots);
-    std::unordered_map<int, int> holders;
-    holders.reserve(keys.size());
-    for (int v : keys) ++holders[v];
-    for (int& v : keys) {
-        if (n > v) continue;
-        if (n == v || holders[v] > 1) {
-            --holders[v];
-            ++holders[++v];
+    // Sorted, the values come in groups of equal ones. When a group's turn comes, it holds its
+    // own members and those raised into it from the group one below; each member but the last
+    // still shares its value and is raised, and the last one is raised when it equals n or
+    // shares its value with members raised into it.
+    int previousValue = 0;
+    size_t previousRaised = 0;
+    for (size_t first = 0; first < keys.size();) {
+        const int v = keys[first];
+        size_t end = first;
+        while (end < keys.size() && keys[end] == v) ++end;
+        if (n > v) {
+            first = end;
+            continue;
         }
+        const size_t raisedInto = previousRaised > 0 && previousValue == v - 1 ? previousRaised : 0;
+        const bool lastRaised = n == v || raisedInto > 0;
+        const size_t raised = end - first - (lastRaised ? 0 : 1);
+        for (size_t k = first; k < first + raised; ++k) ++keys[k];
+        previousValue = v;
+        previousRaised = raised;
+        first = end;
     }
     if (*std::max_element(keys.begin(), keys.end()) > kInt16Max) return false;
     for (size_t k = 0; k < keys.size(); ++k) {

@@ -133,6 +133,14 @@ int RoundToInt16Clamped(double value) {
 }
 
 int TabOrderValue(std::string_view text) {
+    // Tab orders are almost always plain digits: read those at once (a tab-order edit reads
+    // every component's).
+    if (!text.empty() && text.size() <= 5 &&
+        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        int value = 0;
+        for (char c : text) value = value * 10 + (c - '0');
+        if (value <= kInt16Max) return value;
+    }
     return ToInt16(text).value_or(0);
 }
 

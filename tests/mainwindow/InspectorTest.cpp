@@ -340,6 +340,28 @@ TEST_F(InspectorTest, TabOrderEditsRenumberTheOthers) {
          {"2", "1", "1"},
          true},
         {"confirming the stored value", {"Label", "Label"}, {"1", "1"}, 2, "1", {"1", "1"}, false},
+        // Equal values above n are raised by one each, all but the last of them.
+        {"three equal above",
+         {"Label", "Label", "Label", "Label"},
+         {"5", "5", "5", "9"},
+         4,
+         "1",
+         {"6", "6", "5", "1"},
+         true},
+        {"raised into equal ones",
+         {"Label", "Label", "Label", "Label", "Label", "Label", "Label", "Label"},
+         {"2", "3", "3", "4", "4", "4", "7", "1"},
+         8,
+         "3",
+         {"2", "4", "4", "5", "5", "5", "7", "3"},
+         true},
+        {"a gap stops the raising",
+         {"Label", "Label", "Label", "Label", "Label"},
+         {"1", "2", "2", "4", "0"},
+         5,
+         "2",
+         {"1", "3", "3", "4", "2"},
+         true},
     };
     for (const Case& c : cases) {
         NewDesign();

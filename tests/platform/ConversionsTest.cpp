@@ -53,6 +53,17 @@ TEST(ToInt16Test, RefusesNonNumbersAndValuesOutOfRange) {
     EXPECT_EQ(TabOrderValue("7"), 7);
 }
 
+// Plain digits are read at once; everything else as a 16-bit number, 0 when it is none.
+TEST(TabOrderValueTest, PlainDigitsAndTheRest) {
+    const std::pair<const char*, int> cases[] = {
+        {"0", 0},     {"7", 7},     {"00012", 12},        {"32767", 32767},
+        {"32768", 0}, {"99999", 0}, {"000032767", 32767}, {"100000", 0},
+        {"", 0},      {"abc", 0},   {"12a", 12},          {" 7", 7},
+        {"-3", -3},   {"2.5", 2},   {"3.5", 4},           {"1e3", 1000},
+    };
+    for (auto [text, value] : cases) EXPECT_EQ(TabOrderValue(text), value) << text;
+}
+
 TEST(StrSingleTest, WritesTheOldNumberForm) {
     const double inf = std::numeric_limits<double>::infinity();
     const std::pair<double, const char*> cases[] = {

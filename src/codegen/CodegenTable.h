@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "codegen/JavaText.h"
@@ -14,7 +15,8 @@ struct CodegenRow {
     int slot = 0;  // the component's slot in the design
     std::string name;
     std::string type;  // TypeTag
-    std::string value;
+    // Seen in the design: the largest field, so not copied; the design outlives the table.
+    std::string_view value;
     float left = 0;  // twips
     float top = 0;
     float width = 0;

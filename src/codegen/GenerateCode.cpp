@@ -59,6 +59,21 @@ bool HasKind(const CodegenTable& table, std::string_view type) {
                        [&](const CodegenRow& row) { return row.type == type; });
 }
 
+// Passes registration lines on into the local classes of a split body, 8 spaces less indented
+// (the local class adds them back), as they come.
+class ChunkedRegistrations : public LineSink {
+  public:
+    explicit ChunkedRegistrations(JavaFile& file) : file_(file) {}
+
+  protected:
+    void Take(std::string_view line) override {
+        file_.Emit(line.empty() ? 0 : 8, line.empty() ? line : line.substr(8));
+    }
+
+  private:
+    JavaFile& file_;
+};
+
 void WriteDeclarations(JavaFile& file) {
     file.CheckboxGroup_Declared = file.ButtonGroup_Declared = false;
     for (const CodegenRow& row : file.table)
@@ -99,10 +114,8 @@ void WriteBody(JavaFile& file, const ListenerPlan& plan) {
     if (!file.splitBody) {
         WriteListenerRegistrations(plan, file.sink);
     } else {
-        LineSink registrations;
+        ChunkedRegistrations registrations(file);
         WriteListenerRegistrations(plan, registrations);
-        for (const std::string& line : registrations.Lines())
-            file.Emit(line.empty() ? 0 : 8, line.empty() ? line : line.substr(8));
     }
     file.EndChunks();
 }

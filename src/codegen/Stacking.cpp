@@ -14,8 +14,7 @@ struct Point {
 
 // For each query, how many points have x <= query.x and y <= query.y: one sweep over x with a
 // Fenwick tree over the ranks of y.
-std::vector<int64_t> CountDominated(const std::vector<Point>& points,
-                                    const std::vector<Point>& queries) {
+std::vector<int64_t> CountDominated(std::vector<Point> points, const std::vector<Point>& queries) {
     std::vector<int64_t> ys;
     ys.reserve(points.size());
     for (const Point& p : points) ys.push_back(p.y);
@@ -36,18 +35,22 @@ std::vector<int64_t> CountDominated(const std::vector<Point>& points,
         return n;
     };
 
-    std::vector<size_t> byX(points.size()), queryByX(queries.size());
-    std::iota(byX.begin(), byX.end(), 0);
-    std::iota(queryByX.begin(), queryByX.end(), 0);
-    std::sort(byX.begin(), byX.end(),
-              [&](size_t a, size_t b) { return points[a].x < points[b].x; });
-    std::sort(queryByX.begin(), queryByX.end(),
-              [&](size_t a, size_t b) { return queries[a].x < queries[b].x; });
+    // Sorted by value rather than through indexes: the sweep then reads memory in order.
+    struct Query {
+        int64_t x, y;
+        size_t index;
+    };
+    std::vector<Query> byX;
+    byX.reserve(queries.size());
+    for (size_t q = 0; q < queries.size(); ++q) byX.push_back({queries[q].x, queries[q].y, q});
+    std::sort(points.begin(), points.end(),
+              [](const Point& a, const Point& b) { return a.x < b.x; });
+    std::sort(byX.begin(), byX.end(), [](const Query& a, const Query& b) { return a.x < b.x; });
     std::vector<int64_t> counts(queries.size());
     size_t next = 0;
-    for (size_t q : queryByX) {
-        while (next < byX.size() && points[byX[next]].x <= queries[q].x) add(points[byX[next++]].y);
-        counts[q] = countUpTo(queries[q].y);
+    for (const Query& q : byX) {
+        while (next < points.size() && points[next].x <= q.x) add(points[next++].y);
+        counts[q.index] = countUpTo(q.y);
     }
     return counts;
 }
@@ -100,7 +103,7 @@ std::vector<bool> OverlapsAnother(const std::vector<ChildBounds>& rects) {
     }
     std::vector<int64_t> corners(solid.size(), 0);
     for (int k = 0; k < 4; ++k) {
-        const std::vector<int64_t> counts = CountDominated(points[k], queries[k]);
+        const std::vector<int64_t> counts = CountDominated(std::move(points[k]), queries[k]);
         for (size_t i = 0; i < solid.size(); ++i) corners[i] += counts[i];
     }
 

@@ -80,6 +80,20 @@ class PosixFileSystem : public FileSystem {
 
     void Remove(const std::string& path) override { ::unlink(path.c_str()); }
 
+    std::string SaveTarget(const std::string& path) override {
+        namespace fs = std::filesystem;
+        fs::path at(path);
+        std::error_code ec;
+        // As the system does, give up on a chain longer than 40 links (a loop); the rename
+        // then replaces the first link, as it would any file.
+        for (int hop = 0; hop < 40 && fs::is_symlink(at, ec); ++hop) {
+            const fs::path next = fs::read_symlink(at, ec);
+            if (ec) return path;
+            at = next.is_absolute() ? next : at.parent_path() / next;
+        }
+        return fs::is_symlink(at, ec) ? path : at.string();
+    }
+
   private:
     static bool ReadOpen(int fd, std::string& bytes, std::string& error) {
         struct stat st {};
@@ -130,7 +144,7 @@ FileSystem& RealFileSystem() {
 }
 
 AtomicFileWriter::AtomicFileWriter(FileSystem& files, std::string path)
-    : files_(files), path_(std::move(path)) {}
+    : files_(files), path_(files.SaveTarget(path)) {}
 
 AtomicFileWriter::~AtomicFileWriter() {
     Abandon();

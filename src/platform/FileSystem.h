@@ -26,6 +26,9 @@ class FileSystem {
     // Replaces `to` with `from` in one step.
     virtual bool Rename(const std::string& from, const std::string& to, std::string& error) = 0;
     virtual void Remove(const std::string& path) = 0;
+    // The file a save to `path` replaces: the end of its chain of symbolic links, so that a
+    // save through a link writes the file it points to instead of replacing the link.
+    virtual std::string SaveTarget(const std::string& path) { return path; }
 };
 
 // The machine's own files.

@@ -1,6 +1,7 @@
 #include "surface/SurfaceIndex.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "surface/PaintControl.h"
 
@@ -214,12 +215,15 @@ std::vector<int> SurfaceIndex::QueryVisible(const DesignDocument& doc,
     std::sort(fronts.begin(), fronts.end(),
               [](const Shown& a, const Shown& b) { return a.z > b.z; });
     std::vector<int> slots;
-    std::vector<PixelRect> shownParts;
+    // A large area (the first paint of a whole design) meets thousands of fronts: the parts
+    // already shown are looked up, not walked.
+    std::unordered_set<PixelRect, RectHash> shownParts;
+    shownParts.reserve(fronts.size());
     for (const Shown& f : fronts) {
-        if (std::find(shownParts.begin(), shownParts.end(), f.part) != shownParts.end()) continue;
+        if (shownParts.count(f.part)) continue;
         slots.push_back(f.slot);
         if (f.part == area) break;
-        shownParts.push_back(f.part);
+        shownParts.insert(f.part);
     }
     std::reverse(slots.begin(), slots.end());
     return slots;

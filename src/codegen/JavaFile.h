@@ -81,7 +81,7 @@ struct JavaFile {
     // One line at an indent of `spaces`, appended with the sink's Emit_Line. Between
     // BeginChunks and EndChunks of a split body, a statement (indent 8 or more) goes into the
     // open local class, which is closed and run once it holds kChunkStatements statements.
-    void Emit(int spaces, std::string_view text) { Emit(spaces, {text}); }
+    void Emit(int spaces, std::string_view text) { Emit(spaces, {LinePiece(text)}); }
     // The line made of the pieces in turn: text as it is, a JavaLiteral as a string literal.
     void Emit(int spaces, std::initializer_list<LinePiece> pieces);
     void BeginChunks();

@@ -566,20 +566,4 @@ std::string GenerationChecker::ClassSizeWarning() const {
     return state_->checker.ClassSize();
 }
 
-MethodCode EstimateMethodCode(const JavaFile& file, const ListenerPlan& plan,
-                              const EventCatalogue& catalogue) {
-    return GenerationChecker(file, plan, catalogue).MethodSizes();
-}
-
-std::string ClassSizeWarning(const JavaFile& file, const ListenerPlan& plan,
-                             const EventCatalogue& catalogue) {
-    return GenerationChecker(file, plan, catalogue).ClassSizeWarning();
-}
-
-std::string CheckGeneration(const JavaFile& file, const ListenerPlan& plan,
-                            const std::vector<MenuElement>& menuElements,
-                            const EventCatalogue& catalogue) {
-    return GenerationChecker(file, plan, catalogue).Refusal(menuElements);
-}
-
 }  // namespace korvane

@@ -26,12 +26,6 @@ std::vector<std::string> ClassesTheFileUses(const EventCatalogue& catalogue);
 // sentence naming it), or "": not a Java class name, or a class every generated file uses.
 std::string PopupClassFault(std::string_view className, const EventCatalogue& catalogue);
 
-// Why this file cannot be generated (a sentence naming the offending name), or "" when it
-// can. The menu elements count only for "Frame" and "JFrame".
-std::string CheckGeneration(const JavaFile& file, const ListenerPlan& plan,
-                            const std::vector<MenuElement>& menuElements,
-                            const EventCatalogue& catalogue);
-
 // javac refuses a method with more than 65535 bytes of code.
 inline constexpr size_t kMaxMethodCode = 65535;
 
@@ -42,28 +36,24 @@ struct MethodCode {
     size_t layout = 0;
 };
 
-// The three functions below in one, for a generation that asks all of them: what they know of
-// the file and the plan is gathered once. The file and the plan must outlive it.
+// The checks of one generation. What they know of the file and the plan is gathered once;
+// the file and the plan must outlive the checker.
 class GenerationChecker {
   public:
     GenerationChecker(const JavaFile& file, const ListenerPlan& plan,
                       const EventCatalogue& catalogue);
     ~GenerationChecker();
+    // Why this file cannot be generated (a sentence naming the offending name), or "" when it
+    // can. The menu elements count only for "Frame" and "JFrame".
     std::string Refusal(const std::vector<MenuElement>& menuElements);
     MethodCode MethodSizes() const;
-    // As the file is split when it is asked.
+    // A warning when the public class may hold more constants than a class file can, or "";
+    // such a file is still generated. It counts the file as split when it is asked.
     std::string ClassSizeWarning() const;
 
   private:
     struct State;
     std::unique_ptr<State> state_;
 };
-MethodCode EstimateMethodCode(const JavaFile& file, const ListenerPlan& plan,
-                              const EventCatalogue& catalogue);
-
-// A warning when the public class may hold more constants than a class file can, or "". Such a
-// file is still generated.
-std::string ClassSizeWarning(const JavaFile& file, const ListenerPlan& plan,
-                             const EventCatalogue& catalogue);
 
 }  // namespace korvane

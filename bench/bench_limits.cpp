@@ -9,6 +9,7 @@
 
 #include "BenchDesigns.h"
 #include "codegen/GenerateCode.h"
+#include "codegen/Stacking.h"
 #include "document/Form1.h"
 #include "document/ProjectFile.h"
 #include "platform/Conversions.h"
@@ -83,6 +84,16 @@ void BM_GenerateJFrame(benchmark::State& state) {
     state.counters["java_MB"] = static_cast<double>(bytes) / 1e6;
 }
 BENCHMARK(BM_GenerateJFrame)->Arg(0)->Arg(1)->ArgName("worst")->Unit(benchmark::kMillisecond);
+
+// Which components overlap another and must be raised: the surface of the mixed design is
+// covered many times over.
+void BM_PlanStacking(benchmark::State& state) {
+    DesignDocument doc;
+    bench::FillDesign(doc, ShapeOf(state));
+    const CodegenTable table = Build_Codegen_Table(doc);
+    for (auto _ : state) benchmark::DoNotOptimize(PlanStacking(table).raised.size());
+}
+BENCHMARK(BM_PlanStacking)->Arg(0)->Unit(benchmark::kMillisecond);
 
 // The four geometry numbers of every component of a save.
 void BM_StrSingle(benchmark::State& state) {

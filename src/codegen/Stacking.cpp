@@ -1,58 +1,116 @@
 #include "codegen/Stacking.h"
 
 #include <algorithm>
-#include <numeric>
 
 #include "platform/Conversions.h"
 
 namespace korvane {
 namespace {
 
-struct Point {
-    int64_t x, y;
+// Coordinates as small order-keeping numbers: equal values get equal ranks, a smaller value a
+// smaller rank, and every rank is below `count`. A design's coordinates mostly lie within a few
+// thousand pixels and are their own ranks less the smallest; scattered ones are ranked by sorting.
+struct Ranks {
+    std::vector<uint32_t> of;  // the rank of each value, in the order given
+    size_t count = 0;
 };
 
-// For each query, how many points have x <= query.x and y <= query.y: one sweep over x with a
-// Fenwick tree over the ranks of y.
-std::vector<int64_t> CountDominated(std::vector<Point> points, const std::vector<Point>& queries) {
-    std::vector<int64_t> ys;
-    ys.reserve(points.size());
-    for (const Point& p : points) ys.push_back(p.y);
-    std::sort(ys.begin(), ys.end());
-    ys.erase(std::unique(ys.begin(), ys.end()), ys.end());
-    std::vector<int64_t> tree(ys.size() + 1, 0);
-    const auto add = [&](int64_t y) {
-        for (size_t i =
-                 static_cast<size_t>(std::lower_bound(ys.begin(), ys.end(), y) - ys.begin()) + 1;
-             i < tree.size(); i += i & (~i + 1))
-            ++tree[i];
-    };
-    const auto countUpTo = [&](int64_t y) {
-        int64_t n = 0;
-        for (size_t i = static_cast<size_t>(std::upper_bound(ys.begin(), ys.end(), y) - ys.begin());
-             i > 0; i -= i & (~i + 1))
-            n += tree[i];
-        return n;
-    };
-
-    // Sorted by value rather than through indexes: the sweep then reads memory in order.
-    struct Query {
-        int64_t x, y;
-        size_t index;
-    };
-    std::vector<Query> byX;
-    byX.reserve(queries.size());
-    for (size_t q = 0; q < queries.size(); ++q) byX.push_back({queries[q].x, queries[q].y, q});
-    std::sort(points.begin(), points.end(),
-              [](const Point& a, const Point& b) { return a.x < b.x; });
-    std::sort(byX.begin(), byX.end(), [](const Query& a, const Query& b) { return a.x < b.x; });
-    std::vector<int64_t> counts(queries.size());
-    size_t next = 0;
-    for (const Query& q : byX) {
-        while (next < points.size() && points[next].x <= q.x) add(points[next++].y);
-        counts[q.index] = countUpTo(q.y);
+Ranks RankValues(const std::vector<int64_t>& values) {
+    Ranks ranks;
+    if (values.empty()) return ranks;
+    ranks.of.reserve(values.size());
+    const auto [low, high] = std::minmax_element(values.begin(), values.end());
+    const int64_t lowest = *low;
+    // Pixel bounds are sums of two ints, so the span fits in 64 bits.
+    const auto span = static_cast<uint64_t>(*high - lowest);
+    if (span < 4 * values.size()) {
+        for (int64_t v : values) ranks.of.push_back(static_cast<uint32_t>(v - lowest));
+        ranks.count = span + 1;
+        return ranks;
     }
-    return counts;
+    std::vector<int64_t> distinct = values;
+    std::sort(distinct.begin(), distinct.end());
+    distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
+    for (int64_t v : values)
+        ranks.of.push_back(static_cast<uint32_t>(
+            std::lower_bound(distinct.begin(), distinct.end(), v) - distinct.begin()));
+    ranks.count = distinct.size();
+    return ranks;
+}
+
+// The edges of the rects with area as ranks: left < right among the x ranks, top < bottom among
+// the y ranks.
+struct RankedEdges {
+    std::vector<uint32_t> left, top, right, bottom;
+};
+
+// How many of the ranks are at most k, for each k below count.
+std::vector<uint32_t> CountAtMost(const std::vector<uint32_t>& ranks, size_t count) {
+    std::vector<uint32_t> atMost(count, 0);
+    for (uint32_t r : ranks) ++atMost[r];
+    for (size_t k = 1; k < count; ++k) atMost[k] += atMost[k - 1];
+    return atMost;
+}
+
+// The indexes of the ranks grouped by rank, smallest first: the group of rank k starts at
+// atMost[k - 1] (0 for k = 0), with atMost from CountAtMost.
+std::vector<uint32_t> GroupByRank(const std::vector<uint32_t>& ranks,
+                                  const std::vector<uint32_t>& atMost) {
+    std::vector<uint32_t> next(atMost.size(), 0);
+    for (size_t k = 1; k < atMost.size(); ++k) next[k] = atMost[k - 1];
+    std::vector<uint32_t> grouped(ranks.size());
+    for (size_t i = 0; i < ranks.size(); ++i) grouped[next[ranks[i]]++] = static_cast<uint32_t>(i);
+    return grouped;
+}
+
+// Counts of added ranks, asked as "how many below r" (a Fenwick tree).
+class RankCounter {
+  public:
+    explicit RankCounter(size_t count) : tree_(count + 1, 0) {}
+    void Add(uint32_t rank) {
+        ++added_;
+        for (size_t i = rank + size_t{1}; i < tree_.size(); i += i & (~i + 1)) ++tree_[i];
+    }
+    uint32_t Below(uint32_t rank) const {
+        uint32_t n = 0;
+        for (size_t i = rank; i > 0; i -= i & (~i + 1)) n += tree_[i];
+        return n;
+    }
+    uint32_t AtLeast(uint32_t rank) const { return added_ - Below(rank); }
+
+  private:
+    std::vector<uint32_t> tree_;
+    uint32_t added_ = 0;
+};
+
+// For each rect, how many others lie apart from it both in x and in y: in one of the four corner
+// regions around it. Rects apart in x are swept in x order: those wholly before it (right <=
+// its left) are added before it is asked, and likewise backwards for those wholly after it.
+std::vector<uint32_t> CountApartInBoth(const RankedEdges& rects, size_t yCount,
+                                       const std::vector<uint32_t>& byLeft,
+                                       const std::vector<uint32_t>& byRight) {
+    std::vector<uint32_t> apart(byLeft.size(), 0);
+    // Before in x: the rects in order of their right edges, the askers in order of their left.
+    RankCounter bottoms(yCount), tops(yCount);
+    for (size_t asked = 0, added = 0; asked < byLeft.size(); ++asked) {
+        const uint32_t i = byLeft[asked];
+        for (; added < byRight.size() && rects.right[byRight[added]] <= rects.left[i]; ++added) {
+            bottoms.Add(rects.bottom[byRight[added]]);
+            tops.Add(rects.top[byRight[added]]);
+        }
+        apart[i] += bottoms.Below(rects.top[i] + 1) + tops.AtLeast(rects.bottom[i]);
+    }
+    // After in x: backwards, the rects in order of their left edges, the askers of their right.
+    RankCounter afterBottoms(yCount), afterTops(yCount);
+    for (size_t asked = byRight.size(), added = byLeft.size(); asked > 0; --asked) {
+        const uint32_t i = byRight[asked - 1];
+        for (; added > 0 && rects.left[byLeft[added - 1]] >= rects.right[i]; --added) {
+            afterBottoms.Add(rects.bottom[byLeft[added - 1]]);
+            afterTops.Add(rects.top[byLeft[added - 1]]);
+        }
+        apart[i] += afterBottoms.Below(rects.top[i] + 1) + afterTops.AtLeast(rects.bottom[i]);
+    }
+    return apart;
 }
 
 bool HasArea(const ChildBounds& r) {
@@ -71,51 +129,44 @@ ChildBounds PixelBounds(const CodegenRow& row) {
 // rects that meet a rect are all the others less those apart in x or in y, counted with
 // inclusion and exclusion (apart in both is one of four corner regions).
 std::vector<bool> OverlapsAnother(const std::vector<ChildBounds>& rects) {
-    std::vector<ChildBounds> solid;
-    for (const ChildBounds& r : rects)
-        if (HasArea(r)) solid.push_back(r);
-    std::vector<int64_t> rights, lefts, bottoms, tops;
-    for (const ChildBounds& r : solid) {
-        rights.push_back(r.right);
-        lefts.push_back(r.left);
-        bottoms.push_back(r.bottom);
-        tops.push_back(r.top);
+    std::vector<size_t> solid;  // the rects with area
+    std::vector<int64_t> xs, ys;
+    for (size_t i = 0; i < rects.size(); ++i) {
+        const ChildBounds& r = rects[i];
+        if (!HasArea(r)) continue;
+        solid.push_back(i);
+        xs.insert(xs.end(), {r.left, r.right});
+        ys.insert(ys.end(), {r.top, r.bottom});
     }
-    for (auto* v : {&rights, &lefts, &bottoms, &tops}) std::sort(v->begin(), v->end());
-    const auto atMost = [](const std::vector<int64_t>& v, int64_t x) {
-        return static_cast<int64_t>(std::upper_bound(v.begin(), v.end(), x) - v.begin());
-    };
-    const auto atLeast = [](const std::vector<int64_t>& v, int64_t x) {
-        return static_cast<int64_t>(v.end() - std::lower_bound(v.begin(), v.end(), x));
-    };
+    const Ranks x = RankValues(xs), y = RankValues(ys);
+    RankedEdges edges;
+    for (size_t s = 0; s < solid.size(); ++s) {
+        edges.left.push_back(x.of[2 * s]);
+        edges.right.push_back(x.of[2 * s + 1]);
+        edges.top.push_back(y.of[2 * s]);
+        edges.bottom.push_back(y.of[2 * s + 1]);
+    }
+    const std::vector<uint32_t> leftsAtMost = CountAtMost(edges.left, x.count);
+    const std::vector<uint32_t> rightsAtMost = CountAtMost(edges.right, x.count);
+    const std::vector<uint32_t> topsAtMost = CountAtMost(edges.top, y.count);
+    const std::vector<uint32_t> bottomsAtMost = CountAtMost(edges.bottom, y.count);
+    const std::vector<uint32_t> apartInBoth =
+        CountApartInBoth(edges, y.count, GroupByRank(edges.left, leftsAtMost),
+                         GroupByRank(edges.right, rightsAtMost));
 
-    // The four corners: before or after in x, and above or below in y.
-    std::vector<Point> points[4], queries[4];
-    for (const ChildBounds& r : solid) {
-        points[0].push_back({r.right, r.bottom});
-        points[1].push_back({r.right, -r.top});
-        points[2].push_back({-r.left, r.bottom});
-        points[3].push_back({-r.left, -r.top});
-        queries[0].push_back({r.left, r.top});
-        queries[1].push_back({r.left, -r.bottom});
-        queries[2].push_back({-r.right, r.top});
-        queries[3].push_back({-r.right, -r.bottom});
-    }
-    std::vector<int64_t> corners(solid.size(), 0);
-    for (int k = 0; k < 4; ++k) {
-        const std::vector<int64_t> counts = CountDominated(std::move(points[k]), queries[k]);
-        for (size_t i = 0; i < solid.size(); ++i) corners[i] += counts[i];
-    }
-
+    const auto count = static_cast<uint32_t>(solid.size());
+    // How many edges are at rank k or above, from the counts at most k - 1 (k is never 0: a
+    // right or bottom edge ranks above its left or top).
+    const auto atLeast = [count](const std::vector<uint32_t>& atMost, uint32_t k) {
+        return count - atMost[k - 1];
+    };
     std::vector<bool> overlaps(rects.size(), false);
-    const auto others = static_cast<int64_t>(solid.size()) - 1;
-    for (size_t i = 0, s = 0; i < rects.size(); ++i) {
-        if (!HasArea(rects[i])) continue;
-        const ChildBounds& r = solid[s];
-        const int64_t apartInX = atMost(rights, r.left) + atLeast(lefts, r.right);
-        const int64_t apartInY = atMost(bottoms, r.top) + atLeast(tops, r.bottom);
-        overlaps[i] = others - (apartInX + apartInY - corners[s]) > 0;
-        ++s;
+    for (size_t s = 0; s < solid.size(); ++s) {
+        const uint32_t apartInX =
+            rightsAtMost[edges.left[s]] + atLeast(leftsAtMost, edges.right[s]);
+        const uint32_t apartInY =
+            bottomsAtMost[edges.top[s]] + atLeast(topsAtMost, edges.bottom[s]);
+        overlaps[solid[s]] = apartInX + apartInY - apartInBoth[s] < count - 1;
     }
     return overlaps;
 }

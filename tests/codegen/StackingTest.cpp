@@ -15,22 +15,32 @@ bool Meet(const ChildBounds& a, const ChildBounds& b) {
 }
 
 TEST(StackingTest, OverlapsAnotherAgreesWithComparingEveryPair) {
-    std::mt19937 rng(7);
-    for (int round = 0; round < 200; ++round) {
-        const int n = 1 + static_cast<int>(rng() % 40);
-        const int span = 1 + static_cast<int>(rng() % 60);  // small spans: many shared edges
-        std::vector<ChildBounds> rects;
-        for (int i = 0; i < n; ++i) {
-            const int64_t left = static_cast<int64_t>(rng() % span) - 5;
-            const int64_t top = static_cast<int64_t>(rng() % span) - 5;
-            rects.push_back({left, top, left + static_cast<int64_t>(rng() % 12) - 1,
-                             top + static_cast<int64_t>(rng() % 12) - 1});
-        }
-        const std::vector<bool> overlaps = OverlapsAnother(rects);
-        for (int i = 0; i < n; ++i) {
-            bool expected = false;
-            for (int j = 0; j < n; ++j) expected = expected || (i != j && Meet(rects[i], rects[j]));
-            ASSERT_EQ(overlaps[i], expected) << "round " << round << " rect " << i;
+    // Small spans share many edges; a large scale spreads the coordinates far apart, and a large
+    // offset puts them far from zero.
+    const struct {
+        int64_t scale, offset;
+    } placements[] = {{1, 0}, {1, -2'000'000'000}, {40'000'000, 0}, {1'000'003, 1'500'000'000}};
+    for (const auto& placement : placements) {
+        std::mt19937 rng(7);
+        for (int round = 0; round < 200; ++round) {
+            const int n = 1 + static_cast<int>(rng() % 40);
+            const int span = 1 + static_cast<int>(rng() % 60);
+            const auto at = [&](int64_t v) { return placement.offset + v * placement.scale; };
+            std::vector<ChildBounds> rects;
+            for (int i = 0; i < n; ++i) {
+                const int64_t left = static_cast<int64_t>(rng() % span) - 5;
+                const int64_t top = static_cast<int64_t>(rng() % span) - 5;
+                rects.push_back({at(left), at(top), at(left + static_cast<int64_t>(rng() % 12) - 1),
+                                 at(top + static_cast<int64_t>(rng() % 12) - 1)});
+            }
+            const std::vector<bool> overlaps = OverlapsAnother(rects);
+            for (int i = 0; i < n; ++i) {
+                bool expected = false;
+                for (int j = 0; j < n; ++j)
+                    expected = expected || (i != j && Meet(rects[i], rects[j]));
+                ASSERT_EQ(overlaps[i], expected)
+                    << "scale " << placement.scale << " round " << round << " rect " << i;
+            }
         }
     }
 }

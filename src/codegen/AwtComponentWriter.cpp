@@ -52,9 +52,9 @@ void WriteAwtCreation(JavaFile& file, const CodegenRow& row, const AwtKind& kind
         for (std::string_view item : ListItems(row.value))
             file.Emit(8, {name, add, JavaLiteral{item}, ");"});
     } else if (tag == "HScrollBar") {
-        file.Emit(8, name + " = new Scrollbar(Scrollbar.HORIZONTAL);");
+        file.Emit(8, {name, " = new Scrollbar(Scrollbar.HORIZONTAL);"});
     } else if (tag == "VScrollBar") {
-        file.Emit(8, name + " = new Scrollbar(Scrollbar.VERTICAL);");
+        file.Emit(8, {name, " = new Scrollbar(Scrollbar.VERTICAL);"});
     } else {
         file.Emit(8, {name, " = new ", cls, "(", JavaLiteral{row.value}, ");"});
     }
@@ -92,7 +92,7 @@ bool WriteAwtConstruction(JavaFile& file, const CodegenRow& row) {
     const AwtKind* kind = FindAwtKind(row.type);
     if (!kind) return false;
     WriteAwtCreation(file, row, *kind);
-    file.Emit(8, file.AddLine(row.name));
+    file.EmitAdd({"", row.name, ""});
     file.Emit(0, "");
     return true;
 }

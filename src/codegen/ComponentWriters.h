@@ -23,9 +23,9 @@ bool WriteSwingConstruction(JavaFile& file, const CodegenRow& row);
 // The child a Swing row adds to the container: its scroll pane "sp_<name>" for JTextArea and
 // JList, the component itself otherwise.
 bool IsScrollWrappedKind(std::string_view type);
-// The name of the child a row adds: "sp_<name>" for the wrapped kinds, <name> otherwise.
-std::string AddName(const CodegenRow& row);
+// The child a row adds: "sp_<name>" for the wrapped kinds, <name> otherwise.
+ChildPieces AddName(const CodegenRow& row);
 // The child a row added, as an expression of the constructor or init().
-std::string ChildExpression(const JavaFile& file, const CodegenRow& row);
+ChildPieces ChildExpression(const JavaFile& file, const CodegenRow& row);
 
 }  // namespace korvane

@@ -280,6 +280,7 @@ bool Checker::TakenClassName(std::string_view name) const {
 }
 
 std::string Checker::ComponentNames() {
+    componentNames_.reserve(file_.table.size());
     for (const CodegenRow& row : file_.table) {
         const std::string& name = row.name;
         if (!FindKind(row.type))

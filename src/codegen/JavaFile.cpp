@@ -74,9 +74,9 @@ void JavaFile::CloseChunk() {
     sink.Emit_Line("");
 }
 
-std::string JavaFile::AddLine(std::string_view addName) const {
-    std::string prefix = UsesContentPane(generateType) ? "getContentPane().add(" : "add(";
-    return prefix + std::string(addName) + ");";
+void JavaFile::EmitAdd(const ChildPieces& child) {
+    const std::string_view add = UsesContentPane(generateType) ? "getContentPane().add(" : "add(";
+    Emit(8, {add, child.before, child.name, child.after, ");"});
 }
 
 }  // namespace korvane

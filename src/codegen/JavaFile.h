@@ -2,6 +2,8 @@
 // the document's font and sizes, the rows in tab order, the once-flags and the line sink.
 #pragma once
 
+#include <charconv>
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -32,13 +34,36 @@ bool UsesContentPane(std::string_view generateType);
 struct JavaLiteral {
     std::string_view text;
 };
+// A whole number as a piece of a line, in decimal, without allocating.
+class IntegerText {
+  public:
+    explicit IntegerText(int64_t n) {
+        size_ =
+            static_cast<size_t>(std::to_chars(digits_, digits_ + sizeof digits_, n).ptr - digits_);
+    }
+    std::string_view text() const { return {digits_, size_}; }
+
+  private:
+    char digits_[20];
+    size_t size_;
+};
+
 struct LinePiece {
     LinePiece(std::string_view text) : text(text) {}
+    LinePiece(const IntegerText& number) : text(number.text()) {}
     LinePiece(const std::string& text) : text(text) {}
     LinePiece(const char* text) : text(text) {}
     LinePiece(JavaLiteral literal) : text(literal.text), literal(true) {}
     std::string_view text;
     bool literal = false;
+};
+
+// An expression naming a child of the container: a name with text before and after it, such
+// as "sp_" + name or "new JScrollPane(" + name + ")".
+struct ChildPieces {
+    std::string_view before;
+    std::string_view name;
+    std::string_view after;
 };
 
 struct JavaFile {
@@ -91,8 +116,9 @@ struct JavaFile {
     std::string ChunkClass(int k) const;
 
     bool SwingTarget() const { return IsSwingTarget(generateType); }
-    // The line that adds a child to the container of the target.
-    std::string AddLine(std::string_view addName) const;
+    // The line that adds a child, written as the pieces of its expression, to the container of
+    // the target.
+    void EmitAdd(const ChildPieces& child);
 
   private:
     void OpenChunk();

@@ -67,6 +67,11 @@ char32_t NextCodePoint(std::string_view text, size_t& i) {
     return cp;
 }
 
+bool IsAsciiLetterOrDigit(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
+           c == '$';
+}
+
 void AppendUnicodeEscape(std::string& out, std::uint32_t unit) {
     static constexpr char kHex[] = "0123456789abcdef";
     out += "\\u";
@@ -179,6 +184,9 @@ std::span<const std::string_view> JavaKeywords() {
 }
 
 bool IsJavaKeyword(std::string_view word) {
+    // Every keyword is a lower-case word of at most 12 letters, or "_".
+    if (word.empty() || word.size() > 12 || !((word[0] >= 'a' && word[0] <= 'z') || word == "_"))
+        return false;
     return std::binary_search(kKeywords.begin(), kKeywords.end(), word);
 }
 
@@ -186,7 +194,13 @@ bool IsJavaIdentifier(std::string_view text) {
     if (text.empty()) return false;
     for (size_t i = 0; i < text.size();) {
         const bool first = i == 0;
-        // An invalid byte reads as U+FFFD, which no identifier holds.
+        // ASCII letters, digits, "_" and "$", the usual characters of a name, are taken as they
+        // are; an invalid byte reads as U+FFFD, which no identifier holds.
+        const char c = text[i];
+        if (!first && IsAsciiLetterOrDigit(c)) {
+            ++i;
+            continue;
+        }
         const JavaIdentifierChar kind = ClassifyJavaIdentifierChar(NextCodePoint(text, i));
         if (kind == JavaIdentifierChar::None || (first && kind != JavaIdentifierChar::Start))
             return false;

@@ -86,6 +86,7 @@ void WriteListenerRegistrations(const ListenerPlan& plan, LineSink& sink) {
 
 void WriteListenerClasses(const ListenerPlan& plan, const CodegenTable& table,
                           std::string_view generateType, LineSink& sink) {
+    if (plan.rows.empty()) return;
     std::unordered_map<std::string_view, const CodegenRow*> firstRowOfName;
     for (const CodegenRow& row : table) firstRowOfName.emplace(row.name, &row);
 

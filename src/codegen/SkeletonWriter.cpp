@@ -31,6 +31,10 @@ std::string Pixels(double twips) {
     return std::to_string(TwipsToWholePixels(twips));
 }
 
+IntegerText PixelsOf(double twips) {
+    return IntegerText(TwipsToWholePixels(twips));
+}
+
 // Rows of a split layout per method: at most 41 bytes of code each.
 constexpr size_t kLayoutChunkRows = 1500;
 
@@ -40,10 +44,10 @@ void WriteBounds(JavaFile& file, size_t first, size_t end) {
     const std::vector<size_t>& childOrder = file.stacking.childOrder;
     for (size_t i = first; i < end; ++i) {
         const CodegenRow& row = file.table[childOrder.empty() ? i : childOrder[i]];
-        file.Emit(8, "c = parent.getComponent(" + std::to_string(i) + ");");
-        file.Emit(8, "if (c.isVisible()) {c.setBounds(insets.left+" + Pixels(row.left) +
-                         ",insets.top+" + Pixels(row.top) + "," + Pixels(row.width) + "," +
-                         Pixels(row.height) + ");}");
+        file.Emit(8, {"c = parent.getComponent(", IntegerText(static_cast<int64_t>(i)), ");"});
+        file.Emit(
+            8, {"if (c.isVisible()) {c.setBounds(insets.left+", PixelsOf(row.left), ",insets.top+",
+                PixelsOf(row.top), ",", PixelsOf(row.width), ",", PixelsOf(row.height), ");}"});
     }
 }
 

@@ -6,7 +6,7 @@ namespace korvane {
 namespace {
 
 // The container the children were added to, as a prefix of a call on it.
-std::string ContainerPrefix(const JavaFile& file) {
+std::string_view ContainerPrefix(const JavaFile& file) {
     return UsesContentPane(file.generateType) ? "getContentPane()." : "";
 }
 
@@ -14,14 +14,15 @@ std::string ContainerPrefix(const JavaFile& file) {
 
 void WriteStackingLines(JavaFile& file) {
     if (file.stacking.raised.empty()) return;
-    const std::string container = ContainerPrefix(file);
+    const std::string_view container = ContainerPrefix(file);
     if (!IsFrameTarget(file.generateType) && !IsDialogTarget(file.generateType))
         file.Emit(8, "setFocusTraversalPolicyProvider(true);");
-    file.Emit(8, "setFocusTraversalPolicy(new " + file.className + "Focus(" + container +
-                     "getComponents()));");
+    file.Emit(8, {"setFocusTraversalPolicy(new ", file.className, "Focus(", container,
+                  "getComponents()));"});
     for (size_t row : file.stacking.raised) {
-        const CodegenRow& r = file.table[row];
-        file.Emit(8, container + "setComponentZOrder(" + ChildExpression(file, r) + ", 0);");
+        const ChildPieces child = ChildExpression(file, file.table[row]);
+        file.Emit(
+            8, {container, "setComponentZOrder(", child.before, child.name, child.after, ", 0);"});
     }
     file.Emit(0, "");
 }

@@ -53,7 +53,7 @@ void WriteJList(JavaFile& file, const CodegenRow& row) {
 void WriteJRadioButton(JavaFile& file, const CodegenRow& row) {
     const std::string& group = file.swingGroupName;
     if (!file.ButtonGroup_Declared) {
-        file.Emit(8, group + " = new ButtonGroup();");
+        file.Emit(8, {group, " = new ButtonGroup();"});
         file.ButtonGroup_Declared = true;
     }
     file.Emit(8, {row.name, " = new JRadioButton(", JavaLiteral{row.value}, ", false);"});
@@ -92,14 +92,15 @@ bool IsScrollWrappedKind(std::string_view type) {
     return type == "JTextArea" || type == "JList";
 }
 
-std::string AddName(const CodegenRow& row) {
-    return IsScrollWrappedKind(row.type) ? "sp_" + row.name : row.name;
+ChildPieces AddName(const CodegenRow& row) {
+    return {IsScrollWrappedKind(row.type) ? "sp_" : "", row.name, ""};
 }
 
-std::string ChildExpression(const JavaFile& file, const CodegenRow& row) {
-    if (!IsScrollWrappedKind(row.type)) return row.name;
+ChildPieces ChildExpression(const JavaFile& file, const CodegenRow& row) {
+    if (!IsScrollWrappedKind(row.type)) return {"", row.name, ""};
     // A split body keeps no scroll pane fields: the pane holds the component's viewport.
-    return file.splitBody ? row.name + ".getParent().getParent()" : "sp_" + row.name;
+    return file.splitBody ? ChildPieces{"", row.name, ".getParent().getParent()"}
+                          : ChildPieces{"sp_", row.name, ""};
 }
 
 bool WriteSwingDeclaration(JavaFile& file, const CodegenRow& row) {
@@ -124,7 +125,7 @@ bool WriteSwingConstruction(JavaFile& file, const CodegenRow& row) {
         UsesContentPane(file.generateType) ? "getContentPane()." : "";
     file.Emit(8, {row.name, ".setFont(", container, "getFont());"});
     const bool newPane = IsScrollWrappedKind(row.type) && file.splitBody;
-    file.Emit(8, file.AddLine(newPane ? "new JScrollPane(" + row.name + ")" : AddName(row)));
+    file.EmitAdd(newPane ? ChildPieces{"new JScrollPane(", row.name, ")"} : AddName(row));
     file.Emit(0, "");
     return true;
 }

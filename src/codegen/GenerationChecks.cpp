@@ -197,9 +197,8 @@ class Checker {
     // A design can have hundreds of thousands of listener classes: they are known by the
     // listener types of each name rather than each held as a string.
     void IndexListenerClasses();
-    bool StartsRun(size_t i) const;
-    size_t TypeOf(const ListenerPlanRow& row) const {
-        return static_cast<size_t>(row.listenerRow - listeners_.data());
+    size_t TypeOf(const ListenerClass& cls) const {
+        return static_cast<size_t>(cls.listener - listeners_.data());
     }
     bool IsListenerClass(std::string_view name) const;
     // Whether a simple class name already means a class of the file inside the generated
@@ -211,25 +210,20 @@ class Checker {
     std::span<const ListenerRow> listeners_;
     std::vector<std::string> usedClassList_;
     std::unordered_set<std::string_view> usedClasses_;
-    size_t listenerClassCount_ = 0;
     // Bit t: the name has a listener class of ListenerTable row t.
     std::unordered_map<std::string_view, uint32_t> listenerTypesOfName_;
     std::unordered_set<std::string_view> componentNames_;
     std::unordered_map<std::string, std::string> generatedNames_;
 };
 
-bool Checker::StartsRun(size_t i) const {
-    const auto& rows = plan_.rows;
-    return i == 0 || rows[i].name != rows[i - 1].name ||
-           rows[i].listenerRow != rows[i - 1].listenerRow;
-}
-
 void Checker::IndexListenerClasses() {
-    const auto& rows = plan_.rows;
-    for (size_t i = 0; i < rows.size(); ++i) {
-        if (!StartsRun(i)) continue;
-        ++listenerClassCount_;
-        listenerTypesOfName_[rows[i].name] |= uint32_t{1} << TypeOf(rows[i]);
+    const auto& classes = plan_.classes;
+    // The classes of one name are contiguous: one look-up per name.
+    uint32_t* types = nullptr;
+    for (size_t k = 0; k < classes.size(); ++k) {
+        if (k == 0 || classes[k].name != classes[k - 1].name)
+            types = &listenerTypesOfName_[classes[k].name];
+        *types |= uint32_t{1} << TypeOf(classes[k]);
     }
 }
 
@@ -446,7 +440,7 @@ std::string Checker::Texts() const {
 
 MethodCode Checker::MethodSizes() const {
     MethodCode code;
-    code.body = kFixedMethodCode + kRegistrationCode * listenerClassCount_ +
+    code.body = kFixedMethodCode + kRegistrationCode * plan_.classes.size() +
                 kRaiseCode * file_.stacking.raised.size() + kMenuCode * file_.menuTree.nodes.size();
     for (const CodegenRow& row : file_.table) {
         code.body += CreationCode(row.type) + kAddCode;
@@ -461,7 +455,7 @@ MethodCode Checker::MethodSizes() const {
 std::string Checker::ClassSize() const {
     constexpr size_t kMaxConstants = 65535;
     constexpr size_t kFixedConstants = 400;
-    size_t constants = kFixedConstants + 3 * listenerClassCount_ + file_.menuTree.nodes.size();
+    size_t constants = kFixedConstants + 3 * plan_.classes.size() + file_.menuTree.nodes.size();
     for (const CodegenRow& row : file_.table)
         constants += IsScrollWrappedKind(row.type) && !file_.splitBody ? 2 : 1;
     if (constants <= kMaxConstants) return {};
@@ -480,11 +474,12 @@ std::string Checker::ClassSize() const {
 std::string Checker::ClassFiles() const {
     // Bit t: a listener class of ListenerTable row t has been met with this name, ignoring case.
     std::unordered_map<std::string_view, uint32_t, CaseBlindHash, CaseBlindEqual> typesOfName;
-    const auto& rows = plan_.rows;
-    for (size_t i = 0; i < rows.size(); ++i) {
-        if (!StartsRun(i)) continue;
-        const std::string_view name = rows[i].name;
-        const std::string_view suffix = rows[i].suffix();
+    const auto& classes = plan_.classes;
+    // The classes of one name are contiguous: one look-up per name.
+    uint32_t* types = nullptr;
+    for (size_t k = 0; k < classes.size(); ++k) {
+        const std::string_view name = classes[k].name;
+        const std::string_view suffix = classes[k].suffix();
         const auto cls = [suffix](std::string_view of) { return std::string(of) += suffix; };
         if (file_.className.size() + 1 + name.size() + suffix.size() +
                 std::string_view(".class").size() >
@@ -493,18 +488,18 @@ std::string Checker::ClassFiles() const {
                    " would be written to a file whose name has more than " +
                    std::to_string(kMaxFileName) +
                    " characters: shorten the name of its component or of the class.";
-        const uint32_t bit = uint32_t{1} << TypeOf(rows[i]);
-        uint32_t& types = typesOfName[name];
-        if ((types & bit) == 0) {
-            types |= bit;
+        if (k == 0 || name != classes[k - 1].name) types = &typesOfName[name];
+        const uint32_t bit = uint32_t{1} << TypeOf(classes[k]);
+        if ((*types & bit) == 0) {
+            *types |= bit;
             continue;
         }
         // The first class that shares this file.
         size_t first = 0;
-        while (!(rows[first].listenerRow == rows[i].listenerRow &&
-                 EqualIgnoringCase(rows[first].name, name)))
+        while (!(classes[first].listener == classes[k].listener &&
+                 EqualIgnoringCase(classes[first].name, name)))
             ++first;
-        return "The listener classes " + Quoted(cls(rows[first].name)) + " and " +
+        return "The listener classes " + Quoted(cls(classes[first].name)) + " and " +
                Quoted(cls(name)) +
                " differ only in case, so Windows would keep one file for both: rename one "
                "of their components.";

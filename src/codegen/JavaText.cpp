@@ -129,20 +129,6 @@ void AppendJavaStringLiteral(std::string& out, std::string_view utf8) {
     out += '"';
 }
 
-bool IsAscii(std::string_view text) {
-    // Eight bytes at a time: the generated file is almost all ASCII and can be 100 MB.
-    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
-    size_t i = 0;
-    for (; i + 8 <= text.size(); i += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, text.data() + i, sizeof word);
-        if ((word & kHighBits) != 0) return false;
-    }
-    for (; i < text.size(); ++i)
-        if (static_cast<unsigned char>(text[i]) >= 0x80) return false;
-    return true;
-}
-
 std::string AsciiJavaSource(std::string utf8) {
     const auto ascii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
     if (IsAscii(utf8)) return utf8;

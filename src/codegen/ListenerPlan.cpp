@@ -20,7 +20,16 @@ struct RowsByType {
     }
 };
 
-// Adds the rows of one component or menu element: only the methods its class offers count; a
+// Opens the class of a name and listener, or goes on with the last one when it is of the same
+// name and listener.
+void OpenClass(ListenerPlan& plan, std::string_view name, const ListenerRow* listener) {
+    if (!plan.classes.empty() && plan.classes.back().listener == listener &&
+        plan.classes.back().name == name)
+        return;
+    plan.classes.push_back({name, listener, plan.methods.size()});
+}
+
+// Adds the classes of one component or menu element: only the methods its class offers count; a
 // repeated method counts once, at its first place.
 void Add_Listener_Rows(ListenerPlan& plan, const EventCatalogue& catalogue, std::string_view name,
                        std::string_view events, std::string_view classKey, RowsByType& scratch) {
@@ -49,9 +58,11 @@ void Add_Listener_Rows(ListenerPlan& plan, const EventCatalogue& catalogue, std:
         if (scratch.methods[type].empty()) scratch.typeOrder.push_back(type);
         scratch.methods[type].push_back(index);
     }
-    for (size_t type : scratch.typeOrder)
+    for (size_t type : scratch.typeOrder) {
+        OpenClass(plan, name, &listeners[type]);
         for (int index : scratch.methods[type])
-            plan.rows.push_back({name, &methods[static_cast<size_t>(index)], &listeners[type]});
+            plan.methods.push_back(&methods[static_cast<size_t>(index)]);
+    }
 }
 
 }  // namespace
@@ -76,7 +87,9 @@ ListenerPlan BuildListenerPlan(const CodegenTable& table, const EventCatalogue& 
     RowsByType scratch;
     for (const CodegenRow& row : table) {
         if (row.events.empty()) continue;
-        const std::string classKey = Type_To_Java_Class(row.type);
+        // The class key of a kind, or the type itself when it is no kind.
+        const ComponentKind* kind = FindKind(row.type);
+        const std::string_view classKey = kind ? kind->javaClassKey : std::string_view(row.type);
         Add_Listener_Rows(plan, catalogue, row.name, row.events, classKey, scratch);
     }
     if (generateType != "Frame" && generateType != "JFrame") return plan;
@@ -89,6 +102,15 @@ ListenerPlan BuildListenerPlan(const CodegenTable& table, const EventCatalogue& 
                           MenuElementClass(node.type, swing), scratch);
     }
     return plan;
+}
+
+std::span<const EventMethodRow* const> ListenerPlan::MethodsOf(size_t k) const {
+    const size_t end = k + 1 < classes.size() ? classes[k + 1].firstMethod : methods.size();
+    return {methods.data() + classes[k].firstMethod, end - classes[k].firstMethod};
+}
+
+bool ListenerPlan::EndsName(size_t k) const {
+    return k + 1 == classes.size() || classes[k + 1].name != classes[k].name;
 }
 
 }  // namespace korvane

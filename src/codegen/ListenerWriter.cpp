@@ -6,24 +6,9 @@
 namespace korvane {
 namespace {
 
-using Rows = decltype(ListenerPlan::rows);
-
-bool StartsRun(const Rows& rows, size_t i) {
-    return i == 0 || rows[i].name != rows[i - 1].name ||
-           rows[i].listenerRow != rows[i - 1].listenerRow;
-}
-
-bool EndsRun(const Rows& rows, size_t i) {
-    return i + 1 == rows.size() || StartsRun(rows, i + 1);
-}
-
-bool EndsName(const Rows& rows, size_t i) {
-    return i + 1 == rows.size() || rows[i + 1].name != rows[i].name;
-}
-
-std::string ClassName(const ListenerPlanRow& row) {
-    std::string name(row.name);
-    name += row.suffix();
+std::string ClassName(const ListenerClass& cls) {
+    std::string name(cls.name);
+    name += cls.suffix();
     return name;
 }
 
@@ -71,69 +56,65 @@ void AppendBodyLine(std::string& line, std::string_view method, std::string_view
 }  // namespace
 
 void WriteListenerRegistrations(const ListenerPlan& plan, LineSink& sink) {
-    const Rows& rows = plan.rows;
     std::string line;
-    for (size_t i = 0; i < rows.size(); ++i) {
-        const ListenerPlanRow& row = rows[i];
-        if (StartsRun(rows, i)) {
-            line.assign("        ").append(row.name).append(".").append(row.registration());
-            line.append("(new ").append(row.name).append(row.suffix()).append("());");
-            sink.Emit_Line(line);
-        }
-        if (EndsName(rows, i)) sink.Emit_Line("");
+    for (size_t k = 0; k < plan.classes.size(); ++k) {
+        const ListenerClass& cls = plan.classes[k];
+        line.assign("        ").append(cls.name).append(".").append(cls.registration());
+        line.append("(new ").append(cls.name).append(cls.suffix()).append("());");
+        sink.Emit_Line(line);
+        if (plan.EndsName(k)) sink.Emit_Line("");
     }
 }
 
 void WriteListenerClasses(const ListenerPlan& plan, const CodegenTable& table,
                           std::string_view generateType, LineSink& sink) {
-    if (plan.rows.empty()) return;
+    if (plan.classes.empty()) return;
+    // A popup binding is the first row's of the name.
     std::unordered_map<std::string_view, const CodegenRow*> firstRowOfName;
+    firstRowOfName.reserve(table.size());
     for (const CodegenRow& row : table) firstRowOfName.emplace(row.name, &row);
 
-    const Rows& rows = plan.rows;
-    std::string_view javaKind;
     std::string line;
-    // What the rows of one name share, found when the name starts.
-    std::string shownName;
+    // What the classes of one name share, found when the name starts.
+    std::string shownName;                 // the name as string literal content
     const CodegenRow* popupRow = nullptr;  // the name's row, when it has a valid popup binding
     std::string_view trigger;
-    for (size_t i = 0; i < rows.size(); ++i) {
-        const ListenerPlanRow& row = rows[i];
-        if (i == 0 || row.name != rows[i - 1].name) {
-            shownName = JavaStringContent(row.name);
-            const auto it = firstRowOfName.find(row.name);
+    for (size_t k = 0; k < plan.classes.size(); ++k) {
+        const ListenerClass& cls = plan.classes[k];
+        if (k == 0 || cls.name != plan.classes[k - 1].name) {
+            shownName.clear();
+            AppendJavaStringContent(shownName, cls.name);
+            const auto it = firstRowOfName.find(cls.name);
             popupRow = it != firstRowOfName.end() && IsValidPopupBinding(it->second->popup)
                            ? it->second
                            : nullptr;
             trigger = popupRow ? SplitPopupBinding(popupRow->popup).trigger : std::string_view{};
         }
-        if (StartsRun(rows, i)) {
-            const char* relation = row.flag() == "L" ? " implements " : " extends ";
-            line.assign("    class ").append(row.name).append(row.suffix()).append(relation);
-            line.append(row.listenerType()).append(" {");
+        const std::span<const EventMethodRow* const> methods = plan.MethodsOf(k);
+        const char* relation = cls.flag() == "L" ? " implements " : " extends ";
+        line.assign("    class ").append(cls.name).append(cls.suffix()).append(relation);
+        line.append(cls.listenerType()).append(" {");
+        sink.Emit_Line(line);
+        const std::string_view javaKind = JavaEventClass(methods.front()->kind);
+        for (const EventMethodRow* method : methods) {
+            line.clear();
+            AppendMethodHeader(line, method->method, javaKind);
             sink.Emit_Line(line);
-            javaKind = JavaEventClass(row.kind());
+            line.clear();
+            AppendBodyLine(line, method->method, shownName);
+            sink.Emit_Line(line);
+            if (popupRow && trigger == method->method)
+                WritePopupWindowLines(*popupRow, method->method, generateType, sink);
+            sink.Emit_Line("        }");
         }
-        line.clear();
-        AppendMethodHeader(line, row.method(), javaKind);
-        sink.Emit_Line(line);
-        line.clear();
-        AppendBodyLine(line, row.method(), shownName);
-        sink.Emit_Line(line);
-        if (popupRow && trigger == row.method())
-            WritePopupWindowLines(*popupRow, row.method(), generateType, sink);
-        sink.Emit_Line("        }");
-        if (EndsRun(rows, i)) {
-            sink.Emit_Line("    }");
-            sink.Emit_Line("");
-        }
+        sink.Emit_Line("    }");
+        sink.Emit_Line("");
     }
 }
 
 std::vector<std::string> ListenerClassNames(const ListenerPlan& plan) {
     std::vector<std::string> names;
-    for (size_t i = 0; i < plan.rows.size(); ++i)
-        if (StartsRun(plan.rows, i)) names.push_back(ClassName(plan.rows[i]));
+    for (const ListenerClass& cls : plan.classes) names.push_back(ClassName(cls));
     return names;
 }
 

@@ -8,7 +8,8 @@
 //   section 6:        WriteListenerClasses(plan, table, Generate_Type, sink)
 #pragma once
 
-#include <deque>
+#include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,31 +21,29 @@
 
 namespace korvane {
 
-// One chosen listener method of one component or menu element: its name, seen in the table
-// row or menu element the plan was built from, and the EventCatalogue rows of the method and
-// its listener. A design can choose every method of 32767 components, so a row is kept small.
-struct ListenerPlanRow {
+// One listener class of the file: the chosen methods of one listener type of one component or
+// menu element, whose name is seen in the table row or menu element the plan was built from.
+struct ListenerClass {
     std::string_view name;  // component or menu element name
-    const EventMethodRow* methodRow = nullptr;
-    const ListenerRow* listenerRow = nullptr;
+    const ListenerRow* listener = nullptr;
+    size_t firstMethod = 0;  // its methods start at ListenerPlan::methods[firstMethod]
 
-    std::string_view method() const { return methodRow->method; }  // e.g. "mouseClicked()"
-    std::string_view kind() const { return methodRow->kind; }      // e.g. "MouseEvent (Motion)"
+    std::string_view flag() const { return listener->flag; }      // "L" implements, "A" extends
+    std::string_view suffix() const { return listener->suffix; }  // e.g. "_MML"
     // e.g. "MouseMotionAdapter"
-    std::string_view listenerType() const { return listenerRow->listenerType; }
-    std::string_view flag() const { return listenerRow->flag; }      // "L" implements, "A" extends
-    std::string_view suffix() const { return listenerRow->suffix; }  // e.g. "_MML"
+    std::string_view listenerType() const { return listener->listenerType; }
     // e.g. "addMouseMotionListener"
-    std::string_view registration() const { return listenerRow->registration; }
+    std::string_view registration() const { return listener->registration; }
 };
 
-// The rows of one name are contiguous, in the order the names were added; within one name the
-// rows of one listener type are contiguous, types in the order of their first chosen method.
-// A run (consecutive rows with the same name and listener type) becomes one listener class
-// and one registration line.
+// The classes of one name are contiguous, in the order the names were added; within one name
+// the classes come in the order of their first chosen method. Each class becomes one
+// registration line and one inner class.
 struct ListenerPlan {
-    // A deque grows without moving what it holds: a plan can reach a million rows.
-    std::deque<ListenerPlanRow> rows;
+    std::vector<ListenerClass> classes;
+    // The chosen methods (EventCatalogue rows), class after class, each class's in the order
+    // chosen. A design can choose every method of 32767 components, so a method is one pointer.
+    std::vector<const EventMethodRow*> methods;
     // The chosen methods that get no listener: unknown names, or methods the class of the
     // component or menu element does not offer. Each is named in a warning.
     struct Dropped {
@@ -53,6 +52,11 @@ struct ListenerPlan {
         std::string classKey;
     };
     std::vector<Dropped> dropped;
+
+    // The methods of class k.
+    std::span<const EventMethodRow* const> MethodsOf(size_t k) const;
+    // Whether class k is the last one of its name.
+    bool EndsName(size_t k) const;
 };
 
 // Builds the plan from the table rows in row order (their events as extended by the popup
@@ -69,15 +73,15 @@ ListenerPlan BuildListenerPlan(const CodegenTable& table, const EventCatalogue& 
 // Swing menu bar JMenu, JMenuItem, JCheckBoxMenuItem. It is also the element's catalogue key.
 std::string_view MenuElementClass(MenuElementType type, bool swing);
 
-// Section 4: one registration line per run, an empty line after the last run of each name.
+// Section 4: one registration line per class, an empty line after the last class of each name.
 void WriteListenerRegistrations(const ListenerPlan& plan, LineSink& sink);
 
-// Section 6: one inner class per run with a stub per method; inside a popup binding's trigger
-// method, the lines that open the bound window.
+// Section 6: one inner class per class of the plan with a stub per method; inside a popup
+// binding's trigger method, the lines that open the bound window.
 void WriteListenerClasses(const ListenerPlan& plan, const CodegenTable& table,
                           std::string_view generateType, LineSink& sink);
 
-// Every listener class name the file declares (<name><suffix>, one per run), in plan order.
+// Every listener class name the file declares (<name><suffix>), in plan order.
 std::vector<std::string> ListenerClassNames(const ListenerPlan& plan);
 
 // --- popup bindings: "kind,class,trigger" ---

@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <array>
 
 #include "codegen/Listeners.h"
@@ -31,7 +30,11 @@ PopupBinding SplitPopupBinding(std::string_view popup) {
 }
 
 bool IsValidPopupBinding(std::string_view popup) {
-    if (std::count(popup.begin(), popup.end(), ',') < 2) return false;
+    // Three fields need two commas.
+    const size_t firstComma = popup.find(',');
+    if (firstComma == std::string_view::npos ||
+        popup.find(',', firstComma + 1) == std::string_view::npos)
+        return false;
     const PopupBinding binding = SplitPopupBinding(popup);
     return IsPopupKind(binding.kind) && !binding.className.empty() && binding.trigger != "(None)";
 }

@@ -173,7 +173,7 @@ TEST(Listeners, GroupingByListenerType) {
                                         "        c.addMouseMotionListener(new c_MML());",
                                         "        c.addMouseListener(new c_ML());", ""}));
     std::vector<std::string_view> methods;
-    for (const ListenerPlanRow& row : out.plan.rows) methods.push_back(row.method());
+    for (const EventMethodRow* method : out.plan.methods) methods.push_back(method->method);
     EXPECT_EQ(methods, (std::vector<std::string_view>{"mouseClicked()", "mouseEntered()",
                                                       "actionPerformed()", "mouseMoved()",
                                                       "mouseDragged()", "mouseExited()"}));
@@ -181,7 +181,7 @@ TEST(Listeners, GroupingByListenerType) {
 
 TEST(Listeners, NothingChosenWritesNothing) {
     const Output out = Generate({Row("a", "CommandButton", ""), Row("b", "Label", "")}, "Frame");
-    EXPECT_TRUE(out.plan.rows.empty());
+    EXPECT_TRUE(out.plan.classes.empty());
     EXPECT_TRUE(out.registrations.empty());
     EXPECT_TRUE(out.classes.empty());
 }
@@ -212,7 +212,7 @@ TEST(Listeners, UnofferedUnknownAndRepeatedMethodsAreDropped) {
         const Output out = Generate({Row("x", c.type, c.events)}, "Applet");
         EXPECT_EQ(out.registrations, c.registrations) << c.type << " " << c.events;
         // Whatever is left out is named for a warning.
-        EXPECT_EQ(out.plan.rows.empty(), out.plan.dropped.size() > 0 && c.registrations.empty())
+        EXPECT_EQ(out.plan.classes.empty(), out.plan.dropped.size() > 0 && c.registrations.empty())
             << c.type << " " << c.events;
     }
     // Empty parts are no method; a repeated method is not a dropped one.
@@ -227,7 +227,7 @@ TEST(Listeners, UnofferedUnknownAndRepeatedMethodsAreDropped) {
 
     const Output repeated =
         Generate({Row("x", "CommandButton", "mouseClicked()|mouseClicked()")}, "Applet");
-    EXPECT_EQ(repeated.plan.rows.size(), 1u);
+    EXPECT_EQ(repeated.plan.methods.size(), 1u);
     EXPECT_EQ(repeated.classes.size(), 6u);
 }
 
@@ -250,7 +250,7 @@ TEST(Listeners, MenuElementsOnlyForFrames) {
         EXPECT_EQ(out.classes, classes) << target;
     }
     for (const char* target : {"Applet", "Dialog", "Panel", "JApplet", "JDialog", "JPanel"})
-        EXPECT_EQ(Generate(table, target, menu).plan.rows.size(), 1u) << target;
+        EXPECT_EQ(Generate(table, target, menu).plan.methods.size(), 1u) << target;
 
     // A menu element offers what its class offers: a check item its item events too.
     std::vector<MenuElement> checks{Element("m", ""),
@@ -264,7 +264,7 @@ TEST(Listeners, MenuElementsOnlyForFrames) {
     ASSERT_EQ(checked.plan.dropped.size(), 1u);
     EXPECT_EQ(checked.plan.dropped[0].method, "windowClosing()");
     EXPECT_EQ(checked.plan.dropped[0].classKey, "JCheckBoxMenuItem");
-    EXPECT_TRUE(Generate({}, "Frame", {Element("", "actionPerformed()")}).plan.rows.empty());
+    EXPECT_TRUE(Generate({}, "Frame", {Element("", "actionPerformed()")}).plan.classes.empty());
 }
 
 TEST(Listeners, PopupWindowLines) {

@@ -1,11 +1,11 @@
 // Text as it may appear in generated Java source: string literals and identifiers.
 #pragma once
 
-#include <cstdint>
-#include <cstring>
 #include <span>
 #include <string>
 #include <string_view>
+
+#include "platform/TextCodec.h"
 
 namespace korvane {
 
@@ -37,25 +37,6 @@ bool IsJavaKeyword(std::string_view word);
 // identifiers hold any) as \uXXXX escapes, which javac reads the same whatever encoding it
 // assumes for the file. Text that is all ASCII comes back unchanged.
 std::string AsciiJavaSource(std::string utf8);
-// Whether every byte of the text is ASCII. Every line of a generated file, which can be 100 MB,
-// is asked: eight bytes at a time, the last eight overlapping the words before them.
-inline bool IsAscii(std::string_view text) {
-    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
-    const char* bytes = text.data();
-    const size_t size = text.size();
-    if (size < 8) {
-        unsigned seen = 0;
-        for (size_t i = 0; i < size; ++i) seen |= static_cast<unsigned char>(bytes[i]);
-        return seen < 0x80;
-    }
-    std::uint64_t seen = 0, word = 0;
-    for (size_t i = 0; i + 8 <= size; i += 8) {
-        std::memcpy(&word, bytes + i, sizeof word);
-        seen |= word;
-    }
-    std::memcpy(&word, bytes + size - 8, sizeof word);
-    return ((seen | word) & kHighBits) == 0;
-}
 
 // UTF-8 text that Java takes as an identifier: a letter (of any script), "_", "$", a currency
 // symbol or a connector, then those, digits and combining marks; not a keyword and not one of

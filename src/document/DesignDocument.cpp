@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <utility>
 
 #include "document/ComponentKinds.h"
 #include "platform/Conversions.h"
@@ -22,7 +23,123 @@ int DefaultNameNumber(std::string_view name, std::string_view prefix) {
     return n;
 }
 
+uint32_t NameHash(std::string_view name) {
+    const size_t h = std::hash<std::string_view>{}(name);
+    return static_cast<uint32_t>(h ^ (h >> 32));
+}
+
 }  // namespace
+
+size_t NameIndex::Find(const Slots& slots, std::string_view name, uint32_t hash) const {
+    const size_t mask = buckets_.size() - 1;
+    for (size_t b = hash & mask;; b = (b + 1) & mask) {
+        const Bucket& bucket = buckets_[b];
+        if (bucket.first == 0) return b;
+        if (bucket.hash == hash && slots[bucket.first].ComponentName == name) return b;
+    }
+}
+
+int NameIndex::First(const Slots& slots, std::string_view name) const {
+    if (buckets_.empty()) return 0;
+    return static_cast<int>(buckets_[Find(slots, name, NameHash(name))].first);
+}
+
+void NameIndex::Add(const Slots& slots, int slot) {
+    if (static_cast<size_t>(slot) >= links_.size()) links_.resize(static_cast<size_t>(slot) + 1);
+    if ((used_ + 1) * 2 > buckets_.size()) Grow(std::max<size_t>(16, buckets_.size() * 2));
+    const std::string& name = slots[slot].ComponentName;
+    const uint32_t hash = NameHash(name);
+    Bucket& bucket = buckets_[Find(slots, name, hash)];
+    const auto number = static_cast<uint32_t>(slot);
+    if (bucket.first == 0) {
+        bucket = Bucket{number, number, hash};
+        links_[slot] = {};
+        ++used_;
+        return;
+    }
+    // Appended slots go last, so the walk back from the last one is usually empty.
+    int previous = static_cast<int>(bucket.last), next = 0;
+    while (previous > slot) {
+        next = previous;
+        previous = links_[previous].previous;
+    }
+    links_[slot] = Neighbours{previous, next};
+    if (previous != 0) {
+        links_[previous].next = slot;
+    } else {
+        bucket.first = number;
+    }
+    if (next != 0) {
+        links_[next].previous = slot;
+    } else {
+        bucket.last = number;
+    }
+}
+
+bool NameIndex::Remove(const Slots& slots, int slot) {
+    if (buckets_.empty() || static_cast<size_t>(slot) >= links_.size()) return false;
+    const std::string& name = slots[slot].ComponentName;
+    const size_t b = Find(slots, name, NameHash(name));
+    Bucket& bucket = buckets_[b];
+    const Neighbours self = links_[slot];
+    // A slot that is not in the index has no neighbours and is not the first of its name.
+    if (bucket.first == 0 || (self.previous == 0 && bucket.first != static_cast<uint32_t>(slot)))
+        return false;
+    if (self.previous != 0) {
+        links_[self.previous].next = self.next;
+    } else {
+        bucket.first = static_cast<uint32_t>(self.next);
+    }
+    if (self.next != 0) {
+        links_[self.next].previous = self.previous;
+    } else {
+        bucket.last = static_cast<uint32_t>(self.previous);
+    }
+    links_[slot] = {};
+    if (bucket.first != 0) return false;
+    Erase(b);
+    return true;
+}
+
+// Linear probing without tombstones: the entries after the hole that may move into it do.
+void NameIndex::Erase(size_t hole) {
+    const size_t mask = buckets_.size() - 1;
+    buckets_[hole] = {};
+    --used_;
+    for (size_t b = (hole + 1) & mask; buckets_[b].first != 0; b = (b + 1) & mask) {
+        const size_t home = buckets_[b].hash & mask;
+        // The entry may move when the hole lies between its home bucket and where it is.
+        if (((b - home) & mask) >= ((b - hole) & mask)) {
+            buckets_[hole] = buckets_[b];
+            buckets_[b] = {};
+            hole = b;
+        }
+    }
+}
+
+void NameIndex::Grow(size_t count) {
+    std::vector<Bucket> old = std::exchange(buckets_, std::vector<Bucket>(count));
+    const size_t mask = count - 1;
+    for (const Bucket& bucket : old) {
+        if (bucket.first == 0) continue;
+        size_t b = bucket.hash & mask;
+        while (buckets_[b].first != 0) b = (b + 1) & mask;
+        buckets_[b] = bucket;
+    }
+}
+
+void NameIndex::Reserve(size_t names) {
+    size_t count = 16;
+    while (count < names * 2) count *= 2;
+    if (count > buckets_.size()) Grow(count);
+    links_.reserve(names + 1);
+}
+
+void NameIndex::Clear() {
+    buckets_ = {};
+    links_ = {};
+    used_ = 0;
+}
 
 void SelectionSet::Add(int slot) {
     if (slot < 0) return;
@@ -53,18 +170,26 @@ int DesignDocument::AppendSlot(ComponentRecord record) {
     int n = static_cast<int>(slots_.size());
     record.Visible = true;
     record.ZOrder = ++zCounter_;
-    AddName(record.ComponentName, n);
     AddLiveTab(record.ComponentTabOrder);
     ++liveCount_;
     slots_.push_back(std::move(record));
+    names_.Add(slots_, n);
     return n;
+}
+
+void DesignDocument::ReserveSlots(int count) {
+    if (count <= 0) return;
+    const size_t wanted =
+        std::min(slots_.size() + static_cast<size_t>(count), static_cast<size_t>(kMaxSlots) + 1);
+    slots_.reserve(wanted);
+    names_.Reserve(wanted);
 }
 
 void DesignDocument::SetName(int i, std::string name) {
     ComponentRecord& r = slots_.at(static_cast<size_t>(i));
-    RemoveName(r.ComponentName, i);
+    RemoveName(i);
     r.ComponentName = std::move(name);
-    AddName(r.ComponentName, i);
+    names_.Add(slots_, i);
 }
 
 void DesignDocument::SetTabOrder(int i, std::string tabOrder) {
@@ -95,7 +220,7 @@ void DesignDocument::RemoveLastSlots(int count) {
     for (; count > 0 && Objects_Count() > 0; --count) {
         const int n = Objects_Count();
         const ComponentRecord& r = slots_.back();
-        RemoveName(r.ComponentName, n);
+        RemoveName(n);
         if (r.Visible) {
             RemoveLiveTab(r.ComponentTabOrder);
             --liveCount_;
@@ -109,24 +234,15 @@ void DesignDocument::ClearSlots() {
     slots_.resize(1);
     slots_.shrink_to_fit();
     liveCount_ = 0;
-    names_.clear();
+    names_.Clear();
     nameHint_.clear();
     liveTabs_.clear();
 }
 
-void DesignDocument::AddName(const std::string& name, int slot) {
-    std::vector<int>& holders = names_[name];
-    holders.insert(std::upper_bound(holders.begin(), holders.end(), slot), slot);
-}
-
-void DesignDocument::RemoveName(const std::string& name, int slot) {
-    auto it = names_.find(name);
-    if (it == names_.end()) return;
-    std::vector<int>& holders = it->second;
-    holders.erase(std::remove(holders.begin(), holders.end(), slot), holders.end());
-    if (!holders.empty()) return;
-    names_.erase(it);
+void DesignDocument::RemoveName(int slot) {
+    if (!names_.Remove(slots_, slot)) return;
     // A freed default name lowers the search start of its prefix.
+    const std::string& name = slots_[slot].ComponentName;
     for (auto& [prefix, hint] : nameHint_) {
         int n = DefaultNameNumber(name, prefix);
         if (n > 0 && n < hint) hint = n;
@@ -148,24 +264,21 @@ std::string DesignDocument::Name_New(std::string_view controlType) {
     int& hint = nameHint_.try_emplace(prefix, 1).first->second;
     int n = hint;
     std::string candidate = prefix + std::to_string(n);
-    while (names_.count(candidate)) candidate = prefix + std::to_string(++n);
+    while (names_.First(slots_, candidate) != 0) candidate = prefix + std::to_string(++n);
     hint = n;
     return candidate;
 }
 
 bool DesignDocument::NameUsed(std::string_view name) const {
-    return names_.count(std::string(name)) != 0;
+    return names_.First(slots_, name) != 0;
 }
 
 int DesignDocument::SlotOfName(std::string_view name) const {
-    auto it = names_.find(std::string(name));
-    return it == names_.end() ? 0 : it->second.front();
+    return names_.First(slots_, name);
 }
 
 int DesignDocument::LiveSlotOfName(std::string_view name, int except) const {
-    auto it = names_.find(std::string(name));
-    if (it == names_.end()) return 0;
-    for (int slot : it->second)
+    for (int slot = names_.First(slots_, name); slot != 0; slot = names_.Next(slot))
         if (slot != except && IsLive(slot)) return slot;
     return 0;
 }

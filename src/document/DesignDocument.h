@@ -71,6 +71,43 @@ class SelectionSet {
     int count_ = 0;
 };
 
+// The slots of each name, without a copy of any name: an open-addressing table of the first
+// and last slot of each name, and for each slot the slots before and after it of the same
+// name, ascending. The names themselves are read from the slots, so a slot's name must not
+// change while the slot is in the index.
+class NameIndex {
+  public:
+    using Slots = std::vector<ComponentRecord>;
+    // The lowest slot holding the name, or 0.
+    int First(const Slots& slots, std::string_view name) const;
+    // The next higher slot holding the same name as `slot`, or 0.
+    int Next(int slot) const {
+        return static_cast<size_t>(slot) < links_.size() ? links_[slot].next : 0;
+    }
+    void Add(const Slots& slots, int slot);
+    // Takes the slot out; true when no other slot holds its name.
+    bool Remove(const Slots& slots, int slot);
+    void Clear();
+    void Reserve(size_t names);
+
+  private:
+    struct Bucket {
+        uint32_t first = 0, last = 0;  // slots; first 0 = a free bucket
+        uint32_t hash = 0;
+    };
+    struct Neighbours {
+        int previous = 0, next = 0;  // slots of the same name; 0 = none
+    };
+    // The bucket of the name, or the free bucket where it would go.
+    size_t Find(const Slots& slots, std::string_view name, uint32_t hash) const;
+    void Grow(size_t buckets);
+    void Erase(size_t bucket);
+
+    std::vector<Bucket> buckets_;
+    std::vector<Neighbours> links_;  // by slot
+    size_t used_ = 0;
+};
+
 struct MenuElement {
     std::string Name, Label, Type, State, Level, Events, Shortcut;
     bool operator==(const MenuElement&) const = default;
@@ -133,6 +170,8 @@ class DesignDocument {
     // Appends a slot (visible, in front) and returns its number; 0 when the design already
     // holds kMaxSlots slots.
     int AppendSlot(ComponentRecord record);
+    // Makes room for this many more slots, as a whole design is loaded.
+    void ReserveSlots(int count);
     void SetName(int i, std::string name);
     void SetTabOrder(int i, std::string tabOrder);
     void SetVisible(int i, bool visible);
@@ -157,16 +196,14 @@ class DesignDocument {
     std::string TabOrder_New() const;
 
   private:
-    void AddName(const std::string& name, int slot);
-    void RemoveName(const std::string& name, int slot);
+    void RemoveName(int slot);
     void AddLiveTab(const std::string& tab);
     void RemoveLiveTab(const std::string& tab);
 
     std::vector<ComponentRecord> slots_ = std::vector<ComponentRecord>(1);
     int liveCount_ = 0;
     uint64_t zCounter_ = 0;
-    // name -> the slots holding it, ascending.
-    std::unordered_map<std::string, std::vector<int>> names_;
+    NameIndex names_;
     // Per prefix: every number below this is known to be taken.
     std::unordered_map<std::string, int> nameHint_;
     // integer tab order of live slots -> how many hold it.

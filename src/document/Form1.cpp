@@ -304,6 +304,7 @@ bool Form1::LoadFile(const std::string& path) {
         doc.Window_Units = project.units;
     }
     RefreshWindowSize();
+    doc.ReserveSlots(static_cast<int>(project.components.size()));
     for (LoadedComponent& c : project.components) {
         Inicializa_Control(c.type, std::move(c.name), std::move(c.value), std::move(c.events), c.x,
                            c.y, c.sizeX, c.sizeY, std::move(c.order), std::move(c.popup));

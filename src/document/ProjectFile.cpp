@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <string_view>
+#include <utility>
 
 #include "document/ComponentKinds.h"
 #include "platform/Conversions.h"
@@ -93,6 +94,7 @@ void ReadMainAndFont(const ProfileReader& f, LoadedProject& out) {
 
 // Reads the component sections 1, 2, ... up to the first without a Name.
 bool ReadComponents(const ProfileReader& f, LoadedProject& out, std::string& error) {
+    out.components.reserve(std::min<size_t>(f.SectionCount(), kMaxSlots));
     for (int k = 1;; ++k) {
         const ProfileReader::SectionView section = f.Section(std::to_string(k));
         std::string name = section.Read("Name");
@@ -208,8 +210,34 @@ std::optional<double> WindowSizeValue(const std::string& text) {
     return v;
 }
 
+namespace {
+
+// The keys and about the bytes of a save, so that the text is built without regrowing.
+void ReserveForSave(ProfileWriter& w, const DesignDocument& doc) {
+    // A section's header, key names and numbers take under this much besides the texts.
+    constexpr size_t kComponentOverhead = 120, kMenuOverhead = 80, kHeader = 200;
+    size_t keys = 6, bytes = kHeader;
+    for (int i = 1; i <= doc.Objects_Count(); ++i) {
+        if (!doc.IsLive(i)) continue;
+        const ComponentRecord& r = doc.Slot(i);
+        keys += 10;
+        bytes += kComponentOverhead + r.ComponentName.size() + r.ComponentType.size() +
+                 r.ComponentValue.size() + r.ComponentEvents.size() + r.ComponentTabOrder.size() +
+                 r.ComponentPopup.size();
+    }
+    for (const MenuElement& e : doc.MenuElements) {
+        keys += 7;
+        bytes += kMenuOverhead + e.Name.size() + e.Label.size() + e.Type.size() + e.State.size() +
+                 e.Level.size() + e.Events.size() + e.Shortcut.size();
+    }
+    w.Reserve(keys, bytes);
+}
+
+}  // namespace
+
 std::string ProjectFileText(const DesignDocument& doc) {
     ProfileWriter w;
+    ReserveForSave(w, doc);
     w.Write("Main", "SizeX",
             NumberText(StoredWindowSize(doc.OuterWidth - kFrameWidth - kDesignMargin)));
     w.Write("Main", "SizeY",
@@ -222,7 +250,7 @@ std::string ProjectFileText(const DesignDocument& doc) {
     for (int i = 1; i <= doc.Objects_Count(); ++i)
         if (doc.IsLive(i)) WriteComponentSection(w, k++, doc.Slot(i));
     WriteMenuElements(w, doc.MenuElements);
-    return w.Text();
+    return std::move(w).Text();
 }
 
 bool ReadProject(const ProfileReader& file, double gridSize, LoadedProject& out,

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -211,6 +212,10 @@ char* WriteNumberText(double value, char* out) {
         *out++ = '0';
         return out;
     }
+    // A whole number below ten million is exact in single precision and is its own
+    // shortest form: most geometry of a save.
+    if (std::fabs(f) < 1e7f && f == std::trunc(f))
+        return std::to_chars(out, out + 9, static_cast<int32_t>(f)).ptr;
     const Decimal d = ShortestSingle(f);
     if (f < 0) *out++ = '-';
     const char* digits = d.digits;

@@ -21,22 +21,6 @@ bool CaseBlindEqual(std::string_view a, std::string_view b) {
     return true;
 }
 
-std::string Lower(std::string_view s) {
-    std::string out(s);
-    for (char& c : out) c = LowerAscii(c);
-    return out;
-}
-
-// FNV-1a over the lower-cased bytes.
-size_t CaseBlindHash(std::string_view s) {
-    uint64_t h = 14695981039346656037ull;
-    for (char c : s) {
-        h ^= static_cast<unsigned char>(LowerAscii(c));
-        h *= 1099511628211ull;
-    }
-    return static_cast<size_t>(h ^ (h >> 32));
-}
-
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
@@ -54,6 +38,20 @@ std::string_view Unquote(std::string_view s) {
 }
 
 }  // namespace
+
+// FNV-1a over the lower-cased bytes.
+size_t CaseBlindTable::Hash(std::string_view name) {
+    uint64_t h = 14695981039346656037ull;
+    for (char c : name) {
+        h ^= static_cast<unsigned char>(LowerAscii(c));
+        h *= 1099511628211ull;
+    }
+    return static_cast<size_t>(h ^ (h >> 32));
+}
+
+bool CaseBlindTable::Equal(std::string_view a, std::string_view b) {
+    return CaseBlindEqual(a, b);
+}
 
 ProfileReader ProfileReader::FromBytes(std::string_view bytes) {
     if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark)
@@ -82,6 +80,10 @@ void ProfileReader::Parse() {
         return Span{static_cast<uint32_t>(piece.data() - text.data()),
                     static_cast<uint32_t>(piece.size())};
     };
+    // One entry a line at most. Lines of a project file are longer than eight bytes; the cap
+    // keeps a file of tiny lines from reserving more than twice its size.
+    const size_t lines = static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
+    entries_.reserve(std::min(lines, text.size() / 8));
     bool inSection = false;  // false before the first section and inside a repeated one
     size_t pos = 0;
     const size_t n = text.size();
@@ -112,34 +114,17 @@ void ProfileReader::Parse() {
 }
 
 bool ProfileReader::AddSection(Span name) {
-    if (Find(TextOf(name))) return false;
-    if ((sections_.size() + 1) * 2 > buckets_.size()) GrowBuckets();
+    auto nameOf = [this](size_t i) { return TextOf(sections_[i].name); };
+    if (sectionNames_.Find(TextOf(name), nameOf) != CaseBlindTable::npos) return false;
     sections_.push_back(IndexedSection{name, static_cast<uint32_t>(entries_.size()), 0});
-    const size_t mask = buckets_.size() - 1;
-    size_t b = CaseBlindHash(TextOf(name)) & mask;
-    while (buckets_[b] != 0) b = (b + 1) & mask;
-    buckets_[b] = static_cast<uint32_t>(sections_.size());
+    sectionNames_.Add(sections_.size() - 1, nameOf);
     return true;
 }
 
-void ProfileReader::GrowBuckets() {
-    buckets_.assign(std::max<size_t>(16, buckets_.size() * 2), 0);
-    const size_t mask = buckets_.size() - 1;
-    for (size_t i = 0; i < sections_.size(); ++i) {
-        size_t b = CaseBlindHash(TextOf(sections_[i].name)) & mask;
-        while (buckets_[b] != 0) b = (b + 1) & mask;
-        buckets_[b] = static_cast<uint32_t>(i + 1);
-    }
-}
-
 const ProfileReader::IndexedSection* ProfileReader::Find(std::string_view name) const {
-    if (buckets_.empty()) return nullptr;
-    const size_t mask = buckets_.size() - 1;
-    for (size_t b = CaseBlindHash(name) & mask; buckets_[b] != 0; b = (b + 1) & mask) {
-        const IndexedSection& s = sections_[buckets_[b] - 1];
-        if (CaseBlindEqual(TextOf(s.name), name)) return &s;
-    }
-    return nullptr;
+    const size_t i =
+        sectionNames_.Find(name, [this](size_t k) { return TextOf(sections_[k].name); });
+    return i == CaseBlindTable::npos ? nullptr : &sections_[i];
 }
 
 ProfileReader::SectionView ProfileReader::Section(std::string_view section) const {
@@ -186,10 +171,9 @@ void ProfileWriter::Write(std::string_view section, std::string_view key, std::s
     Set(section, key, value, false);
 }
 
-ProfileWriter::Span ProfileWriter::Store(std::string_view text) {
-    const Span span{store_.size(), text.size()};
-    store_ += text;
-    return span;
+void ProfileWriter::Reserve(size_t keys, size_t bytes) {
+    entries_.reserve(keys);
+    store_.reserve(bytes);
 }
 
 ProfileWriter::Span ProfileWriter::StoreValue(std::string_view value, bool quoteIfChanged) {
@@ -200,52 +184,85 @@ ProfileWriter::Span ProfileWriter::StoreValue(std::string_view value, bool quote
                         (value.size() >= 2 && value.front() == '"' && value.back() == '"'));
     const size_t start = store_.size();
     if (quote) store_ += '"';
-    for (char c : value) store_ += oneLine(c);
+    const size_t lineBreak = value.find_first_of("\r\n");
+    store_ += value.substr(0, lineBreak);
+    if (lineBreak != std::string_view::npos)
+        for (char c : value.substr(lineBreak)) store_ += oneLine(c);
     if (quote) store_ += '"';
-    return Span{start, store_.size() - start};
+    const Span span{start, store_.size() - start};
+    store_ += "\r\n";
+    return span;
+}
+
+ProfileWriter::Section& ProfileWriter::SectionNamed(std::string_view name) {
+    auto nameOf = [this](size_t i) { return Piece(sections_[i].name); };
+    size_t i = sectionNames_.Find(name, nameOf);
+    if (i == CaseBlindTable::npos) {
+        i = sections_.size();
+        store_ += '[';
+        sections_.push_back(Section{Span{store_.size(), name.size()}, 0, 0});
+        store_ += name;
+        store_ += "]\r\n";
+        sectionNames_.Add(i, nameOf);
+    } else {
+        storeIsText_ = false;  // back to an earlier section
+    }
+    current_ = i;
+    return sections_[i];
 }
 
 void ProfileWriter::Set(std::string_view section, std::string_view key, std::string_view value,
                         bool quoteIfChanged) {
     // Writes mostly go to the section written last.
-    if (sections_.empty() || !CaseBlindEqual(Piece(sections_[current_].name), section)) {
-        auto [it, newSection] = sectionIndex_.try_emplace(Lower(section), sections_.size());
-        if (newSection) sections_.push_back(Section{Store(section), {}});
-        current_ = it->second;
-    }
+    Section& s = !sections_.empty() && CaseBlindEqual(Piece(sections_[current_].name), section)
+                     ? sections_[current_]
+                     : SectionNamed(section);
     // A section holds few keys: looking through them is quicker than an index of them. A
     // replaced value leaves its old text unused in the store.
-    std::vector<Entry>& entries = sections_[current_].entries;
-    for (Entry& e : entries) {
-        if (CaseBlindEqual(Piece(e.key), key)) {
-            e.value = StoreValue(value, quoteIfChanged);
+    for (size_t e = s.first; e != 0; e = entries_[e - 1].next) {
+        Entry& entry = entries_[e - 1];
+        if (CaseBlindEqual(Piece(entry.key), key)) {
+            entry.value = StoreValue(value, quoteIfChanged);
+            storeIsText_ = false;
             return;
         }
     }
-    const Span keySpan = Store(key);
-    entries.push_back(Entry{keySpan, StoreValue(value, quoteIfChanged)});
+    const Span keySpan{store_.size(), key.size()};
+    store_ += key;
+    store_ += '=';
+    entries_.push_back(Entry{keySpan, StoreValue(value, quoteIfChanged), 0});
+    if (s.last != 0) {
+        entries_[s.last - 1].next = entries_.size();
+    } else {
+        s.first = entries_.size();
+    }
+    s.last = entries_.size();
 }
 
-std::string ProfileWriter::Text() const {
+std::string ProfileWriter::Text() const& {
+    if (storeIsText_) return store_;
     size_t size = 0;
-    for (const Section& s : sections_) {
-        size += s.name.size + 4;
-        for (const Entry& e : s.entries) size += e.key.size + e.value.size + 3;
-    }
+    for (const Section& s : sections_) size += s.name.size + 4;
+    for (const Entry& e : entries_) size += e.key.size + e.value.size + 3;
     std::string out;
     out.reserve(size);
     for (const Section& s : sections_) {
         out += '[';
         out += Piece(s.name);
         out += "]\r\n";
-        for (const Entry& e : s.entries) {
-            out += Piece(e.key);
+        for (size_t e = s.first; e != 0; e = entries_[e - 1].next) {
+            out += Piece(entries_[e - 1].key);
             out += '=';
-            out += Piece(e.value);
+            out += Piece(entries_[e - 1].value);
             out += "\r\n";
         }
     }
     return out;
+}
+
+std::string ProfileWriter::Text() && {
+    if (storeIsText_) return std::move(store_);
+    return static_cast<const ProfileWriter&>(*this).Text();
 }
 
 }  // namespace korvane

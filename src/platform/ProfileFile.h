@@ -12,13 +12,35 @@
 // no blank lines).
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace korvane {
+
+// Names that match regardless of case, each standing for a number 0, 1, 2, ... (a section of
+// a reader or writer): open addressing over the numbers, the names read through nameOf.
+class CaseBlindTable {
+  public:
+    // The number whose name matches, or npos.
+    template <class NameOf>
+    size_t Find(std::string_view name, NameOf nameOf) const;
+    // Adds a number whose name is not in the table; numbers are added in order from 0.
+    template <class NameOf>
+    void Add(size_t number, NameOf nameOf);
+    static constexpr size_t npos = static_cast<size_t>(-1);
+
+  private:
+    static size_t Hash(std::string_view name);
+    static bool Equal(std::string_view a, std::string_view b);
+    template <class NameOf>
+    void Grow(size_t count, NameOf nameOf);
+
+    std::vector<uint32_t> buckets_;  // number + 1, 0 = free
+};
 
 class ProfileReader {
   public:
@@ -49,6 +71,8 @@ class ProfileReader {
     bool HasSection(std::string_view section) const;
     // The section names in file order (first of each name), as written.
     std::vector<std::string> SectionNames() const;
+    // How many sections of distinct names the file holds.
+    size_t SectionCount() const { return sections_.size(); }
 
   private:
     // A piece of text_; files are at most 4 GiB (offsets are 32-bit to keep the index small).
@@ -71,12 +95,11 @@ class ProfileReader {
     const IndexedSection* Find(std::string_view name) const;
     // Adds a section unless one of its name is there; false for a repeated name.
     bool AddSection(Span name);
-    void GrowBuckets();
 
     std::string text_;  // the whole file as UTF-8, without its byte-order mark
     std::vector<IndexedSection> sections_;
     std::vector<Entry> entries_;  // the keys of each section in file order, section after section
-    std::vector<uint32_t> buckets_;  // open addressing over sections_: index + 1, 0 = free
+    CaseBlindTable sectionNames_;
 };
 
 class ProfileWriter {
@@ -87,8 +110,11 @@ class ProfileWriter {
     // The same for a text that must read back whole: a value that reading would change
     // (blanks at its ends, or one pair of surrounding quotes) goes inside one more pair.
     void WriteText(std::string_view section, std::string_view key, std::string_view value);
+    // Makes room for writes of about this many keys and bytes in all.
+    void Reserve(size_t keys, size_t bytes);
     // The whole file text.
-    std::string Text() const;
+    std::string Text() const&;
+    std::string Text() &&;
 
   private:
     // A piece of the store.
@@ -97,15 +123,17 @@ class ProfileWriter {
     };
     struct Entry {
         Span key, value;
+        size_t next = 0;  // the section's next entry + 1; 0 = the last
     };
     struct Section {
         Span name;
-        std::vector<Entry> entries;
+        size_t first = 0, last = 0;  // entries + 1; 0 = none
     };
 
     void Set(std::string_view section, std::string_view key, std::string_view value,
              bool quoteIfChanged);
-    Span Store(std::string_view text);
+    // The section of a name, added at the end when there is none yet.
+    Section& SectionNamed(std::string_view name);
     // Stores a value as one line, inside one more pair of quotes when asked and reading would
     // change it.
     Span StoreValue(std::string_view value, bool quoteIfChanged);
@@ -113,10 +141,45 @@ class ProfileWriter {
         return std::string_view(store_).substr(span.offset, span.size);
     }
 
-    std::string store_;  // every name, key and value written, one after another
+    // Every name, key and value written, one after another, with the brackets, equals signs
+    // and line ends of the file around them: while each write added a key at the end of the
+    // last section, or began a new section, the store is the file text itself.
+    std::string store_;
+    bool storeIsText_ = true;
     std::vector<Section> sections_;
-    std::unordered_map<std::string, size_t> sectionIndex_;  // lower-case name -> section
-    size_t current_ = 0;                                    // the section written last
+    std::vector<Entry> entries_;  // of every section, each section's linked in write order
+    CaseBlindTable sectionNames_;
+    size_t current_ = 0;  // the section written last
 };
+
+template <class NameOf>
+size_t CaseBlindTable::Find(std::string_view name, NameOf nameOf) const {
+    if (buckets_.empty()) return npos;
+    const size_t mask = buckets_.size() - 1;
+    for (size_t b = Hash(name) & mask; buckets_[b] != 0; b = (b + 1) & mask)
+        if (Equal(nameOf(buckets_[b] - 1), name)) return buckets_[b] - 1;
+    return npos;
+}
+
+template <class NameOf>
+void CaseBlindTable::Add(size_t number, NameOf nameOf) {
+    if ((number + 1) * 2 > buckets_.size()) Grow(std::max<size_t>(16, buckets_.size() * 2), nameOf);
+    const size_t mask = buckets_.size() - 1;
+    size_t b = Hash(nameOf(number)) & mask;
+    while (buckets_[b] != 0) b = (b + 1) & mask;
+    buckets_[b] = static_cast<uint32_t>(number + 1);
+}
+
+template <class NameOf>
+void CaseBlindTable::Grow(size_t count, NameOf nameOf) {
+    std::vector<uint32_t> old = std::exchange(buckets_, std::vector<uint32_t>(count, 0));
+    const size_t mask = count - 1;
+    for (uint32_t entry : old) {
+        if (entry == 0) continue;
+        size_t b = Hash(nameOf(entry - 1)) & mask;
+        while (buckets_[b] != 0) b = (b + 1) & mask;
+        buckets_[b] = entry;
+    }
+}
 
 }  // namespace korvane

@@ -59,10 +59,11 @@ size_t ValidSequenceLength(std::string_view s, size_t i) {
 }  // namespace
 
 bool IsValidUtf8(std::string_view bytes) {
+    constexpr size_t kBlock = 64;
     size_t i = 0;
     while (i < bytes.size()) {
-        if (static_cast<uint8_t>(bytes[i]) < 0x80) {
-            ++i;
+        if (i + kBlock <= bytes.size() && IsAscii(bytes.substr(i, kBlock))) {
+            i += kBlock;
             continue;
         }
         const size_t len = ValidSequenceLength(bytes, i);

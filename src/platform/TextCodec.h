@@ -2,10 +2,33 @@
 // UTF-8 taken as Windows-1252 (the code page of files made on the original platform).
 #pragma once
 
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
 namespace korvane {
+
+// Whether every byte of the text is ASCII. Every line of a generated file and every block of
+// a project file, which can be 100 MB, is asked: eight bytes at a time, the last eight
+// overlapping the words before them.
+inline bool IsAscii(std::string_view text) {
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    const char* bytes = text.data();
+    const size_t size = text.size();
+    if (size < 8) {
+        unsigned seen = 0;
+        for (size_t i = 0; i < size; ++i) seen |= static_cast<unsigned char>(bytes[i]);
+        return seen < 0x80;
+    }
+    std::uint64_t seen = 0, word = 0;
+    for (size_t i = 0; i + 8 <= size; i += 8) {
+        std::memcpy(&word, bytes + i, sizeof word);
+        seen |= word;
+    }
+    std::memcpy(&word, bytes + size - 8, sizeof word);
+    return ((seen | word) & kHighBits) == 0;
+}
 
 // Whether the bytes are valid UTF-8 throughout (then decoding keeps them as they are).
 bool IsValidUtf8(std::string_view bytes);

@@ -51,6 +51,59 @@ TEST(NameNewTest, DuplicateNamesFromAFileCountUntilTheLastOneGoes) {
     EXPECT_EQ(d.Name_New("Label"), "label_1");
 }
 
+// The name index against a plain model, through many renames, appends, undone appends and
+// deletions: few distinct names make long runs of duplicates and probe chains, many make the
+// table grow and entries move back into freed buckets.
+TEST(NameIndexTest, AgreesWithAPlainModelThroughEveryKindOfChange) {
+    for (const int distinctNames : {3, 40, 5000}) {
+        DesignDocument d;
+        std::vector<std::string> model(1);  // by slot; element 0 unused
+        std::vector<bool> live(1);
+        uint32_t seed = 12345u + static_cast<uint32_t>(distinctNames);
+        auto random = [&seed](uint32_t below) {
+            seed = seed * 1664525u + 1013904223u;
+            return (seed >> 8) % below;
+        };
+        auto someName = [&] { return "n" + std::to_string(random(distinctNames)); };
+        for (int step = 0; step < 12000; ++step) {
+            const uint32_t action = random(10);
+            const int slots = d.Objects_Count();
+            if (action < 5 || slots == 0) {
+                std::string name = someName();
+                if (d.AppendSlot(Record(name)) == 0) continue;
+                model.push_back(name);
+                live.push_back(true);
+            } else if (action < 8) {
+                const int slot = 1 + static_cast<int>(random(slots));
+                std::string name = someName();
+                d.SetName(slot, name);
+                model[slot] = name;
+            } else if (action < 9) {
+                const int slot = 1 + static_cast<int>(random(slots));
+                d.SetVisible(slot, !live[slot]);
+                live[slot] = !live[slot];
+            } else {
+                const int count = 1 + static_cast<int>(random(3));
+                d.RemoveLastSlots(count);
+                model.resize(static_cast<size_t>(d.Objects_Count()) + 1);
+                live.resize(model.size());
+            }
+            const std::string asked = someName();
+            int first = 0, firstLive = 0;
+            for (size_t slot = 1; slot < model.size(); ++slot) {
+                if (model[slot] != asked) continue;
+                if (first == 0) first = static_cast<int>(slot);
+                if (firstLive == 0 && live[slot]) firstLive = static_cast<int>(slot);
+            }
+            ASSERT_EQ(d.SlotOfName(asked), first) << asked << " at step " << step;
+            ASSERT_EQ(d.NameUsed(asked), first != 0) << asked << " at step " << step;
+            ASSERT_EQ(d.LiveSlotOfName(asked), firstLive) << asked << " at step " << step;
+        }
+        d.ClearSlots();
+        EXPECT_FALSE(d.NameUsed("n1"));
+    }
+}
+
 TEST(TabOrderNewTest, OneMoreThanTheHighestLiveTabOrder) {
     DesignDocument d;
     EXPECT_EQ(d.TabOrder_New(), "1");

@@ -166,6 +166,36 @@ TEST(ProfileWriterTest, ReplacesKeysInPlaceAndKeepsFirstWriteOrder) {
     EXPECT_EQ(w.Text(), "[Main]\r\nSizeX=2\r\nUnits=pixels\r\n[Font]\r\nName=A\r\n");
 }
 
+// The text is the same whether the writes came in file order (when the store is the text
+// itself) or not (when it is rebuilt), and whether it is copied out or taken.
+TEST(ProfileWriterTest, TextIsTheSameInOrderOrNot) {
+    struct Write {
+        std::string_view section, key, value;
+    };
+    struct Case {
+        std::vector<Write> writes;
+        std::string_view text;
+    };
+    const Case cases[] = {
+        {{}, ""},
+        {{{"A", "k", "1"}, {"A", "l", "2"}, {"B", "k", "3"}},
+         "[A]\r\nk=1\r\nl=2\r\n[B]\r\nk=3\r\n"},
+        {{{"A", "k", "1"}, {"B", "k", "3"}, {"a", "l", "2"}},
+         "[A]\r\nk=1\r\nl=2\r\n[B]\r\nk=3\r\n"},
+        {{{"A", "k", "1"}, {"A", "K", "22"}, {"B", "k", "3"}}, "[A]\r\nk=22\r\n[B]\r\nk=3\r\n"},
+        {{{"A", "k", "1"}, {"B", "k", "3"}, {"b", "K", "4"}, {"A", "m", ""}},
+         "[A]\r\nk=1\r\nm=\r\n[B]\r\nk=4\r\n"},
+        {{{"S", "k", "a\nb"}, {"T", "k", "x"}, {"S", "k", "c"}}, "[S]\r\nk=c\r\n[T]\r\nk=x\r\n"},
+    };
+    for (const Case& c : cases) {
+        ProfileWriter w;
+        if (c.writes.size() > 2) w.Reserve(2, 8);  // less room than needed grows as usual
+        for (const Write& write : c.writes) w.Write(write.section, write.key, write.value);
+        EXPECT_EQ(w.Text(), c.text);
+        EXPECT_EQ(std::move(w).Text(), c.text);
+    }
+}
+
 TEST(TextCodecTest, KeepsUtf8AndDecodesWindows1252) {
     EXPECT_EQ(DecodeUtf8OrWindows1252("caf\xC3\xA9"), "caf\xC3\xA9");
     EXPECT_EQ(DecodeUtf8OrWindows1252("caf\xE9"), "caf\xC3\xA9");
@@ -173,6 +203,38 @@ TEST(TextCodecTest, KeepsUtf8AndDecodesWindows1252) {
     EXPECT_EQ(DecodeUtf8OrWindows1252("\xC3"), "\xC3\x83");  // a cut sequence
     EXPECT_EQ(DecodeUtf8OrWindows1252("\xED\xA0\x80"),
               "\xC3\xAD\xC2\xA0\xE2\x82\xAC");  // surrogate
+}
+
+// The check skips plain ASCII in blocks: a sequence is judged the same wherever it falls,
+// inside a block, across the end of one, or in the bytes after the last whole block.
+TEST(TextCodecTest, JudgesUtf8TheSameAtEveryPlace) {
+    struct Case {
+        std::string_view sequence;
+        bool valid;
+    };
+    const Case cases[] = {
+        {"\xC3\xA9", true},
+        {"\xE2\x82\xAC", true},
+        {"\xF0\x9F\x98\x80", true},
+        {"\xE9", false},
+        {"\xC3", false},
+        {"\xED\xA0\x80", false},
+        {"\xF0\x9F\x98", false},
+        {"\x80", false},
+        {"\xC0\xAF", false},
+        {"\xF4\x90\x80\x80", false},
+    };
+    for (const Case& c : cases) {
+        for (size_t at = 0; at < 140; ++at) {
+            std::string text(at, 'a');
+            text += c.sequence;
+            text += std::string(140 - at, 'b');
+            EXPECT_EQ(IsValidUtf8(text), c.valid) << "at " << at;
+            // At the very end too, where a cut sequence has no bytes after it.
+            EXPECT_EQ(IsValidUtf8(std::string(at, 'a') + std::string(c.sequence)), c.valid)
+                << "at the end after " << at;
+        }
+    }
 }
 
 class AtomicWriteTest : public ::testing::Test {

@@ -94,7 +94,27 @@ double Val(std::string_view text) {
     return std::isfinite(v) ? v : 0;
 }
 
+namespace {
+
+// The value of text that is only an optional minus and up to nine digits, as the leading-number
+// reading gives it (minus zero included); nothing for any other text.
+std::optional<double> PlainWholeNumber(std::string_view text) {
+    const bool negative = !text.empty() && text.front() == '-';
+    const std::string_view digits = text.substr(negative ? 1 : 0);
+    if (digits.empty() || digits.size() > 9) return std::nullopt;
+    int32_t value = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return negative ? -static_cast<double>(value) : static_cast<double>(value);
+}
+
+}  // namespace
+
 double ValUnbounded(std::string_view text) {
+    // Geometry in a project file is nearly always a plain whole number.
+    if (std::optional<double> whole = PlainWholeNumber(text)) return *whole;
     size_t i = 0;
     while (i < text.size() && IsBlank(text[i])) ++i;
     if (i + 1 < text.size() && text[i] == '&') {

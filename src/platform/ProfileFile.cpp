@@ -114,11 +114,13 @@ void ProfileReader::Parse() {
 }
 
 bool ProfileReader::AddSection(Span name) {
-    auto nameOf = [this](size_t i) { return TextOf(sections_[i].name); };
-    if (sectionNames_.Find(TextOf(name), nameOf) != CaseBlindTable::npos) return false;
     sections_.push_back(IndexedSection{name, static_cast<uint32_t>(entries_.size()), 0});
-    sectionNames_.Add(sections_.size() - 1, nameOf);
-    return true;
+    const size_t added = sections_.size() - 1;
+    if (sectionNames_.Insert(added, [this](size_t i) { return TextOf(sections_[i].name); }) ==
+        added)
+        return true;
+    sections_.pop_back();
+    return false;
 }
 
 const ProfileReader::IndexedSection* ProfileReader::Find(std::string_view name) const {
@@ -184,7 +186,7 @@ ProfileWriter::Span ProfileWriter::StoreValue(std::string_view value, bool quote
                         (value.size() >= 2 && value.front() == '"' && value.back() == '"'));
     const size_t start = store_.size();
     if (quote) store_ += '"';
-    const size_t lineBreak = value.find_first_of("\r\n");
+    const size_t lineBreak = std::min(value.find('\r'), value.find('\n'));
     store_ += value.substr(0, lineBreak);
     if (lineBreak != std::string_view::npos)
         for (char c : value.substr(lineBreak)) store_ += oneLine(c);
@@ -195,20 +197,20 @@ ProfileWriter::Span ProfileWriter::StoreValue(std::string_view value, bool quote
 }
 
 ProfileWriter::Section& ProfileWriter::SectionNamed(std::string_view name) {
-    auto nameOf = [this](size_t i) { return Piece(sections_[i].name); };
-    size_t i = sectionNames_.Find(name, nameOf);
-    if (i == CaseBlindTable::npos) {
-        i = sections_.size();
-        store_ += '[';
-        sections_.push_back(Section{Span{store_.size(), name.size()}, 0, 0});
-        store_ += name;
-        store_ += "]\r\n";
-        sectionNames_.Add(i, nameOf);
-    } else {
-        storeIsText_ = false;  // back to an earlier section
+    const size_t added = sections_.size();
+    const size_t start = store_.size();
+    store_ += '[';
+    sections_.push_back(Section{Span{store_.size(), name.size()}, 0, 0});
+    store_ += name;
+    store_ += "]\r\n";
+    current_ = sectionNames_.Insert(added, [this](size_t i) { return Piece(sections_[i].name); });
+    if (current_ != added) {
+        // Back to an earlier section: the header just stored is not used.
+        sections_.pop_back();
+        store_.resize(start);
+        storeIsText_ = false;
     }
-    current_ = i;
-    return sections_[i];
+    return sections_[current_];
 }
 
 void ProfileWriter::Set(std::string_view section, std::string_view key, std::string_view value,

@@ -28,9 +28,10 @@ class CaseBlindTable {
     // The number whose name matches, or npos.
     template <class NameOf>
     size_t Find(std::string_view name, NameOf nameOf) const;
-    // Adds a number whose name is not in the table; numbers are added in order from 0.
+    // Adds `number` unless its name is in the table already; returns the number that holds
+    // the name. Numbers are added in order from 0.
     template <class NameOf>
-    void Add(size_t number, NameOf nameOf);
+    size_t Insert(size_t number, NameOf nameOf);
     static constexpr size_t npos = static_cast<size_t>(-1);
 
   private:
@@ -162,12 +163,15 @@ size_t CaseBlindTable::Find(std::string_view name, NameOf nameOf) const {
 }
 
 template <class NameOf>
-void CaseBlindTable::Add(size_t number, NameOf nameOf) {
+size_t CaseBlindTable::Insert(size_t number, NameOf nameOf) {
     if ((number + 1) * 2 > buckets_.size()) Grow(std::max<size_t>(16, buckets_.size() * 2), nameOf);
     const size_t mask = buckets_.size() - 1;
-    size_t b = Hash(nameOf(number)) & mask;
-    while (buckets_[b] != 0) b = (b + 1) & mask;
+    const std::string_view name = nameOf(number);
+    size_t b = Hash(name) & mask;
+    for (; buckets_[b] != 0; b = (b + 1) & mask)
+        if (Equal(nameOf(buckets_[b] - 1), name)) return buckets_[b] - 1;
     buckets_[b] = static_cast<uint32_t>(number + 1);
+    return number;
 }
 
 template <class NameOf>

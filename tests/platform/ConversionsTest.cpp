@@ -31,6 +31,28 @@ TEST(ValTest, ReadsTheLeadingNumber) {
     for (const ValCase& c : cases) EXPECT_DOUBLE_EQ(Val(c.text), c.value) << '"' << c.text << '"';
 }
 
+// Plain whole numbers are read without the general scan: the edges of that shortcut give what
+// the general reading gives, minus zero included.
+TEST(ValTest, PlainWholeNumbersReadAsAnyNumber) {
+    const ValCase cases[] = {
+        {"0", 0},
+        {"0120", 120},
+        {"-120", -120},
+        {"999999999", 999999999},
+        {"-999999999", -999999999},
+        {"1234567890", 1234567890},
+        {"-1234567890", -1234567890},
+        {"12-3", 12},
+        {"-", 0},
+        {"1 ", 1},
+        {"+1", 1},
+    };
+    for (const ValCase& c : cases)
+        EXPECT_DOUBLE_EQ(ValUnbounded(c.text), c.value) << '"' << c.text << '"';
+    EXPECT_TRUE(std::signbit(ValUnbounded("-0")));
+    EXPECT_FALSE(std::signbit(ValUnbounded("0")));
+}
+
 TEST(RoundHalfEvenTest, TiesGoToEven) {
     const std::pair<double, double> cases[] = {{0.5, 0},  {1.5, 2},   {2.5, 2},   {3.5, 4},
                                                {-0.5, 0}, {-1.5, -2}, {-2.5, -2}, {2.4, 2},

@@ -1,57 +1,61 @@
 #include "cli/RenderText.h"
 
-#include "cli/SurfacePng.h"
+#ifdef KORVANE_TEXT_MODULE
+#include <dlfcn.h>
 
-#ifdef KORVANE_RENDER_TEXT
-#include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
-#include <memory>
-
-#include "qt/SurfaceTextPainter.h"
+#include <filesystem>
+#include <system_error>
 #endif
 
 namespace korvane {
 
-#ifdef KORVANE_RENDER_TEXT
+#ifdef KORVANE_TEXT_MODULE
 
 namespace {
 
-QtMessageHandler previousHandler = nullptr;
+using DrawFunction = bool (*)(const DesignDocument&, FileSystem&, const std::string&, std::string&);
 
-// Qt's warnings about the desktop session (no runtime folder, say) say nothing about the
-// picture a command line asked for; errors still go through.
-void OnlyQtErrors(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) previousHandler(type, context, message);
+// The module lies beside korvane-gen in the build, and in the library folder once installed.
+std::vector<std::filesystem::path> ModulePlaces() {
+    std::error_code ec;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) return {};
+    const std::filesystem::path folder = self.parent_path();
+    return {folder / KORVANE_TEXT_MODULE, folder / KORVANE_TEXT_MODULE_INSTALLED};
 }
 
-// Fonts need an application object while the texts are drawn; the offscreen platform needs
-// no display. It goes when the drawing is done, before the program's own exit.
-std::unique_ptr<QGuiApplication> ApplicationForFonts() {
-    if (QCoreApplication::instance()) return nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    previousHandler = qInstallMessageHandler(OnlyQtErrors);
-    static int argc = 1;
-    static char name[] = "korvane-gen";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
+// Loaded once and kept: Qt cannot be unloaded while the process lives.
+DrawFunction LoadDrawFunction(std::string& error) {
+    for (const std::filesystem::path& place : ModulePlaces()) {
+        std::error_code ec;
+        if (!std::filesystem::exists(place, ec)) continue;
+        void* module = dlopen(place.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (!module) {
+            const char* reason = dlerror();
+            error = "the text drawing module \"" + place.string() +
+                    "\" could not be loaded: " + (reason ? reason : "unknown reason");
+            return nullptr;
+        }
+        if (void* entry = dlsym(module, "korvane_write_surface_png_with_text"))
+            return reinterpret_cast<DrawFunction>(entry);
+        error = "the text drawing module \"" + place.string() + "\" is not this korvane-gen's";
+        return nullptr;
+    }
+    error = "this korvane-gen cannot draw text: its module " KORVANE_TEXT_MODULE " is missing";
+    return nullptr;
 }
 
 }  // namespace
 
 bool WriteSurfacePngWithText(const DesignDocument& doc, FileSystem& files, const std::string& path,
                              std::string& error) {
-    const std::unique_ptr<QGuiApplication> application = ApplicationForFonts();
-    const QFont font = SurfaceTextFont();
-    auto overlay = [&](Canvas& canvas, const PixelRect& band, int slot) {
-        QImage image(canvas.MutableData(), canvas.Width(), canvas.Height(), canvas.Width() * 3,
-                     QImage::Format_RGB888);
-        QPainter painter(&image);
-        painter.setFont(font);
-        painter.translate(static_cast<qreal>(-band.left), static_cast<qreal>(-band.top));
-        DrawComponentTexts(painter, doc.Slot(slot));
-    };
-    return WriteSurfacePng(doc, files, path, error, kMaxRenderSide, overlay);
+    static std::string loadError;
+    static const DrawFunction draw = LoadDrawFunction(loadError);
+    if (!draw) {
+        error = loadError;
+        return false;
+    }
+    return draw(doc, files, path, error);
 }
 
 #else

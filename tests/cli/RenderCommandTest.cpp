@@ -210,5 +210,29 @@ TEST(RenderCommandTest, TextIsDrawnOnlyWhenAskedFor) {
               2);
 }
 
+// The texts are drawn by a module korvane-gen loads only for them. A korvane-gen without its
+// module still does everything else, and refuses --text with a reason, writing nothing.
+TEST(RenderCommandTest, WithoutItsTextModuleOnlyTextIsRefused) {
+    const testing::TempFolder scratch("render");
+    const fs::path alone = scratch.dir / "korvane-gen";
+    fs::copy_file(KORVANE_GEN_EXE, alone);
+    const std::string design = (fs::path(KORVANE_EXAMPLES) / "login.dat").string();
+    const fs::path plain = scratch.dir / "plain.png", text = scratch.dir / "text.png";
+    auto run = [&](const std::string& arguments) {
+        const fs::path err = scratch.dir / "err.txt";
+        const std::string command =
+            alone.string() + " render " + design + " " + arguments + " 2>" + err.string();
+        const int status = std::system(command.c_str());
+        std::ifstream in(err);
+        return RenderRun{WEXITSTATUS(status), std::string(std::istreambuf_iterator<char>(in), {})};
+    };
+    EXPECT_EQ(run("-o " + plain.string()).status, 0);
+    EXPECT_TRUE(fs::exists(plain));
+    const RenderRun refused = run("--text -o " + text.string());
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("cannot draw text"), std::string::npos) << refused.err;
+    EXPECT_FALSE(fs::exists(text));
+}
+
 }  // namespace
 }  // namespace korvane

@@ -34,10 +34,12 @@ constexpr const char* kUsage =
 // A command opens a design, works and ends. The memory it frees along the way (the file's
 // text once read, the reader's index once the design is loaded) is kept for what it allocates
 // next instead of going back to the system: every page the system hands out again costs a
-// fault. A design of 32767 components opens and saves with a third fewer faults.
+// fault. Blocks of 8 MB and more still come from and go back to the system at once, so that a
+// growing block leaves no earlier copies of itself behind. A design of 32767 components opens
+// and saves with a third fewer faults.
 void KeepFreedMemoryForReuse() {
 #ifdef __GLIBC__
-    mallopt(M_MMAP_THRESHOLD, 32 << 20);  // the largest the C library allows
+    mallopt(M_MMAP_THRESHOLD, 8 << 20);
     mallopt(M_TRIM_THRESHOLD, 1 << 30);
 #endif
 }

@@ -1,6 +1,7 @@
 #include "platform/ProfileFile.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 #include "platform/TextCodec.h"
@@ -36,6 +37,28 @@ std::string_view Unquote(std::string_view s) {
     if (s.size() >= 2 && s.front() == '"' && s.back() == '"') return s.substr(1, s.size() - 2);
     return s;
 }
+
+// Finds the next place of one byte from a position on. Each search starts where the last one
+// ended up, so that every byte of a text is looked at once, however its lines end.
+class NextByte {
+  public:
+    NextByte(std::string_view text, char byte) : text_(text), byte_(byte) {}
+    size_t From(size_t pos) {
+        if (!known_ || found_ < pos) {
+            const void* hit = std::memchr(text_.data() + pos, byte_, text_.size() - pos);
+            found_ = hit ? static_cast<size_t>(static_cast<const char*>(hit) - text_.data())
+                         : text_.size();
+            known_ = true;
+        }
+        return found_;
+    }
+
+  private:
+    std::string_view text_;
+    char byte_;
+    bool known_ = false;
+    size_t found_ = 0;
+};
 
 }  // namespace
 
@@ -80,16 +103,16 @@ void ProfileReader::Parse() {
         return Span{static_cast<uint32_t>(piece.data() - text.data()),
                     static_cast<uint32_t>(piece.size())};
     };
-    // One entry a line at most. Lines of a project file are longer than eight bytes; the cap
-    // keeps a file of tiny lines from reserving more than twice its size.
-    const size_t lines = static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
-    entries_.reserve(std::min(lines, text.size() / 8));
+    // One entry for each equals sign at most. The cap keeps a file of tiny lines from reserving
+    // more than twice its size; its index grows as it is read.
+    const auto equalsSigns = static_cast<size_t>(std::count(text.begin(), text.end(), '='));
+    entries_.reserve(std::min(equalsSigns, text.size() / 8));
     bool inSection = false;  // false before the first section and inside a repeated one
     size_t pos = 0;
     const size_t n = text.size();
+    NextByte lineFeed(text, '\n'), carriageReturn(text, '\r');
     while (pos < n) {
-        size_t end = pos;
-        while (end < n && text[end] != '\r' && text[end] != '\n') ++end;
+        const size_t end = std::min(lineFeed.From(pos), carriageReturn.From(pos));
         const std::string_view line = Trim(text.substr(pos, end - pos));
         if (end < n && text[end] == '\r' && end + 1 < n && text[end + 1] == '\n') {
             pos = end + 2;  // CR LF

@@ -267,7 +267,7 @@ constexpr std::array<ClassEventRow, 68> kSwingClassEvents{{
 
 EventCatalogue::EventCatalogue() {
     for (size_t i = 0; i < kEventMethods.size(); ++i)
-        methodIndex_.emplace(kEventMethods[i].method, static_cast<int>(i));
+        methodIndex_.Insert(kEventMethods[i].method, static_cast<int>(i));
     for (const ListenerRow& row : kListeners) listenerOfKind_.emplace(row.kind, &row);
     for (const EventMethodRow& row : kEventMethods)
         listenerOfMethod_.push_back(Listener_Of_Event_Kind(row.kind));
@@ -330,8 +330,8 @@ std::string_view EventCatalogue::Event_Kind_Of_Method(std::string_view method) c
 }
 
 int EventCatalogue::MethodIndex(std::string_view method) const {
-    const auto it = methodIndex_.find(method);
-    return it == methodIndex_.end() ? -1 : it->second;
+    const int* index = methodIndex_.Find(method);
+    return index ? *index : -1;
 }
 
 const ListenerRow* EventCatalogue::Listener_Of_Event_Kind(std::string_view kind) const {

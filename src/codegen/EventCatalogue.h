@@ -8,6 +8,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "codegen/NameTable.h"
+
 namespace korvane {
 
 // One row of the EventMethodTable. A method name carries its "()", e.g. "mouseClicked()".
@@ -72,7 +74,8 @@ class EventCatalogue {
     void AddClassRows(std::span<const ClassEventRow> rows);
 
     std::vector<ClassEventRow> classEventTable_;
-    std::unordered_map<std::string_view, int> methodIndex_;
+    // Asked for every chosen method of a design, up to hundreds of thousands of times.
+    NameTable<int> methodIndex_;
     std::vector<const ListenerRow*> listenerOfMethod_;
     std::unordered_map<std::string_view, const ListenerRow*> listenerOfKind_;
     std::unordered_map<std::string_view, ClassMethods> methodsOfClass_;

@@ -2,13 +2,12 @@
 
 #include <algorithm>
 #include <span>
-#include <unordered_map>
-#include <unordered_set>
 
 #include "codegen/ComponentWriters.h"
 #include "codegen/ImportedClasses.h"
 #include "codegen/JavaText.h"
 #include "codegen/MenuBarWriter.h"
+#include "codegen/NameTable.h"
 #include "codegen/SkeletonWriter.h"
 #include "codegen/TargetWrappers.h"
 #include "document/ComponentKinds.h"
@@ -169,20 +168,24 @@ class Checker {
     Checker(const JavaFile& file, const ListenerPlan& plan, const EventCatalogue& catalogue)
         : file_(file), plan_(plan), listeners_(catalogue.ListenerTable()) {
         usedClassList_ = ClassesTheFileUses(catalogue);
-        usedClasses_.insert(usedClassList_.begin(), usedClassList_.end());
+        for (std::string_view cls : usedClassList_) usedClasses_.Insert(cls);
         if (WritesMenuBar(file))
-            for (std::string_view cls : kMenuBarClasses) usedClasses_.emplace(cls);
+            for (std::string_view cls : kMenuBarClasses) usedClasses_.Insert(cls);
         if (!file.stacking.raised.empty()) {
-            usedClasses_.emplace(file.SwingTarget() ? "LayoutFocusTraversalPolicy"
-                                                    : "DefaultFocusTraversalPolicy");
+            usedClasses_.Insert(file.SwingTarget() ? "LayoutFocusTraversalPolicy"
+                                                   : "DefaultFocusTraversalPolicy");
         }
         IndexListenerClasses();
-        generatedNames_ = GeneratedNames();
+        for (const CodegenRow& row : file.table) {
+            awtRadio_ = awtRadio_ || row.type == "OptionButton";
+            swingRadio_ = swingRadio_ || row.type == "JRadioButton";
+        }
+        frameField_ = NeedsFrameField(file);
     }
 
     std::string ClassName() const;
     std::string ComponentNames();
-    std::unordered_map<std::string, std::string> GeneratedNames() const;
+    std::string GeneratedNameUse(std::string_view name) const;
     std::string OtherNames() const;
     std::string PopupClasses() const;
     std::string MenuElements(const std::vector<MenuElement>& elements) const;
@@ -209,11 +212,13 @@ class Checker {
     const ListenerPlan& plan_;
     std::span<const ListenerRow> listeners_;
     std::vector<std::string> usedClassList_;
-    std::unordered_set<std::string_view> usedClasses_;
+    NameTable<bool> usedClasses_;
     // Bit t: the name has a listener class of ListenerTable row t.
-    std::unordered_map<std::string_view, uint32_t> listenerTypesOfName_;
-    std::unordered_set<std::string_view> componentNames_;
-    std::unordered_map<std::string, std::string> generatedNames_;
+    NameTable<uint32_t> listenerTypesOfName_;
+    // The row of each component name, once ComponentNames has passed.
+    NameTable<const CodegenRow*> componentNames_;
+    bool awtRadio_ = false, swingRadio_ = false;  // the file declares radio groups
+    bool frameField_ = false;
 };
 
 void Checker::IndexListenerClasses() {
@@ -231,8 +236,9 @@ bool Checker::IsListenerClass(std::string_view name) const {
     for (size_t type = 0; type < listeners_.size(); ++type) {
         const std::string_view suffix = listeners_[type].suffix;
         if (!name.ends_with(suffix)) continue;
-        const auto it = listenerTypesOfName_.find(name.substr(0, name.size() - suffix.size()));
-        if (it != listenerTypesOfName_.end() && (it->second >> type & 1) != 0) return true;
+        const uint32_t* types =
+            listenerTypesOfName_.Find(name.substr(0, name.size() - suffix.size()));
+        if (types && (*types >> type & 1) != 0) return true;
     }
     return false;
 }
@@ -249,7 +255,7 @@ std::string Checker::ClassName() const {
         return "The class name " + Quoted(name) +
                " is a restricted word of Java and cannot "
                "name a class.";
-    if (usedClasses_.count(name))
+    if (usedClasses_.Contains(name))
         return "The class name " + Quoted(name) +
                " is the name of a class the generated file uses.";
     if (IsListenerClass(name))
@@ -269,12 +275,12 @@ bool Checker::TakenClassName(std::string_view name) const {
                name.ends_with(tail);
     };
     const bool focusClass = !file_.stacking.raised.empty() && classAnd("Focus");
-    return name == cls || classAnd("Layout") || focusClass || usedClasses_.count(name) ||
+    return name == cls || classAnd("Layout") || focusClass || usedClasses_.Contains(name) ||
            IsListenerClass(name) || IsInheritedType(file_.generateType, name);
 }
 
 std::string Checker::ComponentNames() {
-    componentNames_.reserve(file_.table.size());
+    componentNames_.Reserve(file_.table.size());
     for (const CodegenRow& row : file_.table) {
         const std::string& name = row.name;
         if (!FindKind(row.type))
@@ -284,52 +290,52 @@ std::string Checker::ComponentNames() {
             return "The component name " + Quoted(name) + " is not a valid Java identifier.";
         if (name.size() > kMaxFieldName)
             return "The component name " + Quoted(name) + " is too long for a Java class file.";
-        if (usedClasses_.count(name))
+        if (usedClasses_.Contains(name))
             return "The component name " + Quoted(name) +
                    " is the name of a class the generated file uses.";
-        if (!componentNames_.insert(name).second)
+        if (!componentNames_.Insert(name, &row).second)
             return "The component name " + Quoted(name) + " is used by more than one component.";
     }
     return {};
 }
 
-// The names the class declares or uses besides the components' own fields, each with what it
-// is; a component or menu element field of that name would clash with it or hide it.
-std::unordered_map<std::string, std::string> Checker::GeneratedNames() const {
-    std::unordered_map<std::string, std::string> names;
-    bool awtRadio = false, swingRadio = false;
-    for (const CodegenRow& row : file_.table) {
-        awtRadio = awtRadio || row.type == "OptionButton";
-        swingRadio = swingRadio || row.type == "JRadioButton";
-        if (IsScrollWrappedKind(row.type))
-            names.emplace("sp_" + row.name, "the scroll pane of " + Quoted(row.name));
-        if (row.type == "JList")
-            names.emplace("listModel_" + row.name, "the list model of " + Quoted(row.name));
-    }
-    if (awtRadio || swingRadio) names.emplace("cbg", "the radio button group");
-    if (swingRadio) names.emplace(file_.swingGroupName, "the radio button group");
-    if (NeedsFrameField(file_)) names.emplace("frame", "the frame field");
+// What the class declares or uses under this name besides the components' own fields, or ""
+// when nothing: a component or menu element field of that name would clash with it or hide it.
+// The scroll panes and list models are named after their components, which are known once
+// ComponentNames has passed.
+std::string Checker::GeneratedNameUse(std::string_view name) const {
+    // The component a prefixed name is made from, or null.
+    const auto componentOf = [&](std::string_view prefix) -> const CodegenRow* {
+        if (!name.starts_with(prefix)) return nullptr;
+        const CodegenRow* const* row = componentNames_.Find(name.substr(prefix.size()));
+        return row ? *row : nullptr;
+    };
+    if (const CodegenRow* row = componentOf("sp_"); row && IsScrollWrappedKind(row->type))
+        return "the scroll pane of " + Quoted(row->name);
+    if (const CodegenRow* row = componentOf("listModel_"); row && row->type == "JList")
+        return "the list model of " + Quoted(row->name);
+    if ((awtRadio_ || swingRadio_) && name == "cbg") return "the radio button group";
+    if (swingRadio_ && name == file_.swingGroupName) return "the radio button group";
+    if (frameField_ && name == "frame") return "the frame field";
     if (IsDialogTarget(file_.generateType)) {
-        names.emplace("parent", "the dialog's parent field");
-        names.emplace("dialog_parent", "a parameter of the constructor");
-        names.emplace("title", "a parameter of the constructor");
+        if (name == "parent") return "the dialog's parent field";
+        if (name == "dialog_parent" || name == "title") return "a parameter of the constructor";
     }
-    names.emplace("customLayout", "the layout object");
-    return names;
+    if (name == "customLayout") return "the layout object";
+    return {};
 }
 
 std::string Checker::OtherNames() const {
     for (const CodegenRow& row : file_.table) {
-        const auto it = generatedNames_.find(row.name);
-        if (it != generatedNames_.end())
+        if (const std::string use = GeneratedNameUse(row.name); !use.empty())
             return "The component name " + Quoted(row.name) +
-                   " is also a name the generated class uses for " + it->second + ".";
+                   " is also a name the generated class uses for " + use + ".";
     }
     return {};
 }
 
 std::string Checker::PopupClasses() const {
-    std::unordered_map<std::string_view, const CodegenRow*> windowOfClass, dialogOfClass;
+    NameTable<const CodegenRow*> windowOfClass, dialogOfClass;
     const bool swingImported = NeedsSwingImport(file_);
     const bool appletImported = IsAppletTarget(file_.generateType);
     for (const CodegenRow& row : file_.table) {
@@ -358,13 +364,13 @@ std::string Checker::PopupClasses() const {
                             (binding.kind == "Dialog" && IsFrameTarget(file_.generateType));
         const bool window = binding.kind == "Frame" || binding.kind == "JFrame";
         auto& otherFamily = dialog ? windowOfClass : dialogOfClass;
-        if (const auto it = otherFamily.find(cls); (dialog || window) && it != otherFamily.end())
+        if (const CodegenRow* const* other = otherFamily.Find(cls); (dialog || window) && other)
             return named() + " is opened as a " + std::string(binding.kind) + ", and " +
-                   Quoted(it->second->name) + " opens it as a " +
-                   std::string(SplitPopupBinding(it->second->popup).kind) +
+                   Quoted((*other)->name) + " opens it as a " +
+                   std::string(SplitPopupBinding((*other)->popup).kind) +
                    ": one class cannot be both a frame and a dialog.";
-        if (dialog) dialogOfClass.emplace(cls, &row);
-        if (window) windowOfClass.emplace(cls, &row);
+        if (dialog) dialogOfClass.Insert(cls, &row);
+        if (window) windowOfClass.Insert(cls, &row);
     }
     return {};
 }
@@ -372,7 +378,7 @@ std::string Checker::PopupClasses() const {
 std::string Checker::MenuElements(const std::vector<MenuElement>& elements) const {
     if (!IsFrameTarget(file_.generateType)) return {};
     if (!file_.menuTree.ok()) return file_.menuTree.error;
-    std::unordered_set<std::string_view> menuNames;
+    NameTable<bool> menuNames;
     for (const MenuNode& node : file_.menuTree.nodes) {
         // A separator has no field.
         if (node.type == MenuElementType::Separator) continue;
@@ -381,15 +387,15 @@ std::string Checker::MenuElements(const std::vector<MenuElement>& elements) cons
             return "The menu element name " + Quoted(name) + " is not a valid Java identifier.";
         if (name.size() > kMaxFieldName)
             return "The menu element name " + Quoted(name) + " is too long for a Java class file.";
-        if (componentNames_.count(name))
+        if (componentNames_.Contains(name))
             return "The menu element name " + Quoted(name) + " is also the name of a component.";
-        if (usedClasses_.count(name))
+        if (usedClasses_.Contains(name))
             return "The menu element name " + Quoted(name) +
                    " is the name of a class the generated file uses.";
-        if (const auto it = generatedNames_.find(name); it != generatedNames_.end())
+        if (const std::string use = GeneratedNameUse(name); !use.empty())
             return "The menu element name " + Quoted(name) +
-                   " is also a name the generated class uses for " + it->second + ".";
-        if (!menuNames.insert(name).second)
+                   " is also a name the generated class uses for " + use + ".";
+        if (!menuNames.Insert(name).second)
             return "The menu element name " + Quoted(name) +
                    " is used by more than one menu element.";
         if (!FitsJavaStringLiteral(node.label))
@@ -473,7 +479,7 @@ std::string Checker::ClassSize() const {
 // differ only in case.
 std::string Checker::ClassFiles() const {
     // Bit t: a listener class of ListenerTable row t has been met with this name, ignoring case.
-    std::unordered_map<std::string_view, uint32_t, CaseBlindHash, CaseBlindEqual> typesOfName;
+    NameTable<uint32_t, CaseBlindHash, CaseBlindEqual> typesOfName;
     const auto& classes = plan_.classes;
     // The classes of one name are contiguous: one look-up per name.
     uint32_t* types = nullptr;

@@ -1,7 +1,6 @@
-#include <unordered_map>
-
 #include "codegen/JavaText.h"
 #include "codegen/Listeners.h"
+#include "codegen/NameTable.h"
 
 namespace korvane {
 namespace {
@@ -70,9 +69,8 @@ void WriteListenerClasses(const ListenerPlan& plan, const CodegenTable& table,
                           std::string_view generateType, LineSink& sink) {
     if (plan.classes.empty()) return;
     // A popup binding is the first row's of the name.
-    std::unordered_map<std::string_view, const CodegenRow*> firstRowOfName;
-    firstRowOfName.reserve(table.size());
-    for (const CodegenRow& row : table) firstRowOfName.emplace(row.name, &row);
+    NameTable<const CodegenRow*> firstRowOfName(table.size());
+    for (const CodegenRow& row : table) firstRowOfName.Insert(row.name, &row);
 
     std::string line;
     // What the classes of one name share, found when the name starts.
@@ -84,10 +82,8 @@ void WriteListenerClasses(const ListenerPlan& plan, const CodegenTable& table,
         if (k == 0 || cls.name != plan.classes[k - 1].name) {
             shownName.clear();
             AppendJavaStringContent(shownName, cls.name);
-            const auto it = firstRowOfName.find(cls.name);
-            popupRow = it != firstRowOfName.end() && IsValidPopupBinding(it->second->popup)
-                           ? it->second
-                           : nullptr;
+            const CodegenRow* const* row = firstRowOfName.Find(cls.name);
+            popupRow = row && IsValidPopupBinding((*row)->popup) ? *row : nullptr;
             trigger = popupRow ? SplitPopupBinding(popupRow->popup).trigger : std::string_view{};
         }
         const std::span<const EventMethodRow* const> methods = plan.MethodsOf(k);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "codegen/JavaText.h"
+#include "codegen/Listeners.h"
 
 namespace korvane {
 
@@ -44,6 +45,11 @@ void JavaFile::Emit(int spaces, std::initializer_list<LinePiece> pieces) {
     }
     sink.Emit_Line(line_);
     if (statement && ++chunkStatements_ == kChunkStatements) CloseChunk();
+}
+
+bool JavaFile::HasDialogPopup() const {
+    if (!hasDialogPopup_) hasDialogPopup_ = HasDialogPopupBinding(table);
+    return *hasDialogPopup_;
 }
 
 std::string JavaFile::ChunkClass(int k) const {

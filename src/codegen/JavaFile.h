@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -116,6 +117,9 @@ struct JavaFile {
     std::string ChunkClass(int k) const;
 
     bool SwingTarget() const { return IsSwingTarget(generateType); }
+    // Whether some row holds a valid popup binding of kind "Dialog": asked by the checks and
+    // the writers, found once.
+    bool HasDialogPopup() const;
     // The line that adds a child, written as the pieces of its expression, to the container of
     // the target.
     void EmitAdd(const ChildPieces& child);
@@ -127,6 +131,7 @@ struct JavaFile {
     bool inChunk_ = false;
     int chunks_ = 0;
     size_t chunkStatements_ = 0;
+    mutable std::optional<bool> hasDialogPopup_;
     std::string line_;  // reused by Emit
 };
 

@@ -41,7 +41,7 @@ void WriteFrameMain(JavaFile& file) {
 }  // namespace
 
 bool NeedsFrameField(const JavaFile& file) {
-    return IsFrameTarget(file.generateType) && HasDialogPopupBinding(file.table);
+    return IsFrameTarget(file.generateType) && file.HasDialogPopup();
 }
 
 std::string DialogParentType(const JavaFile& file) {

@@ -62,21 +62,6 @@ void WriteAwtCreation(JavaFile& file, const CodegenRow& row, const AwtKind& kind
 
 }  // namespace
 
-std::vector<std::string_view> ListItems(std::string_view value) {
-    std::vector<std::string_view> items;
-    if (value.empty()) return items;
-    size_t start = 0;
-    while (true) {
-        const size_t bar = value.find('|', start);
-        if (bar == std::string_view::npos) {
-            items.push_back(value.substr(start));
-            return items;
-        }
-        items.push_back(value.substr(start, bar - start));
-        start = bar + 1;
-    }
-}
-
 bool WriteAwtDeclaration(JavaFile& file, const CodegenRow& row) {
     const AwtKind* kind = FindAwtKind(row.type);
     if (!kind) return false;

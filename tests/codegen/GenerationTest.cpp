@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "codegen/ComponentWriters.h"
 #include "codegen/GenerationSupport.h"
 #include "support/TempFolder.h"
 
@@ -237,6 +238,24 @@ TEST(ComponentBlocksTest, AwtRadioGroupComesOnceBeforeTheFirstRadioButton) {
     const Lines none = GenerateLines(Design("T", "Applet", {{"c", "CheckBox", "x"}}));
     EXPECT_FALSE(Has(none, "    CheckboxGroup cbg;"));
     EXPECT_FALSE(Has(none, "        cbg = new CheckboxGroup();"));
+}
+
+TEST(ComponentBlocksTest, ListItemsAreThePartsBetweenBars) {
+    const struct {
+        std::string_view value;
+        std::vector<std::string_view> items;
+    } cases[] = {{"", {}},
+                 {"a", {"a"}},
+                 {"|", {"", ""}},
+                 {"x|", {"x", ""}},
+                 {"a||b", {"a", "", "b"}},
+                 {"|y", {"", "y"}}};
+    for (const auto& c : cases) {
+        std::vector<std::string_view> items;
+        for (std::string_view item : ListItems(c.value)) items.push_back(item);
+        EXPECT_EQ(items, c.items) << c.value;
+        EXPECT_EQ(ListItems(c.value).size(), c.items.size()) << c.value;
+    }
 }
 
 TEST(ComponentBlocksTest, ListItems) {

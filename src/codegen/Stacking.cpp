@@ -177,16 +177,25 @@ StackingPlan PlanStacking(const CodegenTable& table) {
     for (const CodegenRow& row : table) rects.push_back(PixelBounds(row));
     const std::vector<bool> overlaps = OverlapsAnother(rects);
 
-    std::vector<size_t> stacked;  // the overlapping rows, in row (child) order
+    // The overlapping rows with their surface order, in row (child) order: sorted with the
+    // order beside the row rather than looked up in the table.
+    struct Stacked {
+        uint64_t zOrder;
+        size_t row;
+    };
+    std::vector<Stacked> stacked;
     for (size_t i = 0; i < table.size(); ++i)
-        if (overlaps[i]) stacked.push_back(i);
-    const auto inFront = [&](size_t a, size_t b) { return table[a].zOrder > table[b].zOrder; };
+        if (overlaps[i]) stacked.push_back({table[i].zOrder, i});
+    // Front first; rows of one surface order keep their row order.
+    const auto inFront = [](const Stacked& a, const Stacked& b) {
+        return a.zOrder != b.zOrder ? a.zOrder > b.zOrder : a.row < b.row;
+    };
     if (std::is_sorted(stacked.begin(), stacked.end(), inFront)) return {};
 
     StackingPlan plan;
-    std::stable_sort(stacked.begin(), stacked.end(), inFront);
-    plan.raised.assign(stacked.rbegin(), stacked.rend());
-    plan.childOrder = stacked;
+    std::sort(stacked.begin(), stacked.end(), inFront);
+    for (const Stacked& s : stacked) plan.childOrder.push_back(s.row);
+    plan.raised.assign(plan.childOrder.rbegin(), plan.childOrder.rend());
     for (size_t i = 0; i < table.size(); ++i)
         if (!overlaps[i]) plan.childOrder.push_back(i);
     return plan;

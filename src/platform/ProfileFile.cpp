@@ -103,10 +103,12 @@ void ProfileReader::Parse() {
         return Span{static_cast<uint32_t>(piece.data() - text.data()),
                     static_cast<uint32_t>(piece.size())};
     };
-    // One entry for each equals sign at most. The cap keeps a file of tiny lines from reserving
-    // more than twice its size; its index grows as it is read.
+    // One entry for each equals sign at most, and for each three bytes ("k=" and a line end):
+    // reserved at once, the index is never copied as it grows, and the room no entry takes is
+    // never touched, so it costs no memory.
+    constexpr size_t kMostReservedEntries = size_t{1} << 26;
     const auto equalsSigns = static_cast<size_t>(std::count(text.begin(), text.end(), '='));
-    entries_.reserve(std::min(equalsSigns, text.size() / 8));
+    entries_.reserve(std::min({equalsSigns, text.size() / 3 + 1, kMostReservedEntries}));
     bool inSection = false;  // false before the first section and inside a repeated one
     size_t pos = 0;
     const size_t n = text.size();

@@ -44,6 +44,11 @@ const Shape kShapes[] = {
          return (i == 0 ? std::string("[Main]\r\n") : std::string()) + "K" + std::to_string(i) +
                 "=v\r\n";
      }},
+    {"ShortLinesEndingInCarriageReturnsOnly",
+     [](size_t i) {
+         return (i == 0 ? std::string("[Main]\r") : std::string()) + "K" + std::to_string(i) +
+                "=\r";
+     }},
     {"OneLongValue",
      [](size_t i) { return i == 0 ? std::string("[Main]\r\nName=") : std::string(65536, 'x'); }},
     {"MoreComponentsThanTheDesignHolds",

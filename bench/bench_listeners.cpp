@@ -2,6 +2,7 @@
 // components, every one with chosen methods of several listener types and a popup binding.
 #include <benchmark/benchmark.h>
 
+#include <deque>
 #include <string>
 
 #include "codegen/Listeners.h"
@@ -9,11 +10,14 @@
 namespace korvane {
 namespace {
 
+// The names the rows see, kept for the whole run.
+std::deque<std::string> names;
+
 CodegenTable ButtonsWithEvents(int count) {
     CodegenTable table(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) {
         CodegenRow& row = table[static_cast<size_t>(i)];
-        row.name = "button_" + std::to_string(i + 1);
+        row.name = names.emplace_back("button_" + std::to_string(i + 1));
         row.type = i % 2 == 0 ? "CommandButton" : "JButton";
         row.events =
             "mouseClicked()|actionPerformed()|keyTyped()|mouseEntered()|mouseDragged()|"

@@ -35,7 +35,7 @@ const AwtKind* FindAwtKind(std::string_view tag) {
 
 // The creation lines of a row, before its add line.
 void WriteAwtCreation(JavaFile& file, const CodegenRow& row, const AwtKind& kind) {
-    const std::string& name = row.name;
+    const std::string_view name = row.name;
     const std::string_view cls = kind.javaClass;
     const std::string_view tag = row.type;
     if (tag == "PictureBox" || tag == "Panel" || tag == "ScrollPane") {

@@ -11,20 +11,21 @@
 
 namespace korvane {
 
+// The texts of a row are seen in the design, not copied: the design outlives the table. Only the
+// events, which a popup binding may extend, are the row's own.
 struct CodegenRow {
     int slot = 0;  // the component's slot in the design
-    std::string name;
-    std::string type;  // TypeTag
-    // Seen in the design: the largest field, so not copied; the design outlives the table.
+    std::string_view name;
+    std::string_view type;  // TypeTag
     std::string_view value;
     float left = 0;  // twips
     float top = 0;
     float width = 0;
     float height = 0;
     std::string events;  // the component's events, extended by a valid popup's trigger
-    std::string tabOrder;
-    std::string popup;    // a valid binding, or ""
-    uint64_t zOrder = 0;  // on the design surface: larger is nearer the front
+    std::string_view tabOrder;
+    std::string_view popup;  // a valid binding, or ""
+    uint64_t zOrder = 0;     // on the design surface: larger is nearer the front
 };
 
 using CodegenTable = std::vector<CodegenRow>;

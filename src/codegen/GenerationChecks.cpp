@@ -282,7 +282,7 @@ bool Checker::TakenClassName(std::string_view name) const {
 std::string Checker::ComponentNames() {
     componentNames_.Reserve(file_.table.size());
     for (const CodegenRow& row : file_.table) {
-        const std::string& name = row.name;
+        const std::string_view name = row.name;
         if (!FindKind(row.type))
             return "The component " + Quoted(name) + " has the unknown kind " + Quoted(row.type) +
                    ".";

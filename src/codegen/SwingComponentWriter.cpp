@@ -33,7 +33,7 @@ const SwingKind* FindSwingKind(std::string_view tag) {
 }
 
 void WriteJList(JavaFile& file, const CodegenRow& row) {
-    const std::string& name = row.name;
+    const std::string_view name = row.name;
     if (file.splitBody) {
         // No local model: the items may go on in the next local class.
         file.Emit(8, {name, " = new JList(new DefaultListModel());"});
@@ -42,7 +42,7 @@ void WriteJList(JavaFile& file, const CodegenRow& row) {
                           JavaLiteral{item}, ");"});
         return;
     }
-    const std::string model = "listModel_" + name;
+    const std::string model = "listModel_" + std::string(name);
     file.Emit(8, {"DefaultListModel ", model, " = new DefaultListModel();"});
     for (std::string_view item : ListItems(row.value))
         file.Emit(8, {model, ".addElement(", JavaLiteral{item}, ");"});
@@ -62,7 +62,7 @@ void WriteJRadioButton(JavaFile& file, const CodegenRow& row) {
 
 // The creation lines of a row, before its add line.
 void WriteSwingCreation(JavaFile& file, const CodegenRow& row, const SwingKind& kind) {
-    const std::string& name = row.name;
+    const std::string_view name = row.name;
     const std::string_view cls = kind.javaClass;
     const std::string_view tag = row.type;
     if (tag == "JList") {

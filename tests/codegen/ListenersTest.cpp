@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -15,12 +16,18 @@ const EventCatalogue& Catalogue() {
     return catalogue;
 }
 
+// The texts rows see, kept for the whole test program as a design would keep them.
+std::string_view Kept(std::string text) {
+    static std::deque<std::string> kept;
+    return kept.emplace_back(std::move(text));
+}
+
 CodegenRow Row(std::string name, std::string type, std::string events, std::string popup = "") {
     CodegenRow row;
-    row.name = std::move(name);
-    row.type = std::move(type);
+    row.name = Kept(std::move(name));
+    row.type = Kept(std::move(type));
     row.events = std::move(events);
-    row.popup = std::move(popup);
+    row.popup = Kept(std::move(popup));
     return row;
 }
 

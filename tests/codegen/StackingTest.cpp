@@ -56,10 +56,11 @@ TEST(StackingTest, SharedEdgesAndEmptyRectsDoNotOverlap) {
     EXPECT_EQ(OverlapsAnother(rects), (std::vector<bool>{false, false, false, true, true}));
 }
 
-// Rows given as (left, top, width, height) in pixels and a surface z-order.
-CodegenRow Row(std::string name, int left, int top, int width, int height, uint64_t z) {
+// Rows given as (left, top, width, height) in pixels and a surface z-order; the names are
+// literals, which outlive the rows that see them.
+CodegenRow Row(const char* name, int left, int top, int width, int height, uint64_t z) {
     CodegenRow row;
-    row.name = std::move(name);
+    row.name = name;
     row.type = "CommandButton";
     row.left = static_cast<float>(left * 15);
     row.top = static_cast<float>(top * 15);

@@ -137,29 +137,13 @@ bool IsJavaClassName(std::string_view name) {
     }
 }
 
-// ASCII letters folded to lower case, as a file system that ignores case compares names.
-char FoldCase(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return FoldCase(x) == FoldCase(y);
-           });
-}
-
 struct CaseBlindHash {
-    size_t operator()(std::string_view text) const {
-        size_t hash = 1469598103934665603ULL;
-        for (char c : text)
-            hash = (hash ^ static_cast<unsigned char>(FoldCase(c))) * 1099511628211ULL;
-        return hash;
-    }
+    size_t operator()(std::string_view text) const { return HashIgnoringAsciiCase(text); }
 };
 
 struct CaseBlindEqual {
     bool operator()(std::string_view a, std::string_view b) const {
-        return EqualIgnoringCase(a, b);
+        return EqualIgnoringAsciiCase(a, b);
     }
 };
 
@@ -503,7 +487,7 @@ std::string Checker::ClassFiles() const {
         // The first class that shares this file.
         size_t first = 0;
         while (!(classes[first].listener == classes[k].listener &&
-                 EqualIgnoringCase(classes[first].name, name)))
+                 EqualIgnoringAsciiCase(classes[first].name, name)))
             ++first;
         return "The listener classes " + Quoted(cls(classes[first].name)) + " and " +
                Quoted(cls(name)) +

@@ -4,23 +4,13 @@
 #include <cstring>
 #include <limits>
 
+#include "platform/Text.h"
 #include "platform/TextCodec.h"
 
 namespace korvane {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-char LowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool CaseBlindEqual(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-    return true;
-}
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
@@ -62,18 +52,12 @@ class NextByte {
 
 }  // namespace
 
-// FNV-1a over the lower-cased bytes.
 size_t CaseBlindTable::Hash(std::string_view name) {
-    uint64_t h = 14695981039346656037ull;
-    for (char c : name) {
-        h ^= static_cast<unsigned char>(LowerAscii(c));
-        h *= 1099511628211ull;
-    }
-    return static_cast<size_t>(h ^ (h >> 32));
+    return HashIgnoringAsciiCase(name);
 }
 
 bool CaseBlindTable::Equal(std::string_view a, std::string_view b) {
-    return CaseBlindEqual(a, b);
+    return EqualIgnoringAsciiCase(a, b);
 }
 
 ProfileReader ProfileReader::FromBytes(std::string_view bytes) {
@@ -169,7 +153,7 @@ std::string_view ProfileReader::SectionView::View(std::string_view key) const {
     // The first key of a name wins.
     for (uint32_t i = first_; i < first_ + count_; ++i) {
         const Entry& e = reader_->entries_[i];
-        if (CaseBlindEqual(reader_->TextOf(e.key), key)) return reader_->TextOf(e.value);
+        if (EqualIgnoringAsciiCase(reader_->TextOf(e.key), key)) return reader_->TextOf(e.value);
     }
     return {};
 }
@@ -241,14 +225,15 @@ ProfileWriter::Section& ProfileWriter::SectionNamed(std::string_view name) {
 void ProfileWriter::Set(std::string_view section, std::string_view key, std::string_view value,
                         bool quoteIfChanged) {
     // Writes mostly go to the section written last.
-    Section& s = !sections_.empty() && CaseBlindEqual(Piece(sections_[current_].name), section)
-                     ? sections_[current_]
-                     : SectionNamed(section);
+    Section& s =
+        !sections_.empty() && EqualIgnoringAsciiCase(Piece(sections_[current_].name), section)
+            ? sections_[current_]
+            : SectionNamed(section);
     // A section holds few keys: looking through them is quicker than an index of them. A
     // replaced value leaves its old text unused in the store.
     for (size_t e = s.first; e != 0; e = entries_[e - 1].next) {
         Entry& entry = entries_[e - 1];
-        if (CaseBlindEqual(Piece(entry.key), key)) {
+        if (EqualIgnoringAsciiCase(Piece(entry.key), key)) {
             entry.value = StoreValue(value, quoteIfChanged);
             storeIsText_ = false;
             return;

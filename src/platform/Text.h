@@ -1,6 +1,8 @@
-// Small text helpers: the old platform's Trim, and file text quoted in a message.
+// Small text helpers: the old platform's Trim, names compared regardless of case, and file
+// text quoted in a message.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -11,6 +13,29 @@ inline std::string TrimSpaces(std::string_view s) {
     size_t b = s.find_first_not_of(' ');
     if (b == std::string_view::npos) return {};
     return std::string(s.substr(b, s.find_last_not_of(' ') - b + 1));
+}
+
+// ASCII letters folded to lower case, as profile files and file systems that ignore case
+// compare names; other bytes are kept.
+inline char FoldAsciiCase(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+inline bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (FoldAsciiCase(a[i]) != FoldAsciiCase(b[i])) return false;
+    return true;
+}
+
+// FNV-1a over the folded bytes: names equal regardless of case hash alike.
+inline size_t HashIgnoringAsciiCase(std::string_view text) {
+    uint64_t hash = 14695981039346656037ULL;
+    for (char c : text) {
+        hash ^= static_cast<unsigned char>(FoldAsciiCase(c));
+        hash *= 1099511628211ULL;
+    }
+    return static_cast<size_t>(hash ^ (hash >> 32));
 }
 
 // How many characters of a text a message quotes before it cuts the rest.

@@ -7,6 +7,7 @@
 
 #include "cli/Commands.h"
 #include "cli/HeadlessDocument.h"
+#include "codegen/Form2.h"
 #include "codegen/GenerateCode.h"
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
@@ -40,35 +41,8 @@ bool ParseJavaArgs(const std::vector<std::string>& args, JavaArgs& out) {
     return haveDesign;
 }
 
-// korvane-gen's sink: each line is written through with the code window's line end, in
-// pieces of about 1 MiB (a file of 100 MB then takes a hundred writes rather than 1,600).
-class WritingLineSink : public LineSink {
-  public:
-    explicit WritingLineSink(std::function<void(std::string_view)> write)
-        : write_(std::move(write)) {
-        buffer_.reserve(kPiece + 1024);
-    }
-    // Writes what is left.
-    void Flush() {
-        if (!buffer_.empty()) write_(buffer_);
-        buffer_.clear();
-    }
-
-  protected:
-    void Take(std::string_view line) override {
-        buffer_ += line;
-        buffer_ += kJavaLineEnd;
-        if (buffer_.size() >= kPiece) Flush();
-    }
-
-  private:
-    static constexpr size_t kPiece = size_t{1} << 20;
-    std::function<void(std::string_view)> write_;
-    std::string buffer_;
-};
-
 // Generates through the sink; false, after saying why, when the design is refused.
-bool Generate(DesignDocument& doc, WritingLineSink& sink) {
+bool Generate(DesignDocument& doc, LineSink& sink) {
     const EventCatalogue catalogue;
     const GeneratedJava generated = GenerateJava(doc, catalogue, sink);
     if (!generated.ok()) {
@@ -83,7 +57,7 @@ bool Generate(DesignDocument& doc, WritingLineSink& sink) {
 
 int GenerateToStandardOutput(DesignDocument& doc) {
     bool written = true;
-    WritingLineSink sink([&](std::string_view bytes) {
+    LineSink sink(kJavaLineEnd, [&](std::string_view bytes) {
         written = written && std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
     });
     if (!Generate(doc, sink)) return 1;
@@ -95,8 +69,8 @@ int GenerateToFile(DesignDocument& doc, const std::string& path, FileSystem& fil
     std::string error;
     const bool opened = file.Open(error);
     bool written = opened;
-    WritingLineSink sink(
-        [&](std::string_view bytes) { written = written && file.Write(bytes, error); });
+    LineSink sink(kJavaLineEnd,
+                  [&](std::string_view bytes) { written = written && file.Write(bytes, error); });
     // A refusal is said even when the file cannot be written; it leaves no file behind (the
     // uncommitted temporary file goes).
     if (!Generate(doc, sink)) return 1;

@@ -34,12 +34,13 @@ constexpr const char* kUsage =
 // A command opens a design, works and ends. The memory it frees along the way (the file's
 // text once read, the reader's index once the design is loaded) is kept for what it allocates
 // next instead of going back to the system: every page the system hands out again costs a
-// fault. Blocks of 8 MB and more still come from and go back to the system at once, so that a
-// growing block leaves no earlier copies of itself behind. A design of 32767 components opens
-// and saves with a third fewer faults.
+// fault. Only blocks of 32 MB and more (the most glibc allows) come from and go back to the
+// system at once, so that the text of a file of 21 MB, freed after the open, holds the Java
+// generated next. A design of 32767 components opens, saves and generates with a quarter to a
+// third fewer faults.
 void KeepFreedMemoryForReuse() {
 #ifdef __GLIBC__
-    mallopt(M_MMAP_THRESHOLD, 8 << 20);
+    mallopt(M_MMAP_THRESHOLD, 32 << 20);
     mallopt(M_TRIM_THRESHOLD, 1 << 30);
 #endif
 }

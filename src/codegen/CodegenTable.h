@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,28 +32,95 @@ struct CodegenRow {
 
 using CodegenTable = std::vector<CodegenRow>;
 
-// Where the writers' lines go, one Emit_Line per line, without its terminator; each line is
-// taken in ASCII. This sink keeps them as a list (the code window shows them); a derived sink
-// may write each line through instead, so that a large file is never held whole.
+// Where the writers' lines go, each taken in ASCII. A plain sink keeps them as a list (the code
+// window shows them). A write-through sink appends each line and its line end to a piece of
+// about 1 MiB and hands the piece on when it is full, so that a large file is never held whole
+// (a file of 100 MB then takes a hundred writes). A derived sink may take each line itself.
+//
+// A writer either passes a finished line to Emit_Line or builds it in place: it appends the
+// line's text to the string BeginLine returns and then calls EndLine, which spares a write-through
+// sink a copy of every line.
+// Lines written many times as they are, prepared once by the sink they go to: a write-through
+// sink appends them, line ends and all, in one piece.
+class LineBlock {
+  public:
+    LineBlock() = default;
+
+  private:
+    friend class LineSink;
+    std::vector<std::string> lines_;  // each in ASCII
+    std::string joined_;              // each followed by the sink's line end
+};
+
 class LineSink {
   public:
+    using PieceWriter = std::function<void(std::string_view)>;
+
+    LineSink() = default;
+    LineSink(std::string_view lineEnd, PieceWriter write);
+    LineSink(const LineSink&) = delete;
+    LineSink& operator=(const LineSink&) = delete;
     virtual ~LineSink() = default;
+
     void Emit_Line(std::string_view line) {
-        if (IsAscii(line)) {
-            Take(line);
+        if (writeThrough_) {
+            BeginLine().append(line);
+            EndLine();
         } else {
-            Take(AsciiJavaSource(std::string(line)));
+            TakeLine(line);
         }
     }
+    std::string& BeginLine() {
+        if (!writeThrough_) {
+            line_.clear();
+            return line_;
+        }
+        lineStart_ = piece_.size();
+        return piece_;
+    }
+    void EndLine() {
+        if (!writeThrough_) {
+            TakeLine(line_);
+            return;
+        }
+        if (!IsAscii(std::string_view(piece_).substr(lineStart_))) MakeBuiltLineAscii();
+        piece_ += lineEnd_;
+        if (piece_.size() >= kPiece) Flush();
+    }
+    // The lines as a block for Emit_Block.
+    LineBlock MakeBlock(std::initializer_list<std::string_view> lines) const;
+    void Emit_Block(const LineBlock& block) {
+        if (!writeThrough_) {
+            for (const std::string& line : block.lines_) Take(line);
+            return;
+        }
+        piece_ += block.joined_;
+        if (piece_.size() >= kPiece) Flush();
+    }
+    // Hands on what a write-through sink holds.
+    void Flush();
+
     const std::vector<std::string>& Lines() const { return lines_; }
     std::vector<std::string> TakeLines() { return std::move(lines_); }
 
   protected:
-    // Receives each line as it goes into the file; the text lasts only for the call.
+    // Receives each line of a sink that does not write through; the text lasts only for the
+    // call.
     virtual void Take(std::string_view line) { lines_.emplace_back(line); }
 
   private:
+    static constexpr size_t kPiece = size_t{1} << 20;
+    void TakeLine(std::string_view line);
+    void MakeBuiltLineAscii();
+
     std::vector<std::string> lines_;
+    std::string line_;  // the line being built, unless the sink writes through
+    // Writing through: the piece being filled, where the line being built starts in it.
+    bool writeThrough_ = false;
+    std::string lineEnd_;
+    PieceWriter write_;
+    std::string piece_;
+    size_t lineStart_ = 0;
 };
 
 }  // namespace korvane

@@ -35,15 +35,16 @@ bool UsesContentPane(std::string_view generateType) {
 void JavaFile::Emit(int spaces, std::initializer_list<LinePiece> pieces) {
     const bool statement = chunking_ && spaces >= 8;
     if (statement && !inChunk_) OpenChunk();
-    line_.assign(static_cast<size_t>(statement ? spaces + 8 : spaces), ' ');
+    std::string& line = sink.BeginLine();
+    line.append(static_cast<size_t>(statement ? spaces + 8 : spaces), ' ');
     for (const LinePiece& piece : pieces) {
         if (piece.literal) {
-            AppendJavaStringLiteral(line_, piece.text);
+            AppendJavaStringLiteral(line, piece.text);
         } else {
-            line_ += piece.text;
+            line += piece.text;
         }
     }
-    sink.Emit_Line(line_);
+    sink.EndLine();
     if (statement && ++chunkStatements_ == kChunkStatements) CloseChunk();
 }
 

@@ -132,7 +132,6 @@ struct JavaFile {
     int chunks_ = 0;
     size_t chunkStatements_ = 0;
     mutable std::optional<bool> hasDialogPopup_;
-    std::string line_;  // reused by Emit
 };
 
 }  // namespace korvane

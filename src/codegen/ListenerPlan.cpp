@@ -84,6 +84,7 @@ ListenerPlan BuildListenerPlan(const CodegenTable& table, const EventCatalogue& 
                                std::string_view generateType,
                                const std::vector<MenuElement>& menuElements) {
     ListenerPlan plan;
+    plan.methodTable = catalogue.EventMethodTable();
     RowsByType scratch;
     for (const CodegenRow& row : table) {
         if (row.events.empty()) continue;

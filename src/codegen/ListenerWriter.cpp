@@ -1,3 +1,5 @@
+#include <optional>
+
 #include "codegen/JavaText.h"
 #include "codegen/Listeners.h"
 #include "codegen/NameTable.h"
@@ -22,45 +24,84 @@ std::string_view JavaEventClass(std::string_view kind) {
     return kind;
 }
 
+constexpr std::string_view kMethodEnd = "        }";
+
 // "        public void mouseClicked(MouseEvent e) { "
-void AppendMethodHeader(std::string& line, std::string_view method, std::string_view javaKind) {
+std::string MethodHeader(std::string_view method, std::string_view javaKind) {
     std::string_view bare = method;
     if (bare.ends_with("()")) bare.remove_suffix(2);
-    line.append("        public void ").append(bare).append("(").append(javaKind).append(" e) { ");
+    std::string line("        public void ");
+    line.append(bare).append("(").append(javaKind).append(" e) { ");
+    return line;
 }
 
-// The method's one statement; shown is the component name as string literal content.
-void AppendBodyLine(std::string& line, std::string_view method, std::string_view shown) {
-    line += "            ";
-    const auto print = [&](std::string_view before, std::string_view after = "\");") {
-        line.append("System.out.println(\"").append(before).append(shown).append(after);
+// The method's one statement: a line that prints the component's name (as string literal
+// content) between `before` and `after`, or a comment without it.
+struct MethodStatement {
+    std::string before;
+    std::string_view after;
+    bool showsName = false;
+};
+
+MethodStatement StatementOf(std::string_view method) {
+    const auto print = [](std::string_view before) {
+        return MethodStatement{std::string("            System.out.println(\"").append(before),
+                               "\");", true};
     };
-    if (method == "actionPerformed()") {
-        print("Action Performed by ");
-    } else if (method == "keyPressed()") {
-        print("You have pressed a key in ");
-    } else if (method == "keyReleased()") {
-        print("You have released a key in ");
-    } else if (method == "textValueChanged()") {
-        print("You have changed the text in ");
-    } else if (method == "mouseClicked()") {
-        print("You have clicked ");
-    } else if (method == "itemStateChanged()") {
-        print("You have clicked the item \" + e.getItem().toString() + \" in ");
-    } else {
-        line += "//";
-    }
+    if (method == "actionPerformed()") return print("Action Performed by ");
+    if (method == "keyPressed()") return print("You have pressed a key in ");
+    if (method == "keyReleased()") return print("You have released a key in ");
+    if (method == "textValueChanged()") return print("You have changed the text in ");
+    if (method == "mouseClicked()") return print("You have clicked ");
+    if (method == "itemStateChanged()")
+        return print("You have clicked the item \" + e.getItem().toString() + \" in ");
+    return {"            //", {}, false};
 }
+
+// The lines of each catalogue method, made the first time a class has the method: every
+// component with listeners has the same few methods.
+class MethodLines {
+  public:
+    explicit MethodLines(std::span<const EventMethodRow> table)
+        : table_(table), lines_(table.size()) {}
+
+    struct Lines {
+        std::string_view javaKind;  // the header's event class
+        std::string header;
+        MethodStatement statement;
+        LineBlock whole;  // the method as a whole, when its statement does not show the name
+    };
+    const Lines& Of(const EventMethodRow* method, std::string_view javaKind, const LineSink& sink) {
+        std::optional<Lines>& lines = lines_[static_cast<size_t>(method - table_.data())];
+        if (!lines || lines->javaKind != javaKind) {
+            lines = Lines{
+                javaKind, MethodHeader(method->method, javaKind), StatementOf(method->method), {}};
+            if (!lines->statement.showsName)
+                lines->whole = sink.MakeBlock({lines->header, lines->statement.before, kMethodEnd});
+        }
+        return *lines;
+    }
+
+  private:
+    std::span<const EventMethodRow> table_;
+    std::vector<std::optional<Lines>> lines_;
+};
 
 }  // namespace
 
 void WriteListenerRegistrations(const ListenerPlan& plan, LineSink& sink) {
-    std::string line;
     for (size_t k = 0; k < plan.classes.size(); ++k) {
         const ListenerClass& cls = plan.classes[k];
-        line.assign("        ").append(cls.name).append(".").append(cls.registration());
-        line.append("(new ").append(cls.name).append(cls.suffix()).append("());");
-        sink.Emit_Line(line);
+        sink.BeginLine()
+            .append("        ")
+            .append(cls.name)
+            .append(".")
+            .append(cls.registration())
+            .append("(new ")
+            .append(cls.name)
+            .append(cls.suffix())
+            .append("());");
+        sink.EndLine();
         if (plan.EndsName(k)) sink.Emit_Line("");
     }
 }
@@ -72,7 +113,8 @@ void WriteListenerClasses(const ListenerPlan& plan, const CodegenTable& table,
     NameTable<const CodegenRow*> firstRowOfName(table.size());
     for (const CodegenRow& row : table) firstRowOfName.Insert(row.name, &row);
 
-    std::string line;
+    MethodLines methodLines(plan.methodTable);
+    const LineBlock classEnd = sink.MakeBlock({"    }", ""});
     // What the classes of one name share, found when the name starts.
     std::string shownName;                 // the name as string literal content
     const CodegenRow* popupRow = nullptr;  // the name's row, when it has a valid popup binding
@@ -88,23 +130,34 @@ void WriteListenerClasses(const ListenerPlan& plan, const CodegenTable& table,
         }
         const std::span<const EventMethodRow* const> methods = plan.MethodsOf(k);
         const char* relation = cls.flag() == "L" ? " implements " : " extends ";
-        line.assign("    class ").append(cls.name).append(cls.suffix()).append(relation);
-        line.append(cls.listenerType()).append(" {");
-        sink.Emit_Line(line);
+        sink.BeginLine()
+            .append("    class ")
+            .append(cls.name)
+            .append(cls.suffix())
+            .append(relation)
+            .append(cls.listenerType())
+            .append(" {");
+        sink.EndLine();
         const std::string_view javaKind = JavaEventClass(methods.front()->kind);
         for (const EventMethodRow* method : methods) {
-            line.clear();
-            AppendMethodHeader(line, method->method, javaKind);
-            sink.Emit_Line(line);
-            line.clear();
-            AppendBodyLine(line, method->method, shownName);
-            sink.Emit_Line(line);
-            if (popupRow && trigger == method->method)
-                WritePopupWindowLines(*popupRow, method->method, generateType, sink);
-            sink.Emit_Line("        }");
+            const MethodLines::Lines& lines = methodLines.Of(method, javaKind, sink);
+            const bool opensPopup = popupRow && trigger == method->method;
+            const MethodStatement& statement = lines.statement;
+            if (!statement.showsName && !opensPopup) {
+                sink.Emit_Block(lines.whole);
+                continue;
+            }
+            sink.Emit_Line(lines.header);
+            if (statement.showsName) {
+                sink.BeginLine().append(statement.before).append(shownName).append(statement.after);
+                sink.EndLine();
+            } else {
+                sink.Emit_Line(statement.before);
+            }
+            if (opensPopup) WritePopupWindowLines(*popupRow, method->method, generateType, sink);
+            sink.Emit_Line(kMethodEnd);
         }
-        sink.Emit_Line("    }");
-        sink.Emit_Line("");
+        sink.Emit_Block(classEnd);
     }
 }
 

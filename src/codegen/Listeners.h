@@ -44,6 +44,8 @@ struct ListenerPlan {
     // The chosen methods (EventCatalogue rows), class after class, each class's in the order
     // chosen. A design can choose every method of 32767 components, so a method is one pointer.
     std::vector<const EventMethodRow*> methods;
+    // The catalogue's EventMethodTable, which the methods point into.
+    std::span<const EventMethodRow> methodTable;
     // The chosen methods that get no listener: unknown names, or methods the class of the
     // component or menu element does not offer. Each is named in a warning.
     struct Dropped {

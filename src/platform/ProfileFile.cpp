@@ -91,7 +91,7 @@ void ProfileReader::Parse() {
     // reserved at once, the index is never copied as it grows, and the room no entry takes is
     // never touched, so it costs no memory.
     constexpr size_t kMostReservedEntries = size_t{1} << 26;
-    const auto equalsSigns = static_cast<size_t>(std::count(text.begin(), text.end(), '='));
+    const size_t equalsSigns = CountOfByte(text, '=');
     entries_.reserve(std::min({equalsSigns, text.size() / 3 + 1, kMostReservedEntries}));
     bool inSection = false;  // false before the first section and inside a repeated one
     size_t pos = 0;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "codegen/CodegenTable.h"
 #include "codegen/JavaText.h"
 
@@ -142,6 +144,59 @@ TEST(JavaText, IsAsciiSeesEveryPlace) {
         }
     }
     EXPECT_TRUE(IsAscii(std::string("\x7f\x00\x01 ~", 5)));
+}
+
+// The count goes eight bytes at a time in lanes that are added up every 255 words: texts of
+// every length around those steps, all of the byte or none, and bytes that differ from it only
+// in the high bit.
+TEST(JavaText, CountOfByteMatchesAPlainCount) {
+    const size_t lengths[] = {0, 1, 7, 8, 9, 15, 16, 17, 2039, 2040, 2041, 2048, 4080, 4081, 9000};
+    for (const size_t length : lengths) {
+        for (const char byte : {'=', '\x80', '\0'}) {
+            const std::string all(length, byte);
+            EXPECT_EQ(CountOfByte(all, byte), length) << length;
+            std::string mixed(length, '\0');
+            for (size_t i = 0; i < length; ++i)
+                mixed[i] =
+                    (i * 7919 % 5 == 0) ? byte : static_cast<char>(byte ^ (i % 2 ? 0x80 : 1));
+            EXPECT_EQ(CountOfByte(mixed, byte),
+                      static_cast<size_t>(std::count(mixed.begin(), mixed.end(), byte)))
+                << length << " of " << static_cast<int>(byte);
+        }
+    }
+}
+
+// A sink that writes through hands on the same text, in pieces, whether a line is passed whole
+// or built in place, and turns non-ASCII into escapes in either case.
+TEST(JavaText, WriteThroughSinkWritesWhatAListSinkKeeps) {
+    std::string written;
+    size_t pieces = 0;
+    LineSink through("\r\n", [&](std::string_view piece) {
+        written += piece;
+        ++pieces;
+    });
+    LineSink listed;
+    const std::vector<std::string> lines = {"    Label n\xc3\xbamero;", "", "x\xff;",
+                                            std::string(300000, 'y'), "plain"};
+    for (int round = 0; round < 4; ++round) {
+        for (const std::string& line : lines) {
+            if (round % 2 == 0) {
+                through.Emit_Line(line);
+                listed.Emit_Line(line);
+            } else {
+                through.BeginLine().append(line);
+                through.EndLine();
+                listed.BeginLine().append(line);
+                listed.EndLine();
+            }
+        }
+    }
+    through.Flush();
+    std::string expected;
+    for (const std::string& line : listed.Lines()) expected += line + "\r\n";
+    EXPECT_EQ(written, expected);
+    EXPECT_GT(pieces, 1u);  // 2.4 MB do not go as one piece
+    EXPECT_EQ(listed.Lines()[0], R"(    Label n\u00famero;)");
 }
 
 // What a sink receives: the lines as given, non-ASCII ones as ASCII escapes.

@@ -5,6 +5,7 @@
 #include <deque>
 #include <string>
 
+#include "codegen/JavaFile.h"
 #include "codegen/Listeners.h"
 
 namespace korvane {
@@ -19,7 +20,7 @@ CodegenTable ButtonsWithEvents(int count) {
         CodegenRow& row = table[static_cast<size_t>(i)];
         row.name = names.emplace_back("button_" + std::to_string(i + 1));
         row.type = i % 2 == 0 ? "CommandButton" : "JButton";
-        row.events =
+        row.designEvents =
             "mouseClicked()|actionPerformed()|keyTyped()|mouseEntered()|mouseDragged()|"
             "focusLost()|componentMoved()";
         row.popup = "Frame,Settings,mouseClicked()";
@@ -35,7 +36,8 @@ void BM_PlanAndWriteListeners(benchmark::State& state) {
     for (auto _ : state) {
         const ListenerPlan plan = BuildListenerPlan(table, catalogue, "Frame", menu);
         LineSink sink;
-        WriteListenerRegistrations(plan, sink);
+        JavaFile file(sink, table);
+        WriteListenerRegistrations(plan, file);
         WriteListenerClasses(plan, table, "Frame", sink);
         lines = sink.Lines().size();
         benchmark::DoNotOptimize(lines);
@@ -55,7 +57,7 @@ void BM_PlanLongEventsString(benchmark::State& state) {
     CodegenTable table(1);
     table[0].name = "button_1";
     table[0].type = "CommandButton";
-    for (int i = 0; i < 1'000'000; ++i) table[0].events += "actionPerformed()|";
+    for (int i = 0; i < 1'000'000; ++i) table[0].ownEvents += "actionPerformed()|";
     for (auto _ : state) {
         const ListenerPlan plan = BuildListenerPlan(table, catalogue, "Applet", {});
         benchmark::DoNotOptimize(plan.methods.size());

@@ -10,7 +10,8 @@ int RunListCommand(const std::vector<std::string>& args, FileSystem& files) {
         std::cerr << "usage: korvane-gen list FILE.dat\n";
         return 2;
     }
-    HeadlessDocument d(files);
+    CommandDocument document(files);
+    HeadlessDocument& d = *document;
     if (!d.Open(args[0])) return 1;
     const DesignDocument& doc = d.form.doc;
     std::string out;
@@ -25,7 +26,8 @@ int RunResaveCommand(const std::vector<std::string>& args, FileSystem& files) {
         std::cerr << "usage: korvane-gen resave IN.dat OUT.dat\n";
         return 2;
     }
-    HeadlessDocument d(files);
+    CommandDocument document(files);
+    HeadlessDocument& d = *document;
     if (!d.Open(args[0])) return 1;
     if (d.form.SavePath(args[1])) return 0;
     d.PrintMessages();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,32 @@ struct HeadlessDocument {
     CollectingMessageBox messages;
     NoFileDialog dialogs;
     Form1 form{messages, dialogs};
+};
+
+// Whether the program ends as soon as its command has run (korvane-gen's main says so). The
+// command's document is then left to the system, which takes a design of 32767 components back
+// at once at the exit, instead of being freed string by string.
+inline bool& EndsAfterCommand() {
+    static bool ends = false;
+    return ends;
+}
+
+// The document of one command, kept on the heap so that it can outlive the command.
+class CommandDocument {
+  public:
+    explicit CommandDocument(FileSystem& files)
+        : document_(std::make_unique<HeadlessDocument>(files)) {}
+    CommandDocument(const CommandDocument&) = delete;
+    CommandDocument& operator=(const CommandDocument&) = delete;
+    ~CommandDocument() {
+        if (EndsAfterCommand()) leftToExit = document_.release();
+    }
+    HeadlessDocument& operator*() const { return *document_; }
+
+  private:
+    // Held here, a document left to the exit is still reachable then: no leak checker counts it.
+    static inline HeadlessDocument* leftToExit = nullptr;
+    std::unique_ptr<HeadlessDocument> document_;
 };
 
 }  // namespace korvane::cli

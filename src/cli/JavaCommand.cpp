@@ -94,7 +94,8 @@ int RunJavaCommand(const std::vector<std::string>& args, FileSystem& files) {
                   << "; use Applet, Frame, Dialog, Panel, JApplet, JFrame, JDialog or JPanel\n";
         return 2;
     }
-    cli::HeadlessDocument d(files);
+    cli::CommandDocument document(files);
+    cli::HeadlessDocument& d = *document;
     if (!d.Open(java.design)) return 1;
     DesignDocument& doc = d.form.doc;
     doc.Generate_Type = java.kind;

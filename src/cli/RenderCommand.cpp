@@ -39,7 +39,8 @@ int RunRenderCommand(const std::vector<std::string>& args, FileSystem& files) {
         std::cerr << kRenderUsage;
         return 2;
     }
-    cli::HeadlessDocument d(files);
+    cli::CommandDocument document(files);
+    cli::HeadlessDocument& d = *document;
     if (!d.Open(design)) return 1;
     std::string error;
     const bool written = text ? WriteSurfacePngWithText(d.form.doc, files, output, error)

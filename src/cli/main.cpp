@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/Commands.h"
+#include "cli/HeadlessDocument.h"
 #include "platform/Text.h"
 
 #ifdef __GLIBC__
@@ -49,6 +50,7 @@ void KeepFreedMemoryForReuse() {
 
 int main(int argc, char** argv) {
     KeepFreedMemoryForReuse();
+    korvane::cli::EndsAfterCommand() = true;
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         std::cerr << kUsage;

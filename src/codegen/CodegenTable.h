@@ -13,8 +13,8 @@
 
 namespace korvane {
 
-// The texts of a row are seen in the design, not copied: the design outlives the table. Only the
-// events, which a popup binding may extend, are the row's own.
+// The texts of a row are seen in the design, not copied: the design outlives the table. Only
+// events that a popup binding extends are the row's own.
 struct CodegenRow {
     int slot = 0;  // the component's slot in the design
     std::string_view name;
@@ -24,7 +24,11 @@ struct CodegenRow {
     float top = 0;
     float width = 0;
     float height = 0;
-    std::string events;  // the component's events, extended by a valid popup's trigger
+    // The component's events, extended by a valid popup's trigger: seen in the design, or held
+    // in ownEvents when the trigger is appended to them.
+    std::string_view events() const { return ownEvents.empty() ? designEvents : ownEvents; }
+    std::string_view designEvents;
+    std::string ownEvents;
     std::string_view tabOrder;
     std::string_view popup;  // a valid binding, or ""
     uint64_t zOrder = 0;     // on the design surface: larger is nearer the front

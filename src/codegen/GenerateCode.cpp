@@ -39,16 +39,16 @@ CodegenRow RowOfSlot(DesignDocument& doc, int slot) {
                    record.Width,
                    record.Height,
                    record.ComponentEvents,
+                   {},
                    record.ComponentTabOrder,
                    record.ComponentPopup,
                    record.ZOrder};
     if (!row.popup.empty()) {
         const std::string_view trigger = SplitPopupBinding(row.popup).trigger;
-        if (row.events.empty()) {
-            row.events = trigger;
-        } else if (!HasPart(row.events, trigger)) {
-            row.events += "|";
-            row.events += trigger;
+        if (row.designEvents.empty()) {
+            row.designEvents = trigger;
+        } else if (!HasPart(row.designEvents, trigger)) {
+            AppendAll(row.ownEvents, {row.designEvents, "|", trigger});
         }
     }
     return row;
@@ -58,21 +58,6 @@ bool HasKind(const CodegenTable& table, std::string_view type) {
     return std::any_of(table.begin(), table.end(),
                        [&](const CodegenRow& row) { return row.type == type; });
 }
-
-// Passes registration lines on into the local classes of a split body, 8 spaces less indented
-// (the local class adds them back), as they come.
-class ChunkedRegistrations : public LineSink {
-  public:
-    explicit ChunkedRegistrations(JavaFile& file) : file_(file) {}
-
-  protected:
-    void Take(std::string_view line) override {
-        file_.Emit(line.empty() ? 0 : 8, line.empty() ? line : line.substr(8));
-    }
-
-  private:
-    JavaFile& file_;
-};
 
 void WriteDeclarations(JavaFile& file) {
     file.CheckboxGroup_Declared = file.ButtonGroup_Declared = false;
@@ -111,12 +96,7 @@ void WriteBody(JavaFile& file, const ListenerPlan& plan) {
     WriteConstructionBlocks(file);
     WriteMenuBarConstruction(file);
     WriteStackingLines(file);
-    if (!file.splitBody) {
-        WriteListenerRegistrations(plan, file.sink);
-    } else {
-        ChunkedRegistrations registrations(file);
-        WriteListenerRegistrations(plan, registrations);
-    }
+    WriteListenerRegistrations(plan, file);
     file.EndChunks();
 }
 

@@ -1,6 +1,7 @@
 #include "codegen/JavaFile.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "codegen/JavaText.h"
 #include "codegen/Listeners.h"
@@ -37,11 +38,21 @@ void JavaFile::Emit(int spaces, std::initializer_list<LinePiece> pieces) {
     if (statement && !inChunk_) OpenChunk();
     std::string& line = sink.BeginLine();
     line.append(static_cast<size_t>(statement ? spaces + 8 : spaces), ' ');
-    for (const LinePiece& piece : pieces) {
-        if (piece.literal) {
-            AppendJavaStringLiteral(line, piece.text);
-        } else {
-            line += piece.text;
+    for (auto piece = pieces.begin(); piece != pieces.end();) {
+        if (piece->literal) {
+            AppendJavaStringLiteral(line, (piece++)->text);
+            continue;
+        }
+        // The text pieces up to the next literal, with one growth of the line.
+        auto end = piece;
+        size_t size = 0;
+        while (end != pieces.end() && !end->literal) size += (end++)->text.size();
+        const size_t start = line.size();
+        line.resize(start + size);
+        char* at = line.data() + start;
+        for (; piece != end; ++piece) {
+            if (!piece->text.empty()) std::memcpy(at, piece->text.data(), piece->text.size());
+            at += piece->text.size();
         }
     }
     sink.EndLine();

@@ -87,11 +87,12 @@ ListenerPlan BuildListenerPlan(const CodegenTable& table, const EventCatalogue& 
     plan.methodTable = catalogue.EventMethodTable();
     RowsByType scratch;
     for (const CodegenRow& row : table) {
-        if (row.events.empty()) continue;
+        const std::string_view events = row.events();
+        if (events.empty()) continue;
         // The class key of a kind, or the type itself when it is no kind.
         const ComponentKind* kind = FindKind(row.type);
         const std::string_view classKey = kind ? kind->javaClassKey : std::string_view(row.type);
-        Add_Listener_Rows(plan, catalogue, row.name, row.events, classKey, scratch);
+        Add_Listener_Rows(plan, catalogue, row.name, events, classKey, scratch);
     }
     if (generateType != "Frame" && generateType != "JFrame") return plan;
     const MenuTree tree = BuildMenuTree(menuElements);

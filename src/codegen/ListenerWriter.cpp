@@ -1,8 +1,10 @@
 #include <optional>
 
+#include "codegen/JavaFile.h"
 #include "codegen/JavaText.h"
 #include "codegen/Listeners.h"
 #include "codegen/NameTable.h"
+#include "platform/Text.h"
 
 namespace korvane {
 namespace {
@@ -89,20 +91,11 @@ class MethodLines {
 
 }  // namespace
 
-void WriteListenerRegistrations(const ListenerPlan& plan, LineSink& sink) {
+void WriteListenerRegistrations(const ListenerPlan& plan, JavaFile& file) {
     for (size_t k = 0; k < plan.classes.size(); ++k) {
         const ListenerClass& cls = plan.classes[k];
-        sink.BeginLine()
-            .append("        ")
-            .append(cls.name)
-            .append(".")
-            .append(cls.registration())
-            .append("(new ")
-            .append(cls.name)
-            .append(cls.suffix())
-            .append("());");
-        sink.EndLine();
-        if (plan.EndsName(k)) sink.Emit_Line("");
+        file.Emit(8, {cls.name, ".", cls.registration(), "(new ", cls.name, cls.suffix(), "());"});
+        if (plan.EndsName(k)) file.Emit(0, "");
     }
 }
 
@@ -129,14 +122,9 @@ void WriteListenerClasses(const ListenerPlan& plan, const CodegenTable& table,
             trigger = popupRow ? SplitPopupBinding(popupRow->popup).trigger : std::string_view{};
         }
         const std::span<const EventMethodRow* const> methods = plan.MethodsOf(k);
-        const char* relation = cls.flag() == "L" ? " implements " : " extends ";
-        sink.BeginLine()
-            .append("    class ")
-            .append(cls.name)
-            .append(cls.suffix())
-            .append(relation)
-            .append(cls.listenerType())
-            .append(" {");
+        const std::string_view relation = cls.flag() == "L" ? " implements " : " extends ";
+        AppendAll(sink.BeginLine(),
+                  {"    class ", cls.name, cls.suffix(), relation, cls.listenerType(), " {"});
         sink.EndLine();
         const std::string_view javaKind = JavaEventClass(methods.front()->kind);
         for (const EventMethodRow* method : methods) {
@@ -149,7 +137,7 @@ void WriteListenerClasses(const ListenerPlan& plan, const CodegenTable& table,
             }
             sink.Emit_Line(lines.header);
             if (statement.showsName) {
-                sink.BeginLine().append(statement.before).append(shownName).append(statement.after);
+                AppendAll(sink.BeginLine(), {statement.before, shownName, statement.after});
                 sink.EndLine();
             } else {
                 sink.Emit_Line(statement.before);

@@ -4,7 +4,7 @@
 //
 // Order of use by the generators:
 //   before any line:  plan = BuildListenerPlan(table, catalogue, Generate_Type, MenuElements)
-//   section 4:        WriteListenerRegistrations(plan, sink)
+//   section 4:        WriteListenerRegistrations(plan, file)
 //   section 6:        WriteListenerClasses(plan, table, Generate_Type, sink)
 #pragma once
 
@@ -20,6 +20,8 @@
 #include "document/MenuBar.h"
 
 namespace korvane {
+
+struct JavaFile;
 
 // One listener class of the file: the chosen methods of one listener type of one component or
 // menu element, whose name is seen in the table row or menu element the plan was built from.
@@ -75,8 +77,9 @@ ListenerPlan BuildListenerPlan(const CodegenTable& table, const EventCatalogue& 
 // Swing menu bar JMenu, JMenuItem, JCheckBoxMenuItem. It is also the element's catalogue key.
 std::string_view MenuElementClass(MenuElementType type, bool swing);
 
-// Section 4: one registration line per class, an empty line after the last class of each name.
-void WriteListenerRegistrations(const ListenerPlan& plan, LineSink& sink);
+// Section 4: one registration line per class, an empty line after the last class of each name;
+// in a split body, in its local classes.
+void WriteListenerRegistrations(const ListenerPlan& plan, JavaFile& file);
 
 // Section 6: one inner class per class of the plan with a stub per method; inside a popup
 // binding's trigger method, the lines that open the bound window.

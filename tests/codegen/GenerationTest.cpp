@@ -78,7 +78,7 @@ TEST(CodegenTableTest, PopupBindingsAreCheckedAndTheirTriggerAdded) {
         DesignDocument doc =
             Design("T", "Frame", {{"b", "CommandButton", "", c.events, "1", c.popup}});
         const CodegenTable table = Build_Codegen_Table(doc);
-        EXPECT_EQ(table[0].events, c.rowEvents) << c.popup;
+        EXPECT_EQ(table[0].events(), c.rowEvents) << c.popup;
         EXPECT_EQ(table[0].popup, c.rowPopup) << c.popup;
         EXPECT_EQ(doc.Slot(1).ComponentPopup, c.storedPopup) << c.popup;
         EXPECT_EQ(doc.Slot(1).ComponentEvents, c.events) << c.popup;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "codegen/JavaFile.h"
 #include "codegen/Listeners.h"
 
 namespace korvane {
@@ -26,7 +27,7 @@ CodegenRow Row(std::string name, std::string type, std::string events, std::stri
     CodegenRow row;
     row.name = Kept(std::move(name));
     row.type = Kept(std::move(type));
-    row.events = std::move(events);
+    row.designEvents = Kept(std::move(events));
     row.popup = Kept(std::move(popup));
     return row;
 }
@@ -45,7 +46,8 @@ Output Generate(CodegenTable table, std::string_view target,
     out.table = std::move(table);
     out.plan = BuildListenerPlan(out.table, Catalogue(), target, menu);
     LineSink registrations;
-    WriteListenerRegistrations(out.plan, registrations);
+    JavaFile file(registrations, out.table);
+    WriteListenerRegistrations(out.plan, file);
     out.registrations = registrations.TakeLines();
     LineSink classes;
     WriteListenerClasses(out.plan, out.table, target, classes);

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "platform/FixedNameIndex.h"
+
 namespace korvane {
 namespace {
 
@@ -49,6 +51,11 @@ constexpr std::array<EventMethodRow, 29> kEventMethods{{
     {kText, "textValueChanged()"},
 }};
 static_assert(kEventMethods.size() <= 64, "the class method masks hold 64 methods");
+// Asked for every chosen method of a design, up to hundreds of thousands of times.
+constexpr FixedNameIndex<kEventMethods.size()> kMethodOfName(kEventMethods,
+                                                             [](const EventMethodRow& row) {
+                                                                 return row.method;
+                                                             });
 
 constexpr std::array<ListenerRow, 11> kListeners{{
     {kAction, "L", "ActionListener", "_AL", "addActionListener"},
@@ -266,8 +273,6 @@ constexpr std::array<ClassEventRow, 68> kSwingClassEvents{{
 }  // namespace
 
 EventCatalogue::EventCatalogue() {
-    for (size_t i = 0; i < kEventMethods.size(); ++i)
-        methodIndex_.Insert(kEventMethods[i].method, static_cast<int>(i));
     for (const ListenerRow& row : kListeners) listenerOfKind_.emplace(row.kind, &row);
     for (const EventMethodRow& row : kEventMethods)
         listenerOfMethod_.push_back(Listener_Of_Event_Kind(row.kind));
@@ -330,8 +335,8 @@ std::string_view EventCatalogue::Event_Kind_Of_Method(std::string_view method) c
 }
 
 int EventCatalogue::MethodIndex(std::string_view method) const {
-    const int* index = methodIndex_.Find(method);
-    return index ? *index : -1;
+    const size_t index = kMethodOfName.Find(method);
+    return index == kMethodOfName.npos ? -1 : static_cast<int>(index);
 }
 
 const ListenerRow* EventCatalogue::Listener_Of_Event_Kind(std::string_view kind) const {

@@ -8,7 +8,6 @@
 #include <unordered_map>
 #include <vector>
 
-#include "codegen/NameTable.h"
 
 namespace korvane {
 
@@ -74,8 +73,6 @@ class EventCatalogue {
     void AddClassRows(std::span<const ClassEventRow> rows);
 
     std::vector<ClassEventRow> classEventTable_;
-    // Asked for every chosen method of a design, up to hundreds of thousands of times.
-    NameTable<int> methodIndex_;
     std::vector<const ListenerRow*> listenerOfMethod_;
     std::unordered_map<std::string_view, const ListenerRow*> listenerOfKind_;
     std::unordered_map<std::string_view, ClassMethods> methodsOfClass_;

@@ -85,6 +85,10 @@ ListenerPlan BuildListenerPlan(const CodegenTable& table, const EventCatalogue& 
                                const std::vector<MenuElement>& menuElements) {
     ListenerPlan plan;
     plan.methodTable = catalogue.EventMethodTable();
+    // Room for as many classes and methods as the rows can have, so that the plan is never
+    // copied as it grows; the room no class or method takes is never touched.
+    plan.classes.reserve(table.size() * kListenerTypeCount);
+    plan.methods.reserve(table.size() * plan.methodTable.size());
     RowsByType scratch;
     for (const CodegenRow& row : table) {
         const std::string_view events = row.events();

@@ -1,7 +1,8 @@
 #include "document/ComponentKinds.h"
 
 #include <array>
-#include <cstdint>
+
+#include "platform/FixedNameIndex.h"
 
 namespace korvane {
 namespace {
@@ -34,43 +35,8 @@ constexpr std::array<ComponentKind, 25> kKinds{{
     {"JScrollPane", Family::Swing, "scrollpane_", "JScrollPane", "JScrollPane"},
 }};
 
-// The kinds by a hash of a tag's length and three of its letters, so that a look-up, asked
-// several times for each component of a generation, compares one tag rather than up to 25.
-class KindIndex {
-  public:
-    static constexpr size_t kBuckets = 64;
-    static constexpr size_t kPerBucket = 2;
-
-    static constexpr size_t BucketOf(std::string_view tag) {
-        const auto at = [&](size_t i) {
-            return static_cast<size_t>(static_cast<unsigned char>(tag[i]));
-        };
-        return (tag.size() + at(0) + 2 * at(tag.size() / 2) + at(tag.size() - 1)) % kBuckets;
-    }
-
-    constexpr KindIndex() : kinds_{} {
-        for (auto& bucket : kinds_) bucket.fill(kNone);
-        for (size_t k = 0; k < kKinds.size(); ++k) {
-            auto& bucket = kinds_[BucketOf(kKinds[k].tag)];
-            size_t free = 0;
-            while (bucket[free] != kNone) ++free;    // past the end when a bucket overflows,
-            bucket[free] = static_cast<uint8_t>(k);  // which stops the constant evaluation
-        }
-    }
-
-    const ComponentKind* Find(std::string_view tag) const {
-        if (tag.empty()) return nullptr;
-        for (uint8_t k : kinds_[BucketOf(tag)])
-            if (k != kNone && kKinds[k].tag == tag) return &kKinds[k];
-        return nullptr;
-    }
-
-  private:
-    static constexpr uint8_t kNone = 0xff;
-    std::array<std::array<uint8_t, kPerBucket>, kBuckets> kinds_;
-};
-
-constexpr KindIndex kKindIndex;
+constexpr FixedNameIndex<kKinds.size()> kKindOfTag(kKinds,
+                                                   [](const ComponentKind& k) { return k.tag; });
 
 }  // namespace
 
@@ -79,7 +45,8 @@ std::span<const ComponentKind> AllKinds() {
 }
 
 const ComponentKind* FindKind(std::string_view tag) {
-    return kKindIndex.Find(tag);
+    const size_t k = kKindOfTag.Find(tag);
+    return k == kKindOfTag.npos ? nullptr : &kKinds[k];
 }
 
 std::string Type_To_Display_Name(std::string_view tag) {

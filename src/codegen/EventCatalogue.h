@@ -8,7 +8,6 @@
 #include <unordered_map>
 #include <vector>
 
-
 namespace korvane {
 
 // One row of the EventMethodTable. A method name carries its "()", e.g. "mouseClicked()".

@@ -1,6 +1,8 @@
 #include "codegen/GenerationChecks.h"
 
 #include <algorithm>
+#include <bitset>
+#include <iterator>
 #include <span>
 
 #include "codegen/ComponentWriters.h"
@@ -11,6 +13,7 @@
 #include "codegen/SkeletonWriter.h"
 #include "codegen/TargetWrappers.h"
 #include "document/ComponentKinds.h"
+#include "platform/FixedNameIndex.h"
 #include "platform/Text.h"
 
 namespace korvane {
@@ -63,15 +66,19 @@ constexpr InheritedType kInheritedTypes[] = {
     {"AccessibleJDialog", "JDialog"},
 };
 
+// Asked of every popup class of a design.
+constexpr FixedNameIndex<std::size(kInheritedTypes)> kInheritedTypeOfName(
+    kInheritedTypes, [](const InheritedType& type) { return type.name; });
+
 bool IsInheritedType(std::string_view target, std::string_view name) {
-    for (const InheritedType& type : kInheritedTypes) {
-        if (type.name != name) continue;
-        if (type.targets.empty()) return true;
-        for (size_t start = 0; start < type.targets.size();) {
-            const size_t end = std::min(type.targets.find(' ', start), type.targets.size());
-            if (type.targets.substr(start, end - start) == target) return true;
-            start = end + 1;
-        }
+    const size_t k = kInheritedTypeOfName.Find(name);
+    if (k == kInheritedTypeOfName.npos) return false;
+    const std::string_view targets = kInheritedTypes[k].targets;
+    if (targets.empty()) return true;
+    for (size_t start = 0; start < targets.size();) {
+        const size_t end = std::min(targets.find(' ', start), targets.size());
+        if (targets.substr(start, end - start) == target) return true;
+        start = end + 1;
     }
     return false;
 }
@@ -159,6 +166,9 @@ class Checker {
             usedClasses_.Insert(file.SwingTarget() ? "LayoutFocusTraversalPolicy"
                                                    : "DefaultFocusTraversalPolicy");
         }
+        for (const ListenerRow& listener : listeners_)
+            if (!listener.suffix.empty())
+                suffixEnds_[static_cast<unsigned char>(listener.suffix.back())] = true;
         IndexListenerClasses();
         for (const CodegenRow& row : file.table) {
             awtRadio_ = awtRadio_ || row.type == "OptionButton";
@@ -184,9 +194,6 @@ class Checker {
     // A design can have hundreds of thousands of listener classes: they are known by the
     // listener types of each name rather than each held as a string.
     void IndexListenerClasses();
-    size_t TypeOf(const ListenerClass& cls) const {
-        return static_cast<size_t>(cls.listener - listeners_.data());
-    }
     bool IsListenerClass(std::string_view name) const;
     // Whether a simple class name already means a class of the file inside the generated
     // class: the class itself, its layout or listener classes, a class it uses or inherits.
@@ -197,6 +204,8 @@ class Checker {
     std::span<const ListenerRow> listeners_;
     std::vector<std::string> usedClassList_;
     NameTable<bool> usedClasses_;
+    // The last bytes of the listener suffixes: a name that ends otherwise names no listener class.
+    std::bitset<256> suffixEnds_;
     // Bit t: the name has a listener class of ListenerTable row t.
     NameTable<uint32_t> listenerTypesOfName_;
     // The row of each component name, once ComponentNames has passed.
@@ -212,11 +221,12 @@ void Checker::IndexListenerClasses() {
     for (size_t k = 0; k < classes.size(); ++k) {
         if (k == 0 || classes[k].name != classes[k - 1].name)
             types = &listenerTypesOfName_[classes[k].name];
-        *types |= uint32_t{1} << TypeOf(classes[k]);
+        *types |= uint32_t{1} << plan_.TypeOf(classes[k]);
     }
 }
 
 bool Checker::IsListenerClass(std::string_view name) const {
+    if (name.empty() || !suffixEnds_[static_cast<unsigned char>(name.back())]) return false;
     for (size_t type = 0; type < listeners_.size(); ++type) {
         const std::string_view suffix = listeners_[type].suffix;
         if (!name.ends_with(suffix)) continue;
@@ -479,7 +489,7 @@ std::string Checker::ClassFiles() const {
                    std::to_string(kMaxFileName) +
                    " characters: shorten the name of its component or of the class.";
         if (k == 0 || name != classes[k - 1].name) types = &typesOfName[name];
-        const uint32_t bit = uint32_t{1} << TypeOf(classes[k]);
+        const uint32_t bit = uint32_t{1} << plan_.TypeOf(classes[k]);
         if ((*types & bit) == 0) {
             *types |= bit;
             continue;

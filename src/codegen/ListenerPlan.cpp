@@ -85,6 +85,7 @@ ListenerPlan BuildListenerPlan(const CodegenTable& table, const EventCatalogue& 
                                const std::vector<MenuElement>& menuElements) {
     ListenerPlan plan;
     plan.methodTable = catalogue.EventMethodTable();
+    plan.listenerTable = catalogue.ListenerTable();
     // Room for as many classes and methods as the rows can have, so that the plan is never
     // copied as it grows; the room no class or method takes is never touched.
     plan.classes.reserve(table.size() * kListenerTypeCount);

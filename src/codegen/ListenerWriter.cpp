@@ -92,9 +92,17 @@ class MethodLines {
 }  // namespace
 
 void WriteListenerRegistrations(const ListenerPlan& plan, JavaFile& file) {
+    // What follows the name in the registration line of each listener type:
+    // ".addMouseListener(new " and "_ML());".
+    std::vector<std::string> registration, construction;
+    for (const ListenerRow& listener : plan.listenerTable) {
+        registration.push_back(std::string(".").append(listener.registration).append("(new "));
+        construction.push_back(std::string(listener.suffix).append("());"));
+    }
     for (size_t k = 0; k < plan.classes.size(); ++k) {
         const ListenerClass& cls = plan.classes[k];
-        file.Emit(8, {cls.name, ".", cls.registration(), "(new ", cls.name, cls.suffix(), "());"});
+        const size_t type = plan.TypeOf(cls);
+        file.Emit(8, {cls.name, registration[type], cls.name, construction[type]});
         if (plan.EndsName(k)) file.Emit(0, "");
     }
 }
@@ -107,6 +115,14 @@ void WriteListenerClasses(const ListenerPlan& plan, const CodegenTable& table,
     for (const CodegenRow& row : table) firstRowOfName.Insert(row.name, &row);
 
     MethodLines methodLines(plan.methodTable);
+    // What follows the name in the first line of a class of each listener type:
+    // "_ML extends MouseAdapter {".
+    std::vector<std::string> classTail;
+    for (const ListenerRow& listener : plan.listenerTable) {
+        const std::string_view relation = listener.flag == "L" ? " implements " : " extends ";
+        classTail.emplace_back();
+        AppendAll(classTail.back(), {listener.suffix, relation, listener.listenerType, " {"});
+    }
     const LineBlock classEnd = sink.MakeBlock({"    }", ""});
     // What the classes of one name share, found when the name starts.
     std::string shownName;                 // the name as string literal content
@@ -122,9 +138,7 @@ void WriteListenerClasses(const ListenerPlan& plan, const CodegenTable& table,
             trigger = popupRow ? SplitPopupBinding(popupRow->popup).trigger : std::string_view{};
         }
         const std::span<const EventMethodRow* const> methods = plan.MethodsOf(k);
-        const std::string_view relation = cls.flag() == "L" ? " implements " : " extends ";
-        AppendAll(sink.BeginLine(),
-                  {"    class ", cls.name, cls.suffix(), relation, cls.listenerType(), " {"});
+        AppendAll(sink.BeginLine(), {"    class ", cls.name, classTail[plan.TypeOf(cls)]});
         sink.EndLine();
         const std::string_view javaKind = JavaEventClass(methods.front()->kind);
         for (const EventMethodRow* method : methods) {

@@ -46,8 +46,10 @@ struct ListenerPlan {
     // The chosen methods (EventCatalogue rows), class after class, each class's in the order
     // chosen. A design can choose every method of 32767 components, so a method is one pointer.
     std::vector<const EventMethodRow*> methods;
-    // The catalogue's EventMethodTable, which the methods point into.
+    // The catalogue's EventMethodTable, which the methods point into, and its ListenerTable,
+    // which the classes point into.
     std::span<const EventMethodRow> methodTable;
+    std::span<const ListenerRow> listenerTable;
     // The chosen methods that get no listener: unknown names, or methods the class of the
     // component or menu element does not offer. Each is named in a warning.
     struct Dropped {
@@ -61,6 +63,10 @@ struct ListenerPlan {
     std::span<const EventMethodRow* const> MethodsOf(size_t k) const;
     // Whether class k is the last one of its name.
     bool EndsName(size_t k) const;
+    // The ListenerTable row of a class.
+    size_t TypeOf(const ListenerClass& cls) const {
+        return static_cast<size_t>(cls.listener - listenerTable.data());
+    }
 };
 
 // Builds the plan from the table rows in row order (their events as extended by the popup

@@ -1,6 +1,7 @@
 #include <array>
 
 #include "codegen/Listeners.h"
+#include "platform/Text.h"
 
 namespace korvane {
 namespace {
@@ -44,15 +45,16 @@ void WritePopupWindowLines(const CodegenRow& row, std::string_view method,
     if (!IsValidPopupBinding(row.popup)) return;
     const PopupBinding binding = SplitPopupBinding(row.popup);
     if (binding.trigger != method) return;
-    const std::string className(binding.className);
     if (binding.kind == "Dialog") {
         // Only frames keep the frame field a dialog needs as its owner.
         if (generateType != "Frame" && generateType != "JFrame") return;
-        sink.Emit_Line("            Dialog window = new " + className + "(frame, \"Title\");");
+        AppendAll(sink.BeginLine(),
+                  {"            Dialog window = new ", binding.className, "(frame, \"Title\");"});
     } else {
-        sink.Emit_Line("            " + std::string(binding.kind) + " window = new " + className +
-                       "();");
+        AppendAll(sink.BeginLine(),
+                  {"            ", binding.kind, " window = new ", binding.className, "();"});
     }
+    sink.EndLine();
     sink.Emit_Line("            window.pack();");
     sink.Emit_Line("            window.show();");
 }

@@ -9,33 +9,25 @@ namespace {
 
 constexpr size_t kListenerTypeCount = 11;
 
-// Reused across calls so that planning many components allocates little.
-struct RowsByType {
-    std::array<std::vector<int>, kListenerTypeCount> methods;  // EventMethodTable indexes
-    std::vector<size_t> typeOrder;                             // first occurrence order
-
-    void Clear() {
-        for (size_t type : typeOrder) methods[type].clear();
-        typeOrder.clear();
-    }
+// What one events string gives a class key: its listener types in the order of their first
+// chosen method, each with its methods, and the methods that get no listener.
+struct EventsPlan {
+    std::string_view classKey, events;
+    std::vector<const ListenerRow*> listeners;
+    std::vector<size_t> methodCounts;              // of each listener, in turn
+    std::vector<const EventMethodRow*> methods;    // listener after listener
+    std::vector<std::string_view> droppedMethods;  // as stored
 };
 
-// Opens the class of a name and listener, or goes on with the last one when it is of the same
-// name and listener.
-void OpenClass(ListenerPlan& plan, std::string_view name, const ListenerRow* listener) {
-    if (!plan.classes.empty() && plan.classes.back().listener == listener &&
-        plan.classes.back().name == name)
-        return;
-    plan.classes.push_back({name, listener, plan.methods.size()});
-}
-
-// Adds the classes of one component or menu element: only the methods its class offers count; a
-// repeated method counts once, at its first place.
-void Add_Listener_Rows(ListenerPlan& plan, const EventCatalogue& catalogue, std::string_view name,
-                       std::string_view events, std::string_view classKey, RowsByType& scratch) {
+// Reads an events string for a class key: only the methods the class offers count; a repeated
+// method counts once, at its first place; empty parts are no method.
+void ReadEvents(const EventCatalogue& catalogue, std::string_view events, std::string_view classKey,
+                EventsPlan& out) {
     const std::span<const ListenerRow> listeners = catalogue.ListenerTable();
     const std::span<const EventMethodRow> methods = catalogue.EventMethodTable();
-    scratch.Clear();
+    std::array<std::vector<int>, kListenerTypeCount> methodsOfType;  // EventMethodTable rows
+    std::vector<size_t> typeOrder;                                   // first occurrence order
+    out = EventsPlan{classKey, events, {}, {}, {}, {}};
     const unsigned long long offered = catalogue.MethodMaskOfClass(classKey);
     unsigned long long seen = 0;
     size_t start = 0;
@@ -50,20 +42,65 @@ void Add_Listener_Rows(ListenerPlan& plan, const EventCatalogue& catalogue, std:
         if (index >= 0 && (seen >> index & 1ULL) != 0) continue;
         const ListenerRow* listener = index < 0 ? nullptr : catalogue.ListenerOfMethod(index);
         if (!listener || (offered >> index & 1ULL) == 0) {
-            plan.dropped.push_back({std::string(name), std::string(method), std::string(classKey)});
+            out.droppedMethods.push_back(method);
             continue;
         }
         seen |= 1ULL << index;
         const auto type = static_cast<size_t>(listener - listeners.data());
-        if (scratch.methods[type].empty()) scratch.typeOrder.push_back(type);
-        scratch.methods[type].push_back(index);
+        if (methodsOfType[type].empty()) typeOrder.push_back(type);
+        methodsOfType[type].push_back(index);
     }
-    for (size_t type : scratch.typeOrder) {
-        OpenClass(plan, name, &listeners[type]);
-        for (int index : scratch.methods[type])
-            plan.methods.push_back(&methods[static_cast<size_t>(index)]);
+    for (size_t type : typeOrder) {
+        out.listeners.push_back(&listeners[type]);
+        out.methodCounts.push_back(methodsOfType[type].size());
+        for (int index : methodsOfType[type])
+            out.methods.push_back(&methods[static_cast<size_t>(index)]);
     }
 }
+
+// Opens the class of a name and listener, or goes on with the last one when it is of the same
+// name and listener.
+void OpenClass(ListenerPlan& plan, std::string_view name, const ListenerRow* listener) {
+    if (!plan.classes.empty() && plan.classes.back().listener == listener &&
+        plan.classes.back().name == name)
+        return;
+    plan.classes.push_back({name, listener, plan.methods.size()});
+}
+
+// Adds the classes of one component or menu element.
+void AddClasses(ListenerPlan& plan, std::string_view name, const EventsPlan& events) {
+    for (std::string_view method : events.droppedMethods)
+        plan.dropped.push_back(
+            {std::string(name), std::string(method), std::string(events.classKey)});
+    auto method = events.methods.begin();
+    for (size_t k = 0; k < events.listeners.size(); ++k) {
+        OpenClass(plan, name, events.listeners[k]);
+        const auto end = method + static_cast<std::ptrdiff_t>(events.methodCounts[k]);
+        plan.methods.insert(plan.methods.end(), method, end);
+        method = end;
+    }
+}
+
+// The events plans last read, one for each class key: the components of one kind mostly share
+// their events string, which is then read once rather than for every component.
+class EventsPlans {
+  public:
+    explicit EventsPlans(const EventCatalogue& catalogue) : catalogue_(catalogue) {}
+
+    const EventsPlan& Of(std::string_view classKey, std::string_view events) {
+        EventsPlan* last = nullptr;
+        for (EventsPlan& plan : plans_)
+            if (plan.classKey == classKey) last = &plan;
+        if (!last) last = &plans_.emplace_back();
+        if (last->events != events || last->classKey != classKey)
+            ReadEvents(catalogue_, events, classKey, *last);
+        return *last;
+    }
+
+  private:
+    const EventCatalogue& catalogue_;
+    std::vector<EventsPlan> plans_;
+};
 
 }  // namespace
 
@@ -90,14 +127,14 @@ ListenerPlan BuildListenerPlan(const CodegenTable& table, const EventCatalogue& 
     // copied as it grows; the room no class or method takes is never touched.
     plan.classes.reserve(table.size() * kListenerTypeCount);
     plan.methods.reserve(table.size() * plan.methodTable.size());
-    RowsByType scratch;
+    EventsPlans eventsPlans(catalogue);
     for (const CodegenRow& row : table) {
         const std::string_view events = row.events();
         if (events.empty()) continue;
         // The class key of a kind, or the type itself when it is no kind.
         const ComponentKind* kind = FindKind(row.type);
         const std::string_view classKey = kind ? kind->javaClassKey : std::string_view(row.type);
-        Add_Listener_Rows(plan, catalogue, row.name, events, classKey, scratch);
+        AddClasses(plan, row.name, eventsPlans.Of(classKey, events));
     }
     if (generateType != "Frame" && generateType != "JFrame") return plan;
     const MenuTree tree = BuildMenuTree(menuElements);
@@ -105,8 +142,8 @@ ListenerPlan BuildListenerPlan(const CodegenTable& table, const EventCatalogue& 
     for (const MenuNode& node : tree.nodes) {
         const MenuElement& element = menuElements[node.element];
         if (element.Events.empty()) continue;
-        Add_Listener_Rows(plan, catalogue, element.Name, element.Events,
-                          MenuElementClass(node.type, swing), scratch);
+        AddClasses(plan, element.Name,
+                   eventsPlans.Of(MenuElementClass(node.type, swing), element.Events));
     }
     return plan;
 }

@@ -240,6 +240,38 @@ TEST(Listeners, UnofferedUnknownAndRepeatedMethodsAreDropped) {
     EXPECT_EQ(repeated.classes.size(), 6u);
 }
 
+// Rows of one kind that repeat an events string are planned from one reading of it: the plan of
+// a table is the plans of its rows, each alone, one after the other, whatever repeats where.
+TEST(Listeners, RepeatedEventsPlanAsEachRowAlone) {
+    const std::string mouse = "mouseClicked()|keyTyped()|bogus()|mouseEntered()";
+    const std::string other = "keyTyped()|actionPerformed()";
+    const CodegenTable table = {
+        Row("b1", "CommandButton", mouse), Row("b2", "CommandButton", mouse),
+        Row("b3", "CommandButton", other), Row("b4", "CommandButton", mouse),
+        Row("l1", "Label", mouse),         Row("b5", "CommandButton", ""),
+        Row("b6", "CommandButton", mouse), Row("j1", "JButton", other),
+        Row("b7", "CommandButton", other),
+    };
+    const Output whole = Generate(table, "Applet");
+    Lines registrations, classes;
+    std::vector<std::string> dropped;
+    for (const CodegenRow& row : table) {
+        const Output alone = Generate({row}, "Applet");
+        registrations.insert(registrations.end(), alone.registrations.begin(),
+                             alone.registrations.end());
+        classes.insert(classes.end(), alone.classes.begin(), alone.classes.end());
+        for (const ListenerPlan::Dropped& d : alone.plan.dropped)
+            dropped.push_back(d.name + " " + d.method + " " + d.classKey);
+    }
+    EXPECT_EQ(whole.registrations, registrations);
+    EXPECT_EQ(whole.classes, classes);
+    std::vector<std::string> wholeDropped;
+    for (const ListenerPlan::Dropped& d : whole.plan.dropped)
+        wholeDropped.push_back(d.name + " " + d.method + " " + d.classKey);
+    EXPECT_EQ(wholeDropped, dropped);
+    EXPECT_EQ(wholeDropped.size(), 5u);  // bogus() of b1, b2, b4, l1 and b6
+}
+
 TEST(Listeners, MenuElementsOnlyForFrames) {
     const std::vector<MenuElement> menu{Element("optOpen", "actionPerformed()"),
                                         Element("optNone", ""),

@@ -103,6 +103,7 @@ void ProfileReader::Parse() {
         if (end < n && text[end] == '\r' && end + 1 < n && text[end + 1] == '\n') {
             pos = end + 2;  // CR LF
         } else {
+            loneCarriageReturns_ = loneCarriageReturns_ || (end < n && text[end] == '\r');
             pos = end < n ? end + 1 : end;  // LF, lone CR, or the end of the text
         }
         if (line.empty()) continue;
@@ -115,9 +116,9 @@ void ProfileReader::Parse() {
         if (!inSection) continue;
         const size_t eq = line.find('=');
         if (eq == std::string_view::npos) continue;
-        const std::string_view key = Trim(line.substr(0, eq));
-        if (key.empty()) continue;
-        entries_.push_back(Entry{spanOf(key), spanOf(Unquote(Trim(line.substr(eq + 1))))});
+        const Span key = spanOf(Trim(line.substr(0, eq)));
+        if (key.size == 0) continue;
+        entries_.push_back(Entry{key.offset, key.offset + key.size});
         ++sections_.back().entryCount;
     }
 }
@@ -148,12 +149,30 @@ ProfileReader::SectionView ProfileReader::Section(std::string_view section) cons
     return view;
 }
 
+std::string_view ProfileReader::KeyOf(const Entry& entry) const {
+    return std::string_view(text_).substr(entry.keyStart, entry.keyEnd - entry.keyStart);
+}
+
+std::string_view ProfileReader::ValueOf(const Entry& entry) const {
+    // Only blanks stand between the key and its equals sign.
+    size_t equals = entry.keyEnd;
+    while (text_[equals] != '=') ++equals;
+    const std::string_view rest = std::string_view(text_).substr(equals + 1);
+    std::string_view line = rest.substr(0, rest.find('\n'));
+    if (loneCarriageReturns_) {
+        line = line.substr(0, line.find('\r'));
+    } else if (!line.empty() && line.back() == '\r') {
+        line.remove_suffix(1);
+    }
+    return Unquote(Trim(line));
+}
+
 std::string_view ProfileReader::SectionView::View(std::string_view key) const {
     if (!reader_) return {};
     // The first key of a name wins.
     for (uint32_t i = first_; i < first_ + count_; ++i) {
         const Entry& e = reader_->entries_[i];
-        if (EqualIgnoringAsciiCase(reader_->TextOf(e.key), key)) return reader_->TextOf(e.value);
+        if (EqualIgnoringAsciiCase(reader_->KeyOf(e), key)) return reader_->ValueOf(e);
     }
     return {};
 }

@@ -80,8 +80,10 @@ class ProfileReader {
     struct Span {
         uint32_t offset = 0, size = 0;
     };
+    // A key line, by its key: the value follows the equals sign after the key, up to the end of
+    // the line. Eight bytes, as a file can hold a key line in every three of its bytes.
     struct Entry {
-        Span key, value;
+        uint32_t keyStart = 0, keyEnd = 0;
     };
     struct IndexedSection {
         Span name;
@@ -92,12 +94,17 @@ class ProfileReader {
     std::string_view TextOf(Span span) const {
         return std::string_view(text_).substr(span.offset, span.size);
     }
+    std::string_view KeyOf(const Entry& entry) const;
+    std::string_view ValueOf(const Entry& entry) const;
     // The section of a name, or null; the first section of a name is the one kept.
     const IndexedSection* Find(std::string_view name) const;
     // Adds a section unless one of its name is there; false for a repeated name.
     bool AddSection(Span name);
 
     std::string text_;  // the whole file as UTF-8, without its byte-order mark
+    // Some line ends with a carriage return alone: a line then ends at the first carriage return
+    // or line feed, and otherwise at the first line feed.
+    bool loneCarriageReturns_ = false;
     std::vector<IndexedSection> sections_;
     std::vector<Entry> entries_;  // the keys of each section in file order, section after section
     CaseBlindTable sectionNames_;

@@ -79,6 +79,17 @@ TEST(ProfileReaderTest, LookupRulesAsATable) {
         {"CR long before the next LF", "[S]\ra=1\rb=2\rc=3\nd=4\n", "S", "c", "3"},
         {"LF long before the next CR", "[S]\na=1\nb=2\nc=3\rd=4\r", "S", "d", "4"},
         {"value holds =", "[S]\nk=a=b\n", "S", "k", "a=b"},
+        // A value is found again from its key when it is read: where its line ends depends on
+        // whether the file has any carriage return alone.
+        {"CR LF value with blanks", "[S]\r\nk= v \r\nj=w\r\n", "S", "k", "v"},
+        {"CR LF value, a lone CR later", "[S]\r\nk=v \r\nj=w\rl=x\r\n", "S", "k", "v"},
+        {"a lone CR ends a value", "[S]\nk=v\rj=w\n", "S", "k", "v"},
+        {"LF value, a lone CR later", "[S]\nk=v\nj=w\rl=x\n", "S", "k", "v"},
+        {"quoted value before CR LF", "[S]\r\nk=\" v \"\r\n", "S", "k", " v "},
+        {"empty value before CR LF", "[S]\r\nk=\r\nj=w", "S", "k", ""},
+        {"empty value at the end", "[S]\nk=", "S", "k", ""},
+        {"blanks between key and =", "[S]\nk \t = \t v\n", "S", "k", "v"},
+        {"= right after the key", "[S]\nk==v\n", "S", "k", "=v"},
         {"empty key skipped", "[S]\n=v\nk=w\n", "S", "", ""},
         {"line without =", "[S]\nno equals\nk=v\n", "S", "no equals", ""},
         {"name runs to the last ]", "[a]b] tail\nk=v\n", "a]b", "k", "v"},

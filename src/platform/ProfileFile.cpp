@@ -91,8 +91,10 @@ void ProfileReader::Parse() {
     // reserved at once, the index is never copied as it grows, and the room no entry takes is
     // never touched, so it costs no memory.
     constexpr size_t kMostReservedEntries = size_t{1} << 26;
-    const size_t equalsSigns = CountOfByte(text, '=');
+    const auto [equalsSigns, brackets] = CountOfBytes(text, '=', '[');
     entries_.reserve(std::min({equalsSigns, text.size() / 3 + 1, kMostReservedEntries}));
+    // The same for the sections: one for each opening bracket and three bytes ("[x]") at most.
+    sections_.reserve(std::min({brackets, text.size() / 3 + 1, kMostReservedEntries}));
     bool inSection = false;  // false before the first section and inside a repeated one
     size_t pos = 0;
     const size_t n = text.size();
@@ -119,12 +121,11 @@ void ProfileReader::Parse() {
         const Span key = spanOf(Trim(line.substr(0, eq)));
         if (key.size == 0) continue;
         entries_.push_back(Entry{key.offset, key.offset + key.size});
-        ++sections_.back().entryCount;
     }
 }
 
 bool ProfileReader::AddSection(Span name) {
-    sections_.push_back(IndexedSection{name, static_cast<uint32_t>(entries_.size()), 0});
+    sections_.push_back(IndexedSection{name, static_cast<uint32_t>(entries_.size())});
     const size_t added = sections_.size() - 1;
     if (sectionNames_.Insert(added, [this](size_t i) { return TextOf(sections_[i].name); }) ==
         added)
@@ -133,18 +134,17 @@ bool ProfileReader::AddSection(Span name) {
     return false;
 }
 
-const ProfileReader::IndexedSection* ProfileReader::Find(std::string_view name) const {
-    const size_t i =
-        sectionNames_.Find(name, [this](size_t k) { return TextOf(sections_[k].name); });
-    return i == CaseBlindTable::npos ? nullptr : &sections_[i];
+size_t ProfileReader::Find(std::string_view name) const {
+    return sectionNames_.Find(name, [this](size_t k) { return TextOf(sections_[k].name); });
 }
 
 ProfileReader::SectionView ProfileReader::Section(std::string_view section) const {
     SectionView view;
-    if (const IndexedSection* s = Find(section)) {
+    if (const size_t i = Find(section); i != CaseBlindTable::npos) {
+        const size_t end = i + 1 < sections_.size() ? sections_[i + 1].firstEntry : entries_.size();
         view.reader_ = this;
-        view.first_ = s->firstEntry;
-        view.count_ = s->entryCount;
+        view.first_ = sections_[i].firstEntry;
+        view.count_ = static_cast<uint32_t>(end - sections_[i].firstEntry);
     }
     return view;
 }
@@ -182,7 +182,7 @@ std::string ProfileReader::Read(std::string_view section, std::string_view key) 
 }
 
 bool ProfileReader::HasSection(std::string_view section) const {
-    return Find(section) != nullptr;
+    return Find(section) != CaseBlindTable::npos;
 }
 
 std::vector<std::string> ProfileReader::SectionNames() const {

@@ -85,9 +85,11 @@ class ProfileReader {
     struct Entry {
         uint32_t keyStart = 0, keyEnd = 0;
     };
+    // A section's keys run from its first entry to the next section's first entry: a repeated
+    // section is no section and adds no entries.
     struct IndexedSection {
         Span name;
-        uint32_t firstEntry = 0, entryCount = 0;
+        uint32_t firstEntry = 0;
     };
 
     void Parse();
@@ -96,8 +98,8 @@ class ProfileReader {
     }
     std::string_view KeyOf(const Entry& entry) const;
     std::string_view ValueOf(const Entry& entry) const;
-    // The section of a name, or null; the first section of a name is the one kept.
-    const IndexedSection* Find(std::string_view name) const;
+    // The section of a name, or npos; the first section of a name is the one kept.
+    size_t Find(std::string_view name) const;
     // Adds a section unless one of its name is there; false for a repeated name.
     bool AddSection(Span name);
 
@@ -171,7 +173,10 @@ size_t CaseBlindTable::Find(std::string_view name, NameOf nameOf) const {
 
 template <class NameOf>
 size_t CaseBlindTable::Insert(size_t number, NameOf nameOf) {
-    if ((number + 1) * 2 > buckets_.size()) Grow(std::max<size_t>(16, buckets_.size() * 2), nameOf);
+    // Filled up to three quarters: a file of millions of short sections keeps its table within
+    // a few bytes a section.
+    if ((number + 1) * 4 > buckets_.size() * 3)
+        Grow(std::max<size_t>(16, buckets_.size() * 2), nameOf);
     const size_t mask = buckets_.size() - 1;
     const std::string_view name = nameOf(number);
     size_t b = Hash(name) & mask;

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace korvane {
 
@@ -30,30 +31,44 @@ inline bool IsAscii(std::string_view text) {
     return ((seen | word) & kHighBits) == 0;
 }
 
-// How many bytes of the text are `byte`, eight at a time: asked of whole project files.
-inline size_t CountOfByte(std::string_view text, char byte) {
+// How many bytes of the text are `first` and how many are `second`, eight at a time, in one
+// pass: asked of whole project files.
+inline std::pair<size_t, size_t> CountOfBytes(std::string_view text, char first, char second) {
     constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
     constexpr std::uint64_t kLow7 = 0x7f7f7f7f7f7f7f7fULL;
-    const std::uint64_t pattern = kOnes * static_cast<unsigned char>(byte);
+    constexpr std::uint64_t kEvenBytes = 0x00ff00ff00ff00ffULL;
+    // 1 in each byte lane that is zero.
+    const auto zeroLanes = [](std::uint64_t x) {
+        return (~(((x & kLow7) + kLow7) | x) >> 7) & kOnes;
+    };
+    // The sum of the eight lanes: in pairs into four 16-bit lanes, then those.
+    const auto sumOfLanes = [](std::uint64_t lanes) {
+        const std::uint64_t pairs = (lanes & kEvenBytes) + (lanes >> 8 & kEvenBytes);
+        return static_cast<size_t>((pairs * 0x0001000100010001ULL) >> 48);
+    };
+    const std::uint64_t firstPattern = kOnes * static_cast<unsigned char>(first);
+    const std::uint64_t secondPattern = kOnes * static_cast<unsigned char>(second);
     const char* bytes = text.data();
     const size_t size = text.size();
-    size_t count = 0, i = 0;
+    std::pair<size_t, size_t> counts{0, 0};
+    size_t i = 0;
     while (i + 8 <= size) {
         // Byte lanes that each count to at most 255 before they are added up.
-        std::uint64_t lanes = 0;
+        std::uint64_t firstLanes = 0, secondLanes = 0;
         for (size_t round = 0; round < 255 && i + 8 <= size; ++round, i += 8) {
             std::uint64_t word;
             std::memcpy(&word, bytes + i, sizeof word);
-            const std::uint64_t x = word ^ pattern;  // a zero byte where the byte matches
-            lanes += (~(((x & kLow7) + kLow7) | x) >> 7) & kOnes;
+            firstLanes += zeroLanes(word ^ firstPattern);
+            secondLanes += zeroLanes(word ^ secondPattern);
         }
-        // Add the eight lanes up: in pairs into four 16-bit lanes, then those.
-        constexpr std::uint64_t kEvenBytes = 0x00ff00ff00ff00ffULL;
-        const std::uint64_t pairs = (lanes & kEvenBytes) + (lanes >> 8 & kEvenBytes);
-        count += static_cast<size_t>((pairs * 0x0001000100010001ULL) >> 48);
+        counts.first += sumOfLanes(firstLanes);
+        counts.second += sumOfLanes(secondLanes);
     }
-    for (; i < size; ++i) count += bytes[i] == byte;
-    return count;
+    for (; i < size; ++i) {
+        counts.first += bytes[i] == first;
+        counts.second += bytes[i] == second;
+    }
+    return counts;
 }
 
 // Whether the bytes are valid UTF-8 throughout (then decoding keeps them as they are).

@@ -146,21 +146,28 @@ TEST(JavaText, IsAsciiSeesEveryPlace) {
     EXPECT_TRUE(IsAscii(std::string("\x7f\x00\x01 ~", 5)));
 }
 
-// The count goes eight bytes at a time in lanes that are added up every 255 words: texts of
-// every length around those steps, all of the byte or none, and bytes that differ from it only
-// in the high bit.
-TEST(JavaText, CountOfByteMatchesAPlainCount) {
+// The counts go eight bytes at a time in lanes that are added up every 255 words: texts of
+// every length around those steps, all of one byte or none, and bytes that differ from the
+// counted ones only in the high bit.
+TEST(JavaText, CountOfBytesMatchesAPlainCount) {
     const size_t lengths[] = {0, 1, 7, 8, 9, 15, 16, 17, 2039, 2040, 2041, 2048, 4080, 4081, 9000};
+    const auto plain = [](const std::string& text, char byte) {
+        return static_cast<size_t>(std::count(text.begin(), text.end(), byte));
+    };
     for (const size_t length : lengths) {
         for (const char byte : {'=', '\x80', '\0'}) {
             const std::string all(length, byte);
-            EXPECT_EQ(CountOfByte(all, byte), length) << length;
+            EXPECT_EQ(CountOfBytes(all, byte, '['), std::make_pair(length, size_t{0})) << length;
+            EXPECT_EQ(CountOfBytes(all, '[', byte), std::make_pair(size_t{0}, length)) << length;
             std::string mixed(length, '\0');
-            for (size_t i = 0; i < length; ++i)
-                mixed[i] =
-                    (i * 7919 % 5 == 0) ? byte : static_cast<char>(byte ^ (i % 2 ? 0x80 : 1));
-            EXPECT_EQ(CountOfByte(mixed, byte),
-                      static_cast<size_t>(std::count(mixed.begin(), mixed.end(), byte)))
+            for (size_t i = 0; i < length; ++i) {
+                const size_t pick = i * 7919 % 5;
+                mixed[i] = pick == 0   ? byte
+                           : pick == 1 ? '['
+                                       : static_cast<char>(byte ^ (i % 2 ? 0x80 : 1));
+            }
+            EXPECT_EQ(CountOfBytes(mixed, byte, '['),
+                      std::make_pair(plain(mixed, byte), plain(mixed, '[')))
                 << length << " of " << static_cast<int>(byte);
         }
     }

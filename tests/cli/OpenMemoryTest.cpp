@@ -11,6 +11,7 @@
 #include <functional>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -48,6 +49,19 @@ const Shape kShapes[] = {
      [](size_t i) {
          return (i == 0 ? std::string("[Main]\r") : std::string()) + "K" + std::to_string(i) +
                 "=\r";
+     }},
+    {"OneShortKeyRepeated",
+     [](size_t i) { return i == 0 ? std::string("[Main]\nk=\n") : std::string("k=\n"); }},
+    {"ShortDistinctSectionsWithoutKeys",
+     [](size_t i) {
+         // Four characters that differ also when case is ignored: 48^4 names, one line of
+         // seven bytes each.
+         constexpr std::string_view kCharacters =
+             "0123456789abcdefghijklmnopqrstuvwxyz!#$%&()*+,-.";
+         std::string line = "[....]\n";
+         for (size_t k = 0; k < 4; ++k, i /= kCharacters.size())
+             line[1 + k] = kCharacters[i % kCharacters.size()];
+         return line;
      }},
     {"OneLongValue",
      [](size_t i) { return i == 0 ? std::string("[Main]\r\nName=") : std::string(65536, 'x'); }},

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <iterator>
 #include <string_view>
 #include <utility>
 
@@ -95,26 +96,29 @@ void ReadMainAndFont(const ProfileReader& f, LoadedProject& out) {
 // Reads the component sections 1, 2, ... up to the first without a Name.
 bool ReadComponents(const ProfileReader& f, LoadedProject& out, std::string& error) {
     out.components.reserve(std::min<size_t>(f.SectionCount(), kMaxSlots));
+    constexpr std::string_view kKeys[] = {"Name",  "Type", "Value", "Events", "Order",
+                                          "Popup", "X",    "Y",     "SizeX",  "SizeY"};
+    enum { kName, kType, kValue, kEvents, kOrder, kPopup, kX, kY, kSizeX, kSizeY };
+    std::string_view values[std::size(kKeys)];
     for (int k = 1;; ++k) {
-        const ProfileReader::SectionView section = f.Section(std::to_string(k));
-        std::string name = section.Read("Name");
-        if (name.empty()) break;
+        f.Section(std::to_string(k)).ViewEach(kKeys, values);
+        if (values[kName].empty()) break;
         if (k > kMaxSlots) {
             error = "the file holds more than " + std::to_string(kMaxSlots) +
                     " components, more than a design can hold";
             return false;
         }
         LoadedComponent& c = out.components.emplace_back();
-        c.name = std::move(name);
-        c.type = Display_Name_To_Type(section.View("Type"));
-        c.value = section.Read("Value");
-        c.events = section.Read("Events");
-        c.order = section.Read("Order");
-        c.popup = section.Read("Popup");
-        c.x = static_cast<float>(GeometryValue(section.View("X")));
-        c.y = static_cast<float>(GeometryValue(section.View("Y")));
-        c.sizeX = GeometryValue(section.View("SizeX"));
-        c.sizeY = GeometryValue(section.View("SizeY"));
+        c.name = values[kName];
+        c.type = Display_Name_To_Type(values[kType]);
+        c.value = values[kValue];
+        c.events = values[kEvents];
+        c.order = values[kOrder];
+        c.popup = values[kPopup];
+        c.x = static_cast<float>(GeometryValue(values[kX]));
+        c.y = static_cast<float>(GeometryValue(values[kY]));
+        c.sizeX = GeometryValue(values[kSizeX]);
+        c.sizeY = GeometryValue(values[kSizeY]);
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #include "platform/ProfileFile.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <limits>
 
@@ -175,6 +176,30 @@ std::string_view ProfileReader::SectionView::View(std::string_view key) const {
         if (EqualIgnoringAsciiCase(reader_->KeyOf(e), key)) return reader_->ValueOf(e);
     }
     return {};
+}
+
+void ProfileReader::SectionView::ViewEach(std::span<const std::string_view> keys,
+                                          std::span<std::string_view> values) const {
+    for (std::string_view& value : values) value = {};
+    if (!reader_) return;
+    // The keys still to be found, as bits: the first key of a name wins. More than 64 keys
+    // are asked one by one.
+    if (keys.size() > 64) {
+        for (size_t k = 0; k < keys.size(); ++k) values[k] = View(keys[k]);
+        return;
+    }
+    uint64_t missing = keys.size() == 64 ? ~uint64_t{0} : (uint64_t{1} << keys.size()) - 1;
+    for (uint32_t i = first_; i < first_ + count_ && missing != 0; ++i) {
+        const Entry& e = reader_->entries_[i];
+        const std::string_view name = reader_->KeyOf(e);
+        // Every key still missing that names this entry: a key may be asked twice, in two cases.
+        for (uint64_t rest = missing; rest != 0; rest &= rest - 1) {
+            const auto k = static_cast<size_t>(std::countr_zero(rest));
+            if (!EqualIgnoringAsciiCase(name, keys[k])) continue;
+            missing &= ~(uint64_t{1} << k);
+            values[k] = reader_->ValueOf(e);
+        }
+    }
 }
 
 std::string ProfileReader::Read(std::string_view section, std::string_view key) const {

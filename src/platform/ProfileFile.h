@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -52,6 +53,10 @@ class ProfileReader {
         std::string Read(std::string_view key) const { return std::string(View(key)); }
         // The same without a copy; valid while the reader lives.
         std::string_view View(std::string_view key) const;
+        // The values of several keys, values[k] that of keys[k], in one pass over the section
+        // rather than one for each key.
+        void ViewEach(std::span<const std::string_view> keys,
+                      std::span<std::string_view> values) const;
         explicit operator bool() const { return reader_ != nullptr; }
 
       private:

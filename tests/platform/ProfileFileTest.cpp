@@ -113,6 +113,39 @@ TEST(ProfileReaderTest, LookupRulesAsATable) {
     }
 }
 
+// Several keys read in one pass give what each gives read alone: the first of a name, any case,
+// "" when missing, also when a key is asked twice or more than 64 keys are asked.
+TEST(ProfileReaderTest, KeysReadTogetherAnswerAsEachAlone) {
+    std::string text = "[S]\nName=a\nname=b\nX = 1\nValue=\"q\"\nx=2\nEvents=e|f\r\n[T]\n";
+    std::vector<std::string> many;
+    for (int i = 0; i < 70; ++i) {
+        many.push_back("K" + std::to_string(i));
+        if (i % 3 == 0) text += "[S]\n" + many.back() + "=ignored\n";  // a repeated section
+        if (i % 2 == 0) text += "[T]\n" + many.back() + "=" + std::to_string(i) + "\n";
+    }
+    const ProfileReader reader = ProfileReader::FromBytes(text);
+    const std::vector<std::vector<std::string>> keySets = {
+        {"Name", "X", "Value", "Events", "Missing"},
+        {"x", "NAME", "name", "events"},
+        {},
+        many,
+    };
+    for (const char* section : {"S", "T", "U"}) {
+        for (const std::vector<std::string>& keys : keySets) {
+            const std::vector<std::string_view> asked(keys.begin(), keys.end());
+            std::vector<std::string_view> values(asked.size(), "unset");
+            reader.Section(section).ViewEach(asked, values);
+            for (size_t k = 0; k < asked.size(); ++k)
+                EXPECT_EQ(values[k], reader.Section(section).View(asked[k]))
+                    << section << " " << asked[k];
+        }
+    }
+    std::string_view one[1] = {"unset"};
+    const std::string_view name[1] = {"Name"};
+    reader.Section("S").ViewEach(name, one);
+    EXPECT_EQ(one[0], "a");
+}
+
 TEST(ProfileReaderTest, ManySectionsStayFoundAsTheIndexGrows) {
     std::string text;
     for (int k = 1; k <= 5000; ++k)

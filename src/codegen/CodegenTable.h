@@ -36,14 +36,6 @@ struct CodegenRow {
 
 using CodegenTable = std::vector<CodegenRow>;
 
-// Where the writers' lines go, each taken in ASCII. A plain sink keeps them as a list (the code
-// window shows them). A write-through sink appends each line and its line end to a piece of
-// about 1 MiB and hands the piece on when it is full, so that a large file is never held whole
-// (a file of 100 MB then takes a hundred writes). A derived sink may take each line itself.
-//
-// A writer either passes a finished line to Emit_Line or builds it in place: it appends the
-// line's text to the string BeginLine returns and then calls EndLine, which spares a write-through
-// sink a copy of every line.
 // Lines written many times as they are, prepared once by the sink they go to: a write-through
 // sink appends them, line ends and all, in one piece.
 class LineBlock {
@@ -56,6 +48,14 @@ class LineBlock {
     std::string joined_;              // each followed by the sink's line end
 };
 
+// Where the writers' lines go, each taken in ASCII. A plain sink keeps them as a list (the code
+// window shows them). A write-through sink appends each line and its line end to a piece of
+// about 1 MiB and hands the piece on when it is full, so that a large file is never held whole
+// (a file of 100 MB then takes a hundred writes). A derived sink may take each line itself.
+//
+// A writer either passes a finished line to Emit_Line or builds it in place: it appends the
+// line's text to the string BeginLine returns and then calls EndLine, which spares a write-through
+// sink a copy of every line.
 class LineSink {
   public:
     using PieceWriter = std::function<void(std::string_view)>;

@@ -1,10 +1,10 @@
 #include "codegen/JavaFile.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "codegen/JavaText.h"
 #include "codegen/Listeners.h"
+#include "platform/Text.h"
 
 namespace korvane {
 
@@ -44,16 +44,10 @@ void JavaFile::Emit(int spaces, std::initializer_list<LinePiece> pieces) {
             continue;
         }
         // The text pieces up to the next literal, with one growth of the line.
-        auto end = piece;
-        size_t size = 0;
-        while (end != pieces.end() && !end->literal) size += (end++)->text.size();
-        const size_t start = line.size();
-        line.resize(start + size);
-        char* at = line.data() + start;
-        for (; piece != end; ++piece) {
-            if (!piece->text.empty()) std::memcpy(at, piece->text.data(), piece->text.size());
-            at += piece->text.size();
-        }
+        const auto end =
+            std::find_if(piece, pieces.end(), [](const LinePiece& p) { return p.literal; });
+        AppendAll(line, piece, end, [](const LinePiece& p) { return p.text; });
+        piece = end;
     }
     sink.EndLine();
     if (statement && ++chunkStatements_ == kChunkStatements) CloseChunk();

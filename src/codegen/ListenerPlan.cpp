@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 
 #include "codegen/Listeners.h"
@@ -88,12 +89,14 @@ class EventsPlans {
     explicit EventsPlans(const EventCatalogue& catalogue) : catalogue_(catalogue) {}
 
     const EventsPlan& Of(std::string_view classKey, std::string_view events) {
-        EventsPlan* last = nullptr;
-        for (EventsPlan& plan : plans_)
-            if (plan.classKey == classKey) last = &plan;
-        if (!last) last = &plans_.emplace_back();
-        if (last->events != events || last->classKey != classKey)
-            ReadEvents(catalogue_, events, classKey, *last);
+        const auto last = std::find_if(plans_.begin(), plans_.end(), [&](const EventsPlan& plan) {
+            return plan.classKey == classKey;
+        });
+        if (last == plans_.end()) {
+            ReadEvents(catalogue_, events, classKey, plans_.emplace_back());
+            return plans_.back();
+        }
+        if (last->events != events) ReadEvents(catalogue_, events, classKey, *last);
         return *last;
     }
 

@@ -68,16 +68,18 @@ class MethodLines {
         : table_(table), lines_(table.size()) {}
 
     struct Lines {
-        std::string_view javaKind;  // the header's event class
         std::string header;
         MethodStatement statement;
         LineBlock whole;  // the method as a whole, when its statement does not show the name
     };
-    const Lines& Of(const EventMethodRow* method, std::string_view javaKind, const LineSink& sink) {
+    // The methods of a class share their listener, whose event kind is theirs: the header's
+    // event class follows from the method alone.
+    const Lines& Of(const EventMethodRow* method, const LineSink& sink) {
         std::optional<Lines>& lines = lines_[static_cast<size_t>(method - table_.data())];
-        if (!lines || lines->javaKind != javaKind) {
-            lines = Lines{
-                javaKind, MethodHeader(method->method, javaKind), StatementOf(method->method), {}};
+        if (!lines) {
+            lines = Lines{MethodHeader(method->method, JavaEventClass(method->kind)),
+                          StatementOf(method->method),
+                          {}};
             if (!lines->statement.showsName)
                 lines->whole = sink.MakeBlock({lines->header, lines->statement.before, kMethodEnd});
         }
@@ -140,9 +142,8 @@ void WriteListenerClasses(const ListenerPlan& plan, const CodegenTable& table,
         const std::span<const EventMethodRow* const> methods = plan.MethodsOf(k);
         AppendAll(sink.BeginLine(), {"    class ", cls.name, classTail[plan.TypeOf(cls)]});
         sink.EndLine();
-        const std::string_view javaKind = JavaEventClass(methods.front()->kind);
         for (const EventMethodRow* method : methods) {
-            const MethodLines::Lines& lines = methodLines.Of(method, javaKind, sink);
+            const MethodLines::Lines& lines = methodLines.Of(method, sink);
             const bool opensPopup = popupRow && trigger == method->method;
             const MethodStatement& statement = lines.statement;
             if (!statement.showsName && !opensPopup) {

@@ -40,18 +40,24 @@ inline size_t HashIgnoringAsciiCase(std::string_view text) {
     return static_cast<size_t>(hash ^ (hash >> 32));
 }
 
-// Appends the texts in turn, growing the string once instead of once for each: generation
-// builds millions of lines of a few pieces each.
-inline void AppendAll(std::string& out, std::initializer_list<std::string_view> texts) {
+// Appends the texts of [first, last), each taken by textOf, in turn, growing the string once
+// instead of once for each: generation builds millions of lines of a few pieces each.
+template <class Iterator, class TextOf>
+void AppendAll(std::string& out, Iterator first, Iterator last, TextOf textOf) {
     size_t size = 0;
-    for (std::string_view text : texts) size += text.size();
+    for (Iterator it = first; it != last; ++it) size += std::string_view(textOf(*it)).size();
     const size_t start = out.size();
     out.resize(start + size);
     char* at = out.data() + start;
-    for (std::string_view text : texts) {
+    for (Iterator it = first; it != last; ++it) {
+        const std::string_view text = textOf(*it);
         if (!text.empty()) std::memcpy(at, text.data(), text.size());
         at += text.size();
     }
+}
+
+inline void AppendAll(std::string& out, std::initializer_list<std::string_view> texts) {
+    AppendAll(out, texts.begin(), texts.end(), [](std::string_view text) { return text; });
 }
 
 // How many characters of a text a message quotes before it cuts the rest.

@@ -105,6 +105,7 @@ constexpr size_t kRegistrationCode = 15;  // one add...Listener(new ...) line
 constexpr size_t kGroupCode = 11;         // the creation of a radio group
 constexpr size_t kFontCode = 15;          // a Swing component's setFont line
 constexpr size_t kRaiseCode = 20;         // one setComponentZOrder line
+constexpr size_t kFocusPolicyCode = 32;   // the two lines that set the focus policy
 constexpr size_t kMenuCode = 60;          // the lines of one menu element
 
 // The creation lines of one row without its list items.
@@ -162,7 +163,7 @@ class Checker {
         for (std::string_view cls : usedClassList_) usedClasses_.Insert(cls);
         if (WritesMenuBar(file))
             for (std::string_view cls : kMenuBarClasses) usedClasses_.Insert(cls);
-        if (!file.stacking.raised.empty()) {
+        if (file.stacking.focusPolicy) {
             usedClasses_.Insert(file.SwingTarget() ? "LayoutFocusTraversalPolicy"
                                                    : "DefaultFocusTraversalPolicy");
         }
@@ -268,7 +269,7 @@ bool Checker::TakenClassName(std::string_view name) const {
         return name.size() == cls.size() + tail.size() && name.starts_with(cls) &&
                name.ends_with(tail);
     };
-    const bool focusClass = !file_.stacking.raised.empty() && classAnd("Focus");
+    const bool focusClass = file_.stacking.focusPolicy && classAnd("Focus");
     return name == cls || classAnd("Layout") || focusClass || usedClasses_.Contains(name) ||
            IsListenerClass(name) || IsInheritedType(file_.generateType, name);
 }
@@ -442,6 +443,7 @@ MethodCode Checker::MethodSizes() const {
     MethodCode code;
     code.body = kFixedMethodCode + kRegistrationCode * plan_.classes.size() +
                 kRaiseCode * file_.stacking.raised.size() + kMenuCode * file_.menuTree.nodes.size();
+    if (file_.stacking.focusPolicy) code.body += kFocusPolicyCode;
     for (const CodegenRow& row : file_.table) {
         code.body += CreationCode(row.type) + kAddCode;
         if (IsListKind(row.type)) code.body += kItemCode * ListItems(row.value).size();

@@ -13,7 +13,7 @@ std::string_view ContainerPrefix(const JavaFile& file) {
 }  // namespace
 
 void WriteStackingLines(JavaFile& file) {
-    if (file.stacking.raised.empty()) return;
+    if (!file.stacking.focusPolicy) return;
     const std::string_view container = ContainerPrefix(file);
     if (!IsFrameTarget(file.generateType) && !IsDialogTarget(file.generateType))
         file.Emit(8, "setFocusTraversalPolicyProvider(true);");
@@ -28,7 +28,7 @@ void WriteStackingLines(JavaFile& file) {
 }
 
 void WriteFocusClass(JavaFile& file) {
-    if (file.stacking.raised.empty()) return;
+    if (!file.stacking.focusPolicy) return;
     const std::string cls = file.className + "Focus";
     // The policy of the family, whose accept() says which components take the focus.
     const std::string base =

@@ -5,6 +5,7 @@
 #include <iterator>
 #include <span>
 
+#include "codegen/CaseFolding.h"
 #include "codegen/ComponentWriters.h"
 #include "codegen/ImportedClasses.h"
 #include "codegen/JavaText.h"
@@ -145,16 +146,6 @@ bool IsJavaClassName(std::string_view name) {
     }
 }
 
-struct CaseBlindHash {
-    size_t operator()(std::string_view text) const { return HashIgnoringAsciiCase(text); }
-};
-
-struct CaseBlindEqual {
-    bool operator()(std::string_view a, std::string_view b) const {
-        return EqualIgnoringAsciiCase(a, b);
-    }
-};
-
 class Checker {
   public:
     Checker(const JavaFile& file, const ListenerPlan& plan, const EventCatalogue& catalogue)
@@ -163,6 +154,7 @@ class Checker {
         for (std::string_view cls : usedClassList_) usedClasses_.Insert(cls);
         if (WritesMenuBar(file))
             for (std::string_view cls : kMenuBarClasses) usedClasses_.Insert(cls);
+        if (WritesMenuBarLayout(file)) usedClasses_.Insert("EventQueue");
         if (file.stacking.focusPolicy) {
             usedClasses_.Insert(file.SwingTarget() ? "LayoutFocusTraversalPolicy"
                                                    : "DefaultFocusTraversalPolicy");
@@ -243,8 +235,11 @@ std::string Checker::ClassName() const {
     if (!IsJavaIdentifier(name))
         return "The class name " + Quoted(name) +
                " (the name of the project file) is not a valid Java identifier.";
-    if (name.size() + std::string_view("Layout.class").size() > kMaxFileName)
-        return "The class name " + Quoted(name) + " is too long: the file of its layout class " +
+    // The longest name of a class the file declares beside the class itself.
+    const std::string_view longest = WritesMenuBarLayout(file_) ? kMenuBarLayoutSuffix : "Layout";
+    if (name.size() + longest.size() + std::string_view(".class").size() > kMaxFileName)
+        return "The class name " + Quoted(name) + " is too long: the file of its " +
+               (WritesMenuBarLayout(file_) ? "menu bar layout" : "layout") + " class " +
                "would have a name of more than " + std::to_string(kMaxFileName) + " characters.";
     if (IsRestrictedTypeName(name))
         return "The class name " + Quoted(name) +
@@ -270,8 +265,10 @@ bool Checker::TakenClassName(std::string_view name) const {
                name.ends_with(tail);
     };
     const bool focusClass = file_.stacking.focusPolicy && classAnd("Focus");
-    return name == cls || classAnd("Layout") || focusClass || usedClasses_.Contains(name) ||
-           IsListenerClass(name) || IsInheritedType(file_.generateType, name);
+    const bool menuBarLayout = WritesMenuBarLayout(file_) && classAnd(kMenuBarLayoutSuffix);
+    return name == cls || classAnd("Layout") || focusClass || menuBarLayout ||
+           usedClasses_.Contains(name) || IsListenerClass(name) ||
+           IsInheritedType(file_.generateType, name);
 }
 
 std::string Checker::ComponentNames() {
@@ -469,13 +466,14 @@ std::string Checker::ClassSize() const {
 }
 
 // Each listener class is compiled to its own file <Class>$<listener>.class; on a file system
-// that ignores case (Windows) two names that differ only in case would share one file.
+// that ignores case (Windows, macOS) two names that differ only in case, in any script, would
+// share one file.
 // No suffix ends another, ignoring case (the catalogue tests hold it), so two listener classes
 // share a file name ignoring case exactly when their suffixes are the same and their names
 // differ only in case.
 std::string Checker::ClassFiles() const {
     // Bit t: a listener class of ListenerTable row t has been met with this name, ignoring case.
-    NameTable<uint32_t, CaseBlindHash, CaseBlindEqual> typesOfName;
+    NameTable<uint32_t, CaseFoldedHash, CaseFoldedEqual> typesOfName;
     const auto& classes = plan_.classes;
     // The classes of one name are contiguous: one look-up per name.
     uint32_t* types = nullptr;
@@ -499,11 +497,12 @@ std::string Checker::ClassFiles() const {
         // The first class that shares this file.
         size_t first = 0;
         while (!(classes[first].listener == classes[k].listener &&
-                 EqualIgnoringAsciiCase(classes[first].name, name)))
+                 CaseFoldedEqual()(classes[first].name, name)))
             ++first;
         return "The listener classes " + Quoted(cls(classes[first].name)) + " and " +
                Quoted(cls(name)) +
-               " differ only in case, so Windows would keep one file for both: rename one "
+               " differ only in case, so Windows and macOS would keep one file for both: rename "
+               "one "
                "of their components.";
     }
     return {};

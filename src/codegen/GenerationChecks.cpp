@@ -501,9 +501,8 @@ std::string Checker::ClassFiles() const {
             ++first;
         return "The listener classes " + Quoted(cls(classes[first].name)) + " and " +
                Quoted(cls(name)) +
-               " differ only in case, so Windows and macOS would keep one file for both: rename "
-               "one "
-               "of their components.";
+               " differ only in case, so Windows and macOS would keep one file for both: "
+               "rename one of their components.";
     }
     return {};
 }

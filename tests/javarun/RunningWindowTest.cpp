@@ -80,13 +80,13 @@ DesignDocument RunDesign(const std::string& target) {
     doc.OuterWidth = kWidth * 15 + kDesignMargin + kFrameWidth;
     doc.OuterHeight = kHeight * 15 + kDesignMargin + kFrameHeight;
     if (swing) {
-        doc.Font_Name = "Times Roman";
-        doc.Font_Style = "BOLD ITALIC";
-        doc.Font_Size = 9;
+        doc.FontName = "Times Roman";
+        doc.FontStyle = "BOLD ITALIC";
+        doc.FontSize = 9;
     } else {
-        doc.Font_Name = "Courier";
-        doc.Font_Style = "PLAIN";
-        doc.Font_Size = 14;
+        doc.FontName = "Courier";
+        doc.FontStyle = "PLAIN";
+        doc.FontSize = 14;
     }
     doc.MenuElements = {{"mFile", "File", "Menu", "", "0", "", ""},
                         {"mOpen", "Open", "Item", "", "1", "actionPerformed()", "Ctrl+O"},
@@ -137,13 +137,13 @@ bool Overlap(const ComponentRecord& a, const ComponentRecord& b) {
 }
 
 void CompareWithDesign(const DesignDocument& doc, const Shown& shown) {
-    const std::string& target = doc.Generate_Type;
+    const std::string& target = doc.Target;
     EXPECT_EQ(shown.width, kWidth) << target << ": the content area";
     EXPECT_EQ(shown.height, kHeight) << target << ": the content area";
     ASSERT_EQ(shown.children.size(), static_cast<size_t>(doc.LiveCount())) << target;
-    const std::string font = doc.Font_Size == 9 ? "TimesRoman 3 9" : "Courier 0 14";
+    const std::string font = doc.FontSize == 9 ? "TimesRoman 3 9" : "Courier 0 14";
     std::map<int, size_t> childOfSlot;
-    for (int slot = 1; slot <= doc.Objects_Count(); ++slot) {
+    for (int slot = 1; slot <= doc.SlotCount(); ++slot) {
         const ComponentRecord& r = doc.Slot(slot);
         const int x = static_cast<int>(r.Left / 15), y = static_cast<int>(r.Top / 15);
         bool found = false;
@@ -160,8 +160,8 @@ void CompareWithDesign(const DesignDocument& doc, const Shown& shown) {
         EXPECT_TRUE(found) << target << ": " << r.ComponentName << " is not at its place";
     }
     // Of two overlapping components, the one in front on the surface is the earlier child.
-    for (int a = 1; a <= doc.Objects_Count(); ++a)
-        for (int b = a + 1; b <= doc.Objects_Count(); ++b)
+    for (int a = 1; a <= doc.SlotCount(); ++a)
+        for (int b = a + 1; b <= doc.SlotCount(); ++b)
             if (Overlap(doc.Slot(a), doc.Slot(b))) {
                 EXPECT_LT(childOfSlot[b], childOfSlot[a])
                     << target << ": " << doc.Slot(b).ComponentName << " should cover "
@@ -199,13 +199,13 @@ std::vector<std::string> RunProbes(const std::string& name,
     std::string sources = std::string(KORVANE_TEST_SOURCE) + "/javarun/WindowProbe.java";
     for (DesignDocument doc : designs) {
         const GeneratedJava generated = GenerateJava(doc, Catalogue());
-        EXPECT_TRUE(generated.ok()) << doc.Generate_Type << ": " << generated.refusal;
-        std::ofstream(dir / "src" / (doc.File_Name + ".java")) << [&] {
+        EXPECT_TRUE(generated.ok()) << doc.Target << ": " << generated.refusal;
+        std::ofstream(dir / "src" / (doc.FileName + ".java")) << [&] {
             std::string text;
             for (const std::string& line : generated.lines) text += line + "\n";
             return text;
         }();
-        sources += " " + (dir / "src" / (doc.File_Name + ".java")).string();
+        sources += " " + (dir / "src" / (doc.FileName + ".java")).string();
     }
     const fs::path log = dir / "javac.log";
     const std::string javac = std::string(kJavac) + " -nowarn -Xlint:none -d " +
@@ -216,15 +216,15 @@ std::vector<std::string> RunProbes(const std::string& name,
     std::string script = "cd " + (dir / "classes").string() + "; ";
     if (OnPath("openbox")) script += "openbox > /dev/null 2>&1 & sleep 1; ";
     for (const DesignDocument& doc : designs)
-        script += "timeout 60 java WindowProbe " + doc.File_Name + " " + doc.Generate_Type + " " +
-                  probeArgs + " > " + (dir / (doc.File_Name + ".out")).string() + " 2>&1; ";
+        script += "timeout 60 java WindowProbe " + doc.FileName + " " + doc.Target + " " +
+                  probeArgs + " > " + (dir / (doc.FileName + ".out")).string() + " 2>&1; ";
     const std::string run = "xvfb-run -a -s '-screen 0 1024x768x24' sh -c '" + script + "'";
     std::ofstream(dir / "run.sh") << run << "\n";
     EXPECT_EQ(std::system(("sh " + (dir / "run.sh").string()).c_str()), 0);
 
     std::vector<std::string> outputs;
     for (const DesignDocument& doc : designs)
-        outputs.push_back(ReadBytes((dir / (doc.File_Name + ".out")).string()));
+        outputs.push_back(ReadBytes((dir / (doc.FileName + ".out")).string()));
     if (!::testing::Test::HasFailure() && !std::getenv("KORVANE_KEEP_JAVAC")) fs::remove_all(dir);
     return outputs;
 }
@@ -235,7 +235,7 @@ TEST(RunningWindowTest, EveryTargetRunsAsDesigned) {
     for (std::string_view target : kTargetKinds) designs.push_back(RunDesign(std::string(target)));
     const std::vector<std::string> outputs = RunProbes("running", designs, "");
     for (size_t i = 0; i < designs.size(); ++i) {
-        SCOPED_TRACE(designs[i].Generate_Type + ":\n" + outputs[i]);
+        SCOPED_TRACE(designs[i].Target + ":\n" + outputs[i]);
         CompareWithDesign(designs[i], Parse(outputs[i]));
     }
 }
@@ -280,7 +280,7 @@ TEST(RunningWindowTest, TabFollowsTheTabOrderAndTheMenuBarLeavesTheContentSize) 
                                             "focus 5", "focus 6", "focus 0", "focus 1"};
     const std::vector<std::string> outputs = RunProbes("tab", designs, "tab 7");
     for (size_t i = 0; i < designs.size(); ++i) {
-        SCOPED_TRACE(designs[i].Generate_Type + ":\n" + outputs[i]);
+        SCOPED_TRACE(designs[i].Target + ":\n" + outputs[i]);
         std::vector<std::string> shown;
         std::istringstream in(outputs[i]);
         for (std::string line; std::getline(in, line);)
@@ -290,7 +290,7 @@ TEST(RunningWindowTest, TabFollowsTheTabOrderAndTheMenuBarLeavesTheContentSize) 
         EXPECT_EQ(window.width, kNarrow);
         EXPECT_EQ(window.height, kLow);
         ASSERT_GE(window.menu.size(), 2u);
-        const bool swing = designs[i].Generate_Type == "JFrame";
+        const bool swing = designs[i].Target == "JFrame";
         EXPECT_EQ(window.menu[window.menu.size() - 2], swing ? "0 JMenu Quit" : "0 Menu Quit");
         EXPECT_EQ(window.menu.back(), swing ? "1 JMenuItem Quit" : "1 MenuItem Quit");
     }

@@ -3,8 +3,10 @@
 
 #include "qt/AboutDialog.h"
 #include "qt/MainWindow.h"
+#include "qt/PreviewRunner.h"
 #include "qt/QtFileDialog.h"
 #include "qt/QtMessageBox.h"
+#include "qt/TerminationSignals.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -17,6 +19,12 @@ int main(int argc, char* argv[]) {
     messages.SetParent(&window);
     dialogs.SetParent(&window);
     window.show();
+    korvane::PreviewRunner::RemoveAbandonedFolders();
+    korvane::TerminationSignals termination;
+    QObject::connect(&termination, &korvane::TerminationSignals::received, [&](int signal) {
+        window.Preview()->Stop();
+        korvane::TerminationSignals::EndBy(signal);
+    });
     // korvane FILE.dat opens the file as Open does.
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() > 1) window.OpenFromOutside(arguments.at(1));

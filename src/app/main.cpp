@@ -6,6 +6,7 @@
 #include "qt/PreviewRunner.h"
 #include "qt/QtFileDialog.h"
 #include "qt/QtMessageBox.h"
+#include "qt/RecoveryKeeper.h"
 #include "qt/TerminationSignals.h"
 
 int main(int argc, char* argv[]) {
@@ -20,11 +21,14 @@ int main(int argc, char* argv[]) {
     dialogs.SetParent(&window);
     window.show();
     korvane::PreviewRunner::RemoveAbandonedFolders();
+    korvane::RecoveryKeeper recovery(window);
     korvane::TerminationSignals termination;
     QObject::connect(&termination, &korvane::TerminationSignals::received, [&](int signal) {
         window.Preview()->Stop();
+        recovery.WriteNow();
         korvane::TerminationSignals::EndBy(signal);
     });
+    recovery.OfferLeftovers();
     // korvane FILE.dat opens the file as Open does.
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() > 1) window.OpenFromOutside(arguments.at(1));

@@ -1,11 +1,16 @@
 // How the desktop program ends, as a user's session sees it: the korvane executable on a
 // virtual display, driven with keys. The preview's Java and its folder never outlive it,
-// however it is ended.
+// however it is ended, and changes it had not saved when it was killed come back at the next
+// start.
 #include <QDirIterator>
 #include <QtTest>
 
 #include "ProgramRun.h"
+#include "document/Form1.h"
+#include "document/ProjectFile.h"
 #include "qt/PreviewRunner.h"
+#include "support/ScriptedServices.h"
+#include "surface/Arrange.h"
 
 using namespace korvane;
 using korvane::testing::ProcessesWith;
@@ -15,6 +20,11 @@ using korvane::testing::VirtualDisplay;
 
 namespace {
 
+QByteArray Read(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // Waits up to `ms` for a condition.
 template <class Condition>
 bool WaitFor(Condition condition, int ms) {
@@ -23,6 +33,17 @@ bool WaitFor(Condition condition, int ms) {
         QTest::qWait(200);
     }
     return condition();
+}
+
+// The files of a folder.
+QStringList FilesIn(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+// A recovery file's design: the file without its [Recovery] section.
+QByteArray DesignOf(const QByteArray& recovery) {
+    const int section = recovery.indexOf("[Recovery]\r\n");
+    return section < 0 ? recovery : recovery.left(section);
 }
 
 }  // namespace
@@ -83,6 +104,63 @@ class ProgramEndTest : public QObject {
             next.Signal(SIGTERM);
             QVERIFY(next.WaitForEnd());
         }
+    }
+
+    void theChangesOfAKilledProgramAreRestored() {
+        if (!VirtualDisplay::Available()) QSKIP("Xvfb or xdotool was not found");
+        VirtualDisplay display;
+        QVERIFY2(display.Start(), "Xvfb did not start");
+        QTemporaryDir root;
+        const QString design = root.filePath("work.dat");
+        QVERIFY(QFile::copy(KORVANE_TEST_DATA "/codegen/Login.dat", design));
+        const QByteArray original = Read(design);
+        const QString recovery = root.filePath("state/korvane/recovery");
+
+        // The same edits made here: every component three grid steps right, two pixels down.
+        korvane::testing::ScriptedMessageBox messages;
+        korvane::testing::ScriptedFileDialog dialogs;
+        Form1 form(messages, dialogs);
+        form.Form_Load();
+        QVERIFY(form.OpenPath(design.toStdString()));
+        form.SelectAll();
+        for (int k = 0; k < 3; ++k) Nudge(form, kKeyRight, 0);
+        for (int k = 0; k < 2; ++k) Nudge(form, kKeyDown, 2);
+        const QByteArray edited = QByteArray::fromStdString(ProjectFileText(form.doc));
+        QVERIFY(edited != original);
+
+        {
+            ProgramRun first(display.name, root.path(), {"work.dat"});
+            const QString window = display.WaitForWindow("^Korvane - Version");
+            QVERIFY(!window.isEmpty());
+            display.Keys(window, {"ctrl+a", "Right", "Right", "Right", "ctrl+Down", "ctrl+Down"});
+            // Kept for recovery a few seconds after the last change.
+            QVERIFY2(WaitFor(
+                         [&] {
+                             const QStringList files = QDir(recovery).entryList({"*.dat"});
+                             return files.size() == 1 &&
+                                    DesignOf(Read(recovery + "/" + files[0])) == edited;
+                         },
+                         30000),
+                     "the edited design was not kept for recovery");
+            first.Signal(SIGKILL);
+            QVERIFY(first.WaitForEnd());
+        }
+        QCOMPARE(Read(design), original);
+
+        ProgramRun second(display.name, root.path(), {});
+        const QString offer = display.WaitForWindow("^Recover Design$");
+        QVERIFY2(!offer.isEmpty(), "the changes were not offered back");
+        display.Keys(offer, {"Return"});  // Restore
+        const QString window = display.WaitForWindow("^Korvane - Version");
+        // Restored under its own file: Save writes it there.
+        display.Keys(window, {"ctrl+s"});
+        QVERIFY2(WaitFor([&] { return Read(design) == edited; }, 20000),
+                 "the restored design was not saved to its own file as it was before the kill");
+        QVERIFY(QDir(recovery).entryList({"*.dat"}).isEmpty());
+        display.Keys(window, {"ctrl+q"});
+        QVERIFY(second.WaitForEnd());
+        QCOMPARE(second.process.exitCode(), 0);
+        QCOMPARE(FilesIn(recovery), QStringList());  // a clean exit leaves nothing
     }
 };
 

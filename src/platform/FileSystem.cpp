@@ -88,9 +88,7 @@ SaveTarget TargetOfKind(const std::string& path, mode_t mode) {
 class PosixFileSystem : public FileSystem {
   public:
     PosixFileSystem() {
-        // A write past the file-size limit (ulimit -f) then fails with its reason, and a write
-        // into a pipe whose reader has gone likewise, instead of ending the program in the
-        // middle of a save with its temporary file left behind.
+        // Ended in the middle of a save, the program would leave its temporary file behind.
         std::signal(SIGXFSZ, SIG_IGN);
         std::signal(SIGPIPE, SIG_IGN);
     }

@@ -39,7 +39,7 @@ class FileSystem {
     virtual bool CreateNew(const std::string& path, const std::string& modeLike, int& handle,
                            std::string& error) = 0;
     // Opens an existing pipe or device for writing into it; false with a reason on failure
-    // (a pipe nobody reads from fails at once instead of waiting for a reader).
+    // (a pipe that no program reads from within 2 seconds fails instead of waiting on).
     virtual bool OpenToWriteInto(const std::string& path, int& handle, std::string& error);
     virtual bool Write(int handle, std::string_view bytes, std::string& error) = 0;
     // Makes what was written into a created file durable.
@@ -65,7 +65,9 @@ class FileSystem {
     }
 };
 
-// The machine's own files.
+// The machine's own files. The first use makes the process ignore SIGXFSZ and SIGPIPE, so that
+// a write past the file-size limit (ulimit -f) or into a pipe whose reader went away fails
+// with its reason instead of ending the program in the middle of a save.
 FileSystem& RealFileSystem();
 
 // One file written in pieces and put in place whole by Commit. Until Commit succeeds the

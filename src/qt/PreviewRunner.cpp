@@ -58,10 +58,6 @@ QString PreviewRunner::Folder() const {
     return folder_ ? folder_->path() : QString();
 }
 
-qint64 PreviewRunner::JavaProcessId() const {
-    return java_ ? java_->processId() : 0;
-}
-
 void PreviewRunner::Stop() {
     End(javac_);
     End(java_);

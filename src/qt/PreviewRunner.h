@@ -43,8 +43,6 @@ class PreviewRunner : public QObject {
     QString Folder() const;
     // The environment the compiler and the preview run in (the program's own by default).
     void SetEnvironment(const QProcessEnvironment& env) { env_ = env; }
-    // The process id of the running preview's java, 0 when none.
-    qint64 JavaProcessId() const;
 
     // Removes the temporary folders that previews of programs no longer running left behind.
     static void RemoveAbandonedFolders();

@@ -155,43 +155,47 @@ void RecoveryKeeper::OfferLeftovers() {
         OwnerLock claim;
         std::string error;
         if (!claim.Take(left.lock, error)) continue;
-        const QString name = left.fileName.empty()
-                                 ? QString("a design never saved")
-                                 : "the design \"" + QString::fromStdString(left.fileName) + "\"";
-        const QDateTime when = QFileInfo(QString::fromStdString(left.design)).lastModified();
-        QMessageBox ask(QMessageBox::Warning, "Recover Design",
-                        "Korvane ended without saving the changes to " + name +
-                            ". They were "
-                            "kept on " +
-                            QLocale().toString(when, QLocale::ShortFormat) +
-                            ".\n\nRestore them, or discard them?",
-                        QMessageBox::NoButton, &window_);
-        if (!left.filePath.empty())
-            ask.setInformativeText("Its file: " + QString::fromStdString(left.filePath));
-        QPushButton* restore = ask.addButton("&Restore", QMessageBox::AcceptRole);
-        QPushButton* discard = ask.addButton("&Discard", QMessageBox::DestructiveRole);
-        ask.setDefaultButton(restore);
-        ask.setEscapeButton(ask.addButton("&Later", QMessageBox::RejectRole));
-        ask.exec();
-        if (ask.clickedButton() == discard) {
-            RealFileSystem().Remove(left.design);
-            claim.RemoveFile();
-            continue;
-        }
-        if (ask.clickedButton() != restore) continue;
-        Form1& form = window_.Document();
-        if (!form.Loaded()) window_.Main().OptionNew_Click();
-        if (!RestoreRecovery(form, left)) continue;
-        // Undo never reaches a state that matches the file: the restored design does not.
-        window_.History()->Stack().resetClean();
-        window_.Sync();
-        // Kept as this program's own before the one it came from goes.
-        schedule_.Changed(RecoverySchedule::Clock::now());
-        WriteNow();
+        const Answer answer = AskAbout(left);
+        if (answer == Answer::Later || (answer == Answer::Restore && !Restore(left))) continue;
         RealFileSystem().Remove(left.design);
         claim.RemoveFile();
-        return;
+        // One design is open at a time: the others wait for the next start.
+        if (answer == Answer::Restore) return;
     }
+}
+
+RecoveryKeeper::Answer RecoveryKeeper::AskAbout(const LeftRecovery& left) {
+    const QString design = left.fileName.empty()
+                               ? QString("a design never saved")
+                               : "the design \"" + QString::fromStdString(left.fileName) + "\"";
+    const QDateTime written = QFileInfo(QString::fromStdString(left.design)).lastModified();
+    const QString kept = QLocale().toString(written, QLocale::ShortFormat);
+    QMessageBox ask(QMessageBox::Warning, "Recover Design",
+                    "Korvane ended without saving the changes to " + design +
+                        ". They were kept on " + kept + ".\n\nRestore them, or discard them?",
+                    QMessageBox::NoButton, &window_);
+    if (!left.filePath.empty())
+        ask.setInformativeText("Its file: " + QString::fromStdString(left.filePath));
+    QPushButton* restore = ask.addButton("&Restore", QMessageBox::AcceptRole);
+    QPushButton* discard = ask.addButton("&Discard", QMessageBox::DestructiveRole);
+    ask.setDefaultButton(restore);
+    ask.setEscapeButton(ask.addButton("&Later", QMessageBox::RejectRole));
+    ask.exec();
+    if (ask.clickedButton() == restore) return Answer::Restore;
+    return ask.clickedButton() == discard ? Answer::Discard : Answer::Later;
+}
+
+bool RecoveryKeeper::Restore(const LeftRecovery& left) {
+    Form1& form = window_.Document();
+    if (!form.Loaded()) window_.Main().OptionNew_Click();
+    if (!RestoreRecovery(form, left)) return false;
+    // Undo never reaches a state that matches the file: the restored design does not.
+    window_.History()->Stack().resetClean();
+    window_.Sync();
+    // Kept as this program's own before the copy it came from goes.
+    schedule_.Changed(RecoverySchedule::Clock::now());
+    WriteNow();
+    return true;
 }
 
 }  // namespace korvane

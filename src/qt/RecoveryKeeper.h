@@ -34,8 +34,12 @@ class RecoveryKeeper : public QObject {
     void WriteNow();
 
   private:
+    enum class Answer { Restore, Discard, Later };
+
     void DesignTouched();
     void WriteDue();
+    Answer AskAbout(const LeftRecovery& left);
+    bool Restore(const LeftRecovery& left);
 
     MainWindow& window_;
     RecoveryFiles files_;

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <random>
 
-#include "document/Form1.h"
+#include "document/DocumentController.h"
 #include "document/ProjectFile.h"
 #include "platform/FileSystem.h"
 #include "platform/ProfileFile.h"
@@ -47,24 +47,24 @@ std::string RecoveryFolder(const char* stateHome, const char* home) {
 std::string RecoveryText(const DesignDocument& doc) {
     ProfileWriter section;
     // A file name and its path come back together, or neither does.
-    const bool whole = OneLine(doc.File_Name) == doc.File_Name &&
-                       OneLine(doc.File_Name_Complete) == doc.File_Name_Complete;
-    section.WriteText(kSection, "Name", whole ? doc.File_Name : "");
-    section.WriteText(kSection, "File", whole ? doc.File_Name_Complete : "");
+    const bool whole =
+        OneLine(doc.FileName) == doc.FileName && OneLine(doc.FilePath) == doc.FilePath;
+    section.WriteText(kSection, "Name", whole ? doc.FileName : "");
+    section.WriteText(kSection, "File", whole ? doc.FilePath : "");
     return ProjectFileText(doc) + std::move(section).Text();
 }
 
-bool RestoreRecovery(Form1& form, const LeftRecovery& left) {
-    const std::string lastFolder = form.Last_Directory;
+bool RestoreRecovery(DocumentController& form, const LeftRecovery& left) {
+    const std::string lastFolder = form.LastFolder;
     if (!form.OpenPath(left.design)) return false;
     DesignDocument& doc = form.doc;
-    doc.File_Name = left.fileName;
-    doc.File_Name_Complete = left.filePath;
-    doc.Caption = doc.File_Name;
+    doc.FileName = left.fileName;
+    doc.FilePath = left.filePath;
+    doc.Caption = doc.FileName;
     // The dialogs open where the design's file is, not in the recovery folder.
     const std::string folder = FolderOf(left.filePath);
-    form.Last_Directory = folder.empty() ? lastFolder : folder;
-    doc.isModified = true;
+    form.LastFolder = folder.empty() ? lastFolder : folder;
+    doc.Modified = true;
     form.NotifyChanged();
     return true;
 }

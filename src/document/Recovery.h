@@ -21,7 +21,7 @@
 
 namespace korvane {
 
-class Form1;
+class DocumentController;
 
 // The recovery folder for these values of XDG_STATE_HOME and HOME (either may be null):
 // $XDG_STATE_HOME/korvane/recovery, else ~/.local/state/korvane/recovery; "" when neither
@@ -44,7 +44,7 @@ struct LeftRecovery {
 // Opens a left recovery file as the design it keeps: under its own file's name and path, and
 // modified, so that Save writes the design's file and closing asks first. False, with the
 // message shown, when it cannot be read.
-bool RestoreRecovery(Form1& form, const LeftRecovery& left);
+bool RestoreRecovery(DocumentController& form, const LeftRecovery& left);
 
 // When the recovery file is written: once the user pauses for a moment after a change, and
 // while changes go on without a pause, no later than a while after the first of them.

@@ -121,8 +121,8 @@ RecoveryKeeper::~RecoveryKeeper() {
 }
 
 void RecoveryKeeper::DesignTouched() {
-    const Form1& form = window_.Document();
-    if (!form.Loaded() || !form.doc.isModified) {
+    const DocumentController& form = window_.Document();
+    if (!form.Loaded() || !form.doc.Modified) {
         timer_.stop();
         schedule_.Written();
         writer_->Remove();
@@ -135,8 +135,8 @@ void RecoveryKeeper::DesignTouched() {
 
 void RecoveryKeeper::WriteDue() {
     schedule_.Written();
-    const Form1& form = window_.Document();
-    if (form.Loaded() && form.doc.isModified) writer_->Write(RecoveryText(form.doc));
+    const DocumentController& form = window_.Document();
+    if (form.Loaded() && form.doc.Modified) writer_->Write(RecoveryText(form.doc));
 }
 
 void RecoveryKeeper::WriteNow() {
@@ -186,8 +186,8 @@ RecoveryKeeper::Answer RecoveryKeeper::AskAbout(const LeftRecovery& left) {
 }
 
 bool RecoveryKeeper::Restore(const LeftRecovery& left) {
-    Form1& form = window_.Document();
-    if (!form.Loaded()) window_.Main().OptionNew_Click();
+    DocumentController& form = window_.Document();
+    if (!form.Loaded()) window_.Main().MenuNew();
     if (!RestoreRecovery(form, left)) return false;
     // Undo never reaches a state that matches the file: the restored design does not.
     window_.History()->Stack().resetClean();

@@ -6,7 +6,7 @@
 
 #include <filesystem>
 
-#include "document/Form1.h"
+#include "document/DocumentController.h"
 #include "document/Recovery.h"
 #include "platform/FileSystem.h"
 #include "support/ScriptedServices.h"
@@ -25,11 +25,11 @@ using namespace std::chrono_literals;
 void WriteRecovery(const std::string& folder, const std::string& stem, const std::string& file) {
     ScriptedMessageBox messages;
     ScriptedFileDialog dialogs;
-    Form1 form(messages, dialogs);
-    form.Form_Load();
+    DocumentController form(messages, dialogs);
+    form.Load();
     form.InsertFromMenuBar("Label");
-    form.doc.File_Name_Complete = file;
-    form.doc.File_Name = file.empty() ? "" : fs::path(file).stem().string();
+    form.doc.FilePath = file;
+    form.doc.FileName = file.empty() ? "" : fs::path(file).stem().string();
     std::string error;
     ASSERT_TRUE(WriteFileAtomically(folder + "/" + stem + ".dat", RecoveryText(form.doc), error));
 }
@@ -71,15 +71,15 @@ TEST(RecoveryTest, OnlyWhatEndedProgramsLeftIsOffered) {
 
     ScriptedMessageBox messages;
     ScriptedFileDialog dialogs;
-    Form1 form(messages, dialogs);
-    form.Form_Load();
+    DocumentController form(messages, dialogs);
+    form.Load();
     ASSERT_TRUE(RestoreRecovery(form, left[0]));
     EXPECT_EQ(form.doc.LiveCount(), 1);
-    EXPECT_EQ(form.doc.File_Name, "crashed");
-    EXPECT_EQ(form.doc.File_Name_Complete, folder.Path("crashed.dat"));
+    EXPECT_EQ(form.doc.FileName, "crashed");
+    EXPECT_EQ(form.doc.FilePath, folder.Path("crashed.dat"));
     EXPECT_EQ(form.doc.Caption, "crashed");
-    EXPECT_TRUE(form.doc.isModified);
-    EXPECT_EQ(form.Last_Directory, folder.dir.string() + "/");
+    EXPECT_TRUE(form.doc.Modified);
+    EXPECT_EQ(form.LastFolder, folder.dir.string() + "/");
 }
 
 }  // namespace

@@ -63,7 +63,7 @@ class PreviewTest : public QObject {
              "echo 'Exception in thread main: the last words'\nexit 1");
         Desktop d;
         d.Click("opt_Label_Click");
-        d.main().OptionGenerateType_Click("Frame");
+        d.main().ChooseTarget("Frame");
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("JAVA_HOME", jdk.path());
         PreviewRunner* preview = d.window->Preview();
@@ -85,7 +85,7 @@ class PreviewTest : public QObject {
         d.Click("opt_Button_Click");
         // A window class that does not exist: generation accepts it, javac does not.
         d.doc().MutableSlot(1).ComponentPopup = "Frame,NoSuchWindow,mouseClicked()";
-        d.main().OptionGenerateType_Click("Frame");
+        d.main().ChooseTarget("Frame");
         QSignalSpy failed(d.window->Preview(), &PreviewRunner::compileFailed);
         d.Click("opt_Preview");
         QVERIFY(failed.wait(60000));
@@ -111,7 +111,7 @@ class PreviewTest : public QObject {
         d.Click("opt_Button_Click");
         d.dialogs.paths = {d.Path("shown.dat")};
         d.Click("opt_Save");
-        d.main().OptionGenerateType_Click("Frame");
+        d.main().ChooseTarget("Frame");
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("DISPLAY", display.name);
         PreviewRunner* preview = d.window->Preview();

@@ -6,7 +6,7 @@
 #include <QtTest>
 
 #include "ProgramRun.h"
-#include "document/Form1.h"
+#include "document/DocumentController.h"
 #include "document/ProjectFile.h"
 #include "qt/PreviewRunner.h"
 #include "support/ScriptedServices.h"
@@ -119,8 +119,8 @@ class ProgramEndTest : public QObject {
         // The same edits made here: every component three grid steps right, two pixels down.
         korvane::testing::ScriptedMessageBox messages;
         korvane::testing::ScriptedFileDialog dialogs;
-        Form1 form(messages, dialogs);
-        form.Form_Load();
+        DocumentController form(messages, dialogs);
+        form.Load();
         QVERIFY(form.OpenPath(design.toStdString()));
         form.SelectAll();
         for (int k = 0; k < 3; ++k) Nudge(form, kKeyRight, 0);

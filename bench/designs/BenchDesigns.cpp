@@ -29,7 +29,7 @@ std::string ListItems(int k) {
 
 std::string AllEvents(const EventCatalogue& catalogue, std::string_view tag) {
     std::string events;
-    for (std::string_view m : catalogue.Methods_For_Class(Type_To_Java_Class(tag))) {
+    for (std::string_view m : catalogue.MethodsForClass(JavaClassOfType(tag))) {
         if (!events.empty()) events += '|';
         events += m;
     }
@@ -50,7 +50,6 @@ void FillDesign(DesignDocument& doc, DesignShape shape, int n) {
         ComponentRecord r;
         r.ComponentType = std::string(kind.tag);
         r.ComponentName = std::string(kind.namePrefix) + std::to_string(k);
-        r.Tag = r.ComponentName;
         r.ComponentTabOrder = std::to_string(k);
         r.Left = static_cast<float>((seed >> 8) % kSurfaceWidthPixels) * kPixel;
         r.Top = static_cast<float>((seed >> 4) % kSurfaceHeightPixels) * kPixel;

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "document/Clipboard.h"
-#include "mainwindow/MDIForm1.h"
+#include "mainwindow/MainController.h"
 #include "qt/DesignHistory.h"
 #include "surface/Arrange.h"
 
@@ -22,9 +22,9 @@ struct Silent : MessageBoxService, FileDialogService {
 // The core windows with a design of n Labels on whole-twip places, and its undo history.
 struct Program {
     explicit Program(int n) : form(silent, silent), main(form), history(form) {
-        main.MDIForm_Load();
+        main.Load();
         form.SetMainWindow(&main);
-        form.Form_Load();
+        form.Load();
         for (int k = 1; k <= n; ++k) {
             ComponentRecord r;
             r.ComponentName = "label_" + std::to_string(k);
@@ -35,14 +35,13 @@ struct Program {
             r.Top = static_cast<float>((k * 104729) % 15000);
             r.Width = 1080;
             r.Height = 360;
-            r.Tag = r.ComponentName;
             form.doc.AppendSlot(std::move(r));
         }
-        form.TreeView1_Load();
+        form.FillComponentList();
     }
     Silent silent;
-    Form1 form;
-    MDIForm1 main;
+    DocumentController form;
+    MainController main;
     DesignHistory history;
 };
 
@@ -107,7 +106,14 @@ void BM_HistoryOf100MovesOfAll(benchmark::State& state) {
         for (int move = 0; move < 100; ++move) {
             DesignChange change("Move all");
             const float step = move % 2 ? -120.0f : 120.0f;
-            change.OffsetAll(p->form.doc, all, BoxGeometry{step, 0, 0, 0});
+            std::vector<BoxGeometry> before;
+            before.reserve(all.size());
+            for (int s : all) {
+                ComponentRecord& r = p->form.doc.MutableSlot(s);
+                before.push_back(GeometryOf(r));
+                r.Left += step;
+            }
+            change.NoteGeometry(p->form.doc, all, before);
             p->form.Record(std::move(change));
         }
         state.PauseTiming();

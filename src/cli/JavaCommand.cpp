@@ -7,7 +7,7 @@
 
 #include "cli/Commands.h"
 #include "cli/HeadlessDocument.h"
-#include "codegen/Form2.h"
+#include "codegen/CodeListing.h"
 #include "codegen/GenerateCode.h"
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
@@ -90,7 +90,7 @@ int RunJavaCommand(const std::vector<std::string>& args, FileSystem& files) {
         return 2;
     }
     if (!IsTargetKind(java.kind)) {
-        std::cerr << "korvane-gen: unknown target kind " << QuotedForMessage(java.kind)
+        std::cerr << "korvane-gen: unknown target kind " << Quoted(java.kind)
                   << "; use Applet, Frame, Dialog, Panel, JApplet, JFrame, JDialog or JPanel\n";
         return 2;
     }
@@ -98,12 +98,12 @@ int RunJavaCommand(const std::vector<std::string>& args, FileSystem& files) {
     cli::HeadlessDocument& d = *document;
     if (!d.Open(java.design)) return 1;
     DesignDocument& doc = d.form.doc;
-    doc.Generate_Type = java.kind;
+    doc.Target = java.kind;
     // javac takes a public class only from the file named after it.
-    if (const std::string expected = doc.File_Name + ".java";
+    if (const std::string expected = doc.FileName + ".java";
         !java.output.empty() && std::filesystem::path(java.output).filename() != expected) {
-        std::cerr << "korvane-gen: the output file " << QuotedForMessage(java.output)
-                  << " must be named " << QuotedForMessage(expected)
+        std::cerr << "korvane-gen: the output file " << Quoted(java.output) << " must be named "
+                  << Quoted(expected)
                   << ": javac takes the generated public class only from a file of that name\n";
         return 1;
     }

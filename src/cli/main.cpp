@@ -70,7 +70,6 @@ int main(int argc, char** argv) {
     if (command == "resave") return korvane::cli::RunResaveCommand(args);
     if (command == "java") return korvane::RunJavaCommand(args);
     if (command == "render") return korvane::RunRenderCommand(args);
-    std::cerr << "korvane-gen: unknown command " << korvane::QuotedForMessage(command) << "\n"
-              << kUsage;
+    std::cerr << "korvane-gen: unknown command " << korvane::Quoted(command) << "\n" << kUsage;
     return 2;
 }

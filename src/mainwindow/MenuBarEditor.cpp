@@ -6,16 +6,13 @@
 #include "codegen/JavaText.h"
 #include "document/MenuBar.h"
 #include "platform/Conversions.h"
+#include "platform/Text.h"
 
 namespace korvane {
 namespace {
 
 bool IsMenu(const MenuElement& e) {
     return ParseMenuType(e.Type) == MenuElementType::Menu;
-}
-
-std::string Quoted(const std::string& name) {
-    return "\"" + name + "\"";
 }
 
 }  // namespace
@@ -153,7 +150,7 @@ std::vector<std::string> MenuElementMethods(const EventCatalogue& catalogue,
                       : parsed == MenuElementType::Menu ? "Menu"
                                                         : "MenuItem";
     std::vector<std::string> methods;
-    for (std::string_view m : catalogue.Methods_For_Class(cls)) methods.emplace_back(m);
+    for (std::string_view m : catalogue.MethodsForClass(cls)) methods.emplace_back(m);
     return methods;
 }
 

@@ -10,11 +10,17 @@
 
 namespace korvane {
 
+// A text without the blanks (by default spaces and tabs) at its start and its end.
+inline std::string_view Trimmed(std::string_view s, std::string_view blanks = " \t") {
+    const size_t b = s.find_first_not_of(blanks);
+    // Empty, but still within s: readers keep a view's place in its text.
+    if (b == std::string_view::npos) return s.substr(s.size());
+    return s.substr(b, s.find_last_not_of(blanks) - b + 1);
+}
+
 // The old platform's Trim: leading and trailing spaces removed (tabs are kept).
 inline std::string TrimSpaces(std::string_view s) {
-    size_t b = s.find_first_not_of(' ');
-    if (b == std::string_view::npos) return {};
-    return std::string(s.substr(b, s.find_last_not_of(' ') - b + 1));
+    return std::string(Trimmed(s, " "));
 }
 
 // ASCII letters folded to lower case, as profile files and file systems that ignore case
@@ -66,7 +72,7 @@ inline constexpr size_t kQuotedCharacters = 60;
 // A text from a file (a name, kind, class or font), in double quotes for a message: its first
 // kQuotedCharacters characters and "..." when it is longer, so that a message stays short
 // whatever the file holds. UTF-8 sequences are never cut.
-inline std::string QuotedForMessage(std::string_view text) {
+inline std::string Quoted(std::string_view text) {
     size_t characters = 0, end = 0;
     for (; end < text.size(); ++end) {
         bool startsCharacter = (static_cast<unsigned char>(text[end]) & 0xC0) != 0x80;

@@ -1,6 +1,7 @@
 // The desktop program: the main window with its document window.
 #include <QApplication>
 
+#include "app/CommandLine.h"
 #include "qt/AboutDialog.h"
 #include "qt/MainWindow.h"
 #include "qt/PreviewRunner.h"
@@ -10,6 +11,7 @@
 #include "qt/TerminationSignals.h"
 
 int main(int argc, char* argv[]) {
+    if (const std::optional<int> status = korvane::AnswerWithoutWindow(argc, argv)) return *status;
     QApplication app(argc, argv);
     QApplication::setApplicationName("Korvane");
     QApplication::setDesktopFileName("korvane");

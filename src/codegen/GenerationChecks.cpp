@@ -128,10 +128,6 @@ bool WritesValue(std::string_view type) {
            std::end(kWithoutValue);
 }
 
-std::string Quoted(std::string_view name) {
-    return Quoted(name);
-}
-
 // A class name, possibly qualified with its package: every part an identifier, the class
 // itself not a restricted word.
 bool IsJavaClassName(std::string_view name) {

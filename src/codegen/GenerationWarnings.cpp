@@ -6,10 +6,6 @@
 namespace korvane {
 namespace {
 
-std::string Quoted(std::string_view text) {
-    return Quoted(text);
-}
-
 void DroppedEvents(const ListenerPlan& plan, std::vector<std::string>& out) {
     for (const ListenerPlan::Dropped& d : plan.dropped) {
         const std::string what = d.classKey.empty() ? "its kind" : d.classKey;

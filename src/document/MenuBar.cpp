@@ -10,15 +10,8 @@ namespace {
 
 std::string Lower(std::string_view text) {
     std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(lower.begin(), lower.end(), lower.begin(), FoldAsciiCase);
     return lower;
-}
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    return text;
 }
 
 // The parts of text between the separator characters, blanks around them dropped; empty
@@ -52,10 +45,6 @@ std::string ShortcutKey(std::string_view word) {
         }
     }
     return {};
-}
-
-std::string Quoted(std::string_view text) {
-    return Quoted(text);
 }
 
 std::string ElementName(const MenuElement& element) {

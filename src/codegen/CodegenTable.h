@@ -24,13 +24,13 @@ struct CodegenRow {
     float top = 0;
     float width = 0;
     float height = 0;
-    // The component's events, extended by a valid popup's trigger: seen in the design, or held
+    // The component's events, extended by a written popup's trigger: seen in the design, or held
     // in ownEvents when the trigger is appended to them.
     std::string_view events() const { return ownEvents.empty() ? designEvents : ownEvents; }
     std::string_view designEvents;
     std::string ownEvents;
     std::string_view tabOrder;
-    std::string_view popup;  // a valid binding, or ""
+    std::string_view popup;  // a binding generation writes (IsWritablePopup), or ""
     uint64_t zOrder = 0;     // on the design surface: larger is nearer the front
 };
 

@@ -26,10 +26,8 @@ bool HasPart(std::string_view joined, std::string_view part) {
     }
 }
 
-CodegenRow RowOfSlot(DesignDocument& doc, int slot) {
-    ComponentRecord& record = doc.MutableSlot(slot);
-    if (!record.ComponentPopup.empty() && !IsValidPopupBinding(record.ComponentPopup))
-        record.ComponentPopup.clear();
+CodegenRow RowOfSlot(const DesignDocument& doc, int slot) {
+    const ComponentRecord& record = doc.Slot(slot);
     CodegenRow row{slot,
                    record.ComponentName,
                    record.ComponentType,
@@ -41,10 +39,11 @@ CodegenRow RowOfSlot(DesignDocument& doc, int slot) {
                    record.ComponentEvents,
                    {},
                    record.ComponentTabOrder,
-                   record.ComponentPopup,
+                   IsWritablePopup(record.ComponentPopup) ? std::string_view(record.ComponentPopup)
+                                                          : std::string_view(),
                    record.ZOrder};
     if (!row.popup.empty()) {
-        const std::string_view trigger = SplitPopupBinding(row.popup).trigger;
+        const std::string_view trigger = PopupBinding::Read(row.popup).trigger;
         if (row.designEvents.empty()) {
             row.designEvents = trigger;
         } else if (!HasPart(row.designEvents, trigger)) {
@@ -73,7 +72,7 @@ void WriteConstructionBlocks(JavaFile& file) {
 
 }  // namespace
 
-CodegenTable BuildCodegenTable(DesignDocument& doc) {
+CodegenTable BuildCodegenTable(const DesignDocument& doc) {
     struct Keyed {
         double tabOrder;
         int slot;
@@ -128,7 +127,8 @@ void WriteWindowClass(JavaFile& file, const ListenerPlan& plan) {
     WriteMenuBarLayoutClass(file);
 }
 
-GeneratedJava GenerateJava(DesignDocument& doc, const EventCatalogue& catalogue, LineSink& sink) {
+GeneratedJava GenerateJava(const DesignDocument& doc, const EventCatalogue& catalogue,
+                           LineSink& sink) {
     if (doc.LiveCount() == 0) return {{}, kNoComponentMessage, {}};
     if (!IsTargetKind(doc.Target))
         return {{},
@@ -136,12 +136,11 @@ GeneratedJava GenerateJava(DesignDocument& doc, const EventCatalogue& catalogue,
                     " is not one of Applet, Frame, "
                     "Dialog, Panel, JApplet, JFrame, JDialog and JPanel.",
                 {}};
-    doc.JavaClassName = doc.FileName;
     const CodegenTable table = BuildCodegenTable(doc);
 
     JavaFile file(sink, table);
     file.generateType = doc.Target;
-    file.className = doc.JavaClassName;
+    file.className = doc.FileName;
     file.fontName = doc.FontName;
     file.fontStyle = doc.FontStyle;
     file.fontSize = doc.FontSize;
@@ -164,6 +163,7 @@ GeneratedJava GenerateJava(DesignDocument& doc, const EventCatalogue& catalogue,
         file.splitBody = code.body > kMaxMethodCode;
         file.splitLayout = code.layout > kMaxMethodCode;
         warnings = GenerationWarnings(file, plan, doc.MenuElements);
+        UnwrittenPopupBindings(doc, table, warnings);
         if (std::string size = checker.ClassSizeWarning(); !size.empty())
             warnings.push_back(std::move(size));
     }
@@ -176,7 +176,7 @@ GeneratedJava GenerateJava(DesignDocument& doc, const EventCatalogue& catalogue,
     return {{}, {}, std::move(warnings)};
 }
 
-GeneratedJava GenerateJava(DesignDocument& doc, const EventCatalogue& catalogue) {
+GeneratedJava GenerateJava(const DesignDocument& doc, const EventCatalogue& catalogue) {
     LineSink sink;
     GeneratedJava generated = GenerateJava(doc, catalogue, sink);
     if (generated.ok()) generated.lines = sink.TakeLines();
@@ -197,6 +197,7 @@ void RunGenerateCommand(DocumentController& form, CodeListing& codeWindow,
         const bool noPath = doc.FilePath.find_first_not_of(' ') == std::string::npos;
         if (noPath || doc.FileName.empty()) return;
     }
+    doc.JavaClassName = doc.FileName;
     GeneratedJava generated = GenerateJava(doc, catalogue);
     if (!generated.ok()) {
         messages.Show(Warning(generated.refusal, "Korvane"));

@@ -23,10 +23,10 @@ inline constexpr const char* kNoComponentMessage =
 inline constexpr const char* kSaveFirstMessage = "You must save your file first.";
 inline constexpr const char* kGeneratedMessage = "Java File Generated Succesfully!";
 
-// The live components in tab order (the numeric value of the tab order, ties in slot order),
-// with their popup bindings checked: an invalid binding is erased from the document, and a
-// valid binding's trigger is added to the row's events when missing.
-CodegenTable BuildCodegenTable(DesignDocument& doc);
+// The live components in tab order (the numeric value of the tab order, ties in slot order).
+// A row holds the component's popup binding only when generation can write it
+// (IsWritablePopup), and then with its trigger added to the row's events when missing.
+CodegenTable BuildCodegenTable(const DesignDocument& doc);
 
 struct GeneratedJava {
     std::vector<std::string> lines;     // the file, one entry per line, when refusal is ""
@@ -35,17 +35,18 @@ struct GeneratedJava {
     bool ok() const { return refusal.empty(); }
 };
 
-// Generates the class named FileName for the target Target into the sink. Sets
-// JavaClassName and erases invalid popup bindings; a refusal emits no line. The result holds
-// the refusal and the warning; its lines stay empty.
-GeneratedJava GenerateJava(DesignDocument& doc, const EventCatalogue& catalogue, LineSink& sink);
+// Generates the class named FileName for the target Target into the sink, leaving the design as
+// it is; a refusal emits no line. The result holds the refusal and the warnings (among them one
+// for each popup binding it cannot write); its lines stay empty.
+GeneratedJava GenerateJava(const DesignDocument& doc, const EventCatalogue& catalogue,
+                           LineSink& sink);
 // The same, with the lines kept in the result.
-GeneratedJava GenerateJava(DesignDocument& doc, const EventCatalogue& catalogue);
+GeneratedJava GenerateJava(const DesignDocument& doc, const EventCatalogue& catalogue);
 
 // The command: refuses a design without live components, has a never-saved design saved
-// first, generates, and on success shows "Java File Generated Succesfully!", then the warnings
-// in one message, and fills and shows the code window. A refusal is shown as a warning and leaves
-// the code window as it was.
+// first, takes the file's name as the class's (JavaClassName), generates, and on success shows
+// "Java File Generated Succesfully!", then the warnings in one message, and fills and shows the
+// code window. A refusal is shown as a warning and leaves the code window as it was.
 void RunGenerateCommand(DocumentController& form, CodeListing& codeWindow,
                         const EventCatalogue& catalogue);
 

@@ -328,7 +328,7 @@ std::string Checker::PopupClasses() const {
     const bool appletImported = IsAppletTarget(file_.generateType);
     for (const CodegenRow& row : file_.table) {
         if (row.popup.empty()) continue;
-        const PopupBinding binding = SplitPopupBinding(row.popup);
+        const PopupBinding binding = PopupBinding::Read(row.popup);
         const std::string_view cls = binding.className;
         const auto named = [&] {
             return "The window class " + Quoted(cls) + " of the popup binding of " +
@@ -355,7 +355,7 @@ std::string Checker::PopupClasses() const {
         if (const CodegenRow* const* other = otherFamily.Find(cls); (dialog || window) && other)
             return named() + " is opened as a " + std::string(binding.kind) + ", and " +
                    Quoted((*other)->name) + " opens it as a " +
-                   std::string(SplitPopupBinding((*other)->popup).kind) +
+                   std::string(PopupBinding::Read((*other)->popup).kind) +
                    ": one class cannot be both a frame and a dialog.";
         if (dialog) dialogOfClass.Insert(cls, &row);
         if (window) windowOfClass.Insert(cls, &row);

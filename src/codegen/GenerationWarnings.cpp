@@ -18,7 +18,7 @@ void DialogBindings(const JavaFile& file, std::vector<std::string>& out) {
     if (IsFrameTarget(file.generateType)) return;
     for (const CodegenRow& row : file.table) {
         if (row.popup.empty()) continue;
-        const PopupBinding binding = SplitPopupBinding(row.popup);
+        const PopupBinding binding = PopupBinding::Read(row.popup);
         if (binding.kind != "Dialog") continue;
         out.push_back("The popup binding of " + Quoted(row.name) + " opens the Dialog " +
                       Quoted(binding.className) +
@@ -58,6 +58,18 @@ std::vector<std::string> GenerationWarnings(const JavaFile& file, const Listener
                            ", which JDK 26 no longer has: it compiles and runs on JDK 8 to 25. "
                            "The Frame and JFrame targets run on any JDK.");
     return warnings;
+}
+
+void UnwrittenPopupBindings(const DesignDocument& doc, const CodegenTable& table,
+                            std::vector<std::string>& out) {
+    for (const CodegenRow& row : table) {
+        const std::string& popup = doc.Slot(row.slot).ComponentPopup;
+        if (!row.popup.empty() || !IsPopupBinding(popup)) continue;
+        out.push_back("The popup binding of " + Quoted(row.name) + " opens a " +
+                      Quoted(PopupBinding::Read(popup).kind) +
+                      ", which is none of Dialog, Frame, JDialog and JFrame: it is not written, "
+                      "and stays in the design.");
+    }
 }
 
 std::string WarningsMessage(const std::vector<std::string>& warnings, size_t shown) {

@@ -1,6 +1,7 @@
 // What a generated file leaves out or needs beyond the running JDK, said after the file is
-// generated: events that get no listener, popup bindings that open nothing, events of menus, which
-// never fire, a menu bar the target cannot show, and applets, which current JDKs no longer have.
+// generated: events that get no listener, popup bindings that open nothing or are not written,
+// events of menus, which never fire, a menu bar the target cannot show, and applets, which
+// current JDKs no longer have.
 // Generation still succeeds.
 #pragma once
 
@@ -16,6 +17,12 @@ namespace korvane {
 // One sentence per warning, in the order of the file.
 std::vector<std::string> GenerationWarnings(const JavaFile& file, const ListenerPlan& plan,
                                             const std::vector<MenuElement>& menuElements);
+
+// One sentence for each live component of the table whose popup binding generation cannot
+// write (its kind is none that it opens): the file opens nothing for it, and it stays in the
+// design.
+void UnwrittenPopupBindings(const DesignDocument& doc, const CodegenTable& table,
+                            std::vector<std::string>& out);
 
 // The warnings as one message: at most `shown` of them, then how many more there are.
 std::string WarningsMessage(const std::vector<std::string>& warnings, size_t shown = 20);

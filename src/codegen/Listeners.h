@@ -18,6 +18,7 @@
 #include "codegen/EventCatalogue.h"
 #include "document/DesignDocument.h"
 #include "document/MenuBar.h"
+#include "document/PopupBinding.h"
 
 namespace korvane {
 
@@ -95,32 +96,25 @@ void WriteListenerClasses(const ListenerPlan& plan, const CodegenTable& table,
 // Every listener class name the file declares (<name><suffix>), in plan order.
 std::vector<std::string> ListenerClassNames(const ListenerPlan& plan);
 
-// --- popup bindings: "kind,class,trigger" ---
+// --- popup bindings (document/PopupBinding.h) ---
 
-struct PopupBinding {
-    std::string_view kind;       // field 0
-    std::string_view className;  // field 1
-    std::string_view trigger;    // field 2
-};
-
-// The first three fields of a binding; missing fields are "".
-PopupBinding SplitPopupBinding(std::string_view popup);
-
-// Valid when the binding has at least three fields, its kind is exactly "Dialog", "Frame",
-// "JDialog" or "JFrame", its class is not empty and its trigger is not "(None)".
-bool IsValidPopupBinding(std::string_view popup);
+// Whether generation can open a window of this kind: "Dialog", "Frame", "JDialog" or "JFrame".
+bool IsPopupWindowKind(std::string_view kind);
+// Whether generation can write the binding: it is one (IsPopupBinding) of such a kind. A table
+// row holds only such a binding; any other stays in the design, unwritten.
+bool IsWritablePopup(std::string_view popup);
 
 // Inside listener method `method` of the component `row`: when method is the trigger of the
-// row's valid binding, the lines that create and show the bound window. A "Dialog" binding
+// row's binding, the lines that create and show the bound window. A "Dialog" binding
 // passes the frame field as owner, so only "Frame" and "JFrame" targets write it.
 void WritePopupWindowLines(const CodegenRow& row, std::string_view method,
                            std::string_view generateType, LineSink& sink);
 
-// True when some row holds a valid binding of kind "JDialog" or "JFrame": the file then needs
+// True when some row holds a binding of kind "JDialog" or "JFrame": the file then needs
 // `import javax.swing.*;`.
 bool PopupsNeedSwingImport(const CodegenTable& table);
 
-// True when some row holds a valid binding of kind "Dialog": a "Frame" or "JFrame" target then
+// True when some row holds a binding of kind "Dialog": a "Frame" or "JFrame" target then
 // declares its frame field.
 bool HasDialogPopupBinding(const CodegenTable& table);
 

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "document/ComponentKinds.h"
+#include "document/PopupBinding.h"
 #include "platform/Conversions.h"
 
 namespace korvane {
@@ -17,19 +18,6 @@ constexpr int kMaxMenuElements = 1000;
 constexpr std::array<std::string_view, 10> kLegacyDisplayNames = {
     "Label",  "Canvas", "TextField/TextArea", "Button",     "Checkbox", "Radiobutton",
     "Choice", "List",   "Scrollbar H",        "Scrollbar V"};
-
-std::vector<std::string> SplitPopup(const std::string& popup) {
-    std::vector<std::string> fields;
-    size_t pos = 0;
-    while (true) {
-        size_t comma = popup.find(',', pos);
-        fields.push_back(
-            popup.substr(pos, comma == std::string::npos ? std::string::npos : comma - pos));
-        if (comma == std::string::npos) break;
-        pos = comma + 1;
-    }
-    return fields;
-}
 
 bool InGeometryRange(double twips) {
     return twips >= -kGeometryLimit && twips <= kGeometryLimit;
@@ -58,7 +46,7 @@ void WriteComponentSection(ProfileWriter& w, int k, const ComponentRecord& r) {
     w.WriteText(section, "Events", r.ComponentEvents);
     w.WriteText(section, "Order", r.ComponentTabOrder);
     w.WriteText(section, "Popup",
-                IsCompletePopup(r.ComponentPopup) ? r.ComponentPopup : std::string());
+                IsPopupBinding(r.ComponentPopup) ? r.ComponentPopup : std::string());
 }
 
 void WriteMenuElements(ProfileWriter& w, const std::vector<MenuElement>& elements) {
@@ -187,12 +175,6 @@ void ReadLegacyComponents(const ProfileReader& f, double gridSize, LoadedProject
 }
 
 }  // namespace
-
-bool IsCompletePopup(const std::string& popup) {
-    if (popup.empty()) return false;
-    std::vector<std::string> f = SplitPopup(popup);
-    return f.size() >= 3 && f[0] != "(None)" && !f[1].empty() && f[2] != "(None)";
-}
 
 double GeometryValue(std::string_view text) {
     double v = ValUnbounded(text);

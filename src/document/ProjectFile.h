@@ -19,10 +19,6 @@ namespace korvane {
 // shows, and pixel values that stay Java ints whatever the generated code adds up.
 inline constexpr double kGeometryLimit = 9999999;
 
-// A complete popup binding: not "", first field not "(None)", second field not "", third
-// field present and not "(None)".
-bool IsCompletePopup(const std::string& popup);
-
 // The whole file Save writes for a design: [Main], [Font], one section per live component
 // in slot order, then the menu-bar sections.
 std::string ProjectFileText(const DesignDocument& doc);

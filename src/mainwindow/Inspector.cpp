@@ -9,6 +9,7 @@
 #include "document/ComponentKinds.h"
 #include "document/DesignEdits.h"
 #include "document/DocumentController.h"
+#include "document/PopupBinding.h"
 #include "platform/Conversions.h"
 #include "platform/Text.h"
 
@@ -20,7 +21,6 @@ constexpr Rgb kOtherFace{224, 224, 224};
 constexpr Rgb kStripOtherFace{208, 208, 208};
 constexpr Rgb kShapeBorder{192, 192, 192};
 constexpr double kEdgeLine = 15;  // twips: one pixel
-constexpr char kNone[] = "(None)";
 constexpr char kNameTitle[] = "Component Name";
 constexpr char kOrderTitle[] = "Component Order";
 constexpr char kPopupTitle[] = "Popup Name";
@@ -35,9 +35,9 @@ std::vector<std::string> Split(std::string_view s, char separator) {
     }
 }
 
-// Field k of a popup binding; a binding with fewer fields reads the missing ones as "".
-std::string Field(const std::vector<std::string>& fields, size_t k) {
-    return k < fields.size() ? fields[k] : std::string();
+// A kind or trigger list of the popup page with nothing chosen stands for "(None)".
+std::string_view PageChoice(const std::string& text) {
+    return text.empty() ? kNoPopupField : std::string_view(text);
 }
 
 }  // namespace
@@ -94,7 +94,7 @@ void Inspector::StartUp(std::span<const std::string> typeDisplayNames) {
 
 void Inspector::FillPopupKinds(bool swing) {
     PopupKindList.Clear();
-    PopupKindList.AddItem(kNone);
+    PopupKindList.AddItem(std::string(kNoPopupField));
     PopupKindList.AddItem(swing ? "JDialog" : "Dialog");
     PopupKindList.AddItem(swing ? "JFrame" : "Frame");
 }
@@ -413,7 +413,7 @@ void Inspector::FillEventPages(int slot) {
     EventList.Enabled = true;
     EventList.Clear();
     PopupTriggerList.Clear();
-    PopupTriggerList.AddItem(kNone);
+    PopupTriggerList.AddItem(std::string(kNoPopupField));
     if (catalogue_) {
         for (std::string_view method :
              catalogue_->MethodsForClass(JavaClassOfType(r.ComponentType))) {
@@ -434,10 +434,10 @@ void Inspector::FillEventPages(int slot) {
         PopupClassBox.Text.clear();
         return;
     }
-    std::vector<std::string> fields = Split(r.ComponentPopup, ',');
-    PopupKindList.ListIndex = PopupKindList.Find(Field(fields, 0));
-    PopupClassBox.Text = Field(fields, 1);
-    PopupTriggerList.ListIndex = PopupTriggerList.Find(Field(fields, 2));
+    const PopupBinding binding = PopupBinding::Read(r.ComponentPopup);
+    PopupKindList.ListIndex = PopupKindList.Find(std::string(binding.kind));
+    PopupClassBox.Text = binding.className;
+    PopupTriggerList.ListIndex = PopupTriggerList.Find(std::string(binding.trigger));
 }
 
 void Inspector::StorePopupPage(int slot) {
@@ -450,13 +450,13 @@ void Inspector::StorePopupPage(int slot) {
     if (popup.empty()) {
         differs = !kind.empty() || !name.empty() || !trigger.empty();
     } else {
-        std::vector<std::string> fields = Split(popup, ',');
-        differs =
-            Field(fields, 0) != kind || Field(fields, 1) != name || Field(fields, 2) != trigger;
+        const PopupBinding stored = PopupBinding::Read(popup);
+        differs = stored.kind != kind || stored.className != name || stored.trigger != trigger;
     }
     if (!differs) return;
-    doc.MutableSlot(slot).ComponentPopup = (kind.empty() ? kNone : kind) + "," + TrimSpaces(name) +
-                                           "," + (trigger.empty() ? kNone : trigger);
+    const std::string trimmed = TrimSpaces(name);
+    doc.MutableSlot(slot).ComponentPopup =
+        PopupBinding{PageChoice(kind), trimmed, PageChoice(trigger)}.Text();
 }
 
 void Inspector::ClearEventPages() {
@@ -496,14 +496,13 @@ std::string Inspector::PopupFromPage() const {
     const std::string kind = PopupKindList.Text();
     const std::string trigger = PopupTriggerList.Text();
     const std::string name = TrimSpaces(PopupClassBox.Text);
-    if (kind.empty() || kind == kNone || trigger.empty() || trigger == kNone || name.empty())
-        return {};
-    return kind + "," + name + "," + trigger;
+    std::string binding = PopupBinding{PageChoice(kind), name, PageChoice(trigger)}.Text();
+    return IsPopupBinding(binding) ? binding : std::string();
 }
 
 std::string Inspector::StoredPopupName(int slot) const {
     const std::string& popup = form_->doc.Slot(slot).ComponentPopup;
-    return popup.empty() ? std::string() : Field(Split(popup, ','), 1);
+    return std::string(PopupBinding::Read(popup).className);
 }
 
 bool Inspector::WritePopupBinding() {

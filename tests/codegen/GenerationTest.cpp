@@ -6,6 +6,7 @@
 
 #include "codegen/ComponentWriters.h"
 #include "codegen/GenerationSupport.h"
+#include "document/ProjectFile.h"
 #include "support/TempFolder.h"
 
 namespace korvane::testing {
@@ -56,23 +57,22 @@ TEST(CodegenTableTest, SkipsDeletedComponents) {
     EXPECT_EQ(table[1].name, "c");
 }
 
-TEST(CodegenTableTest, PopupBindingsAreCheckedAndTheirTriggerAdded) {
+TEST(CodegenTableTest, OnlyWrittenBindingsReachTheRowWithTheirTriggerAndTheDesignKeepsAll) {
     struct Case {
         std::string events, popup;
-        std::string rowEvents, rowPopup, storedPopup;
+        std::string rowEvents, rowPopup;
     };
     const Case cases[] = {
-        {"actionPerformed()", "Dialog,,actionPerformed()", "actionPerformed()", "", ""},
-        {"", "(None),X,actionPerformed()", "", "", ""},
-        {"", "Frame,X,(None)", "", "", ""},
-        {"", "Frame,X", "", "", ""},
-        {"", "Window,X,actionPerformed()", "", "", ""},
+        {"actionPerformed()", "Dialog,,actionPerformed()", "actionPerformed()", ""},
+        {"", "(None),X,actionPerformed()", "", ""},
+        {"", "Frame,X,(None)", "", ""},
+        {"", "Frame,X", "", ""},
+        {"", "Window,X,actionPerformed()", "", ""},
         {"actionPerformed()", "Frame,X,mouseClicked()", "actionPerformed()|mouseClicked()",
-         "Frame,X,mouseClicked()", "Frame,X,mouseClicked()"},
-        {"", "Frame,X,mouseClicked()", "mouseClicked()", "Frame,X,mouseClicked()",
          "Frame,X,mouseClicked()"},
+        {"", "Frame,X,mouseClicked()", "mouseClicked()", "Frame,X,mouseClicked()"},
         {"mouseClicked()|keyTyped()", "JFrame,X,mouseClicked()", "mouseClicked()|keyTyped()",
-         "JFrame,X,mouseClicked()", "JFrame,X,mouseClicked()"},
+         "JFrame,X,mouseClicked()"},
     };
     for (const Case& c : cases) {
         DesignDocument doc =
@@ -80,17 +80,18 @@ TEST(CodegenTableTest, PopupBindingsAreCheckedAndTheirTriggerAdded) {
         const CodegenTable table = BuildCodegenTable(doc);
         EXPECT_EQ(table[0].events(), c.rowEvents) << c.popup;
         EXPECT_EQ(table[0].popup, c.rowPopup) << c.popup;
-        EXPECT_EQ(doc.Slot(1).ComponentPopup, c.storedPopup) << c.popup;
+        EXPECT_EQ(doc.Slot(1).ComponentPopup, c.popup) << c.popup;
         EXPECT_EQ(doc.Slot(1).ComponentEvents, c.events) << c.popup;
     }
 }
 
-TEST(CodegenTableTest, AnErasedBindingWritesNoWindowOpening) {
-    const Lines lines = GenerateLines(Design(
-        "T", "Frame",
-        {{"b", "CommandButton", "", "actionPerformed()", "1", "Dialog,,actionPerformed()"}}));
-    EXPECT_FALSE(Has(lines, "    Frame frame;"));
-    EXPECT_FALSE(Has(lines, "            window.pack();"));
+TEST(CodegenTableTest, AnUnwrittenBindingWritesNoWindowOpening) {
+    for (const char* popup : {"Dialog,,actionPerformed()", "Window,W,actionPerformed()"}) {
+        const Lines lines = GenerateLines(
+            Design("T", "Frame", {{"b", "CommandButton", "", "actionPerformed()", "1", popup}}));
+        EXPECT_FALSE(Has(lines, "    Frame frame;")) << popup;
+        EXPECT_FALSE(Has(lines, "            window.pack();")) << popup;
+    }
 }
 
 // ---------------------------------------------------------------- the command
@@ -149,6 +150,49 @@ TEST(GenerateCodeTest, ARefusalShowsOneWarningAndKeepsTheCodeWindow) {
     EXPECT_EQ(s.messages.shown[0].icon, MessageIcon::Warning);
     EXPECT_NE(s.messages.shown[0].text.find("\"Font\""), std::string::npos);
     EXPECT_EQ(s.code.Lines, Lines{"old"});
+}
+
+// What the design holds, beyond its file: every record's fields, the menu bar, the settings.
+std::string Snapshot(const DocumentController& form) {
+    std::string text = ProjectFileText(form.doc) + "|" + form.doc.Target;
+    for (int slot = 1; slot <= form.doc.SlotCount(); ++slot) {
+        const ComponentRecord& r = form.doc.Slot(slot);
+        text += "|" + r.ComponentName + "," + r.ComponentType + "," + r.ComponentValue + "," +
+                r.ComponentEvents + "," + r.ComponentTabOrder + "," + r.ComponentPopup + "," +
+                std::to_string(r.ZOrder) + (form.doc.IsLive(slot) ? "" : ",deleted");
+    }
+    return text + (form.Modified() ? "|modified" : "");
+}
+
+TEST(GenerateCodeTest, GenerationLeavesTheDesignUnchangedForEveryTarget) {
+    for (const char* target :
+         {"Applet", "Frame", "Dialog", "Panel", "JApplet", "JFrame", "JDialog", "JPanel"}) {
+        Session s;
+        s.form.doc.FileName = "T";
+        for (const Part& p : {Part("written", "CommandButton", "", "", "3", "Frame,W,keyTyped()"),
+                              Part("unwritten", "JButton", "", "", "1", "Panel,P,keyTyped()"),
+                              Part("incomplete", "Label", "", "", "2", "Dialog,,keyTyped()"),
+                              Part("gone", "Label", "", "", "4", "Window,G,keyTyped()")})
+            AddPart(s.form.doc, p);
+        s.form.doc.SetVisible(4, false);
+        s.form.doc.MenuElements = {{"file", "File", "Menu", "", "0", "actionPerformed()", ""},
+                                   {"open", "Open", "Item", "", "1", "", ""},
+                                   {}};
+        const std::string before = Snapshot(s.form);
+        s.Generate(target);
+        s.form.doc.Target = "Applet";
+        EXPECT_EQ(Snapshot(s.form), before) << target;
+        // The binding that is not written is said after the success, and only that one.
+        ASSERT_EQ(s.messages.shown.size(), 2u) << target;
+        EXPECT_EQ(s.messages.shown[0].text, kGeneratedMessage) << target;
+        const std::string& warnings = s.messages.shown[1].text;
+        EXPECT_NE(warnings.find("The popup binding of \"unwritten\" opens a \"Panel\""),
+                  std::string::npos)
+            << target;
+        EXPECT_EQ(warnings.find("incomplete"), std::string::npos) << target;
+        EXPECT_EQ(warnings.find("\"gone\""), std::string::npos) << target;
+        EXPECT_EQ(s.form.doc.JavaClassName, "T");
+    }
 }
 
 // ---------------------------------------------------------------- skeleton

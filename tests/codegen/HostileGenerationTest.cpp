@@ -367,9 +367,9 @@ Compiled WriteDesign(const fs::path& src, const std::string& package, const Desi
     for (const std::string& cls : ClassesTheFileUses(Catalogue())) taken.insert(cls);
     std::map<std::string, std::string> stubs;  // class -> kind
     for (int slot = 1; slot <= doc.SlotCount(); ++slot) {
-        const std::string& popup = doc.Slot(slot).ComponentPopup;  // invalid ones are erased
-        if (!doc.IsLive(slot) || popup.empty()) continue;
-        const PopupBinding binding = SplitPopupBinding(popup);
+        const std::string& popup = doc.Slot(slot).ComponentPopup;
+        if (!doc.IsLive(slot) || !IsWritablePopup(popup)) continue;
+        const PopupBinding binding = PopupBinding::Read(popup);
         stubs.emplace(binding.className, binding.kind);
     }
     if (IsDialogTarget(doc.Target)) stubs.emplace(doc.DialogParent, "JFrame");

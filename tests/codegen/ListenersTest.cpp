@@ -381,31 +381,34 @@ TEST(Listeners, NamesInsideMessagesAreEscaped) {
     EXPECT_EQ(out.classes[2], "            System.out.println(\"Action Performed by a\\\"b\");");
 }
 
-TEST(PopupBindings, ValidityAndQueries) {
+TEST(PopupBindings, OneRuleForABindingAndGenerationWritesTheWindowKinds) {
     struct Case {
         const char* popup;
-        bool valid;
+        bool binding, written;
     };
     const Case cases[] = {
-        {"Dialog,AboutBox,actionPerformed()", true},
-        {"JFrame,Main,mouseClicked()", true},
-        {"Frame,Settings,mouseClicked(),extra", true},
-        {"", false},
-        {"(None),x,(None)", false},
-        {"Dialog,,actionPerformed()", false},
-        {"Dialog,AboutBox", false},
-        {"Dialog,AboutBox,(None)", false},
-        {"Panel,AboutBox,actionPerformed()", false},
-        {" Dialog,AboutBox,actionPerformed()", false},
-        {"JWindow,AboutBox,actionPerformed()", false},
+        {"Dialog,AboutBox,actionPerformed()", true, true},
+        {"JFrame,Main,mouseClicked()", true, true},
+        {"Frame,Settings,mouseClicked(),extra", true, true},
+        {"", false, false},
+        {"(None),x,(None)", false, false},
+        {"Dialog,,actionPerformed()", false, false},
+        {"Dialog,AboutBox", false, false},
+        {"Dialog,AboutBox,(None)", false, false},
+        {"Panel,AboutBox,actionPerformed()", true, false},
+        {" Dialog,AboutBox,actionPerformed()", true, false},
+        {"JWindow,AboutBox,actionPerformed()", true, false},
     };
-    for (const Case& c : cases) EXPECT_EQ(IsValidPopupBinding(c.popup), c.valid) << c.popup;
+    for (const Case& c : cases) {
+        EXPECT_EQ(IsPopupBinding(c.popup), c.binding) << c.popup;
+        EXPECT_EQ(IsWritablePopup(c.popup), c.written) << c.popup;
+    }
 
-    const PopupBinding binding = SplitPopupBinding("Frame,Settings,mouseClicked(),x");
+    const PopupBinding binding = PopupBinding::Read("Frame,Settings,mouseClicked(),x");
     EXPECT_EQ(binding.kind, "Frame");
     EXPECT_EQ(binding.className, "Settings");
     EXPECT_EQ(binding.trigger, "mouseClicked()");
-    EXPECT_EQ(SplitPopupBinding("Frame").className, "");
+    EXPECT_EQ(PopupBinding::Read("Frame").className, "");
 
     const auto table = [](const char* popup) {
         return CodegenTable{Row("a", "Label", ""), Row("b", "JButton", "", popup)};

@@ -356,7 +356,7 @@ TEST(PreviewTest, TheSourceComesFromACopyOfTheDesign) {
     const EventCatalogue catalogue;
     EXPECT_EQ(PreviewJava(p.form.doc, "Frame", catalogue).refusal, kNoComponentMessage);
     p.form.editor.InsertFromMenuBar("CommandButton");
-    p.form.doc.MutableSlot(1).ComponentPopup = "Frame,,mouseClicked()";  // invalid: erased
+    p.form.doc.MutableSlot(1).ComponentPopup = "Frame,,mouseClicked()";  // no binding
     p.form.History().MarkSaved();
     const PreviewSource source = PreviewJava(p.form.doc, "JFrame", catalogue);
     ASSERT_TRUE(source.ok()) << source.refusal;

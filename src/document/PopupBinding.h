@@ -1,0 +1,34 @@
+// A component's popup binding: the listener method (the trigger) whose firing opens a window,
+// the window's kind and its class. It is stored in ComponentPopup as the three fields joined by
+// ",": kind, class, trigger ("Dialog,AboutBox,actionPerformed()").
+//
+// One rule says whether stored text binds anything (IsPopupBinding); the file, the inspector and
+// generation all ask it. Text that binds nothing means no binding: the file stores "" for it.
+// Whether generation can open the window is a further question of generation's own: a binding
+// it cannot write is skipped with a warning and stays in the design.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace korvane {
+
+// What the inspector's lists show for "no kind" and "no trigger".
+inline constexpr std::string_view kNoPopupField = "(None)";
+
+struct PopupBinding {
+    std::string_view kind;       // field 0
+    std::string_view className;  // field 1
+    std::string_view trigger;    // field 2
+
+    // The first three fields of stored text; missing ones are "".
+    static PopupBinding Read(std::string_view text);
+    // The stored text of the three fields.
+    std::string Text() const;
+};
+
+// Whether the text binds a window: at least three fields, a class, and a kind and a trigger
+// other than "(None)".
+bool IsPopupBinding(std::string_view text);
+
+}  // namespace korvane

@@ -117,10 +117,13 @@ class DesignDocument {
     // --- document fields ---
     int ActiveSlot = 0;
     std::string Target = "Applet";
+    // The grid, the one place it is kept: a setting of the program (not saved in the design)
+    // that the design is shown and edited with. The step in twips, whether moves snap to it,
+    // whether its dots show, and the unit the user gives the step in ("pixels" or "twips").
     double GridSize = 120;
     bool GridAlign = true;
-    bool GridShow = false;
-    std::string GridUnits;
+    bool GridShow = true;
+    std::string GridUnits = "pixels";
     std::string FileName;
     std::string FilePath;
     std::string JavaClassName;

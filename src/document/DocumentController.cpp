@@ -1,5 +1,6 @@
 #include "document/DocumentController.h"
 
+#include <cmath>
 #include <filesystem>
 
 #include "document/ProjectFile.h"
@@ -44,9 +45,6 @@ void DocumentController::NotifyComponentChanged(int slot) {
 
 void DocumentController::Load() {
     doc.SaveChangesMessage = "Do you want to save the changes?";
-    doc.GridSize = 120;
-    doc.GridAlign = true;
-    TakeGridSettings();
     doc.InsertX = doc.InsertY = static_cast<float>(doc.GridSize);
     links_.open = true;
     ResetFileFields();
@@ -58,18 +56,24 @@ void DocumentController::Load() {
 
 void DocumentController::Activate() {
     if (links_.main) links_.main->PressTargetButton(doc.Target);
-    TakeGridSettings();
     NotifyChanged();
 }
 
-void DocumentController::TakeGridSettings() {
-    GridSettings g = links_.main ? links_.main->Grid() : GridSettings{};
-    doc.GridAlign = g.GridAlign;
-    doc.GridShow = g.GridShow;
-    doc.GridUnits = g.GridUnits;
-    double size = g.GridUnits == "pixels" ? PixelsToTwips(g.GridSize) : g.GridSize;
+GridSettings DocumentController::Grid() const {
+    const bool pixels = doc.GridUnits == "pixels";
+    const double size = pixels ? TwipsToPixels(doc.GridSize) : doc.GridSize;
+    return GridSettings{static_cast<int>(std::lround(size)), doc.GridAlign, doc.GridShow,
+                        doc.GridUnits};
+}
+
+void DocumentController::SetGrid(const GridSettings& grid) {
+    doc.GridAlign = grid.GridAlign;
+    doc.GridShow = grid.GridShow;
+    doc.GridUnits = grid.GridUnits;
+    double size = grid.GridUnits == "pixels" ? PixelsToTwips(grid.GridSize) : grid.GridSize;
     // A step below one twip is no grid (snapping divides by it): take the default 8 pixels.
     doc.GridSize = size < 1 ? PixelsToTwips(8) : size;
+    if (Loaded()) NotifyChanged();
 }
 
 void DocumentController::RefreshWindowSize() {

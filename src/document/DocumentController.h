@@ -69,7 +69,9 @@ class DocumentController {
     bool QueryClose();
     void ResetFileFields();
     void ResetDesign();
-    void TakeGridSettings();
+    // The grid the design is shown and edited with (kept in doc), as the user gives it.
+    GridSettings Grid() const;
+    void SetGrid(const GridSettings& grid);
     void FileNew();
 
     // --- project file; each returns whether the command completed ---

@@ -41,6 +41,7 @@ class UnrecordedHistory : public ChangeHistory {
     bool clean_ = true;
 };
 
+// The grid as the user gives it: the step in GridUnits.
 struct GridSettings {
     int GridSize = 8;
     bool GridAlign = true;
@@ -51,7 +52,6 @@ struct GridSettings {
 class MainWindowLink {
   public:
     virtual ~MainWindowLink() = default;
-    virtual GridSettings Grid() const = 0;
     virtual ComponentListBox& ComponentList() = 0;
     // The list's click handler: loads the selected entry into the inspector.
     virtual void ComponentListClicked() = 0;

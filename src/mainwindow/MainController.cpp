@@ -37,24 +37,13 @@ void MainController::Load() {
 void MainController::LoadSettings() {
     // The settings have no store: every text is empty, which gives the defaults.
     const std::string size, align, show, units;
-    GridSize = (size.empty() || size == "0") ? 8 : ToInt16(size).value_or(8);
-    GridAlign = align.empty() || Val(align) == 1;
-    GridShow = show.empty() || Val(show) == 1;
-    GridUnits = units.empty() ? "pixels" : units;
+    SetGrid(GridSettings{(size.empty() || size == "0") ? 8 : ToInt16(size).value_or(8),
+                         align.empty() || Val(align) == 1, show.empty() || Val(show) == 1,
+                         units.empty() ? "pixels" : units});
 }
 
 void MainController::SetGrid(const GridSettings& grid) {
-    GridSize = grid.GridSize;
-    GridAlign = grid.GridAlign;
-    GridShow = grid.GridShow;
-    GridUnits = grid.GridUnits;
-    if (!DocumentLoaded()) return;
-    document_.TakeGridSettings();
-    document_.NotifyChanged();
-}
-
-GridSettings MainController::Grid() const {
-    return GridSettings{GridSize, GridAlign, GridShow, GridUnits};
+    document_.SetGrid(grid);
 }
 
 void MainController::ComponentListClicked() {

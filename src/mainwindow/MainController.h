@@ -28,12 +28,6 @@ class MainController : public MainWindowLink, public PaletteTools {
   public:
     explicit MainController(DocumentController& document);
 
-    // Application settings.
-    int GridSize = 8;
-    bool GridAlign = true;
-    bool GridShow = true;
-    std::string GridUnits = "pixels";
-
     Palettes palettes;
     Inspector inspector;
     ComponentListBox componentList;
@@ -90,7 +84,7 @@ class MainController : public MainWindowLink, public PaletteTools {
     void RunGenerateCommand();
 
     // --- MainWindowLink ---
-    GridSettings Grid() const override;
+    GridSettings Grid() const { return document_.Grid(); }
     ComponentListBox& ComponentList() override { return componentList; }
     void ComponentListClicked() override;
     void ClearInspector() override;

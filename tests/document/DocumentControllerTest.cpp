@@ -56,14 +56,10 @@ TEST_F(DocumentControllerTest, GridSettingsConvertFromPixels) {
         double twips;
     } cases[] = {{8, "pixels", 120}, {200, "twips", 200}, {0, "pixels", 120}, {-3, "twips", 120}};
     for (const Case& c : cases) {
-        main.GridSize = c.size;
-        main.GridUnits = c.units;
-        form.Activate();
+        main.SetGrid(GridSettings{c.size, true, true, c.units});
         EXPECT_EQ(form.doc.GridSize, c.twips) << c.size << " " << c.units;
     }
-    main.GridSize = 200;
-    main.GridUnits = "twips";
-    form.Activate();
+    main.SetGrid(GridSettings{200, true, true, "twips"});
     form.editor.InsertFromMenuBar("Label");
     EXPECT_EQ(Slot(1).Width, 1800);
     EXPECT_EQ(Slot(1).Height, 600);

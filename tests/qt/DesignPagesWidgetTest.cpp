@@ -186,8 +186,8 @@ class DesignPagesWidgetTest : public QObject {
             dialog->ShowCheck()->setChecked(false);
             ClickOk(dialog);
         });
-        QCOMPARE(d.main().GridSize, 300);
-        QCOMPARE(d.main().GridUnits, std::string("twips"));
+        QCOMPARE(d.main().Grid().GridSize, 300);
+        QCOMPARE(d.main().Grid().GridUnits, std::string("twips"));
         QCOMPARE(d.doc().GridSize, 300.);
         QVERIFY(!d.doc().GridShow);
         QVERIFY(!d.form().Modified());  // the grid is not part of the design

@@ -33,8 +33,8 @@ class DocumentWindowTest : public QObject {
         QCOMPARE(doc->windowTitle(), QString());
         QCOMPARE(d.doc().WindowWidth, 320.f);
         QCOMPARE(d.doc().WindowHeight, 240.f);
-        QCOMPARE(d.main().GridSize, 8);
-        QVERIFY(d.main().GridAlign && d.main().GridShow);
+        QCOMPARE(d.main().Grid().GridSize, 8);
+        QVERIFY(d.main().Grid().GridAlign && d.main().Grid().GridShow);
         QCOMPARE(d.doc().GridSize, 120.);
         QCOMPARE(d.main().PressedTargetButton, std::string("Applet"));
         QCOMPARE(d.window->Commands()->TargetButton()->text(), QString("Applet"));

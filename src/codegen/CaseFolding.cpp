@@ -92,6 +92,18 @@ constexpr FoldRun kRuns[] = {
     {0x1E900, 0x1E921, 34, 1},
 };
 
+// The lookup below needs the runs ascending and apart, each ending on a folded letter.
+constexpr bool RunsAscending() {
+    for (size_t k = 0; k < std::size(kRuns); ++k) {
+        const FoldRun& run = kRuns[k];
+        if (run.first > run.last || run.step == 0 || (run.last - run.first) % run.step != 0)
+            return false;
+        if (k > 0 && kRuns[k - 1].last >= run.first) return false;
+    }
+    return true;
+}
+static_assert(RunsAscending());
+
 }  // namespace
 
 char32_t FoldCase(char32_t c) {

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "codegen/ListenerTypes.h"
 #include "platform/FixedNameIndex.h"
 
 namespace korvane {
@@ -57,7 +58,7 @@ constexpr FixedNameIndex<kEventMethods.size()> kMethodOfName(kEventMethods,
                                                                  return row.method;
                                                              });
 
-constexpr std::array<ListenerRow, 11> kListeners{{
+constexpr std::array<ListenerRow, kListenerTypeCount> kListeners{{
     {kAction, "L", "ActionListener", "_AL", "addActionListener"},
     {kAdjustment, "L", "AdjustmentListener", "_AdjL", "addAdjustmentListener"},
     {kComponent, "A", "ComponentAdapter", "_CompL", "addComponentListener"},
@@ -70,6 +71,15 @@ constexpr std::array<ListenerRow, 11> kListeners{{
     {kItem, "L", "ItemListener", "_IL", "addItemListener"},
     {kText, "L", "TextListener", "_TL", "addTextListener"},
 }};
+
+// A table with fewer rows than its size would end in empty rows that nothing reports.
+template <typename Table, typename Field>
+constexpr bool EveryRowFilled(const Table& table, Field field) {
+    for (const auto& row : table)
+        if ((row.*field).empty()) return false;
+    return true;
+}
+static_assert(EveryRowFilled(kListeners, &ListenerRow::kind), "a listener type is missing");
 
 constexpr std::array<ClassEventRow, 123> kAwtClassEvents{{
     {"Adjustable", kAdjustment},
@@ -269,6 +279,9 @@ constexpr std::array<ClassEventRow, 68> kSwingClassEvents{{
     {"JTextField", kMotion},
     {"JTextField", kComponent},
 }};
+static_assert(EveryRowFilled(kAwtClassEvents, &ClassEventRow::classKey), "an AWT row is missing");
+static_assert(EveryRowFilled(kSwingClassEvents, &ClassEventRow::classKey),
+              "a Swing row is missing");
 
 }  // namespace
 

@@ -409,6 +409,12 @@ constexpr std::string_view kJavaxSwing[] = {
     "WindowConstants",
 };
 
+// Looked up by binary search.
+static_assert(std::is_sorted(std::begin(kJavaLang), std::end(kJavaLang)));
+static_assert(std::is_sorted(std::begin(kJavaAwt), std::end(kJavaAwt)));
+static_assert(std::is_sorted(std::begin(kJavaAwtEvent), std::end(kJavaAwtEvent)));
+static_assert(std::is_sorted(std::begin(kJavaxSwing), std::end(kJavaxSwing)));
+
 template <size_t N>
 bool Holds(const std::string_view (&names)[N], std::string_view name) {
     return std::binary_search(std::begin(names), std::end(names), name);

@@ -1,14 +1,13 @@
 #include <algorithm>
 #include <array>
 
+#include "codegen/ListenerTypes.h"
 #include "codegen/Listeners.h"
 #include "document/ComponentKinds.h"
 #include "document/MenuBar.h"
 
 namespace korvane {
 namespace {
-
-constexpr size_t kListenerTypeCount = 11;
 
 // What one events string gives a class key: its listener types in the order of their first
 // chosen method, each with its methods, and the methods that get no listener.

@@ -6,6 +6,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "codegen/CodegenTable.h"
@@ -44,5 +46,7 @@ void WriteStackingLines(JavaFile& file);
 // After the layout class, when the plan raises rows: the class <Class>Focus, a focus policy that
 // visits the children in the order it was given.
 void WriteFocusClass(JavaFile& file);
+// The lines of that class, the empty line before it first.
+std::vector<std::string> FocusClassLines(std::string_view className, bool swing);
 
 }  // namespace korvane

@@ -290,6 +290,11 @@ bool Form1::LoadFile(const std::string& path) {
             Warning("The file \"" + path + "\" could not be opened: " + error + ".", "Korvane"));
         return false;
     }
+    LoadProject(std::move(project));
+    return true;
+}
+
+void Form1::LoadProject(LoadedProject project) {
     Clear_Components();
     Inicializa_Variables();
     doc.Caption = doc.File_Name;
@@ -315,7 +320,6 @@ bool Form1::LoadFile(const std::string& path) {
         if (main_->List1().ListCount() > 0) TreeView1_Select(EntryName(main_->List1().List(0)));
     }
     NotifyChanged();
-    return true;
 }
 
 // ---------------------------------------------------------------- insertion and deletion

@@ -9,6 +9,7 @@
 #include "document/DesignChange.h"
 #include "document/DesignDocument.h"
 #include "document/Links.h"
+#include "document/ProjectFile.h"
 #include "platform/FileDialog.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
@@ -65,6 +66,9 @@ class Form1 {
     // Opens a file named from outside the program: Open's question about unsaved changes,
     // then its refusals (a file name with blanks) and OpenPath.
     bool OpenFromOutside(const std::string& path);
+    // Replaces the design with one read from a file or an imported class, as Open does once it
+    // has read the file; the file names stay as they are.
+    void LoadProject(LoadedProject project);
     // Saves to a path, as Save does once a name is chosen; false with a message on failure.
     bool SavePath(const std::string& path);
     void Open_File_Dialog();

@@ -1,0 +1,559 @@
+#include "javasource/ClassReader.h"
+
+#include <algorithm>
+#include <array>
+
+#include "codegen/EventCatalogue.h"
+#include "codegen/JavaFile.h"
+#include "codegen/Listeners.h"
+#include "codegen/Stacking.h"
+#include "javasource/GeneratedStatements.h"
+#include "javasource/JavaLexis.h"
+
+namespace korvane::javasource {
+namespace {
+
+constexpr std::array<std::string_view, 4> kGeneratedImports = {
+    "import java.awt.*;", "import java.awt.event.*;", "import java.applet.Applet;",
+    "import javax.swing.*;"};
+
+bool IsBlankLine(std::string_view text) {
+    return Trimmed(text).empty();
+}
+
+bool IsBlankText(std::string_view text) {
+    return text.find_first_not_of(" \t\r\n\f") == std::string_view::npos;
+}
+
+int CountLines(std::string_view text) {
+    return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+}
+
+class Reader {
+  public:
+    Reader(std::string_view file, bool trusted)
+        : file_(file), cursor_(file), trusted_(trusted), statements_(result_.facts) {}
+
+    ReadClass Read() {
+        if (const int line = LoneCarriageReturn(file_)) {
+            Refuse(line, "a carriage return stands alone; lines must end with LF or CR LF");
+            return std::move(result_);
+        }
+        ReadTopLevel();
+        if (!result_.refusal && !haveMainClass_)
+            Refuse(1, "the file holds no public class that Korvane generated");
+        if (!result_.refusal && !haveLayoutClass_)
+            Refuse(result_.facts.headerLine, "the class " + result_.facts.className +
+                                                 "Layout that Korvane generates is missing");
+        if (!result_.refusal && !trusted_) {
+            ResolveFields();
+            CheckTexts();
+        }
+        return std::move(result_);
+    }
+
+  private:
+    // --- lines ---
+    const SourceLine& Line() const { return cursor_.Line(); }
+    bool AtEnd() const { return cursor_.AtEnd() || result_.refusal.has_value(); }
+    void Next() { cursor_.Advance(); }
+
+    void Refuse(int line, std::string why) {
+        if (!result_.refusal) result_.refusal = Finding{line, std::move(why)};
+    }
+
+    int AddItem(std::string_view container, std::string key, int line) {
+        result_.items.push_back({std::string(container), std::move(key), line});
+        anchor_ = static_cast<int>(result_.items.size()) - 1;
+        return anchor_;
+    }
+    // After an item: one blank line is the item's own, and the item ends after it.
+    void TakeTrailingBlank() {
+        if (!cursor_.AtEnd() && IsBlankLine(Line().text)) Next();
+        if (anchor_ >= 0) result_.items[static_cast<size_t>(anchor_)].end = Line().begin;
+    }
+
+    // Developer text from the current line on, as the scanner finds its end.
+    void TakeText(std::string_view container, TextPlace place) {
+        if (trusted_) {
+            Refuse(Line().number, "a generated line is not one the reader knows: " +
+                                      std::string(Trimmed(Line().text)));
+            return;
+        }
+        const SourceLine line = Line();
+        const TextExtent extent = ScanDeveloperText(file_, line.begin);
+        if (!extent.error.empty()) {
+            Refuse(line.number + CountLines(file_.substr(line.begin, extent.errorAt - line.begin)),
+                   extent.error);
+            return;
+        }
+        if (extent.end == line.begin) {
+            Refuse(line.number, "a closing brace that closes nothing Korvane generated here");
+            return;
+        }
+        const int lines = CountLines(file_.substr(line.begin, extent.end - line.begin));
+        std::vector<DeveloperText>& texts = result_.texts;
+        if (!texts.empty() && texts.back().end == line.begin &&
+            texts.back().container == container && texts.back().anchor == anchor_ &&
+            texts.back().place == place) {
+            texts.back().end = extent.end;
+            texts.back().lastLine = line.number + std::max(lines, 1) - 1;
+        } else {
+            DeveloperText& text = texts.emplace_back();
+            text.container = container;
+            text.anchor = anchor_;
+            text.begin = line.begin;
+            text.end = extent.end;
+            text.firstLine = line.number;
+            text.lastLine = line.number + std::max(lines, 1) - 1;
+            text.place = place;
+        }
+        cursor_.MoveTo(extent.end, line.number + lines);
+    }
+
+    // --- the top level ---
+    void ReadTopLevel() {
+        anchor_ = -1;
+        while (!AtEnd()) {
+            const std::string_view t = Trimmed(Line().text);
+            if (!haveMainClass_ && std::find(kGeneratedImports.begin(), kGeneratedImports.end(),
+                                             t) != kGeneratedImports.end()) {
+                AddItem(kTopLevel, "import:" + std::string(t), Line().number);
+                Next();
+                TakeTrailingBlank();
+            } else if (!haveMainClass_ && MainClassHeader()) {
+                ReadMainClass();
+            } else if (haveMainClass_ && !haveLayoutClass_ && LayoutClassHeader()) {
+                ReadLayoutClass();
+            } else if (haveLayoutClass_ && !haveFocusClass_ && FocusClassHeader()) {
+                ReadFocusClass();
+            } else {
+                TakeText(kTopLevel, TextPlace::TopLevel);
+            }
+        }
+    }
+
+    bool MainClassHeader() {
+        std::string name, target;
+        if (!MatchLine(Line().text,
+                       {T("public class "), N(name), T(" extends "), N(target), T(" {")}))
+            return false;
+        if (!IsTargetKind(target)) return false;
+        result_.facts.className = name;
+        result_.facts.target = target;
+        result_.facts.headerLine = Line().number;
+        return true;
+    }
+
+    bool LayoutClassHeader() {
+        std::string name;
+        return MatchLine(Line().text, {T("class "), N(name), T(" implements LayoutManager {")}) &&
+               name == result_.facts.className + "Layout";
+    }
+
+    bool FocusClassHeader() {
+        std::string name, base;
+        return MatchLine(Line().text, {T("class "), N(name), T(" extends "), N(base), T(" {")}) &&
+               name == result_.facts.className + "Focus";
+    }
+
+    // --- the public class ---
+    void ReadMainClass() {
+        haveMainClass_ = true;
+        AddItem(kTopLevel, "main-class", Line().number);
+        const int classItem = anchor_;
+        AddItem(kMainClass, "header", Line().number);
+        Next();
+        TakeTrailingBlank();
+        while (!AtEnd()) {
+            const std::string_view text = Line().text;
+            const int number = Line().number;
+            std::string name, other;
+            if (MatchLine(text, {T("}")})) {
+                result_.mainClassClose = Line().begin;
+                Next();
+                anchor_ = classItem;
+                TakeTrailingBlank();
+                return;
+            }
+            if (statements_.Field(text, number)) {
+                MatchLine(text, {N(other), T(" "), N(name), T(";")});
+                fields_.push_back({AddItem(kMainClass, "field:" + name, number), Line().begin,
+                                   Line().next, name});
+                Next();
+                TakeTrailingBlank();
+            } else if (MatchLine(text, {T("public void init() {")}) ||
+                       (MatchLine(text, {T("public "), N(name), T("() {")}) &&
+                        name == result_.facts.className) ||
+                       (MatchLine(text, {T("public "), N(name), T("("), N(other),
+                                         T(" dialog_parent, String title) {")}) &&
+                        name == result_.facts.className)) {
+                AddItem(kMainClass, "constructor", number);
+                Next();
+                ReadGeneratedMethod(Body::Constructor);
+                TakeTrailingBlank();
+            } else if (MatchLine(text, {T("public static void main(String args[]) {")})) {
+                AddItem(kMainClass, "main", number);
+                Next();
+                ReadGeneratedMethod(Body::Main);
+                TakeTrailingBlank();
+            } else if (ListenerClassHeader(text, name)) {
+                ReadListener(name);
+            } else {
+                TakeText(kMainClass, TextPlace::Member);
+            }
+        }
+        Refuse(result_.facts.headerLine,
+               "the class " + result_.facts.className + " is never closed");
+    }
+
+    enum class Body { Constructor, Main, Layout };
+
+    // The lines of a generated method after its first line, up to its closing brace.
+    void ReadGeneratedMethod(Body body) {
+        int depth = 0;
+        while (!AtEnd()) {
+            const SourceLine line = Line();
+            if (IsBlankLine(line.text)) {
+                Next();
+                continue;
+            }
+            bool opens = false, closes = false, known = false;
+            if (trusted_) {
+                const std::string_view t = Trimmed(line.text);
+                closes = t == "}" || t == "});";
+                opens = t.ends_with("{");
+                known = true;
+            } else if (body == Body::Constructor) {
+                known = statements_.Constructor(line.text, line.number, opens, closes);
+            } else if (body == Body::Main) {
+                known = statements_.Main(line.text, opens, closes);
+            } else {
+                known = statements_.Layout(line.text, line.number, opens, closes);
+            }
+            if (!known) {
+                result_.codeInGeneratedMethods.push_back(
+                    {line.number, std::string(Trimmed(line.text))});
+                TakeForeignStatements();
+                continue;
+            }
+            Next();
+            if (opens) ++depth;
+            if (closes && depth-- == 0) return;
+        }
+    }
+
+    // Code of the developer's own inside a generated method: checked as statements and passed
+    // over; the generated method around it is not the developer's to keep.
+    void TakeForeignStatements() {
+        const SourceLine line = Line();
+        const TextExtent extent = ScanDeveloperText(file_, line.begin);
+        if (!extent.error.empty() || extent.end == line.begin) {
+            Refuse(line.number, extent.error.empty() ? "a closing brace that closes nothing here"
+                                                     : extent.error);
+            return;
+        }
+        const int lines = CountLines(file_.substr(line.begin, extent.end - line.begin));
+        const CheckedText checked =
+            checker_.Check(file_, line.begin, extent.end, line.number, TextPlace::Statements);
+        if (!checked.ok) Refuse(checked.errorLine, checked.error);
+        cursor_.MoveTo(extent.end, line.number + lines);
+    }
+
+    // --- listener classes ---
+    bool ListenerClassHeader(std::string_view text, std::string& name) {
+        std::string relation, type;
+        if (!MatchLine(text, {T("class "), N(name), T(" "), N(relation), T(" "), N(type), T(" {")}))
+            return false;
+        if (relation != "implements" && relation != "extends") return false;
+        for (const ListenerRow& row : catalogue_.ListenerTable()) {
+            if (row.listenerType != type) continue;
+            const bool implements = row.flag == "L";
+            if ((relation == "implements") != implements || !name.ends_with(row.suffix) ||
+                name.size() == row.suffix.size())
+                return false;
+            listenerType_ = row.listenerType;
+            listenerImplements_ = implements;
+            listenerSuffix_ = row.suffix;
+            return true;
+        }
+        return false;
+    }
+
+    void ReadListener(const std::string& name) {
+        const std::string container = ListenerContainer(name);
+        AddItem(kMainClass, "class:" + name, Line().number);
+        const int classItem = anchor_;
+        javasource::ReadListenerClass& facts = result_.facts.listenerClasses.emplace_back();
+        facts.name = name;
+        facts.listenerType = listenerType_;
+        facts.implements = listenerImplements_;
+        facts.line = Line().number;
+        const std::string component = name.substr(0, name.size() - listenerSuffix_.size());
+        AddItem(container, "header", Line().number);
+        Next();
+        TakeTrailingBlank();
+        while (!AtEnd()) {
+            const std::string_view text = Line().text;
+            std::string method, kind;
+            if (MatchLine(text, {T("}")})) {
+                Next();
+                anchor_ = classItem;
+                TakeTrailingBlank();
+                return;
+            }
+            if (MatchLine(text, {T("public void "), N(method), T("("), N(kind), T(" e) {")})) {
+                const size_t index = result_.facts.listenerClasses.size() - 1;
+                result_.facts.listenerClasses[index].methods.push_back(method);
+                AddItem(container, "method:" + method, Line().number);
+                ReadListenerMethod(name, component, method);
+                TakeTrailingBlank();
+            } else {
+                TakeText(container, TextPlace::Member);
+            }
+        }
+        Refuse(facts.line, "the class " + name + " is never closed");
+    }
+
+    // A listener method from its first line: the stub, or a body of the developer's.
+    void ReadListenerMethod(const std::string& cls, const std::string& component,
+                            const std::string& method) {
+        ListenerMethod& m = result_.methods.emplace_back();
+        m.className = cls;
+        m.method = method;
+        m.headerLine = Line().number;
+        m.begin = Line().begin;
+        const SourceLine header = Line();
+        Next();
+        m.bodyBegin = header.next;
+        if (ReadStub(component, method, m)) {
+            m.end = Line().begin;
+            m.bodyEnd = closeOfStub_;
+            return;
+        }
+        // Not the stub: the body is the developer's, up to the brace that closes it.
+        m.edited = true;
+        cursor_.MoveTo(header.next, header.number + 1);
+        const size_t open = header.begin + header.text.rfind('{');
+        size_t failedAt = 0;
+        const std::optional<size_t> close = MatchingBrace(file_, open, failedAt);
+        if (!close) {
+            Refuse(header.number + CountLines(file_.substr(header.begin, failedAt - header.begin)),
+                   "the braces of " + cls + "." + method + " do not balance");
+            return;
+        }
+        size_t closeLine = file_.rfind('\n', *close);
+        closeLine = closeLine == std::string_view::npos ? 0 : closeLine + 1;
+        m.bodyEnd = IsBlankText(file_.substr(closeLine, *close - closeLine)) ? closeLine : *close;
+        const int closeNumber =
+            header.number + CountLines(file_.substr(header.begin, *close - header.begin));
+        cursor_.MoveTo(closeLine, closeNumber);
+        if (!IsBlankText(Line().text.substr(*close - closeLine + 1))) {
+            Refuse(closeNumber, "code follows the closing brace of " + cls + "." + method);
+            return;
+        }
+        if (m.bodyEnd > m.bodyBegin) {
+            const CheckedText checked = checker_.Check(file_, m.bodyBegin, m.bodyEnd,
+                                                       header.number + 1, TextPlace::Statements);
+            if (!checked.ok) Refuse(checked.errorLine, checked.error);
+        }
+        Next();
+        m.end = Line().begin;
+    }
+
+    // Whether the lines after a listener method's first line are the stub and its closing
+    // brace; the popup window it opens is kept in m.
+    bool ReadStub(const std::string& component, const std::string& method, ListenerMethod& m) {
+        if (AtEnd()) return false;
+        if (trusted_) {
+            // The generator's stub: its lines up to the closing brace at the method's indent.
+            while (!AtEnd() && Trimmed(Line().text) != "}") Next();
+            closeOfStub_ = Line().begin;
+            Next();
+            return true;
+        }
+        if (Trimmed(Line().text) != Trimmed(ListenerStubLine(method + "()", component)))
+            return false;
+        Next();
+        std::string windowKind, windowClass, other;
+        const bool dialog = MatchLine(
+            Line().text, {T("Dialog window = new "), N(windowClass), T("(frame, \"Title\");")});
+        if (dialog ||
+            (MatchLine(Line().text,
+                       {N(windowKind), T(" window = new "), N(windowClass), T("();")}) &&
+             (windowKind == "Frame" || windowKind == "JFrame" || windowKind == "JDialog"))) {
+            Next();
+            if (!MatchLine(Line().text, {T("window.pack();")})) return false;
+            Next();
+            if (!MatchLine(Line().text, {T("window.show();")})) return false;
+            Next();
+            m.popupKindAndClass = (dialog ? "Dialog" : windowKind) + "," + windowClass;
+        }
+        if (!MatchLine(Line().text, {T("}")})) {
+            // An edited body may still begin with the popup lines; the import reads them.
+            return false;
+        }
+        closeOfStub_ = Line().begin;
+        Next();
+        return true;
+    }
+
+    // --- the layout and focus classes ---
+    void ReadLayoutClass() {
+        haveLayoutClass_ = true;
+        AddItem(kTopLevel, "layout-class", Line().number);
+        const int classItem = anchor_;
+        AddItem(kLayoutClass, "header", Line().number);
+        const std::string layout = result_.facts.className + "Layout";
+        Next();
+        TakeTrailingBlank();
+        while (!AtEnd()) {
+            const std::string_view text = Line().text;
+            std::string name;
+            int64_t k = 0;
+            std::string key;
+            if (MatchLine(text, {T("}")})) {
+                Next();
+                anchor_ = classItem;
+                TakeTrailingBlank();
+                return;
+            }
+            if (MatchLine(text, {T("public "), N(name), T("() {")}) && name == layout)
+                key = "constructor";
+            else if (MatchLine(
+                         text,
+                         {T("public void addLayoutComponent(String name, Component comp) {")}))
+                key = "add";
+            else if (MatchLine(text, {T("public void removeLayoutComponent(Component comp) {")}))
+                key = "remove";
+            else if (MatchLine(text,
+                               {T("public Dimension preferredLayoutSize(Container parent) {")}))
+                key = "preferred";
+            else if (MatchLine(text, {T("public Dimension minimumLayoutSize(Container parent) {")}))
+                key = "minimum";
+            else if (MatchLine(text, {T("public void layoutContainer(Container parent) {")}))
+                key = "layout";
+            else if (MatchLine(text, {T("private void place"), I(k),
+                                      T("(Container parent, Insets insets) {")}))
+                key = "place" + std::to_string(k);
+            if (key.empty()) {
+                TakeText(kLayoutClass, TextPlace::Member);
+                continue;
+            }
+            AddItem(kLayoutClass, key, Line().number);
+            Next();
+            ReadGeneratedMethod(Body::Layout);
+            TakeTrailingBlank();
+        }
+        Refuse(result_.facts.headerLine, "the class " + layout + " is never closed");
+    }
+
+    // The focus class is generated whole: its lines must be the generator's.
+    void ReadFocusClass() {
+        haveFocusClass_ = true;
+        AddItem(kTopLevel, "focus-class", Line().number);
+        const SourceLine header = Line();
+        std::string name, base;
+        MatchLine(header.text, {T("class "), N(name), T(" extends "), N(base), T(" {")});
+        const std::vector<std::string> lines =
+            FocusClassLines(result_.facts.className, base == "LayoutFocusTraversalPolicy");
+        // lines[0] is the empty line before the class, lines[1] its header.
+        Next();
+        for (size_t k = 2; k < lines.size() && !AtEnd(); ++k) {
+            if (Trimmed(Line().text) != Trimmed(lines[k])) {
+                if (!trusted_) {
+                    result_.codeInGeneratedMethods.push_back(
+                        {Line().number, std::string(Trimmed(Line().text))});
+                }
+                // Past the class, wherever its brace closes.
+                size_t failedAt = 0;
+                const std::optional<size_t> close =
+                    MatchingBrace(file_, header.begin + header.text.rfind('{'), failedAt);
+                if (!close) {
+                    Refuse(header.number, "the braces of the class " + name + " do not balance");
+                    return;
+                }
+                const size_t lf = file_.find('\n', *close);
+                const size_t next = lf == std::string_view::npos ? file_.size() : lf + 1;
+                cursor_.MoveTo(next, header.number + CountLines(file_.substr(header.begin,
+                                                                             next - header.begin)));
+                return;
+            }
+            Next();
+        }
+        TakeTrailingBlank();
+    }
+
+    // A field without a component, group, scroll pane or other value the constructor gives it
+    // was written by the developer: it is kept as text where it stands.
+    void ResolveFields() {
+        bool any = false;
+        for (const Field& field : fields_) {
+            if (statements_.Assigned(field.name)) continue;
+            GeneratedItem& item = result_.items[static_cast<size_t>(field.item)];
+            item.key.clear();
+            DeveloperText& text = result_.texts.emplace_back();
+            text.container = std::string(kMainClass);
+            text.anchor = field.item - 1;
+            text.begin = field.begin;
+            text.end = field.end;
+            text.firstLine = text.lastLine = item.line;
+            text.place = TextPlace::Member;
+            text.contents = {"field " + field.name};
+            any = true;
+        }
+        if (any)
+            std::stable_sort(
+                result_.texts.begin(), result_.texts.end(),
+                [](const DeveloperText& a, const DeveloperText& b) { return a.begin < b.begin; });
+    }
+
+    void CheckTexts() {
+        for (DeveloperText& text : result_.texts) {
+            const std::string_view bytes = file_.substr(text.begin, text.end - text.begin);
+            if (IsBlankText(bytes)) {
+                text.blank = true;
+                continue;
+            }
+            if (!text.contents.empty()) continue;  // a field line already read
+            const CheckedText checked =
+                checker_.Check(file_, text.begin, text.end, text.firstLine, text.place);
+            if (!checked.ok) {
+                Refuse(checked.errorLine, checked.error);
+                return;
+            }
+            text.contents = checked.contents;
+        }
+    }
+
+    std::string_view file_;
+    LineCursor cursor_;
+    bool trusted_;
+    ReadClass result_;
+    GeneratedStatements statements_;
+    SyntaxChecker checker_;
+    EventCatalogue catalogue_;
+    int anchor_ = -1;
+    bool haveMainClass_ = false, haveLayoutClass_ = false, haveFocusClass_ = false;
+    struct Field {
+        int item;
+        size_t begin, end;
+        std::string name;
+    };
+    std::vector<Field> fields_;
+    std::string_view listenerType_, listenerSuffix_;
+    bool listenerImplements_ = false;
+    size_t closeOfStub_ = 0;
+};
+
+}  // namespace
+
+std::string ListenerContainer(std::string_view className) {
+    return "C:" + std::string(className);
+}
+
+ReadClass ReadGeneratedClass(std::string_view file, bool trusted) {
+    return Reader(file, trusted).Read();
+}
+
+}  // namespace korvane::javasource

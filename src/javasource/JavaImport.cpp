@@ -1,0 +1,357 @@
+#include "javasource/JavaImport.h"
+
+#include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "codegen/EventCatalogue.h"
+#include "codegen/Stacking.h"
+#include "document/ComponentKinds.h"
+#include "document/MenuBar.h"
+
+namespace korvane::javasource {
+namespace {
+
+constexpr double kTwipsPerPixel = 15;
+
+std::string Lines(int first, int last) {
+    return first == last ? "line " + std::to_string(first)
+                         : "lines " + std::to_string(first) + "-" + std::to_string(last);
+}
+
+std::string Joined(const std::vector<std::string>& parts) {
+    std::string out;
+    for (const std::string& p : parts) {
+        if (!out.empty()) out += ", ";
+        out += p;
+    }
+    return out;
+}
+
+class Importer {
+  public:
+    explicit Importer(std::string_view file) : file_(file) {}
+
+    ImportedClass Run() {
+        read_ = ReadGeneratedClass(file_);
+        if (read_.refusal) {
+            out_.refusal = read_.refusal;
+            return std::move(out_);
+        }
+        const ClassFacts& facts = read_.facts;
+        out_.className = facts.className;
+        out_.target = facts.target;
+        WindowAndFont();
+        Components();
+        Events();
+        Popups();
+        MenuBar();
+        for (size_t k : slotOrder_) out_.project.components.push_back(std::move(components_[k]));
+        DeveloperCode();
+        for (const Finding& note : facts.notes) Unmapped(note.line, note.text);
+        std::stable_sort(out_.unmapped.begin(), out_.unmapped.end(),
+                         [](const Finding& a, const Finding& b) { return a.line < b.line; });
+        return std::move(out_);
+    }
+
+  private:
+    void Unmapped(int line, std::string what) { out_.unmapped.push_back({line, std::move(what)}); }
+
+    void WindowAndFont() {
+        const ClassFacts& facts = read_.facts;
+        LoadedProject& p = out_.project;
+        p.hasMainSize = true;
+        if (facts.width && facts.height) {
+            p.outerWidth =
+                static_cast<double>(*facts.width) * kTwipsPerPixel + kDesignMargin + kFrameWidth;
+            p.outerHeight =
+                static_cast<double>(*facts.height) * kTwipsPerPixel + kDesignMargin + kFrameHeight;
+        } else {
+            Unmapped(facts.headerLine,
+                     "the window's size is not given by the layout class; the "
+                     "default size is taken");
+        }
+        if (facts.hasFont) {
+            p.fontName = facts.fontName;
+            p.fontStyle = facts.fontStyle;
+            if (facts.fontSize >= 1 && facts.fontSize <= 32767) {
+                p.fontSize = static_cast<int>(facts.fontSize);
+            } else {
+                Unmapped(facts.headerLine, "the font size " + std::to_string(facts.fontSize) +
+                                               " is out of range; 12 is taken");
+            }
+        } else {
+            Unmapped(facts.headerLine, "the class sets no font; Helvetica PLAIN 12 is taken");
+        }
+        const bool dialog = facts.target == "Dialog" || facts.target == "JDialog";
+        const std::string owner = facts.target == "JDialog" ? "JFrame" : "Frame";
+        if (dialog && !facts.dialogParent.empty() && facts.dialogParent != owner) {
+            out_.dialogParent = facts.dialogParent;
+            Unmapped(facts.dialogParentLine, "the dialog's owner type " + facts.dialogParent +
+                                                 " is not kept in a design file");
+        }
+    }
+
+    // The components in the order they are added: the tab order. Their slots go back to front,
+    // so that the design surface stacks overlapping ones as the window does.
+    void Components() {
+        const ClassFacts& facts = read_.facts;
+        std::unordered_map<std::string, size_t> byName;
+        for (size_t i = 0; i < facts.components.size(); ++i) {
+            const ReadComponent& c = facts.components[i];
+            byName.emplace(c.name, i);
+            if (!c.addLine)
+                Unmapped(c.line, "the component " + c.name +
+                                     " is created but never added to the "
+                                     "window; it is not taken");
+            else if (!facts.fieldLines.count(c.name))
+                Unmapped(c.line,
+                         "the component " + c.name + " has no field; it is taken as a " + c.type);
+        }
+        const std::vector<std::string>& added = facts.addOrder;
+        // The children once raised: the last raised first, then the others in the order added.
+        std::vector<size_t> childOrder;  // indexes into `added`
+        std::unordered_map<std::string, size_t> addIndex;
+        for (size_t i = 0; i < added.size(); ++i) addIndex.emplace(added[i], i);
+        std::vector<bool> raised(added.size(), false);
+        std::vector<size_t> raiseRank(added.size(), 0);
+        for (size_t r = facts.raisedChildren.size(); r-- > 0;) {
+            const auto it = addIndex.find(facts.raisedChildren[r]);
+            if (it == addIndex.end() || raised[it->second]) continue;
+            raised[it->second] = true;
+            raiseRank[it->second] = r;
+            childOrder.push_back(it->second);
+        }
+        for (size_t i = 0; i < added.size(); ++i)
+            if (!raised[i]) childOrder.push_back(i);
+
+        components_.resize(added.size());
+        for (size_t i = 0; i < added.size(); ++i) {
+            const ReadComponent& read = facts.components[byName.at(added[i])];
+            LoadedComponent& c = components_[i];
+            c.name = read.name;
+            c.type = read.type;
+            c.value = read.value;
+            c.order = std::to_string(i + 1);
+            componentIndex_.emplace(c.name, i);
+        }
+        std::vector<ChildBounds> pixels(added.size());
+        for (size_t child = 0; child < childOrder.size(); ++child) {
+            const size_t i = childOrder[child];
+            LoadedComponent& c = components_[i];
+            if (child >= facts.bounds.size() || !facts.bounds[child]) {
+                Unmapped(facts.components[byName.at(added[i])].addLine,
+                         c.name + " (child " + std::to_string(child) +
+                             " of the window) has no bounds in the layout class");
+                continue;
+            }
+            const ReadBounds& b = *facts.bounds[child];
+            c.x = static_cast<float>(static_cast<double>(b.left) * kTwipsPerPixel);
+            c.y = static_cast<float>(static_cast<double>(b.top) * kTwipsPerPixel);
+            c.sizeX = static_cast<double>(b.width) * kTwipsPerPixel;
+            c.sizeY = static_cast<double>(b.height) * kTwipsPerPixel;
+            if (!InRange(c)) {
+                Unmapped(b.line,
+                         "the bounds of " + c.name + " are beyond what a design holds; 0 is taken");
+                c.x = c.y = 0;
+                c.sizeX = c.sizeY = 0;
+                continue;
+            }
+            pixels[i] = {b.left, b.top, b.left + b.width, b.top + b.height};
+        }
+        for (size_t child = added.size(); child < facts.bounds.size(); ++child)
+            if (facts.bounds[child])
+                Unmapped(facts.bounds[child]->line,
+                         "the window has no child " + std::to_string(child) + " to place");
+        slotOrder_ = SurfaceOrder(pixels, raised, raiseRank);
+    }
+
+    static bool InRange(const LoadedComponent& c) {
+        const auto ok = [](double v) { return v >= -kGeometryLimit && v <= kGeometryLimit; };
+        return ok(c.x) && ok(c.y) && ok(c.sizeX) && ok(c.sizeY);
+    }
+
+    // The slots in the order that gives the window's stacking: Java paints child 0 on top. Only
+    // components that overlap another need an order; the others keep the order they were added.
+    static std::vector<size_t> SurfaceOrder(const std::vector<ChildBounds>& pixels,
+                                            const std::vector<bool>& raised,
+                                            const std::vector<size_t>& raiseRank) {
+        const std::vector<bool> overlaps = OverlapsAnother(pixels);
+        const size_t n = pixels.size();
+        // Nearer the front is larger: the raised above the others, the last raised on top; the
+        // others, the first added on top.
+        const auto front = [&](size_t i) { return raised[i] ? 2 * n + raiseRank[i] : n - i; };
+        std::vector<size_t> stacked;
+        for (size_t i = 0; i < n; ++i)
+            if (overlaps[i]) stacked.push_back(i);
+        std::vector<size_t> sorted = stacked;
+        std::sort(sorted.begin(), sorted.end(),
+                  [&](size_t a, size_t b) { return front(a) < front(b); });
+        std::vector<size_t> order(n);
+        for (size_t i = 0; i < n; ++i) order[i] = i;
+        for (size_t k = 0; k < stacked.size(); ++k) order[stacked[k]] = sorted[k];
+        return order;
+    }
+
+    std::string ComponentOfClass(const ReadListenerClass& cls) const {
+        for (const ListenerRow& row : catalogue_.ListenerTable())
+            if (row.listenerType == cls.listenerType && cls.name.ends_with(row.suffix))
+                return cls.name.substr(0, cls.name.size() - row.suffix.size());
+        return cls.name;
+    }
+
+    const ListenerRow* RowOfType(std::string_view type) const {
+        for (const ListenerRow& row : catalogue_.ListenerTable())
+            if (row.listenerType == type) return &row;
+        return nullptr;
+    }
+
+    void Events() {
+        const ClassFacts& facts = read_.facts;
+        std::unordered_map<std::string, const ReadListenerClass*> classes;
+        for (const ReadListenerClass& cls : facts.listenerClasses) classes.emplace(cls.name, &cls);
+        std::unordered_set<std::string> menuNames;
+        for (const ReadMenuElement& e : facts.menu)
+            if (!e.name.empty()) menuNames.insert(e.name);
+        std::unordered_set<std::string> registered;
+        for (const ReadRegistration& r : facts.registrations) {
+            const auto it = classes.find(r.className);
+            const ListenerRow* row =
+                it == classes.end() ? nullptr : RowOfType(it->second->listenerType);
+            if (!row || row->registration != r.registration ||
+                ComponentOfClass(*it->second) != r.name) {
+                Unmapped(r.line, "the registration of " + r.className + " on " + r.name +
+                                     " is not one Korvane writes; it is not taken");
+                continue;
+            }
+            const bool component = componentIndex_.count(r.name) > 0;
+            if (!component && !menuNames.count(r.name)) {
+                Unmapped(r.line, r.name +
+                                     " is neither a component nor a menu element; its "
+                                     "listener is not taken");
+                continue;
+            }
+            if (!registered.insert(r.className).second) {
+                Unmapped(r.line, r.className + " is registered a second time");
+                continue;
+            }
+            std::string& events =
+                component ? components_[componentIndex_.at(r.name)].events : menuEvents_[r.name];
+            for (const std::string& method : it->second->methods) {
+                const std::string name = method + "()";
+                const int index = catalogue_.MethodIndex(name);
+                if (index < 0 || catalogue_.ListenerOfMethod(index) != row) {
+                    Unmapped(it->second->line, method + " is not a method of " +
+                                                   std::string(row->listenerType) +
+                                                   "; it is not taken as an event of " + r.name);
+                    continue;
+                }
+                if (!events.empty()) events += '|';
+                events += name;
+            }
+        }
+        for (const ReadListenerClass& cls : facts.listenerClasses)
+            if (!registered.count(cls.name))
+                Unmapped(cls.line, "the listener class " + cls.name +
+                                       " is registered on nothing; its methods are not taken");
+    }
+
+    void Popups() {
+        std::unordered_map<std::string, const ReadListenerClass*> classes;
+        for (const ReadListenerClass& cls : read_.facts.listenerClasses)
+            classes.emplace(cls.name, &cls);
+        for (const ListenerMethod& m : read_.methods) {
+            if (m.popupKindAndClass.empty()) continue;
+            const auto it = classes.find(m.className);
+            const std::string name = it == classes.end() ? "" : ComponentOfClass(*it->second);
+            const auto c = componentIndex_.find(name);
+            if (c == componentIndex_.end()) {
+                Unmapped(m.headerLine, "the window opened in " + m.className + "." + m.method +
+                                           " belongs to no component; it is not taken");
+                continue;
+            }
+            std::string& popup = components_[c->second].popup;
+            if (!popup.empty()) {
+                Unmapped(m.headerLine, name + " opens a second window; only the first is taken");
+                continue;
+            }
+            popup = m.popupKindAndClass + "," + m.method + "()";
+        }
+    }
+
+    void MenuBar() {
+        const ClassFacts& facts = read_.facts;
+        std::unordered_map<std::string, int> levelOf;
+        std::unordered_set<std::string> names;
+        for (const ReadMenuElement& e : facts.menu)
+            if (!e.name.empty()) names.insert(e.name);
+        int separators = 0;
+        for (const ReadMenuElement& e : facts.menu) {
+            int level = 0;
+            if (!e.holder.empty()) {
+                const auto it = levelOf.find(e.holder);
+                if (it == levelOf.end()) {
+                    Unmapped(e.line, "the menu " + e.holder +
+                                         " holding this element comes later "
+                                         "or is not a menu; it is not taken");
+                    continue;
+                }
+                level = it->second + 1;
+            }
+            MenuElement m;
+            m.Name = e.name;
+            if (e.type == "Separator") {
+                // A separator's name is not written; one is made up that no element has.
+                do {
+                    m.Name = "separator" + std::to_string(++separators);
+                } while (names.count(m.Name));
+                names.insert(m.Name);
+            }
+            m.Label = e.label;
+            m.Type = e.type;
+            m.State = MenuStateText(MenuElementState{e.checked, !e.disabled});
+            m.Level = std::to_string(level);
+            m.Shortcut = e.shortcut;
+            if (const auto ev = menuEvents_.find(e.name); ev != menuEvents_.end())
+                m.Events = ev->second;
+            if (e.type == "Menu") levelOf[e.name] = level;
+            out_.project.menuElements.push_back(std::move(m));
+        }
+    }
+
+    void DeveloperCode() {
+        for (const DeveloperText& text : read_.texts) {
+            if (text.blank) continue;
+            Unmapped(text.firstLine, Lines(text.firstLine, text.lastLine) + ": " +
+                                         Joined(text.contents) +
+                                         " of your own, which a design does not hold");
+        }
+        for (const ListenerMethod& m : read_.methods)
+            if (m.edited)
+                Unmapped(m.headerLine, "the body of " + m.className + "." + m.method +
+                                           " is code of your own, which a design does not hold");
+        for (const Finding& code : read_.codeInGeneratedMethods)
+            Unmapped(code.line,
+                     "code of your own in a generated method, which a design does not "
+                     "hold: " +
+                         code.text);
+    }
+
+    std::string_view file_;
+    ReadClass read_;
+    ImportedClass out_;
+    EventCatalogue catalogue_;
+    std::vector<LoadedComponent> components_;  // in add (tab) order
+    std::unordered_map<std::string, size_t> componentIndex_;
+    std::vector<size_t> slotOrder_;  // slot k holds components_[slotOrder_[k]]
+    std::unordered_map<std::string, std::string> menuEvents_;
+};
+
+}  // namespace
+
+ImportedClass ImportJava(std::string_view file) {
+    Importer importer(file);
+    return importer.Run();
+}
+
+}  // namespace korvane::javasource

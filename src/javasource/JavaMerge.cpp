@@ -1,0 +1,311 @@
+#include "javasource/JavaMerge.h"
+
+#include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "codegen/EventCatalogue.h"
+
+namespace korvane::javasource {
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+std::string PlaceKey(std::string_view container, std::string_view key) {
+    std::string k(container);
+    k += '\x1f';
+    k += key;
+    return k;
+}
+
+std::string Shortened(std::string_view text) {
+    constexpr size_t kMost = 80;
+    if (text.size() <= kMost) return std::string(text);
+    return std::string(text.substr(0, kMost)) + "...";
+}
+
+// Writes in pieces of about 1 MiB, each line of developer text with the generator's line end.
+class Output {
+  public:
+    explicit Output(const std::function<void(std::string_view)>& write) : write_(write) {}
+    ~Output() { Flush(); }
+    void Raw(std::string_view bytes) {
+        piece_.append(bytes);
+        if (piece_.size() >= kPiece) Flush();
+    }
+    // Text of the old file, line by line, each line with the generator's line end; the
+    // prefix, when given, starts every line.
+    void Lines(std::string_view text, std::string_view prefix = {}) {
+        while (!text.empty()) {
+            size_t lf = text.find('\n');
+            std::string_view line = text.substr(0, lf);
+            if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+            piece_.append(prefix).append(line).append(kLineEnd);
+            text.remove_prefix(lf == std::string_view::npos ? text.size() : lf + 1);
+        }
+        if (piece_.size() >= kPiece) Flush();
+    }
+    void Flush() {
+        if (!piece_.empty()) write_(piece_);
+        piece_.clear();
+    }
+
+  private:
+    static constexpr size_t kPiece = size_t{1} << 20;
+    const std::function<void(std::string_view)>& write_;
+    std::string piece_;
+};
+
+// Something put into the fresh text at an offset: developer text after an item, an old body
+// in place of a stub, or the kept code of what is gone at the end of the public class.
+struct Insertion {
+    size_t at = 0;        // offset in the fresh text
+    size_t skipTo = 0;    // for a body: where the fresh text goes on
+    int order = 0;        // among insertions at one offset
+    size_t sequence = 0;  // the old file's order
+    enum class Kind { Text, Body, Kept } kind = Kind::Text;
+    const DeveloperText* text = nullptr;
+    const ListenerMethod* method = nullptr;
+    std::string keptHeading;  // for Kept
+};
+
+class Merger {
+  public:
+    Merger(std::string_view oldFile, std::string_view fresh, std::string_view className)
+        : oldFile_(oldFile), fresh_(fresh), className_(className) {}
+
+    MergeResult Run(const std::function<void(std::string_view)>& write) {
+        old_ = ReadGeneratedClass(oldFile_);
+        if (!Safe()) return std::move(result_);
+        new_ = ReadGeneratedClass(fresh_, true);
+        if (new_.refusal) {
+            Refuse(new_.refusal->line, "the fresh generation cannot be read back (" +
+                                           new_.refusal->text + "); this is a fault of Korvane");
+            return std::move(result_);
+        }
+        for (const GeneratedItem& item : new_.items)
+            newPlaces_.insert(PlaceKey(item.container, item.key));
+        PlaceTexts();
+        PlaceBodies();
+        Write(write);
+        result_.merged = true;
+        return std::move(result_);
+    }
+
+  private:
+    void Refuse(int line, std::string why) {
+        result_.refusal = {line, std::move(why)};
+        result_.merged = false;
+    }
+
+    // Whether the old file can be merged without losing or mistaking anything.
+    bool Safe() {
+        if (old_.refusal) {
+            Refuse(old_.refusal->line, old_.refusal->text);
+            return false;
+        }
+        if (old_.facts.className != className_) {
+            Refuse(old_.facts.headerLine, "the file holds the class " + old_.facts.className +
+                                              ", not " + std::string(className_));
+            return false;
+        }
+        if (!old_.codeInGeneratedMethods.empty()) {
+            const Finding& code = old_.codeInGeneratedMethods.front();
+            Refuse(code.line, "code of your own inside a method Korvane generates would be lost: " +
+                                  Shortened(code.text));
+            return false;
+        }
+        std::unordered_set<std::string> seen;
+        for (const ReadListenerClass& cls : old_.facts.listenerClasses)
+            if (!seen.insert(cls.name).second) {
+                Refuse(cls.line, "the listener class " + cls.name + " is there twice");
+                return false;
+            }
+        seen.clear();
+        for (const ListenerMethod& m : old_.methods)
+            if (!seen.insert(m.className + "." + m.method).second) {
+                Refuse(m.headerLine, m.className + "." + m.method + " is there twice");
+                return false;
+            }
+        // A listener method whose first line was changed reads as a method of the developer's:
+        // it cannot be matched with the stub it replaces.
+        const EventCatalogue catalogue;
+        for (const DeveloperText& text : old_.texts) {
+            if (!text.container.starts_with("C:")) continue;
+            for (const std::string& what : text.contents)
+                if (what.starts_with("method ") &&
+                    catalogue.MethodIndex(what.substr(7) + "()") >= 0) {
+                    Refuse(text.firstLine,
+                           "the first line of the listener method " + what.substr(7) + " in " +
+                               text.container.substr(2) +
+                               " is not as Korvane writes it, so its code cannot be matched");
+                    return false;
+                }
+        }
+        return true;
+    }
+
+    // The old item a text stays after: its anchor if the fresh file has it, else the nearest
+    // item before it in the same container that the fresh file has; -1 for the container's
+    // start, -2 when the container itself is gone.
+    int LiveAnchor(const DeveloperText& text) {
+        if (!text.container.empty() && !newPlaces_.count(PlaceKey(text.container, "header")))
+            return -2;
+        for (int i = text.anchor; i >= 0; --i) {
+            const GeneratedItem& item = old_.items[static_cast<size_t>(i)];
+            if (item.container != text.container) continue;
+            if (const auto memo = liveMemo_.find(i); memo != liveMemo_.end()) return memo->second;
+            if (!item.key.empty() && newPlaces_.count(PlaceKey(item.container, item.key))) {
+                liveMemo_[text.anchor] = i;
+                return i;
+            }
+        }
+        return -1;
+    }
+
+    // Where the fresh file has the old item: the offset after it.
+    size_t FreshEnd(const GeneratedItem& oldItem) {
+        if (freshEnds_.empty())
+            for (const GeneratedItem& item : new_.items)
+                freshEnds_.emplace(PlaceKey(item.container, item.key), item.end);
+        return freshEnds_.at(PlaceKey(oldItem.container, oldItem.key));
+    }
+
+    size_t ContainerStart(std::string_view container) {
+        if (container.empty()) return 0;
+        for (const GeneratedItem& item : new_.items)
+            if (item.container == container && item.key == "header") return item.end;
+        return 0;
+    }
+
+    void PlaceTexts() {
+        for (const DeveloperText& text : old_.texts) {
+            const int anchor = LiveAnchor(text);
+            Insertion insertion;
+            insertion.text = &text;
+            insertion.sequence = text.begin;
+            if (anchor == -2) {
+                insertion.kind = Insertion::Kind::Kept;
+                insertion.at = new_.mainClassClose;
+                insertion.order = 2;
+                insertion.keptHeading = "the class " + text.container.substr(2);
+                result_.warnings.push_back(
+                    "line " + std::to_string(text.firstLine) + ": the listener class " +
+                    text.container.substr(2) +
+                    " is no longer in the design; the code of your own it held is kept, "
+                    "commented out, at the end of the class " +
+                    std::string(className_));
+            } else {
+                insertion.at = anchor >= 0 ? FreshEnd(old_.items[static_cast<size_t>(anchor)])
+                                           : ContainerStart(text.container);
+                insertion.order = 1;
+            }
+            insertions_.push_back(std::move(insertion));
+        }
+    }
+
+    void PlaceBodies() {
+        std::unordered_map<std::string, const ListenerMethod*> fresh;
+        for (const ListenerMethod& m : new_.methods)
+            fresh.emplace(m.className + "." + m.method, &m);
+        for (const ListenerMethod& m : old_.methods) {
+            if (!m.edited) continue;
+            Insertion insertion;
+            insertion.method = &m;
+            insertion.sequence = m.begin;
+            const auto it = fresh.find(m.className + "." + m.method);
+            if (it != fresh.end()) {
+                insertion.kind = Insertion::Kind::Body;
+                insertion.at = it->second->bodyBegin;
+                insertion.skipTo = it->second->bodyEnd;
+                insertion.order = 0;
+            } else {
+                const std::string owner = ComponentOf(m.className);
+                insertion.kind = Insertion::Kind::Kept;
+                insertion.at = new_.mainClassClose;
+                insertion.order = 2;
+                insertion.keptHeading = owner + "." + m.method + "()";
+                result_.warnings.push_back(
+                    "line " + std::to_string(m.headerLine) + ": " + owner + "." + m.method +
+                    "() is no longer in the design; its code is kept, commented out, at the end "
+                    "of the class " +
+                    std::string(className_));
+            }
+            insertions_.push_back(std::move(insertion));
+        }
+    }
+
+    // The component or menu element of a listener class: its name less the suffix.
+    std::string ComponentOf(const std::string& cls) const {
+        for (const ReadListenerClass& read : old_.facts.listenerClasses) {
+            if (read.name != cls) continue;
+            for (const ListenerRow& row : catalogue_.ListenerTable())
+                if (row.listenerType == read.listenerType && cls.ends_with(row.suffix))
+                    return cls.substr(0, cls.size() - row.suffix.size());
+        }
+        return cls;
+    }
+
+    void Write(const std::function<void(std::string_view)>& write) {
+        std::stable_sort(insertions_.begin(), insertions_.end(),
+                         [](const Insertion& a, const Insertion& b) {
+                             if (a.at != b.at) return a.at < b.at;
+                             if (a.order != b.order) return a.order < b.order;
+                             return a.sequence < b.sequence;
+                         });
+        Output out(write);
+        size_t pos = 0;
+        for (const Insertion& insertion : insertions_) {
+            if (insertion.at > pos) {
+                out.Raw(fresh_.substr(pos, insertion.at - pos));
+                pos = insertion.at;
+            }
+            switch (insertion.kind) {
+                case Insertion::Kind::Text:
+                    out.Lines(Bytes(insertion.text->begin, insertion.text->end));
+                    break;
+                case Insertion::Kind::Body:
+                    out.Lines(Bytes(insertion.method->bodyBegin, insertion.method->bodyEnd));
+                    pos = insertion.skipTo;
+                    break;
+                case Insertion::Kind::Kept: {
+                    out.Raw("    // Korvane kept this code of " + insertion.keptHeading +
+                            ", which the design no longer has:");
+                    out.Raw(kLineEnd);
+                    const std::string_view bytes =
+                        insertion.method ? Bytes(insertion.method->begin, insertion.method->end)
+                                         : Bytes(insertion.text->begin, insertion.text->end);
+                    out.Lines(bytes, "    //");
+                    break;
+                }
+            }
+        }
+        out.Raw(fresh_.substr(pos));
+    }
+
+    std::string_view Bytes(size_t begin, size_t end) const {
+        return oldFile_.substr(begin, end - begin);
+    }
+
+    std::string_view oldFile_, fresh_, className_;
+    ReadClass old_, new_;
+    MergeResult result_;
+    EventCatalogue catalogue_;
+    std::unordered_set<std::string> newPlaces_;
+    std::unordered_map<std::string, size_t> freshEnds_;
+    std::unordered_map<int, int> liveMemo_;
+    std::vector<Insertion> insertions_;
+};
+
+}  // namespace
+
+MergeResult MergeJava(std::string_view oldFile, std::string_view fresh, std::string_view className,
+                      const std::function<void(std::string_view)>& write) {
+    return Merger(oldFile, fresh, className).Run(write);
+}
+
+std::string RefusalMessage(const Finding& refusal) {
+    return "line " + std::to_string(refusal.line) + ": " + refusal.text;
+}
+
+}  // namespace korvane::javasource

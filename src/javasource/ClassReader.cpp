@@ -69,8 +69,12 @@ class Reader {
     }
     // After an item: one blank line is the item's own, and the item ends after it.
     void TakeTrailingBlank() {
-        if (!cursor_.AtEnd() && IsBlankLine(Line().text)) Next();
-        if (anchor_ >= 0) result_.items[static_cast<size_t>(anchor_)].end = Line().begin;
+        if (anchor_ < 0) return;
+        GeneratedItem& item = result_.items[static_cast<size_t>(anchor_)];
+        item.endOfLines = Line().begin;
+        item.emptyLineAfter = !cursor_.AtEnd() && IsBlankLine(Line().text);
+        if (item.emptyLineAfter) Next();
+        item.end = Line().begin;
     }
 
     // Developer text from the current line on, as the scanner finds its end.
@@ -203,8 +207,8 @@ class Reader {
                 TakeText(kMainClass, TextPlace::Member);
             }
         }
-        Refuse(result_.facts.headerLine,
-               "the class " + result_.facts.className + " is never closed");
+        Refuse(result_.facts.headerLine, "the braces do not balance: the class " +
+                                             result_.facts.className + " is never closed");
     }
 
     enum class Body { Constructor, Main, Layout };
@@ -312,7 +316,7 @@ class Reader {
                 TakeText(container, TextPlace::Member);
             }
         }
-        Refuse(facts.line, "the class " + name + " is never closed");
+        Refuse(facts.line, "the braces do not balance: the class " + name + " is never closed");
     }
 
     // A listener method from its first line: the stub, or a body of the developer's.
@@ -445,7 +449,8 @@ class Reader {
             ReadGeneratedMethod(Body::Layout);
             TakeTrailingBlank();
         }
-        Refuse(result_.facts.headerLine, "the class " + layout + " is never closed");
+        Refuse(result_.facts.headerLine,
+               "the braces do not balance: the class " + layout + " is never closed");
     }
 
     // The focus class is generated whole: its lines must be the generator's.
@@ -495,8 +500,9 @@ class Reader {
             DeveloperText& text = result_.texts.emplace_back();
             text.container = std::string(kMainClass);
             text.anchor = field.item - 1;
+            // With the empty line after it, which was taken as the field's.
             text.begin = field.begin;
-            text.end = field.end;
+            text.end = item.end;
             text.firstLine = text.lastLine = item.line;
             text.place = TextPlace::Member;
             text.contents = {"field " + field.name};

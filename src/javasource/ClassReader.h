@@ -40,7 +40,9 @@ struct GeneratedItem {
     std::string container;
     std::string key;  // "" for a line that turned out to be the developer's
     int line = 0;
-    size_t end = 0;  // where text kept after it goes: past its lines and its own empty line
+    size_t end = 0;         // past its lines and the empty line that follows it, if any
+    size_t endOfLines = 0;  // past its lines
+    bool emptyLineAfter = false;
 };
 
 // Text the generator did not write: whole lines, in one container, after the generated item

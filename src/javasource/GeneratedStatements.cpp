@@ -46,10 +46,6 @@ bool IsGroupName(std::string_view name) {
     return name == "cbg" || name == "cbg_swing";
 }
 
-bool IsMenuBarHolder(std::string_view holder) {
-    return holder == "getMenuBar()" || holder == "getJMenuBar()";
-}
-
 // The key name after VK_ as the menu element's Shortcut names it.
 std::string ShortcutKey(std::string_view vk) {
     if (vk == "DELETE") return "Delete";
@@ -234,10 +230,19 @@ bool GeneratedStatements::Menu(std::string_view line, int number) {
         const auto it = menuByName_.find(name);
         return it == menuByName_.end() ? nullptr : &facts_.menu[it->second];
     };
-    if (MatchLine(line, {N(holder), T(".addSeparator();")})) {
+    // The bar is reached through the window: getMenuBar() or getJMenuBar().
+    const auto holderOf = [&](std::string_view rest, LinePiece piece) {
+        for (std::string_view bar : {"getMenuBar()", "getJMenuBar()"})
+            if (MatchLine(line, {T(bar), T(rest), piece, T(");")})) {
+                holder.clear();
+                return true;
+            }
+        return MatchLine(line, {N(holder), T(rest), piece, T(");")});
+    };
+    if (holderOf(".addSeparator(", T(""))) {
         ReadMenuElement& e = facts_.menu.emplace_back();
         e.type = "Separator";
-        e.holder = IsMenuBarHolder(holder) ? "" : holder;
+        e.holder = holder;
         e.line = number;
         return true;
     }
@@ -289,11 +294,11 @@ bool GeneratedStatements::Menu(std::string_view line, int number) {
         e->disabled = true;
         return true;
     }
-    if (MatchLine(line, {N(holder), T(".add("), N(name), T(");")})) {
+    if (holderOf(".add(", N(name))) {
         if (IsGroupName(holder)) return Component(name) != nullptr;
         ReadMenuElement* e = known();
         if (!e) return false;
-        e->holder = IsMenuBarHolder(holder) ? "" : holder;
+        e->holder = holder;
         return true;
     }
     return false;

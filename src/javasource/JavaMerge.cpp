@@ -67,6 +67,8 @@ struct Insertion {
     const DeveloperText* text = nullptr;
     const ListenerMethod* method = nullptr;
     std::string keptHeading;  // for Kept
+    bool dropLastEmptyLine = false;
+    bool emptyLineFirst = false;
 };
 
 class Merger {
@@ -83,8 +85,10 @@ class Merger {
                                            new_.refusal->text + "); this is a fault of Korvane");
             return std::move(result_);
         }
-        for (const GeneratedItem& item : new_.items)
+        for (const GeneratedItem& item : new_.items) {
             newPlaces_.insert(PlaceKey(item.container, item.key));
+            freshItems_.emplace(PlaceKey(item.container, item.key), &item);
+        }
         PlaceTexts();
         PlaceBodies();
         Write(write);
@@ -163,19 +167,15 @@ class Merger {
         return -1;
     }
 
-    // Where the fresh file has the old item: the offset after it.
-    size_t FreshEnd(const GeneratedItem& oldItem) {
-        if (freshEnds_.empty())
-            for (const GeneratedItem& item : new_.items)
-                freshEnds_.emplace(PlaceKey(item.container, item.key), item.end);
-        return freshEnds_.at(PlaceKey(oldItem.container, oldItem.key));
+    // The fresh file's item of an old one.
+    const GeneratedItem& FreshItem(const GeneratedItem& oldItem) {
+        return *freshItems_.at(PlaceKey(oldItem.container, oldItem.key));
     }
 
     size_t ContainerStart(std::string_view container) {
         if (container.empty()) return 0;
-        for (const GeneratedItem& item : new_.items)
-            if (item.container == container && item.key == "header") return item.end;
-        return 0;
+        const auto it = freshItems_.find(PlaceKey(container, "header"));
+        return it == freshItems_.end() ? 0 : it->second->end;
     }
 
     void PlaceTexts() {
@@ -195,12 +195,28 @@ class Merger {
                     " is no longer in the design; the code of your own it held is kept, "
                     "commented out, at the end of the class " +
                     std::string(className_));
-            } else {
-                insertion.at = anchor >= 0 ? FreshEnd(old_.items[static_cast<size_t>(anchor)])
-                                           : ContainerStart(text.container);
+            } else if (anchor < 0) {
+                insertion.at = ContainerStart(text.container);
                 insertion.order = 1;
+            } else {
+                PlaceAfter(old_.items[static_cast<size_t>(anchor)], insertion);
             }
             insertions_.push_back(std::move(insertion));
+        }
+    }
+
+    // Text that followed an item keeps its place against the item's empty line: text written
+    // between an item and the empty line after it stays before that line (its own last empty
+    // line was the item's), and text after the item's empty line stays after one.
+    void PlaceAfter(const GeneratedItem& oldItem, Insertion& insertion) {
+        const GeneratedItem& fresh = FreshItem(oldItem);
+        insertion.order = 1;
+        if (!oldItem.emptyLineAfter && fresh.emptyLineAfter) {
+            insertion.at = fresh.endOfLines;
+            insertion.dropLastEmptyLine = true;
+        } else {
+            insertion.at = fresh.end;
+            insertion.emptyLineFirst = oldItem.emptyLineAfter && !fresh.emptyLineAfter;
         }
     }
 
@@ -261,9 +277,14 @@ class Merger {
                 pos = insertion.at;
             }
             switch (insertion.kind) {
-                case Insertion::Kind::Text:
-                    out.Lines(Bytes(insertion.text->begin, insertion.text->end));
+                case Insertion::Kind::Text: {
+                    std::string_view bytes = Bytes(insertion.text->begin, insertion.text->end);
+                    if (insertion.dropLastEmptyLine) bytes = WithoutLastEmptyLine(bytes);
+                    if (insertion.emptyLineFirst && emptyLineAt_ != insertion.at) out.Raw(kLineEnd);
+                    emptyLineAt_ = insertion.at;
+                    out.Lines(bytes);
                     break;
+                }
                 case Insertion::Kind::Body:
                     out.Lines(Bytes(insertion.method->bodyBegin, insertion.method->bodyEnd));
                     pos = insertion.skipTo;
@@ -283,6 +304,14 @@ class Merger {
         out.Raw(fresh_.substr(pos));
     }
 
+    static std::string_view WithoutLastEmptyLine(std::string_view text) {
+        if (!text.ends_with('\n')) return text;
+        const size_t lineStart = text.rfind('\n', text.size() - 2);
+        const size_t start = lineStart == std::string_view::npos ? 0 : lineStart + 1;
+        if (text.substr(start).find_first_not_of(" \t\r\n") != std::string_view::npos) return text;
+        return text.substr(0, start);
+    }
+
     std::string_view Bytes(size_t begin, size_t end) const {
         return oldFile_.substr(begin, end - begin);
     }
@@ -292,7 +321,8 @@ class Merger {
     MergeResult result_;
     EventCatalogue catalogue_;
     std::unordered_set<std::string> newPlaces_;
-    std::unordered_map<std::string, size_t> freshEnds_;
+    std::unordered_map<std::string, const GeneratedItem*> freshItems_;
+    size_t emptyLineAt_ = static_cast<size_t>(-1);
     std::unordered_map<int, int> liveMemo_;
     std::vector<Insertion> insertions_;
 };

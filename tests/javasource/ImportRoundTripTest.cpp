@@ -1,0 +1,180 @@
+// The class of a design, read back into a design and saved as a project file, generates the
+// same class byte for byte: random designs for every target kind, with every kind of component,
+// texts that need escaping, names written as \u escapes, events, popup windows, overlapping
+// components raised out of tab order, menu bars, fonts, and designs large enough to be split.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "codegen/GenerationSupport.h"
+#include "document/ComponentKinds.h"
+#include "javasource/JavaImport.h"
+#include "javasource/JavaMerge.h"
+
+namespace korvane::testing {
+namespace {
+
+template <typename T>
+const T& Pick(std::mt19937& rng, const std::vector<T>& from) {
+    return from[std::uniform_int_distribution<size_t>(0, from.size() - 1)(rng)];
+}
+
+int Between(std::mt19937& rng, int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(rng);
+}
+
+const std::vector<std::string> kTexts = {"",
+                                         "OK",
+                                         "Name:",
+                                         "a \"quoted\" \\ value",
+                                         "caf\xc3\xa9",
+                                         "tab\there",
+                                         "{ } */ /*",
+                                         "\xe5\x90\x8d\xe5\x89\x8d",
+                                         "x|y",
+                                         "||",
+                                         "emoji \xf0\x9f\x98\x80"};
+const std::vector<std::string> kNameStems = {"c",
+                                             "\xc3\xa9tiquette",
+                                             "gr\xc3\xb6\xc3\x9f"
+                                             "e",
+                                             "$x",
+                                             "_under",
+                                             "\xe5\x90\x8d"};
+
+std::string Events(std::mt19937& rng, std::string_view type) {
+    const std::vector<std::string_view>& offered =
+        Catalogue().Methods_For_Class(Type_To_Java_Class(type));
+    std::string events;
+    if (offered.empty()) return events;
+    for (int k = Between(rng, 0, 3); k > 0; --k) {
+        if (!events.empty()) events += "|";
+        events +=
+            offered[static_cast<size_t>(Between(rng, 0, static_cast<int>(offered.size()) - 1))];
+    }
+    return events;
+}
+
+void AddMenu(std::mt19937& rng, DesignDocument& doc) {
+    doc.MenuElements.clear();
+    const std::vector<std::string> types = {"Item", "Check", "Separator", "Item"};
+    int level = 0;
+    for (int k = 0, n = Between(rng, 1, 8); k < n; ++k) {
+        MenuElement e;
+        e.Name = "menu" + std::to_string(k);
+        // A menu first, then elements one level deeper or back up.
+        if (k == 0 || Between(rng, 0, 3) == 0) {
+            e.Type = "Menu";
+            e.Level = std::to_string(k == 0 ? 0 : Between(rng, 0, level));
+            level = std::stoi(e.Level) + 1;
+        } else {
+            e.Type = Pick(rng, types);
+            e.Level = std::to_string(level);
+        }
+        e.Label = Between(rng, 0, 1) ? "Label " + std::to_string(k) : "";
+        if (e.Type == "Check") e.State = Between(rng, 0, 1) ? "Checked" : "";
+        if (e.Type != "Separator" && Between(rng, 0, 3) == 0) e.State += " Disabled";
+        if (e.Type == "Item" && Between(rng, 0, 2) == 0)
+            e.Shortcut = Between(rng, 0, 1) ? "Ctrl+S" : "Ctrl+Shift+F5";
+        if (e.Type != "Separator" && e.Type != "Menu" && Between(rng, 0, 1))
+            e.Events = "actionPerformed()";
+        doc.MenuElements.push_back(e);
+    }
+}
+
+DesignDocument RandomDesign(std::mt19937& rng, const std::string& cls, const std::string& target,
+                            int count) {
+    DesignDocument doc;
+    doc.File_Name = cls;
+    doc.Generate_Type = target;
+    doc.OuterWidth = Between(rng, 2000, 20000);
+    doc.OuterHeight = Between(rng, 2000, 20000);
+    const std::vector<std::tuple<std::string, std::string, int>> fonts = {
+        {"Helvetica", "PLAIN", 12}, {"Times Roman", "BOLD", 14}, {"Courier New", "BOLD ITALIC", 9}};
+    const auto& [font, style, size] = Pick(rng, fonts);
+    doc.Font_Name = font;
+    doc.Font_Style = style;
+    doc.Font_Size = size;
+    const std::span<const ComponentKind> kinds = AllKinds();
+    const std::vector<std::string> windows = {"Dialog", "Frame", "JDialog", "JFrame"};
+    for (int i = 0; i < count; ++i) {
+        const ComponentKind& kind =
+            kinds[static_cast<size_t>(Between(rng, 0, static_cast<int>(kinds.size()) - 1))];
+        Part p(Pick(rng, kNameStems) + std::to_string(i), std::string(kind.tag), Pick(rng, kTexts),
+               Events(rng, kind.tag), std::to_string(Between(rng, 0, count)));
+        if (IsListKind(kind.tag) && Between(rng, 0, 1)) p.value = "one|two||three";
+        // Crowded: many overlap, some reach past the window's left and top edges.
+        p.left = static_cast<float>(Between(rng, -200, 6000));
+        p.top = static_cast<float>(Between(rng, -200, 6000));
+        p.width = static_cast<float>(Between(rng, 0, 3000));
+        p.height = static_cast<float>(Between(rng, 0, 1500));
+        const std::vector<std::string_view>& offered =
+            Catalogue().Methods_For_Class(Type_To_Java_Class(kind.tag));
+        if (!offered.empty() && Between(rng, 0, 4) == 0)
+            p.popup = Pick(rng, windows) + ",Window" + std::to_string(i) + "," +
+                      std::string(offered[static_cast<size_t>(
+                          Between(rng, 0, static_cast<int>(offered.size()) - 1))]);
+        AddPart(doc, p);
+    }
+    for (int k = Between(rng, 0, count / 3); k > 0; --k)
+        doc.BringToFront(Between(rng, 1, doc.Objects_Count()));
+    if (IsFrameTarget(target) && Between(rng, 0, 1)) AddMenu(rng, doc);
+    return doc;
+}
+
+std::string Text(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    return text;
+}
+
+// Import, then the round trip through a project file, then generation.
+std::string RegeneratedFromImport(const std::string& java, const std::string& cls) {
+    const javasource::ImportedClass imported = javasource::ImportJava(java);
+    EXPECT_FALSE(imported.refusal) << javasource::RefusalMessage(*imported.refusal);
+    for (const javasource::Finding& f : imported.unmapped)
+        ADD_FAILURE() << "not mapped: " << javasource::RefusalMessage(f);
+    Session first;
+    first.form.LoadProject(imported.project);
+    LoadedProject reread;
+    std::string error;
+    EXPECT_TRUE(ReadProject(ProfileReader::FromBytes(ProjectFileText(first.form.doc)),
+                            first.form.doc.GridSize, reread, error))
+        << error;
+    Session second;
+    second.form.LoadProject(std::move(reread));
+    second.form.doc.File_Name = cls;
+    second.form.doc.Generate_Type = imported.target;
+    const GeneratedJava again = GenerateJava(second.form.doc, Catalogue());
+    EXPECT_EQ(again.refusal, "");
+    return Text(again.lines);
+}
+
+TEST(ImportRoundTripTest, RandomDesignsOfEveryTargetGenerateTheSameClass) {
+    std::mt19937 rng(20240521);
+    int generated = 0;
+    for (std::string_view target : kTargetKinds) {
+        for (int k = 0; k < 25; ++k) {
+            // Now and then a design too large for one method, whose body and layout are split.
+            const int count = k == 0 ? 1700 : Between(rng, 1, 30);
+            const std::string cls = "R" + std::string(target) + std::to_string(k);
+            DesignDocument doc = RandomDesign(rng, cls, std::string(target), count);
+            const GeneratedJava java = GenerateJava(doc, Catalogue());
+            if (!java.ok()) continue;  // a random design the checks refuse
+            ++generated;
+            SCOPED_TRACE(cls);
+            const std::string text = Text(java.lines);
+            ASSERT_EQ(RegeneratedFromImport(text, cls), text);
+            // A merge into the unedited class gives the fresh class.
+            std::string merged;
+            ASSERT_TRUE(javasource::MergeJava(text, text, cls, [&](std::string_view b) {
+                            merged.append(b);
+                        }).merged);
+            ASSERT_EQ(merged, text);
+        }
+    }
+    EXPECT_GT(generated, 150);
+}
+
+}  // namespace
+}  // namespace korvane::testing

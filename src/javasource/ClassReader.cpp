@@ -35,6 +35,11 @@ class Reader {
         : file_(file), cursor_(file), trusted_(trusted), statements_(result_.facts) {}
 
     ReadClass Read() {
+        // A generated file holds about one item for every three lines, one listener method for
+        // every four.
+        const size_t lines = static_cast<size_t>(std::count(file_.begin(), file_.end(), '\n'));
+        result_.items.reserve(lines / 3 + 16);
+        result_.methods.reserve(lines / 4 + 16);
         if (const int line = LoneCarriageReturn(file_)) {
             Refuse(line, "a carriage return stands alone; lines must end with LF or CR LF");
             return std::move(result_);
@@ -46,6 +51,7 @@ class Reader {
             Refuse(result_.facts.headerLine, "the class " + result_.facts.className +
                                                  "Layout that Korvane generates is missing");
         if (!result_.refusal && !trusted_) {
+            statements_.Finish();
             ResolveFields();
             CheckTexts();
         }
@@ -62,8 +68,12 @@ class Reader {
         if (!result_.refusal) result_.refusal = Finding{line, std::move(why)};
     }
 
-    int AddItem(std::string_view container, std::string key, int line) {
-        result_.items.push_back({std::string(container), std::move(key), line});
+    int AddItem(std::string_view container, ItemKind kind, std::string_view name, int line) {
+        GeneratedItem& item = result_.items.emplace_back();
+        item.container = container;
+        item.kind = kind;
+        item.name = name;
+        item.line = line;
         anchor_ = static_cast<int>(result_.items.size()) - 1;
         return anchor_;
     }
@@ -122,7 +132,7 @@ class Reader {
             const std::string_view t = Trimmed(Line().text);
             if (!haveMainClass_ && std::find(kGeneratedImports.begin(), kGeneratedImports.end(),
                                              t) != kGeneratedImports.end()) {
-                AddItem(kTopLevel, "import:" + std::string(t), Line().number);
+                AddItem(kTopLevel, ItemKind::Import, t, Line().number);
                 Next();
                 TakeTrailingBlank();
             } else if (!haveMainClass_ && MainClassHeader()) {
@@ -164,15 +174,16 @@ class Reader {
     // --- the public class ---
     void ReadMainClass() {
         haveMainClass_ = true;
-        AddItem(kTopLevel, "main-class", Line().number);
+        AddItem(kTopLevel, ItemKind::MainClass, {}, Line().number);
         const int classItem = anchor_;
-        AddItem(kMainClass, "header", Line().number);
+        AddItem(kMainClass, ItemKind::Header, {}, Line().number);
         Next();
         TakeTrailingBlank();
         while (!AtEnd()) {
             const std::string_view text = Line().text;
             const int number = Line().number;
             std::string name, other;
+            std::string_view written;
             if (MatchLine(text, {T("}")})) {
                 result_.mainClassClose = Line().begin;
                 Next();
@@ -181,9 +192,10 @@ class Reader {
                 return;
             }
             if (statements_.Field(text, number)) {
+                MatchLine(text, {N(other), T(" "), W(written), T(";")});
                 MatchLine(text, {N(other), T(" "), N(name), T(";")});
-                fields_.push_back({AddItem(kMainClass, "field:" + name, number), Line().begin,
-                                   Line().next, name});
+                fields_.push_back({AddItem(kMainClass, ItemKind::Field, written, number),
+                                   Line().begin, Line().next, name});
                 Next();
                 TakeTrailingBlank();
             } else if (MatchLine(text, {T("public void init() {")}) ||
@@ -192,17 +204,17 @@ class Reader {
                        (MatchLine(text, {T("public "), N(name), T("("), N(other),
                                          T(" dialog_parent, String title) {")}) &&
                         name == result_.facts.className)) {
-                AddItem(kMainClass, "constructor", number);
+                AddItem(kMainClass, ItemKind::Constructor, {}, number);
                 Next();
                 ReadGeneratedMethod(Body::Constructor);
                 TakeTrailingBlank();
             } else if (MatchLine(text, {T("public static void main(String args[]) {")})) {
-                AddItem(kMainClass, "main", number);
+                AddItem(kMainClass, ItemKind::Main, {}, number);
                 Next();
                 ReadGeneratedMethod(Body::Main);
                 TakeTrailingBlank();
-            } else if (ListenerClassHeader(text, name)) {
-                ReadListener(name);
+            } else if (ListenerClassHeader(text, name, written)) {
+                ReadListener(name, written);
             } else {
                 TakeText(kMainClass, TextPlace::Member);
             }
@@ -265,9 +277,11 @@ class Reader {
     }
 
     // --- listener classes ---
-    bool ListenerClassHeader(std::string_view text, std::string& name) {
+    bool ListenerClassHeader(std::string_view text, std::string& name, std::string_view& written) {
         std::string relation, type;
-        if (!MatchLine(text, {T("class "), N(name), T(" "), N(relation), T(" "), N(type), T(" {")}))
+        if (!MatchLine(text,
+                       {T("class "), W(written), T(" "), N(relation), T(" "), N(type), T(" {")}) ||
+            !MatchLine(text, {T("class "), N(name), T(" "), N(relation), T(" "), N(type), T(" {")}))
             return false;
         if (relation != "implements" && relation != "extends") return false;
         for (const ListenerRow& row : catalogue_.ListenerTable()) {
@@ -284,33 +298,36 @@ class Reader {
         return false;
     }
 
-    void ReadListener(const std::string& name) {
-        const std::string container = ListenerContainer(name);
-        AddItem(kMainClass, "class:" + name, Line().number);
+    void ReadListener(const std::string& name, std::string_view container) {
+        AddItem(kMainClass, ItemKind::ListenerClass, container, Line().number);
         const int classItem = anchor_;
         javasource::ReadListenerClass& facts = result_.facts.listenerClasses.emplace_back();
         facts.name = name;
         facts.listenerType = listenerType_;
         facts.implements = listenerImplements_;
         facts.line = Line().number;
-        const std::string component = name.substr(0, name.size() - listenerSuffix_.size());
-        AddItem(container, "header", Line().number);
+        facts.firstMethod = result_.methods.size();
+        const size_t factsIndex = result_.facts.listenerClasses.size() - 1;
+        // The component's name as the class name writes it.
+        const std::string_view component =
+            container.substr(0, container.size() - listenerSuffix_.size());
+        AddItem(container, ItemKind::Header, {}, Line().number);
         Next();
         TakeTrailingBlank();
         while (!AtEnd()) {
             const std::string_view text = Line().text;
-            std::string method, kind;
+            std::string kind;
+            std::string_view written;
             if (MatchLine(text, {T("}")})) {
                 Next();
                 anchor_ = classItem;
                 TakeTrailingBlank();
                 return;
             }
-            if (MatchLine(text, {T("public void "), N(method), T("("), N(kind), T(" e) {")})) {
-                const size_t index = result_.facts.listenerClasses.size() - 1;
-                result_.facts.listenerClasses[index].methods.push_back(method);
-                AddItem(container, "method:" + method, Line().number);
-                ReadListenerMethod(name, component, method);
+            if (MatchLine(text, {T("public void "), W(written), T("("), N(kind), T(" e) {")})) {
+                ++result_.facts.listenerClasses[factsIndex].methodCount;
+                AddItem(container, ItemKind::ListenerMethod, written, Line().number);
+                ReadListenerMethod(container, written, component);
                 TakeTrailingBlank();
             } else {
                 TakeText(container, TextPlace::Member);
@@ -320,8 +337,8 @@ class Reader {
     }
 
     // A listener method from its first line: the stub, or a body of the developer's.
-    void ReadListenerMethod(const std::string& cls, const std::string& component,
-                            const std::string& method) {
+    void ReadListenerMethod(std::string_view cls, std::string_view method,
+                            std::string_view component) {
         ListenerMethod& m = result_.methods.emplace_back();
         m.className = cls;
         m.method = method;
@@ -343,7 +360,8 @@ class Reader {
         const std::optional<size_t> close = MatchingBrace(file_, open, failedAt);
         if (!close) {
             Refuse(header.number + CountLines(file_.substr(header.begin, failedAt - header.begin)),
-                   "the braces of " + cls + "." + method + " do not balance");
+                   "the braces of " + std::string(cls) + "." + std::string(method) +
+                       " do not balance");
             return;
         }
         size_t closeLine = file_.rfind('\n', *close);
@@ -353,7 +371,8 @@ class Reader {
             header.number + CountLines(file_.substr(header.begin, *close - header.begin));
         cursor_.MoveTo(closeLine, closeNumber);
         if (!IsBlankText(Line().text.substr(*close - closeLine + 1))) {
-            Refuse(closeNumber, "code follows the closing brace of " + cls + "." + method);
+            Refuse(closeNumber, "code follows the closing brace of " + std::string(cls) + "." +
+                                    std::string(method));
             return;
         }
         if (m.bodyEnd > m.bodyBegin) {
@@ -367,7 +386,35 @@ class Reader {
 
     // Whether the lines after a listener method's first line are the stub and its closing
     // brace; the popup window it opens is kept in m.
-    bool ReadStub(const std::string& component, const std::string& method, ListenerMethod& m) {
+    // The stub line of a method around the component's name: the name stands in it as its
+    // field does (in the generator's \u escapes), between the two parts.
+    struct StubParts {
+        std::string method, before, after;
+    };
+    const StubParts& StubOf(std::string_view method) {
+        for (const StubParts& parts : stubs_)
+            if (parts.method == method) return parts;
+        constexpr std::string_view kMark = "@NAME@";
+        const std::string line(Trimmed(ListenerStubLine(std::string(method) + "()", kMark)));
+        const size_t at = line.find(kMark);
+        StubParts& parts = stubs_.emplace_back();
+        parts.method = method;
+        parts.before = at == std::string::npos ? line : line.substr(0, at);
+        if (at != std::string::npos) parts.after = line.substr(at + kMark.size());
+        return parts;
+    }
+
+    bool IsStubLine(std::string_view line, std::string_view component, std::string_view method) {
+        const StubParts& parts = StubOf(method);
+        line = Trimmed(line);
+        if (parts.after.empty() && parts.before.find("println") == std::string::npos)
+            return line == parts.before;  // a comment, without the name
+        return line.size() == parts.before.size() + component.size() + parts.after.size() &&
+               line.starts_with(parts.before) && line.ends_with(parts.after) &&
+               line.substr(parts.before.size(), component.size()) == component;
+    }
+
+    bool ReadStub(std::string_view component, std::string_view method, ListenerMethod& m) {
         if (AtEnd()) return false;
         if (trusted_) {
             // The generator's stub: its lines up to the closing brace at the method's indent.
@@ -376,8 +423,7 @@ class Reader {
             Next();
             return true;
         }
-        if (Trimmed(Line().text) != Trimmed(ListenerStubLine(method + "()", component)))
-            return false;
+        if (!IsStubLine(Line().text, component, method)) return false;
         Next();
         std::string windowKind, windowClass, other;
         const bool dialog = MatchLine(
@@ -405,17 +451,16 @@ class Reader {
     // --- the layout and focus classes ---
     void ReadLayoutClass() {
         haveLayoutClass_ = true;
-        AddItem(kTopLevel, "layout-class", Line().number);
+        AddItem(kTopLevel, ItemKind::LayoutClass, {}, Line().number);
         const int classItem = anchor_;
-        AddItem(kLayoutClass, "header", Line().number);
+        AddItem(kLayoutClass, ItemKind::Header, {}, Line().number);
         const std::string layout = result_.facts.className + "Layout";
         Next();
         TakeTrailingBlank();
         while (!AtEnd()) {
             const std::string_view text = Line().text;
             std::string name;
-            int64_t k = 0;
-            std::string key;
+            std::string_view key, written;
             if (MatchLine(text, {T("}")})) {
                 Next();
                 anchor_ = classItem;
@@ -437,14 +482,15 @@ class Reader {
                 key = "minimum";
             else if (MatchLine(text, {T("public void layoutContainer(Container parent) {")}))
                 key = "layout";
-            else if (MatchLine(text, {T("private void place"), I(k),
-                                      T("(Container parent, Insets insets) {")}))
-                key = "place" + std::to_string(k);
+            else if (MatchLine(text, {T("private void "), W(written),
+                                      T("(Container parent, Insets insets) {")}) &&
+                     written.starts_with("place"))
+                key = written;
             if (key.empty()) {
                 TakeText(kLayoutClass, TextPlace::Member);
                 continue;
             }
-            AddItem(kLayoutClass, key, Line().number);
+            AddItem(kLayoutClass, ItemKind::LayoutMethod, key, Line().number);
             Next();
             ReadGeneratedMethod(Body::Layout);
             TakeTrailingBlank();
@@ -456,7 +502,7 @@ class Reader {
     // The focus class is generated whole: its lines must be the generator's.
     void ReadFocusClass() {
         haveFocusClass_ = true;
-        AddItem(kTopLevel, "focus-class", Line().number);
+        AddItem(kTopLevel, ItemKind::FocusClass, {}, Line().number);
         const SourceLine header = Line();
         std::string name, base;
         MatchLine(header.text, {T("class "), N(name), T(" extends "), N(base), T(" {")});
@@ -496,9 +542,9 @@ class Reader {
         for (const Field& field : fields_) {
             if (statements_.Assigned(field.name)) continue;
             GeneratedItem& item = result_.items[static_cast<size_t>(field.item)];
-            item.key.clear();
+            item.kind = ItemKind::None;
             DeveloperText& text = result_.texts.emplace_back();
-            text.container = std::string(kMainClass);
+            text.container = kMainClass;
             text.anchor = field.item - 1;
             // With the empty line after it, which was taken as the field's.
             text.begin = field.begin;
@@ -550,13 +596,10 @@ class Reader {
     std::string_view listenerType_, listenerSuffix_;
     bool listenerImplements_ = false;
     size_t closeOfStub_ = 0;
+    std::vector<StubParts> stubs_;
 };
 
 }  // namespace
-
-std::string ListenerContainer(std::string_view className) {
-    return "C:" + std::string(className);
-}
 
 ReadClass ReadGeneratedClass(std::string_view file, bool trusted) {
     return Reader(file, trusted).Read();

@@ -22,11 +22,13 @@
 namespace korvane::javasource {
 
 // Containers of the file: the top level, the public class, the layout class, and each listener
-// class (by its name).
+// class, named by its name as the file writes it.
 inline constexpr std::string_view kTopLevel = "";
 inline constexpr std::string_view kMainClass = "M";
 inline constexpr std::string_view kLayoutClass = "L";
-std::string ListenerContainer(std::string_view className);
+inline bool IsListenerContainer(std::string_view container) {
+    return container != kTopLevel && container != kMainClass && container != kLayoutClass;
+}
 
 // A line the reader could not take, or a fact it could not map, with its line number.
 struct Finding {
@@ -34,21 +36,38 @@ struct Finding {
     std::string text;
 };
 
+enum class ItemKind : uint8_t {
+    None,  // a line that turned out to be the developer's
+    Import,
+    MainClass,
+    LayoutClass,
+    FocusClass,
+    Header,  // the first line of a class
+    Field,
+    Constructor,  // or init()
+    Main,
+    ListenerClass,
+    ListenerMethod,
+    LayoutMethod,
+};
+
 // A generated item (an import, a field, the constructor, a listener class or method, ...): the
-// keys of a file's items name the places developer text is kept at.
+// items of a file name the places developer text is kept at. Its names are views into the file
+// as it writes them.
 struct GeneratedItem {
-    std::string container;
-    std::string key;  // "" for a line that turned out to be the developer's
+    std::string_view container;
+    std::string_view name;  // an import's text; a field, listener class or method, layout method
+    ItemKind kind = ItemKind::None;
+    bool emptyLineAfter = false;
     int line = 0;
     size_t end = 0;         // past its lines and the empty line that follows it, if any
     size_t endOfLines = 0;  // past its lines
-    bool emptyLineAfter = false;
 };
 
 // Text the generator did not write: whole lines, in one container, after the generated item
 // `anchor` (an index into the file's items, -1: at the start of the container).
 struct DeveloperText {
-    std::string container;
+    std::string_view container;
     int anchor = -1;
     size_t begin = 0, end = 0;
     int firstLine = 0, lastLine = 0;
@@ -61,8 +80,8 @@ struct DeveloperText {
 // generator writes (the print line or comment of the method and the lines that open a popup
 // window).
 struct ListenerMethod {
-    std::string className;  // e.g. button_ok_AL
-    std::string method;     // e.g. actionPerformed
+    std::string_view className;  // e.g. button_ok_AL, as the file writes it
+    std::string_view method;     // e.g. actionPerformed
     int headerLine = 0;
     size_t begin = 0, end = 0;  // the whole method, whole lines
     bool edited = false;        // the body is not the stub
@@ -79,8 +98,9 @@ struct ReadComponent {
     std::string type;   // TypeTag, from the line that creates it
     std::string value;  // text, or list items joined by "|"
     size_t items = 0;
-    int line = 0;     // where it is created
-    int addLine = 0;  // 0: never added to the window
+    int line = 0;       // where it is created
+    int addLine = 0;    // 0: never added to the window
+    int fieldLine = 0;  // 0: no field declares it
 };
 
 struct ReadMenuElement {
@@ -103,9 +123,10 @@ struct ReadRegistration {
 
 struct ReadListenerClass {
     std::string name;
-    std::string listenerType;
+    std::string_view listenerType;
     bool implements = false;
-    std::vector<std::string> methods;  // in file order, without "()"
+    // Its methods: ReadClass::methods from firstMethod on, in file order.
+    size_t firstMethod = 0, methodCount = 0;
     int line = 0;
 };
 
@@ -125,10 +146,9 @@ struct ClassFacts {
     std::string dialogParent;
     int dialogParentLine = 0;
     std::vector<ReadComponent> components;
-    std::unordered_map<std::string, int> fieldLines;  // the fields of the public class
-    std::vector<std::string> addOrder;                // the names added to the window, in order
-    std::vector<std::string> raisedChildren;          // the names raised to the top, in order
-    std::vector<std::optional<ReadBounds>> bounds;    // by child index
+    std::vector<std::string> addOrder;              // the names added to the window, in order
+    std::vector<std::string> raisedChildren;        // the names raised to the top, in order
+    std::vector<std::optional<ReadBounds>> bounds;  // by child index
     std::vector<ReadMenuElement> menu;
     std::vector<ReadRegistration> registrations;
     std::vector<ReadListenerClass> listenerClasses;

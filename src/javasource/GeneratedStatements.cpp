@@ -60,18 +60,24 @@ std::string ShortcutText(std::string_view vk, bool shift) {
 }  // namespace
 
 ReadComponent* GeneratedStatements::Component(const std::string& name) {
-    const auto it = byName_.find(name);
-    return it == byName_.end() ? nullptr : &facts_.components[it->second];
+    const auto it = names_.find(name);
+    if (it == names_.end() || it->second.component < 0) return nullptr;
+    return &facts_.components[static_cast<size_t>(it->second.component)];
+}
+
+void GeneratedStatements::Finish() {
+    for (ReadComponent& c : facts_.components) c.fieldLine = names_[c.name].fieldLine;
 }
 
 ReadComponent& GeneratedStatements::Create(const std::string& name, std::string_view type,
                                            int number) {
-    Assign(name);
-    if (ReadComponent* existing = Component(name)) {
+    NameFacts& facts = names_[name];
+    facts.assigned = true;
+    if (facts.component >= 0) {
         facts_.notes.push_back({number, "the component " + name + " is created a second time"});
-        return *existing;
+        return facts_.components[static_cast<size_t>(facts.component)];
     }
-    byName_.emplace(name, facts_.components.size());
+    facts.component = static_cast<int>(facts_.components.size());
     ReadComponent& c = facts_.components.emplace_back();
     c.name = name;
     c.type = type;
@@ -82,7 +88,8 @@ ReadComponent& GeneratedStatements::Create(const std::string& name, std::string_
 bool GeneratedStatements::Field(std::string_view line, int number) {
     std::string type, name;
     if (!MatchLine(line, {N(type), T(" "), N(name), T(";")})) return false;
-    facts_.fieldLines.emplace(name, number);
+    int& fieldLine = names_[name].fieldLine;
+    if (!fieldLine) fieldLine = number;
     if (name == "parent") {
         facts_.dialogParent = type;
         facts_.dialogParentLine = number;
@@ -217,8 +224,9 @@ bool GeneratedStatements::Menu(std::string_view line, int number) {
         MatchLine(line, {T("setJMenuBar(new JMenuBar());")}))
         return true;
     const auto element = [&](std::string_view type) -> ReadMenuElement& {
-        Assign(name);
-        menuByName_[name] = facts_.menu.size();
+        NameFacts& facts = names_[name];
+        facts.assigned = true;
+        facts.menu = static_cast<int>(facts_.menu.size());
         ReadMenuElement& e = facts_.menu.emplace_back();
         e.name = name;
         e.type = type;
@@ -227,8 +235,9 @@ bool GeneratedStatements::Menu(std::string_view line, int number) {
         return e;
     };
     const auto known = [&]() -> ReadMenuElement* {
-        const auto it = menuByName_.find(name);
-        return it == menuByName_.end() ? nullptr : &facts_.menu[it->second];
+        const auto it = names_.find(name);
+        if (it == names_.end() || it->second.menu < 0) return nullptr;
+        return &facts_.menu[static_cast<size_t>(it->second.menu)];
     };
     // The bar is reached through the window: getMenuBar() or getJMenuBar().
     const auto holderOf = [&](std::string_view rest, LinePiece piece) {
@@ -368,29 +377,39 @@ bool GeneratedStatements::Skeleton(std::string_view line, int number) {
 bool GeneratedStatements::Constructor(std::string_view line, int number, bool& opens,
                                       bool& closes) {
     opens = closes = false;
-    std::string name, other;
-    if (MatchLine(line, {T("}")}) || MatchLine(line, {T("});")})) {
+    line = Trimmed(line);
+    std::string name;
+    if (line == "}" || line == "});") {
         closes = true;
         return true;
     }
-    if (MatchLine(line, {T("addWindowListener(new WindowAdapter() {")}) ||
-        MatchLine(line, {T("public void windowClosing(WindowEvent e) {")}) ||
-        MatchLine(line, {T("void run() {")})) {
+    if (line == "System.exit(0);" || line == "dispose();") return true;
+    if (line.ends_with("{")) {
         opens = true;
-        return true;
+        if (MatchLine(line, {T("class "), N(name), T(" {")}))
+            return (name[0] == 'B' || name[0] == 'C') && name.size() > 1;
+        return MatchLine(line, {T("addWindowListener(new WindowAdapter() {")}) ||
+               MatchLine(line, {T("public void windowClosing(WindowEvent e) {")}) ||
+               MatchLine(line, {T("void run() {")});
     }
-    if (MatchLine(line, {T("class "), N(name), T(" {")})) {
-        opens = true;
-        return (name[0] == 'B' || name[0] == 'C') && name.size() > 1;
+    // The forms are told apart by what follows the first name: " = " (a creation), "." (a
+    // call on a component or menu) or "(" (a call on the window).
+    size_t head = 0;
+    while (head < line.size() && line[head] != ' ' && line[head] != '.' && line[head] != '(')
+        ++head;
+    const char after = head < line.size() ? line[head] : '\0';
+    if (after == ' ')
+        return Creation(line, number) || Menu(line, number) || Skeleton(line, number) ||
+               MatchLine(line, {T("new "), N(name), T("().run();")});
+    if (after == '.' && !line.starts_with("getContentPane().") &&
+        !line.starts_with("getMenuBar()") && !line.starts_with("getJMenuBar()")) {
+        if (MatchLine(line, {N(name), T(".setFont(getFont());")}) ||
+            MatchLine(line, {N(name), T(".setFont(getContentPane().getFont());")}))
+            return Component(name) != nullptr;
+        return ListItem(line) || Registration(line, number) || Menu(line, number);
     }
-    if (MatchLine(line, {T("new "), N(name), T("().run();")})) return true;
-    if (MatchLine(line, {T("System.exit(0);")}) || MatchLine(line, {T("dispose();")})) return true;
-    if (MatchLine(line, {N(name), T(".setFont(getFont());")}) ||
-        MatchLine(line, {N(name), T(".setFont(getContentPane().getFont());")}))
-        return Component(name) != nullptr;
-    return Skeleton(line, number) || Creation(line, number) || ListItem(line) ||
-           Addition(line, number) || Stacking(line) || Menu(line, number) ||
-           Registration(line, number);
+    if (line.starts_with("((DefaultListModel)")) return ListItem(line);
+    return Addition(line, number) || Skeleton(line, number) || Stacking(line) || Menu(line, number);
 }
 
 bool GeneratedStatements::Layout(std::string_view line, int number, bool& opens, bool& closes) {

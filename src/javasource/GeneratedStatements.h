@@ -30,7 +30,12 @@ class GeneratedStatements {
 
     // Whether the constructor gives the field of this name its value: a field without one is
     // not one the generator wrote.
-    bool Assigned(const std::string& name) const { return assigned_.count(name) > 0; }
+    bool Assigned(const std::string& name) const {
+        const auto it = names_.find(name);
+        return it != names_.end() && it->second.assigned;
+    }
+    // Gives each component the line of its field, once the whole class is read.
+    void Finish();
 
   private:
     bool Creation(std::string_view line, int number);
@@ -42,12 +47,17 @@ class GeneratedStatements {
     bool Skeleton(std::string_view line, int number);
     ReadComponent* Component(const std::string& name);
     ReadComponent& Create(const std::string& name, std::string_view type, int number);
-    void Assign(const std::string& name) { assigned_.insert(name); }
+    void Assign(const std::string& name) { names_[name].assigned = true; }
 
+    // What the class says about each name, in one table.
+    struct NameFacts {
+        int component = -1;  // index into facts_.components
+        int menu = -1;       // index into facts_.menu
+        int fieldLine = 0;
+        bool assigned = false;  // the constructor gives the field its value
+    };
     ClassFacts& facts_;
-    std::unordered_map<std::string, size_t> byName_;
-    std::unordered_map<std::string, size_t> menuByName_;
-    std::unordered_set<std::string> assigned_;
+    std::unordered_map<std::string, NameFacts> names_;
     int pendingChild_ = -1;  // the child index of the last "c = parent.getComponent(i);"
 };
 

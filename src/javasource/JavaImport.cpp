@@ -8,6 +8,7 @@
 #include "codegen/Stacking.h"
 #include "document/ComponentKinds.h"
 #include "document/MenuBar.h"
+#include "javasource/JavaLexis.h"
 
 namespace korvane::javasource {
 namespace {
@@ -17,6 +18,12 @@ constexpr double kTwipsPerPixel = 15;
 std::string Lines(int first, int last) {
     return first == last ? "line " + std::to_string(first)
                          : "lines " + std::to_string(first) + "-" + std::to_string(last);
+}
+
+// A name as the file writes it, its \u escapes translated.
+std::string Decoded(std::string_view written) {
+    std::string name;
+    return JavaLineReader(written).Name(name) ? name : std::string(written);
 }
 
 std::string Joined(const std::vector<std::string>& parts) {
@@ -104,7 +111,7 @@ class Importer {
                 Unmapped(c.line, "the component " + c.name +
                                      " is created but never added to the "
                                      "window; it is not taken");
-            else if (!facts.fieldLines.count(c.name))
+            else if (!c.fieldLine)
                 Unmapped(c.line,
                          "the component " + c.name + " has no field; it is taken as a " + c.type);
         }
@@ -237,13 +244,15 @@ class Importer {
             }
             std::string& events =
                 component ? components_[componentIndex_.at(r.name)].events : menuEvents_[r.name];
-            for (const std::string& method : it->second->methods) {
-                const std::string name = method + "()";
+            const ReadListenerClass& cls = *it->second;
+            for (size_t k = 0; k < cls.methodCount; ++k) {
+                const ListenerMethod& m = read_.methods[cls.firstMethod + k];
+                const std::string name = Decoded(m.method) + "()";
                 const int index = catalogue_.MethodIndex(name);
                 if (index < 0 || catalogue_.ListenerOfMethod(index) != row) {
-                    Unmapped(it->second->line, method + " is not a method of " +
-                                                   std::string(row->listenerType) +
-                                                   "; it is not taken as an event of " + r.name);
+                    Unmapped(m.headerLine, name + " is not a method of " +
+                                               std::string(row->listenerType) +
+                                               "; it is not taken as an event of " + r.name);
                     continue;
                 }
                 if (!events.empty()) events += '|';
@@ -262,11 +271,12 @@ class Importer {
             classes.emplace(cls.name, &cls);
         for (const ListenerMethod& m : read_.methods) {
             if (m.popupKindAndClass.empty()) continue;
-            const auto it = classes.find(m.className);
+            const std::string cls = Decoded(m.className), method = Decoded(m.method);
+            const auto it = classes.find(cls);
             const std::string name = it == classes.end() ? "" : ComponentOfClass(*it->second);
             const auto c = componentIndex_.find(name);
             if (c == componentIndex_.end()) {
-                Unmapped(m.headerLine, "the window opened in " + m.className + "." + m.method +
+                Unmapped(m.headerLine, "the window opened in " + cls + "." + method +
                                            " belongs to no component; it is not taken");
                 continue;
             }
@@ -275,7 +285,7 @@ class Importer {
                 Unmapped(m.headerLine, name + " opens a second window; only the first is taken");
                 continue;
             }
-            popup = m.popupKindAndClass + "," + m.method + "()";
+            popup = m.popupKindAndClass + "," + method + "()";
         }
     }
 
@@ -328,7 +338,8 @@ class Importer {
         }
         for (const ListenerMethod& m : read_.methods)
             if (m.edited)
-                Unmapped(m.headerLine, "the body of " + m.className + "." + m.method +
+                Unmapped(m.headerLine, "the body of " + Decoded(m.className) + "." +
+                                           Decoded(m.method) +
                                            " is code of your own, which a design does not hold");
         for (const Finding& code : read_.codeInGeneratedMethods)
             Unmapped(code.line,

@@ -103,6 +103,11 @@ class InputChars {
     size_t rawBackslashes_ = 0;
 };
 
+bool IsAsciiNameChar(char c, bool first) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == '$' ||
+           (!first && c >= '0' && c <= '9');
+}
+
 bool IsNameChar(char32_t c, bool first) {
     if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == '$') return true;
     if (c >= '0' && c <= '9') return !first;
@@ -167,6 +172,19 @@ bool JavaLineReader::Word(std::string_view text) {
 }
 
 bool JavaLineReader::Name(std::string& out) {
+    // Most names are plain ASCII: taken as they stand.
+    size_t end = pos_;
+    while (end < line_.size() && IsAsciiNameChar(line_[end], end == pos_)) ++end;
+    if (end > pos_ && (end == line_.size() ||
+                       (line_[end] != '\\' && static_cast<unsigned char>(line_[end]) < 0x80))) {
+        out.assign(line_, pos_, end - pos_);
+        pos_ = end;
+        return true;
+    }
+    return DecodedName(out);
+}
+
+bool JavaLineReader::DecodedName(std::string& out) {
     InputChars chars(line_, pos_);
     std::string name;
     size_t end = pos_;
@@ -185,6 +203,18 @@ bool JavaLineReader::Name(std::string& out) {
 
 bool JavaLineReader::StringLiteral(std::string& out) {
     if (pos_ >= line_.size() || line_[pos_] != '"') return false;
+    // Most literals are printable ASCII without escapes: taken as they stand.
+    size_t end = pos_ + 1;
+    while (end < line_.size()) {
+        const auto c = static_cast<unsigned char>(line_[end]);
+        if (c == '"' || c == '\\' || c < 0x20 || c >= 0x7F) break;
+        ++end;
+    }
+    if (end < line_.size() && line_[end] == '"') {
+        out.assign(line_, pos_ + 1, end - pos_ - 1);
+        pos_ = end + 1;
+        return true;
+    }
     InputChars chars(line_, pos_ + 1);
     std::string value;
     while (true) {
@@ -276,6 +306,11 @@ bool IsWordChar(char c) {
 
 // Matches exact text with the blank rules of LinePiece at line[pos].
 bool MatchText(std::string_view line, size_t& pos, std::string_view text) {
+    // The generator's own spacing first: the text exactly.
+    if (line.substr(pos, text.size()) == text) {
+        pos += text.size();
+        return true;
+    }
     size_t i = pos;
     for (size_t k = 0; k < text.size(); ++k) {
         const char p = text[k];
@@ -310,9 +345,14 @@ bool MatchLine(std::string_view line, std::initializer_list<LinePiece> pieces) {
         while (pos < line.size() && IsBlank(line[pos])) ++pos;
         JavaLineReader reader(line.substr(pos));
         bool read = false;
+        std::string name;
         switch (piece.kind) {
             case LinePiece::Kind::Name:
                 read = reader.Name(*piece.out);
+                break;
+            case LinePiece::Kind::NameAsWritten:
+                read = reader.Name(name);
+                if (read) *piece.written = line.substr(pos, reader.Position());
                 break;
             case LinePiece::Kind::String:
                 read = reader.StringLiteral(*piece.out);

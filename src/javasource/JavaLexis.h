@@ -64,6 +64,8 @@ class JavaLineReader {
     size_t Position() const { return pos_; }
 
   private:
+    bool DecodedName(std::string& out);
+
     std::string_view line_;
     size_t pos_ = 0;
 };
@@ -72,10 +74,11 @@ class JavaLineReader {
 // (at least one between two name characters) and blanks may stand before punctuation; or a
 // name, a string literal or an integer, read into the given place.
 struct LinePiece {
-    enum class Kind { Text, Name, String, Integer } kind = Kind::Text;
+    enum class Kind { Text, Name, NameAsWritten, String, Integer } kind = Kind::Text;
     std::string_view text;
     std::string* out = nullptr;
     int64_t* number = nullptr;
+    std::string_view* written = nullptr;
 };
 inline LinePiece T(std::string_view text) {
     return {LinePiece::Kind::Text, text};
@@ -88,6 +91,10 @@ inline LinePiece S(std::string& out) {
 }
 inline LinePiece I(int64_t& number) {
     return {LinePiece::Kind::Integer, {}, nullptr, &number};
+}
+// A name as the line writes it (its \u escapes untranslated): a view into the line.
+inline LinePiece W(std::string_view& written) {
+    return {LinePiece::Kind::NameAsWritten, {}, nullptr, nullptr, &written};
 }
 
 // Whether the whole line (without its indentation and trailing blanks) is the pieces in turn.

@@ -11,12 +11,32 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
-std::string PlaceKey(std::string_view container, std::string_view key) {
-    std::string k(container);
-    k += '\x1f';
-    k += key;
-    return k;
+// An item's identity in either file: its kind, container and name as written.
+struct ItemKey {
+    ItemKind kind;
+    std::string_view container, name;
+    bool operator==(const ItemKey&) const = default;
+};
+struct ItemKeyHash {
+    size_t operator()(const ItemKey& k) const {
+        const std::hash<std::string_view> h;
+        return h(k.name) * 31 + h(k.container) * 7 + static_cast<size_t>(k.kind);
+    }
+};
+ItemKey KeyOf(const GeneratedItem& item) {
+    return {item.kind, item.container, item.name};
 }
+
+struct MethodKey {
+    std::string_view className, method;
+    bool operator==(const MethodKey&) const = default;
+};
+struct MethodKeyHash {
+    size_t operator()(const MethodKey& k) const {
+        const std::hash<std::string_view> h;
+        return h(k.className) * 31 + h(k.method);
+    }
+};
 
 std::string Shortened(std::string_view text) {
     constexpr size_t kMost = 80;
@@ -79,16 +99,22 @@ class Merger {
     MergeResult Run(const std::function<void(std::string_view)>& write) {
         old_ = ReadGeneratedClass(oldFile_);
         if (!Safe()) return std::move(result_);
+        const bool edited = std::any_of(old_.methods.begin(), old_.methods.end(),
+                                        [](const ListenerMethod& m) { return m.edited; });
+        if (old_.texts.empty() && !edited) {
+            // Nothing of the developer's: the fresh file as it is.
+            write(fresh_);
+            result_.merged = true;
+            return std::move(result_);
+        }
         new_ = ReadGeneratedClass(fresh_, true);
         if (new_.refusal) {
             Refuse(new_.refusal->line, "the fresh generation cannot be read back (" +
                                            new_.refusal->text + "); this is a fault of Korvane");
             return std::move(result_);
         }
-        for (const GeneratedItem& item : new_.items) {
-            newPlaces_.insert(PlaceKey(item.container, item.key));
-            freshItems_.emplace(PlaceKey(item.container, item.key), &item);
-        }
+        freshItems_.reserve(new_.items.size());
+        for (const GeneratedItem& item : new_.items) freshItems_.emplace(KeyOf(item), &item);
         PlaceTexts();
         PlaceBodies();
         Write(write);
@@ -119,29 +145,35 @@ class Merger {
                                   Shortened(code.text));
             return false;
         }
-        std::unordered_set<std::string> seen;
-        for (const ReadListenerClass& cls : old_.facts.listenerClasses)
-            if (!seen.insert(cls.name).second) {
-                Refuse(cls.line, "the listener class " + cls.name + " is there twice");
+        std::unordered_set<std::string_view> classes;
+        classes.reserve(old_.facts.listenerClasses.size());
+        for (const GeneratedItem& item : old_.items)
+            if (item.kind == ItemKind::ListenerClass && !classes.insert(item.name).second) {
+                Refuse(item.line,
+                       "the listener class " + std::string(item.name) + " is there twice");
                 return false;
             }
-        seen.clear();
-        for (const ListenerMethod& m : old_.methods)
-            if (!seen.insert(m.className + "." + m.method).second) {
-                Refuse(m.headerLine, m.className + "." + m.method + " is there twice");
-                return false;
-            }
+        // The methods of a class follow one another: a repeated one is among its class's.
+        for (size_t i = 0; i < old_.methods.size(); ++i) {
+            const ListenerMethod& m = old_.methods[i];
+            for (size_t j = i; j-- > 0 && old_.methods[j].className == m.className;)
+                if (old_.methods[j].method == m.method) {
+                    Refuse(m.headerLine, std::string(m.className) + "." + std::string(m.method) +
+                                             " is there twice");
+                    return false;
+                }
+        }
         // A listener method whose first line was changed reads as a method of the developer's:
         // it cannot be matched with the stub it replaces.
         const EventCatalogue catalogue;
         for (const DeveloperText& text : old_.texts) {
-            if (!text.container.starts_with("C:")) continue;
+            if (!IsListenerContainer(text.container)) continue;
             for (const std::string& what : text.contents)
                 if (what.starts_with("method ") &&
                     catalogue.MethodIndex(what.substr(7) + "()") >= 0) {
                     Refuse(text.firstLine,
                            "the first line of the listener method " + what.substr(7) + " in " +
-                               text.container.substr(2) +
+                               std::string(text.container) +
                                " is not as Korvane writes it, so its code cannot be matched");
                     return false;
                 }
@@ -149,32 +181,27 @@ class Merger {
         return true;
     }
 
+    bool FreshHas(const GeneratedItem& item) const {
+        return item.kind != ItemKind::None && freshItems_.count(KeyOf(item));
+    }
+
     // The old item a text stays after: its anchor if the fresh file has it, else the nearest
     // item before it in the same container that the fresh file has; -1 for the container's
     // start, -2 when the container itself is gone.
-    int LiveAnchor(const DeveloperText& text) {
-        if (!text.container.empty() && !newPlaces_.count(PlaceKey(text.container, "header")))
+    int LiveAnchor(const DeveloperText& text) const {
+        if (IsListenerContainer(text.container) &&
+            !freshItems_.count({ItemKind::Header, text.container, {}}))
             return -2;
         for (int i = text.anchor; i >= 0; --i) {
             const GeneratedItem& item = old_.items[static_cast<size_t>(i)];
-            if (item.container != text.container) continue;
-            if (const auto memo = liveMemo_.find(i); memo != liveMemo_.end()) return memo->second;
-            if (!item.key.empty() && newPlaces_.count(PlaceKey(item.container, item.key))) {
-                liveMemo_[text.anchor] = i;
-                return i;
-            }
+            if (item.container == text.container && FreshHas(item)) return i;
         }
         return -1;
     }
 
-    // The fresh file's item of an old one.
-    const GeneratedItem& FreshItem(const GeneratedItem& oldItem) {
-        return *freshItems_.at(PlaceKey(oldItem.container, oldItem.key));
-    }
-
-    size_t ContainerStart(std::string_view container) {
-        if (container.empty()) return 0;
-        const auto it = freshItems_.find(PlaceKey(container, "header"));
+    size_t ContainerStart(std::string_view container) const {
+        if (container == kTopLevel) return 0;
+        const auto it = freshItems_.find({ItemKind::Header, container, {}});
         return it == freshItems_.end() ? 0 : it->second->end;
     }
 
@@ -188,10 +215,10 @@ class Merger {
                 insertion.kind = Insertion::Kind::Kept;
                 insertion.at = new_.mainClassClose;
                 insertion.order = 2;
-                insertion.keptHeading = "the class " + text.container.substr(2);
+                insertion.keptHeading = "the class " + std::string(text.container);
                 result_.warnings.push_back(
                     "line " + std::to_string(text.firstLine) + ": the listener class " +
-                    text.container.substr(2) +
+                    std::string(text.container) +
                     " is no longer in the design; the code of your own it held is kept, "
                     "commented out, at the end of the class " +
                     std::string(className_));
@@ -208,8 +235,8 @@ class Merger {
     // Text that followed an item keeps its place against the item's empty line: text written
     // between an item and the empty line after it stays before that line (its own last empty
     // line was the item's), and text after the item's empty line stays after one.
-    void PlaceAfter(const GeneratedItem& oldItem, Insertion& insertion) {
-        const GeneratedItem& fresh = FreshItem(oldItem);
+    void PlaceAfter(const GeneratedItem& oldItem, Insertion& insertion) const {
+        const GeneratedItem& fresh = *freshItems_.at(KeyOf(oldItem));
         insertion.order = 1;
         if (!oldItem.emptyLineAfter && fresh.emptyLineAfter) {
             insertion.at = fresh.endOfLines;
@@ -221,15 +248,16 @@ class Merger {
     }
 
     void PlaceBodies() {
-        std::unordered_map<std::string, const ListenerMethod*> fresh;
+        std::unordered_map<MethodKey, const ListenerMethod*, MethodKeyHash> fresh;
+        fresh.reserve(new_.methods.size());
         for (const ListenerMethod& m : new_.methods)
-            fresh.emplace(m.className + "." + m.method, &m);
+            fresh.emplace(MethodKey{m.className, m.method}, &m);
         for (const ListenerMethod& m : old_.methods) {
             if (!m.edited) continue;
             Insertion insertion;
             insertion.method = &m;
             insertion.sequence = m.begin;
-            const auto it = fresh.find(m.className + "." + m.method);
+            const auto it = fresh.find({m.className, m.method});
             if (it != fresh.end()) {
                 insertion.kind = Insertion::Kind::Body;
                 insertion.at = it->second->bodyBegin;
@@ -240,10 +268,10 @@ class Merger {
                 insertion.kind = Insertion::Kind::Kept;
                 insertion.at = new_.mainClassClose;
                 insertion.order = 2;
-                insertion.keptHeading = owner + "." + m.method + "()";
+                insertion.keptHeading = owner + "." + std::string(m.method) + "()";
                 result_.warnings.push_back(
-                    "line " + std::to_string(m.headerLine) + ": " + owner + "." + m.method +
-                    "() is no longer in the design; its code is kept, commented out, at the end "
+                    "line " + std::to_string(m.headerLine) + ": " + insertion.keptHeading +
+                    " is no longer in the design; its code is kept, commented out, at the end "
                     "of the class " +
                     std::string(className_));
             }
@@ -252,14 +280,11 @@ class Merger {
     }
 
     // The component or menu element of a listener class: its name less the suffix.
-    std::string ComponentOf(const std::string& cls) const {
-        for (const ReadListenerClass& read : old_.facts.listenerClasses) {
-            if (read.name != cls) continue;
-            for (const ListenerRow& row : catalogue_.ListenerTable())
-                if (row.listenerType == read.listenerType && cls.ends_with(row.suffix))
-                    return cls.substr(0, cls.size() - row.suffix.size());
-        }
-        return cls;
+    std::string ComponentOf(std::string_view cls) const {
+        for (const ListenerRow& row : catalogue_.ListenerTable())
+            if (cls.ends_with(row.suffix) && cls.size() > row.suffix.size())
+                return std::string(cls.substr(0, cls.size() - row.suffix.size()));
+        return std::string(cls);
     }
 
     void Write(const std::function<void(std::string_view)>& write) {
@@ -320,10 +345,8 @@ class Merger {
     ReadClass old_, new_;
     MergeResult result_;
     EventCatalogue catalogue_;
-    std::unordered_set<std::string> newPlaces_;
-    std::unordered_map<std::string, const GeneratedItem*> freshItems_;
+    std::unordered_map<ItemKey, const GeneratedItem*, ItemKeyHash> freshItems_;
     size_t emptyLineAt_ = static_cast<size_t>(-1);
-    std::unordered_map<int, int> liveMemo_;
     std::vector<Insertion> insertions_;
 };
 

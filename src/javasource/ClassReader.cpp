@@ -35,11 +35,11 @@ class Reader {
         : file_(file), cursor_(file), trusted_(trusted), statements_(result_.facts) {}
 
     ReadClass Read() {
-        // A generated file holds about one item for every three lines, one listener method for
-        // every four.
+        // A generated file holds at most about one item for every two lines, one listener method
+        // for every three; room not used costs no memory.
         const size_t lines = static_cast<size_t>(std::count(file_.begin(), file_.end(), '\n'));
-        result_.items.reserve(lines / 3 + 16);
-        result_.methods.reserve(lines / 4 + 16);
+        result_.items.reserve(lines / 2 + 16);
+        result_.methods.reserve(lines / 3 + 16);
         if (const int line = LoneCarriageReturn(file_)) {
             Refuse(line, "a carriage return stands alone; lines must end with LF or CR LF");
             return std::move(result_);
@@ -302,7 +302,7 @@ class Reader {
         AddItem(kMainClass, ItemKind::ListenerClass, container, Line().number);
         const int classItem = anchor_;
         javasource::ReadListenerClass& facts = result_.facts.listenerClasses.emplace_back();
-        facts.name = name;
+        facts.name = container;
         facts.listenerType = listenerType_;
         facts.implements = listenerImplements_;
         facts.line = Line().number;

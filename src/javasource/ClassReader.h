@@ -116,13 +116,13 @@ struct ReadMenuElement {
 
 struct ReadRegistration {
     std::string name;
-    std::string registration;  // e.g. addActionListener
-    std::string className;     // e.g. button_ok_AL
+    std::string_view registration;  // e.g. addActionListener
+    std::string_view className;     // e.g. button_ok_AL, as the file writes it
     int line = 0;
 };
 
 struct ReadListenerClass {
-    std::string name;
+    std::string_view name;  // as the file writes it
     std::string_view listenerType;
     bool implements = false;
     // Its methods: ReadClass::methods from firstMethod on, in file order.

@@ -333,8 +333,9 @@ bool GeneratedStatements::Stacking(std::string_view line) {
 }
 
 bool GeneratedStatements::Registration(std::string_view line, int number) {
-    std::string name, registration, cls;
-    if (!MatchLine(line, {N(name), T("."), N(registration), T("(new "), N(cls), T("());")}))
+    std::string name;
+    std::string_view registration, cls;
+    if (!MatchLine(line, {N(name), T("."), W(registration), T("(new "), W(cls), T("());")}))
         return false;
     if (!registration.starts_with("add") || !registration.ends_with("Listener")) return false;
     facts_.registrations.push_back({name, registration, cls, number});

@@ -200,11 +200,13 @@ class Importer {
         return order;
     }
 
+    // The component or menu element a listener class belongs to: its name less the suffix.
     std::string ComponentOfClass(const ReadListenerClass& cls) const {
+        const std::string name = Decoded(cls.name);
         for (const ListenerRow& row : catalogue_.ListenerTable())
-            if (row.listenerType == cls.listenerType && cls.name.ends_with(row.suffix))
-                return cls.name.substr(0, cls.name.size() - row.suffix.size());
-        return cls.name;
+            if (row.listenerType == cls.listenerType && name.ends_with(row.suffix))
+                return name.substr(0, name.size() - row.suffix.size());
+        return name;
     }
 
     const ListenerRow* RowOfType(std::string_view type) const {
@@ -215,38 +217,40 @@ class Importer {
 
     void Events() {
         const ClassFacts& facts = read_.facts;
-        std::unordered_map<std::string, const ReadListenerClass*> classes;
-        for (const ReadListenerClass& cls : facts.listenerClasses) classes.emplace(cls.name, &cls);
+        const std::vector<ReadListenerClass>& listeners = facts.listenerClasses;
+        std::unordered_map<std::string_view, size_t> classes;
+        classes.reserve(listeners.size());
+        for (size_t i = 0; i < listeners.size(); ++i) classes.emplace(listeners[i].name, i);
         std::unordered_set<std::string> menuNames;
         for (const ReadMenuElement& e : facts.menu)
             if (!e.name.empty()) menuNames.insert(e.name);
-        std::unordered_set<std::string> registered;
+        std::vector<bool> registered(listeners.size(), false);
         for (const ReadRegistration& r : facts.registrations) {
             const auto it = classes.find(r.className);
-            const ListenerRow* row =
-                it == classes.end() ? nullptr : RowOfType(it->second->listenerType);
-            if (!row || row->registration != r.registration ||
-                ComponentOfClass(*it->second) != r.name) {
-                Unmapped(r.line, "the registration of " + r.className + " on " + r.name +
-                                     " is not one Korvane writes; it is not taken");
+            const ReadListenerClass* cls = it == classes.end() ? nullptr : &listeners[it->second];
+            const ListenerRow* row = cls ? RowOfType(cls->listenerType) : nullptr;
+            if (!row || row->registration != r.registration || ComponentOfClass(*cls) != r.name) {
+                Unmapped(r.line, "the registration of " + std::string(r.className) + " on " +
+                                     r.name + " is not one Korvane writes; it is not taken");
                 continue;
             }
-            const bool component = componentIndex_.count(r.name) > 0;
-            if (!component && !menuNames.count(r.name)) {
+            const auto component = componentIndex_.find(r.name);
+            if (component == componentIndex_.end() && !menuNames.count(r.name)) {
                 Unmapped(r.line, r.name +
                                      " is neither a component nor a menu element; its "
                                      "listener is not taken");
                 continue;
             }
-            if (!registered.insert(r.className).second) {
-                Unmapped(r.line, r.className + " is registered a second time");
+            if (registered[it->second]) {
+                Unmapped(r.line, std::string(r.className) + " is registered a second time");
                 continue;
             }
-            std::string& events =
-                component ? components_[componentIndex_.at(r.name)].events : menuEvents_[r.name];
-            const ReadListenerClass& cls = *it->second;
-            for (size_t k = 0; k < cls.methodCount; ++k) {
-                const ListenerMethod& m = read_.methods[cls.firstMethod + k];
+            registered[it->second] = true;
+            std::string& events = component != componentIndex_.end()
+                                      ? components_[component->second].events
+                                      : menuEvents_[r.name];
+            for (size_t k = 0; k < cls->methodCount; ++k) {
+                const ListenerMethod& m = read_.methods[cls->firstMethod + k];
                 const std::string name = Decoded(m.method) + "()";
                 const int index = catalogue_.MethodIndex(name);
                 if (index < 0 || catalogue_.ListenerOfMethod(index) != row) {
@@ -259,10 +263,11 @@ class Importer {
                 events += name;
             }
         }
-        for (const ReadListenerClass& cls : facts.listenerClasses)
-            if (!registered.count(cls.name))
-                Unmapped(cls.line, "the listener class " + cls.name +
-                                       " is registered on nothing; its methods are not taken");
+        for (size_t i = 0; i < listeners.size(); ++i)
+            if (!registered[i])
+                Unmapped(listeners[i].line, "the listener class " + Decoded(listeners[i].name) +
+                                                " is registered on nothing; its methods are not "
+                                                "taken");
     }
 
     void Popups() {

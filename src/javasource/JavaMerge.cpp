@@ -50,6 +50,12 @@ class Output {
     explicit Output(const std::function<void(std::string_view)>& write) : write_(write) {}
     ~Output() { Flush(); }
     void Raw(std::string_view bytes) {
+        if (bytes.size() >= kPiece) {
+            // Long stretches of the fresh file go on without a copy.
+            Flush();
+            write_(bytes);
+            return;
+        }
         piece_.append(bytes);
         if (piece_.size() >= kPiece) Flush();
     }

@@ -271,13 +271,13 @@ class Importer {
     }
 
     void Popups() {
-        std::unordered_map<std::string, const ReadListenerClass*> classes;
+        std::unordered_map<std::string_view, const ReadListenerClass*> classes;
         for (const ReadListenerClass& cls : read_.facts.listenerClasses)
             classes.emplace(cls.name, &cls);
         for (const ListenerMethod& m : read_.methods) {
             if (m.popupKindAndClass.empty()) continue;
             const std::string cls = Decoded(m.className), method = Decoded(m.method);
-            const auto it = classes.find(cls);
+            const auto it = classes.find(m.className);
             const std::string name = it == classes.end() ? "" : ComponentOfClass(*it->second);
             const auto c = componentIndex_.find(name);
             if (c == componentIndex_.end()) {

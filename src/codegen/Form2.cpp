@@ -44,10 +44,13 @@ bool Form2::OptionSaveAs_Click(std::string_view javaFileName, FileDialogService&
 
     std::string error;
     bool written = false;
+    std::string text = FileText();
     if (IsReadOnlyFile(path)) {
         error = "the file is read-only";
+    } else if (MergeWithExisting && !MergeWithExisting(path, text)) {
+        return false;
     } else {
-        written = WriteFileAtomically(files, path, FileText(), error);
+        written = WriteFileAtomically(files, path, text, error);
     }
     if (!written) {
         messages.Show(Warning(

@@ -27,6 +27,7 @@
 #include "qt/EditActions.h"
 #include "qt/HelpViewer.h"
 #include "qt/InspectorPanel.h"
+#include "qt/JavaFileCommands.h"
 #include "qt/MenuBarDialog.h"
 #include "qt/Menus.h"
 #include "qt/OptionsDialogs.h"
@@ -136,6 +137,21 @@ MainWindow::MainWindow(MessageBoxService& messages, FileDialogService& dialogs, 
     });
     connect(documentWindow_, &DocumentWindow::generateRequested, this, [this](const QString& kind) {
         Generate([this, kind] { mdi_.OptionGenerate_Click(kind.toStdString()); });
+    });
+    // Java files: a save over one merges with it; a generated class reads back into a design.
+    mdi_.form2.MergeWithExisting = [this](const std::string& path, std::string& bytes) {
+        return MergeWithExistingJava(path, form1_.doc.Java_File_Name, bytes, messages_);
+    };
+    connect(documentWindow_, &DocumentWindow::generateIntoFileRequested, this, [this] {
+        if (!form1_.Loaded()) return;
+        form1_.doc.Generate_Type = mdi_.Cmd_GenerateType_Caption;
+        GenerateIntoFile(form1_, mdi_.catalogue, messages_);
+        Sync();
+    });
+    connect(documentWindow_, &DocumentWindow::importJavaRequested, this, [this] {
+        if (!form1_.Loaded() || !ImportJavaFile(form1_, dialogs_, messages_)) return;
+        mdi_.OptionGenerateType_Click(form1_.doc.Generate_Type);
+        Sync();
     });
     connect(documentWindow_, &DocumentWindow::paletteChosen, this, [this](const QString& which) {
         if (which == "AWT") {

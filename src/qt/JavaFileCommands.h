@@ -1,0 +1,32 @@
+// The desktop program's commands on Java files: saving a generated class over a Java file merges
+// with what the developer wrote in it (the code window's Save As, Build > Generate into File),
+// and File > Import Java... reads a generated class back into the design.
+#pragma once
+
+#include <string>
+
+#include "codegen/EventCatalogue.h"
+#include "document/Form1.h"
+#include "platform/FileDialog.h"
+#include "platform/MessageBox.h"
+
+namespace korvane {
+
+// Merges `bytes`, a class just generated, with the Java file at `path` when there is one. When
+// the merge is not safe the user is asked, with the line named, to replace the file or cancel.
+// False when nothing is to be written; the merge's warnings are shown.
+bool MergeWithExistingJava(const std::string& path, const std::string& className,
+                           std::string& bytes, MessageBoxService& messages);
+
+// Build > Generate into File: generates the document's class for its Generate_Type and writes
+// <design>.java beside the design, merging with the file there. True when written.
+bool GenerateIntoFile(Form1& form, const EventCatalogue& catalogue, MessageBoxService& messages);
+
+// File > Import Java...: asks for a .java file and reads it into the design in place of the
+// present one (after the question about unsaved changes). The design is then new and modified,
+// named after the class; its Generate_Type is the class's target kind. True when imported.
+bool ImportJavaFile(Form1& form, FileDialogService& dialogs, MessageBoxService& messages);
+// The same for a path, without the dialog.
+bool ImportJavaPath(Form1& form, const std::string& path, MessageBoxService& messages);
+
+}  // namespace korvane

@@ -15,11 +15,6 @@ namespace {
 
 constexpr double kTwipsPerPixel = 15;
 
-std::string Lines(int first, int last) {
-    return first == last ? "line " + std::to_string(first)
-                         : "lines " + std::to_string(first) + "-" + std::to_string(last);
-}
-
 // A name as the file writes it, its \u escapes translated.
 std::string Decoded(std::string_view written) {
     std::string name;
@@ -337,9 +332,11 @@ class Importer {
     void DeveloperCode() {
         for (const DeveloperText& text : read_.texts) {
             if (text.blank) continue;
-            Unmapped(text.firstLine, Lines(text.firstLine, text.lastLine) + ": " +
-                                         Joined(text.contents) +
-                                         " of your own, which a design does not hold");
+            const std::string to = text.lastLine > text.firstLine
+                                       ? " (to line " + std::to_string(text.lastLine) + ")"
+                                       : "";
+            Unmapped(text.firstLine, Joined(text.contents) + " of your own" + to +
+                                         ", which a design does not hold");
         }
         for (const ListenerMethod& m : read_.methods)
             if (m.edited)

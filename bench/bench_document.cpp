@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "document/Form1.h"
+#include "document/DocumentController.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 
@@ -21,8 +21,8 @@ int Count(const benchmark::State& state) {
     return std::min<int>(static_cast<int>(state.range(0)), kMaxSlots);
 }
 
-void FillLabels(Form1& form, int n) {
-    for (int i = 0; i < n; ++i) form.Insert_Control("Label");
+void FillLabels(DocumentController& form, int n) {
+    for (int i = 0; i < n; ++i) form.InsertComponent("Label");
 }
 
 std::string TempPath(const char* name) {
@@ -34,10 +34,10 @@ std::string TempPath(const char* name) {
 void BM_InsertLabels(benchmark::State& state) {
     for (auto _ : state) {
         Quiet q;
-        Form1 form(q, q);
-        form.Form_Load();
+        DocumentController form(q, q);
+        form.Load();
         FillLabels(form, Count(state));
-        benchmark::DoNotOptimize(form.doc.Objects_Count());
+        benchmark::DoNotOptimize(form.doc.SlotCount());
     }
     state.SetComplexityN(Count(state));
 }
@@ -45,8 +45,8 @@ BENCHMARK(BM_InsertLabels)->Arg(4096)->Arg(32768)->Unit(benchmark::kMillisecond)
 
 void BM_SaveDesign(benchmark::State& state) {
     Quiet q;
-    Form1 form(q, q);
-    form.Form_Load();
+    DocumentController form(q, q);
+    form.Load();
     FillLabels(form, Count(state));
     std::string path = TempPath("korvane-bench-save");
     for (auto _ : state) benchmark::DoNotOptimize(form.SavePath(path));
@@ -59,14 +59,14 @@ void BM_OpenDesign(benchmark::State& state) {
     Quiet q;
     std::string path = TempPath("korvane-bench-open");
     {
-        Form1 form(q, q);
-        form.Form_Load();
+        DocumentController form(q, q);
+        form.Load();
         FillLabels(form, Count(state));
         form.SavePath(path);
     }
     for (auto _ : state) {
-        Form1 form(q, q);
-        form.Form_Load();
+        DocumentController form(q, q);
+        form.Load();
         benchmark::DoNotOptimize(form.OpenPath(path));
     }
     std::filesystem::remove(path);

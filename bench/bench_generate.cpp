@@ -12,8 +12,8 @@ using namespace korvane;
 
 DesignDocument LargeDesign(int count, const EventCatalogue& catalogue) {
     DesignDocument doc;
-    doc.File_Name = "Large";
-    doc.Generate_Type = "JFrame";
+    doc.FileName = "Large";
+    doc.Target = "JFrame";
     const auto kinds = AllKinds();
     for (int i = 0; i < count; ++i) {
         const ComponentKind& kind = kinds[static_cast<size_t>(i) % kinds.size()];
@@ -21,7 +21,7 @@ DesignDocument LargeDesign(int count, const EventCatalogue& catalogue) {
         r.ComponentName = std::string(kind.namePrefix) + "c" + std::to_string(i);
         r.ComponentType = std::string(kind.tag);
         r.ComponentValue = IsListKind(kind.tag) ? "one|two|three" : "text " + std::to_string(i);
-        const auto& methods = catalogue.Methods_For_Class(kind.javaClassKey);
+        const auto& methods = catalogue.MethodsForClass(kind.javaClassKey);
         for (size_t m = 0; m < methods.size() && m < 4; ++m)
             r.ComponentEvents += (m ? "|" : "") + std::string(methods[m]);
         if (r.ComponentEvents.empty()) r.ComponentEvents = "itemStateChanged()";

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "mainwindow/MDIForm1.h"
+#include "mainwindow/MainController.h"
 
 namespace korvane {
 namespace {
@@ -20,8 +20,8 @@ struct NoDialogs : FileDialogService {
 struct FullDesign {
     explicit FullDesign(int count) {
         form.SetMainWindow(&main);
-        main.MDIForm_Load();
-        form.Form_Load();
+        main.Load();
+        form.Load();
         for (int k = 1; k <= count; ++k) {
             ComponentRecord r;
             r.ComponentName = "label_" + std::to_string(k);
@@ -30,13 +30,13 @@ struct FullDesign {
             r.ComponentTabOrder = std::to_string(k);
             form.doc.AppendSlot(std::move(r));
         }
-        form.TreeView1_Load();
-        form.Show_Data(count);
+        form.FillComponentList();
+        form.ShowInList(count);
     }
     SilentMessages messages;
     NoDialogs dialogs;
-    Form1 form{messages, dialogs};
-    MDIForm1 main{form};
+    DocumentController form{messages, dialogs};
+    MainController main{form};
 };
 
 void BM_TabOrderEditRenumbersAll(benchmark::State& state) {
@@ -45,8 +45,8 @@ void BM_TabOrderEditRenumbersAll(benchmark::State& state) {
     Inspector& ins = design.main.inspector;
     bool toFront = true;
     for (auto _ : state) {
-        ins.Text3_TabOrder.Text = toFront ? "1" : std::to_string(count);
-        benchmark::DoNotOptimize(ins.Text3_TabOrder_Validate());
+        ins.TabOrderBox.Text = toFront ? "1" : std::to_string(count);
+        benchmark::DoNotOptimize(ins.ValidateTabOrder());
         toFront = !toFront;
     }
     state.SetComplexityN(count);
@@ -59,8 +59,8 @@ void BM_Rename(benchmark::State& state) {
     Inspector& ins = design.main.inspector;
     int n = 0;
     for (auto _ : state) {
-        ins.Text3_Name.Text = "renamed_" + std::to_string(++n);
-        benchmark::DoNotOptimize(ins.Text3_Name_Validate());
+        ins.NameBox.Text = "renamed_" + std::to_string(++n);
+        benchmark::DoNotOptimize(ins.ValidateName());
     }
     state.SetComplexityN(count);
 }
@@ -70,12 +70,12 @@ void BM_KindChange(benchmark::State& state) {
     const int count = static_cast<int>(state.range(0));
     FullDesign design(count);
     Inspector& ins = design.main.inspector;
-    const int label = ins.Combo3_Type.Find("Label");
-    const int button = ins.Combo3_Type.Find("Button");
+    const int label = ins.TypeList.Find("Label");
+    const int button = ins.TypeList.Find("Button");
     bool toButton = true;
     for (auto _ : state) {
-        ins.Combo3_Type.ListIndex = toButton ? button : label;
-        ins.Combo3_Type_Click();
+        ins.TypeList.ListIndex = toButton ? button : label;
+        ins.TypeChosen();
         toButton = !toButton;
     }
     state.SetComplexityN(count);
@@ -87,8 +87,8 @@ void BM_ChooseInTheList(benchmark::State& state) {
     FullDesign design(count);
     int row = 0;
     for (auto _ : state) {
-        design.main.list1.ListIndex = row;
-        design.main.List1_Click();
+        design.main.componentList.ListIndex = row;
+        design.main.ComponentListClicked();
         row = (row + 7919) % count;
     }
 }

@@ -10,7 +10,7 @@
 #include "BenchDesigns.h"
 #include "codegen/GenerateCode.h"
 #include "codegen/Stacking.h"
-#include "document/Form1.h"
+#include "document/DocumentController.h"
 #include "document/ProjectFile.h"
 #include "platform/Conversions.h"
 #include "platform/FileSystem.h"
@@ -44,8 +44,8 @@ void BM_Open(benchmark::State& state) {
     const std::string path = DesignPath(ShapeOf(state));
     Quiet q;
     for (auto _ : state) {
-        Form1 form(q, q);
-        form.Form_Load();
+        DocumentController form(q, q);
+        form.Load();
         if (!form.OpenPath(path)) state.SkipWithError("the design did not open");
         benchmark::DoNotOptimize(form.doc.LiveCount());
     }
@@ -64,8 +64,8 @@ void BM_GenerateJFrame(benchmark::State& state) {
     const EventCatalogue catalogue;
     DesignDocument doc;
     bench::FillDesign(doc, ShapeOf(state));
-    doc.File_Name = "Limits";
-    doc.Generate_Type = "JFrame";
+    doc.FileName = "Limits";
+    doc.Target = "JFrame";
     size_t bytes = 0;
     for (auto _ : state) {
         bytes = 0;
@@ -84,7 +84,7 @@ BENCHMARK(BM_GenerateJFrame)->Arg(0)->Arg(1)->ArgName("worst")->Unit(benchmark::
 void BM_PlanStacking(benchmark::State& state) {
     DesignDocument doc;
     bench::FillDesign(doc, ShapeOf(state));
-    const CodegenTable table = Build_Codegen_Table(doc);
+    const CodegenTable table = BuildCodegenTable(doc);
     for (auto _ : state) benchmark::DoNotOptimize(PlanStacking(table).raised.size());
 }
 BENCHMARK(BM_PlanStacking)->Arg(0)->Unit(benchmark::kMillisecond);

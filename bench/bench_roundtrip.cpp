@@ -3,8 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include "BenchDesigns.h"
+#include "codegen/CodeListing.h"
 #include "codegen/EventCatalogue.h"
-#include "codegen/Form2.h"
 #include "codegen/GenerateCode.h"
 #include "javasource/JavaImport.h"
 #include "javasource/JavaMerge.h"
@@ -16,8 +16,8 @@ using namespace korvane;
 std::string GeneratedText(bench::DesignShape shape) {
     DesignDocument doc;
     bench::FillDesign(doc, shape);
-    doc.File_Name = "Bench";
-    doc.Generate_Type = "JFrame";
+    doc.FileName = "Bench";
+    doc.Target = "JFrame";
     const EventCatalogue catalogue;
     std::string text;
     LineSink sink(kJavaLineEnd, [&](std::string_view bytes) { text.append(bytes); });

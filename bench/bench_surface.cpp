@@ -8,7 +8,7 @@
 #include <string>
 
 #include "document/ComponentKinds.h"
-#include "mainwindow/MDIForm1.h"
+#include "mainwindow/MainController.h"
 #include "surface/DesignSurface.h"
 #include "surface/PaintControl.h"
 #include "surface/SurfacePainter.h"
@@ -28,8 +28,8 @@ constexpr int kLimit = 32767;
 struct SurfaceDesign {
     explicit SurfaceDesign(bool stacked) {
         form.SetMainWindow(&main);
-        main.MDIForm_Load();
-        form.Form_Load();
+        main.Load();
+        form.Load();
         DesignDocument& doc = form.doc;
         // A 1920 x 1080 pixel surface.
         doc.OuterWidth = 1920 * 15 + kFrameWidth;
@@ -52,8 +52,8 @@ struct SurfaceDesign {
     }
     QuietMessages messages;
     NoFileDialogs dialogs;
-    Form1 form{messages, dialogs};
-    MDIForm1 main{form};
+    DocumentController form{messages, dialogs};
+    MainController main{form};
     DesignSurface surface{form, &main};
     SurfaceIndex index;
 };
@@ -92,12 +92,12 @@ void DragMove(benchmark::State& state) {
     SurfaceDesign design(state.range(0) != 0);
     DesignDocument& doc = design.form.doc;
     const int slot = kLimit;
-    design.surface.Picture_Control_MouseDown(slot, kLeftButton, 0, 30, 30);
+    design.surface.ComponentMouseDown(slot, kLeftButton, 0, 30, 30);
     float step = 15;
     for (auto _ : state) {
         PixelRect before = BoxPixels(doc.Slot(slot));
         // The pointer one pixel on, in the box's own coordinates; back and forth over 40 px.
-        design.surface.Picture_Control_MouseMove(slot, kLeftButton, 0, 30 + step, 30 + step);
+        design.surface.ComponentMouseMove(slot, kLeftButton, 0, 30 + step, 30 + step);
         if (doc.Slot(slot).Left > 120 + 600 || doc.Slot(slot).Left < 120) step = -step;
         design.index.Update(doc, slot);
         PaintArea(doc, design.index, before);

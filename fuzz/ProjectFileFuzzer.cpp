@@ -8,7 +8,7 @@
 
 #include "cli/SurfacePng.h"
 #include "codegen/GenerateCode.h"
-#include "document/Form1.h"
+#include "document/DocumentController.h"
 #include "fuzz/MemoryFileSystem.h"
 
 namespace korvane::fuzz {
@@ -34,10 +34,10 @@ class NoFileDialog : public FileDialogService {
 struct Window {
     SilentMessageBox messages;
     NoFileDialog dialogs;
-    Form1 form{messages, dialogs};
+    DocumentController form{messages, dialogs};
     explicit Window(FileSystem& files) {
         form.SetFileSystem(files);
-        form.Form_Load();
+        form.Load();
     }
 };
 
@@ -49,7 +49,7 @@ constexpr long long kRenderSide = 256;
 void GenerateEveryTarget(DesignDocument& doc) {
     static const EventCatalogue catalogue;
     for (const char* target : kTargets) {
-        doc.Generate_Type = target;
+        doc.Target = target;
         GeneratedJava generated = GenerateJava(doc, catalogue);
         if (generated.ok() == generated.lines.empty()) Fail("generation neither wrote nor refused");
     }

@@ -29,7 +29,7 @@ std::string ListItems(int k) {
 
 std::string AllEvents(const EventCatalogue& catalogue, std::string_view tag) {
     std::string events;
-    for (std::string_view m : catalogue.Methods_For_Class(Type_To_Java_Class(tag))) {
+    for (std::string_view m : catalogue.MethodsForClass(JavaClassOfType(tag))) {
         if (!events.empty()) events += '|';
         events += m;
     }

@@ -61,7 +61,7 @@ void BM_OpenIntoWindowAndFirstPaint(benchmark::State& state) {
         window->Sync();
         benchmark::DoNotOptimize(SurfaceOf(*window)->grab());
         state.PauseTiming();
-        window->Document().doc.isModified = false;
+        window->Document().doc.Modified = false;
         window.reset();
         state.ResumeTiming();
     }
@@ -85,7 +85,7 @@ void BM_DragMove(benchmark::State& state) {
     QPoint start(static_cast<int>(r.Left / 15) + 5, static_cast<int>(r.Top / 15) + 5);
     QTest::mousePress(surface, Qt::LeftButton, {}, start);
     const DesignDocument& doc = window.Document().doc;
-    const int pressed = doc.Active_Object_Index;
+    const int pressed = doc.ActiveSlot;
     const float startLeft = doc.Slot(pressed).Left;
     bool moved = false;
     int step = 0;
@@ -104,7 +104,7 @@ void BM_DragMove(benchmark::State& state) {
     }
     QTest::mouseRelease(surface, Qt::LeftButton, {}, start);
     if (!moved) state.SkipWithError("the drag moved nothing");
-    window.Document().doc.isModified = false;
+    window.Document().doc.Modified = false;
 }
 BENCHMARK(BM_DragMove)
     ->Args({32767, 0})

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "document/Clipboard.h"
-#include "mainwindow/MDIForm1.h"
+#include "mainwindow/MainController.h"
 #include "qt/DesignHistory.h"
 #include "surface/Arrange.h"
 
@@ -22,9 +22,9 @@ struct Silent : MessageBoxService, FileDialogService {
 // The core windows with a design of n Labels on whole-twip places, and its undo history.
 struct Program {
     explicit Program(int n) : form(silent, silent), main(form), history(form) {
-        main.MDIForm_Load();
+        main.Load();
         form.SetMainWindow(&main);
-        form.Form_Load();
+        form.Load();
         for (int k = 1; k <= n; ++k) {
             ComponentRecord r;
             r.ComponentName = "label_" + std::to_string(k);
@@ -38,11 +38,11 @@ struct Program {
             r.Tag = r.ComponentName;
             form.doc.AppendSlot(std::move(r));
         }
-        form.TreeView1_Load();
+        form.FillComponentList();
     }
     Silent silent;
-    Form1 form;
-    MDIForm1 main;
+    DocumentController form;
+    MainController main;
     DesignHistory history;
 };
 

@@ -15,8 +15,8 @@ int RunListCommand(const std::vector<std::string>& args, FileSystem& files) {
     if (!d.Open(args[0])) return 1;
     const DesignDocument& doc = d.form.doc;
     std::string out;
-    for (int i = 1; i <= doc.Objects_Count(); ++i)
-        if (doc.IsLive(i)) out += Form1::ListEntry(doc.Slot(i)) + "\n";
+    for (int i = 1; i <= doc.SlotCount(); ++i)
+        if (doc.IsLive(i)) out += DocumentController::ListEntry(doc.Slot(i)) + "\n";
     std::cout << out << std::flush;
     return std::cout ? 0 : 1;
 }

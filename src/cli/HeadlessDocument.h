@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "document/Form1.h"
+#include "document/DocumentController.h"
 
 namespace korvane::cli {
 
@@ -29,7 +29,7 @@ class NoFileDialog : public FileDialogService {
 struct HeadlessDocument {
     explicit HeadlessDocument(FileSystem& files = RealFileSystem()) {
         form.SetFileSystem(files);
-        form.Form_Load();
+        form.Load();
     }
     // Opens a project file as Open does; on failure prints the message and returns false.
     bool Open(const std::string& path) {
@@ -44,7 +44,7 @@ struct HeadlessDocument {
 
     CollectingMessageBox messages;
     NoFileDialog dialogs;
-    Form1 form{messages, dialogs};
+    DocumentController form{messages, dialogs};
 };
 
 // Whether the program ends as soon as its command has run (korvane-gen's main says so). The

@@ -25,7 +25,7 @@ int RunImportCommand(const std::vector<std::string>& args, FileSystem& files) {
     }
     const javasource::ImportedClass imported = javasource::ImportJava(text);
     if (imported.refusal) {
-        std::cerr << "korvane-gen: " << QuotedForMessage(source)
+        std::cerr << "korvane-gen: " << Quoted(source)
                   << " is not read as a class Korvane generated: "
                   << javasource::RefusalMessage(*imported.refusal) << "\n";
         return 1;
@@ -33,9 +33,8 @@ int RunImportCommand(const std::vector<std::string>& args, FileSystem& files) {
     // The class is named after the design file, so the design must carry the class's name.
     if (const std::string expected = imported.className + ".dat";
         std::filesystem::path(output).filename() != expected) {
-        std::cerr << "korvane-gen: the design file " << QuotedForMessage(output)
-                  << " must be named " << QuotedForMessage(expected)
-                  << ": a design generates the class named after its file\n";
+        std::cerr << "korvane-gen: the design file " << Quoted(output) << " must be named "
+                  << Quoted(expected) << ": a design generates the class named after its file\n";
         return 1;
     }
     cli::CommandDocument document(files);

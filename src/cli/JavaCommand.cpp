@@ -9,7 +9,7 @@
 
 #include "cli/Commands.h"
 #include "cli/HeadlessDocument.h"
-#include "codegen/Form2.h"
+#include "codegen/CodeListing.h"
 #include "codegen/GenerateCode.h"
 #include "javasource/JavaMerge.h"
 #include "platform/FileSystem.h"
@@ -102,10 +102,10 @@ int MergeIntoFile(DesignDocument& doc, const std::string& path, FileSystem& file
     AtomicFileWriter file(files, path);
     bool written = file.Open(error);
     const javasource::MergeResult merged = javasource::MergeJava(
-        old, fresh, doc.Java_File_Name,
+        old, fresh, doc.JavaClassName,
         [&](std::string_view bytes) { written = written && file.Write(bytes, error); });
     if (!merged.merged) {
-        std::cerr << "korvane-gen: " << QuotedForMessage(path)
+        std::cerr << "korvane-gen: " << Quoted(path)
                   << " cannot be merged with the new class, so nothing was written: "
                   << javasource::RefusalMessage(merged.refusal)
                   << "\nkorvane-gen: --replace writes the new class over it\n";
@@ -129,7 +129,7 @@ int RunJavaCommand(const std::vector<std::string>& args, FileSystem& files) {
         return 2;
     }
     if (!IsTargetKind(java.kind)) {
-        std::cerr << "korvane-gen: unknown target kind " << QuotedForMessage(java.kind)
+        std::cerr << "korvane-gen: unknown target kind " << Quoted(java.kind)
                   << "; use Applet, Frame, Dialog, Panel, JApplet, JFrame, JDialog or JPanel\n";
         return 2;
     }
@@ -137,12 +137,12 @@ int RunJavaCommand(const std::vector<std::string>& args, FileSystem& files) {
     cli::HeadlessDocument& d = *document;
     if (!d.Open(java.design)) return 1;
     DesignDocument& doc = d.form.doc;
-    doc.Generate_Type = java.kind;
+    doc.Target = java.kind;
     // javac takes a public class only from the file named after it.
-    if (const std::string expected = doc.File_Name + ".java";
+    if (const std::string expected = doc.FileName + ".java";
         !java.output.empty() && std::filesystem::path(java.output).filename() != expected) {
-        std::cerr << "korvane-gen: the output file " << QuotedForMessage(java.output)
-                  << " must be named " << QuotedForMessage(expected)
+        std::cerr << "korvane-gen: the output file " << Quoted(java.output) << " must be named "
+                  << Quoted(expected)
                   << ": javac takes the generated public class only from a file of that name\n";
         return 1;
     }

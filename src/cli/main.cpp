@@ -76,7 +76,6 @@ int main(int argc, char** argv) {
     if (command == "java") return korvane::RunJavaCommand(args);
     if (command == "render") return korvane::RunRenderCommand(args);
     if (command == "import") return korvane::RunImportCommand(args);
-    std::cerr << "korvane-gen: unknown command " << korvane::QuotedForMessage(command) << "\n"
-              << kUsage;
+    std::cerr << "korvane-gen: unknown command " << korvane::Quoted(command) << "\n" << kUsage;
     return 2;
 }

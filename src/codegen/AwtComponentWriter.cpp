@@ -41,9 +41,9 @@ void WriteAwtCreation(JavaFile& file, const CodegenRow& row, const AwtKind& kind
     if (tag == "PictureBox" || tag == "Panel" || tag == "ScrollPane") {
         file.Emit(8, {name, " = new ", cls, "();"});
     } else if (tag == "OptionButton") {
-        if (!file.CheckboxGroup_Declared) {
+        if (!file.checkboxGroupDeclared) {
             file.Emit(8, "cbg = new CheckboxGroup();");
-            file.CheckboxGroup_Declared = true;
+            file.checkboxGroupDeclared = true;
         }
         file.Emit(8, {name, " = new Checkbox(", JavaLiteral{row.value}, ", cbg, false);"});
     } else if (tag == "ComboBox" || tag == "ListBox") {
@@ -65,9 +65,9 @@ void WriteAwtCreation(JavaFile& file, const CodegenRow& row, const AwtKind& kind
 bool WriteAwtDeclaration(JavaFile& file, const CodegenRow& row) {
     const AwtKind* kind = FindAwtKind(row.type);
     if (!kind) return false;
-    if (row.type == "OptionButton" && !file.CheckboxGroup_Declared) {
+    if (row.type == "OptionButton" && !file.checkboxGroupDeclared) {
         file.Emit(4, "CheckboxGroup cbg;");
-        file.CheckboxGroup_Declared = true;
+        file.checkboxGroupDeclared = true;
     }
     file.Emit(4, {kind->javaClass, " ", row.name, ";"});
     return true;

@@ -53,7 +53,7 @@ class LineBlock {
 // about 1 MiB and hands the piece on when it is full, so that a large file is never held whole
 // (a file of 100 MB then takes a hundred writes). A derived sink may take each line itself.
 //
-// A writer either passes a finished line to Emit_Line or builds it in place: it appends the
+// A writer either passes a finished line to EmitLine or builds it in place: it appends the
 // line's text to the string BeginLine returns and then calls EndLine, which spares a write-through
 // sink a copy of every line.
 class LineSink {
@@ -66,7 +66,7 @@ class LineSink {
     LineSink& operator=(const LineSink&) = delete;
     virtual ~LineSink() = default;
 
-    void Emit_Line(std::string_view line) {
+    void EmitLine(std::string_view line) {
         if (writeThrough_) {
             BeginLine().append(line);
             EndLine();
@@ -91,9 +91,9 @@ class LineSink {
         piece_ += lineEnd_;
         if (piece_.size() >= kPiece) Flush();
     }
-    // The lines as a block for Emit_Block.
+    // The lines as a block for EmitBlock.
     LineBlock MakeBlock(std::initializer_list<std::string_view> lines) const;
-    void Emit_Block(const LineBlock& block) {
+    void EmitBlock(const LineBlock& block) {
         if (!writeThrough_) {
             for (const std::string& line : block.lines_) Take(line);
             return;

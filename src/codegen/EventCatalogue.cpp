@@ -275,16 +275,16 @@ constexpr std::array<ClassEventRow, 68> kSwingClassEvents{{
 EventCatalogue::EventCatalogue() {
     for (const ListenerRow& row : kListeners) listenerOfKind_.emplace(row.kind, &row);
     for (const EventMethodRow& row : kEventMethods)
-        listenerOfMethod_.push_back(Listener_Of_Event_Kind(row.kind));
-    Build_Event_Catalogue_AWT();
-    Build_Event_Catalogue_Swing();
+        listenerOfMethod_.push_back(ListenerOfEventKind(row.kind));
+    AddAwtRows();
+    AddSwingRows();
 }
 
-void EventCatalogue::Build_Event_Catalogue_AWT() {
+void EventCatalogue::AddAwtRows() {
     AddClassRows(kAwtClassEvents);
 }
 
-void EventCatalogue::Build_Event_Catalogue_Swing() {
+void EventCatalogue::AddSwingRows() {
     AddClassRows(kSwingClassEvents);
 }
 
@@ -312,7 +312,7 @@ std::span<const ClassEventRow> EventCatalogue::ClassEventTable() const {
     return classEventTable_;
 }
 
-const std::vector<std::string_view>& EventCatalogue::Methods_For_Class(
+const std::vector<std::string_view>& EventCatalogue::MethodsForClass(
     std::string_view classKey) const {
     static const std::vector<std::string_view> kNone;
     const auto it = methodsOfClass_.find(classKey);
@@ -329,7 +329,7 @@ unsigned long long EventCatalogue::MethodMaskOfClass(std::string_view classKey) 
     return it == methodsOfClass_.end() ? 0 : it->second.methodMask;
 }
 
-std::string_view EventCatalogue::Event_Kind_Of_Method(std::string_view method) const {
+std::string_view EventCatalogue::EventKindOfMethod(std::string_view method) const {
     const int index = MethodIndex(method);
     return index < 0 ? std::string_view{} : kEventMethods[static_cast<size_t>(index)].kind;
 }
@@ -339,7 +339,7 @@ int EventCatalogue::MethodIndex(std::string_view method) const {
     return index == kMethodOfName.npos ? -1 : static_cast<int>(index);
 }
 
-const ListenerRow* EventCatalogue::Listener_Of_Event_Kind(std::string_view kind) const {
+const ListenerRow* EventCatalogue::ListenerOfEventKind(std::string_view kind) const {
     const auto it = listenerOfKind_.find(kind);
     return it == listenerOfKind_.end() ? nullptr : it->second;
 }

@@ -44,16 +44,16 @@ class EventCatalogue {
 
     // The methods a class key supports, in table order (its kinds in ClassEventTable order,
     // each kind's methods in EventMethodTable order); empty for a key without rows.
-    const std::vector<std::string_view>& Methods_For_Class(std::string_view classKey) const;
-    // True when Methods_For_Class(classKey) holds method.
+    const std::vector<std::string_view>& MethodsForClass(std::string_view classKey) const;
+    // True when MethodsForClass(classKey) holds method.
     bool ClassOffersMethod(std::string_view classKey, std::string_view method) const;
 
     // The event kind of the first EventMethodTable row with this method; "" if none.
-    std::string_view Event_Kind_Of_Method(std::string_view method) const;
+    std::string_view EventKindOfMethod(std::string_view method) const;
     // The row index of method in EventMethodTable, or -1.
     int MethodIndex(std::string_view method) const;
     // The first ListenerTable row of this kind, or null.
-    const ListenerRow* Listener_Of_Event_Kind(std::string_view kind) const;
+    const ListenerRow* ListenerOfEventKind(std::string_view kind) const;
     // The listener of the kind of EventMethodTable row `index`, or null.
     const ListenerRow* ListenerOfMethod(int index) const {
         return listenerOfMethod_[static_cast<size_t>(index)];
@@ -67,8 +67,8 @@ class EventCatalogue {
         unsigned long long methodMask = 0;  // bit i: EventMethodTable row i
     };
 
-    void Build_Event_Catalogue_AWT();
-    void Build_Event_Catalogue_Swing();
+    void AddAwtRows();
+    void AddSwingRows();
     void AddClassRows(std::span<const ClassEventRow> rows);
 
     std::vector<ClassEventRow> classEventTable_;

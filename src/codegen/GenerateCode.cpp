@@ -60,27 +60,27 @@ bool HasKind(const CodegenTable& table, std::string_view type) {
 }
 
 void WriteDeclarations(JavaFile& file) {
-    file.CheckboxGroup_Declared = file.ButtonGroup_Declared = false;
+    file.checkboxGroupDeclared = file.buttonGroupDeclared = false;
     for (const CodegenRow& row : file.table)
         if (!WriteAwtDeclaration(file, row)) WriteSwingDeclaration(file, row);
 }
 
 void WriteConstructionBlocks(JavaFile& file) {
-    file.CheckboxGroup_Declared = file.ButtonGroup_Declared = false;
+    file.checkboxGroupDeclared = file.buttonGroupDeclared = false;
     for (const CodegenRow& row : file.table)
         if (!WriteAwtConstruction(file, row)) WriteSwingConstruction(file, row);
 }
 
 }  // namespace
 
-CodegenTable Build_Codegen_Table(DesignDocument& doc) {
+CodegenTable BuildCodegenTable(DesignDocument& doc) {
     struct Keyed {
         double tabOrder;
         int slot;
     };
     std::vector<Keyed> live;
     live.reserve(static_cast<size_t>(doc.LiveCount()));
-    for (int slot = 1; slot <= doc.Objects_Count(); ++slot)
+    for (int slot = 1; slot <= doc.SlotCount(); ++slot)
         if (doc.IsLive(slot)) live.push_back({Val(doc.Slot(slot).ComponentTabOrder), slot});
     std::stable_sort(live.begin(), live.end(),
                      [](const Keyed& a, const Keyed& b) { return a.tabOrder < b.tabOrder; });
@@ -100,7 +100,7 @@ void WriteBody(JavaFile& file, const ListenerPlan& plan) {
     file.EndChunks();
 }
 
-void Generate_Applet_Class(JavaFile& file, const ListenerPlan& plan) {
+void WriteAppletClass(JavaFile& file, const ListenerPlan& plan) {
     WriteImportsAndHeader(file);
     WriteDeclarations(file);
     WriteInitOpening(file);
@@ -113,7 +113,7 @@ void Generate_Applet_Class(JavaFile& file, const ListenerPlan& plan) {
     WriteFocusClass(file);
 }
 
-void Generate_Window_Class(JavaFile& file, const ListenerPlan& plan) {
+void WriteWindowClass(JavaFile& file, const ListenerPlan& plan) {
     WriteImportsAndHeader(file);
     WriteDeclarations(file);
     WriteMenuDeclarations(file);
@@ -129,22 +129,22 @@ void Generate_Window_Class(JavaFile& file, const ListenerPlan& plan) {
 
 GeneratedJava GenerateJava(DesignDocument& doc, const EventCatalogue& catalogue, LineSink& sink) {
     if (doc.LiveCount() == 0) return {{}, kNoComponentMessage, {}};
-    if (!IsTargetKind(doc.Generate_Type))
+    if (!IsTargetKind(doc.Target))
         return {{},
-                "The target kind " + QuotedForMessage(doc.Generate_Type) +
+                "The target kind " + Quoted(doc.Target) +
                     " is not one of Applet, Frame, "
                     "Dialog, Panel, JApplet, JFrame, JDialog and JPanel.",
                 {}};
-    doc.Java_File_Name = doc.File_Name;
-    const CodegenTable table = Build_Codegen_Table(doc);
+    doc.JavaClassName = doc.FileName;
+    const CodegenTable table = BuildCodegenTable(doc);
 
     JavaFile file(sink, table);
-    file.generateType = doc.Generate_Type;
-    file.className = doc.Java_File_Name;
-    file.fontName = doc.Font_Name;
-    file.fontStyle = doc.Font_Style;
-    file.fontSize = doc.Font_Size;
-    file.dialogParent = doc.Dialog_parent;
+    file.generateType = doc.Target;
+    file.className = doc.JavaClassName;
+    file.fontName = doc.FontName;
+    file.fontStyle = doc.FontStyle;
+    file.fontSize = doc.FontSize;
+    file.dialogParent = doc.DialogParent;
     file.surfaceWidth = doc.OuterWidth - kFrameWidth;
     file.surfaceHeight = doc.OuterHeight - kFrameHeight;
     if (HasKind(table, "OptionButton")) file.swingGroupName = "cbg_swing";
@@ -168,9 +168,9 @@ GeneratedJava GenerateJava(DesignDocument& doc, const EventCatalogue& catalogue,
     }
 
     if (IsAppletTarget(file.generateType)) {
-        Generate_Applet_Class(file, plan);
+        WriteAppletClass(file, plan);
     } else {
-        Generate_Window_Class(file, plan);
+        WriteWindowClass(file, plan);
     }
     return {{}, {}, std::move(warnings)};
 }
@@ -182,18 +182,19 @@ GeneratedJava GenerateJava(DesignDocument& doc, const EventCatalogue& catalogue)
     return generated;
 }
 
-void Generate_Code(Form1& form, Form2& codeWindow, const EventCatalogue& catalogue) {
+void RunGenerateCommand(DocumentController& form, CodeListing& codeWindow,
+                        const EventCatalogue& catalogue) {
     DesignDocument& doc = form.doc;
     MessageBoxService& messages = form.Messages();
     if (doc.LiveCount() == 0) {
         messages.Show(Warning(kNoComponentMessage, "Korvane"));
         return;
     }
-    if (doc.File_Name.empty()) {
+    if (doc.FileName.empty()) {
         messages.Show(Warning(kSaveFirstMessage, "Korvane"));
-        form.OptionFileSave_Click();
-        const bool noPath = doc.File_Name_Complete.find_first_not_of(' ') == std::string::npos;
-        if (noPath || doc.File_Name.empty()) return;
+        form.FileSave();
+        const bool noPath = doc.FilePath.find_first_not_of(' ') == std::string::npos;
+        if (noPath || doc.FileName.empty()) return;
     }
     GeneratedJava generated = GenerateJava(doc, catalogue);
     if (!generated.ok()) {

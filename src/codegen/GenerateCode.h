@@ -1,20 +1,20 @@
 // The generation driver: from the open design to the lines of one Java source file.
 //
 // GenerateJava validates and writes the file without any window (korvane-gen and the tests
-// use it); Generate_Code is the document window's command around it, with its messages, the
+// use it); RunGenerateCommand is the document window's command around it, with its messages, the
 // save of a never-saved design and the code window.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "codegen/CodeListing.h"
 #include "codegen/CodegenTable.h"
 #include "codegen/EventCatalogue.h"
-#include "codegen/Form2.h"
 #include "codegen/JavaFile.h"
 #include "codegen/Listeners.h"
 #include "document/DesignDocument.h"
-#include "document/Form1.h"
+#include "document/DocumentController.h"
 
 namespace korvane {
 
@@ -26,7 +26,7 @@ inline constexpr const char* kGeneratedMessage = "Java File Generated Succesfull
 // The live components in tab order (the numeric value of the tab order, ties in slot order),
 // with their popup bindings checked: an invalid binding is erased from the document, and a
 // valid binding's trigger is added to the row's events when missing.
-CodegenTable Build_Codegen_Table(DesignDocument& doc);
+CodegenTable BuildCodegenTable(DesignDocument& doc);
 
 struct GeneratedJava {
     std::vector<std::string> lines;     // the file, one entry per line, when refusal is ""
@@ -35,8 +35,8 @@ struct GeneratedJava {
     bool ok() const { return refusal.empty(); }
 };
 
-// Generates the class named File_Name for the target Generate_Type into the sink. Sets
-// Java_File_Name and erases invalid popup bindings; a refusal emits no line. The result holds
+// Generates the class named FileName for the target Target into the sink. Sets
+// JavaClassName and erases invalid popup bindings; a refusal emits no line. The result holds
 // the refusal and the warning; its lines stay empty.
 GeneratedJava GenerateJava(DesignDocument& doc, const EventCatalogue& catalogue, LineSink& sink);
 // The same, with the lines kept in the result.
@@ -46,10 +46,11 @@ GeneratedJava GenerateJava(DesignDocument& doc, const EventCatalogue& catalogue)
 // first, generates, and on success shows "Java File Generated Succesfully!", then the warnings
 // in one message, and fills and shows the code window. A refusal is shown as a warning and leaves
 // the code window as it was.
-void Generate_Code(Form1& form, Form2& codeWindow, const EventCatalogue& catalogue);
+void RunGenerateCommand(DocumentController& form, CodeListing& codeWindow,
+                        const EventCatalogue& catalogue);
 
 // The two generators, run on a validated file.
-void Generate_Applet_Class(JavaFile& file, const ListenerPlan& plan);
-void Generate_Window_Class(JavaFile& file, const ListenerPlan& plan);
+void WriteAppletClass(JavaFile& file, const ListenerPlan& plan);
+void WriteWindowClass(JavaFile& file, const ListenerPlan& plan);
 
 }  // namespace korvane

@@ -127,7 +127,7 @@ bool WritesValue(std::string_view type) {
 }
 
 std::string Quoted(std::string_view name) {
-    return QuotedForMessage(name);
+    return Quoted(name);
 }
 
 // A class name, possibly qualified with its package: every part an identifier, the class

@@ -7,7 +7,7 @@ namespace korvane {
 namespace {
 
 std::string Quoted(std::string_view text) {
-    return QuotedForMessage(text);
+    return Quoted(text);
 }
 
 void DroppedEvents(const ListenerPlan& plan, std::vector<std::string>& out) {

@@ -74,16 +74,16 @@ void JavaFile::EndChunks() {
 void JavaFile::OpenChunk() {
     inChunk_ = true;
     chunkStatements_ = 0;
-    sink.Emit_Line("        class " + ChunkClass(++chunks_) + " {");
-    sink.Emit_Line("            void run() {");
+    sink.EmitLine("        class " + ChunkClass(++chunks_) + " {");
+    sink.EmitLine("            void run() {");
 }
 
 void JavaFile::CloseChunk() {
     inChunk_ = false;
-    sink.Emit_Line("            }");
-    sink.Emit_Line("        }");
-    sink.Emit_Line("        new " + ChunkClass(chunks_) + "().run();");
-    sink.Emit_Line("");
+    sink.EmitLine("            }");
+    sink.EmitLine("        }");
+    sink.EmitLine("        new " + ChunkClass(chunks_) + "().run();");
+    sink.EmitLine("");
 }
 
 void JavaFile::EmitAdd(const ChildPieces& child) {

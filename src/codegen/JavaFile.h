@@ -74,11 +74,11 @@ struct JavaFile {
     const CodegenTable& table;
 
     std::string generateType = "Applet";
-    std::string className;  // Java_File_Name
+    std::string className;  // JavaClassName
     std::string fontName = "Helvetica";
     std::string fontStyle = "PLAIN";
     int fontSize = 12;
-    std::string dialogParent;  // Dialog_parent: the owner type of a dialog, "" = the default
+    std::string dialogParent;  // DialogParent: the owner type of a dialog, "" = the default
     // The design surface, twips.
     double surfaceWidth = 0;
     double surfaceHeight = 0;
@@ -95,8 +95,8 @@ struct JavaFile {
     std::string swingGroupName = "cbg";
 
     // Once-flags: the radio groups' lines are written once per block.
-    bool CheckboxGroup_Declared = false;
-    bool ButtonGroup_Declared = false;
+    bool checkboxGroupDeclared = false;
+    bool buttonGroupDeclared = false;
 
     // A design too large for one method (javac takes at most 64 KB of code in one) spreads the
     // statements of its constructor or init() over local classes B1, B2, ... each run in turn,
@@ -104,7 +104,7 @@ struct JavaFile {
     bool splitBody = false;
     bool splitLayout = false;
 
-    // One line at an indent of `spaces`, appended with the sink's Emit_Line. Between
+    // One line at an indent of `spaces`, appended with the sink's EmitLine. Between
     // BeginChunks and EndChunks of a split body, a statement (indent 8 or more) goes into the
     // open local class, which is closed and run once it holds kChunkStatements statements.
     void Emit(int spaces, std::string_view text) { Emit(spaces, {LinePiece(text)}); }

@@ -147,20 +147,20 @@ void WriteListenerClasses(const ListenerPlan& plan, const CodegenTable& table,
             const bool opensPopup = popupRow && trigger == method->method;
             const MethodStatement& statement = lines.statement;
             if (!statement.showsName && !opensPopup) {
-                sink.Emit_Block(lines.whole);
+                sink.EmitBlock(lines.whole);
                 continue;
             }
-            sink.Emit_Line(lines.header);
+            sink.EmitLine(lines.header);
             if (statement.showsName) {
                 AppendAll(sink.BeginLine(), {statement.before, shownName, statement.after});
                 sink.EndLine();
             } else {
-                sink.Emit_Line(statement.before);
+                sink.EmitLine(statement.before);
             }
             if (opensPopup) WritePopupWindowLines(*popupRow, method->method, generateType, sink);
-            sink.Emit_Line(kMethodEnd);
+            sink.EmitLine(kMethodEnd);
         }
-        sink.Emit_Block(classEnd);
+        sink.EmitBlock(classEnd);
     }
 }
 

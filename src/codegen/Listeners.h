@@ -3,9 +3,9 @@
 // bindings whose trigger methods open another window.
 //
 // Order of use by the generators:
-//   before any line:  plan = BuildListenerPlan(table, catalogue, Generate_Type, MenuElements)
+//   before any line:  plan = BuildListenerPlan(table, catalogue, Target, MenuElements)
 //   section 4:        WriteListenerRegistrations(plan, file)
-//   section 6:        WriteListenerClasses(plan, table, Generate_Type, sink)
+//   section 6:        WriteListenerClasses(plan, table, Target, sink)
 #pragma once
 
 #include <cstdint>
@@ -71,7 +71,7 @@ struct ListenerPlan {
 
 // Builds the plan from the table rows in row order (their events as extended by the popup
 // trigger), then, for "Frame" and "JFrame" only, from the menu elements in index order.
-// A method counts only when the class offers it: a component's class is Type_To_Java_Class of
+// A method counts only when the class offers it: a component's class is JavaClassOfType of
 // its type, a menu element's the AWT or Swing class of its place in the menu bar (Menu, MenuItem,
 // CheckboxMenuItem or their J forms). A method named twice in one events string counts once, at
 // its first place; empty parts are no method.

@@ -57,8 +57,8 @@ void WritePopupWindowLines(const CodegenRow& row, std::string_view method,
                   {"            ", binding.kind, " window = new ", binding.className, "();"});
     }
     sink.EndLine();
-    sink.Emit_Line("            window.pack();");
-    sink.Emit_Line("            window.show();");
+    sink.EmitLine("            window.pack();");
+    sink.EmitLine("            window.show();");
 }
 
 bool PopupsNeedSwingImport(const CodegenTable& table) {

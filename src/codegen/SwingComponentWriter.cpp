@@ -52,9 +52,9 @@ void WriteJList(JavaFile& file, const CodegenRow& row) {
 
 void WriteJRadioButton(JavaFile& file, const CodegenRow& row) {
     const std::string& group = file.swingGroupName;
-    if (!file.ButtonGroup_Declared) {
+    if (!file.buttonGroupDeclared) {
         file.Emit(8, {group, " = new ButtonGroup();"});
-        file.ButtonGroup_Declared = true;
+        file.buttonGroupDeclared = true;
     }
     file.Emit(8, {row.name, " = new JRadioButton(", JavaLiteral{row.value}, ", false);"});
     file.Emit(8, {group, ".add(", row.name, ");"});
@@ -106,9 +106,9 @@ ChildPieces ChildExpression(const JavaFile& file, const CodegenRow& row) {
 bool WriteSwingDeclaration(JavaFile& file, const CodegenRow& row) {
     const SwingKind* kind = FindSwingKind(row.type);
     if (!kind) return false;
-    if (row.type == "JRadioButton" && !file.ButtonGroup_Declared) {
+    if (row.type == "JRadioButton" && !file.buttonGroupDeclared) {
         file.Emit(4, "ButtonGroup " + file.swingGroupName + ";");
-        file.ButtonGroup_Declared = true;
+        file.buttonGroupDeclared = true;
     }
     file.Emit(4, {kind->javaClass, " ", row.name, ";"});
     if (IsScrollWrappedKind(row.type) && !file.splitBody)

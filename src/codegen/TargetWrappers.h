@@ -10,7 +10,7 @@ namespace korvane {
 // bindings open.
 bool NeedsFrameField(const JavaFile& file);
 
-// The owner type of a dialog: Dialog_parent, or Frame ("Dialog") or JFrame ("JDialog") when
+// The owner type of a dialog: DialogParent, or Frame ("Dialog") or JFrame ("JDialog") when
 // the document names none.
 std::string DialogParentType(const JavaFile& file);
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "document/DesignChange.h"
-#include "document/Form1.h"
+#include "document/DocumentController.h"
 #include "document/ProjectFile.h"
 #include "platform/Conversions.h"
 #include "platform/ProfileFile.h"
@@ -17,21 +17,21 @@ constexpr const char* kPasteTitle = "Paste";
 
 }  // namespace
 
-std::string CopyText(const Form1& form) {
+std::string CopyText(const DocumentController& form) {
     const std::vector<int> slots = form.SelectedSlots();
     if (slots.empty()) return {};
     DesignDocument copy;
     copy.OuterWidth = form.doc.OuterWidth;
     copy.OuterHeight = form.doc.OuterHeight;
-    copy.Font_Name = form.doc.Font_Name;
-    copy.Font_Style = form.doc.Font_Style;
-    copy.Font_Size = form.doc.Font_Size;
-    copy.Window_Units = form.doc.Window_Units;
+    copy.FontName = form.doc.FontName;
+    copy.FontStyle = form.doc.FontStyle;
+    copy.FontSize = form.doc.FontSize;
+    copy.WindowUnits = form.doc.WindowUnits;
     for (int s : slots) copy.AppendSlot(form.doc.Slot(s));
     return ProjectFileText(copy);
 }
 
-int PasteText(Form1& form, const std::string& text, const std::string& what) {
+int PasteText(DocumentController& form, const std::string& text, const std::string& what) {
     DesignDocument& doc = form.doc;
     LoadedProject project;
     std::string error;
@@ -42,7 +42,7 @@ int PasteText(Form1& form, const std::string& text, const std::string& what) {
         return 0;
     }
     const size_t count = project.components.size();
-    if (static_cast<size_t>(doc.Objects_Count()) + count > static_cast<size_t>(kMaxSlots)) {
+    if (static_cast<size_t>(doc.SlotCount()) + count > static_cast<size_t>(kMaxSlots)) {
         form.Messages().Show(Warning("A design holds at most 32767 components: the " +
                                          std::to_string(count) +
                                          " on the clipboard do not fit, and nothing was pasted.",
@@ -56,7 +56,7 @@ int PasteText(Form1& form, const std::string& text, const std::string& what) {
         return TabOrderValue(project.components[a].order) <
                TabOrderValue(project.components[b].order);
     });
-    const int highest = std::stoi(doc.TabOrder_New()) - 1;
+    const int highest = std::stoi(doc.NewTabOrder()) - 1;
     std::vector<std::string> orders(count);
     for (size_t rank = 0; rank < count; ++rank)
         orders[byOrder[rank]] = std::to_string(highest + 1 + static_cast<int>(rank));
@@ -70,7 +70,7 @@ int PasteText(Form1& form, const std::string& text, const std::string& what) {
         LoadedComponent& c = project.components[k];
         ComponentRecord r;
         r.ComponentType = c.type;
-        r.ComponentName = doc.NameUsed(c.name) || c.name.empty() ? doc.Name_New(c.type) : c.name;
+        r.ComponentName = doc.NameUsed(c.name) || c.name.empty() ? doc.NewName(c.type) : c.name;
         r.ComponentValue = std::move(c.value);
         r.ComponentEvents = std::move(c.events);
         r.ComponentTabOrder = std::move(orders[k]);
@@ -83,7 +83,7 @@ int PasteText(Form1& form, const std::string& text, const std::string& what) {
         added.push_back(change.Append(doc, std::move(r)));
     }
     form.Record(std::move(change));
-    form.TreeView1_Load();
+    form.FillComponentList();
     form.SelectSlots(added);
     return static_cast<int>(count);
 }

@@ -7,10 +7,10 @@
 
 namespace korvane {
 
-class Form1;
+class DocumentController;
 
 // The selected components as project-file text; "" when nothing is selected.
-std::string CopyText(const Form1& form);
+std::string CopyText(const DocumentController& form);
 
 // Adds the components of the text one grid step right of and below where they were: a name
 // already taken gets the kind's next free default name, the tab orders follow the highest
@@ -18,6 +18,6 @@ std::string CopyText(const Form1& form);
 // selected, and the whole paste is one undoable step named `what` ("Paste", "Duplicate").
 // Text without components, or more than the design can hold, is refused with a message and
 // changes nothing. Returns how many components were added.
-int PasteText(Form1& form, const std::string& text, const std::string& what = "Paste");
+int PasteText(DocumentController& form, const std::string& text, const std::string& what = "Paste");
 
 }  // namespace korvane

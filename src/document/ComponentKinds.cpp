@@ -49,19 +49,19 @@ const ComponentKind* FindKind(std::string_view tag) {
     return k == kKindOfTag.npos ? nullptr : &kKinds[k];
 }
 
-std::string Type_To_Display_Name(std::string_view tag) {
+std::string DisplayNameOfType(std::string_view tag) {
     const ComponentKind* k = FindKind(tag);
     return std::string(k ? k->displayName : tag);
 }
 
-std::string Display_Name_To_Type(std::string_view displayName) {
+std::string TypeOfDisplayName(std::string_view displayName) {
     if (displayName == "TextField/TextArea") return "TextBox";
     for (const ComponentKind& k : kKinds)
         if (k.displayName == displayName) return std::string(k.tag);
     return std::string(displayName);
 }
 
-std::string Type_To_Java_Class(std::string_view tag) {
+std::string JavaClassOfType(std::string_view tag) {
     const ComponentKind* k = FindKind(tag);
     return std::string(k ? k->javaClassKey : tag);
 }

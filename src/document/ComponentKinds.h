@@ -23,9 +23,9 @@ std::span<const ComponentKind> AllKinds();
 // The kind of a tag, or null for a tag that is not in the table.
 const ComponentKind* FindKind(std::string_view tag);
 
-std::string Type_To_Display_Name(std::string_view tag);
-std::string Display_Name_To_Type(std::string_view displayName);
-std::string Type_To_Java_Class(std::string_view tag);
+std::string DisplayNameOfType(std::string_view tag);
+std::string TypeOfDisplayName(std::string_view displayName);
+std::string JavaClassOfType(std::string_view tag);
 
 // The kinds whose value is a list of items joined by "|".
 bool IsListKind(std::string_view tag);

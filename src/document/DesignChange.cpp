@@ -40,29 +40,29 @@ BoxGeometry GeometryOf(const ComponentRecord& r) {
 
 DocumentSettings DocumentSettings::Capture(const DesignDocument& doc) {
     DocumentSettings s;
-    s.Font_Name = doc.Font_Name;
-    s.Font_Style = doc.Font_Style;
-    s.Font_Size = doc.Font_Size;
-    s.Window_Units = doc.Window_Units;
-    s.Window_Width = doc.Window_Width;
-    s.Window_Height = doc.Window_Height;
+    s.FontName = doc.FontName;
+    s.FontStyle = doc.FontStyle;
+    s.FontSize = doc.FontSize;
+    s.WindowUnits = doc.WindowUnits;
+    s.WindowWidth = doc.WindowWidth;
+    s.WindowHeight = doc.WindowHeight;
     s.OuterWidth = doc.OuterWidth;
     s.OuterHeight = doc.OuterHeight;
-    s.Dialog_parent = doc.Dialog_parent;
+    s.DialogParent = doc.DialogParent;
     s.MenuElements = doc.MenuElements;
     return s;
 }
 
 void DocumentSettings::Restore(DesignDocument& doc) const {
-    doc.Font_Name = Font_Name;
-    doc.Font_Style = Font_Style;
-    doc.Font_Size = Font_Size;
-    doc.Window_Units = Window_Units;
-    doc.Window_Width = Window_Width;
-    doc.Window_Height = Window_Height;
+    doc.FontName = FontName;
+    doc.FontStyle = FontStyle;
+    doc.FontSize = FontSize;
+    doc.WindowUnits = WindowUnits;
+    doc.WindowWidth = WindowWidth;
+    doc.WindowHeight = WindowHeight;
     doc.OuterWidth = OuterWidth;
     doc.OuterHeight = OuterHeight;
-    doc.Dialog_parent = Dialog_parent;
+    doc.DialogParent = DialogParent;
     doc.MenuElements = MenuElements;
 }
 
@@ -74,10 +74,10 @@ bool SameMenu(const MenuElement& a, const MenuElement& b) {
 }  // namespace
 
 bool DocumentSettings::operator==(const DocumentSettings& o) const {
-    return Font_Name == o.Font_Name && Font_Style == o.Font_Style && Font_Size == o.Font_Size &&
-           Window_Units == o.Window_Units && Window_Width == o.Window_Width &&
-           Window_Height == o.Window_Height && OuterWidth == o.OuterWidth &&
-           OuterHeight == o.OuterHeight && Dialog_parent == o.Dialog_parent &&
+    return FontName == o.FontName && FontStyle == o.FontStyle && FontSize == o.FontSize &&
+           WindowUnits == o.WindowUnits && WindowWidth == o.WindowWidth &&
+           WindowHeight == o.WindowHeight && OuterWidth == o.OuterWidth &&
+           OuterHeight == o.OuterHeight && DialogParent == o.DialogParent &&
            std::equal(MenuElements.begin(), MenuElements.end(), o.MenuElements.begin(),
                       o.MenuElements.end(), SameMenu);
 }
@@ -179,8 +179,8 @@ int DesignChange::Append(DesignDocument& doc, ComponentRecord record) {
 }
 
 void DesignChange::NoteAppended(const DesignDocument& doc, int first) {
-    if (first < 1 || first > doc.Objects_Count()) return;
-    edits_.push_back(AppendEdit{first, {}, doc.Objects_Count() - first + 1});
+    if (first < 1 || first > doc.SlotCount()) return;
+    edits_.push_back(AppendEdit{first, {}, doc.SlotCount() - first + 1});
 }
 
 void DesignChange::OffsetAll(DesignDocument& doc, const std::vector<int>& slots,

@@ -15,9 +15,10 @@
 // SetField covers a component's name, kind, value, events, tab order and popup binding;
 // SetSettings the document's window size, font and menu bar (capture the settings, change
 // the copy, pass it). An edit already made on the document (a drag) is described afterwards
-// with NoteGeometry. A change that ends up changing nothing is dropped by Form1::Record.
-// The history (the desktop program's undo stack) later calls Form1::ApplyChange to undo or
-// redo it; a design without a history simply keeps no record.
+// with NoteGeometry. A change that ends up changing nothing is dropped by
+// DocumentController::Record. The history (the desktop program's undo stack) later calls
+// DocumentController::ApplyChange to undo or redo it; a design without a history simply keeps no
+// record.
 #pragma once
 
 #include <string>
@@ -39,12 +40,12 @@ BoxGeometry GeometryOf(const ComponentRecord& r);
 
 // The document fields a design setting edit may change.
 struct DocumentSettings {
-    std::string Font_Name, Font_Style;
-    int Font_Size = 12;
-    std::string Window_Units;
-    float Window_Width = 0, Window_Height = 0;
+    std::string FontName, FontStyle;
+    int FontSize = 12;
+    std::string WindowUnits;
+    float WindowWidth = 0, WindowHeight = 0;
     double OuterWidth = 0, OuterHeight = 0;
-    std::string Dialog_parent;
+    std::string DialogParent;
     std::vector<MenuElement> MenuElements;
 
     static DocumentSettings Capture(const DesignDocument& doc);

@@ -166,7 +166,7 @@ void SelectionSet::Clear() {
 }
 
 int DesignDocument::AppendSlot(ComponentRecord record) {
-    if (Objects_Count() >= kMaxSlots) return 0;
+    if (SlotCount() >= kMaxSlots) return 0;
     int n = static_cast<int>(slots_.size());
     record.Visible = true;
     record.ZOrder = ++zCounter_;
@@ -217,8 +217,8 @@ void DesignDocument::BringToFront(int i) {
 }
 
 void DesignDocument::RemoveLastSlots(int count) {
-    for (; count > 0 && Objects_Count() > 0; --count) {
-        const int n = Objects_Count();
+    for (; count > 0 && SlotCount() > 0; --count) {
+        const int n = SlotCount();
         const ComponentRecord& r = slots_.back();
         RemoveName(n);
         if (r.Visible) {
@@ -258,7 +258,7 @@ void DesignDocument::RemoveLiveTab(const std::string& tab) {
     if (it != liveTabs_.end() && --it->second == 0) liveTabs_.erase(it);
 }
 
-std::string DesignDocument::Name_New(std::string_view controlType) {
+std::string DesignDocument::NewName(std::string_view controlType) {
     const ComponentKind* kind = FindKind(controlType);
     std::string prefix(kind ? kind->namePrefix : "new_");
     int& hint = nameHint_.try_emplace(prefix, 1).first->second;
@@ -283,12 +283,12 @@ int DesignDocument::LiveSlotOfName(std::string_view name, int except) const {
     return 0;
 }
 
-std::string DesignDocument::TabOrder_New() const {
+std::string DesignDocument::NewTabOrder() const {
     int m = liveTabs_.empty() ? 0 : std::max(0, liveTabs_.rbegin()->first);
     return std::to_string(m + 1);
 }
 
-void Sort_Pairs(std::vector<int>& keys, std::vector<int>& values) {
+void SortPairs(std::vector<int>& keys, std::vector<int>& values) {
     std::vector<size_t> order(keys.size());
     std::iota(order.begin(), order.end(), size_t{0});
     std::stable_sort(order.begin(), order.end(),

@@ -1,6 +1,6 @@
 // The one open design: its document fields and its component slots.
 //
-// Slots are numbered 1..Objects_Count in creation order (slot 0 is never a component). A
+// Slots are numbered 1..SlotCount in creation order (slot 0 is never a component). A
 // deleted component only has its box hidden; its slot and strings stay until the design is
 // emptied. Indexes of the used names and of the live tab orders are kept in step with the
 // slots so that finding a free name or the next tab order never walks every slot.
@@ -43,7 +43,7 @@ struct ComponentRecord {
     uint64_t ZOrder = 0;  // larger is nearer the front
 };
 
-// One selection handle (Picture_Corner element 1..4).
+// One selection handle (Handles element 1..4).
 struct HandleBox {
     float Left = 0;
     float Top = 0;
@@ -52,7 +52,7 @@ struct HandleBox {
     bool Visible = false;
 };
 
-// The components selected besides the active one (Active_Object_Index, the primary): a mark
+// The components selected besides the active one (ActiveSlot, the primary): a mark
 // per slot, so adding, removing, asking and clearing are constant time. A slot is selected
 // when its mark equals the current round; clearing starts a new round.
 class SelectionSet {
@@ -116,51 +116,51 @@ struct MenuElement {
 class DesignDocument {
   public:
     // --- document fields ---
-    int Active_Object_Index = 0;
-    bool isModified = false;
-    std::string Generate_Type = "Applet";
+    int ActiveSlot = 0;
+    bool Modified = false;
+    std::string Target = "Applet";
     double GridSize = 120;
     bool GridAlign = true;
     bool GridShow = false;
     std::string GridUnits;
-    std::string File_Name;
-    std::string File_Name_Complete;
-    std::string Java_File_Name;
-    float Insert_X = 120;
-    float Insert_Y = 120;
-    std::string Dialog_parent;
-    std::string Font_Name = "Helvetica";
-    std::string Font_Style = "PLAIN";
-    int Font_Size = 12;
-    std::string Window_Units = "pixels";
-    float Window_Width = 320;
-    float Window_Height = 240;
+    std::string FileName;
+    std::string FilePath;
+    std::string JavaClassName;
+    float InsertX = 120;
+    float InsertY = 120;
+    std::string DialogParent;
+    std::string FontName = "Helvetica";
+    std::string FontStyle = "PLAIN";
+    int FontSize = 12;
+    std::string WindowUnits = "pixels";
+    float WindowWidth = 320;
+    float WindowHeight = 240;
     // The document window's outer size, twips.
     double OuterWidth = kDefaultOuterWidth;
     double OuterHeight = kDefaultOuterHeight;
     std::string Caption;
-    std::string Save_Changes_Message;
+    std::string SaveChangesMessage;
 
     // Mouse state of the design surface.
-    bool isMouseDown = false;
-    bool isValidSize = false;
-    int Picture_Control_X_Down = 0;
-    int Picture_Control_Y_Down = 0;
-    int Picture_Control_Width = 0;
-    int Picture_Control_Height = 0;
+    bool MouseIsDown = false;
+    bool ValidSize = false;
+    int PressX = 0;
+    int PressY = 0;
+    int SelectedWidth = 0;
+    int SelectedHeight = 0;
 
     // The selection handles 1..4 (element 0 unused) and whether they are in front.
-    std::array<HandleBox, 5> Picture_Corner{};
+    std::array<HandleBox, 5> Handles{};
 
-    // Every selected component; Active_Object_Index is the primary one among them.
+    // Every selected component; ActiveSlot is the primary one among them.
     SelectionSet Selected;
 
     // The menu bar of the generated window, elements 0..n-1; one element named "" = none.
     std::vector<MenuElement> MenuElements = std::vector<MenuElement>(1);
 
     // --- slots ---
-    int Objects_Count() const { return static_cast<int>(slots_.size()) - 1; }
-    bool IsSlot(int i) const { return i >= 1 && i <= Objects_Count(); }
+    int SlotCount() const { return static_cast<int>(slots_.size()) - 1; }
+    bool IsSlot(int i) const { return i >= 1 && i <= SlotCount(); }
     bool IsLive(int i) const { return IsSlot(i) && slots_[i].Visible; }
     const ComponentRecord& Slot(int i) const { return slots_.at(static_cast<size_t>(i)); }
     // Geometry and other fields that no index depends on may be changed through here.
@@ -185,7 +185,7 @@ class DesignDocument {
     // --- services over all slots ---
     // The first free default name for a kind: its prefix followed by 1, 2, ... (new_ for an
     // unknown kind), compared with the names of all slots, deleted ones included.
-    std::string Name_New(std::string_view controlType);
+    std::string NewName(std::string_view controlType);
     // Whether some slot, live or deleted, has exactly this name.
     bool NameUsed(std::string_view name) const;
     // The first slot with this name, or 0.
@@ -193,7 +193,7 @@ class DesignDocument {
     // The first live slot with this name other than `except`, or 0.
     int LiveSlotOfName(std::string_view name, int except = 0) const;
     // The tab position for a new component: one more than the highest live tab order.
-    std::string TabOrder_New() const;
+    std::string NewTabOrder() const;
 
   private:
     void RemoveName(int slot);
@@ -211,6 +211,6 @@ class DesignDocument {
 };
 
 // Sorts keys ascending, moving values along; equal keys keep their order.
-void Sort_Pairs(std::vector<int>& keys, std::vector<int>& values);
+void SortPairs(std::vector<int>& keys, std::vector<int>& values);
 
 }  // namespace korvane

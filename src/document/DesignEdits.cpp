@@ -9,12 +9,12 @@ namespace korvane {
 namespace {
 
 // The change has been applied; the design's history, if any, keeps it for undo and redo.
-void Keep(Form1& form, DesignChange change) {
+void Keep(DocumentController& form, DesignChange change) {
     form.Record(std::move(change));
     form.NotifyChanged();
 }
 
-void EditSlotField(Form1& form, int slot, SlotField field, std::string value,
+void EditSlotField(DocumentController& form, int slot, SlotField field, std::string value,
                    const std::string& what) {
     if (!form.doc.IsSlot(slot) || ReadSlotField(form.doc.Slot(slot), field) == value) return;
     DesignChange change(what + " of " + form.doc.Slot(slot).ComponentName);
@@ -22,7 +22,7 @@ void EditSlotField(Form1& form, int slot, SlotField field, std::string value,
     Keep(form, std::move(change));
 }
 
-void EditSettings(Form1& form, const DocumentSettings& settings, std::string what) {
+void EditSettings(DocumentController& form, const DocumentSettings& settings, std::string what) {
     DesignChange change(std::move(what));
     change.SetSettings(form.doc, settings);
     Keep(form, std::move(change));
@@ -31,33 +31,33 @@ void EditSettings(Form1& form, const DocumentSettings& settings, std::string wha
 }  // namespace
 
 WindowFont CurrentWindowFont(const DesignDocument& doc) {
-    return WindowFont{static_cast<int>(RoundHalfEven(doc.Window_Width)),
-                      static_cast<int>(RoundHalfEven(doc.Window_Height)), doc.Font_Name,
-                      doc.Font_Style, doc.Font_Size};
+    return WindowFont{static_cast<int>(RoundHalfEven(doc.WindowWidth)),
+                      static_cast<int>(RoundHalfEven(doc.WindowHeight)), doc.FontName,
+                      doc.FontStyle, doc.FontSize};
 }
 
-void EditComponentEvents(Form1& form, int slot, std::string events) {
+void EditComponentEvents(DocumentController& form, int slot, std::string events) {
     EditSlotField(form, slot, SlotField::Events, std::move(events), "Events");
 }
 
-void EditComponentPopup(Form1& form, int slot, std::string popup) {
+void EditComponentPopup(DocumentController& form, int slot, std::string popup) {
     EditSlotField(form, slot, SlotField::Popup, std::move(popup), "Popup");
 }
 
-void EditWindowFont(Form1& form, const WindowFont& settings) {
+void EditWindowFont(DocumentController& form, const WindowFont& settings) {
     if (CurrentWindowFont(form.doc) == settings) return;
     DocumentSettings s = DocumentSettings::Capture(form.doc);
     s.OuterWidth = PixelsToTwips(settings.width) + kFrameWidth + kDesignMargin;
     s.OuterHeight = PixelsToTwips(settings.height) + kFrameHeight + kDesignMargin;
-    s.Window_Width = static_cast<float>(settings.width);
-    s.Window_Height = static_cast<float>(settings.height);
-    s.Font_Name = settings.fontName;
-    s.Font_Style = settings.fontStyle;
-    s.Font_Size = settings.fontSize;
+    s.WindowWidth = static_cast<float>(settings.width);
+    s.WindowHeight = static_cast<float>(settings.height);
+    s.FontName = settings.fontName;
+    s.FontStyle = settings.fontStyle;
+    s.FontSize = settings.fontSize;
     EditSettings(form, s, "Window Size and Font");
 }
 
-void EditMenuElements(Form1& form, std::vector<MenuElement> elements) {
+void EditMenuElements(DocumentController& form, std::vector<MenuElement> elements) {
     if (elements.empty()) elements.resize(1);
     if (form.doc.MenuElements == elements) return;
     DocumentSettings s = DocumentSettings::Capture(form.doc);

@@ -1,13 +1,13 @@
 // The edits of a design made outside the surface and the Properties page: a component's
 // events and popup binding, the designed window's size and font, and the menu bar. Each kind
 // of edit goes through one function here, which applies it as a DesignChange and records it
-// (Form1::Record), so that it is undone as any other change.
+// (DocumentController::Record), so that it is undone as any other change.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "document/Form1.h"
+#include "document/DocumentController.h"
 
 namespace korvane {
 
@@ -24,12 +24,12 @@ struct WindowFont {
 WindowFont CurrentWindowFont(const DesignDocument& doc);
 
 // Each does nothing when the value is already the design's.
-void EditComponentEvents(Form1& form, int slot, std::string events);
-void EditComponentPopup(Form1& form, int slot, std::string popup);
+void EditComponentEvents(DocumentController& form, int slot, std::string events);
+void EditComponentPopup(DocumentController& form, int slot, std::string popup);
 // The document window takes the outer size that gives the designed size (frame allowances
 // added), so the window on screen follows.
-void EditWindowFont(Form1& form, const WindowFont& settings);
+void EditWindowFont(DocumentController& form, const WindowFont& settings);
 // Elements 0..n-1; an empty list is stored as the one unnamed element that means no menu bar.
-void EditMenuElements(Form1& form, std::vector<MenuElement> elements);
+void EditMenuElements(DocumentController& form, std::vector<MenuElement> elements);
 
 }  // namespace korvane

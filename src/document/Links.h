@@ -1,6 +1,6 @@
 // What the document window needs from the windows around it. The main window and the design
 // surface implement these; a document without a main window has none (Form_Is_Loaded of
-// "MDIForm1" is False).
+// "MainController" is False).
 #pragma once
 
 #include <functional>
@@ -35,10 +35,10 @@ class MainWindowLink {
   public:
     virtual ~MainWindowLink() = default;
     virtual GridSettings Grid() const = 0;
-    virtual ComponentListBox& List1() = 0;
+    virtual ComponentListBox& ComponentList() = 0;
     // The list's click handler: loads the selected entry into the inspector.
-    virtual void List1_Click() = 0;
-    virtual void Inicializa_VentanaPropiedades() = 0;
+    virtual void ComponentListClicked() = 0;
+    virtual void ClearInspector() = 0;
     // Enables or disables every button of the three palettes.
     virtual void SetPaletteButtonsEnabled(bool enabled) = 0;
     // Presses the command bar's target button for a generation kind.

@@ -15,7 +15,7 @@ std::string Lower(std::string_view text) {
     return lower;
 }
 
-std::string_view TrimBlanks(std::string_view text) {
+std::string_view Trimmed(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
     return text;
@@ -28,7 +28,7 @@ std::vector<std::string_view> Parts(std::string_view text, std::string_view sepa
     size_t start = 0;
     while (true) {
         const size_t end = text.find_first_of(separators, start);
-        parts.push_back(TrimBlanks(text.substr(start, end - start)));
+        parts.push_back(Trimmed(text.substr(start, end - start)));
         if (end == std::string_view::npos) return parts;
         start = end + 1;
     }
@@ -55,7 +55,7 @@ std::string ShortcutKey(std::string_view word) {
 }
 
 std::string Quoted(std::string_view text) {
-    return QuotedForMessage(text);
+    return Quoted(text);
 }
 
 std::string ElementName(const MenuElement& element) {
@@ -71,7 +71,7 @@ struct ReadElement {
 };
 
 std::string ReadForms(const MenuElement& element, ReadElement& out) {
-    if (!TrimBlanks(element.Type).empty()) {
+    if (!Trimmed(element.Type).empty()) {
         out.type = ParseMenuType(element.Type);
         if (!out.type)
             return ElementName(element) + " has the unknown type " + Quoted(element.Type) +
@@ -138,7 +138,7 @@ std::string Place(const MenuElement& element, const ReadElement& r, bool holdsEl
         return ElementName(element) + " is a " + std::string(MenuTypeText(type)) +
                " and cannot stand in the menu bar itself: only menus can.";
     }
-    if (type == MenuElementType::Separator && !TrimBlanks(element.Events).empty())
+    if (type == MenuElementType::Separator && !Trimmed(element.Events).empty())
         return ElementName(element) + " is a separator and has no events.";
     node.type = type;
     node.label = element.Label.empty() ? element.Name : element.Label;
@@ -178,7 +178,7 @@ std::string MenuShortcutText(const MenuShortcut& shortcut) {
 }
 
 std::optional<MenuElementType> ParseMenuType(std::string_view text) {
-    const std::string word = Lower(TrimBlanks(text));
+    const std::string word = Lower(Trimmed(text));
     if (word == "menu" || word == "jmenu" || word == "submenu") return MenuElementType::Menu;
     if (word == "item" || word == "menuitem" || word == "jmenuitem") return MenuElementType::Item;
     if (word == "check" || word == "checkitem" || word == "checkbox" ||
@@ -190,7 +190,7 @@ std::optional<MenuElementType> ParseMenuType(std::string_view text) {
 
 std::optional<MenuElementState> ParseMenuState(std::string_view text) {
     MenuElementState state;
-    if (TrimBlanks(text).empty()) return state;
+    if (Trimmed(text).empty()) return state;
     for (std::string_view part : Parts(text, " \t,|")) {
         const std::string word = Lower(part);
         if (word.empty()) continue;
@@ -210,7 +210,7 @@ std::optional<MenuElementState> ParseMenuState(std::string_view text) {
 }
 
 std::optional<int> ParseMenuLevel(std::string_view text) {
-    text = TrimBlanks(text);
+    text = Trimmed(text);
     if (text.empty()) return -1;
     if (text.size() > 2 || !std::all_of(text.begin(), text.end(), [](char c) {
             return std::isdigit(static_cast<unsigned char>(c));
@@ -220,7 +220,7 @@ std::optional<int> ParseMenuLevel(std::string_view text) {
 }
 
 std::optional<MenuShortcut> ParseMenuShortcut(std::string_view text) {
-    text = TrimBlanks(text);
+    text = Trimmed(text);
     MenuShortcut shortcut;
     if (text.empty()) return shortcut;
     if (text.front() == '^') text.remove_prefix(1);  // the old caret form of Ctrl

@@ -49,7 +49,7 @@ double StoredWindowSize(double twips) {
 void WriteComponentSection(ProfileWriter& w, int k, const ComponentRecord& r) {
     std::string section = std::to_string(k);
     w.WriteText(section, "Name", r.ComponentName);
-    w.WriteText(section, "Type", Type_To_Display_Name(r.ComponentType));
+    w.WriteText(section, "Type", DisplayNameOfType(r.ComponentType));
     w.WriteText(section, "Value", r.ComponentValue);
     w.Write(section, "X", StrSingle(StoredGeometry(r.Left)));
     w.Write(section, "Y", StrSingle(StoredGeometry(r.Top)));
@@ -110,7 +110,7 @@ bool ReadComponents(const ProfileReader& f, LoadedProject& out, std::string& err
         }
         LoadedComponent& c = out.components.emplace_back();
         c.name = values[kName];
-        c.type = Display_Name_To_Type(values[kType]);
+        c.type = TypeOfDisplayName(values[kType]);
         c.value = values[kValue];
         c.events = values[kEvents];
         c.order = values[kOrder];
@@ -175,7 +175,7 @@ void ReadLegacyComponents(const ProfileReader& f, double gridSize, LoadedProject
             std::string name = f.Read(section, "Name");
             if (name.empty()) continue;
             LoadedComponent c;
-            c.type = Display_Name_To_Type(display);
+            c.type = TypeOfDisplayName(display);
             c.name = name;
             c.value = name;
             c.x = static_cast<float>(LegacyGeometry(f.Read(section, "X")));
@@ -221,7 +221,7 @@ void ReserveForSave(ProfileWriter& w, const DesignDocument& doc) {
     // A section's header, key names and numbers take under this much besides the texts.
     constexpr size_t kComponentOverhead = 120, kMenuOverhead = 80, kHeader = 200;
     size_t keys = 6, bytes = kHeader;
-    for (int i = 1; i <= doc.Objects_Count(); ++i) {
+    for (int i = 1; i <= doc.SlotCount(); ++i) {
         if (!doc.IsLive(i)) continue;
         const ComponentRecord& r = doc.Slot(i);
         keys += 10;
@@ -246,12 +246,12 @@ std::string ProjectFileText(const DesignDocument& doc) {
             NumberText(StoredWindowSize(doc.OuterWidth - kFrameWidth - kDesignMargin)));
     w.Write("Main", "SizeY",
             NumberText(StoredWindowSize(doc.OuterHeight - kFrameHeight - kDesignMargin)));
-    w.WriteText("Main", "Units", doc.Window_Units);
-    w.WriteText("Font", "Name", doc.Font_Name);
-    w.WriteText("Font", "Style", doc.Font_Style);
-    w.Write("Font", "Size", std::to_string(doc.Font_Size));
+    w.WriteText("Main", "Units", doc.WindowUnits);
+    w.WriteText("Font", "Name", doc.FontName);
+    w.WriteText("Font", "Style", doc.FontStyle);
+    w.Write("Font", "Size", std::to_string(doc.FontSize));
     int k = 1;
-    for (int i = 1; i <= doc.Objects_Count(); ++i)
+    for (int i = 1; i <= doc.SlotCount(); ++i)
         if (doc.IsLive(i)) WriteComponentSection(w, k++, doc.Slot(i));
     WriteMenuElements(w, doc.MenuElements);
     return std::move(w).Text();

@@ -8,7 +8,7 @@
 #include "codegen/JavaText.h"
 #include "document/ComponentKinds.h"
 #include "document/DesignEdits.h"
-#include "document/Form1.h"
+#include "document/DocumentController.h"
 #include "platform/Conversions.h"
 #include "platform/Text.h"
 
@@ -69,33 +69,34 @@ int ListState::Find(const std::string& text) const {
 
 Inspector::Inspector() {
     const char* captions[4] = {"Components", "  Properties", "  Events", "  Popup"};
-    for (int k = 0; k < 4; ++k) LabelToolbar2[k].Caption = captions[k];
-    ShapeToolbar2[0].FillColor = ShapeToolbar2[1].FillColor = kChosenFace;
-    Picture_Properties.Visible = true;
-    for (int k = 1; k <= 3; ++k) ShapeTab1Face[k] = TwipRect{60 + (k - 1) * 1050.0, 60, 1005, 300};
+    for (int k = 0; k < 4; ++k) TabHeaderLabels[k].Caption = captions[k];
+    TabHeaderShapes[0].FillColor = TabHeaderShapes[1].FillColor = kChosenFace;
+    PropertiesPage.Visible = true;
+    for (int k = 1; k <= 3; ++k) StripTabFaces[k] = TwipRect{60 + (k - 1) * 1050.0, 60, 1005, 300};
 }
 
-void Inspector::Attach(Form1& form, ComponentListBox& list1, const EventCatalogue& catalogue) {
+void Inspector::Attach(DocumentController& form, ComponentListBox& componentList,
+                       const EventCatalogue& catalogue) {
     form_ = &form;
-    list1_ = &list1;
+    componentList_ = &componentList;
     catalogue_ = &catalogue;
 }
 
-void Inspector::Form_Start(std::span<const std::string> typeDisplayNames) {
-    Presiona_Tab(1);
-    for (int k = 1; k <= 3; ++k) ShapeToolbar2[k].BorderColor = kShapeBorder;
+void Inspector::StartUp(std::span<const std::string> typeDisplayNames) {
+    PressTab(1);
+    for (int k = 1; k <= 3; ++k) TabHeaderShapes[k].BorderColor = kShapeBorder;
     ShowPage(1);
-    Combo3_Type.Clear();
-    for (const std::string& name : typeDisplayNames) Combo3_Type.AddItem(name);
+    TypeList.Clear();
+    for (const std::string& name : typeDisplayNames) TypeList.AddItem(name);
     FillPopupKinds(false);
     Changed();
 }
 
 void Inspector::FillPopupKinds(bool swing) {
-    Combo4_Popup.Clear();
-    Combo4_Popup.AddItem(kNone);
-    Combo4_Popup.AddItem(swing ? "JDialog" : "Dialog");
-    Combo4_Popup.AddItem(swing ? "JFrame" : "Frame");
+    PopupKindList.Clear();
+    PopupKindList.AddItem(kNone);
+    PopupKindList.AddItem(swing ? "JDialog" : "Dialog");
+    PopupKindList.AddItem(swing ? "JFrame" : "Frame");
 }
 
 void Inspector::Changed() {
@@ -103,50 +104,50 @@ void Inspector::Changed() {
 }
 
 int Inspector::ShownSlot() const {
-    if (!form_ || Text3_Index.empty()) return 0;
-    int i = ToInt16(Text3_Index).value_or(0);
+    if (!form_ || ShownIndex.empty()) return 0;
+    int i = ToInt16(ShownIndex).value_or(0);
     return form_->doc.IsSlot(i) ? i : 0;
 }
 
 // ---------------------------------------------------------------- clear and load
 
-void Inspector::Inicializa_VentanaPropiedades() {
-    Text3_Index.clear();
-    Text3_Name = TextBoxState{};
-    Text3_Value = TextBoxState{};
-    if (!Combo3_Type.Items.empty() && Combo3_Type.ListIndex != 0) {
-        Combo3_Type.ListIndex = 0;
-        Combo3_Type_Click();
+void Inspector::ClearInspector() {
+    ShownIndex.clear();
+    NameBox = TextBoxState{};
+    ValueBox = TextBoxState{};
+    if (!TypeList.Items.empty() && TypeList.ListIndex != 0) {
+        TypeList.ListIndex = 0;
+        TypeChosen();
     }
-    Text3_TabOrder = TextBoxState{};
-    Combo3_Type.Enabled = false;
+    TabOrderBox = TextBoxState{};
+    TypeList.Enabled = false;
     ClearEventPages();
-    if (Focus != InspectorControl::None && Focus != InspectorControl::Picture_Properties)
+    if (Focus != InspectorControl::None && Focus != InspectorControl::PropertiesPage)
         Focus = InspectorControl::None;
     Changed();
 }
 
 void Inspector::Load() {
-    if (!form_ || !list1_) return;
-    const ComponentListBox& list = *list1_;
+    if (!form_ || !componentList_) return;
+    const ComponentListBox& list = *componentList_;
     if (list.ListIndex < 0 || list.ListIndex >= list.ListCount()) return;
     DesignDocument& doc = form_->doc;
     // Tag and ComponentName are kept equal, so the name index finds the slot of a Tag.
     int i = doc.LiveSlotOfName(EntryName(list.List(list.ListIndex)));
     if (i == 0) return;
-    doc.Active_Object_Index = i;
+    doc.ActiveSlot = i;
     form_->SelectSlot(i);
-    Combo3_Type.Enabled = true;
+    TypeList.Enabled = true;
     const ComponentRecord& r = doc.Slot(i);
-    Text3_Index = std::to_string(i);
-    Text3_Name = TextBoxState{r.ComponentName, true};
-    Text3_Value = TextBoxState{r.ComponentValue, true};
-    int row = Combo3_Type.Find(Type_To_Display_Name(r.ComponentType));
-    if (row >= 0 && row != Combo3_Type.ListIndex) {
-        Combo3_Type.ListIndex = row;
-        Combo3_Type_Click();
+    ShownIndex = std::to_string(i);
+    NameBox = TextBoxState{r.ComponentName, true};
+    ValueBox = TextBoxState{r.ComponentValue, true};
+    int row = TypeList.Find(DisplayNameOfType(r.ComponentType));
+    if (row >= 0 && row != TypeList.ListIndex) {
+        TypeList.ListIndex = row;
+        TypeChosen();
     }
-    Text3_TabOrder = TextBoxState{doc.Slot(i).ComponentTabOrder, true};
+    TabOrderBox = TextBoxState{doc.Slot(i).ComponentTabOrder, true};
     FillEventPages(i);
     form_->NotifyChanged();
     Changed();
@@ -162,30 +163,30 @@ void Inspector::Reject(TextBoxState& box, InspectorControl control, const std::s
     box.SelLength = static_cast<int>(stored.size());
     Focus = control;
     ++FocusRequests;
-    form_->doc.isMouseDown = false;
-    form_->Corners_Show(false);
+    form_->doc.MouseIsDown = false;
+    form_->ShowHandles(false);
     form_->NotifyChanged();
     Changed();
 }
 
-int Inspector::Text3_Name_KeyPress(int keyAscii) {
+int Inspector::NameKeyPress(int keyAscii) {
     if (keyAscii == ' ') return 0;
     if (keyAscii == kKeyEscape) {
         if (int i = ShownSlot()) {
-            Text3_Name.Text = form_->doc.Slot(i).ComponentName;
+            NameBox.Text = form_->doc.Slot(i).ComponentName;
             Changed();
         }
         return 0;
     }
-    if (keyAscii == kKeyEnter) Text3_Name_Validate();
+    if (keyAscii == kKeyEnter) ValidateName();
     return keyAscii;
 }
 
-bool Inspector::Text3_Name_Validate() {
+bool Inspector::ValidateName() {
     int i = ShownSlot();
     if (i == 0) return true;
     DesignDocument& doc = form_->doc;
-    const std::string text = Text3_Name.Text;
+    const std::string text = NameBox.Text;
     const std::string stored = doc.Slot(i).ComponentName;
     const char* refusal = nullptr;
     if (TrimSpaces(text).empty()) {
@@ -196,48 +197,48 @@ bool Inspector::Text3_Name_Validate() {
         refusal = "Name already has been used.";
     }
     if (refusal) {
-        Reject(Text3_Name, InspectorControl::Text3_Name, stored, refusal, kNameTitle);
+        Reject(NameBox, InspectorControl::NameBox, stored, refusal, kNameTitle);
         return false;
     }
-    if (text != stored) doc.isModified = true;
+    if (text != stored) doc.Modified = true;
     DesignChange change("Rename " + stored);
     change.SetField(doc, i, SlotField::Name, text);
     form_->Record(std::move(change));
-    form_->TreeView1_Refresh(i);
-    form_->TreeView1_Select(text);
+    form_->RefreshListEntry(i);
+    form_->SelectListEntry(text);
     Changed();
     return true;
 }
 
-bool Inspector::Text3_Name_LostFocus() {
-    if (!Text3_Name_Validate()) return false;
-    if (Focus == InspectorControl::Text3_Name) Focus = InspectorControl::None;
+bool Inspector::NameLosesFocus() {
+    if (!ValidateName()) return false;
+    if (Focus == InspectorControl::NameBox) Focus = InspectorControl::None;
     return true;
 }
 
-void Inspector::Text3_Value_Change() {
+void Inspector::ValueChanged() {
     int i = ShownSlot();
     if (i == 0) return;
     DesignDocument& doc = form_->doc;
-    if (Text3_Value.Text != doc.Slot(i).ComponentValue) doc.isModified = true;
+    if (ValueBox.Text != doc.Slot(i).ComponentValue) doc.Modified = true;
     // Typing into the box is one step until another edit comes between.
     DesignChange change("Edit Value of " + doc.Slot(i).ComponentName, MergeKind::ValueTyping);
-    change.SetField(doc, i, SlotField::Value, Text3_Value.Text);
+    change.SetField(doc, i, SlotField::Value, ValueBox.Text);
     form_->Record(std::move(change));
     form_->NotifyComponentChanged(i);
     Changed();
 }
 
-void Inspector::Combo3_Type_Click() {
+void Inspector::TypeChosen() {
     int i = ShownSlot();
-    if (i == 0 || Combo3_Type.ListIndex < 0) return;
-    std::string tag = Display_Name_To_Type(Combo3_Type.Text());
+    if (i == 0 || TypeList.ListIndex < 0) return;
+    std::string tag = TypeOfDisplayName(TypeList.Text());
     DesignDocument& doc = form_->doc;
     if (tag == doc.Slot(i).ComponentType) return;
-    doc.isModified = true;
+    doc.Modified = true;
     DesignChange change("Change Type of " + doc.Slot(i).ComponentName);
     change.SetField(doc, i, SlotField::Type, std::move(tag));
-    Text3_Name_Validate();
+    ValidateName();
     // The popup binding the page stores with the new kind is part of the same step.
     std::string popupBefore = doc.Slot(i).ComponentPopup;
     StorePopupPage(i);
@@ -251,30 +252,30 @@ void Inspector::Combo3_Type_Click() {
     Changed();
 }
 
-int Inspector::Text3_TabOrder_KeyPress(int keyAscii) {
+int Inspector::TabOrderKeyPress(int keyAscii) {
     if (keyAscii == kKeyEscape) {
         if (int i = ShownSlot()) {
-            Text3_TabOrder.Text = form_->doc.Slot(i).ComponentTabOrder;
+            TabOrderBox.Text = form_->doc.Slot(i).ComponentTabOrder;
             Changed();
         }
         return 0;
     }
     if (keyAscii == kKeyEnter) {
-        Text3_TabOrder_Validate();
+        ValidateTabOrder();
         return keyAscii;
     }
     bool passes = (keyAscii >= '0' && keyAscii <= '9') || keyAscii == kKeyBackspace;
     return passes ? keyAscii : 0;
 }
 
-bool Inspector::Text3_TabOrder_Validate() {
+bool Inspector::ValidateTabOrder() {
     int i = ShownSlot();
     if (i == 0) return true;
     DesignDocument& doc = form_->doc;
-    const std::string text = Text3_TabOrder.Text;
+    const std::string text = TabOrderBox.Text;
     const std::string stored = doc.Slot(i).ComponentTabOrder;
     if (text.find_first_not_of(' ') == std::string::npos) {
-        Reject(Text3_TabOrder, InspectorControl::Text3_TabOrder, stored, "Tab Order is empty.",
+        Reject(TabOrderBox, InspectorControl::TabOrderBox, stored, "Tab Order is empty.",
                kOrderTitle);
         return false;
     }
@@ -284,15 +285,15 @@ bool Inspector::Text3_TabOrder_Validate() {
     bool inRange = n >= kInt16Min && n <= kInt16Max;
     DesignChange change("Change Tab Order of " + doc.Slot(i).ComponentName);
     if (!inRange || (text != stored && !RenumberTabOrders(change, i, n))) {
-        Reject(Text3_TabOrder, InspectorControl::Text3_TabOrder, stored, "Tab Order is too large.",
+        Reject(TabOrderBox, InspectorControl::TabOrderBox, stored, "Tab Order is too large.",
                kOrderTitle);
         return false;
     }
-    if (text != stored) doc.isModified = true;
+    if (text != stored) doc.Modified = true;
     // The renumbering of the others and the new tab order are one step.
     change.SetField(doc, i, SlotField::TabOrder, text);
     form_->Record(std::move(change));
-    form_->TreeView1_Select(Text3_Name.Text);
+    form_->SelectListEntry(NameBox.Text);
     Changed();
     return true;
 }
@@ -303,13 +304,13 @@ bool Inspector::Text3_TabOrder_Validate() {
 bool Inspector::RenumberTabOrders(DesignChange& change, int slot, double n) {
     DesignDocument& doc = form_->doc;
     std::vector<int> keys, slots;
-    for (int j = 1; j <= doc.Objects_Count(); ++j) {
+    for (int j = 1; j <= doc.SlotCount(); ++j) {
         if (j == slot || !doc.IsLive(j)) continue;
         keys.push_back(TabOrderValue(doc.Slot(j).ComponentTabOrder));
         slots.push_back(j);
     }
     if (keys.empty()) return true;
-    Sort_Pairs(keys, slots);
+    SortPairs(keys, slots);
     // Sorted, the values come in groups of equal ones. When a group's turn comes, it holds its
     // own members and those raised into it from the group one below; each member but the last
     // still shares its value and is raised, and the last one is raised when it equals n or
@@ -340,58 +341,58 @@ bool Inspector::RenumberTabOrders(DesignChange& change, int slot, double n) {
     return true;
 }
 
-bool Inspector::Text3_TabOrder_LostFocus() {
-    if (!Text3_TabOrder_Validate()) return false;
-    if (Focus == InspectorControl::Text3_TabOrder) Focus = InspectorControl::None;
+bool Inspector::TabOrderLosesFocus() {
+    if (!ValidateTabOrder()) return false;
+    if (Focus == InspectorControl::TabOrderBox) Focus = InspectorControl::None;
     return true;
 }
 
 // ---------------------------------------------------------------- keys
 
-void Inspector::List1_KeyDown(int keyCode) {
+void Inspector::ComponentListKeyDown(int keyCode) {
     if (keyCode != kKeyDelete || !form_ || !form_->Loaded()) return;
-    form_->OptionControlDelete_Click();
-    form_->Corners_Show(false);
+    form_->DeleteSelection();
+    form_->ShowHandles(false);
     form_->NotifyChanged();
     Changed();
 }
 
-void Inspector::Picture_Properties_KeyDown(int keyCode) {
+void Inspector::PropertiesPageKeyDown(int keyCode) {
     // The page with the focus deletes as the design surface does.
     if (keyCode != kKeyDelete || !form_ || !form_->Loaded()) return;
-    form_->Form_KeyDown(kKeyDelete, 0);
+    form_->WindowKeyDown(kKeyDelete, 0);
     Changed();
 }
 
 // ---------------------------------------------------------------- tab headers
 
 void Inspector::ShowPage(int k) {
-    Picture_Properties.Visible = k == 1;
+    PropertiesPage.Visible = k == 1;
     EventsPage.Visible = k == 2;
-    Picture_Popup.Visible = k == 3;
+    PopupPage.Visible = k == 3;
 }
 
-void Inspector::LabelToolbar2_Click(int k) {
+void Inspector::TabHeaderClicked(int k) {
     if (k < 1 || k > 3) return;
     for (int f = 1; f <= 3; ++f)
-        ShapeToolbar2[f] = ShapeState{f == k ? kChosenFace : kOtherFace, kShapeBorder};
+        TabHeaderShapes[f] = ShapeState{f == k ? kChosenFace : kOtherFace, kShapeBorder};
     ShowPage(k);
     Changed();
 }
 
-void Inspector::Label_Tab_Click(int k) {
+void Inspector::StripTabClicked(int k) {
     if (k < 1 || k > 3) return;
     ShowPage(k);
-    Presiona_Tab(k);
+    PressTab(k);
 }
 
-void Inspector::Presiona_Tab(int k) {
+void Inspector::PressTab(int k) {
     for (int f = 1; f <= 3; ++f) {
-        ShapeTab1[f].FillColor = f == k ? kChosenFace : kStripOtherFace;
-        Line_Tab0[f].Visible = Line_Tab1[f].Visible = f != k;
+        StripTabShapes[f].FillColor = f == k ? kChosenFace : kStripOtherFace;
+        StripTabUpperEdges[f].Visible = StripTabLowerEdges[f].Visible = f != k;
     }
     if (k == 1) {
-        const TwipRect* face = ShapeTab1Face;
+        const TwipRect* face = StripTabFaces;
         auto right = [&](int f) { return face[f].Left + face[f].Width; };
         auto place = [&](LineState& line, double x1, double x2, double y) {
             line.X1 = x1;
@@ -400,12 +401,12 @@ void Inspector::Presiona_Tab(int k) {
         };
         double y0 = face[1].Top + face[1].Height;
         double y1 = y0 + kEdgeLine;
-        place(Line_Tab0[1], face[1].Left, face[2].Left, y0);
-        place(Line_Tab1[1], face[1].Left, face[2].Left, y1);
-        place(Line_Tab0[2], face[2].Left - kEdgeLine, right(2) + kEdgeLine, y0);
-        place(Line_Tab1[2], right(1), face[3].Left, y1);
-        place(Line_Tab0[3], right(2), right(3), y0);
-        place(Line_Tab1[3], right(2), right(3), y1);
+        place(StripTabUpperEdges[1], face[1].Left, face[2].Left, y0);
+        place(StripTabLowerEdges[1], face[1].Left, face[2].Left, y1);
+        place(StripTabUpperEdges[2], face[2].Left - kEdgeLine, right(2) + kEdgeLine, y0);
+        place(StripTabLowerEdges[2], right(1), face[3].Left, y1);
+        place(StripTabUpperEdges[3], right(2), right(3), y0);
+        place(StripTabLowerEdges[3], right(2), right(3), y1);
     }
     Changed();
 }
@@ -414,41 +415,42 @@ void Inspector::Presiona_Tab(int k) {
 
 void Inspector::FillEventPages(int slot) {
     const ComponentRecord& r = form_->doc.Slot(slot);
-    List_Events.Enabled = true;
-    List_Events.Clear();
-    Combo4_when.Clear();
-    Combo4_when.AddItem(kNone);
+    EventList.Enabled = true;
+    EventList.Clear();
+    PopupTriggerList.Clear();
+    PopupTriggerList.AddItem(kNone);
     if (catalogue_) {
         for (std::string_view method :
-             catalogue_->Methods_For_Class(Type_To_Java_Class(r.ComponentType))) {
-            List_Events.AddItem(std::string(method));
-            Combo4_when.AddItem(std::string(method));
+             catalogue_->MethodsForClass(JavaClassOfType(r.ComponentType))) {
+            EventList.AddItem(std::string(method));
+            PopupTriggerList.AddItem(std::string(method));
         }
     }
     for (const std::string& name : Split(r.ComponentEvents, '|'))
-        for (size_t k = 0; k < List_Events.Items.size(); ++k)
-            if (List_Events.Items[k] == name) List_Events.Checked[k] = true;
-    List_Events.ListIndex = List_Events.Items.empty() ? -1 : 0;
+        for (size_t k = 0; k < EventList.Items.size(); ++k)
+            if (EventList.Items[k] == name) EventList.Checked[k] = true;
+    EventList.ListIndex = EventList.Items.empty() ? -1 : 0;
 
-    Combo4_Popup.Enabled = Text4_Name.Enabled = Combo4_when.Enabled = CmdClearPopup_Enabled = true;
+    PopupKindList.Enabled = PopupClassBox.Enabled = PopupTriggerList.Enabled = ClearPopupEnabled =
+        true;
     FillPopupKinds(r.ComponentType.starts_with('J'));
     if (r.ComponentPopup.empty()) {
-        Combo4_when.ListIndex = -1;
-        Text4_Name.Text.clear();
+        PopupTriggerList.ListIndex = -1;
+        PopupClassBox.Text.clear();
         return;
     }
     std::vector<std::string> fields = Split(r.ComponentPopup, ',');
-    Combo4_Popup.ListIndex = Combo4_Popup.Find(Field(fields, 0));
-    Text4_Name.Text = Field(fields, 1);
-    Combo4_when.ListIndex = Combo4_when.Find(Field(fields, 2));
+    PopupKindList.ListIndex = PopupKindList.Find(Field(fields, 0));
+    PopupClassBox.Text = Field(fields, 1);
+    PopupTriggerList.ListIndex = PopupTriggerList.Find(Field(fields, 2));
 }
 
 void Inspector::StorePopupPage(int slot) {
     DesignDocument& doc = form_->doc;
     const std::string& popup = doc.Slot(slot).ComponentPopup;
-    const std::string kind = Combo4_Popup.Text();
-    const std::string trigger = Combo4_when.Text();
-    const std::string& name = Text4_Name.Text;
+    const std::string kind = PopupKindList.Text();
+    const std::string trigger = PopupTriggerList.Text();
+    const std::string& name = PopupClassBox.Text;
     bool differs;
     if (popup.empty()) {
         differs = !kind.empty() || !name.empty() || !trigger.empty();
@@ -458,18 +460,19 @@ void Inspector::StorePopupPage(int slot) {
             Field(fields, 0) != kind || Field(fields, 1) != name || Field(fields, 2) != trigger;
     }
     if (!differs) return;
-    doc.isModified = true;
+    doc.Modified = true;
     doc.MutableSlot(slot).ComponentPopup = (kind.empty() ? kNone : kind) + "," + TrimSpaces(name) +
                                            "," + (trigger.empty() ? kNone : trigger);
 }
 
 void Inspector::ClearEventPages() {
-    List_Events.Clear();
-    List_Events.Enabled = false;
-    Combo4_Popup.ListIndex = -1;
-    Text4_Name.Text.clear();
-    Combo4_when.Clear();
-    Combo4_Popup.Enabled = Text4_Name.Enabled = Combo4_when.Enabled = CmdClearPopup_Enabled = false;
+    EventList.Clear();
+    EventList.Enabled = false;
+    PopupKindList.ListIndex = -1;
+    PopupClassBox.Text.clear();
+    PopupTriggerList.Clear();
+    PopupKindList.Enabled = PopupClassBox.Enabled = PopupTriggerList.Enabled = ClearPopupEnabled =
+        false;
 }
 
 // ---------------------------------------------------------------- page edits
@@ -487,19 +490,18 @@ std::string EventsFromChecks(const ListState& list, std::string_view stored) {
     return events;
 }
 
-void Inspector::List_Events_ItemCheck(int row, bool checked) {
+void Inspector::EventChecked(int row, bool checked) {
     int i = ShownSlot();
-    if (i == 0 || row < 0 || row >= static_cast<int>(List_Events.Items.size())) return;
-    List_Events.Checked[static_cast<size_t>(row)] = checked;
-    EditComponentEvents(*form_, i,
-                        EventsFromChecks(List_Events, form_->doc.Slot(i).ComponentEvents));
+    if (i == 0 || row < 0 || row >= static_cast<int>(EventList.Items.size())) return;
+    EventList.Checked[static_cast<size_t>(row)] = checked;
+    EditComponentEvents(*form_, i, EventsFromChecks(EventList, form_->doc.Slot(i).ComponentEvents));
     Changed();
 }
 
 std::string Inspector::PopupFromPage() const {
-    const std::string kind = Combo4_Popup.Text();
-    const std::string trigger = Combo4_when.Text();
-    const std::string name = TrimSpaces(Text4_Name.Text);
+    const std::string kind = PopupKindList.Text();
+    const std::string trigger = PopupTriggerList.Text();
+    const std::string name = TrimSpaces(PopupClassBox.Text);
     if (kind.empty() || kind == kNone || trigger.empty() || trigger == kNone || name.empty())
         return {};
     return kind + "," + name + "," + trigger;
@@ -515,9 +517,9 @@ bool Inspector::WritePopupBinding() {
     if (i == 0) return true;
     std::string binding = PopupFromPage();
     if (!binding.empty() && catalogue_) {
-        std::string fault = PopupClassFault(TrimSpaces(Text4_Name.Text), *catalogue_);
+        std::string fault = PopupClassFault(TrimSpaces(PopupClassBox.Text), *catalogue_);
         if (!fault.empty()) {
-            Reject(Text4_Name, InspectorControl::Text4_Name, StoredPopupName(i), fault,
+            Reject(PopupClassBox, InspectorControl::PopupClassBox, StoredPopupName(i), fault,
                    kPopupTitle);
             return false;
         }
@@ -527,42 +529,42 @@ bool Inspector::WritePopupBinding() {
     return true;
 }
 
-void Inspector::Combo4_Popup_Click() {
+void Inspector::PopupKindChosen() {
     WritePopupBinding();
 }
 
-void Inspector::Combo4_when_Click() {
+void Inspector::PopupTriggerChosen() {
     WritePopupBinding();
 }
 
-int Inspector::Text4_Name_KeyPress(int keyAscii) {
+int Inspector::PopupClassKeyPress(int keyAscii) {
     if (keyAscii == kKeyEscape) {
         if (int i = ShownSlot()) {
-            Text4_Name.Text = StoredPopupName(i);
+            PopupClassBox.Text = StoredPopupName(i);
             Changed();
         }
         return 0;
     }
-    if (keyAscii == kKeyEnter) Text4_Name_Validate();
+    if (keyAscii == kKeyEnter) ValidatePopupClass();
     return keyAscii;
 }
 
-bool Inspector::Text4_Name_Validate() {
+bool Inspector::ValidatePopupClass() {
     return WritePopupBinding();
 }
 
-bool Inspector::Text4_Name_LostFocus() {
-    if (!Text4_Name_Validate()) return false;
-    if (Focus == InspectorControl::Text4_Name) Focus = InspectorControl::None;
+bool Inspector::PopupClassLosesFocus() {
+    if (!ValidatePopupClass()) return false;
+    if (Focus == InspectorControl::PopupClassBox) Focus = InspectorControl::None;
     return true;
 }
 
-void Inspector::CmdClearPopup_Click() {
+void Inspector::ClearPopup() {
     int i = ShownSlot();
     if (i == 0) return;
-    Combo4_Popup.ListIndex = -1;
-    Text4_Name.Text.clear();
-    Combo4_when.ListIndex = -1;
+    PopupKindList.ListIndex = -1;
+    PopupClassBox.Text.clear();
+    PopupTriggerList.ListIndex = -1;
     EditComponentPopup(*form_, i, "");
     Changed();
 }

@@ -3,7 +3,7 @@
 //
 // The controls are held as plain state (texts, items, selection, enabled, focus) so that a
 // view only mirrors them and forwards the user's keys, edits and clicks to the handlers.
-// Text3_Index names the slot shown; every edit handler does nothing while it is "".
+// ShownIndex names the slot shown; every edit handler does nothing while it is "".
 #pragma once
 
 #include <functional>
@@ -17,7 +17,7 @@
 namespace korvane {
 
 class DesignChange;
-class Form1;
+class DocumentController;
 class ComponentListBox;
 class EventCatalogue;
 
@@ -73,15 +73,15 @@ struct LineState {
 
 enum class InspectorControl {
     None,
-    Text3_Name,
-    Combo3_Type,
-    Text3_Value,
-    Text3_TabOrder,
-    Picture_Properties,
-    List_Events,
-    Combo4_Popup,
-    Text4_Name,
-    Combo4_when,
+    NameBox,
+    TypeList,
+    ValueBox,
+    TabOrderBox,
+    PropertiesPage,
+    EventList,
+    PopupKindList,
+    PopupClassBox,
+    PopupTriggerList,
     CmdClearPopup,
 };
 
@@ -97,13 +97,14 @@ class Inspector {
   public:
     Inspector();
 
-    void Attach(Form1& form, ComponentListBox& list1, const EventCatalogue& catalogue);
+    void Attach(DocumentController& form, ComponentListBox& componentList,
+                const EventCatalogue& catalogue);
     // The main window's start-up steps for the inspector: the Properties tab chosen and
     // shown, the Type list and the popup-kind list filled.
-    void Form_Start(std::span<const std::string> typeDisplayNames);
+    void StartUp(std::span<const std::string> typeDisplayNames);
 
     // Clears and disables the inspector (nothing shown).
-    void Inicializa_VentanaPropiedades();
+    void ClearInspector();
     // Shows the component of the list's selected entry (the list's click).
     void Load();
     // The slot shown, 0 = none.
@@ -111,26 +112,26 @@ class Inspector {
 
     // --- Properties page; a view puts the user's text into the state, then calls these ---
     // Each KeyPress returns the key to let through, 0 when it is swallowed.
-    int Text3_Name_KeyPress(int keyAscii);
+    int NameKeyPress(int keyAscii);
     // Whether the name was accepted; a refusal keeps the focus in the box.
-    bool Text3_Name_Validate();
+    bool ValidateName();
     // The focus is about to leave the box: false when it must stay.
-    bool Text3_Name_LostFocus();
-    void Text3_Value_Change();
-    // The Type list's selection changed (the user's choice is already in Combo3_Type).
-    void Combo3_Type_Click();
-    int Text3_TabOrder_KeyPress(int keyAscii);
-    bool Text3_TabOrder_Validate();
-    bool Text3_TabOrder_LostFocus();
+    bool NameLosesFocus();
+    void ValueChanged();
+    // The Type list's selection changed (the user's choice is already in TypeList).
+    void TypeChosen();
+    int TabOrderKeyPress(int keyAscii);
+    bool ValidateTabOrder();
+    bool TabOrderLosesFocus();
     void GotFocus(InspectorControl control) { Focus = control; }
 
-    void List1_KeyDown(int keyCode);
-    void Picture_Properties_KeyDown(int keyCode);
+    void ComponentListKeyDown(int keyCode);
+    void PropertiesPageKeyDown(int keyCode);
 
     // --- tab headers ---
-    void LabelToolbar2_Click(int k);
-    void Label_Tab_Click(int k);
-    void Presiona_Tab(int k);
+    void TabHeaderClicked(int k);
+    void StripTabClicked(int k);
+    void PressTab(int k);
 
     // --- Events and Popup pages ---
     void FillEventPages(int slot);
@@ -139,41 +140,41 @@ class Inspector {
     void ClearEventPages();
     // An event was checked or unchecked: the record's events become the checked names in
     // the page's order, followed by the stored names the page does not offer.
-    void List_Events_ItemCheck(int row, bool checked);
+    void EventChecked(int row, bool checked);
     // The popup kind or trigger was chosen (already in the list's state), or the name
     // confirmed: the record's binding follows the page. A name that is not a usable Java
     // class is refused with a message and the box gets the stored name back.
-    void Combo4_Popup_Click();
-    void Combo4_when_Click();
-    int Text4_Name_KeyPress(int keyAscii);
-    bool Text4_Name_Validate();
-    bool Text4_Name_LostFocus();
+    void PopupKindChosen();
+    void PopupTriggerChosen();
+    int PopupClassKeyPress(int keyAscii);
+    bool ValidatePopupClass();
+    bool PopupClassLosesFocus();
     // Removes the binding and empties the page.
-    void CmdClearPopup_Click();
+    void ClearPopup();
     // The binding the page shows: "kind,name,trigger", or "" when it binds nothing.
     std::string PopupFromPage() const;
 
     // Properties page.
-    TextBoxState Text3_Name, Text3_Value, Text3_TabOrder;
-    ListState Combo3_Type;
-    std::string Text3_Index;
-    PageState Picture_Properties;
+    TextBoxState NameBox, ValueBox, TabOrderBox;
+    ListState TypeList;
+    std::string ShownIndex;
+    PageState PropertiesPage;
     // Events page: the check list, and its place and visibility.
-    ListState List_Events;
+    ListState EventList;
     PageState EventsPage;
     // Popup page.
-    PageState Picture_Popup;
-    ListState Combo4_Popup, Combo4_when;
-    TextBoxState Text4_Name;
-    bool CmdClearPopup_Enabled = false;
+    PageState PopupPage;
+    ListState PopupKindList, PopupTriggerList;
+    TextBoxState PopupClassBox;
+    bool ClearPopupEnabled = false;
 
     // Visible tab header: 0 "Components", 1..3 the tabs, shape 4 the background.
-    LabelState LabelToolbar2[4];
-    ShapeState ShapeToolbar2[5];
-    // Hidden tab strip drawn by Presiona_Tab: faces and edge-line pairs 1..3 (0 unused).
-    ShapeState ShapeTab1[4];
-    LineState Line_Tab0[4], Line_Tab1[4];
-    TwipRect ShapeTab1Face[4];
+    LabelState TabHeaderLabels[4];
+    ShapeState TabHeaderShapes[5];
+    // Hidden tab strip drawn by PressTab: faces and edge-line pairs 1..3 (0 unused).
+    ShapeState StripTabShapes[4];
+    LineState StripTabUpperEdges[4], StripTabLowerEdges[4];
+    TwipRect StripTabFaces[4];
 
     // The control with the keyboard focus; a refused edit moves it back to its box and
     // counts a request, for a view to put the focus and the selection there.
@@ -193,8 +194,8 @@ class Inspector {
     bool WritePopupBinding();
     std::string StoredPopupName(int slot) const;
 
-    Form1* form_ = nullptr;
-    ComponentListBox* list1_ = nullptr;
+    DocumentController* form_ = nullptr;
+    ComponentListBox* componentList_ = nullptr;
     const EventCatalogue* catalogue_ = nullptr;
 };
 

@@ -153,7 +153,7 @@ std::vector<std::string> MenuElementMethods(const EventCatalogue& catalogue,
                       : parsed == MenuElementType::Menu ? "Menu"
                                                         : "MenuItem";
     std::vector<std::string> methods;
-    for (std::string_view m : catalogue.Methods_For_Class(cls)) methods.emplace_back(m);
+    for (std::string_view m : catalogue.MethodsForClass(cls)) methods.emplace_back(m);
     return methods;
 }
 

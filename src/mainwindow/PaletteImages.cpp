@@ -50,7 +50,7 @@ constexpr Rgb kDeleteRed{200, 24, 24};
 // Draws one look in a box at (x, y) of w x h pixels; the window stays on that box.
 void Look(Canvas& c, long long x, long long y, int w, int h, std::string_view tag) {
     c.SetWindow(PixelRect{x, y, w, h});
-    Paint_Look(c, w, h, tag);
+    PaintLook(c, w, h, tag);
 }
 
 void PaintPointer(Canvas& c, long long x, long long y) {
@@ -124,9 +124,9 @@ void PaintKind(Canvas& c, long long x, long long y, Picture picture, bool swing)
         case Picture::Choice:
             Look(c, x + 1, y + 6, 22, 12, tag("TextBox", "JTextField"));
             if (swing)
-                Paint_Button_Swing(c, 12, 2, 9, 8, "down", false);
+                PaintSwingButton(c, 12, 2, 9, 8, "down", false);
             else
-                Paint_Button_AWT(c, 12, 2, 9, 8, "down");
+                PaintAwtButton(c, 12, 2, 9, 8, "down");
             break;
         case Picture::List:
             Look(c, x + 2, y + 2, 20, 20, tag("ListBox", "JList"));
@@ -138,29 +138,29 @@ void PaintKind(Canvas& c, long long x, long long y, Picture picture, bool swing)
         case Picture::HBar:
             if (swing) {
                 Look(c, x + 1, y + 7, 22, 10, "JButton");
-                Paint_Button_Swing(c, 0, 0, 8, 9, "left", true);
-                Paint_Button_Swing(c, 7, 0, 6, 9, "", true);
-                Paint_Button_Swing(c, 14, 0, 8, 9, "right", true);
+                PaintSwingButton(c, 0, 0, 8, 9, "left", true);
+                PaintSwingButton(c, 7, 0, 6, 9, "", true);
+                PaintSwingButton(c, 14, 0, 8, 9, "right", true);
             } else {
                 c.SetWindow(PixelRect{x + 1, y + 7, 22, 10});
                 c.Background(awt::Track);
-                Paint_Button_AWT(c, 0, 0, 8, 9, "left");
-                Paint_Button_AWT(c, 8, 0, 6, 9, "");
-                Paint_Button_AWT(c, 14, 0, 8, 9, "right");
+                PaintAwtButton(c, 0, 0, 8, 9, "left");
+                PaintAwtButton(c, 8, 0, 6, 9, "");
+                PaintAwtButton(c, 14, 0, 8, 9, "right");
             }
             break;
         case Picture::VBar:
             if (swing) {
                 Look(c, x + 7, y + 1, 10, 22, "JButton");
-                Paint_Button_Swing(c, 0, 0, 9, 8, "up", true);
-                Paint_Button_Swing(c, 0, 7, 9, 6, "", true);
-                Paint_Button_Swing(c, 0, 14, 9, 8, "down", true);
+                PaintSwingButton(c, 0, 0, 9, 8, "up", true);
+                PaintSwingButton(c, 0, 7, 9, 6, "", true);
+                PaintSwingButton(c, 0, 14, 9, 8, "down", true);
             } else {
                 c.SetWindow(PixelRect{x + 7, y + 1, 10, 22});
                 c.Background(awt::Track);
-                Paint_Button_AWT(c, 0, 0, 9, 8, "up");
-                Paint_Button_AWT(c, 0, 8, 9, 6, "");
-                Paint_Button_AWT(c, 0, 14, 9, 8, "down");
+                PaintAwtButton(c, 0, 0, 9, 8, "up");
+                PaintAwtButton(c, 0, 8, 9, 6, "");
+                PaintAwtButton(c, 0, 14, 9, 8, "down");
             }
             break;
         case Picture::Panel:
@@ -204,13 +204,13 @@ void PaintPaletteButton(Canvas& canvas, long long x, long long y, const ButtonLo
     PaintButtonImage(canvas, ix, iy, kind, k);
     // The border lines: top (0,0)-(24,0), left (0,0)-(0,24), bottom (0,24)-(25,24) and right
     // (24,0)-(24,24) in pixels.
-    canvas.Pen(look.Line_Top);
+    canvas.Pen(look.TopLine);
     canvas.Line(x, y, x + 24, y);
-    canvas.Pen(look.Line_Left);
+    canvas.Pen(look.LeftLine);
     canvas.Line(x, y, x, y + 24);
-    canvas.Pen(look.Line_Bottom);
+    canvas.Pen(look.BottomLine);
     canvas.Line(x, y + 24, x + 25, y + 24);
-    canvas.Pen(look.Line_Right);
+    canvas.Pen(look.RightLine);
     canvas.Line(x + 24, y, x + 24, y + 24);
 }
 

@@ -1,6 +1,6 @@
 #include "mainwindow/Palettes.h"
 
-#include "mainwindow/MDIForm1.h"
+#include "mainwindow/MainController.h"
 
 namespace korvane {
 namespace {
@@ -41,7 +41,7 @@ constexpr float kRightColumn = 465;
 constexpr float kFirstRow = 345;
 constexpr float kRowStep = 405;
 constexpr float kDeleteRow = 3675;
-// Where the Swing buttons are stored before Toolbar_Swing_Position moves them.
+// Where the Swing buttons are stored before PlaceSwingPalette moves them.
 constexpr float kSwingStoredLeft = 1110;
 
 // AWT button number -> (column, row) in the panel.
@@ -97,19 +97,19 @@ Palettes::Palettes() {
 }
 
 void Palettes::StartUp() {
-    Max_Buttons_AWT = 13;
-    Inicializa_ToolBar();
-    Toolbar_Button_pressed = 0;
-    boton_presionado(0);
-    Max_Buttons_Swing = 12;
-    Inicializa_ToolBar_Swing();
-    Toolbar_ButtonSwing_pressed = 0;
-    boton_swing_presionado(0);
-    Max_Buttons_DEL = 1;
-    Inicializa_ToolBarDEL();
-    ToolbarDEL_Button_pressed = 0;
-    Toolbar_Swing_Position();
-    Activa_Toolbar("Swing1");
+    AwtButtonCount = 13;
+    ResetAwtPalette();
+    ArmedAwtButton = 0;
+    ShowAwtPressed(0);
+    SwingButtonCount = 12;
+    ResetSwingPalette();
+    ArmedSwingButton = 0;
+    ShowSwingPressed(0);
+    DeleteButtonCount = 1;
+    ResetDeletePalette();
+    PressedDeleteButton = 0;
+    PlaceSwingPalette();
+    ActivatePalette("Swing1");
 }
 
 // ---------------------------------------------------------------- looks
@@ -120,7 +120,7 @@ template <size_t N>
 void Normal(std::array<PaletteButton, N>& buttons, int k) {
     if (k < 0 || static_cast<size_t>(k) >= N) return;
     ButtonLook& b = buttons[static_cast<size_t>(k)].look;
-    b.Line_Top = b.Line_Left = b.Line_Bottom = b.Line_Right = palettecolour::Line;
+    b.TopLine = b.LeftLine = b.BottomLine = b.RightLine = palettecolour::Line;
     if (b.ImageLeft != 0 || b.ImageTop != 0) {
         b.BackColor = palettecolour::Back;
         b.ImageLeft = b.ImageTop = 0;
@@ -131,8 +131,8 @@ template <size_t N>
 void Pressed(std::array<PaletteButton, N>& buttons, int k) {
     if (k < 0 || static_cast<size_t>(k) >= N) return;
     ButtonLook& b = buttons[static_cast<size_t>(k)].look;
-    b.Line_Top = b.Line_Left = palettecolour::Black;
-    b.Line_Right = b.Line_Bottom = palettecolour::White;
+    b.TopLine = b.LeftLine = palettecolour::Black;
+    b.RightLine = b.BottomLine = palettecolour::White;
     b.BackColor = palettecolour::PressedBack;
     b.ImageLeft = b.ImageTop = 15;
 }
@@ -141,80 +141,80 @@ template <size_t N>
 void Highlighted(std::array<PaletteButton, N>& buttons, int k) {
     if (k < 0 || static_cast<size_t>(k) >= N) return;
     ButtonLook& b = buttons[static_cast<size_t>(k)].look;
-    b.Line_Top = b.Line_Left = palettecolour::White;
-    b.Line_Right = b.Line_Bottom = palettecolour::Black;
+    b.TopLine = b.LeftLine = palettecolour::White;
+    b.RightLine = b.BottomLine = palettecolour::Black;
 }
 
 }  // namespace
 
-void Palettes::boton_normal(int k) {
+void Palettes::ShowAwtNormal(int k) {
     Normal(awt, k);
 }
-void Palettes::boton_presionado(int k) {
+void Palettes::ShowAwtPressed(int k) {
     Pressed(awt, k);
 }
-void Palettes::boton_resaltado(int k) {
+void Palettes::ShowAwtRaised(int k) {
     Highlighted(awt, k);
 }
-void Palettes::boton_swing_normal(int k) {
+void Palettes::ShowSwingNormal(int k) {
     Normal(swing, k);
 }
-void Palettes::boton_swing_presionado(int k) {
+void Palettes::ShowSwingPressed(int k) {
     Pressed(swing, k);
 }
-void Palettes::boton_swing_resaltado(int k) {
+void Palettes::ShowSwingRaised(int k) {
     Highlighted(swing, k);
 }
-void Palettes::boton_normal_DEL(int k) {
+void Palettes::ShowDeleteNormal(int k) {
     Normal(del, k);
 }
-void Palettes::boton_presionado_DEL(int k) {
+void Palettes::ShowDeletePressed(int k) {
     Pressed(del, k);
 }
-void Palettes::boton_resaltado_DEL(int k) {
+void Palettes::ShowDeleteRaised(int k) {
     Highlighted(del, k);
 }
 
-void Palettes::Inicializa_ToolBar() {
-    for (int k = 0; k <= Max_Buttons_AWT && k < static_cast<int>(awt.size()); ++k)
+void Palettes::ResetAwtPalette() {
+    for (int k = 0; k <= AwtButtonCount && k < static_cast<int>(awt.size()); ++k)
         awt[static_cast<size_t>(k)].look = ButtonLook{};
 }
 
-void Palettes::Inicializa_ToolBar_Swing() {
-    for (int k = 0; k <= Max_Buttons_Swing && k < static_cast<int>(swing.size()); ++k)
+void Palettes::ResetSwingPalette() {
+    for (int k = 0; k <= SwingButtonCount && k < static_cast<int>(swing.size()); ++k)
         swing[static_cast<size_t>(k)].look = ButtonLook{};
 }
 
-void Palettes::Inicializa_ToolBarDEL() {
+void Palettes::ResetDeletePalette() {
     del[1].look = ButtonLook{};
     del[2].look = ButtonLook{};
 }
 
 // ---------------------------------------------------------------- showing and placing
 
-void Palettes::Toolbar_AWT_Visibility(bool visible) {
+void Palettes::ShowAwtPalette(bool visible) {
     AwtVisible = visible;
-    for (int k = 0; k <= Max_Buttons_AWT && k < static_cast<int>(awt.size()); ++k)
+    for (int k = 0; k <= AwtButtonCount && k < static_cast<int>(awt.size()); ++k)
         awt[static_cast<size_t>(k)].Visible = visible;
 }
 
-void Palettes::Toolbar_Swing_Visibility(bool visible) {
+void Palettes::ShowSwingPalette(bool visible) {
     SwingVisible = visible;
-    for (int k = 0; k <= Max_Buttons_Swing && k < static_cast<int>(swing.size()); ++k)
+    for (int k = 0; k <= SwingButtonCount && k < static_cast<int>(swing.size()); ++k)
         swing[static_cast<size_t>(k)].Visible = visible;
 }
 
-void Palettes::Activa_Toolbar(std::string_view kind) {
+void Palettes::ActivatePalette(std::string_view kind) {
     if (kind == "AWT") {
-        Toolbar_AWT_Visibility(true);
-        Toolbar_Swing_Visibility(false);
+        ShowAwtPalette(true);
+        ShowSwingPalette(false);
     } else if (kind == "Swing1") {
-        Toolbar_AWT_Visibility(false);
-        Toolbar_Swing_Visibility(true);
+        ShowAwtPalette(false);
+        ShowSwingPalette(true);
     }
 }
 
-void Palettes::Toolbar_Swing_Position() {
+void Palettes::PlaceSwingPalette() {
     for (size_t k = 1; k < swing.size(); ++k)
         swing[k].Left = k % 2 == 1 ? kLeftColumn : kRightColumn;
     SwingTitleLeft = 15;
@@ -223,99 +223,99 @@ void Palettes::Toolbar_Swing_Position() {
 
 // ---------------------------------------------------------------- mouse on the buttons
 
-void Palettes::ImageToolbar_MouseMove(int k) {
-    for (int a = 0; a <= Max_Buttons_AWT; ++a) {
-        if (a == Toolbar_Button_pressed) continue;
+void Palettes::AwtButtonMouseMove(int k) {
+    for (int a = 0; a <= AwtButtonCount; ++a) {
+        if (a == ArmedAwtButton) continue;
         if (a == k)
-            boton_resaltado(a);
+            ShowAwtRaised(a);
         else
-            boton_normal(a);
+            ShowAwtNormal(a);
     }
 }
 
-void Palettes::ImageToolbar_MouseDown(int k) {
-    boton_presionado(k);
-    Toolbar_Button_pressed = k;
-    ImageToolbar_MouseMove(k);
+void Palettes::AwtButtonMouseDown(int k) {
+    ShowAwtPressed(k);
+    ArmedAwtButton = k;
+    AwtButtonMouseMove(k);
 }
 
-void Palettes::ImageToolbar_Click(int k) {
-    boton_presionado(k);
-    Toolbar_Button_pressed = k;
-    if (k < 1 || k > Max_Buttons_AWT || !owner_ || !owner_->DocumentLoaded()) return;
+void Palettes::AwtButtonClick(int k) {
+    ShowAwtPressed(k);
+    ArmedAwtButton = k;
+    if (k < 1 || k > AwtButtonCount || !owner_ || !owner_->DocumentLoaded()) return;
     DesignDocument& doc = owner_->Document().doc;
-    doc.Insert_X = doc.Insert_Y = static_cast<float>(doc.GridSize);
-    owner_->Insert_Control(k);
+    doc.InsertX = doc.InsertY = static_cast<float>(doc.GridSize);
+    owner_->InsertComponent(k);
 }
 
-void Palettes::Image_SwingButton_MouseMove(int k) {
-    for (int a = 0; a <= Max_Buttons_Swing; ++a) {
-        if (a == Toolbar_ButtonSwing_pressed) continue;
+void Palettes::SwingButtonMouseMove(int k) {
+    for (int a = 0; a <= SwingButtonCount; ++a) {
+        if (a == ArmedSwingButton) continue;
         if (a == k)
-            boton_swing_resaltado(a);
+            ShowSwingRaised(a);
         else
-            boton_swing_normal(a);
+            ShowSwingNormal(a);
     }
 }
 
-void Palettes::Image_SwingButton_MouseDown(int k) {
-    boton_swing_presionado(k);
-    Toolbar_ButtonSwing_pressed = k;
-    Image_SwingButton_MouseMove(k);
+void Palettes::SwingButtonMouseDown(int k) {
+    ShowSwingPressed(k);
+    ArmedSwingButton = k;
+    SwingButtonMouseMove(k);
 }
 
-void Palettes::Image_SwingButton_Click(int k) {
-    boton_swing_presionado(k);
-    Toolbar_ButtonSwing_pressed = k;
-    if (k < 1 || k > Max_Buttons_Swing || !owner_ || !owner_->DocumentLoaded()) return;
+void Palettes::SwingButtonClick(int k) {
+    ShowSwingPressed(k);
+    ArmedSwingButton = k;
+    if (k < 1 || k > SwingButtonCount || !owner_ || !owner_->DocumentLoaded()) return;
     DesignDocument& doc = owner_->Document().doc;
-    doc.Insert_X = doc.Insert_Y = static_cast<float>(doc.GridSize);
-    owner_->Insert_Control_Swing(k);
+    doc.InsertX = doc.InsertY = static_cast<float>(doc.GridSize);
+    owner_->InsertSwingButton(k);
 }
 
-void Palettes::ImageToolbarDEL_MouseMove(int k) {
+void Palettes::DeleteButtonMouseMove(int k) {
     for (int a = 1; a <= 2; ++a) {
-        if (a == ToolbarDEL_Button_pressed) continue;
+        if (a == PressedDeleteButton) continue;
         if (a == k)
-            boton_resaltado_DEL(a);
+            ShowDeleteRaised(a);
         else
-            boton_normal_DEL(a);
+            ShowDeleteNormal(a);
     }
 }
 
-void Palettes::ImageToolbarDEL_MouseDown(int k) {
-    boton_presionado_DEL(k);
-    ToolbarDEL_Button_pressed = k;
-    ImageToolbarDEL_MouseMove(k);
-    if (Toolbar_Button_pressed != 0) {
-        Toolbar_Button_pressed = 0;
-        Inicializa_ToolBar();
+void Palettes::DeleteButtonMouseDown(int k) {
+    ShowDeletePressed(k);
+    PressedDeleteButton = k;
+    DeleteButtonMouseMove(k);
+    if (ArmedAwtButton != 0) {
+        ArmedAwtButton = 0;
+        ResetAwtPalette();
     }
 }
 
-void Palettes::ImageToolbarDEL_Click(int k) {
-    boton_normal_DEL(k);
-    if (ToolbarDEL_Button_pressed == 1) {
-        ToolbarDEL_Button_pressed = 0;
+void Palettes::DeleteButtonClick(int k) {
+    ShowDeleteNormal(k);
+    if (PressedDeleteButton == 1) {
+        PressedDeleteButton = 0;
         if (owner_ && owner_->DocumentLoaded()) {
-            Form1& form = owner_->Document();
-            form.OptionControlDelete_Click();
-            if (!form.doc.IsLive(form.doc.Active_Object_Index)) form.Corners_Show(false);
+            DocumentController& form = owner_->Document();
+            form.DeleteSelection();
+            if (!form.doc.IsLive(form.doc.ActiveSlot)) form.ShowHandles(false);
             form.NotifyChanged();
         }
     }
-    boton_resaltado_DEL(k);
+    ShowDeleteRaised(k);
 }
 
-void Palettes::Picture_Toolbar_MouseMove(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {
-    for (int a = 0; a <= Max_Buttons_AWT; ++a)
-        if (a != Toolbar_Button_pressed) boton_normal(a);
-    for (int a = 0; a <= Max_Buttons_Swing; ++a)
-        if (a != Toolbar_ButtonSwing_pressed) boton_swing_normal(a);
-    ToolbarDEL_Button_pressed = 0;
-    boton_normal_DEL(1);
-    boton_normal_DEL(2);
-    Toolbar_ButtonMenu_pressed = 0;
+void Palettes::PanelMouseMove(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {
+    for (int a = 0; a <= AwtButtonCount; ++a)
+        if (a != ArmedAwtButton) ShowAwtNormal(a);
+    for (int a = 0; a <= SwingButtonCount; ++a)
+        if (a != ArmedSwingButton) ShowSwingNormal(a);
+    PressedDeleteButton = 0;
+    ShowDeleteNormal(1);
+    ShowDeleteNormal(2);
+    PressedMenuButton = 0;
 }
 
 // ---------------------------------------------------------------- switching palettes
@@ -325,24 +325,24 @@ void Palettes::OpenPaletteMenu() {
     if (DocumentView* view = owner_->Document().View()) view->ShowPopupMenu("menuToolbar");
 }
 
-void Palettes::LabelToolbar_Click() {
+void Palettes::PaletteTitleClick() {
     OpenPaletteMenu();
 }
 
-void Palettes::Picture_MenuToolbar_Click() {
+void Palettes::PaletteMenuButtonClick() {
     OpenPaletteMenu();
 }
 
-void Palettes::OptionToolbarAWT_Click() {
-    OptionToolbarAWT_Checked = true;
-    OptionToolbarSwing1_Checked = false;
-    Activa_Toolbar("AWT");
+void Palettes::ChooseAwtPalette() {
+    AwtMenuChecked = true;
+    SwingMenuChecked = false;
+    ActivatePalette("AWT");
 }
 
-void Palettes::OptionToolbarSwing1_Click() {
-    OptionToolbarAWT_Checked = false;
-    OptionToolbarSwing1_Checked = true;
-    Activa_Toolbar("Swing1");
+void Palettes::ChooseSwingPalette() {
+    AwtMenuChecked = false;
+    SwingMenuChecked = true;
+    ActivatePalette("Swing1");
 }
 
 }  // namespace korvane

@@ -13,7 +13,7 @@
 
 namespace korvane {
 
-class MDIForm1;
+class MainController;
 
 struct PaletteEntry {
     std::string_view tooltip;
@@ -40,10 +40,10 @@ inline constexpr float kPalettePanelWidth = 945;  // twips
 
 // What one button shows: its four border lines, its background and where its image sits.
 struct ButtonLook {
-    Rgb Line_Top = palettecolour::Line;
-    Rgb Line_Left = palettecolour::Line;
-    Rgb Line_Bottom = palettecolour::Line;
-    Rgb Line_Right = palettecolour::Line;
+    Rgb TopLine = palettecolour::Line;
+    Rgb LeftLine = palettecolour::Line;
+    Rgb BottomLine = palettecolour::Line;
+    Rgb RightLine = palettecolour::Line;
     Rgb BackColor = palettecolour::Back;
     float ImageLeft = 0;  // twips inside the box
     float ImageTop = 0;
@@ -62,14 +62,14 @@ class Palettes {
   public:
     Palettes();
 
-    int Toolbar_Button_pressed = 0;
-    int Toolbar_ButtonSwing_pressed = 0;
-    int Toolbar_ButtonMenu_pressed = 0;
-    int ToolbarDEL_Button_pressed = 0;
-    int Max_Buttons_AWT = 13;
-    int Max_Buttons_Swing = 12;
-    int Max_Buttons_Menu = 0;
-    int Max_Buttons_DEL = 1;
+    int ArmedAwtButton = 0;
+    int ArmedSwingButton = 0;
+    int PressedMenuButton = 0;
+    int PressedDeleteButton = 0;
+    int AwtButtonCount = 13;
+    int SwingButtonCount = 12;
+    int MenuButtonCount = 0;
+    int DeleteButtonCount = 1;
 
     // Whether the buttons' images take clicks (only while a document is open).
     bool ButtonsEnabled = true;
@@ -77,75 +77,73 @@ class Palettes {
     bool AwtVisible = false;
     bool SwingVisible = true;
     // The checks of the palette menu's entries "AWT " and "Swing".
-    bool OptionToolbarAWT_Checked = false;
-    bool OptionToolbarSwing1_Checked = true;
+    bool AwtMenuChecked = false;
+    bool SwingMenuChecked = true;
 
     // Buttons by number: AWT 0..13, Swing 0..12, delete 1..2 (element 0 unused).
     std::array<PaletteButton, 14> awt;
     std::array<PaletteButton, 13> swing;
     std::array<PaletteButton, 3> del;
 
-    bool ToolArmed() const {
-        return Toolbar_Button_pressed != 0 || Toolbar_ButtonSwing_pressed != 0;
-    }
+    bool ToolArmed() const { return ArmedAwtButton != 0 || ArmedSwingButton != 0; }
 
     // The main window the buttons insert into and delete through; null leaves them inert.
-    void SetOwner(MDIForm1* owner) { owner_ = owner; }
+    void SetOwner(MainController* owner) { owner_ = owner; }
     // The palettes at start-up: reset, pointers pressed, Swing laid out and shown.
     void StartUp();
 
     // --- looks ---
-    void boton_normal(int k);
-    void boton_presionado(int k);
-    void boton_resaltado(int k);
-    void boton_swing_normal(int k);
-    void boton_swing_presionado(int k);
-    void boton_swing_resaltado(int k);
-    void boton_normal_DEL(int k);
-    void boton_presionado_DEL(int k);
-    void boton_resaltado_DEL(int k);
+    void ShowAwtNormal(int k);
+    void ShowAwtPressed(int k);
+    void ShowAwtRaised(int k);
+    void ShowSwingNormal(int k);
+    void ShowSwingPressed(int k);
+    void ShowSwingRaised(int k);
+    void ShowDeleteNormal(int k);
+    void ShowDeletePressed(int k);
+    void ShowDeleteRaised(int k);
     // The menu palette has no buttons.
     void boton_menu_normal(int) {}
     void boton_menu_presionado(int) {}
     void boton_menu_resaltado(int) {}
-    void Inicializa_ToolBar();
-    void Inicializa_ToolBar_Swing();
-    void Inicializa_ToolBarDEL();
+    void ResetAwtPalette();
+    void ResetSwingPalette();
+    void ResetDeletePalette();
     void Inicializa_ToolBar_Menu() {}
 
     // --- showing and placing ---
-    void Toolbar_AWT_Visibility(bool visible);
-    void Toolbar_Swing_Visibility(bool visible);
-    void Activa_Toolbar(std::string_view kind);
-    void Toolbar_Swing_Position();
+    void ShowAwtPalette(bool visible);
+    void ShowSwingPalette(bool visible);
+    void ActivatePalette(std::string_view kind);
+    void PlaceSwingPalette();
     float SwingTitleLeft = 15;
     float SwingLabelLeft = 105;
 
     // --- mouse on the buttons ---
-    void ImageToolbar_MouseMove(int k);
-    void ImageToolbar_MouseDown(int k);
-    void ImageToolbar_Click(int k);
-    void Image_SwingButton_MouseMove(int k);
-    void Image_SwingButton_MouseDown(int k);
-    void Image_SwingButton_Click(int k);
-    void ImageToolbarDEL_MouseMove(int k);
-    void ImageToolbarDEL_MouseDown(int k);
-    void ImageToolbarDEL_Click(int k);
+    void AwtButtonMouseMove(int k);
+    void AwtButtonMouseDown(int k);
+    void AwtButtonClick(int k);
+    void SwingButtonMouseMove(int k);
+    void SwingButtonMouseDown(int k);
+    void SwingButtonClick(int k);
+    void DeleteButtonMouseMove(int k);
+    void DeleteButtonMouseDown(int k);
+    void DeleteButtonClick(int k);
     // The mouse over the panel's background.
-    void Picture_Toolbar_MouseMove(int button, int shift, float x, float y);
+    void PanelMouseMove(int button, int shift, float x, float y);
 
     // --- switching palettes ---
     // The "AWT" and "Swing" title labels and the palette-menu button open menuToolbar.
-    void LabelToolbar_Click();
-    void Picture_MenuToolbar_Click();
-    void OptionToolbarAWT_Click();
-    void OptionToolbarSwing1_Click();
+    void PaletteTitleClick();
+    void PaletteMenuButtonClick();
+    void ChooseAwtPalette();
+    void ChooseSwingPalette();
     void OptionToolbarSwing2_Click() {}
 
   private:
     void OpenPaletteMenu();
 
-    MDIForm1* owner_ = nullptr;
+    MainController* owner_ = nullptr;
 };
 
 // The picture of a button (24 x 24 pixels) at (x, y) of the canvas: AWT and Swing buttons by

@@ -1,6 +1,6 @@
 #include "mainwindow/Preview.h"
 
-#include "codegen/Form2.h"
+#include "codegen/CodeListing.h"
 #include "codegen/GenerateCode.h"
 
 namespace korvane {
@@ -23,16 +23,16 @@ PreviewSource PreviewJava(const DesignDocument& doc, std::string_view target,
         return source;
     }
     DesignDocument copy = doc;
-    copy.Generate_Type = std::string(target);
-    if (copy.File_Name.empty()) copy.File_Name = kPreviewClassName;
+    copy.Target = std::string(target);
+    if (copy.FileName.empty()) copy.FileName = kPreviewClassName;
     GeneratedJava generated = GenerateJava(copy, catalogue);
     if (!generated.ok()) {
         source.refusal = generated.refusal;
         return source;
     }
-    Form2 code;
+    CodeListing code;
     code.Lines = std::move(generated.lines);
-    source.className = copy.File_Name;
+    source.className = copy.FileName;
     source.fileText = code.FileText();
     source.warnings = generated.warnings;
     return source;

@@ -5,7 +5,7 @@
 #include "platform/Text.h"
 
 namespace korvane {
-std::string clsOpenSave::Filter() const {
+std::string CommonFileDialog::Filter() const {
     std::string text = filter_;
     for (char& c : text)
         if (c == '\0') c = '|';
@@ -13,7 +13,7 @@ std::string clsOpenSave::Filter() const {
     return text;
 }
 
-void clsOpenSave::SetFilter(const std::string& text) {
+void CommonFileDialog::SetFilter(const std::string& text) {
     filter_ = text;
     for (char& c : filter_)
         if (c == '|') c = '\0';
@@ -21,8 +21,8 @@ void clsOpenSave::SetFilter(const std::string& text) {
         filter_.append(2, '\0');
 }
 
-void clsOpenSave::Prepare(std::string_view extension, std::string proposedName,
-                          std::string initialFolder) {
+void CommonFileDialog::Prepare(std::string_view extension, std::string proposedName,
+                               std::string initialFolder) {
     DefaultExt = "*." + std::string(extension);
     DialogTitle = "";
     FileName = std::move(proposedName);
@@ -33,14 +33,14 @@ void clsOpenSave::Prepare(std::string_view extension, std::string proposedName,
     CancelError = false;
 }
 
-void clsOpenSave::ShowOpen() {
+void CommonFileDialog::ShowOpen() {
     Show(false);
 }
-void clsOpenSave::ShowSave() {
+void CommonFileDialog::ShowSave() {
     Show(true);
 }
 
-void clsOpenSave::Show(bool save) {
+void CommonFileDialog::Show(bool save) {
     FileDialogRequest request;
     request.save = save;
     request.title = DialogTitle;

@@ -1,4 +1,4 @@
-// The common file dialogs behind a small class with properties (clsOpenSave).
+// The common file dialogs behind a small class with properties (CommonFileDialog).
 #pragma once
 
 #include <cstdint>
@@ -41,9 +41,9 @@ struct CancelSelected {
     std::string source = "Run-time error";
 };
 
-class clsOpenSave {
+class CommonFileDialog {
   public:
-    explicit clsOpenSave(FileDialogService* service = nullptr) : service_(service) {}
+    explicit CommonFileDialog(FileDialogService* service = nullptr) : service_(service) {}
     void SetService(FileDialogService* service) { service_ = service; }
 
     bool CancelError = false;

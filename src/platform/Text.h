@@ -66,7 +66,7 @@ inline constexpr size_t kQuotedCharacters = 60;
 // A text from a file (a name, kind, class or font), in double quotes for a message: its first
 // kQuotedCharacters characters and "..." when it is longer, so that a message stays short
 // whatever the file holds. UTF-8 sequences are never cut.
-inline std::string QuotedForMessage(std::string_view text) {
+inline std::string Quoted(std::string_view text) {
     size_t characters = 0, end = 0;
     for (; end < text.size(); ++end) {
         bool startsCharacter = (static_cast<unsigned char>(text[end]) & 0xC0) != 0x80;

@@ -37,9 +37,9 @@ QLabel* AboutDialog::AddLabel(const char* name, const std::string& text, const c
 }
 
 AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner) {
-    setObjectName("frmAbout");
+    setObjectName("AboutBox");
     setModal(true);
-    form_.Form_Load();
+    form_.Load();
     setWindowTitle(QString::fromStdString(form_.Caption));
     setFixedSize(Px(4590), Px(2700));
 
@@ -48,14 +48,14 @@ AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner) {
     icon->setPixmap(ProgramIcon().pixmap(32, 32));
     icon->setGeometry(Px(240), Px(240), 32, 32);
 
-    QLabel* title = AddLabel("lblTitle", form_.lblTitle, "MS Sans Serif", 1050, 180, 3300, 330);
+    QLabel* title = AddLabel("Title", form_.Title, "MS Sans Serif", 1050, 180, 3300, 330);
     QFont titleFont = title->font();
     titleFont.setPointSize(12);
     titleFont.setBold(true);
     title->setFont(titleFont);
-    AddLabel("lblVersion", form_.lblVersion, "Tahoma", 1050, 540, 3300, 225);
+    AddLabel("Version", form_.Version, "Tahoma", 1050, 540, 3300, 225);
     QLabel* description =
-        AddLabel("lblDescription", form_.lblDescription, "Tahoma", 1050, 795, 3300, 450);
+        AddLabel("Description", form_.Description, "Tahoma", 1050, 795, 3300, 450);
     description->setWordWrap(true);
     AddLabel("Label2", form_.Label2, "Tahoma", 1050, 1260, 3300, 225);
 
@@ -66,7 +66,7 @@ AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner) {
         line->setFrameShadow(QFrame::Sunken);
         line->setGeometry(Px(120), Px(1560 + 15 * k), Px(4350), 2);
     }
-    AddLabel("lblDisclaimer", form_.lblDisclaimer, "Tahoma", 240, 1680, 2600, 225);
+    AddLabel("ContactLine", form_.ContactLine, "Tahoma", 240, 1680, 2600, 225);
     AddLabel("Label1", form_.Label1, nullptr, 240, 1920, 2600, 225);
 
     QPushButton* ok = new QPushButton("OK", this);

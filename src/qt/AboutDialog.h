@@ -1,9 +1,9 @@
-// The About window (frmAbout): the program's name, version and icon; OK closes it.
+// The About window (AboutBox): the program's name, version and icon; OK closes it.
 #pragma once
 
 #include <QDialog>
 
-#include "mainwindow/frmAbout.h"
+#include "mainwindow/AboutBox.h"
 
 class QLabel;
 
@@ -13,12 +13,12 @@ class AboutDialog : public QDialog {
     Q_OBJECT
   public:
     explicit AboutDialog(QWidget* owner);
-    const frmAbout& Form() const { return form_; }
+    const AboutBox& Form() const { return form_; }
 
   private:
     QLabel* AddLabel(const char* name, const std::string& text, const char* family, int left,
                      int top, int width, int height);
-    frmAbout form_;
+    AboutBox form_;
 };
 
 // The program's icon.

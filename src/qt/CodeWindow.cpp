@@ -33,15 +33,15 @@ QFont CodeFont() {
     return font;
 }
 
-CodeWindow::CodeWindow(Form2& form, const std::string& javaFileName, MessageBoxService& messages,
-                       FileDialogService& dialogs, QWidget* parent)
+CodeWindow::CodeWindow(CodeListing& form, const std::string& javaFileName,
+                       MessageBoxService& messages, FileDialogService& dialogs, QWidget* parent)
     : QMainWindow(parent, Qt::Window),
       form_(form),
       javaFileName_(javaFileName),
       messages_(messages),
       dialogs_(dialogs),
       text_(new QPlainTextEdit(this)) {
-    setObjectName("Form2");
+    setObjectName("CodeListing");
     setWindowTitle(QString::fromUtf8(kCodeWindowCaption.data(), kCodeWindowCaption.size()));
     text_->setObjectName("List1");
     text_->setFont(CodeFont());
@@ -52,9 +52,9 @@ CodeWindow::CodeWindow(Form2& form, const std::string& javaFileName, MessageBoxS
     setCentralWidget(text_);
     QMenu* file = menuBar()->addMenu("File");
     file->setObjectName("OptionFile");
-    AddMenuItem(file, "Save As...", "OptionSaveAs", [this] { OptionSaveAs_Click(); });
+    AddMenuItem(file, "Save As...", "OptionSaveAs", [this] { SaveAs(); });
     AddSeparator(file);
-    AddMenuItem(file, "Close", "OptionClose", [this] { OptionClose_Click(); });
+    AddMenuItem(file, "Close", "OptionClose", [this] { Close(); });
     resize(TwipsToWholePixels(kCodeClientWidth),
            TwipsToWholePixels(kCodeClientHeight) + menuBar()->sizeHint().height());
 }
@@ -92,17 +92,17 @@ void CodeWindow::PlaceOverMainWindow() {
     move(place.topLeft());
 }
 
-void CodeWindow::OptionSaveAs_Click() {
-    form_.OptionSaveAs_Click(javaFileName_, dialogs_, messages_);
+void CodeWindow::SaveAs() {
+    form_.SaveAs(javaFileName_, dialogs_, messages_);
 }
 
-void CodeWindow::OptionClose_Click() {
-    form_.OptionClose_Click();
+void CodeWindow::Close() {
+    form_.Close();
     Sync();
 }
 
 void CodeWindow::closeEvent(QCloseEvent* event) {
-    form_.OptionClose_Click();
+    form_.Close();
     Sync();
     event->accept();
 }

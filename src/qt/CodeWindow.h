@@ -4,7 +4,7 @@
 
 #include <QMainWindow>
 
-#include "codegen/Form2.h"
+#include "codegen/CodeListing.h"
 
 class QPlainTextEdit;
 
@@ -14,7 +14,7 @@ class CodeWindow : public QMainWindow {
     Q_OBJECT
   public:
     // javaFileName: where the class name of the last generation is read when saving.
-    CodeWindow(Form2& form, const std::string& javaFileName, MessageBoxService& messages,
+    CodeWindow(CodeListing& form, const std::string& javaFileName, MessageBoxService& messages,
                FileDialogService& dialogs, QWidget* parent = nullptr);
 
     // Shows the core window's state: its lines, and the window when it is visible.
@@ -22,8 +22,8 @@ class CodeWindow : public QMainWindow {
     // The text view: line i of the text is line i of the generated file.
     QPlainTextEdit* Text() const { return text_; }
 
-    void OptionSaveAs_Click();
-    void OptionClose_Click();
+    void SaveAs();
+    void Close();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -32,7 +32,7 @@ class CodeWindow : public QMainWindow {
     // Puts the window over the middle of the main window, inside its screen.
     void PlaceOverMainWindow();
 
-    Form2& form_;
+    CodeListing& form_;
     const std::string& javaFileName_;
     MessageBoxService& messages_;
     FileDialogService& dialogs_;

@@ -6,7 +6,7 @@
 #include <QStyle>
 #include <QToolButton>
 
-#include "mainwindow/MDIForm1.h"
+#include "mainwindow/MainController.h"
 #include "mainwindow/TargetSelector.h"
 #include "platform/Conversions.h"
 
@@ -35,7 +35,7 @@ QIcon GenerateCodeIcon() {
     return QIcon(pixmap);
 }
 
-CommandBar::CommandBar(MDIForm1& main, QMenu* menuGenerateType, QWidget* parent)
+CommandBar::CommandBar(MainController& main, QMenu* menuGenerateType, QWidget* parent)
     : QWidget(parent), main_(main), menu_(menuGenerateType) {
     setObjectName("Picture2");
     setFixedHeight(TwipsToWholePixels(kCommandBarHeight));
@@ -54,7 +54,7 @@ CommandBar::CommandBar(MDIForm1& main, QMenu* menuGenerateType, QWidget* parent)
     target_->setObjectName(Text(buttons[3].name));
     target_->setToolTip(Text(buttons[3].tooltip));
     target_->setGeometry(ButtonRect(buttons[3], kCommandButtonTop));
-    connect(target_, &QPushButton::clicked, this, &CommandBar::Cmd_GenerateType_Click);
+    connect(target_, &QPushButton::clicked, this, &CommandBar::TargetButtonClicked);
 
     // Below the visible height: it only records which kind the document last pressed.
     for (size_t k = 0; k < kindButtons_.size(); ++k) {
@@ -83,12 +83,12 @@ QToolButton* CommandBar::AddImageButton(std::string_view name, const QIcon& icon
 }
 
 void CommandBar::Sync() {
-    target_->setText(QString::fromStdString(main_.Cmd_GenerateType_Caption));
+    target_->setText(QString::fromStdString(main_.TargetCaption));
     for (size_t k = 0; k < kindButtons_.size(); ++k)
         kindButtons_[k]->setChecked(main_.PressedTargetButton == kKindRow[k]);
 }
 
-void CommandBar::Cmd_GenerateType_Click() {
+void CommandBar::TargetButtonClicked() {
     const QRect r = target_->geometry();
     menu_->exec(mapToGlobal(QPoint(r.left(), r.bottom() + 1)));
 }

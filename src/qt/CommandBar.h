@@ -11,18 +11,18 @@ class QToolButton;
 
 namespace korvane {
 
-class MDIForm1;
+class MainController;
 
 class CommandBar : public QWidget {
     Q_OBJECT
   public:
-    CommandBar(MDIForm1& main, QMenu* menuGenerateType, QWidget* parent = nullptr);
+    CommandBar(MainController& main, QMenu* menuGenerateType, QWidget* parent = nullptr);
 
     // Shows the selector's caption and the pressed kind button.
     void Sync();
     QPushButton* TargetButton() const { return target_; }
     // Opens menuGenerateType under the target button; returns when it closed.
-    void Cmd_GenerateType_Click();
+    void TargetButtonClicked();
 
   signals:
     void newRequested();
@@ -36,7 +36,7 @@ class CommandBar : public QWidget {
   private:
     QToolButton* AddImageButton(std::string_view name, const QIcon& icon);
 
-    MDIForm1& main_;
+    MainController& main_;
     QMenu* menu_;
     QPushButton* target_ = nullptr;
     std::array<QToolButton*, 4> kindButtons_{};

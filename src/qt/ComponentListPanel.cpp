@@ -9,19 +9,19 @@
 #include <algorithm>
 #include <vector>
 
-#include "document/Form1.h"
-#include "mainwindow/MDIForm1.h"
+#include "document/DocumentController.h"
+#include "mainwindow/MainController.h"
 #include "platform/Conversions.h"
 #include "qt/InspectorPanel.h"
 
 namespace korvane {
 
-ComponentListPanel::ComponentListPanel(MDIForm1& main, QWidget* parent)
+ComponentListPanel::ComponentListPanel(MainController& main, QWidget* parent)
     : QWidget(parent),
       main_(main),
       header_(new QLabel(this)),
       list_(new QListWidget(this)),
-      shownGeneration_(main.list1.Generation() - 1) {
+      shownGeneration_(main.componentList.Generation() - 1) {
     setObjectName("ComponentListPanel");
     setFixedSize(TwipsToWholePixels(kRightPanelWidthTwips), TwipsToWholePixels(kTabHeaderTop));
     header_->setObjectName("LabelToolbar2_0");
@@ -43,11 +43,11 @@ ComponentListPanel::ComponentListPanel(MDIForm1& main, QWidget* parent)
 void ComponentListPanel::SelectionChanged() {
     if (refreshing_) return;
     const QModelIndexList rows = list_->selectionModel()->selectedRows();
-    const ComponentListBox& list = main_.list1;
-    Form1& form = main_.Document();
+    const ComponentListBox& list = main_.componentList;
+    DocumentController& form = main_.Document();
     if (rows.isEmpty()) {
         // Ctrl+click took the last chosen row out.
-        if (form.doc.Active_Object_Index != 0) form.SelectNone();
+        if (form.doc.ActiveSlot != 0) form.SelectNone();
         return;
     }
     if (rows.size() == 1) {
@@ -58,8 +58,8 @@ void ComponentListPanel::SelectionChanged() {
             form.SelectSlots({slot}, slot);
             return;
         }
-        main_.list1.ListIndex = row;
-        main_.List1_Click();
+        main_.componentList.ListIndex = row;
+        main_.ComponentListClicked();
         return;
     }
     // Several rows: the current one (the last clicked) is the primary one when selected.
@@ -76,7 +76,7 @@ void ComponentListPanel::SelectionChanged() {
 }
 
 void ComponentListPanel::ShowSelection() {
-    const ComponentListBox& list = main_.list1;
+    const ComponentListBox& list = main_.componentList;
     QItemSelection selection;
     const QAbstractItemModel* model = list_->model();
     // Runs of consecutive rows as one range each, so selecting all is one range.
@@ -107,7 +107,7 @@ void ComponentListPanel::ShowSelection() {
 bool ComponentListPanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched == list_ && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
-        main_.inspector.List1_KeyDown(kKeyDelete);
+        main_.inspector.ComponentListKeyDown(kKeyDelete);
         return true;
     }
     return QWidget::eventFilter(watched, event);
@@ -115,9 +115,9 @@ bool ComponentListPanel::eventFilter(QObject* watched, QEvent* event) {
 
 void ComponentListPanel::Refresh() {
     const Inspector& inspector = main_.inspector;
-    header_->setText(QString::fromStdString(inspector.LabelToolbar2[0].Caption));
-    header_->setStyleSheet(ShapeStyle(inspector.ShapeToolbar2[0]));
-    const ComponentListBox& list = main_.list1;
+    header_->setText(QString::fromStdString(inspector.TabHeaderLabels[0].Caption));
+    header_->setStyleSheet(ShapeStyle(inspector.TabHeaderShapes[0]));
+    const ComponentListBox& list = main_.componentList;
     refreshing_ = true;
     const bool rebuilt = list.Generation() != shownGeneration_;
     if (rebuilt) {

@@ -1,5 +1,6 @@
 // The top of the main window's right panel: the "Components" header and the component list
-// List1, showing MDIForm1::list1 and reporting the user's choice to its click handler.
+// List1, showing MainController::componentList and reporting the user's choice to its click
+// handler.
 #pragma once
 
 #include <QWidget>
@@ -9,14 +10,14 @@ class QListWidget;
 
 namespace korvane {
 
-class MDIForm1;
+class MainController;
 
 class ComponentListPanel : public QWidget {
     Q_OBJECT
   public:
-    explicit ComponentListPanel(MDIForm1& main, QWidget* parent = nullptr);
+    explicit ComponentListPanel(MainController& main, QWidget* parent = nullptr);
 
-    QListWidget* List1() const { return list_; }
+    QListWidget* ComponentList() const { return list_; }
     // Shows the list again: refilled when it was rebuilt, with its selected row.
     void Refresh();
 
@@ -28,7 +29,7 @@ class ComponentListPanel : public QWidget {
     // Selects the rows of the selected components, the primary one current.
     void ShowSelection();
 
-    MDIForm1& main_;
+    MainController& main_;
     QLabel* header_;
     QListWidget* list_;
     unsigned shownGeneration_;

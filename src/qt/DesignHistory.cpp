@@ -8,7 +8,7 @@ namespace {
 // One recorded change. It arrives already applied, so its first redo does nothing.
 class ChangeCommand : public QUndoCommand {
   public:
-    ChangeCommand(Form1& form, DesignChange change)
+    ChangeCommand(DocumentController& form, DesignChange change)
         : QUndoCommand(QString::fromStdString(change.Text())),
           form_(form),
           change_(std::move(change)) {}
@@ -30,14 +30,15 @@ class ChangeCommand : public QUndoCommand {
     const DesignChange& Change() const { return change_; }
 
   private:
-    Form1& form_;
+    DocumentController& form_;
     DesignChange change_;
     bool fresh_ = true;
 };
 
 }  // namespace
 
-DesignHistory::DesignHistory(Form1& form, QObject* parent) : QObject(parent), form_(form) {
+DesignHistory::DesignHistory(DocumentController& form, QObject* parent)
+    : QObject(parent), form_(form) {
     form_.SetHistory(this);
     connect(&stack_, &QUndoStack::indexChanged, this, [this] {
         if (recording_) return;
@@ -51,7 +52,7 @@ DesignHistory::~DesignHistory() {
 }
 
 void DesignHistory::FollowCleanState() {
-    form_.doc.isModified = !stack_.isClean();
+    form_.doc.Modified = !stack_.isClean();
     form_.NotifyChanged();
 }
 

@@ -1,23 +1,23 @@
 // The undo history of the design: Qt's undo stack holding the document's changes.
 //
-// Every change the document records (Form1::Record) becomes one command on the stack; the
-// stack's clean state is the saved file, so undoing back to the last save clears the
-// modified flag and redoing past it sets it again. Consecutive arrow-key moves of the same
-// components and the typing of one value merge into one step. See document/DesignChange.h
-// for how an edit becomes undoable.
+// Every change the document records (DocumentController::Record) becomes one command on the stack;
+// the stack's clean state is the saved file, so undoing back to the last save clears the modified
+// flag and redoing past it sets it again. Consecutive arrow-key moves of the same components and
+// the typing of one value merge into one step. See document/DesignChange.h for how an edit becomes
+// undoable.
 #pragma once
 
 #include <QObject>
 #include <QUndoStack>
 
-#include "document/Form1.h"
+#include "document/DocumentController.h"
 
 namespace korvane {
 
 class DesignHistory : public QObject, public ChangeHistory {
     Q_OBJECT
   public:
-    explicit DesignHistory(Form1& form, QObject* parent = nullptr);
+    explicit DesignHistory(DocumentController& form, QObject* parent = nullptr);
     ~DesignHistory() override;
 
     QUndoStack& Stack() { return stack_; }
@@ -36,7 +36,7 @@ class DesignHistory : public QObject, public ChangeHistory {
   private:
     void FollowCleanState();
 
-    Form1& form_;
+    DocumentController& form_;
     QUndoStack stack_;
     bool recording_ = false;
 };

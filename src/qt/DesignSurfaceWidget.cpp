@@ -8,7 +8,7 @@
 #include <QPainter>
 #include <optional>
 
-#include "mainwindow/MDIForm1.h"
+#include "mainwindow/MainController.h"
 #include "platform/Conversions.h"
 #include "qt/SurfaceTextPainter.h"
 #include "surface/Arrange.h"
@@ -68,7 +68,8 @@ QRect ToQRect(const PixelRect& r) {
 
 }  // namespace
 
-DesignSurfaceWidget::DesignSurfaceWidget(Form1& form, MDIForm1* main, QWidget* parent)
+DesignSurfaceWidget::DesignSurfaceWidget(DocumentController& form, MainController* main,
+                                         QWidget* parent)
     : DesignSurfaceWidget(*new DesignSurface(form, main), parent) {
     ownSurface_.reset(&surface_);
 }
@@ -103,8 +104,7 @@ void DesignSurfaceWidget::BoxChanged(int index) {
 DesignSurfaceWidget::IndexedState DesignSurfaceWidget::StateOf(const DesignDocument& doc) {
     // Slots filled afresh (a file opened) get new z-orders, so slot 1's tells them apart even
     // when the counts stay.
-    return IndexedState{doc.Objects_Count(), doc.LiveCount(),
-                        doc.IsSlot(1) ? doc.Slot(1).ZOrder : 0};
+    return IndexedState{doc.SlotCount(), doc.LiveCount(), doc.IsSlot(1) ? doc.Slot(1).ZOrder : 0};
 }
 
 void DesignSurfaceWidget::EnsureIndexed() {
@@ -123,7 +123,7 @@ void DesignSurfaceWidget::Invalidate(const PixelRect& r) {
 int DesignSurfaceWidget::CornerAt(QPoint pixel) const {
     const DesignDocument& doc = surface_.Doc();
     for (int k = 1; k <= 4; ++k) {
-        const HandleBox& h = doc.Picture_Corner[static_cast<size_t>(k)];
+        const HandleBox& h = doc.Handles[static_cast<size_t>(k)];
         if (h.Visible && BoxPixels(h).Contains(pixel.x(), pixel.y())) return k;
     }
     return 0;
@@ -141,8 +141,8 @@ DesignSurfaceWidget::Hit DesignSurfaceWidget::HitAt(QPoint pixel) {
 DesignSurfaceWidget::Snapshot DesignSurfaceWidget::Take(std::initializer_list<int> watched) const {
     const DesignDocument& doc = surface_.Doc();
     Snapshot s;
-    s.count = doc.Objects_Count();
-    s.active = doc.Active_Object_Index;
+    s.count = doc.SlotCount();
+    s.active = doc.ActiveSlot;
     auto add = [&](int slot) {
         if (!doc.IsSlot(slot)) return;
         for (const auto& b : s.boxes)
@@ -153,7 +153,7 @@ DesignSurfaceWidget::Snapshot DesignSurfaceWidget::Take(std::initializer_list<in
     for (int slot : watched) add(slot);
     add(s.active);
     for (int k = 1; k <= 4; ++k) {
-        const HandleBox& h = doc.Picture_Corner[static_cast<size_t>(k)];
+        const HandleBox& h = doc.Handles[static_cast<size_t>(k)];
         s.handles[static_cast<size_t>(k)] = h.Visible ? BoxPixels(h) : PixelRect{};
     }
     return s;
@@ -161,7 +161,7 @@ DesignSurfaceWidget::Snapshot DesignSurfaceWidget::Take(std::initializer_list<in
 
 void DesignSurfaceWidget::RepaintChanges(const Snapshot& before) {
     const DesignDocument& doc = surface_.Doc();
-    if (doc.Objects_Count() < before.count || doc.Objects_Count() - before.count > kRebuildAfter) {
+    if (doc.SlotCount() < before.count || doc.SlotCount() - before.count > kRebuildAfter) {
         DesignChanged();
         return;
     }
@@ -175,17 +175,17 @@ void DesignSurfaceWidget::RepaintChanges(const Snapshot& before) {
     };
     for (const auto& b : before.boxes) changed(b.slot, b.rect, b.live, b.z);
     // New slots, and a newly selected one that was not watched.
-    for (int slot = before.count + 1; slot <= doc.Objects_Count(); ++slot)
+    for (int slot = before.count + 1; slot <= doc.SlotCount(); ++slot)
         changed(slot, PixelRect{}, false, 0);
-    if (doc.Active_Object_Index != before.active && doc.IsSlot(doc.Active_Object_Index)) {
+    if (doc.ActiveSlot != before.active && doc.IsSlot(doc.ActiveSlot)) {
         bool watched = false;
-        for (const auto& b : before.boxes) watched |= b.slot == doc.Active_Object_Index;
-        if (!watched && doc.Active_Object_Index <= before.count)
-            Invalidate(BoxPixels(doc.Slot(doc.Active_Object_Index)));
+        for (const auto& b : before.boxes) watched |= b.slot == doc.ActiveSlot;
+        if (!watched && doc.ActiveSlot <= before.count)
+            Invalidate(BoxPixels(doc.Slot(doc.ActiveSlot)));
     }
     if (!indexStale_) indexed_ = StateOf(doc);
     for (int k = 1; k <= 4; ++k) {
-        const HandleBox& h = doc.Picture_Corner[static_cast<size_t>(k)];
+        const HandleBox& h = doc.Handles[static_cast<size_t>(k)];
         PixelRect now = h.Visible ? BoxPixels(h) : PixelRect{};
         if (now == before.handles[static_cast<size_t>(k)]) continue;
         Invalidate(before.handles[static_cast<size_t>(k)]);
@@ -197,11 +197,10 @@ namespace {
 
 // What the palette panel shows, to tell whether a handler changed it.
 struct PaletteState {
-    explicit PaletteState(const MDIForm1* main) {
+    explicit PaletteState(const MainController* main) {
         if (!main) return;
         const Palettes& p = main->palettes;
-        pressed = {p.Toolbar_Button_pressed, p.Toolbar_ButtonSwing_pressed,
-                   p.ToolbarDEL_Button_pressed};
+        pressed = {p.ArmedAwtButton, p.ArmedSwingButton, p.PressedDeleteButton};
         for (const auto& b : p.awt) looks.push_back(b.look);
         for (const auto& b : p.swing) looks.push_back(b.look);
         for (const auto& b : p.del) looks.push_back(b.look);
@@ -273,7 +272,7 @@ void DesignSurfaceWidget::paintEvent(QPaintEvent* event) {
 void DesignSurfaceWidget::UpdatePointer(QPoint pixel) {
     Pointer p = surface_.MousePointer;
     int corner = capturing_ ? (pressed_.kind == Hit::Corner ? pressed_.index : 0) : CornerAt(pixel);
-    if (corner) p = surface_.CornerPointer[static_cast<size_t>(corner)];
+    if (corner) p = surface_.HandlePointer[static_cast<size_t>(corner)];
     setCursor(Shape(p));
 }
 
@@ -290,20 +289,19 @@ void DesignSurfaceWidget::mousePressEvent(QMouseEvent* event) {
     const int i = pressed_.index;
     switch (pressed_.kind) {
         case Hit::Corner: {
-            const HandleBox& h = doc.Picture_Corner[static_cast<size_t>(i)];
+            const HandleBox& h = doc.Handles[static_cast<size_t>(i)];
             float hx = x - h.Left, hy = y - h.Top;
-            Dispatch({doc.Active_Object_Index},
-                     [&] { surface_.Picture_Corner_MouseDown(i, button, shift, hx, hy); });
+            Dispatch({doc.ActiveSlot}, [&] { surface_.HandleMouseDown(i, button, shift, hx, hy); });
             break;
         }
         case Hit::Box: {
             const ComponentRecord& r = doc.Slot(i);
             float bx = x - r.Left, by = y - r.Top;
-            Dispatch({i}, [&] { surface_.Picture_Control_MouseDown(i, button, shift, bx, by); });
+            Dispatch({i}, [&] { surface_.ComponentMouseDown(i, button, shift, bx, by); });
             break;
         }
         case Hit::Back:
-            Dispatch({}, [&] { surface_.Picture_Back_MouseDown(button, shift, x, y); });
+            Dispatch({}, [&] { surface_.BackgroundMouseDown(button, shift, x, y); });
             break;
     }
     // A pop-up menu took the rest of this press.
@@ -324,16 +322,15 @@ void DesignSurfaceWidget::mouseMoveEvent(QMouseEvent* event) {
     }
     const int i = target.index;
     if (target.kind == Hit::Corner) {
-        const HandleBox& h = doc.Picture_Corner[static_cast<size_t>(i)];
+        const HandleBox& h = doc.Handles[static_cast<size_t>(i)];
         float hx = x - h.Left, hy = y - h.Top;
-        Dispatch({doc.Active_Object_Index},
-                 [&] { surface_.Picture_Corner_MouseMove(i, buttons, shift, hx, hy); });
+        Dispatch({doc.ActiveSlot}, [&] { surface_.HandleMouseMove(i, buttons, shift, hx, hy); });
     } else if (target.kind == Hit::Box && capturing_) {
         const ComponentRecord& r = doc.Slot(i);
         float bx = x - r.Left, by = y - r.Top;
-        Dispatch({i}, [&] { surface_.Picture_Control_MouseMove(i, buttons, shift, bx, by); });
+        Dispatch({i}, [&] { surface_.ComponentMouseMove(i, buttons, shift, bx, by); });
     } else {
-        Dispatch({}, [&] { surface_.Picture_Back_MouseMove(buttons, shift, x, y); });
+        Dispatch({}, [&] { surface_.BackgroundMouseMove(buttons, shift, x, y); });
     }
     UpdatePointer(pixel);
 }
@@ -353,26 +350,25 @@ void DesignSurfaceWidget::mouseReleaseEvent(QMouseEvent* event) {
     const int i = target.index;
     switch (target.kind) {
         case Hit::Corner: {
-            const HandleBox& h = doc.Picture_Corner[static_cast<size_t>(i)];
+            const HandleBox& h = doc.Handles[static_cast<size_t>(i)];
             float hx = x - h.Left, hy = y - h.Top;
-            Dispatch({doc.Active_Object_Index},
-                     [&] { surface_.Picture_Corner_MouseUp(i, button, shift, hx, hy); });
+            Dispatch({doc.ActiveSlot}, [&] { surface_.HandleMouseUp(i, button, shift, hx, hy); });
             break;
         }
         case Hit::Box: {
             const ComponentRecord& r = doc.Slot(i);
             float bx = x - r.Left, by = y - r.Top;
-            Dispatch({i}, [&] { surface_.Picture_Control_MouseUp(i, button, shift, bx, by); });
+            Dispatch({i}, [&] { surface_.ComponentMouseUp(i, button, shift, bx, by); });
             // The click follows when the button comes up over the same box.
             if (button == kLeftButton && doc.IsLive(i) &&
                 BoxPixels(doc.Slot(i)).Contains(pixel.x(), pixel.y()))
-                Dispatch({i}, [&] { surface_.Picture_Control_Click(i); });
+                Dispatch({i}, [&] { surface_.ComponentClick(i); });
             break;
         }
         case Hit::Back:
-            Dispatch({}, [&] { surface_.Picture_Back_MouseUp(button, shift, x, y); });
+            Dispatch({}, [&] { surface_.BackgroundMouseUp(button, shift, x, y); });
             if (button == kLeftButton && rect().contains(pixel))
-                Dispatch({}, [&] { surface_.Picture_Back_Click(); });
+                Dispatch({}, [&] { surface_.BackgroundClick(); });
             break;
     }
     UpdatePointer(pixel);
@@ -380,11 +376,11 @@ void DesignSurfaceWidget::mouseReleaseEvent(QMouseEvent* event) {
 
 void DesignSurfaceWidget::keyPressEvent(QKeyEvent* event) {
     const int shift = ShiftCode(event->modifiers());
-    Form1& form = surface_.Form();
+    DocumentController& form = surface_.Form();
     int arrow = 0;
     switch (event->key()) {
         case Qt::Key_Delete:
-            Dispatch({}, [&] { form.Form_KeyDown(kKeyDelete, shift); });
+            Dispatch({}, [&] { form.WindowKeyDown(kKeyDelete, shift); });
             event->accept();
             return;
         case Qt::Key_Escape:

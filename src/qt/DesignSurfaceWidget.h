@@ -19,7 +19,7 @@ class DesignSurfaceWidget : public QWidget {
   public:
     explicit DesignSurfaceWidget(DesignSurface& surface, QWidget* parent = nullptr);
     // With a surface of its own for the document window and the main window (null if none).
-    DesignSurfaceWidget(Form1& form, MDIForm1* main, QWidget* parent = nullptr);
+    DesignSurfaceWidget(DocumentController& form, MainController* main, QWidget* parent = nullptr);
 
     DesignSurface& Surface() { return surface_; }
     const SurfaceIndex& Index() const { return index_; }

@@ -51,8 +51,9 @@ QMenu* TopMenu(const QString& caption, const QString& name, QWidget* owner) {
 
 }  // namespace
 
-DocumentWindow::DocumentWindow(Form1& form, QWidget* parent) : QMdiSubWindow(parent), form_(form) {
-    setObjectName("Form1");
+DocumentWindow::DocumentWindow(DocumentController& form, QWidget* parent)
+    : QMdiSubWindow(parent), form_(form) {
+    setObjectName("DocumentController");
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
@@ -83,7 +84,7 @@ QMenu* DocumentWindow::BuildInsertMenu(QMenu* parent, bool popup, bool swing) {
         if (popup) {
             // At the point pressed on the surface before the menu opened.
             AddMenuItem(menu, Name(c.popupCaption), Name(c.popupHandler),
-                        [this, tag] { form_.Insert_Control(tag); });
+                        [this, tag] { form_.InsertComponent(tag); });
         } else {
             AddMenuItem(menu, Name(c.menuCaption), Name(c.menuHandler),
                         [this, tag] { form_.InsertFromMenuBar(tag); });
@@ -113,13 +114,12 @@ void DocumentWindow::BuildOptionsMenu(QMenu* parent, const QString& prefix) {
 
 void DocumentWindow::BuildMenuBar() {
     QMenu* file = TopMenu("&File", "mnuFile", this);
-    AddMenuItem(file, "&New\tCtrl+N", "opt_New", [this] { form_.OptionFileNew_Click(); });
-    AddMenuItem(file, "&Open...\tCtrl+O", "opt_Open", [this] { form_.OptionFileOpen_Click(); });
+    AddMenuItem(file, "&New\tCtrl+N", "opt_New", [this] { form_.FileNew(); });
+    AddMenuItem(file, "&Open...\tCtrl+O", "opt_Open", [this] { form_.FileOpen(); });
     AddMenuItem(file, "&Import Java...", "opt_ImportJava", [this] { emit importJavaRequested(); });
     AddSeparator(file);
-    AddMenuItem(file, "&Save\tCtrl+S", "opt_Save", [this] { form_.OptionFileSave_Click(); });
-    AddMenuItem(file, "Save &As...\tCtrl+Shift+S", "opt_SaveAs",
-                [this] { form_.OptionFileSaveAs_Click(); });
+    AddMenuItem(file, "&Save\tCtrl+S", "opt_Save", [this] { form_.FileSave(); });
+    AddMenuItem(file, "Save &As...\tCtrl+Shift+S", "opt_SaveAs", [this] { form_.FileSaveAs(); });
     BuildOptionsMenu(file, "opt_");
     AddSeparator(file);
     AddMenuItem(file, "E&xit\tCtrl+Q", "opt_Exit", [this] { emit exitRequested(); });
@@ -182,10 +182,10 @@ void DocumentWindow::BuildPopupMenus() {
     menuForm_ = new QMenu(this);
     menuForm_->setObjectName("menuForm");
     QMenu* file = AddSubmenu(menuForm_, "File", "OptionFile", false);
-    AddMenuItem(file, "New", "OptionFileNew", [this] { form_.OptionFileNew_Click(); });
-    AddMenuItem(file, "Open...", "OptionFileOpen", [this] { form_.OptionFileOpen_Click(); });
-    AddMenuItem(file, "Save", "OptionFileSave", [this] { form_.OptionFileSave_Click(); });
-    AddMenuItem(file, "Save As...", "OptionFileSaveAs", [this] { form_.OptionFileSaveAs_Click(); });
+    AddMenuItem(file, "New", "OptionFileNew", [this] { form_.FileNew(); });
+    AddMenuItem(file, "Open...", "OptionFileOpen", [this] { form_.FileOpen(); });
+    AddMenuItem(file, "Save", "OptionFileSave", [this] { form_.FileSave(); });
+    AddMenuItem(file, "Save As...", "OptionFileSaveAs", [this] { form_.FileSaveAs(); });
     BuildInsertMenu(menuForm_, true, false);
     BuildInsertMenu(menuForm_, true, true);
     AddMenuItem(menuForm_, "Menu...", "OptionMenu", [this] { emit menuBarRequested(); });
@@ -196,8 +196,7 @@ void DocumentWindow::BuildPopupMenus() {
 
     menuControl_ = new QMenu(this);
     menuControl_->setObjectName("menuControl");
-    AddMenuItem(menuControl_, "Delete", "OptionControlDelete",
-                [this] { form_.OptionControlDelete_Click(); });
+    AddMenuItem(menuControl_, "Delete", "OptionControlDelete", [this] { form_.DeleteSelection(); });
     AddMenuItem(menuControl_, "Properties...", "OptionControlProperties", nullptr, false);
     AddMenuItem(
         menuControl_, "Main Menu", "OptionControlMainMenu",
@@ -236,8 +235,8 @@ void DocumentWindow::ShowPopupMenu(std::string_view menuName) {
     if (!menu) return;
     // A right press selects the box under it, and the menu takes the release that would have
     // shown that component in the list and the inspector: show it now.
-    const int active = form_.doc.Active_Object_Index;
-    if (menuName == "menuControl" && form_.doc.IsLive(active)) form_.Show_Data(active);
+    const int active = form_.doc.ActiveSlot;
+    if (menuName == "menuControl" && form_.doc.IsLive(active)) form_.ShowInList(active);
     menu->exec(at);
 }
 
@@ -304,7 +303,7 @@ void DocumentWindow::RecordSize() {
     const QSize outer = OuterSizeTwips();
     if (outer.width() != std::lround(form_.doc.OuterWidth) ||
         outer.height() != std::lround(form_.doc.OuterHeight))
-        form_.Form_Resize(outer.width(), outer.height());
+        form_.ResizeWindow(outer.width(), outer.height());
 }
 
 void DocumentWindow::showEvent(QShowEvent* event) {
@@ -319,7 +318,7 @@ void DocumentWindow::showEvent(QShowEvent* event) {
 void DocumentWindow::closeEvent(QCloseEvent* event) {
     if (form_.Loaded()) {
         closing_ = true;
-        const bool closes = form_.Form_QueryUnload();
+        const bool closes = form_.QueryClose();
         closing_ = false;
         if (!closes) {
             event->ignore();
@@ -343,7 +342,7 @@ void DocumentWindow::mousePressEvent(QMouseEvent* event) {
 
 void DocumentWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Delete && form_.Loaded()) {
-        form_.Form_KeyDown(kKeyDelete, 0);
+        form_.WindowKeyDown(kKeyDelete, 0);
         return;
     }
     // The surface answers the arrow keys and Escape, wherever the focus is in the window.

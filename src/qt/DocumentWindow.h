@@ -8,7 +8,7 @@
 #include <optional>
 #include <string_view>
 
-#include "document/Form1.h"
+#include "document/DocumentController.h"
 
 class QAction;
 class QMenu;
@@ -20,7 +20,7 @@ class EditActions;
 class DocumentWindow : public QMdiSubWindow, public DocumentView {
     Q_OBJECT
   public:
-    explicit DocumentWindow(Form1& form, QWidget* parent = nullptr);
+    explicit DocumentWindow(DocumentController& form, QWidget* parent = nullptr);
 
     // --- DocumentView ---
     void ShowPopupMenu(std::string_view menuName) override;
@@ -87,7 +87,7 @@ class DocumentWindow : public QMdiSubWindow, public DocumentView {
     void RecordSize();
     void SyncVisibility();
 
-    Form1& form_;
+    DocumentController& form_;
     QList<QMenu*> menuBar_;
     QMenu* menuForm_ = nullptr;
     QMenu* menuControl_ = nullptr;

@@ -8,12 +8,12 @@
 #include <QWidget>
 
 #include "document/Clipboard.h"
-#include "mainwindow/MDIForm1.h"
+#include "mainwindow/MainController.h"
 #include "surface/Arrange.h"
 
 namespace korvane {
 
-EditActions::EditActions(MDIForm1& main, QUndoStack& stack, QObject* parent)
+EditActions::EditActions(MainController& main, QUndoStack& stack, QObject* parent)
     : QObject(parent), main_(main), form_(main.Document()) {
     undo_ = stack.createUndoAction(this, "&Undo");
     undo_->setObjectName("OptionEditUndo");
@@ -25,7 +25,7 @@ EditActions::EditActions(MDIForm1& main, QUndoStack& stack, QObject* parent)
     order_ << undo_ << redo_ << nullptr;
     cut_ = Add("Cu&t", "OptionEditCut", [this] {
         if (!CopySelection()) return;
-        main_.OptionEditDelete_Click();
+        main_.EditDelete();
     });
     cut_->setShortcut(QKeySequence::Cut);
     copy_ = Add("&Copy", "OptionEditCopy", [this] { CopySelection(); });
@@ -36,7 +36,7 @@ EditActions::EditActions(MDIForm1& main, QUndoStack& stack, QObject* parent)
     duplicate_ = Add("D&uplicate", "OptionEditDuplicate",
                      [this] { PasteText(form_, CopyText(form_), "Duplicate"); });
     duplicate_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    delete_ = Add("&Delete", "OptionEditDelete", [this] { main_.OptionEditDelete_Click(); });
+    delete_ = Add("&Delete", "OptionEditDelete", [this] { main_.EditDelete(); });
     order_ << nullptr;
     selectAll_ = Add("Select &All", "OptionEditSelectAll", [this] { form_.SelectAll(); });
     selectAll_->setShortcut(QKeySequence::SelectAll);
@@ -107,7 +107,7 @@ void EditActions::FillMenu(QMenu* menu) {
 
 void EditActions::Refresh() {
     const bool loaded = form_.Loaded();
-    const bool selected = loaded && form_.doc.IsLive(form_.doc.Active_Object_Index);
+    const bool selected = loaded && form_.doc.IsLive(form_.doc.ActiveSlot);
     delete_->setEnabled(selected);
     cut_->setEnabled(selected);
     copy_->setEnabled(selected);

@@ -12,13 +12,13 @@ class QUndoStack;
 
 namespace korvane {
 
-class Form1;
-class MDIForm1;
+class DocumentController;
+class MainController;
 
 class EditActions : public QObject {
     Q_OBJECT
   public:
-    EditActions(MDIForm1& main, QUndoStack& stack, QObject* parent = nullptr);
+    EditActions(MainController& main, QUndoStack& stack, QObject* parent = nullptr);
 
     // Adds the commands to a menu (the Edit menu of either window).
     void FillMenu(QMenu* menu);
@@ -43,8 +43,8 @@ class EditActions : public QObject {
     // Puts the selected components on the clipboard; false when none is selected.
     bool CopySelection();
 
-    MDIForm1& main_;
-    Form1& form_;
+    MainController& main_;
+    DocumentController& form_;
     QAction* undo_;
     QAction* redo_;
     QAction* cut_ = nullptr;

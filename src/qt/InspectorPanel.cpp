@@ -13,7 +13,7 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "mainwindow/MDIForm1.h"
+#include "mainwindow/MainController.h"
 #include "platform/Conversions.h"
 #include "qt/ComponentListPanel.h"
 
@@ -115,22 +115,22 @@ QString ShapeStyle(const ShapeState& shape) {
 
 // ---------------------------------------------------------------- InspectorPanel
 
-InspectorPanel::InspectorPanel(MDIForm1& main, QWidget* parent)
+InspectorPanel::InspectorPanel(MainController& main, QWidget* parent)
     : QWidget(parent), main_(main), ins_(main.inspector) {
     setObjectName("InspectorPanel");
     setFont(InspectorFont());
     BuildHeader();
     BuildProperties();
     events_ = new QListWidget(this);
-    events_->setObjectName("List_Events");
+    events_->setObjectName("EventList");
     connect(events_, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
         int row = events_->row(item);
-        if (refreshing_ || row < 0 || row >= static_cast<int>(ins_.List_Events.Checked.size()))
+        if (refreshing_ || row < 0 || row >= static_cast<int>(ins_.EventList.Checked.size()))
             return;
-        ins_.List_Events_ItemCheck(row, item->checkState() == Qt::Checked);
+        ins_.EventChecked(row, item->checkState() == Qt::Checked);
     });
     connect(events_, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!refreshing_) ins_.List_Events.ListIndex = row;
+        if (!refreshing_) ins_.EventList.ListIndex = row;
     });
     BuildPopup();
     Refresh();
@@ -166,7 +166,7 @@ QComboBox* InspectorPanel::AddCombo(QWidget* page, const char* name, QRect rect)
 
 void InspectorPanel::BuildProperties() {
     properties_ = new QWidget(this);
-    properties_->setObjectName("Picture_Properties");
+    properties_->setObjectName("PropertiesPage");
     properties_->setFocusPolicy(Qt::ClickFocus);
     properties_->installEventFilter(this);
     SetBackground(properties_, Rgb{192, 192, 192});
@@ -190,36 +190,36 @@ void InspectorPanel::BuildProperties() {
         r.moveLeft(column);
         return r;
     };
-    text3Name_ = AddLineEdit(properties_, "Text3_Name", inColumn(TwipsRect(960, 120, 1275, 285)));
-    combo3Type_ = AddCombo(properties_, "Combo3_Type", inColumn(TwipsRect(960, 480, 1290, 315)));
+    text3Name_ = AddLineEdit(properties_, "NameBox", inColumn(TwipsRect(960, 120, 1275, 285)));
+    combo3Type_ = AddCombo(properties_, "TypeList", inColumn(TwipsRect(960, 480, 1290, 315)));
     // Wide enough for its longest kind ("JScrollbar H").
     combo3Type_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    text3Value_ = AddLineEdit(properties_, "Text3_Value", inColumn(TwipsRect(960, 855, 1275, 285)));
+    text3Value_ = AddLineEdit(properties_, "ValueBox", inColumn(TwipsRect(960, 855, 1275, 285)));
     text3TabOrder_ =
-        AddLineEdit(properties_, "Text3_TabOrder", inColumn(TwipsRect(960, 1215, 570, 285)));
+        AddLineEdit(properties_, "TabOrderBox", inColumn(TwipsRect(960, 1215, 570, 285)));
     // The key filter keeps typed letters out; the validator also pasted and dropped ones.
     text3TabOrder_->setValidator(
         new QRegularExpressionValidator(QRegularExpression("[0-9]*"), text3TabOrder_));
 
     connect(text3Name_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { ins_.Text3_Name.Text = text.toStdString(); });
+            [this](const QString& text) { ins_.NameBox.Text = text.toStdString(); });
     connect(text3Value_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        ins_.Text3_Value.Text = text.toStdString();
-        ins_.Text3_Value_Change();
+        ins_.ValueBox.Text = text.toStdString();
+        ins_.ValueChanged();
     });
     connect(text3TabOrder_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { ins_.Text3_TabOrder.Text = text.toStdString(); });
+            [this](const QString& text) { ins_.TabOrderBox.Text = text.toStdString(); });
     connect(combo3Type_, &QComboBox::activated, this, [this](int row) {
         if (refreshing_) return;
-        ins_.Combo3_Type.ListIndex = row;
-        ins_.Combo3_Type_Click();
+        ins_.TypeList.ListIndex = row;
+        ins_.TypeChosen();
         Refresh();
     });
 }
 
 void InspectorPanel::BuildPopup() {
     popup_ = new QWidget(this);
-    popup_->setObjectName("Picture_Popup");
+    popup_->setObjectName("PopupPage");
     SetBackground(popup_, Rgb{192, 192, 192});
     const struct {
         const char* name;
@@ -233,29 +233,29 @@ void InspectorPanel::BuildPopup() {
         label->setObjectName(l.name);
         label->move(TwipsRect(l.left, l.top, 0, 0).topLeft());
     }
-    combo4Popup_ = AddCombo(popup_, "Combo4_Popup", TwipsRect(960, 105, 1065, 315));
-    text4Name_ = AddLineEdit(popup_, "Text4_Name", TwipsRect(960, 495, 1500, 285));
-    combo4When_ = AddCombo(popup_, "Combo4_when", TwipsRect(960, 855, 1830, 315));
+    combo4Popup_ = AddCombo(popup_, "PopupKindList", TwipsRect(960, 105, 1065, 315));
+    text4Name_ = AddLineEdit(popup_, "PopupClassBox", TwipsRect(960, 495, 1500, 285));
+    combo4When_ = AddCombo(popup_, "PopupTriggerList", TwipsRect(960, 855, 1830, 315));
     cmdClearPopup_ = new QPushButton("Clear", popup_);
     cmdClearPopup_->setObjectName("CmdClearPopup");
     cmdClearPopup_->setGeometry(TwipsRect(1305, 1350, 630, 330));
     cmdClearPopup_->setStyleSheet("QPushButton { background-color: #e0e0e0; }");
     connect(combo4Popup_, &QComboBox::activated, this, [this](int row) {
         if (refreshing_) return;
-        ins_.Combo4_Popup.ListIndex = row;
-        ins_.Combo4_Popup_Click();
+        ins_.PopupKindList.ListIndex = row;
+        ins_.PopupKindChosen();
         Refresh();
     });
     connect(combo4When_, &QComboBox::activated, this, [this](int row) {
         if (refreshing_) return;
-        ins_.Combo4_when.ListIndex = row;
-        ins_.Combo4_when_Click();
+        ins_.PopupTriggerList.ListIndex = row;
+        ins_.PopupTriggerChosen();
         Refresh();
     });
     connect(text4Name_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { ins_.Text4_Name.Text = text.toStdString(); });
+            [this](const QString& text) { ins_.PopupClassBox.Text = text.toStdString(); });
     connect(cmdClearPopup_, &QPushButton::clicked, this, [this] {
-        ins_.CmdClearPopup_Click();
+        ins_.ClearPopup();
         Refresh();
     });
 }
@@ -263,36 +263,36 @@ void InspectorPanel::BuildPopup() {
 // ---------------------------------------------------------------- events
 
 InspectorControl InspectorPanel::ControlOf(QObject* widget) const {
-    if (widget == text3Name_) return InspectorControl::Text3_Name;
-    if (widget == combo3Type_) return InspectorControl::Combo3_Type;
-    if (widget == text3Value_) return InspectorControl::Text3_Value;
-    if (widget == text3TabOrder_) return InspectorControl::Text3_TabOrder;
-    if (widget == properties_) return InspectorControl::Picture_Properties;
-    if (widget == combo4Popup_) return InspectorControl::Combo4_Popup;
-    if (widget == text4Name_) return InspectorControl::Text4_Name;
-    if (widget == combo4When_) return InspectorControl::Combo4_when;
+    if (widget == text3Name_) return InspectorControl::NameBox;
+    if (widget == combo3Type_) return InspectorControl::TypeList;
+    if (widget == text3Value_) return InspectorControl::ValueBox;
+    if (widget == text3TabOrder_) return InspectorControl::TabOrderBox;
+    if (widget == properties_) return InspectorControl::PropertiesPage;
+    if (widget == combo4Popup_) return InspectorControl::PopupKindList;
+    if (widget == text4Name_) return InspectorControl::PopupClassBox;
+    if (widget == combo4When_) return InspectorControl::PopupTriggerList;
     return InspectorControl::None;
 }
 
 QWidget* InspectorPanel::WidgetOf(InspectorControl control) const {
     switch (control) {
-        case InspectorControl::Text3_Name:
+        case InspectorControl::NameBox:
             return text3Name_;
-        case InspectorControl::Combo3_Type:
+        case InspectorControl::TypeList:
             return combo3Type_;
-        case InspectorControl::Text3_Value:
+        case InspectorControl::ValueBox:
             return text3Value_;
-        case InspectorControl::Text3_TabOrder:
+        case InspectorControl::TabOrderBox:
             return text3TabOrder_;
-        case InspectorControl::Picture_Properties:
+        case InspectorControl::PropertiesPage:
             return properties_;
-        case InspectorControl::List_Events:
+        case InspectorControl::EventList:
             return events_;
-        case InspectorControl::Combo4_Popup:
+        case InspectorControl::PopupKindList:
             return combo4Popup_;
-        case InspectorControl::Text4_Name:
+        case InspectorControl::PopupClassBox:
             return text4Name_;
-        case InspectorControl::Combo4_when:
+        case InspectorControl::PopupTriggerList:
             return combo4When_;
         case InspectorControl::CmdClearPopup:
             return cmdClearPopup_;
@@ -306,7 +306,7 @@ bool InspectorPanel::eventFilter(QObject* watched, QEvent* event) {
     for (int k = 1; k <= 3; ++k) {
         if (watched == tabLabels_[static_cast<size_t>(k)] &&
             event->type() == QEvent::MouseButtonPress) {
-            ins_.LabelToolbar2_Click(k);
+            ins_.TabHeaderClicked(k);
             Refresh();
             return true;
         }
@@ -317,7 +317,7 @@ bool InspectorPanel::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyPress: {
             auto* key = static_cast<QKeyEvent*>(event);
             if (watched == properties_ && key->key() == Qt::Key_Delete) {
-                ins_.Picture_Properties_KeyDown(kKeyDelete);
+                ins_.PropertiesPageKeyDown(kKeyDelete);
                 return true;
             }
             int keyAscii = KeyAscii(key);
@@ -343,9 +343,9 @@ bool InspectorPanel::eventFilter(QObject* watched, QEvent* event) {
 // Returns whether the key is used up.
 bool InspectorPanel::BoxKey(QLineEdit* box, int keyAscii) {
     validating_ = true;
-    int passed = box == text3Name_   ? ins_.Text3_Name_KeyPress(keyAscii)
-                 : box == text4Name_ ? ins_.Text4_Name_KeyPress(keyAscii)
-                                     : ins_.Text3_TabOrder_KeyPress(keyAscii);
+    int passed = box == text3Name_   ? ins_.NameKeyPress(keyAscii)
+                 : box == text4Name_ ? ins_.PopupClassKeyPress(keyAscii)
+                                     : ins_.TabOrderKeyPress(keyAscii);
     Refresh();
     validating_ = false;
     return passed == 0 || keyAscii == kKeyEnter || keyAscii == kKeyEscape;
@@ -354,11 +354,11 @@ bool InspectorPanel::BoxKey(QLineEdit* box, int keyAscii) {
 void InspectorPanel::BoxFocusOut(QLineEdit* box) {
     validating_ = true;
     if (box == text3Name_) {
-        ins_.Text3_Name_LostFocus();
+        ins_.NameLosesFocus();
     } else if (box == text4Name_) {
-        ins_.Text4_Name_LostFocus();
+        ins_.PopupClassLosesFocus();
     } else {
-        ins_.Text3_TabOrder_LostFocus();
+        ins_.TabOrderLosesFocus();
     }
     Refresh();  // a refusal takes the focus back here
     validating_ = false;
@@ -371,10 +371,10 @@ void InspectorPanel::ApplyFocusRequest() {
     if (!target) return;
     target->setFocus(Qt::OtherFocusReason);
     if (auto* box = qobject_cast<QLineEdit*>(target)) {
-        const TextBoxState& state = box == text3Name_       ? ins_.Text3_Name
-                                    : box == text3TabOrder_ ? ins_.Text3_TabOrder
-                                    : box == text4Name_     ? ins_.Text4_Name
-                                                            : ins_.Text3_Value;
+        const TextBoxState& state = box == text3Name_       ? ins_.NameBox
+                                    : box == text3TabOrder_ ? ins_.TabOrderBox
+                                    : box == text4Name_     ? ins_.PopupClassBox
+                                                            : ins_.ValueBox;
         // After the focus change under way: a line edit drops its selection when it loses focus.
         QTimer::singleShot(0, box, [box, start = state.SelStart, length = state.SelLength] {
             box->setSelection(start, length);
@@ -391,35 +391,35 @@ void InspectorPanel::Refresh() {
     QRect tab = TwipsRect(kPageLeft, 30, kTabWidth, 285);
     for (int k = 1; k <= 3; ++k) {
         QLabel* label = tabLabels_[static_cast<size_t>(k)];
-        label->setText(QString::fromStdString(ins_.LabelToolbar2[k].Caption));
-        label->setStyleSheet(ShapeStyle(ins_.ShapeToolbar2[k]));
-        label->setVisible(ins_.LabelToolbar2[k].Visible);
-        if (!ins_.LabelToolbar2[k].Visible) continue;
+        label->setText(QString::fromStdString(ins_.TabHeaderLabels[k].Caption));
+        label->setStyleSheet(ShapeStyle(ins_.TabHeaderShapes[k]));
+        label->setVisible(ins_.TabHeaderLabels[k].Visible);
+        if (!ins_.TabHeaderLabels[k].Visible) continue;
         tab.setWidth(std::max(TwipsToWholePixels(kTabWidth), label->sizeHint().width() + 8));
         label->setGeometry(tab);
         tab.moveLeft(tab.right() + 3);
     }
-    header_->setStyleSheet(ShapeStyle(ins_.ShapeToolbar2[4]));
+    header_->setStyleSheet(ShapeStyle(ins_.TabHeaderShapes[4]));
 
-    ShowText(text3Name_, ins_.Text3_Name);
-    ShowItems(combo3Type_, ins_.Combo3_Type);
+    ShowText(text3Name_, ins_.NameBox);
+    ShowItems(combo3Type_, ins_.TypeList);
     combo3Type_->resize(std::max(TwipsToWholePixels(1290), combo3Type_->sizeHint().width()),
                         combo3Type_->height());
-    ShowText(text3Value_, ins_.Text3_Value);
-    ShowText(text3TabOrder_, ins_.Text3_TabOrder);
-    ShowCheckList(events_, ins_.List_Events);
-    ShowItems(combo4Popup_, ins_.Combo4_Popup);
-    ShowText(text4Name_, ins_.Text4_Name);
-    ShowItems(combo4When_, ins_.Combo4_when);
-    cmdClearPopup_->setEnabled(ins_.CmdClearPopup_Enabled);
+    ShowText(text3Value_, ins_.ValueBox);
+    ShowText(text3TabOrder_, ins_.TabOrderBox);
+    ShowCheckList(events_, ins_.EventList);
+    ShowItems(combo4Popup_, ins_.PopupKindList);
+    ShowText(text4Name_, ins_.PopupClassBox);
+    ShowItems(combo4When_, ins_.PopupTriggerList);
+    cmdClearPopup_->setEnabled(ins_.ClearPopupEnabled);
 
     const double pageTop = kPropertiesPageTop - kTabHeaderTop;
     properties_->setGeometry(TwipsRect(kPageLeft, pageTop, kPageWidth, main_.PropertiesPageHeight));
     events_->setGeometry(TwipsRect(kPageLeft, pageTop, kPageWidth, main_.EventsPageHeight));
     popup_->setGeometry(TwipsRect(kPageLeft, pageTop, kPageWidth, main_.PopupPageHeight));
-    properties_->setVisible(ins_.Picture_Properties.Visible);
+    properties_->setVisible(ins_.PropertiesPage.Visible);
     events_->setVisible(ins_.EventsPage.Visible);
-    popup_->setVisible(ins_.Picture_Popup.Visible);
+    popup_->setVisible(ins_.PopupPage.Visible);
     setFixedSize(TwipsToWholePixels(kRightPanelWidthTwips),
                  TwipsRect(0, 0, 0, pageTop + main_.PropertiesPageHeight).height());
     refreshing_ = false;
@@ -428,7 +428,7 @@ void InspectorPanel::Refresh() {
 
 // ---------------------------------------------------------------- RightPanel
 
-RightPanel::RightPanel(MDIForm1& main, QWidget* parent)
+RightPanel::RightPanel(MainController& main, QWidget* parent)
     : QWidget(parent),
       main_(main),
       components_(new ComponentListPanel(main, this)),

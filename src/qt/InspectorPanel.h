@@ -1,5 +1,5 @@
 // The inspector of the main window's right panel: the tab header and the Properties, Events
-// and Popup pages, mirroring MDIForm1::inspector and forwarding keys, edits and focus changes
+// and Popup pages, mirroring MainController::inspector and forwarding keys, edits and focus changes
 // to its handlers. RightPanel holds the component list above the inspector: the one widget
 // for the right dock.
 #pragma once
@@ -20,7 +20,7 @@ class QPushButton;
 
 namespace korvane {
 
-class MDIForm1;
+class MainController;
 class ComponentListPanel;
 
 inline constexpr double kRightPanelWidthTwips = 3255;
@@ -35,7 +35,7 @@ QString ShapeStyle(const ShapeState& shape);
 class InspectorPanel : public QWidget {
     Q_OBJECT
   public:
-    explicit InspectorPanel(MDIForm1& main, QWidget* parent = nullptr);
+    explicit InspectorPanel(MainController& main, QWidget* parent = nullptr);
 
     // Shows the inspector's state again.
     void Refresh();
@@ -64,7 +64,7 @@ class InspectorPanel : public QWidget {
     QWidget* WidgetOf(InspectorControl control) const;
     InspectorControl ControlOf(QObject* widget) const;
 
-    MDIForm1& main_;
+    MainController& main_;
     Inspector& ins_;
     QWidget* header_ = nullptr;
     std::array<QLabel*, 4> tabLabels_{};  // index 0 unused here: the list panel shows it
@@ -89,7 +89,7 @@ class InspectorPanel : public QWidget {
 class RightPanel : public QWidget {
     Q_OBJECT
   public:
-    explicit RightPanel(MDIForm1& main, QWidget* parent = nullptr);
+    explicit RightPanel(MainController& main, QWidget* parent = nullptr);
     ~RightPanel() override;
 
     ComponentListPanel* Components() const { return components_; }
@@ -101,7 +101,7 @@ class RightPanel : public QWidget {
   private:
     void ScheduleRefresh();
 
-    MDIForm1& main_;
+    MainController& main_;
     ComponentListPanel* components_;
     InspectorPanel* inspector_;
     bool refreshPending_ = false;

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "codegen/Form2.h"
+#include "codegen/CodeListing.h"
 #include "codegen/GenerateCode.h"
 #include "codegen/GenerationWarnings.h"
 #include "javasource/JavaImport.h"
@@ -57,26 +57,26 @@ bool MergeWithExistingJava(const std::string& path, const std::string& className
     return true;
 }
 
-bool GenerateIntoFile(Form1& form, const EventCatalogue& catalogue, MessageBoxService& messages) {
+bool GenerateIntoFile(DocumentController& form, const EventCatalogue& catalogue,
+                      MessageBoxService& messages) {
     DesignDocument& doc = form.doc;
     if (doc.LiveCount() == 0) {
         messages.Show(Warning(kNoComponentMessage, kTitle));
         return false;
     }
-    if (doc.File_Name.empty() || TrimSpaces(doc.File_Name_Complete).empty()) {
+    if (doc.FileName.empty() || TrimSpaces(doc.FilePath).empty()) {
         messages.Show(Warning(kSaveFirstMessage, kTitle));
-        if (!form.OptionFileSave_Click() || TrimSpaces(doc.File_Name_Complete).empty())
-            return false;
+        if (!form.FileSave() || TrimSpaces(doc.FilePath).empty()) return false;
     }
     GeneratedJava generated = GenerateJava(doc, catalogue);
     if (!generated.ok()) {
         messages.Show(Warning(generated.refusal, kTitle));
         return false;
     }
-    const std::filesystem::path design(doc.File_Name_Complete);
-    const std::string path = (design.parent_path() / (doc.Java_File_Name + ".java")).string();
+    const std::filesystem::path design(doc.FilePath);
+    const std::string path = (design.parent_path() / (doc.JavaClassName + ".java")).string();
     std::string bytes = Joined(generated.lines);
-    if (!MergeWithExistingJava(path, doc.Java_File_Name, bytes, messages)) return false;
+    if (!MergeWithExistingJava(path, doc.JavaClassName, bytes, messages)) return false;
     std::string error;
     if (!WriteFileAtomically(path, bytes, error)) {
         messages.Show(Warning(
@@ -84,13 +84,14 @@ bool GenerateIntoFile(Form1& form, const EventCatalogue& catalogue, MessageBoxSe
         return false;
     }
     messages.Show(
-        Information("The class " + doc.Java_File_Name + " was written to \"" + path + "\"."));
+        Information("The class " + doc.JavaClassName + " was written to \"" + path + "\"."));
     if (!generated.warnings.empty())
         messages.Show(Warning(WarningsMessage(generated.warnings), kTitle));
     return true;
 }
 
-bool ImportJavaPath(Form1& form, const std::string& path, MessageBoxService& messages) {
+bool ImportJavaPath(DocumentController& form, const std::string& path,
+                    MessageBoxService& messages) {
     std::string text, error;
     if (!ReadWholeFile(path, text, error)) {
         messages.Show(
@@ -106,25 +107,25 @@ bool ImportJavaPath(Form1& form, const std::string& path, MessageBoxService& mes
         return false;
     }
     DesignDocument& doc = form.doc;
-    if (doc.isModified) {
-        const MessageRequest ask{doc.Save_Changes_Message, "Import Java", MessageIcon::Warning,
+    if (doc.Modified) {
+        const MessageRequest ask{doc.SaveChangesMessage, "Import Java", MessageIcon::Warning,
                                  MessageButtons::YesNoCancel, 1};
         const MessageResult answer = messages.Show(ask);
         if (answer == MessageResult::Cancel) return false;
-        if (answer == MessageResult::Yes && !form.OptionFileSave_Click()) return false;
+        if (answer == MessageResult::Yes && !form.FileSave()) return false;
     }
     // A new design named after the class: its first save asks where to keep it.
     form.LoadProject(std::move(imported.project));
     // Loading selects the first component, and selecting brings it to the front: the surface
     // takes back the stacking of the class, which the slots' order gives.
-    for (int slot = 1; slot <= doc.Objects_Count(); ++slot) doc.BringToFront(slot);
-    doc.File_Name = imported.className;
-    doc.Java_File_Name = imported.className;
-    doc.File_Name_Complete.clear();
+    for (int slot = 1; slot <= doc.SlotCount(); ++slot) doc.BringToFront(slot);
+    doc.FileName = imported.className;
+    doc.JavaClassName = imported.className;
+    doc.FilePath.clear();
     doc.Caption = imported.className;
-    doc.Generate_Type = imported.target;
-    doc.Dialog_parent = imported.dialogParent;
-    doc.isModified = true;
+    doc.Target = imported.target;
+    doc.DialogParent = imported.dialogParent;
+    doc.Modified = true;
     form.NotifyChanged();
     std::string report = "The class " + imported.className + " (a " + imported.target +
                          ") was read into the design.";
@@ -140,9 +141,10 @@ bool ImportJavaPath(Form1& form, const std::string& path, MessageBoxService& mes
     return true;
 }
 
-bool ImportJavaFile(Form1& form, FileDialogService& dialogs, MessageBoxService& messages) {
-    clsOpenSave dialog(&dialogs);
-    dialog.Prepare("java", "", form.Last_Directory);
+bool ImportJavaFile(DocumentController& form, FileDialogService& dialogs,
+                    MessageBoxService& messages) {
+    CommonFileDialog dialog(&dialogs);
+    dialog.Prepare("java", "", form.LastFolder);
     dialog.ShowOpen();
     const std::string path = TrimSpaces(dialog.FileName);
     if (path.empty()) return false;

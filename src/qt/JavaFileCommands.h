@@ -6,7 +6,7 @@
 #include <string>
 
 #include "codegen/EventCatalogue.h"
-#include "document/Form1.h"
+#include "document/DocumentController.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 
@@ -18,15 +18,17 @@ namespace korvane {
 bool MergeWithExistingJava(const std::string& path, const std::string& className,
                            std::string& bytes, MessageBoxService& messages);
 
-// Build > Generate into File: generates the document's class for its Generate_Type and writes
+// Build > Generate into File: generates the document's class for its Target and writes
 // <design>.java beside the design, merging with the file there. True when written.
-bool GenerateIntoFile(Form1& form, const EventCatalogue& catalogue, MessageBoxService& messages);
+bool GenerateIntoFile(DocumentController& form, const EventCatalogue& catalogue,
+                      MessageBoxService& messages);
 
 // File > Import Java...: asks for a .java file and reads it into the design in place of the
 // present one (after the question about unsaved changes). The design is then new and modified,
-// named after the class; its Generate_Type is the class's target kind. True when imported.
-bool ImportJavaFile(Form1& form, FileDialogService& dialogs, MessageBoxService& messages);
+// named after the class; its Target is the class's target kind. True when imported.
+bool ImportJavaFile(DocumentController& form, FileDialogService& dialogs,
+                    MessageBoxService& messages);
 // The same for a path, without the dialog.
-bool ImportJavaPath(Form1& form, const std::string& path, MessageBoxService& messages);
+bool ImportJavaPath(DocumentController& form, const std::string& path, MessageBoxService& messages);
 
 }  // namespace korvane

@@ -69,12 +69,12 @@ class FixedPanelsStyle : public QProxyStyle {
 
 MainWindow::MainWindow(MessageBoxService& messages, FileDialogService& dialogs, QWidget* parent)
     : QMainWindow(parent),
-      form1_(messages, dialogs),
-      mdi_(form1_),
+      document_(messages, dialogs),
+      main_(document_),
       messages_(messages),
       dialogs_(dialogs),
       programFolder_(QCoreApplication::applicationDirPath()) {
-    setObjectName("MDIForm1");
+    setObjectName("MainController");
     auto* style = new FixedPanelsStyle;
     style->setParent(this);
     setStyle(style);
@@ -86,22 +86,23 @@ MainWindow::MainWindow(MessageBoxService& messages, FileDialogService& dialogs, 
     mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdiArea_);
-    history_ = new DesignHistory(form1_, this);
-    editActions_ = new EditActions(mdi_, history_->Stack(), this);
+    history_ = new DesignHistory(document_, this);
+    editActions_ = new EditActions(main_, history_->Stack(), this);
     BuildMenus();
     BuildShortcuts();
     BuildPanels();
     setAcceptDrops(true);
-    codeWindow_ = new CodeWindow(mdi_.form2, form1_.doc.Java_File_Name, messages_, dialogs_, this);
+    codeWindow_ =
+        new CodeWindow(main_.codeListing, document_.doc.JavaClassName, messages_, dialogs_, this);
     helpViewer_ = new HelpViewer(this);
 
-    mdi_.MDIForm_Load();
-    resize(TwipsToWholePixels(mdi_.OuterWidth), TwipsToWholePixels(mdi_.OuterHeight));
+    main_.Load();
+    resize(TwipsToWholePixels(main_.OuterWidth), TwipsToWholePixels(main_.OuterHeight));
 
     // The document window: loaded as a new, empty design once the frame is ready.
-    documentWindow_ = new DocumentWindow(form1_);
+    documentWindow_ = new DocumentWindow(document_);
     documentWindow_->AddEditMenu(editActions_);
-    auto* surface = new DesignSurfaceWidget(form1_, &mdi_);
+    auto* surface = new DesignSurfaceWidget(document_, &main_);
     documentWindow_->SetSurface(surface);
     connect(documentWindow_, &DocumentWindow::designChanged, surface,
             &DesignSurfaceWidget::DesignChanged);
@@ -117,15 +118,13 @@ MainWindow::MainWindow(MessageBoxService& messages, FileDialogService& dialogs, 
     connect(editActions_, &EditActions::designChanged, this, &MainWindow::Sync);
     connect(documentWindow_, &DocumentWindow::exitRequested, this, &QWidget::close);
     connect(documentWindow_, &DocumentWindow::helpContentsRequested, this,
-            &MainWindow::OptionsHelpContents_Click);
-    connect(documentWindow_, &DocumentWindow::aboutRequested, this, &MainWindow::OptionAbout_Click);
+            &MainWindow::HelpContents);
+    connect(documentWindow_, &DocumentWindow::aboutRequested, this, &MainWindow::ShowAbout);
     connect(documentWindow_, &DocumentWindow::windowFontRequested, this,
-            &MainWindow::OptionWindowSize_Click);
-    connect(documentWindow_, &DocumentWindow::gridRequested, this, &MainWindow::OptionGrid_Click);
-    connect(documentWindow_, &DocumentWindow::menuBarRequested, this,
-            &MainWindow::OptionMenu_Click);
-    connect(documentWindow_, &DocumentWindow::previewRequested, this,
-            &MainWindow::OptionPreview_Click);
+            &MainWindow::EditWindowSize);
+    connect(documentWindow_, &DocumentWindow::gridRequested, this, &MainWindow::EditGrid);
+    connect(documentWindow_, &DocumentWindow::menuBarRequested, this, &MainWindow::EditMenuBar);
+    connect(documentWindow_, &DocumentWindow::previewRequested, this, &MainWindow::RunPreview);
     connect(documentWindow_, &DocumentWindow::showTextToggled, surface,
             &DesignSurfaceWidget::SetShowText);
     preview_ = new PreviewRunner(this);
@@ -136,42 +135,42 @@ MainWindow::MainWindow(MessageBoxService& messages, FileDialogService& dialogs, 
             "The preview ended with an error.\n\n" + output.left(2000).toStdString(), "Preview"));
     });
     connect(documentWindow_, &DocumentWindow::generateRequested, this, [this](const QString& kind) {
-        Generate([this, kind] { mdi_.OptionGenerate_Click(kind.toStdString()); });
+        Generate([this, kind] { main_.GenerateAs(kind.toStdString()); });
     });
     // Java files: a save over one merges with it; a generated class reads back into a design.
-    mdi_.form2.MergeWithExisting = [this](const std::string& path, std::string& bytes) {
-        return MergeWithExistingJava(path, form1_.doc.Java_File_Name, bytes, messages_);
+    main_.codeListing.MergeWithExisting = [this](const std::string& path, std::string& bytes) {
+        return MergeWithExistingJava(path, document_.doc.JavaClassName, bytes, messages_);
     };
     connect(documentWindow_, &DocumentWindow::generateIntoFileRequested, this, [this] {
-        if (!form1_.Loaded()) return;
-        form1_.doc.Generate_Type = mdi_.Cmd_GenerateType_Caption;
-        GenerateIntoFile(form1_, mdi_.catalogue, messages_);
+        if (!document_.Loaded()) return;
+        document_.doc.Target = main_.TargetCaption;
+        GenerateIntoFile(document_, main_.catalogue, messages_);
         Sync();
     });
     connect(documentWindow_, &DocumentWindow::importJavaRequested, this, [this] {
-        if (!form1_.Loaded() || !ImportJavaFile(form1_, dialogs_, messages_)) return;
-        mdi_.OptionGenerateType_Click(form1_.doc.Generate_Type);
+        if (!document_.Loaded() || !ImportJavaFile(document_, dialogs_, messages_)) return;
+        main_.ChooseTarget(document_.doc.Target);
         Sync();
     });
     connect(documentWindow_, &DocumentWindow::paletteChosen, this, [this](const QString& which) {
         if (which == "AWT") {
-            mdi_.palettes.OptionToolbarAWT_Click();
+            main_.palettes.ChooseAwtPalette();
         } else {
-            mdi_.palettes.OptionToolbarSwing1_Click();
+            main_.palettes.ChooseSwingPalette();
         }
         Sync();
     });
     editActions_->AttachKeysTo({documentWindow_, rightPanel_, paletteWidget_, commandBar_});
-    form1_.SetMainWindow(&mdi_);
-    form1_.SetView(documentWindow_);
-    form1_.Form_Load();
+    document_.SetMainWindow(&main_);
+    document_.SetView(documentWindow_);
+    document_.Load();
     ShowDocumentMenus(false);
     Sync();
 }
 
 MainWindow::~MainWindow() {
-    form1_.SetView(nullptr);
-    form1_.SetMainWindow(nullptr);
+    document_.SetView(nullptr);
+    document_.SetMainWindow(nullptr);
     // The views refer to the core windows, which are members and go before the base class
     // deletes its children: the views go first.
     for (QDockWidget* dock : findChildren<QDockWidget*>(Qt::FindDirectChildrenOnly)) delete dock;
@@ -186,8 +185,8 @@ void MainWindow::BuildMenus() {
     QMenuBar* bar = menuBar();
     QMenu* file = bar->addMenu("&File");
     file->setObjectName("MenuFile");
-    AddMenuItem(file, "&New\tCtrl+N", "OptionNew", [this] { mdi_.OptionNew_Click(); });
-    AddMenuItem(file, "&Open...\tCtrl+O", "OptionOpen", [this] { mdi_.OptionOpen_Click(); });
+    AddMenuItem(file, "&New\tCtrl+N", "OptionNew", [this] { main_.MenuNew(); });
+    AddMenuItem(file, "&Open...\tCtrl+O", "OptionOpen", [this] { main_.MenuOpen(); });
     AddSeparator(file, "LineFile1");
     AddMenuItem(file, "E&xit\tCtrl+Q", "OptionExit", [this] { close(); });
 
@@ -198,10 +197,9 @@ void MainWindow::BuildMenus() {
 
     QMenu* help = bar->addMenu("&Help");
     help->setObjectName("MenuHelp");
-    AddMenuItem(help, "&Contents...\tF1", "OptionsHelpContents",
-                [this] { OptionsHelpContents_Click(); });
+    AddMenuItem(help, "&Contents...\tF1", "OptionsHelpContents", [this] { HelpContents(); });
     AddSeparator(help, "LineMenuHelp");
-    AddMenuItem(help, "&About...", "OptionAbout", [this] { OptionAbout_Click(); });
+    AddMenuItem(help, "&About...", "OptionAbout", [this] { ShowAbout(); });
 
     menuGenerateType_ = bar->addMenu("menuGenerateType");
     menuGenerateType_->setObjectName("menuGenerateType");
@@ -214,7 +212,7 @@ void MainWindow::BuildMenus() {
         AddMenuItem(
             menuGenerateType_, Text(item.caption), Text(item.name),
             [this, caption] {
-                mdi_.OptionGenerateType_Click(caption);
+                main_.ChooseTarget(caption);
                 Sync();
             },
             item.visible);
@@ -241,25 +239,25 @@ void MainWindow::BuildShortcuts() {
         addAction(action);
     };
     key("KeyNew", QKeySequence::New, [this] {
-        if (form1_.Loaded()) {
-            form1_.OptionFileNew_Click();
+        if (document_.Loaded()) {
+            document_.FileNew();
         } else {
-            mdi_.OptionNew_Click();
+            main_.MenuNew();
         }
     });
-    key("KeyOpen", QKeySequence::Open, [this] { mdi_.OptionOpen_Click(); });
-    key("KeySave", QKeySequence::Save, [this] { mdi_.Toolbar2_Save_Click(); });
+    key("KeyOpen", QKeySequence::Open, [this] { main_.MenuOpen(); });
+    key("KeySave", QKeySequence::Save, [this] { main_.SaveButtonClicked(); });
     key("KeySaveAs", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] {
-        if (form1_.Loaded()) form1_.OptionFileSaveAs_Click();
+        if (document_.Loaded()) document_.FileSaveAs();
     });
     key("KeyExit", QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
-    key("KeyHelp", QKeySequence(Qt::Key_F1), [this] { OptionsHelpContents_Click(); });
+    key("KeyHelp", QKeySequence(Qt::Key_F1), [this] { HelpContents(); });
 }
 
 bool MainWindow::OpenFromOutside(const QString& path) {
     // As File > Open: the document window is shown first.
-    if (!form1_.Loaded()) mdi_.OptionNew_Click();
-    const bool opened = form1_.OpenFromOutside(path.toStdString());
+    if (!document_.Loaded()) main_.MenuNew();
+    const bool opened = document_.OpenFromOutside(path.toStdString());
     Sync();
     return opened;
 }
@@ -304,23 +302,23 @@ QDockWidget* MainWindow::AddPanel(Qt::DockWidgetArea area, const char* name, QWi
 void MainWindow::BuildPanels() {
     setCorner(Qt::TopLeftCorner, Qt::TopDockWidgetArea);
     setCorner(Qt::TopRightCorner, Qt::TopDockWidgetArea);
-    commandBar_ = new CommandBar(mdi_, menuGenerateType_);
-    connect(commandBar_, &CommandBar::newRequested, this, [this] { mdi_.Toolbar2_New_Click(); });
-    connect(commandBar_, &CommandBar::openRequested, this, [this] { mdi_.Toolbar2_Open_Click(); });
-    connect(commandBar_, &CommandBar::saveRequested, this, [this] { mdi_.Toolbar2_Save_Click(); });
+    commandBar_ = new CommandBar(main_, menuGenerateType_);
+    connect(commandBar_, &CommandBar::newRequested, this, [this] { main_.NewButtonClicked(); });
+    connect(commandBar_, &CommandBar::openRequested, this, [this] { main_.OpenButtonClicked(); });
+    connect(commandBar_, &CommandBar::saveRequested, this, [this] { main_.SaveButtonClicked(); });
     connect(commandBar_, &CommandBar::generateRequested, this,
-            [this] { Generate([this] { mdi_.Toolbar2_Code_Click(); }); });
+            [this] { Generate([this] { main_.GenerateButtonClicked(); }); });
     QDockWidget* top = AddPanel(Qt::TopDockWidgetArea, "Picture2", commandBar_);
     QWidget* strip = PlainPanel("Picture4");
     strip->setFixedHeight(TwipsToWholePixels(kPicture4Height));
     QDockWidget* under = AddPanel(Qt::TopDockWidgetArea, "Picture4", strip);
     splitDockWidget(top, under, Qt::Vertical);
-    paletteWidget_ = new PaletteWidget(mdi_);
+    paletteWidget_ = new PaletteWidget(main_);
     paletteWidget_->setObjectName("Picture_Toolbar");
     paletteWidget_->setFixedWidth(TwipsToWholePixels(kPaletteWidth));
     connect(paletteWidget_, &PaletteWidget::paletteUsed, this, &MainWindow::Sync);
     AddPanel(Qt::LeftDockWidgetArea, "Picture_Toolbar", paletteWidget_);
-    rightPanel_ = new RightPanel(mdi_);
+    rightPanel_ = new RightPanel(main_);
     rightPanel_->setObjectName("Picture_Toolbar2");
     rightPanel_->setFixedWidth(TwipsToWholePixels(kRightPanelWidth));
     AddPanel(Qt::RightDockWidgetArea, "Picture_Toolbar2", rightPanel_);
@@ -334,19 +332,19 @@ void MainWindow::ShowDocumentMenus(bool documentActive) {
 }
 
 void MainWindow::OnSubWindowActivated() {
-    const bool active = mdiArea_->activeSubWindow() == documentWindow_ && form1_.Loaded();
+    const bool active = mdiArea_->activeSubWindow() == documentWindow_ && document_.Loaded();
     ShowDocumentMenus(active);
-    if (active) form1_.Form_Activate();
+    if (active) document_.Activate();
 }
 
 void MainWindow::Sync() {
-    if (!form1_.Loaded() || !documentWindow_->isVisible()) ShowDocumentMenus(false);
+    if (!document_.Loaded() || !documentWindow_->isVisible()) ShowDocumentMenus(false);
     commandBar_->Sync();
     rightPanel_->Refresh();
     paletteWidget_->Refresh();
     editActions_->Refresh();
-    documentWindow_->SetPaletteChecks(mdi_.palettes.OptionToolbarAWT_Checked,
-                                      mdi_.palettes.OptionToolbarSwing1_Checked);
+    documentWindow_->SetPaletteChecks(main_.palettes.AwtMenuChecked,
+                                      main_.palettes.SwingMenuChecked);
 }
 
 void MainWindow::Generate(const std::function<void()>& command) {
@@ -355,27 +353,26 @@ void MainWindow::Generate(const std::function<void()>& command) {
     Sync();
 }
 
-void MainWindow::OptionWindowSize_Click() {
-    if (!form1_.Loaded()) return;
-    WindowFontDialog dialog(form1_, messages_, this);
+void MainWindow::EditWindowSize() {
+    if (!document_.Loaded()) return;
+    WindowFontDialog dialog(document_, messages_, this);
     dialog.exec();
 }
 
-void MainWindow::OptionGrid_Click() {
-    GridDialog dialog(mdi_, messages_, this);
+void MainWindow::EditGrid() {
+    GridDialog dialog(main_, messages_, this);
     dialog.exec();
 }
 
-void MainWindow::OptionMenu_Click() {
-    if (!form1_.Loaded()) return;
-    MenuBarDialog dialog(form1_, mdi_.catalogue, messages_, this);
+void MainWindow::EditMenuBar() {
+    if (!document_.Loaded()) return;
+    MenuBarDialog dialog(document_, main_.catalogue, messages_, this);
     dialog.exec();
 }
 
-void MainWindow::OptionPreview_Click() {
-    if (!form1_.Loaded()) return;
-    const PreviewSource source =
-        PreviewJava(form1_.doc, mdi_.Cmd_GenerateType_Caption, mdi_.catalogue);
+void MainWindow::RunPreview() {
+    if (!document_.Loaded()) return;
+    const PreviewSource source = PreviewJava(document_.doc, main_.TargetCaption, main_.catalogue);
     if (!source.ok()) {
         messages_.Show(Warning(source.refusal, "Preview"));
         return;
@@ -403,11 +400,11 @@ void MainWindow::ShowCompilerMessages(const QString& text) {
     dialog->show();
 }
 
-void MainWindow::OptionsHelpContents_Click() {
+void MainWindow::HelpContents() {
     helpViewer_->ShowContents(QString::fromStdString(HelpFilePath(programFolder_.toStdString())));
 }
 
-void MainWindow::OptionAbout_Click() {
+void MainWindow::ShowAbout() {
     AboutDialog about(this);
     about.exec();
 }
@@ -417,13 +414,13 @@ void MainWindow::OptionAbout_Click() {
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     const QSize outer = frameGeometry().size();
-    mdi_.MDIForm_Resize(PixelsToTwips(outer.width()), PixelsToTwips(outer.height()));
+    main_.ResizeWindow(PixelsToTwips(outer.width()), PixelsToTwips(outer.height()));
     if (rightPanel_) rightPanel_->Refresh();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // The code window goes first, even when the document then keeps the program open.
-    const bool closes = mdi_.MDIForm_QueryUnload();
+    const bool closes = main_.QueryClose();
     codeWindow_->Sync();
     if (!closes) {
         event->ignore();

@@ -7,8 +7,8 @@
 #include <QMainWindow>
 #include <memory>
 
-#include "document/Form1.h"
-#include "mainwindow/MDIForm1.h"
+#include "document/DocumentController.h"
+#include "mainwindow/MainController.h"
 
 class QDockWidget;
 class QMdiArea;
@@ -32,8 +32,8 @@ class MainWindow : public QMainWindow {
     MainWindow(MessageBoxService& messages, FileDialogService& dialogs, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    Form1& Document() { return form1_; }
-    MDIForm1& Main() { return mdi_; }
+    DocumentController& Document() { return document_; }
+    MainController& Main() { return main_; }
     DocumentWindow* DocumentSubWindow() const { return documentWindow_; }
     CodeWindow* Code() const { return codeWindow_; }
     CommandBar* Commands() const { return commandBar_; }
@@ -49,8 +49,8 @@ class MainWindow : public QMainWindow {
     void SetProgramFolder(const QString& folder) { programFolder_ = folder; }
 
     // Help > Contents... and Help > About...
-    void OptionsHelpContents_Click();
-    void OptionAbout_Click();
+    void HelpContents();
+    void ShowAbout();
     // Runs a generation command and shows its result in the code window.
     void Generate(const std::function<void()>& command);
     // Shows what the core windows hold: menus, command bar, code window, panels.
@@ -59,10 +59,10 @@ class MainWindow : public QMainWindow {
     // does after its dialog, asking first about unsaved changes; false when it did not open.
     bool OpenFromOutside(const QString& path);
     // The document's Options items, Insert > Menu... and Build > Preview.
-    void OptionWindowSize_Click();
-    void OptionGrid_Click();
-    void OptionMenu_Click();
-    void OptionPreview_Click();
+    void EditWindowSize();
+    void EditGrid();
+    void EditMenuBar();
+    void RunPreview();
     PreviewRunner* Preview() const { return preview_; }
 
   protected:
@@ -80,8 +80,8 @@ class MainWindow : public QMainWindow {
     void ShowCompilerMessages(const QString& text);
     void OnSubWindowActivated();
 
-    Form1 form1_;
-    MDIForm1 mdi_;
+    DocumentController document_;
+    MainController main_;
     MessageBoxService& messages_;
     FileDialogService& dialogs_;
     QMdiArea* mdiArea_ = nullptr;

@@ -29,7 +29,7 @@ std::string S(const QString& s) {
 
 }  // namespace
 
-MenuBarDialog::MenuBarDialog(Form1& form, const EventCatalogue& catalogue,
+MenuBarDialog::MenuBarDialog(DocumentController& form, const EventCatalogue& catalogue,
                              MessageBoxService& messages, QWidget* parent)
     : QDialog(parent),
       form_(form),
@@ -121,7 +121,7 @@ QPushButton* MenuBarDialog::Button(const char* name) const {
 
 void MenuBarDialog::AddElement() {
     std::vector<std::string> components;
-    for (int i = 1; i <= form_.doc.Objects_Count(); ++i)
+    for (int i = 1; i <= form_.doc.SlotCount(); ++i)
         components.push_back(form_.doc.Slot(i).ComponentName);
     editor_.Add(components);
 }
@@ -230,7 +230,7 @@ void MenuBarDialog::EventChecked() {
 
 void MenuBarDialog::accept() {
     std::vector<std::string> components;
-    for (int i = 1; i <= form_.doc.Objects_Count(); ++i)
+    for (int i = 1; i <= form_.doc.SlotCount(); ++i)
         if (form_.doc.IsLive(i)) components.push_back(form_.doc.Slot(i).ComponentName);
     const std::string refusal = editor_.Check(components);
     if (!refusal.empty()) {

@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-#include "document/Form1.h"
+#include "document/DocumentController.h"
 #include "mainwindow/MenuBarEditor.h"
 #include "platform/MessageBox.h"
 
@@ -20,8 +20,8 @@ namespace korvane {
 class MenuBarDialog : public QDialog {
     Q_OBJECT
   public:
-    MenuBarDialog(Form1& form, const EventCatalogue& catalogue, MessageBoxService& messages,
-                  QWidget* parent = nullptr);
+    MenuBarDialog(DocumentController& form, const EventCatalogue& catalogue,
+                  MessageBoxService& messages, QWidget* parent = nullptr);
 
     MenuBarEditor& Editor() { return editor_; }
     QListWidget* ElementList() const { return list_; }
@@ -42,7 +42,7 @@ class MenuBarDialog : public QDialog {
     void FieldsEdited();
     void EventChecked();
 
-    Form1& form_;
+    DocumentController& form_;
     const EventCatalogue& catalogue_;
     MessageBoxService& messages_;
     MenuBarEditor editor_;

@@ -51,7 +51,8 @@ QComboBox* ChoiceCombo(const char* name, const std::vector<std::string>& choices
 
 // ---------------------------------------------------------------- Window Size && Font
 
-WindowFontDialog::WindowFontDialog(Form1& form, MessageBoxService& messages, QWidget* parent)
+WindowFontDialog::WindowFontDialog(DocumentController& form, MessageBoxService& messages,
+                                   QWidget* parent)
     : QDialog(parent), form_(form), messages_(messages) {
     setObjectName("WindowFontDialog");
     setWindowTitle("Window Size and Font");
@@ -87,7 +88,7 @@ void WindowFontDialog::accept() {
 
 // ---------------------------------------------------------------- Grid and Units
 
-GridDialog::GridDialog(MDIForm1& main, MessageBoxService& messages, QWidget* parent)
+GridDialog::GridDialog(MainController& main, MessageBoxService& messages, QWidget* parent)
     : QDialog(parent), main_(main), messages_(messages) {
     setObjectName("GridDialog");
     setWindowTitle("Grid and Units");

@@ -6,7 +6,7 @@
 
 #include <QDialog>
 
-#include "mainwindow/MDIForm1.h"
+#include "mainwindow/MainController.h"
 #include "platform/MessageBox.h"
 
 class QCheckBox;
@@ -18,7 +18,8 @@ namespace korvane {
 class WindowFontDialog : public QDialog {
     Q_OBJECT
   public:
-    WindowFontDialog(Form1& form, MessageBoxService& messages, QWidget* parent = nullptr);
+    WindowFontDialog(DocumentController& form, MessageBoxService& messages,
+                     QWidget* parent = nullptr);
 
     QLineEdit* WidthEdit() const { return width_; }
     QLineEdit* HeightEdit() const { return height_; }
@@ -30,7 +31,7 @@ class WindowFontDialog : public QDialog {
     void accept() override;
 
   private:
-    Form1& form_;
+    DocumentController& form_;
     MessageBoxService& messages_;
     QLineEdit* width_;
     QLineEdit* height_;
@@ -42,7 +43,7 @@ class WindowFontDialog : public QDialog {
 class GridDialog : public QDialog {
     Q_OBJECT
   public:
-    GridDialog(MDIForm1& main, MessageBoxService& messages, QWidget* parent = nullptr);
+    GridDialog(MainController& main, MessageBoxService& messages, QWidget* parent = nullptr);
 
     QLineEdit* SizeEdit() const { return size_; }
     QComboBox* UnitsCombo() const { return units_; }
@@ -52,7 +53,7 @@ class GridDialog : public QDialog {
     void accept() override;
 
   private:
-    MDIForm1& main_;
+    MainController& main_;
     MessageBoxService& messages_;
     QLineEdit* size_;
     QComboBox* units_;

@@ -32,7 +32,7 @@ constexpr double kPanelHeight = 4200;
 
 }  // namespace
 
-PaletteWidget::PaletteWidget(MDIForm1& main, QWidget* parent) : QWidget(parent), main_(main) {
+PaletteWidget::PaletteWidget(MainController& main, QWidget* parent) : QWidget(parent), main_(main) {
     setObjectName("Picture_Toolbar");
     setMouseTracking(true);
     setMinimumSize(Px(kPalettePanelWidth), Px(kPanelHeight));
@@ -164,13 +164,13 @@ void PaletteWidget::mousePressEvent(QMouseEvent* event) {
     pressed_ = b;
     switch (b.kind) {
         case PaletteKind::Awt:
-            p.ImageToolbar_MouseDown(b.number);
+            p.AwtButtonMouseDown(b.number);
             break;
         case PaletteKind::Swing:
-            p.Image_SwingButton_MouseDown(b.number);
+            p.SwingButtonMouseDown(b.number);
             break;
         case PaletteKind::Delete:
-            p.ImageToolbarDEL_MouseDown(b.number);
+            p.DeleteButtonMouseDown(b.number);
             break;
     }
     update();
@@ -184,17 +184,17 @@ void PaletteWidget::mouseMoveEvent(QMouseEvent* event) {
     if (!b.valid()) {
         const float x = static_cast<float>(PixelsToTwips(pixel.x()));
         const float y = static_cast<float>(PixelsToTwips(pixel.y()));
-        p.Picture_Toolbar_MouseMove(0, 0, x, y);
+        p.PanelMouseMove(0, 0, x, y);
     } else if (p.ButtonsEnabled) {
         switch (b.kind) {
             case PaletteKind::Awt:
-                p.ImageToolbar_MouseMove(b.number);
+                p.AwtButtonMouseMove(b.number);
                 break;
             case PaletteKind::Swing:
-                p.Image_SwingButton_MouseMove(b.number);
+                p.SwingButtonMouseMove(b.number);
                 break;
             case PaletteKind::Delete:
-                p.ImageToolbarDEL_MouseMove(b.number);
+                p.DeleteButtonMouseMove(b.number);
                 break;
         }
     }
@@ -211,9 +211,9 @@ void PaletteWidget::mouseReleaseEvent(QMouseEvent* event) {
         if ((p.AwtVisible || p.SwingVisible) && TitleLabelRect().contains(pixel)) {
             if (main_.DocumentLoaded())
                 emit paletteMenuAt(mapToGlobal(MenuButtonRect().topLeft()).x());
-            p.LabelToolbar_Click();
+            p.PaletteTitleClick();
         } else if ((p.AwtVisible || p.SwingVisible) && MenuButtonRect().contains(pixel))
-            p.Picture_MenuToolbar_Click();
+            p.PaletteMenuButtonClick();
         update();
         return;
     }
@@ -222,13 +222,13 @@ void PaletteWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (over.kind != b.kind || over.number != b.number || !p.ButtonsEnabled) return;
     switch (b.kind) {
         case PaletteKind::Awt:
-            p.ImageToolbar_Click(b.number);
+            p.AwtButtonClick(b.number);
             break;
         case PaletteKind::Swing:
-            p.Image_SwingButton_Click(b.number);
+            p.SwingButtonClick(b.number);
             break;
         case PaletteKind::Delete:
-            p.ImageToolbarDEL_Click(b.number);
+            p.DeleteButtonClick(b.number);
             break;
     }
     update();

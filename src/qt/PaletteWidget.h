@@ -5,14 +5,14 @@
 
 #include <QWidget>
 
-#include "mainwindow/MDIForm1.h"
+#include "mainwindow/MainController.h"
 
 namespace korvane {
 
 class PaletteWidget : public QWidget {
     Q_OBJECT
   public:
-    explicit PaletteWidget(MDIForm1& main, QWidget* parent = nullptr);
+    explicit PaletteWidget(MainController& main, QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
 
@@ -49,7 +49,7 @@ class PaletteWidget : public QWidget {
   private:
     const PaletteButton* Find(const Button& b) const;
 
-    MDIForm1& main_;
+    MainController& main_;
     Button pressed_;
 };
 

@@ -5,7 +5,7 @@
 #include <numeric>
 #include <string>
 
-#include "document/Form1.h"
+#include "document/DocumentController.h"
 #include "surface/GridSnap.h"
 
 namespace korvane {
@@ -112,31 +112,31 @@ std::vector<BoxGeometry> Arranged(ArrangeCommand command, const std::vector<BoxG
     return out;
 }
 
-bool CanArrange(const Form1& form, ArrangeCommand command) {
+bool CanArrange(const DocumentController& form, ArrangeCommand command) {
     return form.Loaded() && static_cast<int>(form.SelectedSlots().size()) >= InfoOf(command).needs;
 }
 
-void Arrange(Form1& form, ArrangeCommand command) {
+void Arrange(DocumentController& form, ArrangeCommand command) {
     if (!CanArrange(form, command)) return;
     DesignDocument& doc = form.doc;
     const std::vector<int> slots = form.SelectedSlots();
     std::vector<BoxGeometry> boxes;
     size_t primary = 0;
     for (size_t k = 0; k < slots.size(); ++k) {
-        if (slots[k] == doc.Active_Object_Index) primary = k;
+        if (slots[k] == doc.ActiveSlot) primary = k;
         boxes.push_back(GeometryOf(doc.Slot(slots[k])));
     }
     const std::vector<BoxGeometry> after = Arranged(command, boxes, primary);
     DesignChange change(std::string(InfoOf(command).caption));
     for (size_t k = 0; k < slots.size(); ++k) change.SetGeometry(doc, slots[k], after[k]);
     if (change.Empty()) return;
-    doc.isModified = true;
+    doc.Modified = true;
     form.Record(std::move(change));
-    form.Corners_Place();
+    form.PlaceHandles();
     form.NotifyChanged();
 }
 
-bool Nudge(Form1& form, int keyCode, int shift) {
+bool Nudge(DocumentController& form, int keyCode, int shift) {
     float dx = 0, dy = 0;
     switch (keyCode) {
         case kKeyLeft:
@@ -156,7 +156,7 @@ bool Nudge(Form1& form, int keyCode, int shift) {
     }
     DesignDocument& doc = form.doc;
     const std::vector<int> slots = form.SelectedSlots();
-    if (slots.empty() || doc.isMouseDown) return true;
+    if (slots.empty() || doc.MouseIsDown) return true;
     const float step = (shift & 2) ? kPixelTwips : static_cast<float>(GridStep(doc.GridSize));
     dx *= step;
     dy *= step;
@@ -189,9 +189,9 @@ bool Nudge(Form1& form, int keyCode, int shift) {
                         resize ? MergeKind::Resize : MergeKind::Nudge);
     change.NoteGeometry(doc, slots, before);
     if (change.Empty()) return true;
-    doc.isModified = true;
+    doc.Modified = true;
     form.Record(std::move(change));
-    form.Corners_Place();
+    form.PlaceHandles();
     form.NotifyChanged();
     return true;
 }

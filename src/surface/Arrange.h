@@ -11,7 +11,7 @@
 
 namespace korvane {
 
-class Form1;
+class DocumentController;
 
 enum class ArrangeCommand {
     AlignLefts,
@@ -43,9 +43,9 @@ std::vector<BoxGeometry> Arranged(ArrangeCommand command, const std::vector<BoxG
                                   size_t primary);
 
 // Whether the command can run on the document's present selection.
-bool CanArrange(const Form1& form, ArrangeCommand command);
+bool CanArrange(const DocumentController& form, ArrangeCommand command);
 // Runs the command on the selection as one step; nothing when too few are selected.
-void Arrange(Form1& form, ArrangeCommand command);
+void Arrange(DocumentController& form, ArrangeCommand command);
 
 // Arrow-key codes.
 inline constexpr int kKeyLeft = 37;
@@ -57,6 +57,6 @@ inline constexpr int kKeyDown = 40;
 // pixel (15 twips) with Ctrl; with Shift it sizes the right or bottom edge by the same.
 // Nothing moves past the surface's left or top edge, and nothing shrinks below 15 twips.
 // Returns whether the key was an arrow key.
-bool Nudge(Form1& form, int keyCode, int shift);
+bool Nudge(DocumentController& form, int keyCode, int shift);
 
 }  // namespace korvane

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "mainwindow/MDIForm1.h"
+#include "mainwindow/MainController.h"
 #include "platform/Conversions.h"
 #include "surface/GridSnap.h"
 
@@ -21,7 +21,8 @@ bool IsCorner(int k) {
 
 }  // namespace
 
-DesignSurface::DesignSurface(Form1& form, MDIForm1* main) : form_(form), main_(main) {}
+DesignSurface::DesignSurface(DocumentController& form, MainController* main)
+    : form_(form), main_(main) {}
 
 bool DesignSurface::ToolArmed() const {
     return main_ && main_->palettes.ToolArmed();
@@ -38,41 +39,40 @@ bool DesignSurface::ArmedPointer() {
 
 void DesignSurface::ReleasePaletteTools(int button, int shift, float x, float y) {
     Palettes& p = main_->palettes;
-    if (p.ToolbarDEL_Button_pressed != 0) {
-        p.ToolbarDEL_Button_pressed = 0;
-        p.Inicializa_ToolBarDEL();
+    if (p.PressedDeleteButton != 0) {
+        p.PressedDeleteButton = 0;
+        p.ResetDeletePalette();
     }
-    if (p.Toolbar_ButtonMenu_pressed != 0) {
-        p.Toolbar_ButtonMenu_pressed = 0;
+    if (p.PressedMenuButton != 0) {
+        p.PressedMenuButton = 0;
         p.Inicializa_ToolBar_Menu();
     }
-    p.Picture_Toolbar_MouseMove(button, shift, x, y);
+    p.PanelMouseMove(button, shift, x, y);
 }
 
 bool DesignSurface::InsertWithArmedTool() {
     if (!main_) return false;
     const Palettes& p = main_->palettes;
-    int before = Doc().Objects_Count();
-    if (p.Toolbar_Button_pressed != 0) {
+    int before = Doc().SlotCount();
+    if (p.ArmedAwtButton != 0) {
         MousePointer = Pointer::Crosshair;
-        form_.Corners_Show(false);
-        main_->Insert_Control(p.Toolbar_Button_pressed);
-    } else if (p.Toolbar_ButtonSwing_pressed != 0) {
+        form_.ShowHandles(false);
+        main_->InsertComponent(p.ArmedAwtButton);
+    } else if (p.ArmedSwingButton != 0) {
         MousePointer = Pointer::Crosshair;
-        form_.Corners_Show(false);
-        main_->Insert_Control_Swing(p.Toolbar_ButtonSwing_pressed);
+        form_.ShowHandles(false);
+        main_->InsertSwingButton(p.ArmedSwingButton);
     } else {
         return false;
     }
     // Only a component that was really added is placed and selected.
-    if (Doc().Objects_Count() > before)
-        Picture_Control__Alinea(Doc().Objects_Count(), Doc().Insert_X, Doc().Insert_Y);
+    if (Doc().SlotCount() > before) FinishPlacing(Doc().SlotCount(), Doc().InsertX, Doc().InsertY);
     return true;
 }
 
 // ---------------------------------------------------------------- component boxes
 
-void DesignSurface::Picture_Control_Click(int index) {
+void DesignSurface::ComponentClick(int index) {
     if (toggled_) return;
     if (main_) {
         if (InsertWithArmedTool()) return;
@@ -81,12 +81,12 @@ void DesignSurface::Picture_Control_Click(int index) {
     form_.SelectSlot(index);
 }
 
-void DesignSurface::Picture_Control_MouseDown(int index, int button, int shift, float x, float y) {
+void DesignSurface::ComponentMouseDown(int index, int button, int shift, float x, float y) {
     DesignDocument& doc = Doc();
     if (!doc.IsSlot(index)) return;
     const ComponentRecord& box = doc.Slot(index);
-    doc.Insert_X = box.Left + x;
-    doc.Insert_Y = box.Top + y;
+    doc.InsertX = box.Left + x;
+    doc.InsertY = box.Top + y;
     toggled_ = false;
     dragSlots_.clear();
     if (main_ && ArmedPointer()) return;
@@ -95,19 +95,19 @@ void DesignSurface::Picture_Control_MouseDown(int index, int button, int shift, 
         toggled_ = true;
         return;
     }
-    Picture_Control_Click(index);
+    ComponentClick(index);
     if (button == kRightButton) {
         if (DocumentView* view = form_.View()) view->ShowPopupMenu("menuControl");
-        if (!doc.IsLive(doc.Active_Object_Index)) form_.Corners_Show(false);
+        if (!doc.IsLive(doc.ActiveSlot)) form_.ShowHandles(false);
     }
     if (button == kLeftButton) {
         const ComponentRecord& pressed = doc.Slot(index);
-        Drag_Start_Left = pressed.Left;
-        Drag_Start_Top = pressed.Top;
-        doc.Picture_Control_X_Down = WholeTwips(x);
-        doc.Picture_Control_Y_Down = WholeTwips(y);
-        doc.isMouseDown = true;
-        form_.Corners_Show(false);
+        DragStartLeft = pressed.Left;
+        DragStartTop = pressed.Top;
+        doc.PressX = WholeTwips(x);
+        doc.PressY = WholeTwips(y);
+        doc.MouseIsDown = true;
+        form_.ShowHandles(false);
         dragSlots_ = form_.SelectedSlots();
         dragBefore_.clear();
         dragBefore_.reserve(dragSlots_.size());
@@ -118,25 +118,25 @@ void DesignSurface::Picture_Control_MouseDown(int index, int button, int shift, 
     }
 }
 
-void DesignSurface::Picture_Control_MouseMove(int index, int button, int shift, float x, float y) {
+void DesignSurface::ComponentMouseMove(int index, int button, int shift, float x, float y) {
     if (main_) {
         if (ArmedPointer()) return;
         ReleasePaletteTools(button, shift, x, y);
     }
-    if (Doc().isMouseDown) form_.Corners_Show(false);
-    Control_Drag(index, x, y);
+    if (Doc().MouseIsDown) form_.ShowHandles(false);
+    DragComponent(index, x, y);
 }
 
-void DesignSurface::Picture_Control_MouseUp(int index, int /*button*/, int /*shift*/, float /*x*/,
-                                            float /*y*/) {
+void DesignSurface::ComponentMouseUp(int index, int /*button*/, int /*shift*/, float /*x*/,
+                                     float /*y*/) {
     if (main_ && ArmedPointer()) return;
     if (!Doc().IsSlot(index) || toggled_) return;
-    Control_Drop(index);
+    DropComponent(index);
     FinishGroupDrag(index);
-    Doc().Active_Object_Index = index;
-    form_.Corners_Place();
-    form_.Corners_Show(true);
-    if (main_) form_.Show_Data(index);
+    Doc().ActiveSlot = index;
+    form_.PlaceHandles();
+    form_.ShowHandles(true);
+    if (main_) form_.ShowInList(index);
 }
 
 void DesignSurface::FinishGroupDrag(int index) {
@@ -170,19 +170,19 @@ void DesignSurface::FinishGroupDrag(int index) {
     dragBefore_.clear();
 }
 
-void DesignSurface::Picture_Control__Alinea(int index, float /*x*/, float /*y*/) {
-    Control_Drop(index);
-    Doc().Active_Object_Index = index;
-    form_.Corners_Place();
-    form_.Corners_Show(true);
+void DesignSurface::FinishPlacing(int index, float /*x*/, float /*y*/) {
+    DropComponent(index);
+    Doc().ActiveSlot = index;
+    form_.PlaceHandles();
+    form_.ShowHandles(true);
 }
 
-void DesignSurface::Control_Drag(int index, float x, float y) {
+void DesignSurface::DragComponent(int index, float x, float y) {
     DesignDocument& doc = Doc();
-    if (!doc.isMouseDown || !doc.IsSlot(index)) return;
+    if (!doc.MouseIsDown || !doc.IsSlot(index)) return;
     ComponentRecord& c = doc.MutableSlot(index);
-    c.Left = c.Left + x - static_cast<float>(doc.Picture_Control_X_Down);
-    c.Top = c.Top + y - static_cast<float>(doc.Picture_Control_Y_Down);
+    c.Left = c.Left + x - static_cast<float>(doc.PressX);
+    c.Top = c.Top + y - static_cast<float>(doc.PressY);
     // The other selected components keep their offsets from the pressed one.
     if (dragSlots_.size() < 2 || dragSlots_[pressedAt_] != index) return;
     const float dx = c.Left - dragBefore_[pressedAt_].Left;
@@ -195,9 +195,9 @@ void DesignSurface::Control_Drag(int index, float x, float y) {
     }
 }
 
-void DesignSurface::Control_Drop(int index) {
+void DesignSurface::DropComponent(int index) {
     DesignDocument& doc = Doc();
-    doc.isMouseDown = false;
+    doc.MouseIsDown = false;
     if (!doc.IsSlot(index)) return;
     ComponentRecord& c = doc.MutableSlot(index);
     int G = GridStep(doc.GridSize);
@@ -207,39 +207,38 @@ void DesignSurface::Control_Drop(int index) {
         c.Width = SnapWidth(c.Width, G);
         c.Height = SnapHeight(c.Height, G);
     }
-    if (c.Left != Drag_Start_Left || c.Top != Drag_Start_Top) doc.isModified = true;
+    if (c.Left != DragStartLeft || c.Top != DragStartTop) doc.Modified = true;
 }
 
 // ---------------------------------------------------------------- handles
 
-void DesignSurface::Picture_Corner_MouseDown(int /*corner*/, int /*button*/, int /*shift*/, float x,
-                                             float y) {
+void DesignSurface::HandleMouseDown(int /*corner*/, int /*button*/, int /*shift*/, float x,
+                                    float y) {
     DesignDocument& doc = Doc();
-    doc.Picture_Control_X_Down = WholeTwips(x);
-    doc.Picture_Control_Y_Down = WholeTwips(y);
-    doc.isMouseDown = true;
-    doc.isValidSize = true;
-    resizeSlot_ = doc.IsSlot(doc.Active_Object_Index) ? doc.Active_Object_Index : 0;
+    doc.PressX = WholeTwips(x);
+    doc.PressY = WholeTwips(y);
+    doc.MouseIsDown = true;
+    doc.ValidSize = true;
+    resizeSlot_ = doc.IsSlot(doc.ActiveSlot) ? doc.ActiveSlot : 0;
     if (resizeSlot_) resizeBefore_ = GeometryOf(doc.Slot(resizeSlot_));
 }
 
-void DesignSurface::Picture_Corner_MouseMove(int corner, int /*button*/, int /*shift*/, float x,
-                                             float y) {
+void DesignSurface::HandleMouseMove(int corner, int /*button*/, int /*shift*/, float x, float y) {
     if (!IsCorner(corner)) return;
-    CornerPointer[corner] = (corner == 1 || corner == 4) ? Pointer::SizeNWSE : Pointer::SizeNESW;
-    Corner_Drag(corner, x, y);
-    if (Doc().isMouseDown) Doc().isModified = true;
-    Resize_From_Corner(corner);
+    HandlePointer[corner] = (corner == 1 || corner == 4) ? Pointer::SizeNWSE : Pointer::SizeNESW;
+    DragHandle(corner, x, y);
+    if (Doc().MouseIsDown) Doc().Modified = true;
+    ResizeFromHandle(corner);
 }
 
-void DesignSurface::Picture_Corner_MouseUp(int corner, int /*button*/, int /*shift*/, float /*x*/,
-                                           float /*y*/) {
+void DesignSurface::HandleMouseUp(int corner, int /*button*/, int /*shift*/, float /*x*/,
+                                  float /*y*/) {
     if (!IsCorner(corner)) return;
-    Corner_Snap(corner);
-    Resize_From_Corner(corner);
-    Control_Drop(Doc().Active_Object_Index);
-    form_.Corners_Place();
-    Doc().isMouseDown = false;
+    SnapDroppedHandle(corner);
+    ResizeFromHandle(corner);
+    DropComponent(Doc().ActiveSlot);
+    form_.PlaceHandles();
+    Doc().MouseIsDown = false;
     if (resizeSlot_ && Doc().IsSlot(resizeSlot_)) {
         DesignChange change("Resize " + Doc().Slot(resizeSlot_).ComponentName);
         change.NoteGeometry(Doc(), {resizeSlot_}, {resizeBefore_});
@@ -248,34 +247,34 @@ void DesignSurface::Picture_Corner_MouseUp(int corner, int /*button*/, int /*shi
     resizeSlot_ = 0;
 }
 
-void DesignSurface::Corner_Drag(int corner, float x, float y) {
+void DesignSurface::DragHandle(int corner, float x, float y) {
     DesignDocument& doc = Doc();
-    if (!IsCorner(corner) || !doc.isMouseDown) return;
-    if (!doc.isValidSize) {
-        CornerPointer[corner] = Pointer::Default;
+    if (!IsCorner(corner) || !doc.MouseIsDown) return;
+    if (!doc.ValidSize) {
+        HandlePointer[corner] = Pointer::Default;
         return;
     }
-    HandleBox& h = doc.Picture_Corner[corner];
-    h.Left = h.Left + x - static_cast<float>(doc.Picture_Control_X_Down);
-    h.Top = h.Top + y - static_cast<float>(doc.Picture_Control_Y_Down);
+    HandleBox& h = doc.Handles[corner];
+    h.Left = h.Left + x - static_cast<float>(doc.PressX);
+    h.Top = h.Top + y - static_cast<float>(doc.PressY);
 }
 
-void DesignSurface::Corner_Snap(int corner) {
+void DesignSurface::SnapDroppedHandle(int corner) {
     DesignDocument& doc = Doc();
     int G = GridStep(doc.GridSize);
     if (!IsCorner(corner) || !doc.GridAlign || G < 1) return;
-    HandleBox& h = doc.Picture_Corner[corner];
+    HandleBox& h = doc.Handles[corner];
     bool leftEdge = corner == 1 || corner == 3;
     bool topEdge = corner == 1 || corner == 2;
     h.Left = SnapHandle(h.Left, leftEdge ? h.Width : 0.0f, G);
     h.Top = SnapHandle(h.Top, topEdge ? h.Height : 0.0f, G);
 }
 
-void DesignSurface::Resize_From_Corner(int corner) {
+void DesignSurface::ResizeFromHandle(int corner) {
     DesignDocument& doc = Doc();
-    if (!IsCorner(corner) || !doc.isMouseDown || !doc.IsSlot(doc.Active_Object_Index)) return;
-    ComponentRecord& c = doc.MutableSlot(doc.Active_Object_Index);
-    const HandleBox& h = doc.Picture_Corner[corner];
+    if (!IsCorner(corner) || !doc.MouseIsDown || !doc.IsSlot(doc.ActiveSlot)) return;
+    ComponentRecord& c = doc.MutableSlot(doc.ActiveSlot);
+    const HandleBox& h = doc.Handles[corner];
     float G = static_cast<float>(GridStep(doc.GridSize));
     float width, height;
     if (corner == 1 || corner == 3) {
@@ -296,32 +295,32 @@ void DesignSurface::Resize_From_Corner(int corner) {
         c.Width = width;
     } else {
         c.Width = G;
-        doc.isValidSize = false;
+        doc.ValidSize = false;
     }
     if (height >= G) {
         c.Height = height;
     } else {
         c.Height = G;
-        doc.isValidSize = false;
+        doc.ValidSize = false;
     }
-    form_.Corners_Place();
+    form_.PlaceHandles();
 }
 
 // ---------------------------------------------------------------- the surface
 
-void DesignSurface::Picture_Back_MouseDown(int button, int shift, float x, float y) {
-    Doc().Insert_X = x;
-    Doc().Insert_Y = y;
+void DesignSurface::BackgroundMouseDown(int button, int shift, float x, float y) {
+    Doc().InsertX = x;
+    Doc().InsertY = y;
     banding_ = false;
     if (main_ && ArmedPointer()) return;
-    form_.Form_MouseDown(button, shift, x, y);
+    form_.WindowMouseDown(button, shift, x, y);
     if (button == kLeftButton) {
         banding_ = true;
         band_ = Band{x, y, x, y};
     }
 }
 
-void DesignSurface::Picture_Back_MouseUp(int /*button*/, int /*shift*/, float x, float y) {
+void DesignSurface::BackgroundMouseUp(int /*button*/, int /*shift*/, float x, float y) {
     if (!banding_) return;
     banding_ = false;
     band_.x1 = x;
@@ -332,7 +331,7 @@ void DesignSurface::Picture_Back_MouseUp(int /*button*/, int /*shift*/, float x,
     if (right - left < 1 && bottom - top < 1) return;
     const DesignDocument& doc = Doc();
     std::vector<int> touched;
-    for (int i = 1; i <= doc.Objects_Count(); ++i) {
+    for (int i = 1; i <= doc.SlotCount(); ++i) {
         if (!doc.IsLive(i)) continue;
         const ComponentRecord& c = doc.Slot(i);
         if (c.Left <= right && c.Left + c.Width >= left && c.Top <= bottom &&
@@ -342,12 +341,12 @@ void DesignSurface::Picture_Back_MouseUp(int /*button*/, int /*shift*/, float x,
     if (!touched.empty()) form_.SelectSlots(touched);
 }
 
-void DesignSurface::Picture_Back_Click() {
+void DesignSurface::BackgroundClick() {
     if (!main_) return;
     if (!InsertWithArmedTool()) MousePointer = Pointer::Default;
 }
 
-void DesignSurface::Picture_Back_MouseMove(int button, int shift, float x, float y) {
+void DesignSurface::BackgroundMouseMove(int button, int shift, float x, float y) {
     if (banding_ && (button & kLeftButton)) {
         band_.x1 = x;
         band_.y1 = y;

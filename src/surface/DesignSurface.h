@@ -1,5 +1,5 @@
 // The design surface of the document window (Picture_Back) with the component boxes
-// (Picture_Control) and the four selection handles (Picture_Corner) on it: their mouse
+// (Picture_Control) and the four selection handles (Handles) on it: their mouse
 // handlers, the moving and resizing with grid snapping (modules MoveSize_Control and
 // MoveSize_Corner) and the pointer shapes. Positions are twips; the x and y of an event are
 // relative to the box, handle or surface that receives it.
@@ -8,11 +8,11 @@
 #include <array>
 #include <vector>
 
-#include "document/Form1.h"
+#include "document/DocumentController.h"
 
 namespace korvane {
 
-class MDIForm1;
+class MainController;
 
 // The window system's standard pointers, by their MousePointer numbers.
 enum class Pointer { Default = 0, Crosshair = 2, SizeNESW = 6, SizeNWSE = 8 };
@@ -20,43 +20,43 @@ enum class Pointer { Default = 0, Crosshair = 2, SizeNESW = 6, SizeNWSE = 8 };
 class DesignSurface {
   public:
     // main is the main window, or null when it is not there.
-    explicit DesignSurface(Form1& form, MDIForm1* main = nullptr);
+    explicit DesignSurface(DocumentController& form, MainController* main = nullptr);
 
-    Form1& Form() { return form_; }
+    DocumentController& Form() { return form_; }
     DesignDocument& Doc() { return form_.doc; }
-    MDIForm1* Main() const { return main_; }
-    void SetMain(MDIForm1* main) { main_ = main; }
+    MainController* Main() const { return main_; }
+    void SetMain(MainController* main) { main_ = main; }
 
     // The document window's pointer, and each handle's own (elements 1..4).
     Pointer MousePointer = Pointer::Default;
-    std::array<Pointer, 5> CornerPointer{};
+    std::array<Pointer, 5> HandlePointer{};
     // Left and top of the component last pressed with the left button, at that press.
-    float Drag_Start_Left = 0;
-    float Drag_Start_Top = 0;
+    float DragStartLeft = 0;
+    float DragStartTop = 0;
 
     // Whether a palette tool of the main window is armed.
     bool ToolArmed() const;
 
     // --- component boxes ---
-    void Picture_Control_MouseDown(int index, int button, int shift, float x, float y);
-    void Picture_Control_MouseMove(int index, int button, int shift, float x, float y);
-    void Picture_Control_MouseUp(int index, int button, int shift, float x, float y);
-    void Picture_Control_Click(int index);
+    void ComponentMouseDown(int index, int button, int shift, float x, float y);
+    void ComponentMouseMove(int index, int button, int shift, float x, float y);
+    void ComponentMouseUp(int index, int button, int shift, float x, float y);
+    void ComponentClick(int index);
     // Finishes placing a component: snapped, handles round it, selected.
-    void Picture_Control__Alinea(int index, float x, float y);
+    void FinishPlacing(int index, float x, float y);
 
     // --- handles ---
-    void Picture_Corner_MouseDown(int corner, int button, int shift, float x, float y);
-    void Picture_Corner_MouseMove(int corner, int button, int shift, float x, float y);
-    void Picture_Corner_MouseUp(int corner, int button, int shift, float x, float y);
+    void HandleMouseDown(int corner, int button, int shift, float x, float y);
+    void HandleMouseMove(int corner, int button, int shift, float x, float y);
+    void HandleMouseUp(int corner, int button, int shift, float x, float y);
 
     // --- the surface itself ---
-    void Picture_Back_MouseDown(int button, int shift, float x, float y);
-    void Picture_Back_Click();
-    void Picture_Back_MouseMove(int button, int shift, float x, float y);
+    void BackgroundMouseDown(int button, int shift, float x, float y);
+    void BackgroundClick();
+    void BackgroundMouseMove(int button, int shift, float x, float y);
     // The end of a press on the surface: a rubber band drawn since then selects what it
     // touches.
-    void Picture_Back_MouseUp(int button, int shift, float x, float y);
+    void BackgroundMouseUp(int button, int shift, float x, float y);
 
     // The rubber band being drawn, surface twips; Banding() is false when there is none.
     struct Band {
@@ -66,26 +66,26 @@ class DesignSurface {
     const Band& RubberBand() const { return band_; }
 
     // --- MoveSize_Control and MoveSize_Corner ---
-    void Control_Drag(int index, float x, float y);
-    void Control_Drop(int index);
-    void Corner_Drag(int corner, float x, float y);
-    void Corner_Snap(int corner);
-    void Resize_From_Corner(int corner);
+    void DragComponent(int index, float x, float y);
+    void DropComponent(int index);
+    void DragHandle(int corner, float x, float y);
+    void SnapDroppedHandle(int corner);
+    void ResizeFromHandle(int corner);
 
   private:
     // The pointer rule shared by the handlers: crosshair while armed (true), else the arrow.
     bool ArmedPointer();
     // Moving over the design releases the palette's delete and menu buttons.
     void ReleasePaletteTools(int button, int shift, float x, float y);
-    // An armed tool's insertion at Insert_X, Insert_Y; false when no tool is armed.
+    // An armed tool's insertion at InsertX, InsertY; false when no tool is armed.
     bool InsertWithArmedTool();
 
     // A drag of the selection ends: the others follow the pressed box, and the move is
     // recorded.
     void FinishGroupDrag(int index);
 
-    Form1& form_;
-    MDIForm1* main_;
+    DocumentController& form_;
+    MainController* main_;
     // The move under way: the selected slots and their geometry at the press (the pressed
     // box, the primary one, at pressedAt_).
     std::vector<int> dragSlots_;

@@ -54,7 +54,7 @@ void SunkenField(Canvas& c, P W, P H, bool comboArrow) {
     c.Line(W - 2, H - 2, W - 2, 0);
     c.Line(W - 2, H - 2, 0, H - 2);
     if (comboArrow)
-        Paint_Button_AWT(c, static_cast<int>(W - 19), 2, 17, static_cast<int>(H - 3), "down");
+        PaintAwtButton(c, static_cast<int>(W - 19), 2, 17, static_cast<int>(H - 3), "down");
 }
 
 void RaisedButton(Canvas& c, P W, P H) {
@@ -131,17 +131,17 @@ void RadioGlyph(Canvas& c, P H2, const RadioPens& p) {
 void AwtHScrollBar(Canvas& c, P W, P H) {
     c.Background(awt::Track);
     int h = static_cast<int>(H - 1);
-    Paint_Button_AWT(c, 0, 0, 17, h, "left");
-    Paint_Button_AWT(c, 17, 0, 17, h, "");
-    Paint_Button_AWT(c, static_cast<int>(W - 17), 0, 17, h, "right");
+    PaintAwtButton(c, 0, 0, 17, h, "left");
+    PaintAwtButton(c, 17, 0, 17, h, "");
+    PaintAwtButton(c, static_cast<int>(W - 17), 0, 17, h, "right");
 }
 
 void AwtVScrollBar(Canvas& c, P W, P H) {
     c.Background(awt::Track);
     int w = static_cast<int>(W);
-    Paint_Button_AWT(c, 0, 0, w, 17, "up");
-    Paint_Button_AWT(c, 0, 18, w, 17, "");
-    Paint_Button_AWT(c, 0, static_cast<int>(H - 18), w, 17, "down");
+    PaintAwtButton(c, 0, 0, w, 17, "up");
+    PaintAwtButton(c, 0, 18, w, 17, "");
+    PaintAwtButton(c, 0, static_cast<int>(H - 18), w, 17, "down");
 }
 
 bool PaintAwt(Canvas& c, P W, P H, std::string_view tag) {
@@ -192,15 +192,15 @@ void EtchedBox(Canvas& c, P W, P H, std::string_view tag) {
     EtchedEdge(c, W, H);
     int w = static_cast<int>(W), h = static_cast<int>(H);
     if (tag == "JComboBox") {
-        Paint_Button_Swing(c, w - 19, 2, 17, h - 3, "down", false);
+        PaintSwingButton(c, w - 19, 2, 17, h - 3, "down", false);
     } else if (tag == "JHScrollBar") {
-        Paint_Button_Swing(c, 0, 0, 17, h - 1, "left", true);
-        Paint_Button_Swing(c, 15, 0, 17, h - 1, "", true);
-        Paint_Button_Swing(c, w - 17, 0, 17, h - 1, "right", true);
+        PaintSwingButton(c, 0, 0, 17, h - 1, "left", true);
+        PaintSwingButton(c, 15, 0, 17, h - 1, "", true);
+        PaintSwingButton(c, w - 17, 0, 17, h - 1, "right", true);
     } else if (tag == "JVScrollBar") {
-        Paint_Button_Swing(c, 0, 0, w, 17, "up", true);
-        Paint_Button_Swing(c, 0, 16, w, 17, "", true);
-        Paint_Button_Swing(c, 0, h - 18, w, 17, "down", true);
+        PaintSwingButton(c, 0, 0, w, 17, "up", true);
+        PaintSwingButton(c, 0, 16, w, 17, "", true);
+        PaintSwingButton(c, 0, h - 18, w, 17, "down", true);
     }
 }
 
@@ -258,7 +258,7 @@ long long BoundedPixels(double twips) {
 
 }  // namespace
 
-void Paint_Button_AWT(Canvas& c, int xi, int yi, int wi, int hi, std::string_view direction) {
+void PaintAwtButton(Canvas& c, int xi, int yi, int wi, int hi, std::string_view direction) {
     using namespace awt;
     P x = xi, y = yi, w = wi, h = hi;
     c.Pen(Black);
@@ -279,8 +279,8 @@ void Paint_Button_AWT(Canvas& c, int xi, int yi, int wi, int hi, std::string_vie
     Arrow(c, x + w / 2, y + h / 2, direction);
 }
 
-void Paint_Button_Swing(Canvas& c, int xi, int yi, int wi, int hi, std::string_view direction,
-                        bool edges) {
+void PaintSwingButton(Canvas& c, int xi, int yi, int wi, int hi, std::string_view direction,
+                      bool edges) {
     using namespace swing;
     P x = xi, y = yi, w = wi, h = hi;
     if (direction.empty()) {
@@ -324,13 +324,13 @@ void Paint_Button_Swing(Canvas& c, int xi, int yi, int wi, int hi, std::string_v
     Arrow(c, x + w / 2, y + h / 2, direction);
 }
 
-void Paint_Look(Canvas& box, int W, int H, std::string_view typeTag) {
+void PaintLook(Canvas& box, int W, int H, std::string_view typeTag) {
     if (!PaintAwt(box, W, H, typeTag)) PaintSwing(box, W, H, typeTag);
 }
 
 namespace {
 
-// Paint_Look, telling whether the tag had a programme (every programme covers the whole box).
+// PaintLook, telling whether the tag had a programme (every programme covers the whole box).
 bool PaintKnownLook(Canvas& box, int W, int H, std::string_view typeTag) {
     return PaintAwt(box, W, H, typeTag) || PaintSwing(box, W, H, typeTag);
 }
@@ -347,7 +347,7 @@ PixelRect BoxPixels(const HandleBox& box) {
                      BoundedPixels(box.Height)};
 }
 
-void Picture_Control_Paint(Canvas& surface, const ComponentRecord& box) {
+void PaintComponentBox(Canvas& surface, const ComponentRecord& box) {
     PixelRect at = BoxPixels(box);
     if (at.Empty()) return;
     surface.SetWindow(at);

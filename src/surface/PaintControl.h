@@ -40,18 +40,18 @@ inline constexpr Rgb Highlight{10, 36, 106};
 
 // Draws the look of a TypeTag into the canvas's window, a box of W x H pixels. A tag of
 // neither family draws nothing.
-void Paint_Look(Canvas& box, int W, int H, std::string_view typeTag);
+void PaintLook(Canvas& box, int W, int H, std::string_view typeTag);
 // A raised AWT button at (x, y), w x h, with an arrow "up", "down", "left", "right" or none.
-void Paint_Button_AWT(Canvas& box, int x, int y, int w, int h, std::string_view direction);
+void PaintAwtButton(Canvas& box, int x, int y, int w, int h, std::string_view direction);
 // A Swing arrow with its groove, or the thumb for direction ""; edges matters for "down" only.
-void Paint_Button_Swing(Canvas& box, int x, int y, int w, int h, std::string_view direction,
-                        bool edges);
+void PaintSwingButton(Canvas& box, int x, int y, int w, int h, std::string_view direction,
+                      bool edges);
 
 // A box's size and place on the surface in whole pixels (twips / 15, halves to even).
 PixelRect BoxPixels(const ComponentRecord& box);
 PixelRect BoxPixels(const HandleBox& box);
 // The paint handler of a component box: its look at its size, drawn where the canvas's window
 // is; the window is set to the box's place on the surface first.
-void Picture_Control_Paint(Canvas& surface, const ComponentRecord& box);
+void PaintComponentBox(Canvas& surface, const ComponentRecord& box);
 
 }  // namespace korvane

@@ -37,9 +37,9 @@ void SurfaceIndex::Rebuild(const DesignDocument& doc) {
     pileOfRect_.clear();
     cells_.clear();
     large_.clear();
-    entries_.assign(static_cast<size_t>(doc.Objects_Count()) + 1, Entry{});
+    entries_.assign(static_cast<size_t>(doc.SlotCount()) + 1, Entry{});
     indexed_ = 0;
-    for (int i = 1; i <= doc.Objects_Count(); ++i) {
+    for (int i = 1; i <= doc.SlotCount(); ++i) {
         if (!doc.IsLive(i)) continue;
         const PixelRect r = BoxPixels(doc.Slot(i));
         if (r.Empty()) continue;
@@ -55,9 +55,9 @@ void SurfaceIndex::Rebuild(const DesignDocument& doc) {
 }
 
 void SurfaceIndex::Update(const DesignDocument& doc, int slot) {
-    if (slot < 1 || slot > doc.Objects_Count()) return;
+    if (slot < 1 || slot > doc.SlotCount()) return;
     if (static_cast<size_t>(slot) >= entries_.size())
-        entries_.resize(static_cast<size_t>(doc.Objects_Count()) + 1);
+        entries_.resize(static_cast<size_t>(doc.SlotCount()) + 1);
     Remove(slot);
     Insert(doc, slot);
 }

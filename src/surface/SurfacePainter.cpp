@@ -33,14 +33,14 @@ void PaintBoxes(Canvas& canvas, const DesignDocument& doc, const SurfaceIndex* i
     if (index) {
         slots = index->QueryVisible(doc, area);
     } else {
-        for (int i = 1; i <= doc.Objects_Count(); ++i)
+        for (int i = 1; i <= doc.SlotCount(); ++i)
             if (doc.IsLive(i) && !Intersect(BoxPixels(doc.Slot(i)), area).Empty())
                 slots.push_back(i);
         std::sort(slots.begin(), slots.end(),
                   [&](int a, int b) { return doc.Slot(a).ZOrder < doc.Slot(b).ZOrder; });
     }
     for (int s : slots) {
-        Picture_Control_Paint(canvas, doc.Slot(s));
+        PaintComponentBox(canvas, doc.Slot(s));
         if (afterBox) {
             canvas.ResetWindow();
             afterBox(s);
@@ -52,7 +52,7 @@ void PaintBoxes(Canvas& canvas, const DesignDocument& doc, const SurfaceIndex* i
 // one's, in a second colour, shown while the primary one's handles are.
 void PaintSecondaryHandles(Canvas& canvas, const DesignDocument& doc, const SurfaceIndex* index,
                            const PixelRect& area) {
-    if (doc.Selected.Count() < 2 || !doc.Picture_Corner[1].Visible) return;
+    if (doc.Selected.Count() < 2 || !doc.Handles[1].Visible) return;
     const float h = kHandleSize;
     // A handle reaches one handle size beyond its box.
     const long long reach = TwipsToWholePixels(h) + 1;
@@ -62,12 +62,12 @@ void PaintSecondaryHandles(Canvas& canvas, const DesignDocument& doc, const Surf
     if (index) {
         slots = index->QueryVisible(doc, wider);
     } else {
-        for (int i = 1; i <= doc.Objects_Count(); ++i)
+        for (int i = 1; i <= doc.SlotCount(); ++i)
             if (doc.IsLive(i)) slots.push_back(i);
     }
     canvas.ResetWindow();
     for (int s : slots) {
-        if (s == doc.Active_Object_Index || !doc.Selected.Contains(s)) continue;
+        if (s == doc.ActiveSlot || !doc.Selected.Contains(s)) continue;
         const ComponentRecord& c = doc.Slot(s);
         const float xs[2] = {c.Left - h, c.Left + c.Width};
         const float ys[2] = {c.Top - h, c.Top + c.Height};
@@ -92,7 +92,7 @@ PixelRect SurfacePixels(const DesignDocument& doc) {
                      std::max(1LL, WholePixels(doc.OuterHeight - kFrameHeight))};
 }
 
-void Picture_Back_Paint(Canvas& canvas, const DesignDocument& doc, const PixelRect& area) {
+void PaintBackground(Canvas& canvas, const DesignDocument& doc, const PixelRect& area) {
     canvas.ResetWindow();
     canvas.Fill(area.left, area.top, area.Right(), area.Bottom(), systemcolour::ButtonFace);
     if (!doc.GridShow) return;
@@ -112,7 +112,7 @@ void Picture_Back_Paint(Canvas& canvas, const DesignDocument& doc, const PixelRe
 void PaintHandles(Canvas& canvas, const DesignDocument& doc, const PixelRect& area) {
     canvas.ResetWindow();
     for (int k = 1; k <= 4; ++k) {
-        const HandleBox& h = doc.Picture_Corner[static_cast<size_t>(k)];
+        const HandleBox& h = doc.Handles[static_cast<size_t>(k)];
         if (!h.Visible) continue;
         PixelRect r = BoxPixels(h);
         if (Intersect(r, area).Empty()) continue;
@@ -125,7 +125,7 @@ void PaintSurfaceArea(Canvas& canvas, const DesignDocument& doc, const SurfaceIn
                       const PixelRect& area, SurfacePaintOptions options) {
     if (area.Empty()) return;
     canvas.SetClip(area);
-    Picture_Back_Paint(canvas, doc, area);
+    PaintBackground(canvas, doc, area);
     PaintBoxes(canvas, doc, index, area, options.afterBox);
     if (options.handles) {
         PaintSecondaryHandles(canvas, doc, index, area);

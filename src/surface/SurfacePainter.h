@@ -1,4 +1,4 @@
-// Painting the design surface: its background with the grid dots (Picture_Back_Paint), the
+// Painting the design surface: its background with the grid dots (PaintBackground), the
 // component boxes in z-order and the selection handles, for the whole surface or one area.
 #pragma once
 
@@ -14,7 +14,7 @@ namespace korvane {
 PixelRect SurfacePixels(const DesignDocument& doc);
 
 // The background and, with GridShow, the dots every GridSize twips from (0, 0), in the area.
-void Picture_Back_Paint(Canvas& canvas, const DesignDocument& doc, const PixelRect& area);
+void PaintBackground(Canvas& canvas, const DesignDocument& doc, const PixelRect& area);
 // The visible handles that meet the area: highlight squares with a one-pixel light frame.
 void PaintHandles(Canvas& canvas, const DesignDocument& doc, const PixelRect& area);
 

@@ -4,7 +4,7 @@
 
 #include "cli/Commands.h"
 #include "codegen/GenerateCode.h"
-#include "document/Form1.h"
+#include "document/DocumentController.h"
 #include "platform/Text.h"
 #include "support/ScriptedServices.h"
 #include "support/TempFolder.h"
@@ -26,7 +26,7 @@ TEST(LongTextMessagesTest, QuotedTextIsCutAfterSixtyCharacters) {
          "\"" + std::string(59, 'a') + accented + "...\""},
         {std::string(60, 'a') + accented, "\"" + sixty + "...\""},
     };
-    for (const auto& [text, quoted] : cases) EXPECT_EQ(QuotedForMessage(text), quoted) << text;
+    for (const auto& [text, quoted] : cases) EXPECT_EQ(Quoted(text), quoted) << text;
 }
 
 constexpr size_t kHuge = 1 << 20;
@@ -61,8 +61,8 @@ TEST(LongTextMessagesTest, RefusalsOfTheDesktopAndOfKorvaneGenStayShort) {
 
         testing::ScriptedMessageBox messages;
         testing::ScriptedFileDialog dialogs;
-        Form1 form(messages, dialogs);
-        form.Form_Load();
+        DocumentController form(messages, dialogs);
+        form.Load();
         ASSERT_TRUE(form.OpenPath(path));
         const EventCatalogue catalogue;
         GeneratedJava generated = GenerateJava(form.doc, catalogue);

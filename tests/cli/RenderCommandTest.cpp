@@ -96,7 +96,7 @@ TEST(RenderCommandTest, WritesTheSurfaceAsTheDocumentWindowShowsIt) {
     EXPECT_EQ(expected.Pixel(0, 0), systemcolour::ButtonText);  // a grid dot
     EXPECT_EQ(expected.Pixel(16, 16), awt::Shadow);  // label_user's outline at (240, 240)
     // The active component's handles are not drawn.
-    const HandleBox& h = d.form.doc.Picture_Corner[4];
+    const HandleBox& h = d.form.doc.Handles[4];
     ASSERT_TRUE(h.Visible);
     EXPECT_NE(expected.Pixel(static_cast<int>(h.Left / 15) + 2, static_cast<int>(h.Top / 15) + 2),
               systemcolour::Highlight);

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "codegen/Form2.h"
+#include "codegen/CodeListing.h"
 #include "support/ScriptedServices.h"
 
 namespace korvane {
@@ -38,14 +38,14 @@ class CodeWindowSaveTest : public ::testing::Test {
     std::string Path(const std::string& name) const { return (folder / name).string(); }
 
     fs::path folder;
-    Form2 form;
+    CodeListing form;
     testing::ScriptedFileDialog dialogs;
     testing::ScriptedMessageBox messages;
 };
 
 TEST_F(CodeWindowSaveTest, WritesEveryLineWithCrLfAndAsksWithTheJavaDialog) {
     dialogs.paths = {"  " + Path("Login.java") + " "};
-    ASSERT_TRUE(form.OptionSaveAs_Click("Login", dialogs, messages));
+    ASSERT_TRUE(form.SaveAs("Login", dialogs, messages));
     EXPECT_EQ(ReadBytes(folder / "Login.java"), "public class Login {\r\n\r\n    int x;\r\n}\r\n");
     ASSERT_EQ(dialogs.requests.size(), 1u);
     const FileDialogRequest& r = dialogs.requests[0];
@@ -62,21 +62,21 @@ TEST_F(CodeWindowSaveTest, WritesEveryLineWithCrLfAndAsksWithTheJavaDialog) {
 
 TEST_F(CodeWindowSaveTest, TheNextDialogOpensInTheFolderOfTheLastSaveEvenAfterClose) {
     dialogs.paths = {Path("Login.java"), ""};
-    ASSERT_TRUE(form.OptionSaveAs_Click("Login", dialogs, messages));
-    form.OptionClose_Click();
+    ASSERT_TRUE(form.SaveAs("Login", dialogs, messages));
+    form.Close();
     EXPECT_TRUE(form.Lines.empty());
     EXPECT_FALSE(form.Visible);
     form.ShowGenerated({"}"});
-    EXPECT_FALSE(form.OptionSaveAs_Click("Login", dialogs, messages));  // cancelled
+    EXPECT_FALSE(form.SaveAs("Login", dialogs, messages));  // cancelled
     EXPECT_EQ(dialogs.requests[1].initialFolder, folder.string() + "/");
     EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(CodeWindowSaveTest, SavingTwiceReplacesTheFile) {
     dialogs.paths = {Path("Login.java"), Path("Login.java")};
-    ASSERT_TRUE(form.OptionSaveAs_Click("Login", dialogs, messages));
+    ASSERT_TRUE(form.SaveAs("Login", dialogs, messages));
     form.ShowGenerated({"class Login {}"});
-    ASSERT_TRUE(form.OptionSaveAs_Click("Login", dialogs, messages));
+    ASSERT_TRUE(form.SaveAs("Login", dialogs, messages));
     EXPECT_EQ(ReadBytes(folder / "Login.java"), "class Login {}\r\n");
 }
 
@@ -105,16 +105,16 @@ TEST_F(CodeWindowSaveTest, AFailedWriteIsReportedAndChangesNothing) {
         SCOPED_TRACE(c.what);
         testing::ScriptedMessageBox box;
         const std::vector<std::string> before = form.Lines;
-        const std::string folderBefore = form.Initial_Directory_Java;
+        const std::string folderBefore = form.LastJavaFolder;
         const std::string path = c.prepare(folder);
         dialogs.paths = {path};
-        EXPECT_FALSE(form.OptionSaveAs_Click("Login", dialogs, box));
+        EXPECT_FALSE(form.SaveAs("Login", dialogs, box));
         ASSERT_EQ(box.shown.size(), 1u);
         EXPECT_EQ(box.shown[0].icon, MessageIcon::Warning);
         EXPECT_NE(box.shown[0].text.find(path), std::string::npos);
         EXPECT_EQ(form.Lines, before);
         EXPECT_TRUE(form.Visible);
-        EXPECT_EQ(form.Initial_Directory_Java, folderBefore);
+        EXPECT_EQ(form.LastJavaFolder, folderBefore);
     }
     EXPECT_EQ(ReadBytes(folder / "Login.java"), "old");
 }

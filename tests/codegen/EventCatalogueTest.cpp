@@ -56,22 +56,22 @@ TEST(EventCatalogue, MethodsForClassFollowTableOrder) {
                          "mousePressed()",    "mouseReleased()",   "mouseDragged()",
                          "mouseMoved()",      "componentHidden()", "componentShown()",
                          "componentMoved()",  "componentResized()"};
-    EXPECT_EQ(Catalogue().Methods_For_Class("Button"), button);
+    EXPECT_EQ(Catalogue().MethodsForClass("Button"), button);
 
-    const Methods& list = Catalogue().Methods_For_Class("List");
+    const Methods& list = Catalogue().MethodsForClass("List");
     const auto at = [&](std::string_view m) { return std::find(list.begin(), list.end(), m); };
     EXPECT_EQ(at("itemStateChanged()") - at("mouseMoved()"), 1);
     EXPECT_EQ(at("componentHidden()") - at("itemStateChanged()"), 1);
 
-    EXPECT_EQ(Catalogue().Methods_For_Class("CheckBox").front(), "itemStateChanged()");
-    const Methods& textField = Catalogue().Methods_For_Class("TextField");
+    EXPECT_EQ(Catalogue().MethodsForClass("CheckBox").front(), "itemStateChanged()");
+    const Methods& textField = Catalogue().MethodsForClass("TextField");
     EXPECT_EQ(Methods(textField.begin(), textField.begin() + 2),
               (Methods{"actionPerformed()", "textValueChanged()"}));
-    EXPECT_EQ(Catalogue().Methods_For_Class("Frame").size(), 25u);
+    EXPECT_EQ(Catalogue().MethodsForClass("Frame").size(), 25u);
     // A Swing radio button offers what a Swing check box does.
-    EXPECT_EQ(Catalogue().Methods_For_Class("JRadioButton"),
-              Catalogue().Methods_For_Class("JCheckBox"));
-    EXPECT_TRUE(Catalogue().Methods_For_Class("button").empty());
+    EXPECT_EQ(Catalogue().MethodsForClass("JRadioButton"),
+              Catalogue().MethodsForClass("JCheckBox"));
+    EXPECT_TRUE(Catalogue().MethodsForClass("button").empty());
 }
 
 // Swing classes list only the kinds they can register.
@@ -92,8 +92,8 @@ TEST(EventCatalogue, SwingClassesOfferOnlyWhatTheyRegister) {
     for (const Case& c : cases)
         EXPECT_EQ(Catalogue().ClassOffersMethod(c.classKey, c.method), c.offered)
             << c.classKey << " " << c.method;
-    EXPECT_EQ(Catalogue().Methods_For_Class("JTextField").front(), "actionPerformed()");
-    EXPECT_EQ(Catalogue().Methods_For_Class("JTextField").size(), 17u);
+    EXPECT_EQ(Catalogue().MethodsForClass("JTextField").front(), "actionPerformed()");
+    EXPECT_EQ(Catalogue().MethodsForClass("JTextField").size(), 17u);
 }
 
 TEST(EventCatalogue, MethodToKindToListener) {
@@ -112,16 +112,16 @@ TEST(EventCatalogue, MethodToKindToListener) {
         {"textValueChanged()", "TextEvent", "TextListener", "_TL"},
     };
     for (const Case& c : cases) {
-        const std::string_view kind = Catalogue().Event_Kind_Of_Method(c.method);
+        const std::string_view kind = Catalogue().EventKindOfMethod(c.method);
         EXPECT_EQ(kind, c.kind);
-        const ListenerRow* listener = Catalogue().Listener_Of_Event_Kind(kind);
+        const ListenerRow* listener = Catalogue().ListenerOfEventKind(kind);
         ASSERT_NE(listener, nullptr);
         EXPECT_EQ(listener->listenerType, c.listenerType);
         EXPECT_EQ(listener->suffix, c.suffix);
     }
-    EXPECT_EQ(Catalogue().Event_Kind_Of_Method("mouseMoved"), "");
-    EXPECT_EQ(Catalogue().Event_Kind_Of_Method(""), "");
-    EXPECT_EQ(Catalogue().Listener_Of_Event_Kind("MouseEvent(Motion)"), nullptr);
+    EXPECT_EQ(Catalogue().EventKindOfMethod("mouseMoved"), "");
+    EXPECT_EQ(Catalogue().EventKindOfMethod(""), "");
+    EXPECT_EQ(Catalogue().ListenerOfEventKind("MouseEvent(Motion)"), nullptr);
 }
 
 }  // namespace

@@ -43,7 +43,7 @@ void Check(const std::string& target, const std::vector<Case>& cases) {
             EXPECT_EQ(generated.refusal, "") << c.what;
             EXPECT_FALSE(generated.lines.empty()) << c.what;
         } else {
-            EXPECT_NE(generated.refusal.find(QuotedForMessage(*c.offending)), std::string::npos)
+            EXPECT_NE(generated.refusal.find(Quoted(*c.offending)), std::string::npos)
                 << c.what << ": " << generated.refusal;
             EXPECT_TRUE(generated.lines.empty()) << c.what;
         }
@@ -52,7 +52,7 @@ void Check(const std::string& target, const std::vector<Case>& cases) {
 
 TEST(GenerationChecksTest, ClassName) {
     const auto named = [](std::string name) {
-        return [name](DesignDocument& doc) { doc.File_Name = name; };
+        return [name](DesignDocument& doc) { doc.FileName = name; };
     };
     Check("Applet", {
                         {"plain", named("Demo"), kOk},
@@ -211,7 +211,7 @@ TEST(GenerationChecksTest, MenuElementsOfFrames) {
 
 TEST(GenerationChecksTest, FontStyleAndDialogParent) {
     const auto style = [](std::string s) {
-        return [s](DesignDocument& doc) { doc.Font_Style = s; };
+        return [s](DesignDocument& doc) { doc.FontStyle = s; };
     };
     Check("Applet",
           {
@@ -225,7 +225,7 @@ TEST(GenerationChecksTest, FontStyleAndDialogParent) {
               {"a dotted style", style("Font.BOLD"), "Font.BOLD"},
           });
     const auto parent = [](std::string p) {
-        return [p](DesignDocument& doc) { doc.Dialog_parent = p; };
+        return [p](DesignDocument& doc) { doc.DialogParent = p; };
     };
     Check("Dialog", {{"a class", parent("Main"), kOk},
                      {"a qualified class", parent("app.Main"), kOk},
@@ -236,7 +236,7 @@ TEST(GenerationChecksTest, FontStyleAndDialogParent) {
 TEST(GenerationChecksTest, HiddenClassNames) {
     // A class the target class passes on to the generated class hides the user's class.
     const auto named = [](std::string name) {
-        return [name](DesignDocument& doc) { doc.File_Name = name; };
+        return [name](DesignDocument& doc) { doc.FileName = name; };
     };
     Check("Frame", {{"Window.Type", named("Type"), "Type"},
                     {"a Frame member", named("AccessibleAWTFrame"), "AccessibleAWTFrame"}});
@@ -257,7 +257,7 @@ TEST(GenerationChecksTest, HiddenClassNames) {
           });
     Check("JPanel", {{"Type in a panel", bound("JFrame,Type,actionPerformed()"), kOk}});
     const auto parent = [](std::string p) {
-        return [p](DesignDocument& doc) { doc.Dialog_parent = p; };
+        return [p](DesignDocument& doc) { doc.DialogParent = p; };
     };
     Check("Dialog", {{"Frame", parent("Frame"), kOk},
                      {"Component", parent("Component"), kOk},
@@ -323,7 +323,7 @@ TEST(GenerationChecksTest, NameLengths) {
     };
     const auto className = [](size_t length) {
         return [length](DesignDocument& doc) {
-            doc.File_Name = std::string(length, 'D');
+            doc.FileName = std::string(length, 'D');
             doc.MutableSlot(2).ComponentEvents.clear();
         };
     };
@@ -363,7 +363,7 @@ TEST(GenerationChecksTest, StringAndMethodSizes) {
                         {"the list as a whole", item(std::string(65533, 'x')), kOk},
                     });
     DesignDocument doc = Base("Applet");
-    doc.Font_Name = std::string(65536, 'f');
+    doc.FontName = std::string(65536, 'f');
     EXPECT_NE(Refusal(doc).find("font name"), std::string::npos);
 
     // The layout class spends up to 41 bytes a row; init 26 a button, 10 an item, 15 a listener.

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "codegen/CodeListing.h"
 #include "codegen/EventCatalogue.h"
-#include "codegen/Form2.h"
 #include "codegen/GenerateCode.h"
 #include "document/DesignDocument.h"
-#include "document/Form1.h"
+#include "document/DocumentController.h"
 #include "support/ScriptedServices.h"
 
 namespace korvane::testing {
@@ -80,8 +80,8 @@ inline void AddPart(DesignDocument& doc, const Part& p) {
 inline DesignDocument Design(const std::string& className, const std::string& target,
                              const std::vector<Part>& parts) {
     DesignDocument doc;
-    doc.File_Name = className;
-    doc.Generate_Type = target;
+    doc.FileName = className;
+    doc.Target = target;
     for (const Part& p : parts) AddPart(doc, p);
     return doc;
 }
@@ -117,26 +117,26 @@ inline int Count(const std::vector<std::string>& lines, const std::string& text)
 
 // The document window with scripted services, a code window and the catalogue.
 struct Session {
-    Session() { form.Form_Load(); }
+    Session() { form.Load(); }
 
     // File > Open of a project file.
     void Open(const std::string& path) {
         dialogs.paths.push_back(path);
-        ASSERT_TRUE(form.OptionFileOpen_Click());
+        ASSERT_TRUE(form.FileOpen());
         ASSERT_TRUE(messages.shown.empty());
     }
     // A Generate command of the given kind; returns the bytes Save As would write.
     std::string Generate(const std::string& kind) {
-        form.doc.Generate_Type = kind;
+        form.doc.Target = kind;
         messages.shown.clear();
-        Generate_Code(form, code, Catalogue());
+        RunGenerateCommand(form, code, Catalogue());
         return code.FileText();
     }
 
     ScriptedMessageBox messages;
     ScriptedFileDialog dialogs;
-    Form1 form{messages, dialogs};
-    Form2 code;
+    DocumentController form{messages, dialogs};
+    CodeListing code;
 };
 
 }  // namespace korvane::testing

@@ -25,7 +25,7 @@ std::vector<int> SlotOrder(const std::vector<std::string>& tabOrders) {
         parts.push_back({"c" + std::to_string(i + 1), "Label", "", "", tabOrders[i]});
     DesignDocument doc = Design("T", "Applet", parts);
     std::vector<int> slots;
-    for (const CodegenRow& row : Build_Codegen_Table(doc)) slots.push_back(row.slot);
+    for (const CodegenRow& row : BuildCodegenTable(doc)) slots.push_back(row.slot);
     return slots;
 }
 
@@ -50,7 +50,7 @@ TEST(CodegenTableTest, SortsByTheNumericValueOfTheTabOrderKeepingSlotOrderOnTies
 TEST(CodegenTableTest, SkipsDeletedComponents) {
     DesignDocument doc = Design("T", "Applet", {{"a", "Label"}, {"b", "Label"}, {"c", "Label"}});
     doc.SetVisible(2, false);
-    const CodegenTable table = Build_Codegen_Table(doc);
+    const CodegenTable table = BuildCodegenTable(doc);
     ASSERT_EQ(table.size(), 2u);
     EXPECT_EQ(table[0].name, "a");
     EXPECT_EQ(table[1].name, "c");
@@ -77,7 +77,7 @@ TEST(CodegenTableTest, PopupBindingsAreCheckedAndTheirTriggerAdded) {
     for (const Case& c : cases) {
         DesignDocument doc =
             Design("T", "Frame", {{"b", "CommandButton", "", c.events, "1", c.popup}});
-        const CodegenTable table = Build_Codegen_Table(doc);
+        const CodegenTable table = BuildCodegenTable(doc);
         EXPECT_EQ(table[0].events(), c.rowEvents) << c.popup;
         EXPECT_EQ(table[0].popup, c.rowPopup) << c.popup;
         EXPECT_EQ(doc.Slot(1).ComponentPopup, c.storedPopup) << c.popup;
@@ -97,10 +97,10 @@ TEST(CodegenTableTest, AnErasedBindingWritesNoWindowOpening) {
 
 TEST(GenerateCodeTest, RefusesADesignWhoseComponentsAreAllDeleted) {
     Session s;
-    s.form.doc.File_Name = "T";
-    s.form.Insert_Control("Label");
-    s.form.OptionControlDelete_Click();
-    ASSERT_GT(s.form.doc.Objects_Count(), 0);
+    s.form.doc.FileName = "T";
+    s.form.InsertComponent("Label");
+    s.form.DeleteSelection();
+    ASSERT_GT(s.form.doc.SlotCount(), 0);
     s.code.Lines = {"old"};
     s.Generate("Applet");
     ASSERT_EQ(s.messages.shown.size(), 1u);
@@ -113,7 +113,7 @@ TEST(GenerateCodeTest, RefusesADesignWhoseComponentsAreAllDeleted) {
 
 TEST(GenerateCodeTest, AnUnsavedDesignIsSavedFirstAndACancelStops) {
     Session s;
-    s.form.Insert_Control("Label");
+    s.form.InsertComponent("Label");
     s.dialogs.paths.push_back("");  // the Save As dialog is cancelled
     s.Generate("Applet");
     ASSERT_EQ(s.messages.shown.size(), 1u);
@@ -127,7 +127,7 @@ TEST(GenerateCodeTest, AnUnsavedDesignSavedFromThePromptIsGenerated) {
     const testing::TempFolder scratch("saved-first");
     const std::string path = scratch.Path("KorvaneSavedFirst.dat");
     Session s;
-    s.form.Insert_Control("Label");
+    s.form.InsertComponent("Label");
     s.dialogs.paths.push_back(path);
     s.Generate("Frame");
     std::filesystem::remove(path);
@@ -139,8 +139,8 @@ TEST(GenerateCodeTest, AnUnsavedDesignSavedFromThePromptIsGenerated) {
 
 TEST(GenerateCodeTest, ARefusalShowsOneWarningAndKeepsTheCodeWindow) {
     Session s;
-    s.form.doc.File_Name = "T";
-    s.form.Insert_Control("Label");
+    s.form.doc.FileName = "T";
+    s.form.InsertComponent("Label");
     s.form.doc.SetName(1, "Font");
     s.code.Lines = {"old"};
     s.Generate("Applet");
@@ -202,9 +202,9 @@ TEST(SkeletonTest, FontNameAndStyle) {
     };
     for (const Case& c : cases) {
         DesignDocument doc = Design("T", "Applet", {{"c", "Label"}});
-        doc.Font_Name = c.name;
-        doc.Font_Style = c.style;
-        doc.Font_Size = 14;
+        doc.FontName = c.name;
+        doc.FontStyle = c.style;
+        doc.FontSize = 14;
         EXPECT_TRUE(Has(GenerateLines(doc), "        setFont(new Font(" + c.expression + ", 14));"))
             << c.name << "/" << c.style;
     }
@@ -382,7 +382,7 @@ TEST(TargetWrapperTest, DialogConstructorAndParentType) {
     };
     for (const Case& c : cases) {
         DesignDocument doc = Design("T", c.target, {{"b", "CommandButton", "x"}});
-        doc.Dialog_parent = c.dialogParent;
+        doc.DialogParent = c.dialogParent;
         const Lines lines = GenerateLines(doc);
         const int at = IndexOf(lines, "    " + c.parentType + " parent;");
         ASSERT_GE(at, 0) << c.target << c.dialogParent;

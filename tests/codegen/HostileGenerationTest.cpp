@@ -151,7 +151,7 @@ struct HostileDesign {
 
 std::string Events(Rng& rng, const ComponentKind* kind, int hostility) {
     const std::vector<std::string_view>& offered =
-        kind ? Catalogue().Methods_For_Class(kind->javaClassKey) : std::vector<std::string_view>{};
+        kind ? Catalogue().MethodsForClass(kind->javaClassKey) : std::vector<std::string_view>{};
     const std::span<const EventMethodRow> all = Catalogue().EventMethodTable();
     std::string events;
     const size_t count = rng.Below(6);
@@ -203,14 +203,13 @@ HostileDesign MakeDesign(Rng& rng) {
     const int hostility = design.benign ? 0 : 8 + static_cast<int>(rng.Below(20));
     DesignDocument& doc = design.doc;
     const std::string cls = rng.Mix(hostility, kHostileClasses, kPlainClasses);
-    doc.File_Name = cls;
-    doc.Generate_Type = rng.Mix(hostility / 4, kHostileTargets, kTargets);
-    doc.Font_Name = rng.Pick(kFontNames);
-    doc.Font_Style = rng.Mix(hostility / 2, kHostileStyles, kPlainStyles);
-    doc.Font_Size = kFontSizes[rng.Below(std::size(kFontSizes))];
-    doc.Dialog_parent =
-        Replaced(rng.Mix(hostility, kHostileParents, kPlainParents), "<class>", cls);
-    WindowKinds windowKinds{{doc.Dialog_parent, "JFrame"}};
+    doc.FileName = cls;
+    doc.Target = rng.Mix(hostility / 4, kHostileTargets, kTargets);
+    doc.FontName = rng.Pick(kFontNames);
+    doc.FontStyle = rng.Mix(hostility / 2, kHostileStyles, kPlainStyles);
+    doc.FontSize = kFontSizes[rng.Below(std::size(kFontSizes))];
+    doc.DialogParent = Replaced(rng.Mix(hostility, kHostileParents, kPlainParents), "<class>", cls);
+    WindowKinds windowKinds{{doc.DialogParent, "JFrame"}};
     doc.OuterWidth = kOuterSizes[rng.Below(std::size(kOuterSizes))];
     doc.OuterHeight = kOuterSizes[rng.Below(std::size(kOuterSizes))];
 
@@ -270,10 +269,10 @@ std::string Describe(const DesignDocument& doc) {
         return JavaStringLiteral(s.substr(0, 40)) + "... (" + std::to_string(s.size()) + " bytes)";
     };
     std::ostringstream out;
-    out << "class " << q(doc.File_Name) << " target " << q(doc.Generate_Type) << " font "
-        << q(doc.Font_Name) << " " << q(doc.Font_Style) << " " << doc.Font_Size << " parent "
-        << q(doc.Dialog_parent) << " outer " << doc.OuterWidth << "x" << doc.OuterHeight << "\n";
-    for (int slot = 1; slot <= doc.Objects_Count(); ++slot) {
+    out << "class " << q(doc.FileName) << " target " << q(doc.Target) << " font " << q(doc.FontName)
+        << " " << q(doc.FontStyle) << " " << doc.FontSize << " parent " << q(doc.DialogParent)
+        << " outer " << doc.OuterWidth << "x" << doc.OuterHeight << "\n";
+    for (int slot = 1; slot <= doc.SlotCount(); ++slot) {
         const ComponentRecord& r = doc.Slot(slot);
         out << "  " << (r.Visible ? "" : "(deleted) ") << q(r.ComponentName) << " "
             << q(r.ComponentType) << " value " << q(r.ComponentValue) << " events "
@@ -367,13 +366,13 @@ Compiled WriteDesign(const fs::path& src, const std::string& package, const Desi
         if (std::smatch m; std::regex_search(line, m, declared)) taken.insert(m[1]);
     for (const std::string& cls : ClassesTheFileUses(Catalogue())) taken.insert(cls);
     std::map<std::string, std::string> stubs;  // class -> kind
-    for (int slot = 1; slot <= doc.Objects_Count(); ++slot) {
+    for (int slot = 1; slot <= doc.SlotCount(); ++slot) {
         const std::string& popup = doc.Slot(slot).ComponentPopup;  // invalid ones are erased
         if (!doc.IsLive(slot) || popup.empty()) continue;
         const PopupBinding binding = SplitPopupBinding(popup);
         stubs.emplace(binding.className, binding.kind);
     }
-    if (IsDialogTarget(doc.Generate_Type)) stubs.emplace(doc.Dialog_parent, "JFrame");
+    if (IsDialogTarget(doc.Target)) stubs.emplace(doc.DialogParent, "JFrame");
     std::string stubText = "package " + package + ";\n" + kStubHeader;
     for (const auto& [cls, kind] : stubs)
         if (IsJavaIdentifier(cls) && !taken.count(cls) && cls != "Object")
@@ -384,7 +383,7 @@ Compiled WriteDesign(const fs::path& src, const std::string& package, const Desi
     lines.front() = "package " + package + "; " + lines.front();
     std::string text;
     for (const std::string& line : lines) text += line + "\n";
-    sources.push_back(src / package / (doc.File_Name + ".java"));
+    sources.push_back(src / package / (doc.FileName + ".java"));
     WriteText(sources.back(), text);
     return {package, Describe(doc), std::move(lines)};
 }
@@ -448,7 +447,7 @@ TEST(HostileGenerationTest, EveryDesignIsRefusedOrCompiles) {
             HostileDesign design = MakeDesign(rng);
             const std::string before = Describe(design.doc);
             const GeneratedJava out = GenerateJava(design.doc, Catalogue());
-            EXPECT_FALSE(design.doc.isModified);
+            EXPECT_FALSE(design.doc.Modified);
             if (!out.ok()) {
                 ++refused;
                 EXPECT_TRUE(out.lines.empty());

@@ -188,8 +188,8 @@ TEST(JavaText, WriteThroughSinkWritesWhatAListSinkKeeps) {
     for (int round = 0; round < 4; ++round) {
         for (const std::string& line : lines) {
             if (round % 2 == 0) {
-                through.Emit_Line(line);
-                listed.Emit_Line(line);
+                through.EmitLine(line);
+                listed.EmitLine(line);
             } else {
                 through.BeginLine().append(line);
                 through.EndLine();
@@ -210,9 +210,9 @@ TEST(JavaText, WriteThroughSinkWritesWhatAListSinkKeeps) {
 TEST(JavaText, SinkTakesEachLineInAscii) {
     LineSink sink;
     const std::string kept = "    Label n\xc3\xbamero;";
-    sink.Emit_Line(kept);
-    sink.Emit_Line("");
-    sink.Emit_Line(std::string(20, ' ') + "x\xff;");
+    sink.EmitLine(kept);
+    sink.EmitLine("");
+    sink.EmitLine(std::string(20, ' ') + "x\xff;");
     const std::vector<std::string> expected = {R"(    Label n\u00famero;)", "",
                                                std::string(20, ' ') + R"(x\ufffd;)"};
     EXPECT_EQ(sink.Lines(), expected);

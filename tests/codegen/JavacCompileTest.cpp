@@ -54,7 +54,7 @@ DesignDocument AllKindsDesign(const std::string& className, const std::string& t
     for (const ComponentKind& kind : korvane::AllKinds()) {
         const bool swing = kind.family == Family::Swing;
         const std::vector<std::string_view>& methods =
-            Catalogue().Methods_For_Class(kind.javaClassKey);
+            Catalogue().MethodsForClass(kind.javaClassKey);
         std::string name = std::string(kind.namePrefix) + (swing ? "s" : "a") + "1";
         std::string value = IsListKind(kind.tag) ? "one|two \"2\"||caf\xc3\xa9\\"
                                                  : "say \"hi\"\\ caf\xc3\xa9\tand\nmore";
@@ -77,8 +77,8 @@ DesignDocument AllKindsDesign(const std::string& className, const std::string& t
     parts.push_back({"label_extra", "Label", "x", "", "0", "Frame,PopFrame,actionPerformed()"});
     DesignDocument doc = Design(className, target, parts);
     if (target.size() % 2) {
-        doc.Font_Name = "Times Roman";
-        doc.Font_Style = "BOLD ITALIC";
+        doc.FontName = "Times Roman";
+        doc.FontStyle = "BOLD ITALIC";
     }
     return doc;
 }
@@ -95,7 +95,7 @@ std::vector<DesignDocument> LimitDesigns() {
                 {"text_2", "JLabel", euros},
                 {"text_3", "JTextArea", std::string(32767, '\0') + "a"},
                 {"list_1", "ComboBox", std::string(65534, 'b') + "|" + euros}});
-    strings.Font_Name = std::string(65534, 'F');
+    strings.FontName = std::string(65534, 'F');
 
     std::vector<Part> rows;
     for (int i = 0; i < 1598; ++i) {
@@ -147,7 +147,7 @@ void WriteText(const fs::path& path, const std::string& text) {
 }
 
 std::string FileOf(const std::vector<std::string>& lines) {
-    Form2 code;
+    CodeListing code;
     code.Lines = lines;
     return code.FileText();
 }
@@ -185,7 +185,7 @@ TEST(JavacCompileTest, EveryTargetKindCompiles) {
     for (const auto& p : partial) {
         DesignDocument all = AllKindsDesign(p.cls, p.target);
         std::vector<Part> parts;
-        for (int slot = 1; slot <= all.Objects_Count(); ++slot) {
+        for (int slot = 1; slot <= all.SlotCount(); ++slot) {
             const ComponentRecord& r = all.Slot(slot);
             if (FindKind(r.ComponentType)->family == p.family)
                 parts.push_back({r.ComponentName, r.ComponentType, r.ComponentValue,
@@ -201,8 +201,8 @@ TEST(JavacCompileTest, EveryTargetKindCompiles) {
     for (DesignDocument& doc : OtherScriptDesigns()) more.push_back(std::move(doc));
     for (DesignDocument& doc : more) {
         const GeneratedJava generated = GenerateJava(doc, Catalogue());
-        ASSERT_EQ(generated.refusal, "") << doc.File_Name;
-        sources.push_back(dir / "src" / (doc.File_Name + ".java"));
+        ASSERT_EQ(generated.refusal, "") << doc.FileName;
+        sources.push_back(dir / "src" / (doc.FileName + ".java"));
         WriteText(sources.back(), FileOf(generated.lines));
     }
     // The examples, each as the target it was drawn for.

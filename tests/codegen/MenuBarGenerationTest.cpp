@@ -115,7 +115,7 @@ TEST(MenuBarGenerationTest, RefusalsNameTheElement) {
         doc.MenuElements = c.elements;
         EXPECT_NE(Refusal(doc).find(c.named), std::string::npos) << c.what << ": " << Refusal(doc);
         // Where no menu bar is written, nothing of it is refused.
-        doc.Generate_Type = "JPanel";
+        doc.Target = "JPanel";
         EXPECT_EQ(Refusal(doc), "") << c.what;
     }
 }

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "document/Clipboard.h"
-#include "mainwindow/MDIForm1.h"
+#include "mainwindow/MainController.h"
 #include "support/ScriptedServices.h"
 
 namespace korvane {
@@ -13,9 +13,9 @@ namespace {
 
 struct Design {
     Design() : form(messages, dialogs), main(form) {
-        main.MDIForm_Load();
+        main.Load();
         form.SetMainWindow(&main);
-        form.Form_Load();
+        form.Load();
     }
     void Insert(std::initializer_list<const char*> tags) {
         for (const char* tag : tags) form.InsertFromMenuBar(tag);
@@ -24,8 +24,8 @@ struct Design {
 
     testing::ScriptedMessageBox messages;
     testing::ScriptedFileDialog dialogs;
-    Form1 form;
-    MDIForm1 main;
+    DocumentController form;
+    MainController main;
 };
 
 TEST(ClipboardTest, CopiedTextIsProjectFileSections) {
@@ -49,10 +49,10 @@ TEST(ClipboardTest, PastedComponentsGetFreeNamesLaterTabOrdersAndKeepTheirFields
     d.form.SelectSlots({2, 3});
     std::string text = CopyText(d.form);
     d.form.doc.SetTabOrder(1, "7");
-    d.form.doc.isModified = false;
+    d.form.doc.Modified = false;
 
     ASSERT_EQ(PasteText(d.form, text), 2);
-    EXPECT_EQ(d.form.doc.Objects_Count(), 5);
+    EXPECT_EQ(d.form.doc.SlotCount(), 5);
     struct Expect {
         int slot;
         const char* name;
@@ -71,13 +71,13 @@ TEST(ClipboardTest, PastedComponentsGetFreeNamesLaterTabOrdersAndKeepTheirFields
     EXPECT_EQ(d.Slot(4).Top, d.Slot(2).Top + 120);
     EXPECT_EQ(d.Slot(4).Width, d.Slot(2).Width);
     EXPECT_EQ(d.form.SelectedSlots(), (std::vector<int>{4, 5}));
-    EXPECT_EQ(d.main.list1.ListCount(), 5);
-    EXPECT_TRUE(d.form.doc.isModified);
+    EXPECT_EQ(d.main.componentList.ListCount(), 5);
+    EXPECT_TRUE(d.form.doc.Modified);
 
     // A name that is free (the original was deleted and renamed) is kept.
     d.form.SelectSlots({1});
     text = CopyText(d.form);
-    d.form.OptionControlDelete_Click();
+    d.form.DeleteSelection();
     d.form.doc.SetName(1, "gone");
     ASSERT_EQ(PasteText(d.form, text), 1);
     EXPECT_EQ(d.Slot(6).ComponentName, "label_1");
@@ -86,27 +86,27 @@ TEST(ClipboardTest, PastedComponentsGetFreeNamesLaterTabOrdersAndKeepTheirFields
 TEST(ClipboardTest, TextWithoutComponentsOrTooManyIsRefusedAndChangesNothing) {
     Design d;
     d.Insert({"Label"});
-    d.form.doc.isModified = false;
+    d.form.doc.Modified = false;
     for (const char* foreign : {"", "hello world", "[Main]\r\nSizeX=300\r\n", "Name=label_1"}) {
         d.messages.shown.clear();
         EXPECT_EQ(PasteText(d.form, foreign), 0) << foreign;
         ASSERT_EQ(d.messages.shown.size(), 1u);
         EXPECT_EQ(d.messages.shown[0].title, "Paste");
-        EXPECT_EQ(d.form.doc.Objects_Count(), 1);
-        EXPECT_FALSE(d.form.doc.isModified);
+        EXPECT_EQ(d.form.doc.SlotCount(), 1);
+        EXPECT_FALSE(d.form.doc.Modified);
     }
     // Pasting past the slot limit adds none of them.
     d.form.SelectSlots({1});
     const std::string text = CopyText(d.form);
-    while (d.form.doc.Objects_Count() < kMaxSlots) {
+    while (d.form.doc.SlotCount() < kMaxSlots) {
         ComponentRecord r;
-        r.ComponentName = "c" + std::to_string(d.form.doc.Objects_Count());
+        r.ComponentName = "c" + std::to_string(d.form.doc.SlotCount());
         r.ComponentType = "Label";
         d.form.doc.AppendSlot(std::move(r));
     }
     d.messages.shown.clear();
     EXPECT_EQ(PasteText(d.form, text), 0);
-    EXPECT_EQ(d.form.doc.Objects_Count(), kMaxSlots);
+    EXPECT_EQ(d.form.doc.SlotCount(), kMaxSlots);
     EXPECT_EQ(d.messages.shown.size(), 1u);
 }
 

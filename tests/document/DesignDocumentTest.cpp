@@ -16,25 +16,25 @@ ComponentRecord Record(std::string name, std::string tab = "1", std::string type
 
 TEST(NameNewTest, FillsGapsPerPrefixAcrossFamilies) {
     DesignDocument d;
-    EXPECT_EQ(d.Name_New("Label"), "label_1");
+    EXPECT_EQ(d.NewName("Label"), "label_1");
     d.AppendSlot(Record("label_1"));
     d.AppendSlot(Record("label_3"));
-    EXPECT_EQ(d.Name_New("Label"), "label_2");
-    EXPECT_EQ(d.Name_New("JLabel"), "label_2");  // the prefix is shared
+    EXPECT_EQ(d.NewName("Label"), "label_2");
+    EXPECT_EQ(d.NewName("JLabel"), "label_2");  // the prefix is shared
     d.AppendSlot(Record("label_2"));
-    EXPECT_EQ(d.Name_New("JLabel"), "label_4");
-    EXPECT_EQ(d.Name_New("Unknown"), "new_1");
-    EXPECT_EQ(d.Name_New("CommandButton"), "button_1");
+    EXPECT_EQ(d.NewName("JLabel"), "label_4");
+    EXPECT_EQ(d.NewName("Unknown"), "new_1");
+    EXPECT_EQ(d.NewName("CommandButton"), "button_1");
 }
 
 TEST(NameNewTest, DeletedNamesStayTakenAndRenamedOnesAreFreed) {
     DesignDocument d;
     int b = d.AppendSlot(Record("button_1"));
     d.SetVisible(b, false);
-    EXPECT_EQ(d.Name_New("CommandButton"), "button_2");
+    EXPECT_EQ(d.NewName("CommandButton"), "button_2");
     d.AppendSlot(Record("button_2"));
     d.SetName(b, "ok");
-    EXPECT_EQ(d.Name_New("CommandButton"), "button_1");
+    EXPECT_EQ(d.NewName("CommandButton"), "button_1");
     EXPECT_TRUE(d.NameUsed("ok"));
     EXPECT_FALSE(d.NameUsed("Button_2"));  // case matters
 }
@@ -46,9 +46,9 @@ TEST(NameNewTest, DuplicateNamesFromAFileCountUntilTheLastOneGoes) {
     EXPECT_EQ(d.SlotOfName("label_1"), a);
     d.SetName(a, "x");
     EXPECT_EQ(d.SlotOfName("label_1"), b);
-    EXPECT_EQ(d.Name_New("Label"), "label_2");
+    EXPECT_EQ(d.NewName("Label"), "label_2");
     d.SetName(b, "y");
-    EXPECT_EQ(d.Name_New("Label"), "label_1");
+    EXPECT_EQ(d.NewName("Label"), "label_1");
 }
 
 // The name index against a plain model, through many renames, appends, undone appends and
@@ -67,7 +67,7 @@ TEST(NameIndexTest, AgreesWithAPlainModelThroughEveryKindOfChange) {
         auto someName = [&] { return "n" + std::to_string(random(distinctNames)); };
         for (int step = 0; step < 12000; ++step) {
             const uint32_t action = random(10);
-            const int slots = d.Objects_Count();
+            const int slots = d.SlotCount();
             if (action < 5 || slots == 0) {
                 std::string name = someName();
                 if (d.AppendSlot(Record(name)) == 0) continue;
@@ -85,7 +85,7 @@ TEST(NameIndexTest, AgreesWithAPlainModelThroughEveryKindOfChange) {
             } else {
                 const int count = 1 + static_cast<int>(random(3));
                 d.RemoveLastSlots(count);
-                model.resize(static_cast<size_t>(d.Objects_Count()) + 1);
+                model.resize(static_cast<size_t>(d.SlotCount()) + 1);
                 live.resize(model.size());
             }
             const std::string asked = someName();
@@ -106,19 +106,19 @@ TEST(NameIndexTest, AgreesWithAPlainModelThroughEveryKindOfChange) {
 
 TEST(TabOrderNewTest, OneMoreThanTheHighestLiveTabOrder) {
     DesignDocument d;
-    EXPECT_EQ(d.TabOrder_New(), "1");
+    EXPECT_EQ(d.NewTabOrder(), "1");
     d.AppendSlot(Record("a", "1"));
     int seven = d.AppendSlot(Record("b", "7"));
     d.AppendSlot(Record("c", "3"));
-    EXPECT_EQ(d.TabOrder_New(), "8");
+    EXPECT_EQ(d.NewTabOrder(), "8");
     d.SetVisible(seven, false);
-    EXPECT_EQ(d.TabOrder_New(), "4");
+    EXPECT_EQ(d.NewTabOrder(), "4");
     d.SetVisible(seven, true);
-    EXPECT_EQ(d.TabOrder_New(), "8");
+    EXPECT_EQ(d.NewTabOrder(), "8");
     d.SetTabOrder(seven, "2.6");
-    EXPECT_EQ(d.TabOrder_New(), "4");
+    EXPECT_EQ(d.NewTabOrder(), "4");
     d.SetTabOrder(seven, "4.5");  // rounds half to even: 4
-    EXPECT_EQ(d.TabOrder_New(), "5");
+    EXPECT_EQ(d.NewTabOrder(), "5");
 }
 
 TEST(TabOrderNewTest, NonNumbersAndNegativesCountAsNothing) {
@@ -126,9 +126,9 @@ TEST(TabOrderNewTest, NonNumbersAndNegativesCountAsNothing) {
     d.AppendSlot(Record("a", "first"));
     d.AppendSlot(Record("b", "-5"));
     d.AppendSlot(Record("c", "1e30"));
-    EXPECT_EQ(d.TabOrder_New(), "1");
+    EXPECT_EQ(d.NewTabOrder(), "1");
     d.AppendSlot(Record("d", "1e1"));
-    EXPECT_EQ(d.TabOrder_New(), "11");
+    EXPECT_EQ(d.NewTabOrder(), "11");
 }
 
 TEST(SlotsTest, RefusesTheSlotAfterTheLimit) {
@@ -136,7 +136,7 @@ TEST(SlotsTest, RefusesTheSlotAfterTheLimit) {
     for (int i = 1; i <= kMaxSlots; ++i)
         ASSERT_EQ(d.AppendSlot(Record("n" + std::to_string(i))), i);
     EXPECT_EQ(d.AppendSlot(Record("over")), 0);
-    EXPECT_EQ(d.Objects_Count(), kMaxSlots);
+    EXPECT_EQ(d.SlotCount(), kMaxSlots);
     EXPECT_EQ(d.LiveCount(), kMaxSlots);
 }
 
@@ -170,26 +170,26 @@ TEST(SelectionSetTest, AddRemoveAndClearOverRounds) {
 
 TEST(SortPairsTest, SortsStablyMovingValuesAlong) {
     std::vector<int> keys{3, 1, 2}, values{10, 20, 30};
-    Sort_Pairs(keys, values);
+    SortPairs(keys, values);
     EXPECT_EQ(keys, (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(values, (std::vector<int>{20, 30, 10}));
     keys = {2, 1, 2, 1};
     values = {1, 2, 3, 4};
-    Sort_Pairs(keys, values);
+    SortPairs(keys, values);
     EXPECT_EQ(values, (std::vector<int>{2, 4, 1, 3}));
 }
 
 TEST(ComponentKindsTest, MapsTagsDisplayNamesAndClassKeys) {
     EXPECT_EQ(AllKinds().size(), 25u);
-    EXPECT_EQ(Type_To_Java_Class("OptionButton"), "CheckBox");
-    EXPECT_EQ(Type_To_Display_Name("JButton"), "JButton");
-    EXPECT_EQ(Type_To_Display_Name("HScrollBar"), "Scrollbar H");
-    EXPECT_EQ(Display_Name_To_Type("TextField/TextArea"), "TextBox");
-    EXPECT_EQ(Display_Name_To_Type("TextField"), "TextBox");
-    EXPECT_EQ(Display_Name_To_Type("Radiobutton"), "OptionButton");
-    EXPECT_EQ(Display_Name_To_Type("Mystery"), "Mystery");
-    EXPECT_EQ(Type_To_Display_Name("Mystery"), "Mystery");
-    for (const ComponentKind& k : AllKinds()) EXPECT_EQ(Display_Name_To_Type(k.displayName), k.tag);
+    EXPECT_EQ(JavaClassOfType("OptionButton"), "CheckBox");
+    EXPECT_EQ(DisplayNameOfType("JButton"), "JButton");
+    EXPECT_EQ(DisplayNameOfType("HScrollBar"), "Scrollbar H");
+    EXPECT_EQ(TypeOfDisplayName("TextField/TextArea"), "TextBox");
+    EXPECT_EQ(TypeOfDisplayName("TextField"), "TextBox");
+    EXPECT_EQ(TypeOfDisplayName("Radiobutton"), "OptionButton");
+    EXPECT_EQ(TypeOfDisplayName("Mystery"), "Mystery");
+    EXPECT_EQ(DisplayNameOfType("Mystery"), "Mystery");
+    for (const ComponentKind& k : AllKinds()) EXPECT_EQ(TypeOfDisplayName(k.displayName), k.tag);
 }
 
 }  // namespace

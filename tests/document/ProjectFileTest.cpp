@@ -5,7 +5,7 @@
 #include <fstream>
 #include <random>
 
-#include "document/Form1.h"
+#include "document/DocumentController.h"
 #include "document/ProjectFile.h"
 #include "support/ScriptedServices.h"
 #include "support/TempFolder.h"
@@ -60,15 +60,15 @@ Popup=
 
 class ProjectFileTest : public ::testing::Test {
   protected:
-    void SetUp() override { form.Form_Load(); }
+    void SetUp() override { form.Load(); }
     std::string Path(const std::string& name) const { return folder.Path(name); }
     static std::string Read(const std::string& path) { return TempFolder::Read(path); }
     static void Write(const std::string& path, const std::string& text) {
         TempFolder::Write(path, text);
     }
-    Form1 Reopen(const std::string& path) {
-        Form1 other(messages, dialogs);
-        other.Form_Load();
+    DocumentController Reopen(const std::string& path) {
+        DocumentController other(messages, dialogs);
+        other.Load();
         EXPECT_TRUE(other.OpenPath(path));
         return other;
     }
@@ -77,7 +77,7 @@ class ProjectFileTest : public ::testing::Test {
     const std::filesystem::path& dir = folder.dir;
     ScriptedMessageBox messages;
     ScriptedFileDialog dialogs;
-    Form1 form{messages, dialogs};
+    DocumentController form{messages, dialogs};
 };
 
 TEST_F(ProjectFileTest, WritesTheWorkedExampleByteForByte) {
@@ -90,15 +90,15 @@ TEST_F(ProjectFileTest, WritesTheWorkedExampleByteForByte) {
     // Saving twice without changes gives the same file; reopened and saved, the same again.
     ASSERT_TRUE(form.SavePath(Path("again.dat")));
     EXPECT_EQ(Read(Path("again.dat")), Read(Path("example.dat")));
-    Form1 other = Reopen(Path("example.dat"));
+    DocumentController other = Reopen(Path("example.dat"));
     ASSERT_TRUE(other.SavePath(Path("third.dat")));
     EXPECT_EQ(Read(Path("third.dat")), Crlf(kWorkedExample));
 }
 
 TEST_F(ProjectFileTest, ReadsTheWorkedExampleWithLfOnly) {
     Write(Path("lf.dat"), kWorkedExample);
-    Form1 other = Reopen(Path("lf.dat"));
-    ASSERT_EQ(other.doc.Objects_Count(), 2);
+    DocumentController other = Reopen(Path("lf.dat"));
+    ASSERT_EQ(other.doc.SlotCount(), 2);
     const ComponentRecord& list = other.doc.Slot(2);
     EXPECT_EQ(list.ComponentType, "JList");
     EXPECT_EQ(list.ComponentValue, "item1|item2");
@@ -110,27 +110,27 @@ TEST_F(ProjectFileTest, ReadsTheWorkedExampleWithLfOnly) {
 }
 
 TEST_F(ProjectFileTest, EmptyDesignWritesMainAndFontOnly) {
-    form.Form_Resize(6195, 4935);
+    form.ResizeWindow(6195, 4935);
     ASSERT_TRUE(form.SavePath(Path("empty.dat")));
     EXPECT_EQ(Read(Path("empty.dat")), Crlf("[Main]\nSizeX=6000\nSizeY=4500\nUnits=pixels\n[Font]"
                                             "\nName=Helvetica\nStyle=PLAIN\nSize=12\n"));
-    Form1 other = Reopen(Path("empty.dat"));
-    EXPECT_EQ(other.doc.Objects_Count(), 0);
-    EXPECT_EQ(other.doc.Window_Width, 400);
-    EXPECT_EQ(other.doc.Window_Height, 300);
+    DocumentController other = Reopen(Path("empty.dat"));
+    EXPECT_EQ(other.doc.SlotCount(), 0);
+    EXPECT_EQ(other.doc.WindowWidth, 400);
+    EXPECT_EQ(other.doc.WindowHeight, 300);
 }
 
 TEST_F(ProjectFileTest, DeletedSlotsCloseUpAndTabGapsStay) {
     for (int i = 0; i < 3; ++i) form.InsertFromMenuBar("CommandButton");
-    form.doc.Active_Object_Index = 2;
-    form.OptionControlDelete_Click();
+    form.doc.ActiveSlot = 2;
+    form.DeleteSelection();
     ASSERT_TRUE(form.SavePath(Path("gaps.dat")));
     std::string text = Read(Path("gaps.dat"));
     EXPECT_NE(text.find("[2]\r\nName=button_3"), std::string::npos);
     EXPECT_EQ(text.find("[3]"), std::string::npos);
     EXPECT_NE(text.find("Order=3"), std::string::npos);
-    Form1 other = Reopen(Path("gaps.dat"));
-    EXPECT_EQ(other.doc.Objects_Count(), 2);
+    DocumentController other = Reopen(Path("gaps.dat"));
+    EXPECT_EQ(other.doc.SlotCount(), 2);
     EXPECT_EQ(other.doc.Slot(2).ComponentName, "button_3");
 }
 
@@ -156,7 +156,7 @@ TEST_F(ProjectFileTest, IncompletePopupsAreNotWritten) {
         {"Dialog,about", "Popup=\r\n"},
     };
     for (const auto& [popup, expected] : cases) {
-        form.OptionFileNew_Click();
+        form.FileNew();
         form.InsertFromMenuBar("CommandButton");
         form.doc.MutableSlot(1).ComponentPopup = popup;
         ASSERT_TRUE(form.SavePath(Path("popup.dat")));
@@ -168,12 +168,12 @@ TEST_F(ProjectFileTest, ReadsWhatItFindsInAnyOrder) {
     Write(Path("odd.dat"),
           "[3]\nName=skipped\n[1]\nname=first\ntype=TextField/TextArea\nvalue=\"  padded  \"\n"
           "x=  7.5\nOrder=first\n[Font]\nName=Times Roman\n[Main]\nSizeX=4800\nSizeY=3600\n");
-    Form1 other = Reopen(Path("odd.dat"));
-    ASSERT_EQ(other.doc.Objects_Count(), 1);
+    DocumentController other = Reopen(Path("odd.dat"));
+    ASSERT_EQ(other.doc.SlotCount(), 1);
     EXPECT_EQ(other.doc.Slot(1).ComponentType, "TextBox");
     EXPECT_EQ(other.doc.Slot(1).ComponentValue, "  padded  ");
     EXPECT_EQ(other.doc.Slot(1).Left, 7.5f);
-    EXPECT_EQ(other.doc.Font_Name, "Times Roman");
+    EXPECT_EQ(other.doc.FontName, "Times Roman");
 }
 
 TEST_F(ProjectFileTest, ValuesSurviveASaveAndOpenWhole) {
@@ -197,8 +197,8 @@ TEST_F(ProjectFileTest, OlderLayoutImportsInKindOrder) {
           "6\r\nSizeY=2\r\n"
           "[Label0]\r\nName=lbl\r\nX=1\r\nY=2\r\nSizeX=9\r\nSizeY=3\r\n"
           "[TextField/TextArea3]\r\nName=tf\r\n");
-    Form1 other = Reopen(Path("old.dat"));
-    ASSERT_EQ(other.doc.Objects_Count(), 3);
+    DocumentController other = Reopen(Path("old.dat"));
+    ASSERT_EQ(other.doc.SlotCount(), 3);
     const ComponentRecord& lbl = other.doc.Slot(1);
     EXPECT_EQ(lbl.ComponentName, "lbl");
     EXPECT_EQ(lbl.ComponentValue, "lbl");
@@ -222,7 +222,7 @@ TEST_F(ProjectFileTest, MenuBarSectionsAreKeptThroughASave) {
           "[1]\nName=b\nType=Button\n[MenuElement1]\nName=mnuFile\nLabel=File\nType=Menu\n"
           "[MenuElement2]\nName=mnuExit\nLabel=Exit\nEvents=actionPerformed()\nShortcut=X\n"
           "[MenuElement4]\nName=unreached\n");
-    Form1 other = Reopen(Path("menu.dat"));
+    DocumentController other = Reopen(Path("menu.dat"));
     ASSERT_EQ(other.doc.MenuElements.size(), 2u);
     EXPECT_EQ(other.doc.MenuElements[1].Events, "actionPerformed()");
     ASSERT_TRUE(other.SavePath(Path("menu2.dat")));
@@ -247,8 +247,8 @@ TEST_F(ProjectFileTest, HostileFilesNeverCrash) {
     for (const std::string& f : files) {
         std::string p = Path("h" + std::to_string(n++) + ".dat");
         Write(p, f);
-        Form1 other(messages, dialogs);
-        other.Form_Load();
+        DocumentController other(messages, dialogs);
+        other.Load();
         EXPECT_TRUE(other.OpenPath(p)) << n;
         EXPECT_TRUE(other.SavePath(p)) << n;
     }
@@ -278,12 +278,12 @@ TEST_F(ProjectFileTest, MutatedFilesOpenAndSaveAgain) {
         }
         std::string p = Path("m.dat");
         Write(p, text);
-        Form1 other(messages, dialogs);
-        other.Form_Load();
+        DocumentController other(messages, dialogs);
+        other.Load();
         ASSERT_TRUE(other.OpenPath(p)) << round;
         ASSERT_TRUE(other.SavePath(p)) << round;
-        Form1 again(messages, dialogs);
-        again.Form_Load();
+        DocumentController again(messages, dialogs);
+        again.Load();
         ASSERT_TRUE(again.OpenPath(p)) << round;
         EXPECT_EQ(again.doc.LiveCount(), other.doc.LiveCount()) << round;
     }

@@ -21,8 +21,8 @@ constexpr const char* kJavac = "/usr/bin/javac";
 
 DesignDocument LargestDesign(const std::string& target) {
     DesignDocument doc;
-    doc.File_Name = "Largest" + target;
-    doc.Generate_Type = target;
+    doc.FileName = "Largest" + target;
+    doc.Target = target;
     const std::span<const ComponentKind> kinds = AllKinds();
     std::string items;  // 254 characters, as many items as fit
     while (items.size() + 8 <= 254)
@@ -74,7 +74,7 @@ TEST(LargeDesignCompileTest, TheLargestDesignCompiles) {
         ASSERT_TRUE(generated.ok()) << generated.refusal;
         std::cout << "[ largest ] " << target << ": " << generated.lines.size() << " lines in "
                   << seconds << " s\n";
-        const fs::path source = dir / "src" / (doc.File_Name + ".java");
+        const fs::path source = dir / "src" / (doc.FileName + ".java");
         std::ofstream out(source);
         for (const std::string& line : generated.lines) out << line << "\n";
         sources += " " + source.string();

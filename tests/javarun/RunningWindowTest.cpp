@@ -80,13 +80,13 @@ DesignDocument RunDesign(const std::string& target) {
     doc.OuterWidth = kWidth * 15 + kDesignMargin + kFrameWidth;
     doc.OuterHeight = kHeight * 15 + kDesignMargin + kFrameHeight;
     if (swing) {
-        doc.Font_Name = "Times Roman";
-        doc.Font_Style = "BOLD ITALIC";
-        doc.Font_Size = 9;
+        doc.FontName = "Times Roman";
+        doc.FontStyle = "BOLD ITALIC";
+        doc.FontSize = 9;
     } else {
-        doc.Font_Name = "Courier";
-        doc.Font_Style = "PLAIN";
-        doc.Font_Size = 14;
+        doc.FontName = "Courier";
+        doc.FontStyle = "PLAIN";
+        doc.FontSize = 14;
     }
     doc.MenuElements = {{"mFile", "File", "Menu", "", "0", "", ""},
                         {"mOpen", "Open", "Item", "", "1", "actionPerformed()", "Ctrl+O"},
@@ -137,13 +137,13 @@ bool Overlap(const ComponentRecord& a, const ComponentRecord& b) {
 }
 
 void CompareWithDesign(const DesignDocument& doc, const Shown& shown) {
-    const std::string& target = doc.Generate_Type;
+    const std::string& target = doc.Target;
     EXPECT_EQ(shown.width, kWidth) << target << ": the content area";
     EXPECT_EQ(shown.height, kHeight) << target << ": the content area";
     ASSERT_EQ(shown.children.size(), static_cast<size_t>(doc.LiveCount())) << target;
-    const std::string font = doc.Font_Size == 9 ? "TimesRoman 3 9" : "Courier 0 14";
+    const std::string font = doc.FontSize == 9 ? "TimesRoman 3 9" : "Courier 0 14";
     std::map<int, size_t> childOfSlot;
-    for (int slot = 1; slot <= doc.Objects_Count(); ++slot) {
+    for (int slot = 1; slot <= doc.SlotCount(); ++slot) {
         const ComponentRecord& r = doc.Slot(slot);
         const int x = static_cast<int>(r.Left / 15), y = static_cast<int>(r.Top / 15);
         bool found = false;
@@ -160,8 +160,8 @@ void CompareWithDesign(const DesignDocument& doc, const Shown& shown) {
         EXPECT_TRUE(found) << target << ": " << r.ComponentName << " is not at its place";
     }
     // Of two overlapping components, the one in front on the surface is the earlier child.
-    for (int a = 1; a <= doc.Objects_Count(); ++a)
-        for (int b = a + 1; b <= doc.Objects_Count(); ++b)
+    for (int a = 1; a <= doc.SlotCount(); ++a)
+        for (int b = a + 1; b <= doc.SlotCount(); ++b)
             if (Overlap(doc.Slot(a), doc.Slot(b))) {
                 EXPECT_LT(childOfSlot[b], childOfSlot[a])
                     << target << ": " << doc.Slot(b).ComponentName << " should cover "
@@ -200,12 +200,12 @@ TEST(RunningWindowTest, EveryTargetRunsAsDesigned) {
         DesignDocument& doc = designs.back();
         const GeneratedJava generated = GenerateJava(doc, Catalogue());
         ASSERT_TRUE(generated.ok()) << target << ": " << generated.refusal;
-        std::ofstream(dir / "src" / (doc.File_Name + ".java")) << [&] {
+        std::ofstream(dir / "src" / (doc.FileName + ".java")) << [&] {
             std::string text;
             for (const std::string& line : generated.lines) text += line + "\n";
             return text;
         }();
-        sources += " " + (dir / "src" / (doc.File_Name + ".java")).string();
+        sources += " " + (dir / "src" / (doc.FileName + ".java")).string();
     }
     const fs::path log = dir / "javac.log";
     const std::string javac = std::string(kJavac) + " -nowarn -Xlint:none -d " +
@@ -217,15 +217,15 @@ TEST(RunningWindowTest, EveryTargetRunsAsDesigned) {
     std::string script = "cd " + (dir / "classes").string() + "; ";
     if (OnPath("openbox")) script += "openbox > /dev/null 2>&1 & sleep 1; ";
     for (const DesignDocument& doc : designs)
-        script += "timeout 60 java WindowProbe " + doc.File_Name + " " + doc.Generate_Type + " > " +
-                  (dir / (doc.File_Name + ".out")).string() + " 2>&1; ";
+        script += "timeout 60 java WindowProbe " + doc.FileName + " " + doc.Target + " > " +
+                  (dir / (doc.FileName + ".out")).string() + " 2>&1; ";
     const std::string run = "xvfb-run -a -s '-screen 0 1024x768x24' sh -c '" + script + "'";
     std::ofstream(dir / "run.sh") << run << "\n";
     ASSERT_EQ(std::system(("sh " + (dir / "run.sh").string()).c_str()), 0);
 
     for (const DesignDocument& doc : designs) {
-        const std::string output = ReadBytes((dir / (doc.File_Name + ".out")).string());
-        SCOPED_TRACE(doc.Generate_Type + ":\n" + output);
+        const std::string output = ReadBytes((dir / (doc.FileName + ".out")).string());
+        SCOPED_TRACE(doc.Target + ":\n" + output);
         CompareWithDesign(doc, Parse(output));
     }
     if (!HasFailure() && !std::getenv("KORVANE_KEEP_JAVAC")) fs::remove_all(dir);

@@ -44,7 +44,7 @@ const std::vector<std::string> kNameStems = {"c",
 
 std::string Events(std::mt19937& rng, std::string_view type) {
     const std::vector<std::string_view>& offered =
-        Catalogue().Methods_For_Class(Type_To_Java_Class(type));
+        Catalogue().MethodsForClass(JavaClassOfType(type));
     std::string events;
     if (offered.empty()) return events;
     for (int k = Between(rng, 0, 3); k > 0; --k) {
@@ -85,16 +85,16 @@ void AddMenu(std::mt19937& rng, DesignDocument& doc) {
 DesignDocument RandomDesign(std::mt19937& rng, const std::string& cls, const std::string& target,
                             int count) {
     DesignDocument doc;
-    doc.File_Name = cls;
-    doc.Generate_Type = target;
+    doc.FileName = cls;
+    doc.Target = target;
     doc.OuterWidth = Between(rng, 2000, 20000);
     doc.OuterHeight = Between(rng, 2000, 20000);
     const std::vector<std::tuple<std::string, std::string, int>> fonts = {
         {"Helvetica", "PLAIN", 12}, {"Times Roman", "BOLD", 14}, {"Courier New", "BOLD ITALIC", 9}};
     const auto& [font, style, size] = Pick(rng, fonts);
-    doc.Font_Name = font;
-    doc.Font_Style = style;
-    doc.Font_Size = size;
+    doc.FontName = font;
+    doc.FontStyle = style;
+    doc.FontSize = size;
     const std::span<const ComponentKind> kinds = AllKinds();
     const std::vector<std::string> windows = {"Dialog", "Frame", "JDialog", "JFrame"};
     for (int i = 0; i < count; ++i) {
@@ -109,7 +109,7 @@ DesignDocument RandomDesign(std::mt19937& rng, const std::string& cls, const std
         p.width = static_cast<float>(Between(rng, 0, 3000));
         p.height = static_cast<float>(Between(rng, 0, 1500));
         const std::vector<std::string_view>& offered =
-            Catalogue().Methods_For_Class(Type_To_Java_Class(kind.tag));
+            Catalogue().MethodsForClass(JavaClassOfType(kind.tag));
         if (!offered.empty() && Between(rng, 0, 4) == 0)
             p.popup = Pick(rng, windows) + ",Window" + std::to_string(i) + "," +
                       std::string(offered[static_cast<size_t>(
@@ -117,7 +117,7 @@ DesignDocument RandomDesign(std::mt19937& rng, const std::string& cls, const std
         AddPart(doc, p);
     }
     for (int k = Between(rng, 0, count / 3); k > 0; --k)
-        doc.BringToFront(Between(rng, 1, doc.Objects_Count()));
+        doc.BringToFront(Between(rng, 1, doc.SlotCount()));
     if (IsFrameTarget(target) && Between(rng, 0, 1)) AddMenu(rng, doc);
     return doc;
 }
@@ -143,8 +143,8 @@ std::string RegeneratedFromImport(const std::string& java, const std::string& cl
         << error;
     Session second;
     second.form.LoadProject(std::move(reread));
-    second.form.doc.File_Name = cls;
-    second.form.doc.Generate_Type = imported.target;
+    second.form.doc.FileName = cls;
+    second.form.doc.Target = imported.target;
     const GeneratedJava again = GenerateJava(second.form.doc, Catalogue());
     EXPECT_EQ(again.refusal, "");
     return Text(again.lines);

@@ -20,11 +20,11 @@ class DesignPagesTest : public ::testing::Test {
         p.form.SetHistory(&history);
     }
     void Show(const std::string& name) {
-        p.main.list1.ListIndex = p.main.list1.FindName(name);
-        p.main.List1_Click();
+        p.main.componentList.ListIndex = p.main.componentList.FindName(name);
+        p.main.ComponentListClicked();
     }
     void Check(const std::string& event, bool on) {
-        ins.List_Events_ItemCheck(ins.List_Events.Find(event), on);
+        ins.EventChecked(ins.EventList.Find(event), on);
     }
     void Choose(ListState& list, const std::string& item) { list.ListIndex = list.Find(item); }
     const ComponentRecord& Button() const { return p.form.doc.Slot(1); }
@@ -58,11 +58,11 @@ TEST_F(DesignPagesTest, CheckedEventsAreWrittenInPageOrderKeepingUnknownNames) {
     };
     for (const Case& c : cases) {
         p.form.doc.MutableSlot(1).ComponentEvents = c.stored;
-        p.form.doc.isModified = false;
+        p.form.doc.Modified = false;
         Show("button_1");
         Check(c.event, c.on);
         EXPECT_EQ(Button().ComponentEvents, c.expected) << c.name;
-        EXPECT_TRUE(p.form.doc.isModified) << c.name;
+        EXPECT_TRUE(p.form.doc.Modified) << c.name;
     }
 }
 
@@ -76,13 +76,11 @@ TEST_F(DesignPagesTest, AnEventsEditIsOneHistoryStepThatUndoesAndRedoes) {
     history.Undo(p.form, 0);
     EXPECT_EQ(Button().ComponentEvents, "");
     // Undoing shows the component it changed, with its page as it now is.
-    EXPECT_EQ(ins.Text3_Name.Text, "button_1");
-    EXPECT_FALSE(
-        ins.List_Events.Checked[static_cast<size_t>(ins.List_Events.Find("mouseClicked()"))]);
+    EXPECT_EQ(ins.NameBox.Text, "button_1");
+    EXPECT_FALSE(ins.EventList.Checked[static_cast<size_t>(ins.EventList.Find("mouseClicked()"))]);
     history.Redo(p.form, 0);
     EXPECT_EQ(Button().ComponentEvents, "mouseClicked()");
-    EXPECT_TRUE(
-        ins.List_Events.Checked[static_cast<size_t>(ins.List_Events.Find("mouseClicked()"))]);
+    EXPECT_TRUE(ins.EventList.Checked[static_cast<size_t>(ins.EventList.Find("mouseClicked()"))]);
 }
 
 TEST_F(DesignPagesTest, ThePopupBindingFollowsThePage) {
@@ -105,10 +103,10 @@ TEST_F(DesignPagesTest, ThePopupBindingFollowsThePage) {
     for (const Case& c : cases) {
         p.form.doc.MutableSlot(1).ComponentPopup = "Frame,Old,focusLost()";
         Show("button_1");
-        Choose(ins.Combo4_Popup, c.kind);
-        Choose(ins.Combo4_when, c.trigger);
-        ins.Text4_Name.Text = c.typed;
-        EXPECT_TRUE(ins.Text4_Name_Validate()) << c.name;
+        Choose(ins.PopupKindList, c.kind);
+        Choose(ins.PopupTriggerList, c.trigger);
+        ins.PopupClassBox.Text = c.typed;
+        EXPECT_TRUE(ins.ValidatePopupClass()) << c.name;
         EXPECT_EQ(Button().ComponentPopup, c.expected) << c.name;
         // The saved file holds what the page shows.
         EXPECT_NE(ProjectFileText(p.form.doc).find("Popup=" + c.expected + "\r\n"),
@@ -120,26 +118,26 @@ TEST_F(DesignPagesTest, ThePopupBindingFollowsThePage) {
 
 TEST_F(DesignPagesTest, EachPopupControlWritesAtOnce) {
     Show("button_1");
-    Choose(ins.Combo4_Popup, "Frame");
-    ins.Combo4_Popup_Click();
+    Choose(ins.PopupKindList, "Frame");
+    ins.PopupKindChosen();
     EXPECT_EQ(Button().ComponentPopup, "");  // no name, no trigger yet
-    ins.Text4_Name.Text = "Settings";
-    ins.Text4_Name_KeyPress(kKeyEnter);
+    ins.PopupClassBox.Text = "Settings";
+    ins.PopupClassKeyPress(kKeyEnter);
     EXPECT_EQ(Button().ComponentPopup, "");
-    Choose(ins.Combo4_when, "mouseClicked()");
-    ins.Combo4_when_Click();
+    Choose(ins.PopupTriggerList, "mouseClicked()");
+    ins.PopupTriggerChosen();
     EXPECT_EQ(Button().ComponentPopup, "Frame,Settings,mouseClicked()");
     ASSERT_EQ(history.changes.size(), 1u);
     EXPECT_EQ(history.changes[0].Text(), "Popup of button_1");
 
-    ins.CmdClearPopup_Click();
+    ins.ClearPopup();
     EXPECT_EQ(Button().ComponentPopup, "");
-    EXPECT_EQ(ins.Combo4_Popup.ListIndex, -1);
-    EXPECT_EQ(ins.Text4_Name.Text, "");
-    EXPECT_EQ(ins.Combo4_when.ListIndex, -1);
+    EXPECT_EQ(ins.PopupKindList.ListIndex, -1);
+    EXPECT_EQ(ins.PopupClassBox.Text, "");
+    EXPECT_EQ(ins.PopupTriggerList.ListIndex, -1);
     history.Undo(p.form, history.changes.size() - 1);
     EXPECT_EQ(Button().ComponentPopup, "Frame,Settings,mouseClicked()");
-    EXPECT_EQ(ins.Text4_Name.Text, "Settings");
+    EXPECT_EQ(ins.PopupClassBox.Text, "Settings");
 }
 
 TEST_F(DesignPagesTest, AWindowClassGenerationWouldRefuseIsRefusedWithItsReason) {
@@ -159,47 +157,47 @@ TEST_F(DesignPagesTest, AWindowClassGenerationWouldRefuseIsRefusedWithItsReason)
         p.form.doc.MutableSlot(1).ComponentPopup = "Frame,Good,mouseClicked()";
         p.messages.shown.clear();
         Show("button_1");
-        ins.Text4_Name.Text = c.typed;
-        EXPECT_FALSE(ins.Text4_Name_LostFocus()) << c.typed;
+        ins.PopupClassBox.Text = c.typed;
+        EXPECT_FALSE(ins.PopupClassLosesFocus()) << c.typed;
         ASSERT_EQ(p.messages.shown.size(), 1u) << c.typed;
         EXPECT_EQ(p.messages.shown[0].text, c.message);
         EXPECT_EQ(p.messages.shown[0].title, "Popup Name");
         // The record and the box keep the name that was there.
         EXPECT_EQ(Button().ComponentPopup, "Frame,Good,mouseClicked()") << c.typed;
-        EXPECT_EQ(ins.Text4_Name.Text, "Good") << c.typed;
-        EXPECT_EQ(ins.Focus, InspectorControl::Text4_Name);
+        EXPECT_EQ(ins.PopupClassBox.Text, "Good") << c.typed;
+        EXPECT_EQ(ins.Focus, InspectorControl::PopupClassBox);
     }
 }
 
 TEST_F(DesignPagesTest, EscapeRestoresTheStoredPopupName) {
     p.form.doc.MutableSlot(1).ComponentPopup = "Frame,Good,mouseClicked()";
     Show("button_1");
-    ins.Text4_Name.Text = "Other";
-    EXPECT_EQ(ins.Text4_Name_KeyPress(kKeyEscape), 0);
-    EXPECT_EQ(ins.Text4_Name.Text, "Good");
+    ins.PopupClassBox.Text = "Other";
+    EXPECT_EQ(ins.PopupClassKeyPress(kKeyEscape), 0);
+    EXPECT_EQ(ins.PopupClassBox.Text, "Good");
     EXPECT_EQ(Button().ComponentPopup, "Frame,Good,mouseClicked()");
 }
 
 TEST_F(DesignPagesTest, AKindChangeOffersTheNewClassesEventsAndPopupKinds) {
     p.form.doc.MutableSlot(1).ComponentEvents = "actionPerformed()";
     Show("button_1");
-    ins.Combo3_Type.ListIndex = ins.Combo3_Type.Find("JLabel");
-    ins.Combo3_Type_Click();
-    EXPECT_EQ(ins.List_Events.Find("actionPerformed()"), -1);
-    EXPECT_EQ(ins.Combo4_Popup.Items, (std::vector<std::string>{"(None)", "JDialog", "JFrame"}));
+    ins.TypeList.ListIndex = ins.TypeList.Find("JLabel");
+    ins.TypeChosen();
+    EXPECT_EQ(ins.EventList.Find("actionPerformed()"), -1);
+    EXPECT_EQ(ins.PopupKindList.Items, (std::vector<std::string>{"(None)", "JDialog", "JFrame"}));
     // Checking an event of the new class keeps the one the old class offered.
     Check("mouseClicked()", true);
     EXPECT_EQ(Button().ComponentEvents, "mouseClicked()|actionPerformed()");
 }
 
 TEST_F(DesignPagesTest, WithNothingShownThePagesWriteNothing) {
-    p.main.Inicializa_VentanaPropiedades();
-    p.form.doc.isModified = false;
-    ins.List_Events_ItemCheck(0, true);
-    ins.Text4_Name.Text = "X";
-    EXPECT_TRUE(ins.Text4_Name_Validate());
-    ins.CmdClearPopup_Click();
-    EXPECT_FALSE(p.form.doc.isModified);
+    p.main.ClearInspector();
+    p.form.doc.Modified = false;
+    ins.EventChecked(0, true);
+    ins.PopupClassBox.Text = "X";
+    EXPECT_TRUE(ins.ValidatePopupClass());
+    ins.ClearPopup();
+    EXPECT_FALSE(p.form.doc.Modified);
     EXPECT_TRUE(history.changes.empty());
 }
 

@@ -64,9 +64,9 @@ TEST(WindowFontTest, AnEditResizesTheWindowAndIsSavedAndUndone) {
     // The document window's outer size is the design's plus the frame allowances.
     EXPECT_EQ(doc.OuterWidth, 6195);
     EXPECT_EQ(doc.OuterHeight, 4935);
-    EXPECT_EQ(doc.Window_Width, 400.f);
-    EXPECT_EQ(doc.Window_Height, 300.f);
-    EXPECT_TRUE(doc.isModified);
+    EXPECT_EQ(doc.WindowWidth, 400.f);
+    EXPECT_EQ(doc.WindowHeight, 300.f);
+    EXPECT_TRUE(doc.Modified);
     const std::string file = ProjectFileText(doc);
     EXPECT_NE(file.find("[Main]\r\nSizeX=6000\r\nSizeY=4500\r\nUnits=pixels\r\n"
                         "[Font]\r\nName=Times Roman\r\nStyle=BOLD\r\nSize=16\r\n"),
@@ -323,7 +323,7 @@ TEST(MenuBarEditorTest, TheEditedMenuBarIsSavedAsMenuElementSections) {
     e.CurrentElement().Shortcut = "Ctrl+O";
     e.CurrentElement().State = MenuStateFrom(false, false);
     EditMenuElements(p.form, e.Result());
-    EXPECT_TRUE(p.form.doc.isModified);
+    EXPECT_TRUE(p.form.doc.Modified);
     EXPECT_NE(ProjectFileText(p.form.doc)
                   .find("[MenuElement2]\r\nName=menu_2\r\nLabel=Open\r\nType=Item\r\n"
                         "State=Disabled\r\nLevel=1\r\nEvents=actionPerformed()\r\n"
@@ -357,20 +357,20 @@ TEST(PreviewTest, TheSourceComesFromACopyOfTheDesign) {
     EXPECT_EQ(PreviewJava(p.form.doc, "Frame", catalogue).refusal, kNoComponentMessage);
     p.form.InsertFromMenuBar("CommandButton");
     p.form.doc.MutableSlot(1).ComponentPopup = "Frame,,mouseClicked()";  // invalid: erased
-    p.form.doc.isModified = false;
+    p.form.doc.Modified = false;
     const PreviewSource source = PreviewJava(p.form.doc, "JFrame", catalogue);
     ASSERT_TRUE(source.ok()) << source.refusal;
     EXPECT_EQ(source.className, "Preview");  // never saved
     EXPECT_NE(source.fileText.find("public class Preview extends JFrame"), std::string::npos);
     EXPECT_NE(source.fileText.find("\r\n"), std::string::npos);
     // The design itself is untouched.
-    EXPECT_EQ(p.form.doc.File_Name, "");
-    EXPECT_EQ(p.form.doc.Java_File_Name, "");
-    EXPECT_EQ(p.form.doc.Generate_Type, "Applet");
+    EXPECT_EQ(p.form.doc.FileName, "");
+    EXPECT_EQ(p.form.doc.JavaClassName, "");
+    EXPECT_EQ(p.form.doc.Target, "Applet");
     EXPECT_EQ(p.form.doc.Slot(1).ComponentPopup, "Frame,,mouseClicked()");
-    EXPECT_FALSE(p.form.doc.isModified);
+    EXPECT_FALSE(p.form.doc.Modified);
 
-    p.form.doc.File_Name = "login";
+    p.form.doc.FileName = "login";
     EXPECT_EQ(PreviewJava(p.form.doc, "Applet", catalogue).className, "login");
     for (const char* target : {"Dialog", "Panel", "JDialog", "JPanel"})
         EXPECT_NE(PreviewJava(p.form.doc, target, catalogue).refusal.find("no main method"),

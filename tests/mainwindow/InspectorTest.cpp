@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "document/ComponentKinds.h"
-#include "document/Form1.h"
+#include "document/DocumentController.h"
 #include "mainwindow/Inspector.h"
-#include "mainwindow/MDIForm1.h"
+#include "mainwindow/MainController.h"
 #include "support/ScriptedServices.h"
 
 namespace korvane {
@@ -26,8 +26,8 @@ class InspectorTest : public ::testing::Test {
     void SetUp() override {
         form.SetMainWindow(&main);
         form.SetView(&view);
-        main.MDIForm_Load();
-        form.Form_Load();
+        main.Load();
+        form.Load();
     }
 
     // Inserts components of these kinds, one per tag, from the menu bar.
@@ -36,8 +36,8 @@ class InspectorTest : public ::testing::Test {
     }
     // Selects a component's line in the list, as a click on it does.
     void Show(const std::string& name) {
-        main.list1.ListIndex = main.list1.FindName(name);
-        main.List1_Click();
+        main.componentList.ListIndex = main.componentList.FindName(name);
+        main.ComponentListClicked();
     }
     void SetTabOrders(const std::vector<std::string>& orders) {
         int i = 1;
@@ -45,25 +45,25 @@ class InspectorTest : public ::testing::Test {
     }
     std::vector<std::string> TabOrders() const {
         std::vector<std::string> orders;
-        for (int i = 1; i <= form.doc.Objects_Count(); ++i)
+        for (int i = 1; i <= form.doc.SlotCount(); ++i)
             orders.push_back(form.doc.Slot(i).ComponentTabOrder);
         return orders;
     }
     void NewDesign() {
-        form.doc.isModified = false;
-        form.OptionFileNew_Click();
+        form.doc.Modified = false;
+        form.FileNew();
     }
-    bool HandlesShown() const { return form.doc.Picture_Corner[1].Visible; }
+    bool HandlesShown() const { return form.doc.Handles[1].Visible; }
     void SelectType(const std::string& displayName) {
-        ins.Combo3_Type.ListIndex = ins.Combo3_Type.Find(displayName);
-        ins.Combo3_Type_Click();
+        ins.TypeList.ListIndex = ins.TypeList.Find(displayName);
+        ins.TypeChosen();
     }
 
     ScriptedMessageBox messages;
     ScriptedFileDialog dialogs;
     CountingView view;
-    Form1 form{messages, dialogs};
-    MDIForm1 main{form};
+    DocumentController form{messages, dialogs};
+    MainController main{form};
     Inspector& ins = main.inspector;
 };
 
@@ -72,13 +72,13 @@ TEST_F(InspectorTest, LoadShowsTheSelectedComponentOnAllPages) {
     form.doc.MutableSlot(2).ComponentEvents = "mouseClicked()|bogus()|actionPerformed()";
     form.doc.MutableSlot(2).ComponentPopup = "Frame,f1,keyTyped()";
     Show("button_1");
-    EXPECT_EQ(ins.Text3_Index, "2");
-    EXPECT_EQ(ins.Text3_Name.Text, "button_1");
-    EXPECT_EQ(ins.Combo3_Type.Text(), "Button");
-    EXPECT_EQ(ins.Text3_Value.Text, "button_1");
-    EXPECT_EQ(ins.Text3_TabOrder.Text, "2");
-    EXPECT_TRUE(ins.Text3_Name.Enabled && ins.Combo3_Type.Enabled && ins.Text3_TabOrder.Enabled);
-    EXPECT_EQ(form.doc.Active_Object_Index, 2);
+    EXPECT_EQ(ins.ShownIndex, "2");
+    EXPECT_EQ(ins.NameBox.Text, "button_1");
+    EXPECT_EQ(ins.TypeList.Text(), "Button");
+    EXPECT_EQ(ins.ValueBox.Text, "button_1");
+    EXPECT_EQ(ins.TabOrderBox.Text, "2");
+    EXPECT_TRUE(ins.NameBox.Enabled && ins.TypeList.Enabled && ins.TabOrderBox.Enabled);
+    EXPECT_EQ(form.doc.ActiveSlot, 2);
     EXPECT_TRUE(HandlesShown());
 
     const std::vector<std::string> button = {
@@ -87,81 +87,81 @@ TEST_F(InspectorTest, LoadShowsTheSelectedComponentOnAllPages) {
         "mouseExited()",     "mousePressed()",    "mouseReleased()",  "mouseDragged()",
         "mouseMoved()",      "componentHidden()", "componentShown()", "componentMoved()",
         "componentResized()"};
-    EXPECT_EQ(ins.List_Events.Items, button);
+    EXPECT_EQ(ins.EventList.Items, button);
     std::vector<std::string> triggers = {"(None)"};
     triggers.insert(triggers.end(), button.begin(), button.end());
-    EXPECT_EQ(ins.Combo4_when.Items, triggers);
+    EXPECT_EQ(ins.PopupTriggerList.Items, triggers);
     std::vector<std::string> checked;
-    for (size_t k = 0; k < ins.List_Events.Items.size(); ++k)
-        if (ins.List_Events.Checked[k]) checked.push_back(ins.List_Events.Items[k]);
+    for (size_t k = 0; k < ins.EventList.Items.size(); ++k)
+        if (ins.EventList.Checked[k]) checked.push_back(ins.EventList.Items[k]);
     EXPECT_EQ(checked, (std::vector<std::string>{"actionPerformed()", "mouseClicked()"}));
-    EXPECT_EQ(ins.List_Events.ListIndex, 0);
+    EXPECT_EQ(ins.EventList.ListIndex, 0);
     // The unknown name is only left out of the display.
     EXPECT_EQ(form.doc.Slot(2).ComponentEvents, "mouseClicked()|bogus()|actionPerformed()");
-    EXPECT_EQ(ins.Combo4_Popup.Items, (std::vector<std::string>{"(None)", "Dialog", "Frame"}));
-    EXPECT_EQ(ins.Combo4_Popup.Text(), "Frame");
-    EXPECT_EQ(ins.Text4_Name.Text, "f1");
-    EXPECT_EQ(ins.Combo4_when.Text(), "keyTyped()");
-    EXPECT_TRUE(ins.CmdClearPopup_Enabled);
+    EXPECT_EQ(ins.PopupKindList.Items, (std::vector<std::string>{"(None)", "Dialog", "Frame"}));
+    EXPECT_EQ(ins.PopupKindList.Text(), "Frame");
+    EXPECT_EQ(ins.PopupClassBox.Text, "f1");
+    EXPECT_EQ(ins.PopupTriggerList.Text(), "keyTyped()");
+    EXPECT_TRUE(ins.ClearPopupEnabled);
 
     // A Swing component: Swing popup kinds; a binding with one field fills what it has.
     Insert({"JButton"});
     form.doc.MutableSlot(3).ComponentPopup = "JDialog";
     Show("button_2");
-    EXPECT_EQ(ins.Combo4_Popup.Items, (std::vector<std::string>{"(None)", "JDialog", "JFrame"}));
-    EXPECT_EQ(ins.Combo4_Popup.Text(), "JDialog");
-    EXPECT_EQ(ins.Text4_Name.Text, "");
-    EXPECT_EQ(ins.Combo4_when.ListIndex, -1);
+    EXPECT_EQ(ins.PopupKindList.Items, (std::vector<std::string>{"(None)", "JDialog", "JFrame"}));
+    EXPECT_EQ(ins.PopupKindList.Text(), "JDialog");
+    EXPECT_EQ(ins.PopupClassBox.Text, "");
+    EXPECT_EQ(ins.PopupTriggerList.ListIndex, -1);
 }
 
 TEST_F(InspectorTest, LoadOfAnEntryWithoutALiveComponentChangesNothing) {
     Insert({"Label", "Label"});
     Show("label_1");
     form.doc.SetVisible(2, false);  // deleted, but the list still shows it
-    main.list1.AddItem("ghost (Label)");
+    main.componentList.AddItem("ghost (Label)");
     for (const std::string name : {"label_2", "ghost"}) {
         Show(name);
-        EXPECT_EQ(ins.Text3_Index, "1") << name;
-        EXPECT_EQ(form.doc.Active_Object_Index, 1) << name;
+        EXPECT_EQ(ins.ShownIndex, "1") << name;
+        EXPECT_EQ(form.doc.ActiveSlot, 1) << name;
     }
-    main.list1.ListIndex = -1;
-    main.List1_Click();
-    EXPECT_EQ(ins.Text3_Name.Text, "label_1");
+    main.componentList.ListIndex = -1;
+    main.ComponentListClicked();
+    EXPECT_EQ(ins.NameBox.Text, "label_1");
 }
 
 TEST_F(InspectorTest, ClearEmptiesAndDisablesEveryPageAndEditsThenChangeNothing) {
     Insert({"CommandButton"});
     form.doc.MutableSlot(1).ComponentPopup = "Dialog,d,mouseClicked()";
     Show("button_1");
-    form.Form_MouseDown(kLeftButton, 0, 0, 0);  // a click on the empty surface
-    EXPECT_EQ(ins.Text3_Index, "");
-    EXPECT_EQ(ins.Text3_Name.Text, "");
-    EXPECT_EQ(ins.Combo3_Type.Text(), "Label");
-    EXPECT_FALSE(ins.Text3_Name.Enabled || ins.Text3_Value.Enabled || ins.Combo3_Type.Enabled ||
-                 ins.Text3_TabOrder.Enabled);
-    EXPECT_TRUE(ins.List_Events.Items.empty());
-    EXPECT_FALSE(ins.List_Events.Enabled || ins.Combo4_Popup.Enabled || ins.Text4_Name.Enabled ||
-                 ins.Combo4_when.Enabled || ins.CmdClearPopup_Enabled);
-    EXPECT_EQ(ins.Combo4_Popup.ListIndex, -1);
-    EXPECT_TRUE(ins.Combo4_when.Items.empty());
+    form.WindowMouseDown(kLeftButton, 0, 0, 0);  // a click on the empty surface
+    EXPECT_EQ(ins.ShownIndex, "");
+    EXPECT_EQ(ins.NameBox.Text, "");
+    EXPECT_EQ(ins.TypeList.Text(), "Label");
+    EXPECT_FALSE(ins.NameBox.Enabled || ins.ValueBox.Enabled || ins.TypeList.Enabled ||
+                 ins.TabOrderBox.Enabled);
+    EXPECT_TRUE(ins.EventList.Items.empty());
+    EXPECT_FALSE(ins.EventList.Enabled || ins.PopupKindList.Enabled || ins.PopupClassBox.Enabled ||
+                 ins.PopupTriggerList.Enabled || ins.ClearPopupEnabled);
+    EXPECT_EQ(ins.PopupKindList.ListIndex, -1);
+    EXPECT_TRUE(ins.PopupTriggerList.Items.empty());
 
-    form.doc.isModified = false;
+    form.doc.Modified = false;
     const ComponentRecord before = form.doc.Slot(1);
-    ins.Text3_Value.Text = "typed";
-    ins.Text3_Value_Change();
-    ins.Text3_Name.Text = "";
-    EXPECT_TRUE(ins.Text3_Name_Validate());
-    ins.Text3_TabOrder.Text = "";
-    EXPECT_TRUE(ins.Text3_TabOrder_Validate());
+    ins.ValueBox.Text = "typed";
+    ins.ValueChanged();
+    ins.NameBox.Text = "";
+    EXPECT_TRUE(ins.ValidateName());
+    ins.TabOrderBox.Text = "";
+    EXPECT_TRUE(ins.ValidateTabOrder());
     SelectType("JList");
-    EXPECT_EQ(ins.Text3_Name_KeyPress(kKeyEscape), 0);
+    EXPECT_EQ(ins.NameKeyPress(kKeyEscape), 0);
     const ComponentRecord& after = form.doc.Slot(1);
     EXPECT_EQ(after.ComponentName, before.ComponentName);
     EXPECT_EQ(after.ComponentType, before.ComponentType);
     EXPECT_EQ(after.ComponentValue, before.ComponentValue);
     EXPECT_EQ(after.ComponentTabOrder, before.ComponentTabOrder);
     EXPECT_EQ(after.ComponentPopup, before.ComponentPopup);
-    EXPECT_FALSE(form.doc.isModified);
+    EXPECT_FALSE(form.doc.Modified);
     EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -184,28 +184,28 @@ TEST_F(InspectorTest, RefusedNamesKeepTheFocusAndRestoreTheStoredName) {
     for (bool byEnter : {true, false}) {
         for (const Case& c : cases) {
             Show("label_1");
-            form.doc.isModified = false;
-            form.doc.isMouseDown = true;
+            form.doc.Modified = false;
+            form.doc.MouseIsDown = true;
             messages.shown.clear();
-            ins.GotFocus(InspectorControl::Text3_Name);
-            ins.Text3_Name.Text = c.typed;
+            ins.GotFocus(InspectorControl::NameBox);
+            ins.NameBox.Text = c.typed;
             if (byEnter) {
-                ins.Text3_Name_KeyPress(kKeyEnter);
+                ins.NameKeyPress(kKeyEnter);
             } else {
-                EXPECT_FALSE(ins.Text3_Name_LostFocus()) << c.typed;
+                EXPECT_FALSE(ins.NameLosesFocus()) << c.typed;
             }
             ASSERT_EQ(messages.shown.size(), 1u) << c.typed;
             EXPECT_EQ(messages.shown[0].text, c.message) << c.typed;
             EXPECT_EQ(messages.shown[0].title, "Component Name");
             EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
             EXPECT_EQ(messages.shown[0].buttons, MessageButtons::Ok);
-            EXPECT_EQ(ins.Text3_Name.Text, "label_1");
-            EXPECT_EQ(ins.Focus, InspectorControl::Text3_Name);
-            EXPECT_EQ(ins.Text3_Name.SelStart, 0);
-            EXPECT_EQ(ins.Text3_Name.SelLength, 7);
-            EXPECT_FALSE(form.doc.isMouseDown);
+            EXPECT_EQ(ins.NameBox.Text, "label_1");
+            EXPECT_EQ(ins.Focus, InspectorControl::NameBox);
+            EXPECT_EQ(ins.NameBox.SelStart, 0);
+            EXPECT_EQ(ins.NameBox.SelLength, 7);
+            EXPECT_FALSE(form.doc.MouseIsDown);
             EXPECT_FALSE(HandlesShown());
-            EXPECT_FALSE(form.doc.isModified);
+            EXPECT_FALSE(form.doc.Modified);
             EXPECT_EQ(form.doc.Slot(1).ComponentName, "label_1");
         }
     }
@@ -224,20 +224,21 @@ TEST_F(InspectorTest, AcceptedNamesAreStoredAndTheListFollows) {
     };
     Insert({"Label", "Label", "CommandButton"});
     form.doc.SetVisible(3, false);
-    form.TreeView1_Load();
+    form.FillComponentList();
     for (const Case& c : cases) {
         Show(form.doc.Slot(1).ComponentName);
-        form.doc.isModified = false;
-        ins.Text3_Name.Text = c.typed;
-        EXPECT_TRUE(ins.Text3_Name_LostFocus()) << c.typed;
+        form.doc.Modified = false;
+        ins.NameBox.Text = c.typed;
+        EXPECT_TRUE(ins.NameLosesFocus()) << c.typed;
         EXPECT_TRUE(messages.shown.empty()) << c.typed;
-        EXPECT_EQ(form.doc.isModified, c.modifies) << c.typed;
+        EXPECT_EQ(form.doc.Modified, c.modifies) << c.typed;
         EXPECT_EQ(form.doc.Slot(1).ComponentName, c.typed);
         EXPECT_EQ(form.doc.Slot(1).Tag, c.typed);
-        EXPECT_EQ(main.list1.List(main.list1.ListIndex), std::string(c.typed) + " (Label)");
-        EXPECT_EQ(ins.Text3_Name.Text, c.typed);
+        EXPECT_EQ(main.componentList.List(main.componentList.ListIndex),
+                  std::string(c.typed) + " (Label)");
+        EXPECT_EQ(ins.NameBox.Text, c.typed);
     }
-    EXPECT_EQ(main.list1.Items(),
+    EXPECT_EQ(main.componentList.Items(),
               (std::vector<std::string>{"$pane_x9 (Label)", "label_2 (Label)"}));
 }
 
@@ -247,49 +248,50 @@ TEST_F(InspectorTest, RenamesAndKindChangesLeaveTheListAsARebuildShowsIt) {
     Insert({"Label", "Label", "CommandButton", "Label"});
     form.doc.SetName(4, "label_1");
     form.doc.SetVisible(2, false);
-    form.TreeView1_Load();
+    form.FillComponentList();
     auto rebuilt = [&] {
         std::vector<std::string> items;
-        for (int i = 1; i <= form.doc.Objects_Count(); ++i)
-            if (form.doc.IsLive(i)) items.push_back(Form1::ListEntry(form.doc.Slot(i)));
+        for (int i = 1; i <= form.doc.SlotCount(); ++i)
+            if (form.doc.IsLive(i))
+                items.push_back(DocumentController::ListEntry(form.doc.Slot(i)));
         return items;
     };
     Show("label_1");
-    ins.Text3_Name.Text = "first";
-    ASSERT_TRUE(ins.Text3_Name_LostFocus());
-    EXPECT_EQ(main.list1.Items(), rebuilt());
-    EXPECT_EQ(main.list1.FindName("first"), 0);
-    EXPECT_EQ(main.list1.FindName("label_1"), 2);  // slot 4, the name's other holder
-    EXPECT_EQ(main.list1.ListIndex, 0);
+    ins.NameBox.Text = "first";
+    ASSERT_TRUE(ins.NameLosesFocus());
+    EXPECT_EQ(main.componentList.Items(), rebuilt());
+    EXPECT_EQ(main.componentList.FindName("first"), 0);
+    EXPECT_EQ(main.componentList.FindName("label_1"), 2);  // slot 4, the name's other holder
+    EXPECT_EQ(main.componentList.ListIndex, 0);
     SelectType("JButton");
-    EXPECT_EQ(main.list1.Items(), rebuilt());
-    EXPECT_EQ(main.list1.List(main.list1.ListIndex), "first (JButton)");
+    EXPECT_EQ(main.componentList.Items(), rebuilt());
+    EXPECT_EQ(main.componentList.List(main.componentList.ListIndex), "first (JButton)");
     Show("label_1");
-    ins.Text3_Name.Text = "button_9";
-    ASSERT_TRUE(ins.Text3_Name_LostFocus());
-    EXPECT_EQ(main.list1.Items(), rebuilt());
-    EXPECT_EQ(main.list1.FindName("label_1"), -1);
-    EXPECT_EQ(main.list1.FindName("button_9"), 2);
-    EXPECT_EQ(main.list1.EditedRows(), (std::vector<int>{0, 0, 2}));
+    ins.NameBox.Text = "button_9";
+    ASSERT_TRUE(ins.NameLosesFocus());
+    EXPECT_EQ(main.componentList.Items(), rebuilt());
+    EXPECT_EQ(main.componentList.FindName("label_1"), -1);
+    EXPECT_EQ(main.componentList.FindName("button_9"), 2);
+    EXPECT_EQ(main.componentList.EditedRows(), (std::vector<int>{0, 0, 2}));
 }
 
 TEST_F(InspectorTest, NameKeysSwallowBlanksAndEscapeRestores) {
     Insert({"Label"});
-    EXPECT_EQ(ins.Text3_Name_KeyPress(' '), 0);
-    EXPECT_EQ(ins.Text3_Name_KeyPress('x'), 'x');
-    ins.Text3_Name.Text = "changed";
-    EXPECT_EQ(ins.Text3_Name_KeyPress(kKeyEscape), 0);
-    EXPECT_EQ(ins.Text3_Name.Text, "label_1");
+    EXPECT_EQ(ins.NameKeyPress(' '), 0);
+    EXPECT_EQ(ins.NameKeyPress('x'), 'x');
+    ins.NameBox.Text = "changed";
+    EXPECT_EQ(ins.NameKeyPress(kKeyEscape), 0);
+    EXPECT_EQ(ins.NameBox.Text, "label_1");
     EXPECT_EQ(form.doc.Slot(1).ComponentName, "label_1");
 }
 
 TEST_F(InspectorTest, ValueEditsAreWrittenAtOnce) {
     Insert({"JList"});
-    form.doc.isModified = false;
-    ins.Text3_Value.Text = "a|b|c";
-    ins.Text3_Value_Change();
+    form.doc.Modified = false;
+    ins.ValueBox.Text = "a|b|c";
+    ins.ValueChanged();
     EXPECT_EQ(form.doc.Slot(1).ComponentValue, "a|b|c");
-    EXPECT_TRUE(form.doc.isModified);
+    EXPECT_TRUE(form.doc.Modified);
 }
 
 TEST_F(InspectorTest, TabOrderEditsRenumberTheOthers) {
@@ -369,14 +371,15 @@ TEST_F(InspectorTest, TabOrderEditsRenumberTheOthers) {
         SetTabOrders(c.orders);
         for (size_t k = 0; k < c.kinds.size(); ++k)
             if (std::string(c.kinds[k]) == "-") form.doc.SetVisible(static_cast<int>(k) + 1, false);
-        form.TreeView1_Load();
+        form.FillComponentList();
         Show(form.doc.Slot(c.edited).ComponentName);
-        form.doc.isModified = false;
-        ins.Text3_TabOrder.Text = c.typed;
-        EXPECT_TRUE(ins.Text3_TabOrder_LostFocus()) << c.name;
+        form.doc.Modified = false;
+        ins.TabOrderBox.Text = c.typed;
+        EXPECT_TRUE(ins.TabOrderLosesFocus()) << c.name;
         EXPECT_EQ(TabOrders(), c.expected) << c.name;
-        EXPECT_EQ(form.doc.isModified, c.modifies) << c.name;
-        EXPECT_EQ(main.list1.ListIndex, main.list1.FindName(form.doc.Slot(c.edited).ComponentName));
+        EXPECT_EQ(form.doc.Modified, c.modifies) << c.name;
+        EXPECT_EQ(main.componentList.ListIndex,
+                  main.componentList.FindName(form.doc.Slot(c.edited).ComponentName));
         EXPECT_TRUE(messages.shown.empty()) << c.name;
     }
 }
@@ -399,21 +402,21 @@ TEST_F(InspectorTest, RefusedTabOrdersKeepTheFocusAndRenumberNothing) {
     for (const Case& c : cases) {
         SetTabOrders(c.orders);
         Show("label_2");
-        form.doc.isModified = false;
-        form.doc.isMouseDown = true;
+        form.doc.Modified = false;
+        form.doc.MouseIsDown = true;
         messages.shown.clear();
-        ins.Text3_TabOrder.Text = c.typed;
-        EXPECT_FALSE(ins.Text3_TabOrder_LostFocus()) << c.typed;
+        ins.TabOrderBox.Text = c.typed;
+        EXPECT_FALSE(ins.TabOrderLosesFocus()) << c.typed;
         ASSERT_EQ(messages.shown.size(), 1u) << c.typed;
         EXPECT_EQ(messages.shown[0].text, c.message) << c.typed;
         EXPECT_EQ(messages.shown[0].title, "Component Order");
         EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
-        EXPECT_EQ(ins.Text3_TabOrder.Text, "2");
-        EXPECT_EQ(ins.Focus, InspectorControl::Text3_TabOrder);
-        EXPECT_EQ(ins.Text3_TabOrder.SelLength, 1);
-        EXPECT_FALSE(form.doc.isMouseDown);
+        EXPECT_EQ(ins.TabOrderBox.Text, "2");
+        EXPECT_EQ(ins.Focus, InspectorControl::TabOrderBox);
+        EXPECT_EQ(ins.TabOrderBox.SelLength, 1);
+        EXPECT_FALSE(form.doc.MouseIsDown);
         EXPECT_FALSE(HandlesShown());
-        EXPECT_FALSE(form.doc.isModified);
+        EXPECT_FALSE(form.doc.Modified);
         EXPECT_EQ(TabOrders(), c.orders);
     }
 }
@@ -432,10 +435,10 @@ TEST_F(InspectorTest, TabOrderKeysAreFiltered) {
                           {' ', 0},
                           {'-', 0},
                           {'.', 0}};
-    for (const Case& c : cases) EXPECT_EQ(ins.Text3_TabOrder_KeyPress(c.key), c.passed) << c.key;
-    ins.Text3_TabOrder.Text = "77";
-    EXPECT_EQ(ins.Text3_TabOrder_KeyPress(kKeyEscape), 0);
-    EXPECT_EQ(ins.Text3_TabOrder.Text, "1");
+    for (const Case& c : cases) EXPECT_EQ(ins.TabOrderKeyPress(c.key), c.passed) << c.key;
+    ins.TabOrderBox.Text = "77";
+    EXPECT_EQ(ins.TabOrderKeyPress(kKeyEscape), 0);
+    EXPECT_EQ(ins.TabOrderBox.Text, "1");
 }
 
 TEST_F(InspectorTest, RenumberingAFullDesignMovesEveryOtherComponent) {
@@ -447,10 +450,10 @@ TEST_F(InspectorTest, RenumberingAFullDesignMovesEveryOtherComponent) {
         r.ComponentTabOrder = std::to_string(k);
         form.doc.AppendSlot(std::move(r));
     }
-    form.TreeView1_Load();
+    form.FillComponentList();
     Show("c" + std::to_string(kMaxSlots));
-    ins.Text3_TabOrder.Text = "1";
-    ASSERT_TRUE(ins.Text3_TabOrder_Validate());
+    ins.TabOrderBox.Text = "1";
+    ASSERT_TRUE(ins.ValidateTabOrder());
     EXPECT_EQ(form.doc.Slot(1).ComponentTabOrder, "2");
     EXPECT_EQ(form.doc.Slot(kMaxSlots - 1).ComponentTabOrder, std::to_string(kMaxSlots));
     EXPECT_EQ(form.doc.Slot(kMaxSlots).ComponentTabOrder, "1");
@@ -475,85 +478,85 @@ TEST_F(InspectorTest, KindChangeKeepsNameAndValueAndStoresThePopupPage) {
         const std::string name = form.doc.Slot(1).ComponentName;
         form.doc.MutableSlot(1).ComponentPopup = c.popup;
         Show(name);
-        form.doc.isModified = false;
+        form.doc.Modified = false;
         int redraws = view.changes;
         SelectType(c.newKind);
         const ComponentRecord& r = form.doc.Slot(1);
-        EXPECT_EQ(r.ComponentType, Display_Name_To_Type(c.newKind)) << c.popup;
+        EXPECT_EQ(r.ComponentType, TypeOfDisplayName(c.newKind)) << c.popup;
         EXPECT_EQ(r.ComponentName, name);
         EXPECT_EQ(r.ComponentValue, name);
         EXPECT_EQ(r.ComponentPopup, c.storedPopup) << c.popup;
-        EXPECT_TRUE(form.doc.isModified);
+        EXPECT_TRUE(form.doc.Modified);
         EXPECT_GT(view.changes, redraws);
-        EXPECT_EQ(main.list1.List(0), name + " (" + c.newKind + ")");
+        EXPECT_EQ(main.componentList.List(0), name + " (" + c.newKind + ")");
         EXPECT_TRUE(messages.shown.empty());
     }
 }
 
 TEST_F(InspectorTest, KindChangeWithARefusedNameStoresThePageAsShown) {
     Insert({"Label"});
-    ins.Combo4_Popup.ListIndex = ins.Combo4_Popup.Find("Dialog");
-    ins.Text4_Name.Text = " dlgMain ";
-    ins.Combo4_when.ListIndex = ins.Combo4_when.Find("mouseClicked()");
-    ins.Text3_Name.Text = "";
+    ins.PopupKindList.ListIndex = ins.PopupKindList.Find("Dialog");
+    ins.PopupClassBox.Text = " dlgMain ";
+    ins.PopupTriggerList.ListIndex = ins.PopupTriggerList.Find("mouseClicked()");
+    ins.NameBox.Text = "";
     SelectType("Canvas");
     ASSERT_EQ(messages.Texts(), std::vector<std::string>{"Name is empty."});
     EXPECT_EQ(form.doc.Slot(1).ComponentType, "PictureBox");
     EXPECT_EQ(form.doc.Slot(1).ComponentPopup, "Dialog,dlgMain,mouseClicked()");
-    EXPECT_EQ(ins.Text3_Name.Text, "label_1");
+    EXPECT_EQ(ins.NameBox.Text, "label_1");
 
     Show("label_1");
-    ins.Combo4_Popup.ListIndex = -1;
-    ins.Text4_Name.Text = "x";
-    ins.Combo4_when.ListIndex = -1;
+    ins.PopupKindList.ListIndex = -1;
+    ins.PopupClassBox.Text = "x";
+    ins.PopupTriggerList.ListIndex = -1;
     ins.StorePopupPage(1);
     EXPECT_EQ(form.doc.Slot(1).ComponentPopup, "(None),x,(None)");
 }
 
 TEST_F(InspectorTest, DeleteKeys) {
     Insert({"Label", "Label", "Label"});
-    ins.Picture_Properties_KeyDown('A');
+    ins.PropertiesPageKeyDown('A');
     EXPECT_EQ(form.doc.LiveCount(), 3);
     // On the Properties page Delete removes the selected component, as on the surface.
-    ins.Picture_Properties_KeyDown(kKeyDelete);
+    ins.PropertiesPageKeyDown(kKeyDelete);
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_FALSE(form.doc.IsLive(3));
-    EXPECT_TRUE(form.doc.isModified);
-    EXPECT_EQ(ins.Text3_Index, "");
+    EXPECT_TRUE(form.doc.Modified);
+    EXPECT_EQ(ins.ShownIndex, "");
     EXPECT_FALSE(HandlesShown());
     Show("label_2");
 
-    ins.List1_KeyDown('A');
+    ins.ComponentListKeyDown('A');
     EXPECT_EQ(form.doc.LiveCount(), 2);
-    ins.List1_KeyDown(kKeyDelete);
+    ins.ComponentListKeyDown(kKeyDelete);
     EXPECT_FALSE(form.doc.IsLive(2));
-    EXPECT_EQ(main.list1.Items(), std::vector<std::string>{"label_1 (Label)"});
-    EXPECT_EQ(ins.Text3_Index, "");
+    EXPECT_EQ(main.componentList.Items(), std::vector<std::string>{"label_1 (Label)"});
+    EXPECT_EQ(ins.ShownIndex, "");
     EXPECT_FALSE(HandlesShown());
     // With nothing chosen, both keys delete nothing.
-    ins.Picture_Properties_KeyDown(kKeyDelete);
-    ins.List1_KeyDown(kKeyDelete);
+    ins.PropertiesPageKeyDown(kKeyDelete);
+    ins.ComponentListKeyDown(kKeyDelete);
     EXPECT_EQ(form.doc.LiveCount(), 1);
 }
 
 TEST_F(InspectorTest, TabHeadersSwitchPages) {
-    EXPECT_TRUE(ins.LabelToolbar2[2].Visible && ins.LabelToolbar2[3].Visible);
-    EXPECT_TRUE(ins.Picture_Properties.Visible);
-    ins.LabelToolbar2_Click(2);
+    EXPECT_TRUE(ins.TabHeaderLabels[2].Visible && ins.TabHeaderLabels[3].Visible);
+    EXPECT_TRUE(ins.PropertiesPage.Visible);
+    ins.TabHeaderClicked(2);
     EXPECT_TRUE(ins.EventsPage.Visible);
-    EXPECT_FALSE(ins.Picture_Properties.Visible || ins.Picture_Popup.Visible);
-    EXPECT_EQ(ins.ShapeToolbar2[2].FillColor, (Rgb{192, 192, 192}));
-    EXPECT_EQ(ins.ShapeToolbar2[1].FillColor, (Rgb{224, 224, 224}));
-    ins.LabelToolbar2_Click(0);
+    EXPECT_FALSE(ins.PropertiesPage.Visible || ins.PopupPage.Visible);
+    EXPECT_EQ(ins.TabHeaderShapes[2].FillColor, (Rgb{192, 192, 192}));
+    EXPECT_EQ(ins.TabHeaderShapes[1].FillColor, (Rgb{224, 224, 224}));
+    ins.TabHeaderClicked(0);
     EXPECT_TRUE(ins.EventsPage.Visible);
 
-    ins.Label_Tab_Click(3);
-    EXPECT_TRUE(ins.Picture_Popup.Visible);
+    ins.StripTabClicked(3);
+    EXPECT_TRUE(ins.PopupPage.Visible);
     EXPECT_FALSE(ins.EventsPage.Visible);
-    EXPECT_EQ(ins.ShapeTab1[3].FillColor, (Rgb{192, 192, 192}));
-    EXPECT_EQ(ins.ShapeTab1[1].FillColor, (Rgb{208, 208, 208}));
-    EXPECT_FALSE(ins.Line_Tab0[3].Visible);
-    EXPECT_TRUE(ins.Line_Tab0[1].Visible && ins.Line_Tab1[2].Visible);
+    EXPECT_EQ(ins.StripTabShapes[3].FillColor, (Rgb{192, 192, 192}));
+    EXPECT_EQ(ins.StripTabShapes[1].FillColor, (Rgb{208, 208, 208}));
+    EXPECT_FALSE(ins.StripTabUpperEdges[3].Visible);
+    EXPECT_TRUE(ins.StripTabUpperEdges[1].Visible && ins.StripTabLowerEdges[2].Visible);
 }
 
 TEST_F(InspectorTest, OpenSelectsAndShowsTheFirstComponent) {
@@ -564,11 +567,11 @@ TEST_F(InspectorTest, OpenSelectsAndShowsTheFirstComponent) {
         std::fclose(f);
     }
     Insert({"Label"});
-    form.doc.isModified = false;
+    form.doc.Modified = false;
     ASSERT_TRUE(form.OpenPath(path));
-    EXPECT_EQ(main.list1.Items(), (std::vector<std::string>{"a (Button)", "b (JLabel)"}));
-    EXPECT_EQ(ins.Text3_Name.Text, "a");
-    EXPECT_EQ(ins.Combo3_Type.Text(), "Button");
+    EXPECT_EQ(main.componentList.Items(), (std::vector<std::string>{"a (Button)", "b (JLabel)"}));
+    EXPECT_EQ(ins.NameBox.Text, "a");
+    EXPECT_EQ(ins.TypeList.Text(), "Button");
     std::remove(path.c_str());
 }
 

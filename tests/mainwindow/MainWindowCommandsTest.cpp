@@ -4,7 +4,7 @@
 #include <fstream>
 
 #include "mainwindow/Help.h"
-#include "mainwindow/MDIForm1.h"
+#include "mainwindow/MainController.h"
 #include "mainwindow/TargetSelector.h"
 #include "support/CoreProgram.h"
 #include "support/TempFolder.h"
@@ -16,12 +16,12 @@ using Program = testing::CoreProgram;
 
 TEST(MainWindowResizeTest, PagesFollowTheHeightOnlyAboveTheirTopPlusAllowance) {
     Program p;
-    p.main.MDIForm_Resize(9650, 6700);
+    p.main.ResizeWindow(9650, 6700);
     EXPECT_DOUBLE_EQ(p.main.PropertiesPageHeight, 6700 - kPropertiesPageTop - 1440);
     const double grown = p.main.PropertiesPageHeight;
-    p.main.MDIForm_Resize(9650, kPropertiesPageTop + 1440);  // not more than top + 1440: kept
+    p.main.ResizeWindow(9650, kPropertiesPageTop + 1440);  // not more than top + 1440: kept
     EXPECT_DOUBLE_EQ(p.main.PropertiesPageHeight, grown);
-    p.main.MDIForm_Resize(9650, 9000);
+    p.main.ResizeWindow(9650, 9000);
     EXPECT_DOUBLE_EQ(p.main.PropertiesPageHeight, 9000 - kPropertiesPageTop - 1440);
     EXPECT_DOUBLE_EQ(p.main.EventsPageHeight, p.main.PropertiesPageHeight);
     EXPECT_DOUBLE_EQ(p.main.PopupPageHeight, p.main.PropertiesPageHeight);
@@ -36,50 +36,50 @@ TEST(TargetSelectorTest, OnlyAppletFrameJAppletAndJFrameAreOffered) {
 
 TEST(TargetSelectorTest, ChoosingSetsCaptionAndDocumentButActivationDoesNotTouchCaption) {
     Program p;
-    p.main.OptionGenerateType_Click("JFrame");
-    EXPECT_EQ(p.main.Cmd_GenerateType_Caption, "JFrame");
-    EXPECT_EQ(p.form.doc.Generate_Type, "JFrame");
+    p.main.ChooseTarget("JFrame");
+    EXPECT_EQ(p.main.TargetCaption, "JFrame");
+    EXPECT_EQ(p.form.doc.Target, "JFrame");
     // Activating a JFrame document presses no kind button.
     p.main.PressedTargetButton.clear();
-    p.form.Form_Activate();
+    p.form.Activate();
     EXPECT_EQ(p.main.PressedTargetButton, "");
     // The document's own commands change its kind, not the caption.
-    p.form.doc.Generate_Type = "Frame";
-    p.form.Form_Activate();
+    p.form.doc.Target = "Frame";
+    p.form.Activate();
     EXPECT_EQ(p.main.PressedTargetButton, "Frame");
-    EXPECT_EQ(p.main.Cmd_GenerateType_Caption, "JFrame");
+    EXPECT_EQ(p.main.TargetCaption, "JFrame");
     // Generate Code takes the caption again.
-    p.main.Toolbar2_Code_Click();
-    EXPECT_EQ(p.form.doc.Generate_Type, "JFrame");
+    p.main.GenerateButtonClicked();
+    EXPECT_EQ(p.form.doc.Target, "JFrame");
 }
 
 TEST(TargetSelectorTest, WithTheDocumentClosedOnlyTheCaptionChangesAndGenerateDoesNothing) {
     Program p;
-    ASSERT_TRUE(p.form.Form_QueryUnload());
-    p.form.doc.Generate_Type = "Applet";
-    p.main.OptionGenerateType_Click("Frame");
-    EXPECT_EQ(p.main.Cmd_GenerateType_Caption, "Frame");
-    EXPECT_EQ(p.form.doc.Generate_Type, "Applet");
-    p.main.Toolbar2_Code_Click();
-    p.main.Toolbar2_Save_Click();
-    EXPECT_EQ(p.form.doc.Generate_Type, "Applet");
+    ASSERT_TRUE(p.form.QueryClose());
+    p.form.doc.Target = "Applet";
+    p.main.ChooseTarget("Frame");
+    EXPECT_EQ(p.main.TargetCaption, "Frame");
+    EXPECT_EQ(p.form.doc.Target, "Applet");
+    p.main.GenerateButtonClicked();
+    p.main.SaveButtonClicked();
+    EXPECT_EQ(p.form.doc.Target, "Applet");
     EXPECT_TRUE(p.messages.shown.empty());
     EXPECT_TRUE(p.dialogs.requests.empty());
 }
 
 TEST(MainWindowShutdownTest, TheCodeWindowClosesEvenWhenTheDocumentCancels) {
     Program p;
-    p.form.Insert_Control("Label");
-    p.main.form2.ShowGenerated({"}"});
+    p.form.InsertComponent("Label");
+    p.main.codeListing.ShowGenerated({"}"});
     p.messages.answers = {MessageResult::Cancel};
-    EXPECT_FALSE(p.main.MDIForm_QueryUnload());
-    EXPECT_FALSE(p.main.form2.Visible);
+    EXPECT_FALSE(p.main.QueryClose());
+    EXPECT_FALSE(p.main.codeListing.Visible);
     EXPECT_TRUE(p.form.Loaded());
-    EXPECT_TRUE(p.form.doc.isModified);
+    EXPECT_TRUE(p.form.doc.Modified);
     ASSERT_EQ(p.messages.shown.size(), 1u);
     EXPECT_EQ(p.messages.shown[0].title, "Close File");
     p.messages.answers = {MessageResult::No};
-    EXPECT_TRUE(p.main.MDIForm_QueryUnload());
+    EXPECT_TRUE(p.main.QueryClose());
     EXPECT_FALSE(p.form.Loaded());
 }
 

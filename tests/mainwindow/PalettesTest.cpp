@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "mainwindow/MDIForm1.h"
+#include "mainwindow/MainController.h"
 #include "support/CoreProgram.h"
 
 namespace korvane {
@@ -24,8 +24,8 @@ TEST(PalettesTest, StartUpShowsSwingWithBothPointersPressed) {
     EXPECT_EQ(pal.awt[0].look, kPressed);
     EXPECT_EQ(pal.swing[0].look, kPressed);
     EXPECT_EQ(pal.awt[3].look, kNormal);
-    EXPECT_EQ(pal.Toolbar_Button_pressed, 0);
-    EXPECT_EQ(pal.ToolbarDEL_Button_pressed, 0);
+    EXPECT_EQ(pal.ArmedAwtButton, 0);
+    EXPECT_EQ(pal.PressedDeleteButton, 0);
     // Two columns: odd numbers at 60, even ones at 465; button 0 stays outside the panel.
     EXPECT_EQ(pal.swing[1].Left, 60);
     EXPECT_EQ(pal.swing[2].Left, 465);
@@ -39,32 +39,32 @@ TEST(PalettesTest, StartUpShowsSwingWithBothPointersPressed) {
 
 TEST(PalettesTest, LooksChangeExactlyTheirLinesBackgroundAndImage) {
     Palettes pal;
-    pal.boton_resaltado(2);
+    pal.ShowAwtRaised(2);
     EXPECT_EQ(pal.awt[2].look, kHighlighted);
-    pal.boton_presionado(2);
+    pal.ShowAwtPressed(2);
     EXPECT_EQ(pal.awt[2].look, kPressed);
-    pal.boton_resaltado(2);  // highlight keeps the pressed background and image
+    pal.ShowAwtRaised(2);  // highlight keeps the pressed background and image
     EXPECT_EQ(pal.awt[2].look, (ButtonLook{White, White, Black, Black, PressedBack, 15, 15}));
-    pal.boton_normal(2);
+    pal.ShowAwtNormal(2);
     EXPECT_EQ(pal.awt[2].look, kNormal);
     pal.awt[3].look.BackColor = Rgb{1, 2, 3};  // image at (0,0): background left alone
-    pal.boton_normal(3);
+    pal.ShowAwtNormal(3);
     EXPECT_EQ(pal.awt[3].look.BackColor, (Rgb{1, 2, 3}));
-    pal.boton_normal(99);  // out of range: nothing
+    pal.ShowAwtNormal(99);  // out of range: nothing
 }
 
 TEST(PalettesTest, HoverHighlightsOneButtonAndKeepsThePressedOne) {
     Program p;
     Palettes& pal = p.main.palettes;
-    pal.Activa_Toolbar("AWT");
-    pal.ImageToolbar_MouseMove(3);
-    pal.ImageToolbar_MouseMove(4);
+    pal.ActivatePalette("AWT");
+    pal.AwtButtonMouseMove(3);
+    pal.AwtButtonMouseMove(4);
     EXPECT_EQ(pal.awt[3].look, kNormal);
     EXPECT_EQ(pal.awt[4].look, kHighlighted);
     EXPECT_EQ(pal.awt[0].look, kPressed);
-    pal.Image_SwingButton_MouseMove(7);
+    pal.SwingButtonMouseMove(7);
     EXPECT_EQ(pal.swing[7].look, kHighlighted);
-    pal.Picture_Toolbar_MouseMove(0, 0, 1, 1);
+    pal.PanelMouseMove(0, 0, 1, 1);
     EXPECT_EQ(pal.awt[4].look, kNormal);
     EXPECT_EQ(pal.swing[7].look, kNormal);
     EXPECT_EQ(pal.swing[0].look, kPressed);
@@ -73,74 +73,74 @@ TEST(PalettesTest, HoverHighlightsOneButtonAndKeepsThePressedOne) {
 TEST(PalettesTest, PressReleasedElsewhereArmsTheToolAndAClickInsertsAtOneGridStep) {
     Program p;
     Palettes& pal = p.main.palettes;
-    pal.ImageToolbar_MouseDown(8);
-    EXPECT_EQ(pal.Toolbar_Button_pressed, 8);
+    pal.AwtButtonMouseDown(8);
+    EXPECT_EQ(pal.ArmedAwtButton, 8);
     EXPECT_EQ(pal.awt[8].look, kPressed);
     EXPECT_EQ(pal.awt[0].look, kNormal);
     EXPECT_TRUE(pal.ToolArmed());
     // A real click instead: the component lands one grid step from the corner.
-    p.form.doc.Insert_X = p.form.doc.Insert_Y = 999;
-    pal.ImageToolbar_Click(8);
-    ASSERT_EQ(p.form.doc.Objects_Count(), 1);
+    p.form.doc.InsertX = p.form.doc.InsertY = 999;
+    pal.AwtButtonClick(8);
+    ASSERT_EQ(p.form.doc.SlotCount(), 1);
     EXPECT_EQ(p.form.doc.Slot(1).ComponentType, "ComboBox");
     EXPECT_EQ(p.form.doc.Slot(1).Left, p.form.doc.GridSize);
-    EXPECT_EQ(pal.Toolbar_Button_pressed, 0);
+    EXPECT_EQ(pal.ArmedAwtButton, 0);
     EXPECT_EQ(pal.awt[0].look, kPressed);
     EXPECT_EQ(pal.awt[8].look, kNormal);
-    pal.Image_SwingButton_Click(12);
+    pal.SwingButtonClick(12);
     EXPECT_EQ(p.form.doc.Slot(2).ComponentType, "JScrollPane");
-    pal.ImageToolbar_Click(0);  // the pointer inserts nothing
-    EXPECT_EQ(p.form.doc.Objects_Count(), 2);
+    pal.AwtButtonClick(0);  // the pointer inserts nothing
+    EXPECT_EQ(p.form.doc.SlotCount(), 2);
     EXPECT_EQ(pal.awt[0].look, kPressed);
 }
 
 TEST(PalettesTest, DeleteButtonPressResetsTheAwtPaletteAndItsClickDeletes) {
     Program p;
     Palettes& pal = p.main.palettes;
-    p.form.Insert_Control("Label");
-    pal.ImageToolbar_MouseDown(5);
-    pal.ImageToolbarDEL_MouseDown(1);
-    EXPECT_EQ(pal.Toolbar_Button_pressed, 0);
+    p.form.InsertComponent("Label");
+    pal.AwtButtonMouseDown(5);
+    pal.DeleteButtonMouseDown(1);
+    EXPECT_EQ(pal.ArmedAwtButton, 0);
     for (int k = 0; k <= 13; ++k) EXPECT_EQ(pal.awt[k].look, kNormal) << k;
     EXPECT_EQ(pal.del[1].look, kPressed);
-    pal.ImageToolbarDEL_Click(1);
+    pal.DeleteButtonClick(1);
     EXPECT_FALSE(p.form.doc.IsLive(1));
-    EXPECT_FALSE(p.form.doc.Picture_Corner[1].Visible);
+    EXPECT_FALSE(p.form.doc.Handles[1].Visible);
     EXPECT_EQ(pal.del[1].look, kHighlighted);
-    EXPECT_EQ(pal.ToolbarDEL_Button_pressed, 0);
+    EXPECT_EQ(pal.PressedDeleteButton, 0);
 }
 
 TEST(PalettesTest, DeleteWithNothingSelectedStillHidesTheHandles) {
     Program p;
-    p.form.doc.Active_Object_Index = 0;
-    p.form.Corners_Show(true);
-    p.main.palettes.ImageToolbarDEL_MouseDown(1);
-    p.main.palettes.ImageToolbarDEL_Click(1);
-    EXPECT_FALSE(p.form.doc.Picture_Corner[2].Visible);
+    p.form.doc.ActiveSlot = 0;
+    p.form.ShowHandles(true);
+    p.main.palettes.DeleteButtonMouseDown(1);
+    p.main.palettes.DeleteButtonClick(1);
+    EXPECT_FALSE(p.form.doc.Handles[2].Visible);
 }
 
 TEST(PalettesTest, SwitchingPalettes) {
     Program p;
     Palettes& pal = p.main.palettes;
-    pal.OptionToolbarAWT_Click();
+    pal.ChooseAwtPalette();
     EXPECT_TRUE(pal.AwtVisible && pal.awt[0].Visible && pal.awt[13].Visible);
     EXPECT_FALSE(pal.SwingVisible || pal.swing[1].Visible);
-    EXPECT_TRUE(pal.OptionToolbarAWT_Checked);
-    EXPECT_FALSE(pal.OptionToolbarSwing1_Checked);
-    pal.Activa_Toolbar("Swing2");
+    EXPECT_TRUE(pal.AwtMenuChecked);
+    EXPECT_FALSE(pal.SwingMenuChecked);
+    pal.ActivatePalette("Swing2");
     EXPECT_TRUE(pal.AwtVisible);
     EXPECT_FALSE(pal.SwingVisible);
-    pal.OptionToolbarSwing1_Click();
+    pal.ChooseSwingPalette();
     EXPECT_TRUE(pal.SwingVisible && !pal.AwtVisible);
 }
 
 TEST(PalettesTest, ClosingTheDocumentDisablesTheButtons) {
     Program p;
     EXPECT_TRUE(p.main.palettes.ButtonsEnabled);
-    p.form.Form_QueryUnload();
+    p.form.QueryClose();
     EXPECT_FALSE(p.main.palettes.ButtonsEnabled);
-    p.main.palettes.ImageToolbar_Click(1);  // no document: nothing inserted
-    EXPECT_EQ(p.form.doc.Objects_Count(), 0);
+    p.main.palettes.AwtButtonClick(1);  // no document: nothing inserted
+    EXPECT_EQ(p.form.doc.SlotCount(), 0);
 }
 
 TEST(PaletteButtonPictureTest, BorderLinesBackgroundAndImageShift) {

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "cli/Commands.h"
-#include "codegen/Form2.h"
-#include "document/Form1.h"
+#include "codegen/CodeListing.h"
+#include "document/DocumentController.h"
 #include "support/FaultyFileSystem.h"
 #include "support/ScriptedServices.h"
 #include "support/TempFolder.h"
@@ -65,10 +65,10 @@ void ExpectEveryFailureKeepsThePreviousFile(const TempFolder& folder, const std:
 }
 
 // Three labels with values long enough that a file takes more than one write.
-void FillDesign(Form1& form) {
+void FillDesign(DocumentController& form) {
     for (int k = 0; k < 3; ++k) {
         form.InsertFromMenuBar("Label");
-        form.doc.MutableSlot(form.doc.Objects_Count()).ComponentValue = std::string(40000, 'v');
+        form.doc.MutableSlot(form.doc.SlotCount()).ComponentValue = std::string(40000, 'v');
     }
 }
 
@@ -79,15 +79,15 @@ TEST(FailingSaveTest, ProjectFileSaveKeepsThePreviousFileAndStaysModified) {
                                            [&](FileSystem& files, std::string& message) {
                                                ScriptedMessageBox messages;
                                                ScriptedFileDialog dialogs;
-                                               Form1 form(messages, dialogs);
+                                               DocumentController form(messages, dialogs);
                                                form.SetFileSystem(files);
-                                               form.Form_Load();
+                                               form.Load();
                                                FillDesign(form);
-                                               form.doc.File_Name = "design";
-                                               form.doc.File_Name_Complete = target;
-                                               EXPECT_TRUE(form.doc.isModified);
-                                               bool saved = form.OptionFileSave_Click();
-                                               EXPECT_EQ(form.doc.isModified, !saved);
+                                               form.doc.FileName = "design";
+                                               form.doc.FilePath = target;
+                                               EXPECT_TRUE(form.doc.Modified);
+                                               bool saved = form.FileSave();
+                                               EXPECT_EQ(form.doc.Modified, !saved);
                                                for (const std::string& text : messages.Texts())
                                                    message += text;
                                                return saved && messages.shown.empty();
@@ -99,12 +99,12 @@ TEST(FailingSaveTest, CodeWindowSaveAsKeepsThePreviousFile) {
     const std::string target = folder.Path("Login.java");
     ExpectEveryFailureKeepsThePreviousFile(
         folder, target, [&](FileSystem& files, std::string& message) {
-            Form2 code;
+            CodeListing code;
             code.ShowGenerated({"public class Login {", std::string(100000, ' ') + "int x;", "}"});
             ScriptedMessageBox messages;
             ScriptedFileDialog dialogs;
             dialogs.paths = {target};
-            bool saved = code.OptionSaveAs_Click("Login", dialogs, messages, files);
+            bool saved = code.SaveAs("Login", dialogs, messages, files);
             for (const std::string& text : messages.Texts()) message += text;
             EXPECT_EQ(code.Lines.size(), 3u);  // the window keeps its text
             return saved && messages.shown.empty();
@@ -128,8 +128,8 @@ TEST(FailingSaveTest, KorvaneGenExitsNonZeroAndKeepsThePreviousFile) {
     {
         ScriptedMessageBox messages;
         ScriptedFileDialog dialogs;
-        Form1 form(messages, dialogs);
-        form.Form_Load();
+        DocumentController form(messages, dialogs);
+        form.Load();
         FillDesign(form);
         ASSERT_TRUE(form.SavePath(design));
     }

@@ -9,7 +9,7 @@ namespace {
 using testing::ScriptedFileDialog;
 
 TEST(ClsOpenSaveTest, FilterTextRoundTripsThroughThePlatformForm) {
-    clsOpenSave d;
+    CommonFileDialog d;
     EXPECT_EQ(d.Filter(), "All Files (*.*)|*.*");
     const std::string texts[] = {"Projects (*.dat)|*.dat|Java (*.java)|*.java",
                                  "All files (*.dat)|*.dat", ""};
@@ -25,7 +25,7 @@ TEST(ClsOpenSaveTest, FilterTextRoundTripsThroughThePlatformForm) {
 
 TEST(ClsOpenSaveTest, ShowPassesThePropertiesAndReadsTheAnswer) {
     ScriptedFileDialog service;
-    clsOpenSave d(&service);
+    CommonFileDialog d(&service);
     d.SetFilter("Projects (*.dat)|*.dat|Java (*.java)|*.java");
     d.InitDir = "/home/user/";
     d.FileName = "Login";
@@ -45,7 +45,7 @@ TEST(ClsOpenSaveTest, ShowPassesThePropertiesAndReadsTheAnswer) {
 
 TEST(ClsOpenSaveTest, CancelEmptiesOnlyTheSaveDialogsNameAndRaisesWhenAsked) {
     ScriptedFileDialog service;
-    clsOpenSave d(&service);
+    CommonFileDialog d(&service);
     d.FileName = "kept";
     d.ShowOpen();
     EXPECT_EQ(d.FileName, "kept");

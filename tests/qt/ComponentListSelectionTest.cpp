@@ -16,7 +16,9 @@ namespace korvane::testing {
 class ComponentListSelectionTest : public QObject {
     Q_OBJECT
   private:
-    static QListWidget* List(Desktop& d) { return d.window->RightSide()->Components()->List1(); }
+    static QListWidget* List(Desktop& d) {
+        return d.window->RightSide()->Components()->ComponentList();
+    }
 
     static void ClickRow(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = {}) {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
@@ -48,7 +50,7 @@ class ComponentListSelectionTest : public QObject {
         d.Click("opt_TextArea_Click");
         QListWidget* list = List(d);
         ClickRow(list, 0);
-        QCOMPARE(d.doc().Active_Object_Index, 1);
+        QCOMPARE(d.doc().ActiveSlot, 1);
         list->setFocus();
         if (rebuild == "delete") {
             QTest::keyClick(list, Qt::Key_Delete);
@@ -64,9 +66,9 @@ class ComponentListSelectionTest : public QObject {
         QCOMPARE(QApplication::focusWidget(), list);
         QVERIFY(list->selectedItems().isEmpty());
         QVERIFY(!list->currentIndex().isValid());
-        QCOMPARE(d.main().list1.ListIndex, -1);
+        QCOMPARE(d.main().componentList.ListIndex, -1);
         QVERIFY(d.window->RightSide()->Properties()->NameEdit()->text().isEmpty());
-        QVERIFY(!d.doc().Picture_Corner[1].Visible);
+        QVERIFY(!d.doc().Handles[1].Visible);
 
         // The next Delete has nothing chosen to remove.
         QTest::keyClick(list, Qt::Key_Delete);
@@ -86,11 +88,11 @@ class ComponentListSelectionTest : public QObject {
         // Arrow keys choose as clicks do, and the choice survives a round trip of the focus.
         QTest::keyClick(list, Qt::Key_Down);
         QCoreApplication::processEvents();
-        QCOMPARE(d.main().list1.ListIndex, 0);
-        QCOMPARE(d.doc().Active_Object_Index, 1);
+        QCOMPARE(d.main().componentList.ListIndex, 0);
+        QCOMPARE(d.doc().ActiveSlot, 1);
         FocusAwayAndBack(d);
         QCOMPARE(list->selectedItems().size(), 1);
-        QCOMPARE(d.doc().Active_Object_Index, 1);
+        QCOMPARE(d.doc().ActiveSlot, 1);
         QTest::keyClick(list, Qt::Key_Delete);
         QCOMPARE(d.doc().LiveCount(), 0);
     }
@@ -130,7 +132,7 @@ class ComponentListSelectionTest : public QObject {
             ClickRow(list, step.row, step.modifiers);
             const std::string where = "after clicking row " + std::to_string(step.row);
             QVERIFY2(d.form().SelectedSlots() == step.selected, where.c_str());
-            QVERIFY2(d.doc().Active_Object_Index == step.primary, where.c_str());
+            QVERIFY2(d.doc().ActiveSlot == step.primary, where.c_str());
             std::vector<int> rows;
             for (int slot : step.selected) rows.push_back(slot - 1);
             QVERIFY2(SelectedRows(list) == rows, where.c_str());

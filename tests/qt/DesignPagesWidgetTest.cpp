@@ -83,14 +83,14 @@ class DesignPagesWidgetTest : public QObject {
         QTest::mouseClick(eventsTab, Qt::LeftButton);
         QVERIFY(ins->EventsList()->isVisible());
         QVERIFY(!ins->PropertiesPage()->isVisible());
-        d.doc().isModified = false;
+        d.doc().Modified = false;
         QListWidget* events = ins->EventsList();
         const QList<QListWidgetItem*> found = events->findItems("mouseClicked()", Qt::MatchExactly);
         QCOMPARE(found.size(), 1);
         found[0]->setCheckState(Qt::Checked);
         events->findItems("actionPerformed()", Qt::MatchExactly)[0]->setCheckState(Qt::Checked);
         QCOMPARE(d.doc().Slot(1).ComponentEvents, std::string("actionPerformed()|mouseClicked()"));
-        QVERIFY(d.doc().isModified);
+        QVERIFY(d.doc().Modified);
         found[0]->setCheckState(Qt::Unchecked);
         QCOMPARE(d.doc().Slot(1).ComponentEvents, std::string("actionPerformed()"));
 
@@ -114,9 +114,9 @@ class DesignPagesWidgetTest : public QObject {
         QTest::mouseClick(ins->TabLabel(3), Qt::LeftButton);
         QWidget* page = ins->PopupPage();
         QVERIFY(page->isVisible());
-        auto* kind = Child<QComboBox>(page, "Combo4_Popup");
-        auto* name = Child<QLineEdit>(page, "Text4_Name");
-        auto* trigger = Child<QComboBox>(page, "Combo4_when");
+        auto* kind = Child<QComboBox>(page, "PopupKindList");
+        auto* name = Child<QLineEdit>(page, "PopupClassBox");
+        auto* trigger = Child<QComboBox>(page, "PopupTriggerList");
         Choose(kind, "Dialog");
         Choose(trigger, "mouseClicked()");
         QCOMPARE(d.doc().Slot(1).ComponentPopup, std::string());
@@ -161,19 +161,19 @@ class DesignPagesWidgetTest : public QObject {
             ClickOk(dialog);
             QVERIFY(!dialog->isVisible());
         });
-        QCOMPARE(d.doc().Window_Width, 400.f);
-        QCOMPARE(d.doc().Font_Name, std::string("Monospaced"));
-        QCOMPARE(d.doc().Font_Style, std::string("BOLD ITALIC"));
-        QCOMPARE(d.doc().Font_Size, 9);
-        QVERIFY(d.doc().isModified);
+        QCOMPARE(d.doc().WindowWidth, 400.f);
+        QCOMPARE(d.doc().FontName, std::string("Monospaced"));
+        QCOMPARE(d.doc().FontStyle, std::string("BOLD ITALIC"));
+        QCOMPARE(d.doc().FontSize, 9);
+        QVERIFY(d.doc().Modified);
         // The surface is the design plus 75 twips (5 pixels) each way.
         QTRY_COMPARE(surface->size(), QSize(405, 305));
         // Undone, the window and the surface go back to the design's earlier size.
         d.Click("OptionEditUndo");
-        QCOMPARE(d.doc().Window_Width, 320.f);
-        QCOMPARE(d.doc().Font_Name, std::string("Helvetica"));
+        QCOMPARE(d.doc().WindowWidth, 320.f);
+        QCOMPARE(d.doc().FontName, std::string("Helvetica"));
         QTRY_COMPARE(surface->size(), QSize(325, 245));
-        QVERIFY(!d.doc().isModified);
+        QVERIFY(!d.doc().Modified);
     }
 
     void gridAndUnitsApplyToTheOpenDesign() {
@@ -190,7 +190,7 @@ class DesignPagesWidgetTest : public QObject {
         QCOMPARE(d.main().GridUnits, std::string("twips"));
         QCOMPARE(d.doc().GridSize, 300.);
         QVERIFY(!d.doc().GridShow);
-        QVERIFY(!d.doc().isModified);  // the grid is not part of the design
+        QVERIFY(!d.doc().Modified);  // the grid is not part of the design
     }
 
     void theMenuEditorBuildsAMenuBar() {
@@ -218,7 +218,7 @@ class DesignPagesWidgetTest : public QObject {
         QCOMPARE(menu[1].Level, std::string("1"));
         QCOMPARE(menu[1].Events, std::string("actionPerformed()"));
         QCOMPARE(menu[1].Shortcut, std::string("Ctrl+O"));
-        QVERIFY(d.doc().isModified);
+        QVERIFY(d.doc().Modified);
 
         // A clash is refused and nothing is kept.
         d.Click("opt_Label_Click");

@@ -6,7 +6,7 @@
 #include <QTest>
 #include <functional>
 
-#include "mainwindow/MDIForm1.h"
+#include "mainwindow/MainController.h"
 #include "qt/DesignSurfaceWidget.h"
 #include "qt/PaletteWidget.h"
 #include "support/ScriptedServices.h"
@@ -32,10 +32,10 @@ struct PaintSpy : QObject {
 struct Rig {
     Rig()
         : form(messages, dialogs), main(form), surface(form, &main), widget(surface), panel(main) {
-        main.MDIForm_Load();
+        main.Load();
         form.SetMainWindow(&main);
         form.SetView(&view);
-        form.Form_Load();
+        form.Load();
         widget.resize(400, 300);
         widget.show();
         panel.show();
@@ -43,12 +43,12 @@ struct Rig {
         QApplication::processEvents();
     }
     int Place(std::string_view tag, float left, float top) {
-        form.doc.Insert_X = left;
-        form.doc.Insert_Y = top;
-        form.Insert_Control(tag);
+        form.doc.InsertX = left;
+        form.doc.InsertY = top;
+        form.InsertComponent(tag);
         widget.DesignChanged();
         QApplication::processEvents();
-        return form.doc.Objects_Count();
+        return form.doc.SlotCount();
     }
     const ComponentRecord& Box(int i) { return form.doc.Slot(i); }
     Rgb Pixel(QWidget& w, int x, int y) {
@@ -61,8 +61,8 @@ struct Rig {
     testing::ScriptedMessageBox messages;
     testing::ScriptedFileDialog dialogs;
     RecordingView view;
-    Form1 form;
-    MDIForm1 main;
+    DocumentController form;
+    MainController main;
     DesignSurface surface;
     DesignSurfaceWidget widget;
     PaletteWidget panel;
@@ -95,22 +95,22 @@ class DesignSurfaceWidgetTest : public QObject {
         Rig r;
         int a = r.Place("Label", 120, 120);
         int b = r.Place("TextBox", 1200, 1200);
-        r.form.doc.isModified = false;
+        r.form.doc.Modified = false;
         Click(r.widget, QPoint(12, 12));
-        QCOMPARE(r.form.doc.Active_Object_Index, a);
+        QCOMPARE(r.form.doc.ActiveSlot, a);
         QApplication::processEvents();
         // Handle 1 of label_1 sits at (2, 2) pixels: a highlight square in a light frame.
         QVERIFY(r.Pixel(r.widget, 4, 4) == systemcolour::Highlight);
         QVERIFY(r.Pixel(r.widget, 2, 2) == systemcolour::WindowBackground);
         QVERIFY(r.Pixel(r.widget, 8, 8) == awt::Shadow);  // label outline
         QVERIFY(r.Box(a).ZOrder > r.Box(b).ZOrder);
-        QVERIFY(!r.form.doc.isModified);  // a click that moves nothing changes nothing
+        QVERIFY(!r.form.doc.Modified);  // a click that moves nothing changes nothing
     }
 
     void dragMovesAndSnapsOnReleaseRepaintingOnlyTheOldAndNewPlaces() {
         Rig r;
         int a = r.Place("CommandButton", 1200, 1200);  // pixels (80, 80), 72 x 24
-        r.form.doc.isModified = false;
+        r.form.doc.Modified = false;
         Press(r.widget, QPoint(90, 90));
         QApplication::processEvents();
         PaintSpy spy;
@@ -126,8 +126,8 @@ class DesignSurfaceWidgetTest : public QObject {
         Release(r.widget, QPoint(95, 95));
         QCOMPARE(r.Box(a).Left, 1320.0f);  // 1275: remainder 75 of 120 goes up
         QCOMPARE(r.Box(a).Top, 1320.0f);
-        QVERIFY(r.form.doc.isModified);
-        QCOMPARE(r.form.doc.Active_Object_Index, a);
+        QVERIFY(r.form.doc.Modified);
+        QCOMPARE(r.form.doc.ActiveSlot, a);
         QApplication::processEvents();
         QVERIFY(r.Pixel(r.widget, 88, 88) == awt::White);  // the button's top-left edge
         QVERIFY(r.Pixel(r.widget, 83, 90) == systemcolour::ButtonFace);
@@ -152,7 +152,7 @@ class DesignSurfaceWidgetTest : public QObject {
         QCOMPARE(r.widget.HitAt(grip).index, corner);
         Press(r.widget, grip);
         Move(r.widget, grip + QPoint(17, 9));  // 255 x 135 twips
-        QVERIFY(r.form.doc.isModified);
+        QVERIFY(r.form.doc.Modified);
         QVERIFY(r.widget.cursor().shape() ==
                 (corner == 1 || corner == 4 ? Qt::SizeFDiagCursor : Qt::SizeBDiagCursor));
         Release(r.widget, grip + QPoint(17, 9));
@@ -166,7 +166,7 @@ class DesignSurfaceWidgetTest : public QObject {
         Press(r.widget, QPoint(155, 107));
         Move(r.widget, QPoint(20, 107));
         QCOMPARE(r.Box(a).Width, 120.0f);
-        QVERIFY(!r.form.doc.isValidSize);
+        QVERIFY(!r.form.doc.ValidSize);
         Move(r.widget, QPoint(10, 107));
         QCOMPARE(r.Box(a).Width, 120.0f);
         QCOMPARE(r.widget.cursor().shape(), Qt::ArrowCursor);
@@ -180,48 +180,48 @@ class DesignSurfaceWidgetTest : public QObject {
         int a = r.Place("Label", 1200, 1200);
         Press(r.widget, QPoint(300, 250), Qt::LeftButton);  // deselect
         Release(r.widget, QPoint(300, 250));
-        QCOMPARE(r.form.doc.Active_Object_Index, 0);
+        QCOMPARE(r.form.doc.ActiveSlot, 0);
         Press(r.widget, QPoint(85, 85), Qt::RightButton);
         Release(r.widget, QPoint(85, 85), Qt::RightButton);
         Press(r.widget, QPoint(300, 250), Qt::RightButton);
         Release(r.widget, QPoint(300, 250), Qt::RightButton);
         QCOMPARE(r.view.menus, (std::vector<std::string>{"menuControl", "menuForm"}));
-        QCOMPARE(r.form.doc.Active_Object_Index, a);
+        QCOMPARE(r.form.doc.ActiveSlot, a);
         QCOMPARE(r.Box(a).Left, 1200.0f);
-        QCOMPARE(r.form.doc.Insert_X, 4500.0f);  // the right press's point on the surface
+        QCOMPARE(r.form.doc.InsertX, 4500.0f);  // the right press's point on the surface
         // Handles open no menu: their release comes through and ends the press.
         Press(r.widget, QPoint(155, 107), Qt::RightButton);
-        QVERIFY(r.form.doc.isMouseDown);
+        QVERIFY(r.form.doc.MouseIsDown);
         Release(r.widget, QPoint(155, 107), Qt::RightButton);
-        QVERIFY(!r.form.doc.isMouseDown);
+        QVERIFY(!r.form.doc.MouseIsDown);
     }
 
     void armedToolInsertsAtTheClickedPoint() {
         Rig r;
         int a = r.Place("Label", 1200, 1200);
-        r.main.palettes.Image_SwingButton_MouseDown(2);  // JButton, released elsewhere
+        r.main.palettes.SwingButtonMouseDown(2);  // JButton, released elsewhere
         int paletteRepaints = 0;
         QObject::connect(&r.widget, &DesignSurfaceWidget::paletteChanged,
                          [&] { ++paletteRepaints; });
         Move(r.widget, QPoint(200, 200), Qt::NoButton);
         QCOMPARE(r.widget.cursor().shape(), Qt::CrossCursor);
         Click(r.widget, QPoint(50, 41));  // (750, 615) twips: snapped to (720, 600)
-        QCOMPARE(r.form.doc.Objects_Count(), 2);
+        QCOMPARE(r.form.doc.SlotCount(), 2);
         QCOMPARE(r.Box(2).ComponentType, std::string("JButton"));
         QCOMPARE(r.Box(2).Left, 720.0f);
         QCOMPARE(r.Box(2).Top, 600.0f);
-        QCOMPARE(r.form.doc.Active_Object_Index, 2);
+        QCOMPARE(r.form.doc.ActiveSlot, 2);
         QVERIFY(!r.main.palettes.ToolArmed());
         QCOMPARE(paletteRepaints, 1);  // the palette went back to the pointer
         // Over an existing component: the new one goes where the click was, not the old one.
-        r.main.palettes.ImageToolbar_MouseDown(6);
+        r.main.palettes.AwtButtonMouseDown(6);
         Click(r.widget, QPoint(100, 88));  // on label_1, at (1500, 1320)
-        QCOMPARE(r.form.doc.Objects_Count(), 3);
+        QCOMPARE(r.form.doc.SlotCount(), 3);
         QCOMPARE(r.Box(3).ComponentType, std::string("CheckBox"));
         QCOMPARE(r.Box(3).Left, 1440.0f);
         QCOMPARE(r.Box(3).Top, 1320.0f);
         QCOMPARE(r.Box(a).Left, 1200.0f);
-        QCOMPARE(r.form.doc.Active_Object_Index, 3);
+        QCOMPARE(r.form.doc.ActiveSlot, 3);
         QApplication::processEvents();
         QVERIFY(r.Pixel(r.widget, 96 + 3, 88 + 12 - 7) == awt::Shadow);  // the new check box glyph
     }
@@ -238,7 +238,7 @@ class DesignSurfaceWidgetTest : public QObject {
         QApplication::processEvents();
         QVERIFY(r.Pixel(r.widget, 81, 81) == systemcolour::ButtonFace);
         QVERIFY(r.Pixel(r.widget, 80, 80) == systemcolour::ButtonText);  // a grid dot again
-        QVERIFY(!r.form.doc.Picture_Corner[1].Visible);
+        QVERIFY(!r.form.doc.Handles[1].Visible);
     }
 
     void aDesignReplacedBehindItsBackIsNoticed() {
@@ -262,7 +262,7 @@ class DesignSurfaceWidgetTest : public QObject {
         const QPoint onButton(14, 60);
         Move(r.panel, onButton, Qt::NoButton);
         QApplication::processEvents();
-        QVERIFY(r.main.palettes.swing[3].look.Line_Top == palettecolour::White);
+        QVERIFY(r.main.palettes.swing[3].look.TopLine == palettecolour::White);
         QVERIFY(r.Pixel(r.panel, 4 + 10, 50) == palettecolour::White);
         QVERIFY(r.Pixel(r.panel, 4 + 24, 50 + 10) == palettecolour::Black);
         Press(r.panel, onButton);
@@ -270,17 +270,17 @@ class DesignSurfaceWidgetTest : public QObject {
         QVERIFY(r.Pixel(r.panel, 4 + 10, 50) == palettecolour::Black);
         QVERIFY(r.Pixel(r.panel, 4 + 1, 50 + 1) == palettecolour::PressedBack);
         Release(r.panel, QPoint(2, 200));  // elsewhere: no click
-        QCOMPARE(r.main.palettes.Toolbar_ButtonSwing_pressed, 3);
-        QCOMPARE(r.form.doc.Objects_Count(), 0);
+        QCOMPARE(r.main.palettes.ArmedSwingButton, 3);
+        QCOMPARE(r.form.doc.SlotCount(), 0);
         Move(r.panel, QPoint(2, 200), Qt::NoButton);  // the background: the others go normal
-        QVERIFY(r.main.palettes.swing[3].look.Line_Top == palettecolour::Black);
+        QVERIFY(r.main.palettes.swing[3].look.TopLine == palettecolour::Black);
         QVERIFY(r.main.palettes.swing[0].look == ButtonLook{});
         // A real click inserts at one grid step and returns to the pointer.
         Click(r.panel, QPoint(40, 60));  // button 4, JTextArea
-        QCOMPARE(r.form.doc.Objects_Count(), 1);
+        QCOMPARE(r.form.doc.SlotCount(), 1);
         QCOMPARE(r.Box(1).ComponentType, std::string("JTextArea"));
         QCOMPARE(r.Box(1).Left, 120.0f);
-        QCOMPARE(r.main.palettes.Toolbar_ButtonSwing_pressed, 0);
+        QCOMPARE(r.main.palettes.ArmedSwingButton, 0);
         // The delete button deletes the selected component.
         Click(r.panel, QPoint(14, 255));
         QVERIFY(!r.form.doc.IsLive(1));

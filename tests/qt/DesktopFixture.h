@@ -41,9 +41,9 @@ struct Desktop {
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
-    Form1& form() { return window->Document(); }
+    DocumentController& form() { return window->Document(); }
     DesignDocument& doc() { return window->Document().doc; }
-    MDIForm1& main() { return window->Main(); }
+    MainController& main() { return window->Main(); }
 
     ScriptedMessageBox messages;
     ScriptedFileDialog dialogs;

@@ -50,14 +50,14 @@ class DesktopRoadTest : public QObject {
         window->showNormal();
         QApplication::processEvents();
         QCOMPARE(window->geometry(), before);
-        QCOMPARE(d.doc().Window_Width, 320.f);
-        QCOMPARE(d.doc().Window_Height, 240.f);
+        QCOMPARE(d.doc().WindowWidth, 320.f);
+        QCOMPARE(d.doc().WindowHeight, 240.f);
 
         // A minimised window is only its title: the design keeps its size.
         window->showMinimized();
         QApplication::processEvents();
-        QCOMPARE(d.doc().Window_Width, 320.f);
-        QCOMPARE(d.doc().Window_Height, 240.f);
+        QCOMPARE(d.doc().WindowWidth, 320.f);
+        QCOMPARE(d.doc().WindowHeight, 240.f);
         window->showNormal();
         QApplication::processEvents();
         QCOMPARE(window->geometry(), before);
@@ -86,7 +86,7 @@ class DesktopRoadTest : public QObject {
         QVERIFY(area->verticalScrollBar()->isVisible());
 
         // The first line is loaded into the inspector and its name shows from the start.
-        auto* name = d.window->findChild<QLineEdit*>("Text3_Name");
+        auto* name = d.window->findChild<QLineEdit*>("NameBox");
         QCOMPARE(name->text(), QString("label_customer_name"));
         QCOMPARE(name->cursorPosition(), 0);
     }
@@ -126,10 +126,10 @@ class DesktopRoadTest : public QObject {
         label.Left = 1200;
         label.Top = 1200;
         d.window->DocumentSubWindow()->Surface()->update();
-        QCOMPARE(d.doc().Active_Object_Index, 2);
+        QCOMPARE(d.doc().ActiveSlot, 2);
 
         auto* list = d.window->findChild<QListWidget*>("List1");
-        auto* name = d.window->findChild<QLineEdit*>("Text3_Name");
+        auto* name = d.window->findChild<QLineEdit*>("NameBox");
         QVERIFY(list && name);
         QString menu, nameShown;
         int rowShown = -1;
@@ -145,11 +145,11 @@ class DesktopRoadTest : public QObject {
         QTest::mousePress(d.window->DocumentSubWindow()->Surface(), Qt::RightButton, {},
                           QPoint(85, 85));
         QCOMPARE(menu, QString("menuControl"));
-        QCOMPARE(d.doc().Active_Object_Index, 1);
+        QCOMPARE(d.doc().ActiveSlot, 1);
         QCOMPARE(rowShown, 0);
         QCOMPARE(nameShown, QString("label_1"));
-        QCOMPARE(d.main().inspector.Text3_Name.Text, std::string("label_1"));
-        QVERIFY(d.doc().Picture_Corner[1].Visible);
+        QCOMPARE(d.main().inspector.NameBox.Text, std::string("label_1"));
+        QVERIFY(d.doc().Handles[1].Visible);
     }
 };
 

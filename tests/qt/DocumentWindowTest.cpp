@@ -31,8 +31,8 @@ class DocumentWindowTest : public QObject {
         QCOMPARE(doc->Surface()->size(), QSize(325, 245));
         QCOMPARE(doc->OuterSizeTwips(), QSize(4995, 4035));
         QCOMPARE(doc->windowTitle(), QString());
-        QCOMPARE(d.doc().Window_Width, 320.f);
-        QCOMPARE(d.doc().Window_Height, 240.f);
+        QCOMPARE(d.doc().WindowWidth, 320.f);
+        QCOMPARE(d.doc().WindowHeight, 240.f);
         QCOMPARE(d.main().GridSize, 8);
         QVERIFY(d.main().GridAlign && d.main().GridShow);
         QCOMPARE(d.doc().GridSize, 120.);
@@ -97,11 +97,11 @@ class DocumentWindowTest : public QObject {
         QWidget* surface = d.window->DocumentSubWindow()->Surface();
         QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(40, 60));  // the insertion point
         d.Click("OptionInsertJButton_Click");
-        QCOMPARE(d.doc().Objects_Count(), 2);
-        QVERIFY(d.doc().isModified);
+        QCOMPARE(d.doc().SlotCount(), 2);
+        QVERIFY(d.doc().Modified);
         d.dialogs.paths = {d.Path("form.dat")};
         d.Click("opt_Save");
-        QVERIFY(!d.doc().isModified);
+        QVERIFY(!d.doc().Modified);
         QCOMPARE(d.window->DocumentSubWindow()->windowTitle(), QString("form"));
         const QByteArray file = d.Read("form.dat");
         QVERIFY(file.contains(
@@ -122,7 +122,7 @@ class DocumentWindowTest : public QObject {
         QFETCH(int, componentsAfter);
         Desktop d;
         d.Click("opt_Label_Click");
-        d.main().OptionGenerateType_Click("JFrame");
+        d.main().ChooseTarget("JFrame");
         d.messages.answers = {MessageResult(answer)};
         d.Click("opt_New");
         QCOMPARE(d.messages.shown.size(), size_t(1));
@@ -132,8 +132,8 @@ class DocumentWindowTest : public QObject {
         QCOMPARE(ask.title, std::string("New File"));
         QVERIFY(ask.buttons == MessageButtons::YesNo && ask.defaultButton == 2);
         QCOMPARE(d.doc().LiveCount(), componentsAfter);
-        QCOMPARE(d.doc().isModified, componentsAfter == 1);
-        QCOMPARE(d.doc().Generate_Type, std::string("JFrame"));  // the target stays
+        QCOMPARE(d.doc().Modified, componentsAfter == 1);
+        QCOMPARE(d.doc().Target, std::string("JFrame"));  // the target stays
         // The command bar's New runs the same command; unmodified it asks nothing.
         d.messages.answers = {MessageResult::Yes};
         QTest::mouseClick(d.window->findChild<QWidget*>("Toolbar2_New"), Qt::LeftButton);
@@ -172,7 +172,7 @@ class DocumentWindowTest : public QObject {
         QCOMPARE(!d.window->DocumentSubWindow()->isVisible(), closed);
         QCOMPARE(d.main().palettes.ButtonsEnabled, !closed);
         QCOMPARE(!d.Read("closing.dat").isEmpty(), saved);
-        if (!closed) QVERIFY(d.doc().isModified && d.doc().LiveCount() == 1);
+        if (!closed) QVERIFY(d.doc().Modified && d.doc().LiveCount() == 1);
     }
 
     void openPromptsAndCancelKeepTheDesign() {
@@ -197,7 +197,7 @@ class DocumentWindowTest : public QObject {
         d.dialogs.paths = {d.Path("first.dat")};
         d.Click("opt_Open");
         QCOMPARE(d.doc().LiveCount(), 1);
-        QVERIFY(!d.doc().isModified);
+        QVERIFY(!d.doc().Modified);
         QCOMPARE(d.dialogs.requests.back().filters.at(0).second, std::string("*.dat"));
         QCOMPARE(d.dialogs.requests.back().initialFolder, d.folder.path().toStdString() + "/");
         // The frame's Open (also the command bar's) shows the document and opens.
@@ -219,18 +219,18 @@ class DocumentWindowTest : public QObject {
         d.dialogs.paths = {d.Path("missing/other.dat")};
         d.Click("opt_SaveAs");
         QCOMPARE(d.messages.shown.back().title, std::string("Korvane"));
-        QVERIFY(d.doc().isModified);
+        QVERIFY(d.doc().Modified);
         QCOMPARE(d.Read("kept.dat"), before);
         // The design still has its file: the command bar's Save writes there.
         QTest::mouseClick(d.window->findChild<QWidget*>("Toolbar2_Save"), Qt::LeftButton);
-        QVERIFY(!d.doc().isModified);
+        QVERIFY(!d.doc().Modified);
         QVERIFY(d.Read("kept.dat").contains("Type=List"));
         // A cancelled Save As keeps the design, its name and its changes.
         d.Click("opt_TextArea_Click");
         d.dialogs.paths = {""};
         d.Click("opt_SaveAs");
-        QVERIFY(d.doc().isModified);
-        QCOMPARE(d.doc().File_Name, std::string("kept"));
+        QVERIFY(d.doc().Modified);
+        QCOMPARE(d.doc().FileName, std::string("kept"));
         QCOMPARE(d.doc().LiveCount(), 3);
     }
 
@@ -242,8 +242,8 @@ class DocumentWindowTest : public QObject {
         QCOMPARE(doc->Surface()->size(), QSize(340, 200));
         QCOMPARE(d.doc().OuterWidth, 340 * 15 + 120.);
         QCOMPARE(d.doc().OuterHeight, 200 * 15 + 360.);
-        QCOMPARE(d.doc().Window_Width, 335.f);   // (5220 - 195) / 15
-        QCOMPARE(d.doc().Window_Height, 195.f);  // (3360 - 435) / 15
+        QCOMPARE(d.doc().WindowWidth, 335.f);   // (5220 - 195) / 15
+        QCOMPARE(d.doc().WindowHeight, 195.f);  // (3360 - 435) / 15
         // New puts the default size back.
         d.Click("opt_New");
         QCOMPARE(doc->Surface()->size(), QSize(325, 245));
@@ -253,14 +253,14 @@ class DocumentWindowTest : public QObject {
         Desktop d;
         d.Click("opt_Label_Click");
         d.Click("opt_Button_Click");
-        QCOMPARE(d.doc().Active_Object_Index, 2);
+        QCOMPARE(d.doc().ActiveSlot, 2);
         QTest::keyClick(d.window->DocumentSubWindow()->Surface(), Qt::Key_Delete);
         QVERIFY(!d.doc().IsLive(2));
-        QVERIFY(!d.doc().Picture_Corner[1].Visible);
+        QVERIFY(!d.doc().Handles[1].Visible);
         d.form().SelectSlot(1);
-        d.main().OptionEditDelete_Click();
+        d.main().EditDelete();
         QCOMPARE(d.doc().LiveCount(), 0);
-        QVERIFY(d.doc().isModified);
+        QVERIFY(d.doc().Modified);
     }
 
     void rightPressOnTheSurfaceOpensMenuForm() {
@@ -275,8 +275,8 @@ class DocumentWindowTest : public QObject {
         QTest::mousePress(d.window->DocumentSubWindow()->Surface(), Qt::RightButton, {},
                           QPoint(16, 24));
         QCOMPARE(shown, QString("menuForm"));
-        QCOMPARE(d.doc().Insert_X, 240.f);
-        QCOMPARE(d.doc().Insert_Y, 360.f);
+        QCOMPARE(d.doc().InsertX, 240.f);
+        QCOMPARE(d.doc().InsertY, 360.f);
     }
 
     void frameCommandsWithAndWithoutTheDocument() {
@@ -310,7 +310,7 @@ class DocumentWindowTest : public QObject {
     void exitClosesTheCodeWindowEvenWhenTheSavePromptIsCancelled() {
         Desktop d;
         d.Click("opt_Label_Click");
-        d.main().form2.ShowGenerated({"class A {", "}"});
+        d.main().codeListing.ShowGenerated({"class A {", "}"});
         d.window->Code()->show();
         d.messages.answers = {MessageResult::Cancel};
         d.Click("opt_Exit");

@@ -68,7 +68,7 @@ class EditingRoadTest : public QObject {
         // Ctrl+click the label: both selected, the label primary; align the lefts to it.
         Click(surface, Middle(d.doc(), 1), Qt::ControlModifier);
         QCOMPARE(d.form().SelectedSlots(), (std::vector<int>{1, 2}));
-        QCOMPARE(d.doc().Active_Object_Index, 1);
+        QCOMPARE(d.doc().ActiveSlot, 1);
         d.window->Edit()->Refresh();
         QVERIFY(d.Item("OptionArrange0")->isEnabled());
         QVERIFY(!d.Item("OptionArrange9")->isEnabled());  // distributing needs three
@@ -78,7 +78,7 @@ class EditingRoadTest : public QObject {
         // Save, copy and paste with the keys, then undo back to the save point.
         d.dialogs.paths = {d.Path("form.dat")};
         QTest::keyClick(surface, Qt::Key_S, Qt::ControlModifier);
-        QVERIFY(!d.doc().isModified);
+        QVERIFY(!d.doc().Modified);
         const QByteArray saved = d.Read("form.dat");
         QTest::keyClick(surface, Qt::Key_C, Qt::ControlModifier);
         QVERIFY(QApplication::clipboard()->text().contains("Name=button_1"));
@@ -87,14 +87,14 @@ class EditingRoadTest : public QObject {
         QCOMPARE(d.form().SelectedSlots(), (std::vector<int>{3, 4}));
         QCOMPARE(d.doc().Slot(3).ComponentName, std::string("label_2"));
         QCOMPARE(d.doc().Slot(4).ComponentName, std::string("button_2"));
-        QCOMPARE(d.main().list1.ListCount(), 4);
-        QVERIFY(d.doc().isModified);
+        QCOMPARE(d.main().componentList.ListCount(), 4);
+        QVERIFY(d.doc().Modified);
         QTest::keyClick(surface, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(d.doc().Objects_Count(), 2);
-        QVERIFY(!d.doc().isModified);
+        QCOMPARE(d.doc().SlotCount(), 2);
+        QVERIFY(!d.doc().Modified);
         QTest::keyClick(surface, Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(d.doc().LiveCount(), 4);
-        QVERIFY(d.doc().isModified);
+        QVERIFY(d.doc().Modified);
         QTest::keyClick(surface, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);  // nothing
         QTest::keyClick(surface, Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(d.form().SavePath(d.Path("again.dat")));
@@ -106,10 +106,10 @@ class EditingRoadTest : public QObject {
         Mouse(surface, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
         Mouse(surface, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
         QCOMPARE(d.form().SelectedSlots(), (std::vector<int>{1, 2}));
-        QCOMPARE(d.main().list1.ListIndex, d.main().list1.FindName("button_1"));
+        QCOMPARE(d.main().componentList.ListIndex, d.main().componentList.FindName("button_1"));
         QTest::keyClick(surface, Qt::Key_Escape);
         QVERIFY(d.form().SelectedSlots().empty());
-        QCOMPARE(d.main().inspector.Text3_Index, std::string());
+        QCOMPARE(d.main().inspector.ShownIndex, std::string());
     }
 
     void aFileFromOutsideOpensAsOpenDoesAndAsksFirst() {
@@ -132,16 +132,16 @@ class EditingRoadTest : public QObject {
             {QString::fromStdString(d.Path("one.dat")), MessageResult::No, true, ""},
         };
         for (const Case& c : cases) {
-            d.doc().isModified = true;
+            d.doc().Modified = true;
             d.messages.shown.clear();
             d.messages.answers = {c.answer};
             QCOMPARE(d.window->OpenFromOutside(c.path), c.opens);
             QCOMPARE(d.messages.shown.front().title, std::string("Open File"));
             if (*c.message) QCOMPARE(d.messages.shown.back().title, std::string(c.message));
         }
-        QCOMPARE(d.doc().File_Name, std::string("one"));
+        QCOMPARE(d.doc().FileName, std::string("one"));
         QCOMPARE(d.doc().Slot(1).ComponentName, std::string("label_1"));
-        QVERIFY(!d.doc().isModified);
+        QVERIFY(!d.doc().Modified);
 
         // Dropped on the main window, with the document window closed.
         d.window->DocumentSubWindow()->close();

@@ -21,7 +21,7 @@ void SavedDesign(Desktop& d, const char* name = "Login.dat") {
     d.Click("opt_JButton_Click");
     d.dialogs.paths = {d.Path(name)};
     d.Click("opt_Save");
-    QVERIFY(!d.doc().isModified);
+    QVERIFY(!d.doc().Modified);
 }
 
 QStringList CodeLines(const Desktop& d) {
@@ -64,7 +64,7 @@ class GenerationTest : public QObject {
         QCOMPARE(shown[shown.size() - (applet ? 2 : 1)].text,
                  std::string("Java File Generated Succesfully!"));
         if (applet) QVERIFY(shown.back().text.find("JDK 8 to 25") != std::string::npos);
-        QCOMPARE(d.doc().Generate_Type, base.toStdString());
+        QCOMPARE(d.doc().Target, base.toStdString());
         // The selector's caption is not changed by the document's own commands.
         QCOMPARE(d.window->Commands()->TargetButton()->text(), QString("Applet"));
     }
@@ -81,9 +81,9 @@ class GenerationTest : public QObject {
         QTest::mouseClick(d.window->findChild<QWidget*>("Toolbar2_Code"), Qt::LeftButton);
         QVERIFY(Extends(d, "JFrame"));
         // A project opened with the document holding another kind: the caption wins again.
-        d.doc().Generate_Type = "Frame";
+        d.doc().Target = "Frame";
         QTest::mouseClick(d.window->findChild<QWidget*>("Toolbar2_Code"), Qt::LeftButton);
-        QCOMPARE(d.doc().Generate_Type, std::string("JFrame"));
+        QCOMPARE(d.doc().Target, std::string("JFrame"));
     }
 
     void theTargetButtonDropsItsMenuAndTheKindRowStaysOutOfSight() {
@@ -105,8 +105,8 @@ class GenerationTest : public QObject {
 
         auto* frame = d.window->findChild<QToolButton*>("Toolbar2_Frame");
         QVERIFY(frame->geometry().top() >= d.window->Commands()->height());
-        d.doc().Generate_Type = "Frame";
-        d.form().Form_Activate();
+        d.doc().Target = "Frame";
+        d.form().Activate();
         QVERIFY(frame->isChecked());
         QVERIFY(!d.window->findChild<QToolButton*>("Toolbar2_Applet")->isChecked());
         QCOMPARE(target->text(), QString("Applet"));
@@ -135,7 +135,7 @@ class GenerationTest : public QObject {
         const QStringList before = CodeLines(d);
         QVERIFY(!before.isEmpty());
         if (spoil == 0) {
-            for (int i = 1; i <= d.doc().Objects_Count(); ++i) d.doc().SetVisible(i, false);
+            for (int i = 1; i <= d.doc().SlotCount(); ++i) d.doc().SetVisible(i, false);
         } else {
             d.doc().SetName(1, "class");
         }
@@ -168,7 +168,7 @@ class GenerationTest : public QObject {
         CodeWindow* code = d.window->Code();
         QCOMPARE(code->windowTitle(), QString("Java Generated File"));
         QVERIFY(IsFixedPitch(code->Text()->font()));
-        QCOMPARE(code->Text()->blockCount(), int(d.main().form2.Lines.size()));
+        QCOMPARE(code->Text()->blockCount(), int(d.main().codeListing.Lines.size()));
         d.dialogs.paths = {d.Path("Login.java")};
         code->findChild<QAction*>("OptionSaveAs")->trigger();
         const FileDialogRequest& asked = d.dialogs.requests.back();
@@ -184,11 +184,11 @@ class GenerationTest : public QObject {
         code->findChild<QAction*>("OptionSaveAs")->trigger();
         QCOMPARE(d.messages.shown.size(), shown + 1);
         QVERIFY(code->isVisible());
-        QCOMPARE(code->Text()->blockCount(), int(d.main().form2.Lines.size()));
+        QCOMPARE(code->Text()->blockCount(), int(d.main().codeListing.Lines.size()));
         // Close: the window and its text go; the next generation fills it again.
         code->findChild<QAction*>("OptionClose")->trigger();
         QVERIFY(!code->isVisible());
-        QVERIFY(d.main().form2.Lines.empty());
+        QVERIFY(d.main().codeListing.Lines.empty());
         d.Click("opt_GenerateFrame");
         QVERIFY(code->isVisible());
         QCOMPARE(d.dialogs.requests.size(), size_t(2 + 1));
@@ -207,8 +207,8 @@ class GenerationTest : public QObject {
         QPlainTextEdit* text = code->Text();
         QVERIFY(text->isReadOnly());
         const QStringList lines = CodeLines(d);
-        QCOMPARE(lines.size(), int(d.main().form2.Lines.size()));
-        QCOMPARE(lines.first().toStdString(), d.main().form2.Lines.front());
+        QCOMPARE(lines.size(), int(d.main().codeListing.Lines.size()));
+        QCOMPARE(lines.first().toStdString(), d.main().codeListing.Lines.front());
 
         // The user works in the code window: it is the active one.
         QApplication::setActiveWindow(code);

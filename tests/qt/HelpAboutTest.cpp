@@ -59,7 +59,7 @@ class HelpAboutTest : public QObject {
         QStringList seen;
         WhenModal([&seen](QWidget* about) {
             seen << about->objectName() << about->windowTitle();
-            for (const char* name : {"lblTitle", "lblVersion", "Label2", "lblDisclaimer"})
+            for (const char* name : {"Title", "Version", "Label2", "ContactLine"})
                 seen << about->findChild<QLabel*>(name)->text();
             QVERIFY(!about->findChild<QLabel*>("picIcon")->pixmap().isNull());
             QPushButton* ok = about->findChild<QPushButton*>("cmdOK");
@@ -67,7 +67,7 @@ class HelpAboutTest : public QObject {
             QTest::mouseClick(ok, Qt::LeftButton);
         });
         d.Click("opt_About");
-        QCOMPARE(seen, QStringList({"frmAbout", "About Korvane", "Korvane", "Version 1.3",
+        QCOMPARE(seen, QStringList({"AboutBox", "About Korvane", "Korvane", "Version 1.3",
                                     "August 2002", "Comments or Suggestions to:", "193,143"}));
         QVERIFY(!QApplication::activeModalWidget());
     }

@@ -94,7 +94,7 @@ class InspectorInputTest : public QObject {
         QCoreApplication::processEvents();
         QVERIFY(d.messages.shown.empty());
         QCOMPARE(d.doc().Slot(2).ComponentName, std::string("número"));
-        QCOMPARE(d.window->RightSide()->Components()->List1()->item(1)->text(),
+        QCOMPARE(d.window->RightSide()->Components()->ComponentList()->item(1)->text(),
                  QString("número (Label)"));
 
         // A name Java refuses is still refused.
@@ -118,8 +118,8 @@ class InspectorInputTest : public QObject {
         QVERIFY(d.messages.shown.empty());
         QVERIFY(!d.doc().IsLive(2));
         QVERIFY(d.doc().IsLive(1));
-        QVERIFY(!d.doc().Picture_Corner[1].Visible);
-        QCOMPARE(d.window->RightSide()->Components()->List1()->count(), 1);
+        QVERIFY(!d.doc().Handles[1].Visible);
+        QCOMPARE(d.window->RightSide()->Components()->ComponentList()->count(), 1);
         QVERIFY(Panel(d)->NameEdit()->text().isEmpty());
         // Nothing is chosen now: the next Delete removes nothing.
         QTest::keyClick(page, Qt::Key_Delete);

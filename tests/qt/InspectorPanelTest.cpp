@@ -6,7 +6,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "mainwindow/MDIForm1.h"
+#include "mainwindow/MainController.h"
 #include "qt/ComponentListPanel.h"
 #include "qt/InspectorPanel.h"
 #include "support/ScriptedServices.h"
@@ -18,8 +18,8 @@ namespace {
 struct Fixture {
     Fixture() {
         form.SetMainWindow(&main);
-        main.MDIForm_Load();
-        form.Form_Load();
+        main.Load();
+        form.Load();
         panel = new RightPanel(main, &window);
         elsewhere = new QLineEdit(&window);
         elsewhere->move(panel->minimumWidth() + 10, 0);
@@ -33,7 +33,7 @@ struct Fixture {
     }
     QLineEdit* Name() const { return panel->Properties()->NameEdit(); }
     QLineEdit* TabOrder() const { return panel->Properties()->TabOrderEdit(); }
-    QListWidget* List() const { return panel->Components()->List1(); }
+    QListWidget* List() const { return panel->Components()->ComponentList(); }
     void TypeInto(QLineEdit* box, const QString& text) {
         box->setFocus();
         box->selectAll();
@@ -42,8 +42,8 @@ struct Fixture {
 
     testing::ScriptedMessageBox messages;
     testing::ScriptedFileDialog dialogs;
-    Form1 form{messages, dialogs};
-    MDIForm1 main{form};
+    DocumentController form{messages, dialogs};
+    MainController main{form};
     QWidget window;
     RightPanel* panel = nullptr;
     QLineEdit* elsewhere = nullptr;
@@ -89,7 +89,7 @@ class InspectorPanelTest : public QObject {
         QCOMPARE(QApplication::focusWidget(), f.Name());
         QCOMPARE(f.Name()->text(), QString("label_2"));
         QCOMPARE(f.Name()->selectedText(), QString("label_2"));
-        QVERIFY(!f.form.doc.Picture_Corner[1].Visible);
+        QVERIFY(!f.form.doc.Handles[1].Visible);
 
         // Leaving with an accepted name lets the focus go.
         f.TypeInto(f.Name(), "label_3");
@@ -116,7 +116,7 @@ class InspectorPanelTest : public QObject {
         f.Insert(2);
         QCOMPARE(f.List()->count(), 2);
         QCOMPARE(f.List()->currentRow(), 1);
-        f.form.Show_Data(1);  // a component released on the surface
+        f.form.ShowInList(1);  // a component released on the surface
         QCoreApplication::processEvents();
         QCOMPARE(f.List()->currentRow(), 0);
         QCOMPARE(f.Name()->text(), QString("label_1"));
@@ -126,7 +126,7 @@ class InspectorPanelTest : public QObject {
                           list->visualItemRect(list->item(1)).center());
         QCoreApplication::processEvents();
         QCOMPARE(f.Name()->text(), QString("label_2"));
-        QCOMPARE(f.form.doc.Active_Object_Index, 2);
+        QCOMPARE(f.form.doc.ActiveSlot, 2);
 
         list->setFocus();
         QTest::keyClick(list, Qt::Key_Delete);

@@ -46,7 +46,7 @@ class JavaRoundTripTest : public QObject {
         QFETCH(bool, intoFile);
         Desktop d;
         SavedDesign(d);
-        d.main().OptionGenerateType_Click("JFrame");
+        d.main().ChooseTarget("JFrame");
         const auto save = [&] {
             if (intoFile) {
                 d.Click("opt_GenerateIntoFile");
@@ -95,14 +95,14 @@ class JavaRoundTripTest : public QObject {
         d.dialogs.paths = {d.Path("Login.java")};
         d.Click("opt_ImportJava");
         QCOMPARE(d.doc().LiveCount(), 2);
-        QCOMPARE(d.doc().File_Name, std::string("Login"));
-        QCOMPARE(d.doc().Generate_Type, std::string("JFrame"));
-        QVERIFY(d.doc().isModified);
+        QCOMPARE(d.doc().FileName, std::string("Login"));
+        QCOMPARE(d.doc().Target, std::string("JFrame"));
+        QVERIFY(d.doc().Modified);
         // Generating the imported design gives the class again, byte for byte.
         d.dialogs.paths = {d.Path("Login.dat")};
         d.Click("opt_Save");
         d.Click("opt_GenerateJFrame");
-        const QByteArray again = QByteArray::fromStdString(d.main().form2.FileText());
+        const QByteArray again = QByteArray::fromStdString(d.main().codeListing.FileText());
         QCOMPARE(again, java);
     }
 };

@@ -82,7 +82,7 @@ class PreviewTest : public QObject {
         d.Click("opt_Button_Click");
         // A window class that does not exist: generation accepts it, javac does not.
         d.doc().MutableSlot(1).ComponentPopup = "Frame,NoSuchWindow,mouseClicked()";
-        d.main().OptionGenerateType_Click("Frame");
+        d.main().ChooseTarget("Frame");
         QSignalSpy failed(d.window->Preview(), &PreviewRunner::compileFailed);
         d.Click("opt_Preview");
         QVERIFY(failed.wait(60000));
@@ -108,7 +108,7 @@ class PreviewTest : public QObject {
         d.Click("opt_Button_Click");
         d.dialogs.paths = {d.Path("shown.dat")};
         d.Click("opt_Save");
-        d.main().OptionGenerateType_Click("Frame");
+        d.main().ChooseTarget("Frame");
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("DISPLAY", display.name);
         PreviewRunner* preview = d.window->Preview();

@@ -19,16 +19,16 @@ struct History : CoreProgram {
         for (const char* tag : tags) form.InsertFromMenuBar(tag);
     }
     void Show(const std::string& name) {
-        main.list1.ListIndex = main.list1.FindName(name);
-        main.List1_Click();
+        main.componentList.ListIndex = main.componentList.FindName(name);
+        main.ComponentListClicked();
     }
     std::string File() const { return ProjectFileText(form.doc); }
     // A left drag of a box by (dx, dy) twips, pressed at its top-left corner.
     void Drag(int slot, float dx, float dy, int shift = 0) {
-        surface.Picture_Control_MouseDown(slot, kLeftButton, shift, 0, 0);
-        surface.Picture_Control_MouseMove(slot, kLeftButton, shift, dx, dy);
-        surface.Picture_Control_MouseUp(slot, kLeftButton, shift, dx, dy);
-        surface.Picture_Control_Click(slot);
+        surface.ComponentMouseDown(slot, kLeftButton, shift, 0, 0);
+        surface.ComponentMouseMove(slot, kLeftButton, shift, dx, dy);
+        surface.ComponentMouseUp(slot, kLeftButton, shift, dx, dy);
+        surface.ComponentClick(slot);
     }
     QUndoStack& Stack() { return history.Stack(); }
     std::string Path() const { return folder.filePath("design.dat").toStdString(); }
@@ -52,12 +52,12 @@ class UndoHistoryTest : public QObject {
             {"delete", "Delete button_1",
              [](History& h) {
                  h.Show("button_1");
-                 h.form.OptionControlDelete_Click();
+                 h.form.DeleteSelection();
              }},
             {"delete several", "Delete 2 components",
              [](History& h) {
                  h.form.SelectSlots({1, 3});
-                 h.form.OptionControlDelete_Click();
+                 h.form.DeleteSelection();
              }},
             {"move", "Move label_1", [](History& h) { h.Drag(1, 250, 370); }},
             {"move a group", "Move 3 components",
@@ -68,36 +68,36 @@ class UndoHistoryTest : public QObject {
             {"resize", "Resize list_1",
              [](History& h) {
                  h.Show("list_1");
-                 h.surface.Picture_Corner_MouseDown(4, kLeftButton, 0, 45, 45);
-                 h.surface.Picture_Corner_MouseMove(4, kLeftButton, 0, 45 + 400, 45 + 240);
-                 h.surface.Picture_Corner_MouseUp(4, kLeftButton, 0, 45 + 400, 45 + 240);
+                 h.surface.HandleMouseDown(4, kLeftButton, 0, 45, 45);
+                 h.surface.HandleMouseMove(4, kLeftButton, 0, 45 + 400, 45 + 240);
+                 h.surface.HandleMouseUp(4, kLeftButton, 0, 45 + 400, 45 + 240);
              }},
             {"rename", "Rename button_1",
              [](History& h) {
                  h.Show("button_1");
-                 h.main.inspector.Text3_Name.Text = "okButton";
-                 h.main.inspector.Text3_Name_Validate();
+                 h.main.inspector.NameBox.Text = "okButton";
+                 h.main.inspector.ValidateName();
              }},
             {"kind", "Change Type of label_1",
              [](History& h) {
                  h.Show("label_1");
                  Inspector& ins = h.main.inspector;
-                 ins.Combo3_Type.ListIndex = ins.Combo3_Type.Find("JButton");
-                 ins.Combo3_Type_Click();
+                 ins.TypeList.ListIndex = ins.TypeList.Find("JButton");
+                 ins.TypeChosen();
              }},
             {"value typed", "Edit Value of list_1",
              [](History& h) {
                  h.Show("list_1");
                  for (const char* text : {"a", "a|b", "a|b|c"}) {
-                     h.main.inspector.Text3_Value.Text = text;
-                     h.main.inspector.Text3_Value_Change();
+                     h.main.inspector.ValueBox.Text = text;
+                     h.main.inspector.ValueChanged();
                  }
              }},
             {"tab order with renumbering", "Change Tab Order of list_1",
              [](History& h) {
                  h.Show("list_1");
-                 h.main.inspector.Text3_TabOrder.Text = "1";
-                 h.main.inspector.Text3_TabOrder_Validate();
+                 h.main.inspector.TabOrderBox.Text = "1";
+                 h.main.inspector.ValidateTabOrder();
              }},
             {"events and popup", "Edit Events of button_1",
              [](History& h) {
@@ -109,10 +109,10 @@ class UndoHistoryTest : public QObject {
             {"window size and font", "Window Size & Font",
              [](History& h) {
                  DocumentSettings s = DocumentSettings::Capture(h.form.doc);
-                 s.Font_Name = "Dialog";
-                 s.Font_Size = 14;
+                 s.FontName = "Dialog";
+                 s.FontSize = 14;
                  s.OuterWidth = 7000;
-                 s.Window_Width = 453;
+                 s.WindowWidth = 453;
                  DesignChange change("Window Size & Font");
                  change.SetSettings(h.form.doc, s);
                  h.form.Record(std::move(change));
@@ -126,14 +126,14 @@ class UndoHistoryTest : public QObject {
             c.change(h);
             const std::string changed = h.File();
             QVERIFY2(changed != saved, c.name);
-            QVERIFY2(h.form.doc.isModified, c.name);
+            QVERIFY2(h.form.doc.Modified, c.name);
             QCOMPARE(h.Stack().undoText(), QString(c.undoText));
             h.Stack().undo();
             QVERIFY2(h.File() == saved, c.name);
-            QVERIFY2(!h.form.doc.isModified, c.name);
+            QVERIFY2(!h.form.doc.Modified, c.name);
             h.Stack().redo();
             QVERIFY2(h.File() == changed, c.name);
-            QVERIFY2(h.form.doc.isModified, c.name);
+            QVERIFY2(h.form.doc.Modified, c.name);
             h.Stack().undo();
             QVERIFY2(h.File() == saved, c.name);
         }
@@ -144,17 +144,17 @@ class UndoHistoryTest : public QObject {
         h.Insert({"Label", "CommandButton"});
         h.form.doc.MutableSlot(2).ComponentEvents = "actionPerformed()";
         h.Show("button_1");
-        h.form.OptionControlDelete_Click();
+        h.form.DeleteSelection();
         h.Insert({"CommandButton"});  // button_2: button_1 stays reserved
         QCOMPARE(h.form.doc.Slot(3).ComponentName, std::string("button_2"));
         h.Stack().undo();
         h.Stack().undo();
-        QCOMPARE(h.form.doc.Objects_Count(), 2);
+        QCOMPARE(h.form.doc.SlotCount(), 2);
         QVERIFY(h.form.doc.IsLive(2));
         QCOMPARE(h.form.doc.Slot(2).ComponentTabOrder, std::string("2"));
         QCOMPARE(h.form.doc.Slot(2).ComponentEvents, std::string("actionPerformed()"));
-        QCOMPARE(h.form.doc.Active_Object_Index, 2);
-        QCOMPARE(h.main.list1.ListCount(), 2);
+        QCOMPARE(h.form.doc.ActiveSlot, 2);
+        QCOMPARE(h.main.componentList.ListCount(), 2);
         // The undone insertion freed its name and tab order again.
         h.Insert({"CommandButton"});
         QCOMPARE(h.form.doc.Slot(3).ComponentName, std::string("button_2"));
@@ -166,7 +166,7 @@ class UndoHistoryTest : public QObject {
         h.Insert({"Label"});
         QVERIFY(h.form.SavePath(h.Path()));
         h.Insert({"Label"});
-        QVERIFY(h.form.doc.isModified);
+        QVERIFY(h.form.doc.Modified);
         const std::vector<std::pair<bool, bool>> steps = {// (undo?, modified afterwards)
                                                           {true, false},
                                                           {true, true},
@@ -174,13 +174,13 @@ class UndoHistoryTest : public QObject {
                                                           {false, true}};
         for (auto [undo, modified] : steps) {
             undo ? h.Stack().undo() : h.Stack().redo();
-            QCOMPARE(h.form.doc.isModified, modified);
+            QCOMPARE(h.form.doc.Modified, modified);
         }
         // A new change after undoing past the save point cannot come back to it.
         h.Stack().undo();
         h.Stack().undo();
         h.Insert({"TextBox"});
-        QVERIFY(h.form.doc.isModified);
+        QVERIFY(h.form.doc.Modified);
         QVERIFY(!h.Stack().canRedo());
     }
 
@@ -190,15 +190,15 @@ class UndoHistoryTest : public QObject {
         QVERIFY(h.form.SavePath(h.Path()));
         h.Insert({"Label"});
         h.messages.answers = {MessageResult::Yes};
-        h.form.OptionFileNew_Click();
+        h.form.FileNew();
         QCOMPARE(h.Stack().count(), 0);
         h.Insert({"Label"});
         QVERIFY(h.form.OpenPath(h.Path()));
         QCOMPARE(h.Stack().count(), 0);
-        QVERIFY(!h.form.doc.isModified);
+        QVERIFY(!h.form.doc.Modified);
         h.Insert({"Label"});
         h.messages.answers = {MessageResult::No};
-        QVERIFY(h.form.Form_QueryUnload());
+        QVERIFY(h.form.QueryClose());
         QCOMPARE(h.Stack().count(), 0);
     }
 

@@ -16,8 +16,7 @@ class WindowSizeTest : public QObject {
                      static_cast<int>(std::lround((surface.height() * 15.0 - 75) / 15)));
     }
     static QSize Design(Desktop& d) {
-        return QSize(static_cast<int>(d.doc().Window_Width),
-                     static_cast<int>(d.doc().Window_Height));
+        return QSize(static_cast<int>(d.doc().WindowWidth), static_cast<int>(d.doc().WindowHeight));
     }
 
   private slots:
@@ -40,7 +39,7 @@ class WindowSizeTest : public QObject {
         QApplication::processEvents();
         QCOMPARE(window->Surface()->size(), QSize(325, 245));
         QCOMPARE(Design(d), QSize(320, 240));
-        QVERIFY(!d.doc().isModified);
+        QVERIFY(!d.doc().Modified);
     }
 
     void theMainWindowCanBeMadeSmallAgain() {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "document/DesignChange.h"
-#include "document/Form1.h"
+#include "document/DocumentController.h"
 
 namespace korvane::testing {
 
@@ -14,8 +14,8 @@ struct RecordingHistory : ChangeHistory {
     void Clear() override { changes.clear(); }
     void MarkSaved() override {}
 
-    void Undo(Form1& form, size_t k) { form.ApplyChange(changes.at(k), false); }
-    void Redo(Form1& form, size_t k) { form.ApplyChange(changes.at(k), true); }
+    void Undo(DocumentController& form, size_t k) { form.ApplyChange(changes.at(k), false); }
+    void Redo(DocumentController& form, size_t k) { form.ApplyChange(changes.at(k), true); }
 
     std::vector<DesignChange> changes;
 };

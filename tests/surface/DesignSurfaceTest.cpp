@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "mainwindow/MDIForm1.h"
+#include "mainwindow/MainController.h"
 #include "support/ScriptedServices.h"
 #include "surface/DesignSurface.h"
 
@@ -23,29 +23,29 @@ struct RecordingView : DocumentView {
 
 struct Design {
     Design() : form(messages, dialogs), main(form), surface(form, &main) {
-        main.MDIForm_Load();
+        main.Load();
         form.SetMainWindow(&main);
         form.SetView(&view);
-        form.Form_Load();
+        form.Load();
         form.doc.GridSize = 120;
         form.doc.GridAlign = true;
     }
     // A component placed at (left, top), selected as after an insertion, design unmodified.
     int Place(std::string_view tag, float left, float top) {
-        form.doc.Insert_X = left;
-        form.doc.Insert_Y = top;
-        form.Insert_Control(tag);
-        form.doc.isModified = false;
-        return form.doc.Objects_Count();
+        form.doc.InsertX = left;
+        form.doc.InsertY = top;
+        form.InsertComponent(tag);
+        form.doc.Modified = false;
+        return form.doc.SlotCount();
     }
     const ComponentRecord& Box(int i) { return form.doc.Slot(i); }
-    const HandleBox& Handle(int k) { return form.doc.Picture_Corner[static_cast<size_t>(k)]; }
+    const HandleBox& Handle(int k) { return form.doc.Handles[static_cast<size_t>(k)]; }
 
     testing::ScriptedMessageBox messages;
     testing::ScriptedFileDialog dialogs;
     RecordingView view;
-    Form1 form;
-    MDIForm1 main;
+    DocumentController form;
+    MainController main;
     DesignSurface surface;
 };
 
@@ -55,17 +55,18 @@ TEST(DesignSurfaceTest, ClickWithoutMovementSelectsAndLeavesTheDesignUnmodified)
     Design d;
     int a = d.Place("Label", 120, 120);
     int b = d.Place("TextBox", 1200, 1200);
-    d.surface.Picture_Control_MouseDown(a, kLeft, 0, 30, 30);
-    EXPECT_EQ(d.form.doc.Active_Object_Index, a);
+    d.surface.ComponentMouseDown(a, kLeft, 0, 30, 30);
+    EXPECT_EQ(d.form.doc.ActiveSlot, a);
     EXPECT_FALSE(d.Handle(1).Visible);  // hidden while the button is down
-    d.surface.Picture_Control_MouseUp(a, kLeft, 0, 30, 30);
-    d.surface.Picture_Control_Click(a);
-    EXPECT_FALSE(d.form.doc.isModified);
+    d.surface.ComponentMouseUp(a, kLeft, 0, 30, 30);
+    d.surface.ComponentClick(a);
+    EXPECT_FALSE(d.form.doc.Modified);
     EXPECT_TRUE(d.Handle(1).Visible);
     EXPECT_EQ(d.Handle(1).Left, 120 - 90);
     EXPECT_EQ(d.Handle(4).Top, 120 + 360);
     EXPECT_GT(d.Box(a).ZOrder, d.Box(b).ZOrder);
-    EXPECT_EQ(d.main.list1.ListIndex, d.main.list1.FindName("label_1"));  // Show_Data
+    EXPECT_EQ(d.main.componentList.ListIndex,
+              d.main.componentList.FindName("label_1"));  // ShowInList
     EXPECT_EQ(d.surface.MousePointer, Pointer::Default);
 }
 
@@ -84,19 +85,19 @@ TEST(DesignSurfaceTest, DragMovesLiveWithThePressPointAndSnapsOnRelease) {
         Design d;
         d.form.doc.GridAlign = c.align;
         int a = d.Place("CommandButton", 120, 120);
-        d.surface.Picture_Control_MouseDown(a, kLeft, 0, 30, 30);
+        d.surface.ComponentMouseDown(a, kLeft, 0, 30, 30);
         // Pointer positions are relative to the box, which follows the pointer.
-        d.surface.Picture_Control_MouseMove(a, kLeft, 0, 30 + c.dx / 2, 30 + c.dy / 2);
-        d.surface.Picture_Control_MouseMove(a, kLeft, 0, 30 + c.dx / 2, 30 + c.dy / 2);
+        d.surface.ComponentMouseMove(a, kLeft, 0, 30 + c.dx / 2, 30 + c.dy / 2);
+        d.surface.ComponentMouseMove(a, kLeft, 0, 30 + c.dx / 2, 30 + c.dy / 2);
         EXPECT_EQ(d.Box(a).Left, 120 + c.dx);
         EXPECT_EQ(d.Box(a).Top, 120 + c.dy);
         EXPECT_FALSE(d.Handle(1).Visible);
-        d.surface.Picture_Control_MouseUp(a, kLeft, 0, 30, 30);
+        d.surface.ComponentMouseUp(a, kLeft, 0, 30, 30);
         EXPECT_EQ(d.Box(a).Left, c.left);
         EXPECT_EQ(d.Box(a).Top, c.top);
         // Modified only when the drop leaves it somewhere else than where it was pressed.
-        EXPECT_EQ(d.form.doc.isModified, c.left != 120 || c.top != 120);
-        EXPECT_FALSE(d.form.doc.isMouseDown);
+        EXPECT_EQ(d.form.doc.Modified, c.left != 120 || c.top != 120);
+        EXPECT_FALSE(d.form.doc.MouseIsDown);
         EXPECT_TRUE(d.Handle(4).Visible);
         EXPECT_EQ(d.Handle(4).Left, c.left + 1080);
         // With no grid no minimum applies either.
@@ -108,14 +109,14 @@ TEST(DesignSurfaceTest, RightPressSelectsAndOpensTheComponentMenuWithoutMoving) 
     Design d;
     int a = d.Place("Label", 120, 120);
     int b = d.Place("Label", 1200, 120);
-    d.surface.Picture_Control_MouseDown(a, kRight, 0, 10, 10);
+    d.surface.ComponentMouseDown(a, kRight, 0, 10, 10);
     EXPECT_EQ(d.view.menus, std::vector<std::string>{"menuControl"});
-    EXPECT_EQ(d.form.doc.Active_Object_Index, a);
-    EXPECT_FALSE(d.form.doc.isMouseDown);
+    EXPECT_EQ(d.form.doc.ActiveSlot, a);
+    EXPECT_FALSE(d.form.doc.MouseIsDown);
     EXPECT_TRUE(d.Handle(1).Visible);
     // Delete chosen from the menu: the handles go once it closes.
-    d.view.onMenu = [&](std::string_view) { d.form.OptionControlDelete_Click(); };
-    d.surface.Picture_Control_MouseDown(b, kRight, 0, 10, 10);
+    d.view.onMenu = [&](std::string_view) { d.form.DeleteSelection(); };
+    d.surface.ComponentMouseDown(b, kRight, 0, 10, 10);
     EXPECT_FALSE(d.form.doc.IsLive(b));
     EXPECT_FALSE(d.Handle(1).Visible);
 }
@@ -126,25 +127,25 @@ TEST(DesignSurfaceTest, ArmedToolClickOnAComponentInsertsAtTheClickedPoint) {
         int a = d.Place("Label", 120, 120);
         // Pressed on a palette button and released elsewhere: the tool stays armed.
         if (swing)
-            d.main.palettes.Image_SwingButton_MouseDown(2);
+            d.main.palettes.SwingButtonMouseDown(2);
         else
-            d.main.palettes.ImageToolbar_MouseDown(4);
-        d.surface.Picture_Control_MouseDown(a, kLeft, 0, 100, 50);
+            d.main.palettes.AwtButtonMouseDown(4);
+        d.surface.ComponentMouseDown(a, kLeft, 0, 100, 50);
         EXPECT_EQ(d.surface.MousePointer, Pointer::Crosshair);
-        EXPECT_FALSE(d.form.doc.isMouseDown);
-        d.surface.Picture_Control_MouseMove(a, kLeft, 0, 400, 50);
+        EXPECT_FALSE(d.form.doc.MouseIsDown);
+        d.surface.ComponentMouseMove(a, kLeft, 0, 400, 50);
         EXPECT_EQ(d.Box(a).Left, 120);  // no drag while armed
-        d.surface.Picture_Control_MouseUp(a, kLeft, 0, 100, 50);
-        d.surface.Picture_Control_Click(a);
-        ASSERT_EQ(d.form.doc.Objects_Count(), 2);
+        d.surface.ComponentMouseUp(a, kLeft, 0, 100, 50);
+        d.surface.ComponentClick(a);
+        ASSERT_EQ(d.form.doc.SlotCount(), 2);
         const ComponentRecord& added = d.Box(2);
         EXPECT_EQ(added.ComponentType, swing ? "JButton" : "CommandButton");
         EXPECT_EQ(added.Left, 240);  // pressed at 220, 170: snapped
         EXPECT_EQ(added.Top, 120);
-        EXPECT_EQ(d.form.doc.Active_Object_Index, 2);
+        EXPECT_EQ(d.form.doc.ActiveSlot, 2);
         EXPECT_TRUE(d.Handle(1).Visible);
         EXPECT_FALSE(d.main.palettes.ToolArmed());
-        EXPECT_EQ(d.main.palettes.awt[0].look.Line_Top, palettecolour::Black);
+        EXPECT_EQ(d.main.palettes.awt[0].look.TopLine, palettecolour::Black);
     }
 }
 
@@ -165,36 +166,36 @@ TEST(DesignSurfaceTest, EachHandleResizesLiveAndSnapsOnRelease) {
         SCOPED_TRACE(c.corner);
         Design d;
         int a = d.Place("TextArea", 1200, 1200);
-        d.surface.Picture_Corner_MouseDown(c.corner, kLeft, 0, 45, 45);
-        d.surface.Picture_Corner_MouseMove(c.corner, kLeft, 0, 45 + c.dx, 45 + c.dy);
-        EXPECT_TRUE(d.form.doc.isModified);
+        d.surface.HandleMouseDown(c.corner, kLeft, 0, 45, 45);
+        d.surface.HandleMouseMove(c.corner, kLeft, 0, 45 + c.dx, 45 + c.dy);
+        EXPECT_TRUE(d.form.doc.Modified);
         // The handles stay round the box as it changes.
         EXPECT_EQ(d.Handle(4).Left, d.Box(a).Left + d.Box(a).Width);
         EXPECT_EQ(d.Handle(1).Top, d.Box(a).Top - 90);
-        d.surface.Picture_Corner_MouseUp(c.corner, kLeft, 0, 45, 45);
+        d.surface.HandleMouseUp(c.corner, kLeft, 0, 45, 45);
         EXPECT_EQ(d.Box(a).Left, c.left);
         EXPECT_EQ(d.Box(a).Top, c.top);
         EXPECT_EQ(d.Box(a).Width, c.width);
         EXPECT_EQ(d.Box(a).Height, c.height);
-        EXPECT_FALSE(d.form.doc.isMouseDown);
+        EXPECT_FALSE(d.form.doc.MouseIsDown);
     }
 }
 
 TEST(DesignSurfaceTest, TopLeftHandlePastTheOppositeCornerStopsAtTheGridStep) {
     Design d;
     int a = d.Place("TextArea", 1200, 1200);
-    d.surface.Picture_Corner_MouseDown(1, kLeft, 0, 45, 45);
-    d.surface.Picture_Corner_MouseMove(1, kLeft, 0, 45 + 2000, 45);
+    d.surface.HandleMouseDown(1, kLeft, 0, 45, 45);
+    d.surface.HandleMouseMove(1, kLeft, 0, 45 + 2000, 45);
     EXPECT_EQ(d.Box(a).Width, 120);
     EXPECT_EQ(d.Box(a).Left, 3200);  // where the handle put it
-    EXPECT_FALSE(d.form.doc.isValidSize);
-    EXPECT_EQ(d.surface.CornerPointer[1], Pointer::SizeNWSE);
+    EXPECT_FALSE(d.form.doc.ValidSize);
+    EXPECT_EQ(d.surface.HandlePointer[1], Pointer::SizeNWSE);
     // The handle no longer follows the pointer.
-    d.surface.Picture_Corner_MouseMove(1, kLeft, 0, 45 + 500, 45);
+    d.surface.HandleMouseMove(1, kLeft, 0, 45 + 500, 45);
     EXPECT_EQ(d.Box(a).Left, 3200);
     EXPECT_EQ(d.Handle(1).Left, 3110);
-    EXPECT_EQ(d.surface.CornerPointer[1], Pointer::Default);
-    d.surface.Picture_Corner_MouseUp(1, kLeft, 0, 45, 45);
+    EXPECT_EQ(d.surface.HandlePointer[1], Pointer::Default);
+    d.surface.HandleMouseUp(1, kLeft, 0, 45, 45);
     EXPECT_EQ(d.Box(a).Left, 3240);
     EXPECT_EQ(d.Box(a).Width, 240);
 }
@@ -203,62 +204,62 @@ TEST(DesignSurfaceTest, HandlePointersAndModifiedOnAnyMoveWhilePressed) {
     Design d;
     d.Place("Label", 1200, 1200);
     for (int k = 1; k <= 4; ++k) {
-        d.surface.Picture_Corner_MouseMove(k, 0, 0, 10, 10);
-        EXPECT_EQ(d.surface.CornerPointer[k],
+        d.surface.HandleMouseMove(k, 0, 0, 10, 10);
+        EXPECT_EQ(d.surface.HandlePointer[k],
                   k == 1 || k == 4 ? Pointer::SizeNWSE : Pointer::SizeNESW);
     }
-    EXPECT_FALSE(d.form.doc.isModified);  // hovering changes nothing
-    d.surface.Picture_Corner_MouseDown(2, kLeft, 0, 45, 45);
-    d.surface.Picture_Corner_MouseMove(2, kLeft, 0, 45, 45);
-    EXPECT_TRUE(d.form.doc.isModified);
+    EXPECT_FALSE(d.form.doc.Modified);  // hovering changes nothing
+    d.surface.HandleMouseDown(2, kLeft, 0, 45, 45);
+    d.surface.HandleMouseMove(2, kLeft, 0, 45, 45);
+    EXPECT_TRUE(d.form.doc.Modified);
     EXPECT_EQ(d.Box(1).Width, 1080);
 }
 
 TEST(DesignSurfaceTest, LeftPressOnTheSurfaceClearsTheSelectionSoDeleteDeletesNothing) {
     Design d;
     int a = d.Place("Label", 120, 120);
-    d.surface.Picture_Back_MouseDown(kLeft, 0, 2000, 1500);
-    EXPECT_EQ(d.form.doc.Insert_X, 2000);
-    EXPECT_EQ(d.form.doc.Insert_Y, 1500);
-    EXPECT_EQ(d.form.doc.Active_Object_Index, 0);
+    d.surface.BackgroundMouseDown(kLeft, 0, 2000, 1500);
+    EXPECT_EQ(d.form.doc.InsertX, 2000);
+    EXPECT_EQ(d.form.doc.InsertY, 1500);
+    EXPECT_EQ(d.form.doc.ActiveSlot, 0);
     EXPECT_FALSE(d.Handle(3).Visible);
-    EXPECT_EQ(d.main.list1.ListIndex, -1);
-    d.form.Form_KeyDown(kKeyDelete, 0);
+    EXPECT_EQ(d.main.componentList.ListIndex, -1);
+    d.form.WindowKeyDown(kKeyDelete, 0);
     EXPECT_TRUE(d.form.doc.IsLive(a));
-    EXPECT_FALSE(d.form.doc.isModified);
-    d.surface.Picture_Back_Click();
-    EXPECT_EQ(d.form.doc.Objects_Count(), 1);  // both palettes on their pointers
+    EXPECT_FALSE(d.form.doc.Modified);
+    d.surface.BackgroundClick();
+    EXPECT_EQ(d.form.doc.SlotCount(), 1);  // both palettes on their pointers
     EXPECT_EQ(d.surface.MousePointer, Pointer::Default);
-    d.surface.Picture_Back_MouseDown(kRight, 0, 10, 10);
+    d.surface.BackgroundMouseDown(kRight, 0, 10, 10);
     EXPECT_EQ(d.view.menus, std::vector<std::string>{"menuForm"});
 }
 
 TEST(DesignSurfaceTest, DeleteKeyHidesTheSelectedComponentAndItsHandles) {
     Design d;
     int a = d.Place("Label", 120, 120);
-    d.form.Form_KeyDown(kKeyDelete, 0);
+    d.form.WindowKeyDown(kKeyDelete, 0);
     EXPECT_FALSE(d.form.doc.IsLive(a));
     EXPECT_FALSE(d.Handle(1).Visible);
-    EXPECT_TRUE(d.form.doc.isModified);
-    d.form.Form_KeyDown(37, 0);  // an arrow key moves nothing
+    EXPECT_TRUE(d.form.doc.Modified);
+    d.form.WindowKeyDown(37, 0);  // an arrow key moves nothing
     EXPECT_EQ(d.Box(a).Left, 120);
 }
 
 TEST(DesignSurfaceTest, ArmedClickOnTheSurfaceInsertsSnappedAtThePressedPoint) {
     Design d;
-    d.main.palettes.ImageToolbar_MouseDown(11);  // Scrollbar V
-    d.surface.Picture_Back_MouseMove(0, 0, 500, 500);
+    d.main.palettes.AwtButtonMouseDown(11);  // Scrollbar V
+    d.surface.BackgroundMouseMove(0, 0, 500, 500);
     EXPECT_EQ(d.surface.MousePointer, Pointer::Crosshair);
-    d.surface.Picture_Back_MouseDown(kLeft, 0, 1000, 700);
+    d.surface.BackgroundMouseDown(kLeft, 0, 1000, 700);
     EXPECT_EQ(d.view.menus.size(), 0u);
-    d.surface.Picture_Back_Click();
-    ASSERT_EQ(d.form.doc.Objects_Count(), 1);
+    d.surface.BackgroundClick();
+    ASSERT_EQ(d.form.doc.SlotCount(), 1);
     EXPECT_EQ(d.Box(1).ComponentType, "VScrollBar");
     EXPECT_EQ(d.Box(1).Left, 960);
     EXPECT_EQ(d.Box(1).Top, 720);
     EXPECT_EQ(d.Box(1).Width, 360);
     EXPECT_EQ(d.Box(1).Height, 1080);
-    EXPECT_EQ(d.form.doc.Active_Object_Index, 1);
+    EXPECT_EQ(d.form.doc.ActiveSlot, 1);
     EXPECT_TRUE(d.Handle(1).Visible);
     EXPECT_FALSE(d.main.palettes.ToolArmed());
 }
@@ -268,31 +269,31 @@ TEST(DesignSurfaceTest, MovingOverTheDesignReleasesTheDeleteAndMenuButtons) {
     int a = d.Place("Label", 120, 120);
     Palettes& p = d.main.palettes;
     for (bool onBox : {false, true}) {
-        p.ImageToolbarDEL_MouseDown(1);
-        p.Toolbar_ButtonMenu_pressed = 3;
-        p.boton_resaltado(5);
+        p.DeleteButtonMouseDown(1);
+        p.PressedMenuButton = 3;
+        p.ShowAwtRaised(5);
         if (onBox)
-            d.surface.Picture_Control_MouseMove(a, 0, 0, 5, 5);
+            d.surface.ComponentMouseMove(a, 0, 0, 5, 5);
         else
-            d.surface.Picture_Back_MouseMove(0, 0, 5, 5);
-        EXPECT_EQ(p.ToolbarDEL_Button_pressed, 0);
-        EXPECT_EQ(p.Toolbar_ButtonMenu_pressed, 0);
+            d.surface.BackgroundMouseMove(0, 0, 5, 5);
+        EXPECT_EQ(p.PressedDeleteButton, 0);
+        EXPECT_EQ(p.PressedMenuButton, 0);
         EXPECT_EQ(p.del[1].look, ButtonLook{});
-        EXPECT_EQ(p.awt[5].look.Line_Top, palettecolour::Line);
+        EXPECT_EQ(p.awt[5].look.TopLine, palettecolour::Line);
     }
 }
 
 TEST(DesignSurfaceTest, WithoutTheMainWindowClicksOnlySelect) {
     Design d;
     int a = d.Place("Label", 120, 120);
-    d.main.palettes.ImageToolbar_MouseDown(1);
+    d.main.palettes.AwtButtonMouseDown(1);
     DesignSurface lone(d.form, nullptr);
-    lone.Picture_Control_MouseDown(a, kLeft, 0, 10, 10);
-    lone.Picture_Control_MouseUp(a, kLeft, 0, 10, 10);
-    lone.Picture_Control_Click(a);
-    lone.Picture_Back_Click();
-    EXPECT_EQ(d.form.doc.Objects_Count(), 1);
-    EXPECT_EQ(d.form.doc.Active_Object_Index, a);
+    lone.ComponentMouseDown(a, kLeft, 0, 10, 10);
+    lone.ComponentMouseUp(a, kLeft, 0, 10, 10);
+    lone.ComponentClick(a);
+    lone.BackgroundClick();
+    EXPECT_EQ(d.form.doc.SlotCount(), 1);
+    EXPECT_EQ(d.form.doc.ActiveSlot, a);
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ namespace {
 
 Canvas Look(std::string_view tag, int W, int H) {
     Canvas c(W, H, systemcolour::WindowBackground);
-    Paint_Look(c, W, H, tag);
+    PaintLook(c, W, H, tag);
     return c;
 }
 
@@ -214,7 +214,7 @@ TEST(PaintLookTest, DegenerateAndHugeBoxesDrawWithoutFailing) {
     for (const ComponentKind& kind : AllKinds()) {
         for (auto [W, H] : {std::pair{1, 1}, std::pair{2, 2}, std::pair{0, 0}, std::pair{3, 100}}) {
             Canvas c(std::max(W, 1), std::max(H, 1));
-            Paint_Look(c, W, H, kind.tag);
+            PaintLook(c, W, H, kind.tag);
         }
         // A box far larger than any surface: only the visible corner is drawn.
         ComponentRecord r;
@@ -224,13 +224,13 @@ TEST(PaintLookTest, DegenerateAndHugeBoxesDrawWithoutFailing) {
         r.Width = 3e38f;
         r.Height = 3e38f;
         Canvas c(20, 20);
-        Picture_Control_Paint(c, r);
+        PaintComponentBox(c, r);
         // Places no arithmetic can make sense of draw nothing.
         r.Left = std::nanf("");
         r.Width = std::numeric_limits<float>::infinity();
-        Picture_Control_Paint(c, r);
+        PaintComponentBox(c, r);
         r.Width = -std::numeric_limits<float>::infinity();
-        Picture_Control_Paint(c, r);
+        PaintComponentBox(c, r);
     }
 }
 
@@ -241,7 +241,7 @@ TEST(PaintLookTest, PaintControlRoundsTwipsToPixelsHalfToEven) {
     r.Width = 337.5f;
     r.Height = 352.5f;
     Canvas c(40, 40, Rgb{1, 1, 1});
-    Picture_Control_Paint(c, r);
+    PaintComponentBox(c, r);
     EXPECT_EQ(c.Pixel(21, 5), awt::Shadow);
     EXPECT_EQ(c.Pixel(22, 5), (Rgb{1, 1, 1}));
     EXPECT_EQ(c.Pixel(5, 23), awt::Shadow);

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "mainwindow/MDIForm1.h"
+#include "mainwindow/MainController.h"
 #include "support/ScriptedServices.h"
 #include "surface/Arrange.h"
 #include "surface/DesignSurface.h"
@@ -15,29 +15,29 @@ namespace {
 
 struct Design {
     Design() : form(messages, dialogs), main(form), surface(form, &main) {
-        main.MDIForm_Load();
+        main.Load();
         form.SetMainWindow(&main);
-        form.Form_Load();
+        form.Load();
     }
     int Place(std::string_view tag, float left, float top) {
-        form.doc.Insert_X = left;
-        form.doc.Insert_Y = top;
-        form.Insert_Control(tag);
-        form.doc.isModified = false;
-        return form.doc.Objects_Count();
+        form.doc.InsertX = left;
+        form.doc.InsertY = top;
+        form.InsertComponent(tag);
+        form.doc.Modified = false;
+        return form.doc.SlotCount();
     }
     void Click(int slot, int shift = 0) {
-        surface.Picture_Control_MouseDown(slot, kLeftButton, shift, 10, 10);
-        surface.Picture_Control_MouseUp(slot, kLeftButton, shift, 10, 10);
-        surface.Picture_Control_Click(slot);
+        surface.ComponentMouseDown(slot, kLeftButton, shift, 10, 10);
+        surface.ComponentMouseUp(slot, kLeftButton, shift, 10, 10);
+        surface.ComponentClick(slot);
     }
     BoxGeometry Box(int slot) const { return GeometryOf(form.doc.Slot(slot)); }
     std::vector<int> Selected() const { return form.SelectedSlots(); }
 
     testing::ScriptedMessageBox messages;
     testing::ScriptedFileDialog dialogs;
-    Form1 form;
-    MDIForm1 main;
+    DocumentController form;
+    MainController main;
     DesignSurface surface;
 };
 
@@ -49,13 +49,13 @@ TEST(SelectionTest, CtrlClickAddsAndRemovesAndTheLastClickedIsPrimary) {
     d.Click(1);
     d.Click(3, kCtrlMask);
     EXPECT_EQ(d.Selected(), (std::vector<int>{1, 3}));
-    EXPECT_EQ(d.form.doc.Active_Object_Index, 3);
-    EXPECT_EQ(d.main.inspector.Text3_Name.Text, "label_3");
+    EXPECT_EQ(d.form.doc.ActiveSlot, 3);
+    EXPECT_EQ(d.main.inspector.NameBox.Text, "label_3");
     d.Click(2, kCtrlMask);
     EXPECT_EQ(d.Selected(), (std::vector<int>{1, 2, 3}));
     d.Click(2, kCtrlMask);  // out again: the primary goes to the most recent of the others
     EXPECT_EQ(d.Selected(), (std::vector<int>{1, 3}));
-    EXPECT_EQ(d.form.doc.Active_Object_Index, 3);
+    EXPECT_EQ(d.form.doc.ActiveSlot, 3);
     // A plain click on one of them keeps only that one.
     d.Click(1);
     EXPECT_EQ(d.Selected(), (std::vector<int>{1}));
@@ -79,10 +79,10 @@ TEST(SelectionTest, TheRubberBandSelectsWhatItTouches) {
         {500, 470, 500, 470, {}},       // no band at all: a click
     };
     for (const Case& c : cases) {
-        d.surface.Picture_Back_MouseDown(kLeftButton, 0, c.x0, c.y0);
-        d.surface.Picture_Back_MouseMove(kLeftButton, 0, c.x1, c.y1);
+        d.surface.BackgroundMouseDown(kLeftButton, 0, c.x0, c.y0);
+        d.surface.BackgroundMouseMove(kLeftButton, 0, c.x1, c.y1);
         EXPECT_TRUE(d.surface.Banding());
-        d.surface.Picture_Back_MouseUp(kLeftButton, 0, c.x1, c.y1);
+        d.surface.BackgroundMouseUp(kLeftButton, 0, c.x1, c.y1);
         EXPECT_FALSE(d.surface.Banding());
         EXPECT_EQ(d.Selected(), c.selected) << c.x0 << "," << c.y0 << " " << c.x1 << "," << c.y1;
     }
@@ -95,15 +95,15 @@ TEST(SelectionTest, DraggingOneOfSeveralMovesAllSnappingThePrimaryAndKeepingOffs
     d.form.doc.MutableSlot(2).Left = 1405;  // off the grid: it keeps its offset
     d.form.SelectAll();
     // Drag label_1 by (250, 130): it snaps from (370, 250) to (360, 240).
-    d.surface.Picture_Control_MouseDown(1, kLeftButton, 0, 0, 0);
-    d.surface.Picture_Control_MouseMove(1, kLeftButton, 0, 250, 130);
+    d.surface.ComponentMouseDown(1, kLeftButton, 0, 0, 0);
+    d.surface.ComponentMouseMove(1, kLeftButton, 0, 250, 130);
     EXPECT_EQ(d.Box(2).Left, 1655);  // follows live
-    d.surface.Picture_Control_MouseUp(1, kLeftButton, 0, 250, 130);
-    d.surface.Picture_Control_Click(1);
+    d.surface.ComponentMouseUp(1, kLeftButton, 0, 250, 130);
+    d.surface.ComponentClick(1);
     EXPECT_EQ(d.Box(1), (BoxGeometry{360, 240, 1080, 360}));
     EXPECT_EQ(d.Box(2), (BoxGeometry{1645, 620, 1080, 360}));
     EXPECT_EQ(d.Selected(), (std::vector<int>{1, 2}));
-    EXPECT_TRUE(d.form.doc.isModified);
+    EXPECT_TRUE(d.form.doc.Modified);
 }
 
 TEST(SelectionTest, DeleteRemovesEverySelectedComponent) {
@@ -112,11 +112,11 @@ TEST(SelectionTest, DeleteRemovesEverySelectedComponent) {
     d.Place("Label", 120, 600);
     d.Place("Label", 120, 1200);
     d.form.SelectSlots({1, 3});
-    d.form.Form_KeyDown(kKeyDelete, 0);
+    d.form.WindowKeyDown(kKeyDelete, 0);
     EXPECT_FALSE(d.form.doc.IsLive(1));
     EXPECT_TRUE(d.form.doc.IsLive(2));
     EXPECT_FALSE(d.form.doc.IsLive(3));
-    EXPECT_EQ(d.main.list1.ListCount(), 1);
+    EXPECT_EQ(d.main.componentList.ListCount(), 1);
     EXPECT_TRUE(d.Selected().empty());
 }
 
@@ -166,13 +166,13 @@ TEST(ArrangeTest, CommandsNeedEnoughSelectedAndAreOneStepOnTheDocument) {
     d.form.SelectSlots({1});
     EXPECT_FALSE(CanArrange(d.form, ArrangeCommand::AlignLefts));
     Arrange(d.form, ArrangeCommand::AlignLefts);
-    EXPECT_FALSE(d.form.doc.isModified);
+    EXPECT_FALSE(d.form.doc.Modified);
     d.form.SelectSlots({1, 2}, 1);
     EXPECT_TRUE(CanArrange(d.form, ArrangeCommand::AlignLefts));
     EXPECT_FALSE(CanArrange(d.form, ArrangeCommand::DistributeAcross));
     Arrange(d.form, ArrangeCommand::AlignLefts);
     EXPECT_EQ(d.Box(2).Left, 120);
-    EXPECT_TRUE(d.form.doc.isModified);
+    EXPECT_TRUE(d.form.doc.Modified);
 }
 
 TEST(NudgeTest, ArrowKeysMoveOrSizeTheSelectionByAGridStepOrAPixel) {
@@ -196,7 +196,7 @@ TEST(NudgeTest, ArrowKeysMoveOrSizeTheSelectionByAGridStepOrAPixel) {
         d.Place("Label", 240, 240);
         EXPECT_TRUE(Nudge(d.form, c.key, c.shift));
         EXPECT_EQ(d.Box(1), c.expected) << c.key << " " << c.shift;
-        EXPECT_TRUE(d.form.doc.isModified);
+        EXPECT_TRUE(d.form.doc.Modified);
     }
 }
 
@@ -208,7 +208,7 @@ TEST(NudgeTest, TheSelectionStopsAtTheEdgesAndSizesStayAtLeastAPixel) {
     Nudge(d.form, kKeyLeft, 0);  // label_1 is at the edge: neither moves
     EXPECT_EQ(d.Box(1).Left, 0);
     EXPECT_EQ(d.Box(2).Left, 600);
-    EXPECT_FALSE(d.form.doc.isModified);
+    EXPECT_FALSE(d.form.doc.Modified);
     d.form.doc.MutableSlot(1).Height = 15;
     Nudge(d.form, kKeyUp, kShiftMask | kCtrlMask);
     EXPECT_EQ(d.Box(1).Height, 15);

@@ -54,11 +54,11 @@ TEST(SurfacePainterTest, GridOffLeavesThePlainBackgroundAndTinyStepsDoNotHang) {
     odd.OuterWidth = std::nan("");
     EXPECT_EQ(SurfacePixels(odd).width, 1);
     Canvas small(8, 8);
-    Picture_Back_Paint(small, odd, PixelRect{0, 0, 8, 8});
+    PaintBackground(small, odd, PixelRect{0, 0, 8, 8});
     odd.GridSize = 120;
     odd.OuterWidth = std::numeric_limits<double>::infinity();
     odd.OuterHeight = std::numeric_limits<double>::infinity();
-    Picture_Back_Paint(small, odd, PixelRect{0, 0, 8, 8});
+    PaintBackground(small, odd, PixelRect{0, 0, 8, 8});
     EXPECT_EQ(small.Pixel(0, 0), ButtonText);
     // An uneven step in twips: dots at the rounded pixel of every multiple.
     Canvas c = PaintAll(Surface(true, 100));
@@ -94,11 +94,11 @@ DesignDocument Crowd(unsigned seed, int count) {
     int h = doc.AppendSlot(huge);
     doc.BringToFront(1);  // keeps the huge panel from hiding everything
     doc.MutableSlot(h).ZOrder = 0;
-    doc.Active_Object_Index = 3;
+    doc.ActiveSlot = 3;
     for (int k = 1; k <= 4; ++k) {
-        doc.Picture_Corner[k].Visible = true;
-        doc.Picture_Corner[k].Left = 300.0f * k;
-        doc.Picture_Corner[k].Top = 200;
+        doc.Handles[k].Visible = true;
+        doc.Handles[k].Left = 300.0f * k;
+        doc.Handles[k].Top = 200;
     }
     return doc;
 }
@@ -132,7 +132,7 @@ TEST(SurfaceIndexTest, QueriesMatchAWalkOverEverySlotAfterMovesAndDeletes) {
     index.Rebuild(doc);
     std::mt19937 random(5);
     for (int step = 0; step < 200; ++step) {
-        int s = 1 + static_cast<int>(random() % static_cast<unsigned>(doc.Objects_Count()));
+        int s = 1 + static_cast<int>(random() % static_cast<unsigned>(doc.SlotCount()));
         if (step % 3 == 0) {
             doc.MutableSlot(s).Left += static_cast<float>(static_cast<int>(random() % 2000) - 1000);
             doc.MutableSlot(s).Height = static_cast<float>(random() % 3000);
@@ -146,7 +146,7 @@ TEST(SurfaceIndexTest, QueriesMatchAWalkOverEverySlotAfterMovesAndDeletes) {
                        1 + static_cast<long long>(random() % 200)};
         std::vector<int> expected;
         int top = 0;
-        for (int i = 1; i <= doc.Objects_Count(); ++i) {
+        for (int i = 1; i <= doc.SlotCount(); ++i) {
             if (!doc.IsLive(i)) continue;
             PixelRect box = BoxPixels(doc.Slot(i));
             if (!Intersect(box, area).Empty()) expected.push_back(i);
@@ -180,7 +180,7 @@ TEST(SurfaceIndexTest, StackedBoxesAnswerAsAWalkWhileTheyMoveAndRise) {
     index.Rebuild(doc);
     std::mt19937 random(9);
     for (int step = 0; step < 300; ++step) {
-        const int s = 1 + static_cast<int>(random() % static_cast<unsigned>(doc.Objects_Count()));
+        const int s = 1 + static_cast<int>(random() % static_cast<unsigned>(doc.SlotCount()));
         switch (step % 4) {
             case 0:  // dragged one pixel on, or back onto a pile
                 doc.MutableSlot(s).Left = random() % 2 ? doc.Slot(s).Left + 15 : 120.0f;
@@ -201,7 +201,7 @@ TEST(SurfaceIndexTest, StackedBoxesAnswerAsAWalkWhileTheyMoveAndRise) {
         std::vector<int> all;
         std::vector<PixelRect> places;
         int top = 0;
-        for (int i = 1; i <= doc.Objects_Count(); ++i) {
+        for (int i = 1; i <= doc.SlotCount(); ++i) {
             if (!doc.IsLive(i)) continue;
             const PixelRect box = BoxPixels(doc.Slot(i));
             if (!Intersect(box, area).Empty()) {

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
+#include "codegen/CodeListing.h"
 #include "codegen/EventCatalogue.h"
-#include "codegen/Form2.h"
-#include "document/Form1.h"
+#include "document/DocumentController.h"
 #include "document/Links.h"
 #include "mainwindow/Inspector.h"
 #include "mainwindow/Palettes.h"
@@ -23,9 +23,9 @@ inline constexpr double kPropertiesPageTop = 2670;
 inline constexpr double kInspectorPageHeight = 2000;
 inline constexpr double kPageBottomAllowance = 1440;
 
-class MDIForm1 : public MainWindowLink {
+class MainController : public MainWindowLink {
   public:
-    explicit MDIForm1(Form1& document);
+    explicit MainController(DocumentController& document);
 
     // Application settings.
     int GridSize = 8;
@@ -35,9 +35,9 @@ class MDIForm1 : public MainWindowLink {
 
     Palettes palettes;
     Inspector inspector;
-    ComponentListBox list1;
+    ComponentListBox componentList;
     // The command bar's target button caption.
-    std::string Cmd_GenerateType_Caption = "Applet";
+    std::string TargetCaption = "Applet";
     std::array<std::string, 25> TypeDisplayNames{};
 
     double OuterWidth = kMainOuterWidth;
@@ -48,52 +48,52 @@ class MDIForm1 : public MainWindowLink {
     double PopupPageHeight = kInspectorPageHeight;
 
     // The code window; it holds the lines of the last generation.
-    Form2 form2;
+    CodeListing codeListing;
     // Built once at start-up, AWT rows first.
     const EventCatalogue catalogue;
 
-    Form1& Document() { return document_; }
+    DocumentController& Document() { return document_; }
     bool DocumentLoaded() const { return document_.Loaded(); }
 
     // Start-up, in its order; then the document window loads.
-    void MDIForm_Load();
-    void IniFile_Load();
+    void Load();
+    void LoadSettings();
     void IniFile_Unload() {}
     // Grid and Units...: new application grid settings, taken by the open document at once.
     void SetGrid(const GridSettings& grid);
 
     // Palette insertion forwarding by button number.
-    void Insert_Control(int index);
-    void Insert_Control_Swing(int index);
+    void InsertComponent(int index);
+    void InsertSwingButton(int index);
 
     // File menu and command bar.
-    void OptionNew_Click();
-    void OptionOpen_Click();
-    void Toolbar2_New_Click();
-    void Toolbar2_Save_Click();
-    void OptionEditDelete_Click();
-    void Toolbar2_Open_Click() { OptionOpen_Click(); }
+    void MenuNew();
+    void MenuOpen();
+    void NewButtonClicked();
+    void SaveButtonClicked();
+    void EditDelete();
+    void OpenButtonClicked() { MenuOpen(); }
 
     // The window got a new outer size (twips): the inspector pages follow its height.
-    void MDIForm_Resize(double outerWidth, double outerHeight);
+    void ResizeWindow(double outerWidth, double outerHeight);
     // The window is asked to close: the code window closes first, then the document asks
     // to save; false when the user keeps the document (and so the program) open.
-    bool MDIForm_QueryUnload();
+    bool QueryClose();
 
     // Target selector: an item of menuGenerateType was chosen.
-    void OptionGenerateType_Click(std::string_view caption);
+    void ChooseTarget(std::string_view caption);
     // Generate Code: the selector's kind for the active document.
-    void Toolbar2_Code_Click();
+    void GenerateButtonClicked();
     // The document's own generate commands (Build menu and menuForm): that kind.
-    void OptionGenerate_Click(std::string_view kind);
-    // Runs the generator on the document with its current Generate_Type.
-    void Generate_Code();
+    void GenerateAs(std::string_view kind);
+    // Runs the generator on the document with its current Target.
+    void RunGenerateCommand();
 
     // --- MainWindowLink ---
     GridSettings Grid() const override;
-    ComponentListBox& List1() override { return list1; }
-    void List1_Click() override;
-    void Inicializa_VentanaPropiedades() override;
+    ComponentListBox& ComponentList() override { return componentList; }
+    void ComponentListClicked() override;
+    void ClearInspector() override;
     void SetPaletteButtonsEnabled(bool enabled) override;
     void PressTargetButton(std::string_view generateType) override;
 
@@ -102,7 +102,7 @@ class MDIForm1 : public MainWindowLink {
 
   private:
     void ShowDocument();
-    Form1& document_;
+    DocumentController& document_;
 };
 
 }  // namespace korvane

@@ -1,4 +1,4 @@
-#include "document/Form1.h"
+#include "document/DocumentController.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -21,40 +21,40 @@ bool HasSpace(const std::string& s) {
 
 }  // namespace
 
-Form1::Form1(MessageBoxService& messages, FileDialogService& fileDialogs)
-    : CommonDialogAPI(&fileDialogs), messages_(messages) {}
+DocumentController::DocumentController(MessageBoxService& messages, FileDialogService& fileDialogs)
+    : OpenSaveDialog(&fileDialogs), messages_(messages) {}
 
-void Form1::NotifyChanged() {
+void DocumentController::NotifyChanged() {
     if (view_) view_->DesignChanged();
 }
 
-void Form1::NotifyComponentChanged(int slot) {
+void DocumentController::NotifyComponentChanged(int slot) {
     if (view_) view_->ComponentChanged(slot);
 }
 
 // ---------------------------------------------------------------- lifecycle
 
-void Form1::Form_Load() {
-    doc.Save_Changes_Message = "Do you want to save the changes?";
+void DocumentController::Load() {
+    doc.SaveChangesMessage = "Do you want to save the changes?";
     doc.GridSize = 120;
     doc.GridAlign = true;
-    Grid_Data();
-    doc.Insert_X = doc.Insert_Y = static_cast<float>(doc.GridSize);
+    TakeGridSettings();
+    doc.InsertX = doc.InsertY = static_cast<float>(doc.GridSize);
     loaded_ = true;
-    Inicializa_File_Name();
-    Inicializa_Variables();
-    Corners_Place();
-    doc.Generate_Type = "Applet";
+    ResetFileFields();
+    ResetDesign();
+    PlaceHandles();
+    doc.Target = "Applet";
     NotifyChanged();
 }
 
-void Form1::Form_Activate() {
-    if (main_) main_->PressTargetButton(doc.Generate_Type);
-    Grid_Data();
+void DocumentController::Activate() {
+    if (main_) main_->PressTargetButton(doc.Target);
+    TakeGridSettings();
     NotifyChanged();
 }
 
-void Form1::Grid_Data() {
+void DocumentController::TakeGridSettings() {
     GridSettings g = main_ ? main_->Grid() : GridSettings{};
     doc.GridAlign = g.GridAlign;
     doc.GridShow = g.GridShow;
@@ -64,72 +64,72 @@ void Form1::Grid_Data() {
     doc.GridSize = size < 1 ? PixelsToTwips(8) : size;
 }
 
-void Form1::RefreshWindowSize() {
-    doc.Window_Width = static_cast<float>(
+void DocumentController::RefreshWindowSize() {
+    doc.WindowWidth = static_cast<float>(
         RoundHalfEven(TwipsToPixels(doc.OuterWidth - kFrameWidth - kDesignMargin)));
-    doc.Window_Height = static_cast<float>(
+    doc.WindowHeight = static_cast<float>(
         RoundHalfEven(TwipsToPixels(doc.OuterHeight - kFrameHeight - kDesignMargin)));
 }
 
-void Form1::Form_Resize(double outerWidth, double outerHeight) {
+void DocumentController::ResizeWindow(double outerWidth, double outerHeight) {
     doc.OuterWidth = outerWidth;
     doc.OuterHeight = outerHeight;
     RefreshWindowSize();
     NotifyChanged();
 }
 
-void Form1::Inicializa_File_Name() {
-    doc.File_Name.clear();
+void DocumentController::ResetFileFields() {
+    doc.FileName.clear();
     doc.Caption.clear();
-    doc.Java_File_Name.clear();
+    doc.JavaClassName.clear();
     doc.OuterWidth = kDefaultOuterWidth;
     doc.OuterHeight = kDefaultOuterHeight;
-    doc.Font_Name = "Helvetica";
-    doc.Font_Style = "PLAIN";
-    doc.Font_Size = 12;
-    doc.Window_Units = "pixels";
+    doc.FontName = "Helvetica";
+    doc.FontStyle = "PLAIN";
+    doc.FontSize = 12;
+    doc.WindowUnits = "pixels";
     RefreshWindowSize();
 }
 
-void Form1::Inicializa_Variables() {
+void DocumentController::ResetDesign() {
     doc.ClearSlots();
-    doc.Active_Object_Index = 0;
-    Corners_Show(false);
-    doc.isModified = false;
-    doc.Dialog_parent.clear();
+    doc.ActiveSlot = 0;
+    ShowHandles(false);
+    doc.Modified = false;
+    doc.DialogParent.clear();
     doc.MenuElements.assign(1, MenuElement{});
     if (history_) history_->Clear();
     if (main_) {
-        main_->Inicializa_VentanaPropiedades();
+        main_->ClearInspector();
         main_->SetPaletteButtonsEnabled(true);
     }
 }
 
-void Form1::OptionFileNew_Click() {
-    if (doc.isModified) {
+void DocumentController::FileNew() {
+    if (doc.Modified) {
         MessageRequest ask{"This action will discard your changes.\n\nDo you want to continue?",
                            "New File", MessageIcon::Warning, MessageButtons::YesNo, 2};
         if (messages_.Show(ask) != MessageResult::Yes) return;
     }
-    Clear_Components();
-    Inicializa_File_Name();
-    Inicializa_Variables();
-    if (main_) TreeView1_Load();
+    ClearComponents();
+    ResetFileFields();
+    ResetDesign();
+    if (main_) FillComponentList();
     NotifyChanged();
 }
 
-bool Form1::Form_QueryUnload() {
-    if (doc.isModified) {
-        MessageRequest ask{doc.Save_Changes_Message, "Close File", MessageIcon::Warning,
+bool DocumentController::QueryClose() {
+    if (doc.Modified) {
+        MessageRequest ask{doc.SaveChangesMessage, "Close File", MessageIcon::Warning,
                            MessageButtons::YesNoCancel, 1};
         MessageResult answer = messages_.Show(ask);
         if (answer == MessageResult::Cancel) return false;
         // A save that did not happen (cancelled dialog, failed write) keeps the window open.
-        if (answer == MessageResult::Yes && !OptionFileSave_Click()) return false;
-        if (answer == MessageResult::No) doc.isModified = false;
+        if (answer == MessageResult::Yes && !FileSave()) return false;
+        if (answer == MessageResult::No) doc.Modified = false;
     }
-    if (main_) main_->List1().Clear();
-    Inicializa_Variables();
+    if (main_) main_->ComponentList().Clear();
+    ResetDesign();
     if (main_) main_->SetPaletteButtonsEnabled(false);
     loaded_ = false;
     NotifyChanged();
@@ -138,41 +138,41 @@ bool Form1::Form_QueryUnload() {
 
 // ---------------------------------------------------------------- file dialogs
 
-void Form1::Open_File_Dialog() {
-    CommonDialogAPI.Prepare("dat", "", Last_Directory);
-    CommonDialogAPI.ShowOpen();
-    doc.File_Name_Complete = TrimSpaces(CommonDialogAPI.FileName);
+void DocumentController::AskOpenPath() {
+    OpenSaveDialog.Prepare("dat", "", LastFolder);
+    OpenSaveDialog.ShowOpen();
+    doc.FilePath = TrimSpaces(OpenSaveDialog.FileName);
     SplitChosenPath();
 }
 
-void Form1::Save_File_Dialog() {
-    CommonDialogAPI.Prepare("dat", doc.Java_File_Name, Last_Directory);
-    CommonDialogAPI.ShowSave();
-    doc.File_Name_Complete = TrimSpaces(CommonDialogAPI.FileName);
+void DocumentController::AskSavePath() {
+    OpenSaveDialog.Prepare("dat", doc.JavaClassName, LastFolder);
+    OpenSaveDialog.ShowSave();
+    doc.FilePath = TrimSpaces(OpenSaveDialog.FileName);
     SplitChosenPath();
 }
 
-// File_Name and Last_Directory from the chosen File_Name_Complete.
-void Form1::SplitChosenPath() {
-    const std::string& path = doc.File_Name_Complete;
+// FileName and LastFolder from the chosen FilePath.
+void DocumentController::SplitChosenPath() {
+    const std::string& path = doc.FilePath;
     if (path.empty()) return;
     size_t b = path.rfind(kFolderSeparator);
     if (b == std::string::npos) {
-        doc.File_Name = path;
+        doc.FileName = path;
         return;
     }
-    Last_Directory = path.substr(0, b + 1);
+    LastFolder = path.substr(0, b + 1);
     size_t d = path.rfind('.');
     if (d == std::string::npos || d < b) {
-        doc.File_Name = path.substr(b + 1);  // no extension: the whole name after the folder
+        doc.FileName = path.substr(b + 1);  // no extension: the whole name after the folder
     } else {
-        doc.File_Name = path.substr(b + 1, d - b - 1);
+        doc.FileName = path.substr(b + 1, d - b - 1);
     }
 }
 
 // ---------------------------------------------------------------- project file
 
-bool Form1::SavePath(const std::string& path) {
+bool DocumentController::SavePath(const std::string& path) {
     std::string error;
     if (!WriteFileAtomically(*files_, path, ProjectFileText(doc), error)) {
         messages_.Show(Warning("The design could not be saved to \"" + path + "\": " + error +
@@ -180,54 +180,54 @@ bool Form1::SavePath(const std::string& path) {
                                "Korvane"));
         return false;
     }
-    doc.Caption = doc.File_Name;
-    doc.isModified = false;
+    doc.Caption = doc.FileName;
+    doc.Modified = false;
     if (history_) history_->MarkSaved();
     NotifyChanged();
     return true;
 }
 
-bool Form1::OptionFileSave_Click() {
-    if (doc.File_Name.empty()) return OptionFileSaveAs_Click();
-    if (TrimSpaces(doc.File_Name_Complete).empty()) {
-        if (main_) TreeView1_Load();
+bool DocumentController::FileSave() {
+    if (doc.FileName.empty()) return FileSaveAs();
+    if (TrimSpaces(doc.FilePath).empty()) {
+        if (main_) FillComponentList();
         // The path was lost to a cancelled dialog: ask for one rather than save nothing.
-        return OptionFileSaveAs_Click();
+        return FileSaveAs();
     }
-    return SavePath(doc.File_Name_Complete);
+    return SavePath(doc.FilePath);
 }
 
-bool Form1::OptionFileSaveAs_Click() {
-    std::string oldName = doc.File_Name;
-    std::string oldComplete = doc.File_Name_Complete;
-    Save_File_Dialog();
-    if (TrimSpaces(doc.File_Name_Complete).empty()) return false;
-    if (HasSpace(doc.File_Name)) {
+bool DocumentController::FileSaveAs() {
+    std::string oldName = doc.FileName;
+    std::string oldComplete = doc.FilePath;
+    AskSavePath();
+    if (TrimSpaces(doc.FilePath).empty()) return false;
+    if (HasSpace(doc.FileName)) {
         messages_.Show(Warning("File Name cannot have spaces.", "File Name"));
-        doc.File_Name_Complete.clear();
-        doc.File_Name.clear();
+        doc.FilePath.clear();
+        doc.FileName.clear();
         doc.Caption.clear();
         NotifyChanged();
         return false;
     }
-    if (OptionFileSave_Click()) return true;
+    if (FileSave()) return true;
     // The write failed: the document keeps the file it had.
-    doc.File_Name = oldName;
-    doc.File_Name_Complete = oldComplete;
+    doc.FileName = oldName;
+    doc.FilePath = oldComplete;
     return false;
 }
 
-bool Form1::ChangesMayGo() {
-    if (!doc.isModified) return true;
-    MessageRequest ask{doc.Save_Changes_Message, "Open File", MessageIcon::Warning,
+bool DocumentController::ChangesMayGo() {
+    if (!doc.Modified) return true;
+    MessageRequest ask{doc.SaveChangesMessage, "Open File", MessageIcon::Warning,
                        MessageButtons::YesNoCancel, 1};
     MessageResult answer = messages_.Show(ask);
     if (answer == MessageResult::Cancel) return false;
     // Unsaved changes are never replaced: a save that did not happen stops the Open.
-    return answer != MessageResult::Yes || OptionFileSave_Click();
+    return answer != MessageResult::Yes || FileSave();
 }
 
-bool Form1::OpenFromOutside(const std::string& path) {
+bool DocumentController::OpenFromOutside(const std::string& path) {
     if (!ChangesMayGo()) return false;
     const std::string name = std::filesystem::path(path).stem().string();
     if (HasSpace(name)) {
@@ -237,49 +237,50 @@ bool Form1::OpenFromOutside(const std::string& path) {
     return OpenPath(path);
 }
 
-bool Form1::OptionFileOpen_Click() {
+bool DocumentController::FileOpen() {
     if (!ChangesMayGo()) return false;
-    std::string oldName = doc.File_Name;
-    std::string oldComplete = doc.File_Name_Complete;
-    Open_File_Dialog();
-    if (TrimSpaces(doc.File_Name_Complete).empty()) {
+    std::string oldName = doc.FileName;
+    std::string oldComplete = doc.FilePath;
+    AskOpenPath();
+    if (TrimSpaces(doc.FilePath).empty()) {
         if (main_) {
-            TreeView1_Load();
-            if (main_->List1().ListCount() > 0) TreeView1_Select(EntryName(main_->List1().List(0)));
+            FillComponentList();
+            if (main_->ComponentList().ListCount() > 0)
+                SelectListEntry(EntryName(main_->ComponentList().List(0)));
         }
         return false;
     }
     bool refused = false;
-    if (HasSpace(doc.File_Name)) {
+    if (HasSpace(doc.FileName)) {
         messages_.Show(Warning("File Name cannot have spaces.", "File Name"));
         refused = true;
-    } else if (!LoadFile(doc.File_Name_Complete)) {
+    } else if (!LoadFile(doc.FilePath)) {
         refused = true;
     }
     if (refused) {
         // The current design stays as it was, under its own file name.
-        doc.File_Name = oldName;
-        doc.File_Name_Complete = oldComplete;
+        doc.FileName = oldName;
+        doc.FilePath = oldComplete;
         return false;
     }
     return true;
 }
 
-bool Form1::OpenPath(const std::string& path) {
-    std::string oldName = doc.File_Name;
-    std::string oldComplete = doc.File_Name_Complete;
+bool DocumentController::OpenPath(const std::string& path) {
+    std::string oldName = doc.FileName;
+    std::string oldComplete = doc.FilePath;
     // A path as a dialog returns it: with its folder, so the name loses its extension.
     std::error_code ec;
     std::filesystem::path full = std::filesystem::absolute(path, ec);
-    doc.File_Name_Complete = ec ? path : full.string();
+    doc.FilePath = ec ? path : full.string();
     SplitChosenPath();
-    if (LoadFile(doc.File_Name_Complete)) return true;
-    doc.File_Name = oldName;
-    doc.File_Name_Complete = oldComplete;
+    if (LoadFile(doc.FilePath)) return true;
+    doc.FileName = oldName;
+    doc.FilePath = oldComplete;
     return false;
 }
 
-bool Form1::LoadFile(const std::string& path) {
+bool DocumentController::LoadFile(const std::string& path) {
     std::string bytes, error;
     LoadedProject project;
     bool ok =
@@ -294,81 +295,83 @@ bool Form1::LoadFile(const std::string& path) {
     return true;
 }
 
-void Form1::LoadProject(LoadedProject project) {
-    Clear_Components();
-    Inicializa_Variables();
-    doc.Caption = doc.File_Name;
+void DocumentController::LoadProject(LoadedProject project) {
+    ClearComponents();
+    ResetDesign();
+    doc.Caption = doc.FileName;
     if (project.hasMainSize || project.legacy) {
         doc.OuterWidth = project.outerWidth;
         doc.OuterHeight = project.outerHeight;
     }
     if (project.hasMainSize) {
-        doc.Font_Name = project.fontName;
-        doc.Font_Style = project.fontStyle;
-        doc.Font_Size = project.fontSize;
-        doc.Window_Units = project.units;
+        doc.FontName = project.fontName;
+        doc.FontStyle = project.fontStyle;
+        doc.FontSize = project.fontSize;
+        doc.WindowUnits = project.units;
     }
     RefreshWindowSize();
     doc.ReserveSlots(static_cast<int>(project.components.size()));
     for (LoadedComponent& c : project.components) {
-        Inicializa_Control(c.type, std::move(c.name), std::move(c.value), std::move(c.events), c.x,
-                           c.y, c.sizeX, c.sizeY, std::move(c.order), std::move(c.popup));
+        AppendComponent(c.type, std::move(c.name), std::move(c.value), std::move(c.events), c.x,
+                        c.y, c.sizeX, c.sizeY, std::move(c.order), std::move(c.popup));
     }
     if (!project.menuElements.empty()) doc.MenuElements = std::move(project.menuElements);
     if (main_) {
-        TreeView1_Load();
-        if (main_->List1().ListCount() > 0) TreeView1_Select(EntryName(main_->List1().List(0)));
+        FillComponentList();
+        if (main_->ComponentList().ListCount() > 0)
+            SelectListEntry(EntryName(main_->ComponentList().List(0)));
     }
     NotifyChanged();
 }
 
 // ---------------------------------------------------------------- insertion and deletion
 
-bool Form1::Name_Find(std::string_view itemName) {
+bool DocumentController::RefuseUsedName(std::string_view itemName) {
     if (!doc.NameUsed(itemName)) return false;
     messages_.Show(Warning("Name already has been used.", "Component Name"));
     return true;
 }
 
-void Form1::Insert_Control(std::string_view controlType) {
+void DocumentController::InsertComponent(std::string_view controlType) {
     double g = doc.GridSize;
     bool tall = IsVerticalScrollBar(controlType);
     double width = tall ? 3 * g : 9 * g;
     double height = tall ? 9 * g : 3 * g;
-    std::string name = doc.Name_New(controlType);
-    if (!name.empty() && !Name_Find(name)) {
+    std::string name = doc.NewName(controlType);
+    if (!name.empty() && !RefuseUsedName(name)) {
         if (HasSpace(name)) {
             messages_.Show(Warning("Component Name cannot have spaces.", "Component Name"));
             return;
         }
-        if (doc.Objects_Count() >= kMaxSlots) {
+        if (doc.SlotCount() >= kMaxSlots) {
             messages_.Show(Warning(
                 "A design holds at most 32767 components: no more can be inserted.", "Korvane"));
             return;
         }
         std::string value = IsListKind(controlType) ? "item1|item2" : name;
-        int slot = Inicializa_Control(controlType, name, value, "", doc.Insert_X, doc.Insert_Y,
-                                      width, height, doc.TabOrder_New(), "");
-        doc.isModified = true;
+        int slot = AppendComponent(controlType, name, value, "", doc.InsertX, doc.InsertY, width,
+                                   height, doc.NewTabOrder(), "");
+        doc.Modified = true;
         DesignChange change("Insert " + name);
         change.NoteAppended(doc, slot);
         Record(std::move(change));
     }
     if (main_) {
-        TreeView1_Load();
-        if (doc.Objects_Count() > 0) TreeView1_Select(doc.Slot(doc.Objects_Count()).ComponentName);
+        FillComponentList();
+        if (doc.SlotCount() > 0) SelectListEntry(doc.Slot(doc.SlotCount()).ComponentName);
     }
     NotifyChanged();
 }
 
-void Form1::InsertFromMenuBar(std::string_view controlType) {
-    doc.Insert_X = doc.Insert_Y = static_cast<float>(doc.GridSize);
-    Insert_Control(controlType);
+void DocumentController::InsertFromMenuBar(std::string_view controlType) {
+    doc.InsertX = doc.InsertY = static_cast<float>(doc.GridSize);
+    InsertComponent(controlType);
 }
 
-int Form1::Inicializa_Control(std::string_view controlType, std::string name, std::string value,
-                              std::string events, float x, float y, double sizeX, double sizeY,
-                              std::string tabOrder, std::string popupData) {
+int DocumentController::AppendComponent(std::string_view controlType, std::string name,
+                                        std::string value, std::string events, float x, float y,
+                                        double sizeX, double sizeY, std::string tabOrder,
+                                        std::string popupData) {
     ComponentRecord r;
     r.ComponentType = std::string(controlType);
     r.ComponentName = std::move(name);
@@ -387,8 +390,8 @@ int Form1::Inicializa_Control(std::string_view controlType, std::string name, st
     return n;
 }
 
-void Form1::OptionControlDelete_Click() {
-    int i = doc.Active_Object_Index;
+void DocumentController::DeleteSelection() {
+    int i = doc.ActiveSlot;
     if (i <= 0 || !doc.IsSlot(i)) return;
     if (doc.IsLive(i)) {
         // Every selected component goes, as one step.
@@ -399,76 +402,76 @@ void Form1::OptionControlDelete_Click() {
         change.SetVisible(doc, slots, false);
         Record(std::move(change));
         doc.Selected.Clear();
-        doc.isModified = true;
+        doc.Modified = true;
     }
     if (main_) {
-        TreeView1_Load();
-        main_->Inicializa_VentanaPropiedades();
+        FillComponentList();
+        main_->ClearInspector();
     }
     NotifyChanged();
 }
 
-void Form1::Clear_Components() {
+void DocumentController::ClearComponents() {
     if (Visible()) doc.ClearSlots();
 }
 
 // ---------------------------------------------------------------- mouse and keys
 
-void Form1::Form_MouseDown(int button, int /*shift*/, float /*x*/, float /*y*/) {
+void DocumentController::WindowMouseDown(int button, int /*shift*/, float /*x*/, float /*y*/) {
     if (button == kRightButton) {
         if (view_) view_->ShowPopupMenu("menuForm");
         return;
     }
     if (button != kLeftButton) return;
-    doc.Active_Object_Index = 0;
+    doc.ActiveSlot = 0;
     doc.Selected.Clear();
-    Corners_Show(false);
+    ShowHandles(false);
     if (main_) {
-        main_->List1().ListIndex = -1;
-        main_->List1().SetSelectedSlots({});
-        main_->Inicializa_VentanaPropiedades();
+        main_->ComponentList().ListIndex = -1;
+        main_->ComponentList().SetSelectedSlots({});
+        main_->ClearInspector();
     }
     NotifyChanged();
 }
 
-void Form1::Form_KeyDown(int keyCode, int /*shift*/) {
+void DocumentController::WindowKeyDown(int keyCode, int /*shift*/) {
     if (keyCode != kKeyDelete) return;
-    OptionControlDelete_Click();
-    if (!doc.IsLive(doc.Active_Object_Index)) Corners_Show(false);
+    DeleteSelection();
+    if (!doc.IsLive(doc.ActiveSlot)) ShowHandles(false);
     NotifyChanged();
 }
 
 // ---------------------------------------------------------------- selection
 
-void Form1::SelectSlot(int index) {
+void DocumentController::SelectSlot(int index) {
     if (!doc.IsSlot(index)) return;
     if (!doc.Selected.Contains(index)) {
         doc.Selected.Clear();
         doc.Selected.Add(index);
-        if (main_) main_->List1().SetSelectedSlots({index});
+        if (main_) main_->ComponentList().SetSelectedSlots({index});
     }
-    doc.Active_Object_Index = index;
+    doc.ActiveSlot = index;
     Corners_To_Front(0);
     doc.BringToFront(index);
-    Corners_Place();
-    Corners_Show(true);
+    PlaceHandles();
+    ShowHandles(true);
     const ComponentRecord& r = doc.Slot(index);
-    doc.Picture_Control_Width = RoundToInt16Clamped(r.Width);
-    doc.Picture_Control_Height = RoundToInt16Clamped(r.Height);
+    doc.SelectedWidth = RoundToInt16Clamped(r.Width);
+    doc.SelectedHeight = RoundToInt16Clamped(r.Height);
 }
 
-std::vector<int> Form1::SelectedSlots() const {
-    const int active = doc.Active_Object_Index;
+std::vector<int> DocumentController::SelectedSlots() const {
+    const int active = doc.ActiveSlot;
     if (!doc.IsLive(active)) return {};
     // A primary one chosen without the set (set directly) is the whole selection.
     if (!doc.Selected.Contains(active) || doc.Selected.Count() == 1) return {active};
     std::vector<int> slots;
-    for (int i = 1; i <= doc.Objects_Count(); ++i)
+    for (int i = 1; i <= doc.SlotCount(); ++i)
         if (doc.Selected.Contains(i) && doc.IsLive(i)) slots.push_back(i);
     return slots;
 }
 
-void Form1::SelectSlots(const std::vector<int>& slots, int primary) {
+void DocumentController::SelectSlots(const std::vector<int>& slots, int primary) {
     doc.Selected.Clear();
     std::vector<int> live;
     live.reserve(slots.size());
@@ -482,28 +485,27 @@ void Form1::SelectSlots(const std::vector<int>& slots, int primary) {
     if (doc.IsLive(primary)) {
         doc.Selected.Add(primary);
         SelectSlot(primary);
-        if (main_) Show_Data(primary);
+        if (main_) ShowInList(primary);
     } else {
-        doc.Active_Object_Index = 0;
-        Corners_Show(false);
+        doc.ActiveSlot = 0;
+        ShowHandles(false);
         if (main_) {
-            main_->List1().ListIndex = -1;
-            main_->Inicializa_VentanaPropiedades();
+            main_->ComponentList().ListIndex = -1;
+            main_->ClearInspector();
         }
     }
-    if (main_) main_->List1().SetSelectedSlots(live);
+    if (main_) main_->ComponentList().SetSelectedSlots(live);
     NotifyChanged();
 }
 
-void Form1::ToggleSelection(int index) {
+void DocumentController::ToggleSelection(int index) {
     if (!doc.IsLive(index)) return;
     std::vector<int> slots = SelectedSlots();
     auto at = std::lower_bound(slots.begin(), slots.end(), index);
     if (at != slots.end() && *at == index) {
         slots.erase(at);
         // The primary one goes to the most recent of the others.
-        int primary = index == doc.Active_Object_Index ? (slots.empty() ? 0 : slots.back())
-                                                       : doc.Active_Object_Index;
+        int primary = index == doc.ActiveSlot ? (slots.empty() ? 0 : slots.back()) : doc.ActiveSlot;
         SelectSlots(slots, primary);
     } else {
         slots.insert(at, index);
@@ -511,45 +513,44 @@ void Form1::ToggleSelection(int index) {
     }
 }
 
-void Form1::SelectAll() {
+void DocumentController::SelectAll() {
     std::vector<int> slots;
-    for (int i = 1; i <= doc.Objects_Count(); ++i)
+    for (int i = 1; i <= doc.SlotCount(); ++i)
         if (doc.IsLive(i)) slots.push_back(i);
-    int primary = doc.IsLive(doc.Active_Object_Index) ? doc.Active_Object_Index : 0;
+    int primary = doc.IsLive(doc.ActiveSlot) ? doc.ActiveSlot : 0;
     SelectSlots(slots, primary);
 }
 
-void Form1::SelectNone() {
+void DocumentController::SelectNone() {
     SelectSlots({}, 0);
 }
 
 // ---------------------------------------------------------------- undo history
 
-void Form1::Record(DesignChange change) {
+void DocumentController::Record(DesignChange change) {
     if (change.Empty()) return;
-    doc.isModified = true;
+    doc.Modified = true;
     if (history_) history_->Record(std::move(change));
 }
 
-void Form1::ApplyChange(DesignChange& change, bool forward) {
-    doc.isMouseDown = false;
+void DocumentController::ApplyChange(DesignChange& change, bool forward) {
+    doc.MouseIsDown = false;
     change.Apply(doc, forward);
-    if (main_ && change.ChangesList()) TreeView1_Load();
+    if (main_ && change.ChangesList()) FillComponentList();
     std::vector<int> touched = change.TouchedLive(doc);
     int primary = 0;
     if (!touched.empty()) {
-        const bool keep = std::binary_search(touched.begin(), touched.end(),
-                                             static_cast<int>(doc.Active_Object_Index));
-        primary = keep ? doc.Active_Object_Index : touched.back();
+        const bool keep =
+            std::binary_search(touched.begin(), touched.end(), static_cast<int>(doc.ActiveSlot));
+        primary = keep ? doc.ActiveSlot : touched.back();
     }
     SelectSlots(touched, primary);
 }
 
-void Form1::Corners_Place() {
+void DocumentController::PlaceHandles() {
     ComponentRecord none;
-    const ComponentRecord& c =
-        doc.IsSlot(doc.Active_Object_Index) ? doc.Slot(doc.Active_Object_Index) : none;
-    auto& h = doc.Picture_Corner;
+    const ComponentRecord& c = doc.IsSlot(doc.ActiveSlot) ? doc.Slot(doc.ActiveSlot) : none;
+    auto& h = doc.Handles;
     h[1].Left = c.Left - h[1].Width;
     h[1].Top = c.Top - h[1].Height;
     h[2].Left = c.Left + c.Width;
@@ -560,47 +561,47 @@ void Form1::Corners_Place() {
     h[4].Top = c.Top + c.Height;
 }
 
-void Form1::Corners_Show(bool visible) {
-    for (int k = 1; k <= 4; ++k) doc.Picture_Corner[k].Visible = visible;
+void DocumentController::ShowHandles(bool visible) {
+    for (int k = 1; k <= 4; ++k) doc.Handles[k].Visible = visible;
 }
 
-void Form1::Corners_To_Front(int position) {
+void DocumentController::Corners_To_Front(int position) {
     handlesInFront_ = position == 0;
 }
 
 // ---------------------------------------------------------------- component list
 
-std::string Form1::ListEntry(const ComponentRecord& r) {
-    return r.ComponentName + " (" + Type_To_Display_Name(r.ComponentType) + ")";
+std::string DocumentController::ListEntry(const ComponentRecord& r) {
+    return r.ComponentName + " (" + DisplayNameOfType(r.ComponentType) + ")";
 }
 
-void Form1::TreeView1_Load() {
+void DocumentController::FillComponentList() {
     if (!main_) return;
-    ComponentListBox& list = main_->List1();
+    ComponentListBox& list = main_->ComponentList();
     list.Clear();
     if (!Visible()) return;
-    for (int i = 1; i <= doc.Objects_Count(); ++i)
+    for (int i = 1; i <= doc.SlotCount(); ++i)
         if (doc.IsLive(i)) list.AddItem(ListEntry(doc.Slot(i)), i);
 }
 
-void Form1::TreeView1_Refresh(int index) {
+void DocumentController::RefreshListEntry(int index) {
     if (!main_) return;
     if (!doc.IsLive(index) || !Visible() ||
-        !main_->List1().SetItemOfSlot(index, ListEntry(doc.Slot(index))))
-        TreeView1_Load();
+        !main_->ComponentList().SetItemOfSlot(index, ListEntry(doc.Slot(index))))
+        FillComponentList();
 }
 
-void Form1::TreeView1_Select(std::string_view itemText) {
+void DocumentController::SelectListEntry(std::string_view itemText) {
     if (!main_) return;
-    ComponentListBox& list = main_->List1();
+    ComponentListBox& list = main_->ComponentList();
     int row = list.FindName(itemText);
     if (row < 0) return;
     list.ListIndex = row;
-    main_->List1_Click();
+    main_->ComponentListClicked();
 }
 
-void Form1::Show_Data(int index) {
-    if (doc.IsSlot(index)) TreeView1_Select(doc.Slot(index).ComponentName);
+void DocumentController::ShowInList(int index) {
+    if (doc.IsSlot(index)) SelectListEntry(doc.Slot(index).ComponentName);
 }
 
 }  // namespace korvane

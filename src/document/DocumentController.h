@@ -20,14 +20,14 @@ inline constexpr int kKeyDelete = 46;
 inline constexpr int kLeftButton = 1;
 inline constexpr int kRightButton = 2;
 
-class Form1 {
+class DocumentController {
   public:
-    Form1(MessageBoxService& messages, FileDialogService& fileDialogs);
+    DocumentController(MessageBoxService& messages, FileDialogService& fileDialogs);
 
     DesignDocument doc;
-    clsOpenSave CommonDialogAPI;
+    CommonFileDialog OpenSaveDialog;
     // The folder of the last file chosen in either dialog, with its final separator.
-    std::string Last_Directory;
+    std::string LastFolder;
 
     // Links to the windows around; null when that window is not there.
     void SetMainWindow(MainWindowLink* main) { main_ = main; }
@@ -46,21 +46,21 @@ class Form1 {
     bool Visible() const { return loaded_; }
 
     // --- lifecycle ---
-    void Form_Load();
-    void Form_Activate();
+    void Load();
+    void Activate();
     // The window got a new outer size (twips).
-    void Form_Resize(double outerWidth, double outerHeight);
+    void ResizeWindow(double outerWidth, double outerHeight);
     // The window is asked to close; false when the user keeps it open.
-    bool Form_QueryUnload();
-    void Inicializa_File_Name();
-    void Inicializa_Variables();
-    void Grid_Data();
-    void OptionFileNew_Click();
+    bool QueryClose();
+    void ResetFileFields();
+    void ResetDesign();
+    void TakeGridSettings();
+    void FileNew();
 
     // --- project file; each returns whether the command completed ---
-    bool OptionFileSave_Click();
-    bool OptionFileSaveAs_Click();
-    bool OptionFileOpen_Click();
+    bool FileSave();
+    bool FileSaveAs();
+    bool FileOpen();
     // Opens a file by path, as Open does after its dialog; false with a message on failure.
     bool OpenPath(const std::string& path);
     // Opens a file named from outside the program: Open's question about unsaved changes,
@@ -71,25 +71,25 @@ class Form1 {
     void LoadProject(LoadedProject project);
     // Saves to a path, as Save does once a name is chosen; false with a message on failure.
     bool SavePath(const std::string& path);
-    void Open_File_Dialog();
-    void Save_File_Dialog();
+    void AskOpenPath();
+    void AskSavePath();
 
     // --- insertion and deletion ---
-    void Insert_Control(std::string_view controlType);
+    void InsertComponent(std::string_view controlType);
     // The menu bar's insert items: one grid step from the top-left corner.
     void InsertFromMenuBar(std::string_view controlType);
     // Appends a slot with exactly these values and selects it; returns it, 0 when full.
-    int Inicializa_Control(std::string_view controlType, std::string name, std::string value,
-                           std::string events, float x, float y, double sizeX, double sizeY,
-                           std::string tabOrder, std::string popupData);
-    void OptionControlDelete_Click();
-    void Clear_Components();
-    // Whether Name_Find of this name is True; shows "Name already has been used." if so.
-    bool Name_Find(std::string_view itemName);
+    int AppendComponent(std::string_view controlType, std::string name, std::string value,
+                        std::string events, float x, float y, double sizeX, double sizeY,
+                        std::string tabOrder, std::string popupData);
+    void DeleteSelection();
+    void ClearComponents();
+    // Whether RefuseUsedName of this name is True; shows "Name already has been used." if so.
+    bool RefuseUsedName(std::string_view itemName);
 
     // --- mouse and keys on the window ---
-    void Form_MouseDown(int button, int shift, float x, float y);
-    void Form_KeyDown(int keyCode, int shift);
+    void WindowMouseDown(int button, int shift, float x, float y);
+    void WindowKeyDown(int keyCode, int shift);
 
     // --- undo history ---
     // Hands a change already made to the history and marks the design modified (nothing
@@ -113,18 +113,18 @@ class Form1 {
     void ToggleSelection(int index);
     void SelectAll();
     void SelectNone();
-    void Corners_Place();
-    void Corners_Show(bool visible);
+    void PlaceHandles();
+    void ShowHandles(bool visible);
     void Corners_To_Front(int position);
     bool HandlesInFront() const { return handlesInFront_; }
 
     // --- component list of the main window ---
-    void TreeView1_Load();
+    void FillComponentList();
     // The entry of one slot shown again after its name or kind changed: the list as
-    // TreeView1_Load would build it, changing one row instead of all.
-    void TreeView1_Refresh(int index);
-    void TreeView1_Select(std::string_view itemText);
-    void Show_Data(int index);
+    // FillComponentList would build it, changing one row instead of all.
+    void RefreshListEntry(int index);
+    void SelectListEntry(std::string_view itemText);
+    void ShowInList(int index);
     static std::string ListEntry(const ComponentRecord& r);
 
     void NotifyChanged();

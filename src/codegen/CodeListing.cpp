@@ -1,4 +1,4 @@
-#include "codegen/Form2.h"
+#include "codegen/CodeListing.h"
 
 #include <filesystem>
 
@@ -22,7 +22,7 @@ constexpr char kFolderSeparator = static_cast<char>(std::filesystem::path::prefe
 
 }  // namespace
 
-std::string Form2::FileText() const {
+std::string CodeListing::FileText() const {
     size_t size = 0;
     for (const std::string& line : Lines) size += line.size() + kJavaLineEnd.size();
     std::string text;
@@ -34,10 +34,10 @@ std::string Form2::FileText() const {
     return text;
 }
 
-bool Form2::OptionSaveAs_Click(std::string_view javaFileName, FileDialogService& dialogs,
-                               MessageBoxService& messages, FileSystem& files) {
+bool CodeListing::SaveAs(std::string_view javaFileName, FileDialogService& dialogs,
+                         MessageBoxService& messages, FileSystem& files) {
     dialog_.SetService(&dialogs);
-    dialog_.Prepare("java", std::string(javaFileName), Initial_Directory_Java);
+    dialog_.Prepare("java", std::string(javaFileName), LastJavaFolder);
     dialog_.ShowSave();
     const std::string path = TrimSpaces(dialog_.FileName);
     if (path.empty()) return false;
@@ -59,11 +59,11 @@ bool Form2::OptionSaveAs_Click(std::string_view javaFileName, FileDialogService&
     }
     // Only a save that happened moves the next dialog to its folder.
     const size_t separator = path.rfind(kFolderSeparator);
-    if (separator != std::string::npos) Initial_Directory_Java = path.substr(0, separator + 1);
+    if (separator != std::string::npos) LastJavaFolder = path.substr(0, separator + 1);
     return true;
 }
 
-void Form2::OptionClose_Click() {
+void CodeListing::Close() {
     Visible = false;
     Lines.clear();
 }

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "document/Form1.h"
-#include "mainwindow/MDIForm1.h"
+#include "document/DocumentController.h"
+#include "mainwindow/MainController.h"
 #include "support/ScriptedServices.h"
 #include "support/TempFolder.h"
 
@@ -20,8 +20,8 @@ class Form1Test : public ::testing::Test {
   protected:
     void SetUp() override {
         form.SetMainWindow(&main);
-        main.MDIForm_Load();
-        form.Form_Load();
+        main.Load();
+        form.Load();
     }
 
     std::string Path(const std::string& name) const { return folder.Path(name); }
@@ -35,18 +35,18 @@ class Form1Test : public ::testing::Test {
     const std::filesystem::path& dir = folder.dir;
     ScriptedMessageBox messages;
     ScriptedFileDialog dialogs;
-    Form1 form{messages, dialogs};
-    MDIForm1 main{form};
+    DocumentController form{messages, dialogs};
+    MainController main{form};
 };
 
 TEST_F(Form1Test, LoadStartsAnEmptyDesignWithTheMainWindowsGrid) {
-    EXPECT_EQ(form.doc.Objects_Count(), 0);
+    EXPECT_EQ(form.doc.SlotCount(), 0);
     EXPECT_EQ(form.doc.GridSize, 120);  // 8 pixels
     EXPECT_TRUE(form.doc.GridShow);
-    EXPECT_EQ(form.doc.Generate_Type, "Applet");
-    EXPECT_EQ(form.doc.Window_Width, 320);
-    EXPECT_EQ(form.doc.Window_Height, 240);
-    EXPECT_FALSE(form.doc.isModified);
+    EXPECT_EQ(form.doc.Target, "Applet");
+    EXPECT_EQ(form.doc.WindowWidth, 320);
+    EXPECT_EQ(form.doc.WindowHeight, 240);
+    EXPECT_FALSE(form.doc.Modified);
 }
 
 TEST_F(Form1Test, GridSettingsConvertFromPixels) {
@@ -58,20 +58,20 @@ TEST_F(Form1Test, GridSettingsConvertFromPixels) {
     for (const Case& c : cases) {
         main.GridSize = c.size;
         main.GridUnits = c.units;
-        form.Form_Activate();
+        form.Activate();
         EXPECT_EQ(form.doc.GridSize, c.twips) << c.size << " " << c.units;
     }
     main.GridSize = 200;
     main.GridUnits = "twips";
-    form.Form_Activate();
+    form.Activate();
     form.InsertFromMenuBar("Label");
     EXPECT_EQ(Slot(1).Width, 1800);
     EXPECT_EQ(Slot(1).Height, 600);
 }
 
 TEST_F(Form1Test, InsertGivesDefaultsAndSelects) {
-    form.Insert_Control("JList");
-    ASSERT_EQ(form.doc.Objects_Count(), 1);
+    form.InsertComponent("JList");
+    ASSERT_EQ(form.doc.SlotCount(), 1);
     EXPECT_EQ(Slot(1).ComponentName, "list_1");
     EXPECT_EQ(Slot(1).ComponentValue, "item1|item2");
     EXPECT_EQ(Slot(1).ComponentTabOrder, "1");
@@ -79,54 +79,54 @@ TEST_F(Form1Test, InsertGivesDefaultsAndSelects) {
     EXPECT_EQ(Slot(1).ComponentPopup, "");
     EXPECT_EQ(Slot(1).Width, 1080);
     EXPECT_EQ(Slot(1).Height, 360);
-    EXPECT_TRUE(form.doc.isModified);
-    EXPECT_EQ(form.doc.Active_Object_Index, 1);
-    EXPECT_TRUE(form.doc.Picture_Corner[1].Visible);
-    EXPECT_EQ(main.list1.Items(), std::vector<std::string>{"list_1 (JList)"});
-    EXPECT_EQ(main.list1.ListIndex, 0);
+    EXPECT_TRUE(form.doc.Modified);
+    EXPECT_EQ(form.doc.ActiveSlot, 1);
+    EXPECT_TRUE(form.doc.Handles[1].Visible);
+    EXPECT_EQ(main.componentList.Items(), std::vector<std::string>{"list_1 (JList)"});
+    EXPECT_EQ(main.componentList.ListIndex, 0);
 
-    form.Insert_Control("JVScrollBar");
+    form.InsertComponent("JVScrollBar");
     EXPECT_EQ(Slot(2).ComponentName, "scrollbar_v_1");
     EXPECT_EQ(Slot(2).Width, 360);
     EXPECT_EQ(Slot(2).Height, 1080);
 }
 
 TEST_F(Form1Test, MenuBarInsertsAtOneGridStepPopupAtTheClickedPoint) {
-    form.doc.Insert_X = 500;
-    form.doc.Insert_Y = 700;
+    form.doc.InsertX = 500;
+    form.doc.InsertY = 700;
     form.InsertFromMenuBar("Label");
     form.InsertFromMenuBar("Label");
     EXPECT_EQ(Slot(1).Left, 120);
     EXPECT_EQ(Slot(2).Top, 120);
     EXPECT_EQ(Slot(2).ComponentName, "label_2");
     EXPECT_EQ(Slot(2).ComponentTabOrder, "2");
-    form.doc.Insert_X = 517;
-    form.doc.Insert_Y = 33;
-    form.Insert_Control("CommandButton");
+    form.doc.InsertX = 517;
+    form.doc.InsertY = 33;
+    form.InsertComponent("CommandButton");
     EXPECT_EQ(Slot(3).Left, 517);
     EXPECT_EQ(Slot(3).Top, 33);
 }
 
 TEST_F(Form1Test, DeleteHidesTheSlotAndKeepsItsName) {
     for (int i = 0; i < 3; ++i) form.InsertFromMenuBar("CommandButton");
-    form.doc.Active_Object_Index = 2;
-    form.Form_KeyDown(kKeyDelete, 0);
+    form.doc.ActiveSlot = 2;
+    form.WindowKeyDown(kKeyDelete, 0);
     EXPECT_FALSE(form.doc.IsLive(2));
-    EXPECT_EQ(form.doc.Objects_Count(), 3);
-    EXPECT_EQ(main.list1.ListCount(), 2);
-    EXPECT_FALSE(form.doc.Picture_Corner[1].Visible);
-    EXPECT_EQ(form.doc.Active_Object_Index, 2);
+    EXPECT_EQ(form.doc.SlotCount(), 3);
+    EXPECT_EQ(main.componentList.ListCount(), 2);
+    EXPECT_FALSE(form.doc.Handles[1].Visible);
+    EXPECT_EQ(form.doc.ActiveSlot, 2);
     form.InsertFromMenuBar("CommandButton");
-    EXPECT_EQ(form.doc.Objects_Count(), 4);
+    EXPECT_EQ(form.doc.SlotCount(), 4);
     EXPECT_EQ(Slot(4).ComponentName, "button_4");
     // Delete again with the deleted component still active changes nothing.
-    form.doc.Active_Object_Index = 2;
-    form.doc.isModified = false;
-    form.OptionControlDelete_Click();
-    EXPECT_FALSE(form.doc.isModified);
+    form.doc.ActiveSlot = 2;
+    form.doc.Modified = false;
+    form.DeleteSelection();
+    EXPECT_FALSE(form.doc.Modified);
     // Nothing selected: nothing happens.
-    form.doc.Active_Object_Index = 0;
-    form.OptionControlDelete_Click();
+    form.doc.ActiveSlot = 0;
+    form.DeleteSelection();
     EXPECT_EQ(form.doc.LiveCount(), 3);
 }
 
@@ -135,40 +135,40 @@ TEST_F(Form1Test, InsertionStopsAtTheSlotLimit) {
         form.doc.AppendSlot(ComponentRecord{"c" + std::to_string(i), "Label", "", "", "1", "", 0, 0,
                                             10, 10, true, "", 0});
     }
-    form.Insert_Control("Label");
-    EXPECT_EQ(form.doc.Objects_Count(), kMaxSlots);
+    form.InsertComponent("Label");
+    EXPECT_EQ(form.doc.SlotCount(), kMaxSlots);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].title, "Korvane");
 }
 
 TEST_F(Form1Test, NewAsksOnlyWhenModified) {
-    form.doc.Generate_Type = "JFrame";
-    form.OptionFileNew_Click();
+    form.doc.Target = "JFrame";
+    form.FileNew();
     EXPECT_TRUE(messages.shown.empty());
     form.InsertFromMenuBar("Label");
     messages.answers = {MessageResult::No};
-    form.OptionFileNew_Click();
+    form.FileNew();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text,
               "This action will discard your changes.\n\nDo you want to continue?");
     EXPECT_EQ(messages.shown[0].title, "New File");
     EXPECT_EQ(messages.shown[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(messages.shown[0].defaultButton, 2);
-    EXPECT_EQ(form.doc.Objects_Count(), 1);
-    EXPECT_TRUE(form.doc.isModified);
+    EXPECT_EQ(form.doc.SlotCount(), 1);
+    EXPECT_TRUE(form.doc.Modified);
     messages.answers = {MessageResult::Yes};
-    form.OptionFileNew_Click();
-    EXPECT_EQ(form.doc.Objects_Count(), 0);
-    EXPECT_FALSE(form.doc.isModified);
-    EXPECT_EQ(form.doc.Generate_Type, "JFrame");
-    EXPECT_EQ(main.list1.ListCount(), 0);
+    form.FileNew();
+    EXPECT_EQ(form.doc.SlotCount(), 0);
+    EXPECT_FALSE(form.doc.Modified);
+    EXPECT_EQ(form.doc.Target, "JFrame");
+    EXPECT_EQ(main.componentList.ListCount(), 0);
 }
 
 TEST_F(Form1Test, CloseAnswers) {
     form.InsertFromMenuBar("Label");
     messages.answers = {MessageResult::Cancel};
-    EXPECT_FALSE(form.Form_QueryUnload());
-    EXPECT_TRUE(form.doc.isModified);
+    EXPECT_FALSE(form.QueryClose());
+    EXPECT_TRUE(form.doc.Modified);
     EXPECT_EQ(messages.shown.back().title, "Close File");
     EXPECT_EQ(messages.shown.back().text, "Do you want to save the changes?");
     EXPECT_EQ(messages.shown.back().buttons, MessageButtons::YesNoCancel);
@@ -176,16 +176,16 @@ TEST_F(Form1Test, CloseAnswers) {
     // Yes, then the save dialog is cancelled: the window stays open and modified.
     messages.answers = {MessageResult::Yes};
     dialogs.paths = {""};
-    EXPECT_FALSE(form.Form_QueryUnload());
+    EXPECT_FALSE(form.QueryClose());
     EXPECT_TRUE(form.Loaded());
-    EXPECT_TRUE(form.doc.isModified);
+    EXPECT_TRUE(form.doc.Modified);
 
     messages.answers = {MessageResult::No};
-    EXPECT_TRUE(form.Form_QueryUnload());
+    EXPECT_TRUE(form.QueryClose());
     EXPECT_FALSE(form.Loaded());
     EXPECT_FALSE(main.palettes.ButtonsEnabled);
-    EXPECT_EQ(main.list1.ListCount(), 0);
-    main.OptionNew_Click();
+    EXPECT_EQ(main.componentList.ListCount(), 0);
+    main.MenuNew();
     EXPECT_TRUE(form.Loaded());
     EXPECT_TRUE(main.palettes.ButtonsEnabled);
 }
@@ -194,19 +194,19 @@ TEST_F(Form1Test, CloseAnsweredYesSavesAndCloses) {
     form.InsertFromMenuBar("Label");
     messages.answers = {MessageResult::Yes};
     dialogs.paths = {Path("closing.dat")};
-    EXPECT_TRUE(form.Form_QueryUnload());
+    EXPECT_TRUE(form.QueryClose());
     EXPECT_NE(Read(Path("closing.dat")).find("Name=label_1"), std::string::npos);
 }
 
 TEST_F(Form1Test, SaveAsSplitsThePathAndRemembersTheFolder) {
     form.InsertFromMenuBar("Label");
     dialogs.paths = {Path("main.dat")};
-    EXPECT_TRUE(form.OptionFileSave_Click());
-    EXPECT_EQ(form.doc.File_Name, "main");
-    EXPECT_EQ(form.doc.File_Name_Complete, Path("main.dat"));
-    EXPECT_EQ(form.Last_Directory, dir.string() + "/");
+    EXPECT_TRUE(form.FileSave());
+    EXPECT_EQ(form.doc.FileName, "main");
+    EXPECT_EQ(form.doc.FilePath, Path("main.dat"));
+    EXPECT_EQ(form.LastFolder, dir.string() + "/");
     EXPECT_EQ(form.doc.Caption, "main");
-    EXPECT_FALSE(form.doc.isModified);
+    EXPECT_FALSE(form.doc.Modified);
     ASSERT_EQ(dialogs.requests.size(), 1u);
     const FileDialogRequest& r = dialogs.requests[0];
     EXPECT_TRUE(r.save);
@@ -214,16 +214,16 @@ TEST_F(Form1Test, SaveAsSplitsThePathAndRemembersTheFolder) {
     EXPECT_EQ(r.filters[0].second, "*.dat");
     EXPECT_EQ(r.flags, 6);
     // The next dialog opens in that folder and proposes the last generated class name.
-    form.doc.Java_File_Name = "Main";
+    form.doc.JavaClassName = "Main";
     dialogs.paths = {""};
-    EXPECT_FALSE(form.OptionFileSaveAs_Click());
+    EXPECT_FALSE(form.FileSaveAs());
     EXPECT_EQ(dialogs.requests[1].initialFolder, dir.string() + "/");
     EXPECT_EQ(dialogs.requests[1].proposedName, "Main");
     // A cancelled dialog keeps the name but forgets the path: Save then asks for one.
-    EXPECT_EQ(form.doc.File_Name, "main");
-    EXPECT_EQ(form.doc.File_Name_Complete, "");
+    EXPECT_EQ(form.doc.FileName, "main");
+    EXPECT_EQ(form.doc.FilePath, "");
     dialogs.paths = {Path("again.dat")};
-    EXPECT_TRUE(form.OptionFileSave_Click());
+    EXPECT_TRUE(form.FileSave());
     EXPECT_EQ(dialogs.requests.size(), 3u);
     EXPECT_TRUE(std::filesystem::exists(Path("again.dat")));
 }
@@ -231,25 +231,25 @@ TEST_F(Form1Test, SaveAsSplitsThePathAndRemembersTheFolder) {
 TEST_F(Form1Test, FileNamesWithSpacesAreRefused) {
     form.InsertFromMenuBar("Label");
     dialogs.paths = {Path("my form.dat")};
-    EXPECT_FALSE(form.OptionFileSaveAs_Click());
+    EXPECT_FALSE(form.FileSaveAs());
     EXPECT_EQ(messages.shown.back().text, "File Name cannot have spaces.");
     EXPECT_EQ(messages.shown.back().title, "File Name");
-    EXPECT_EQ(form.doc.File_Name, "");
-    EXPECT_EQ(form.doc.File_Name_Complete, "");
+    EXPECT_EQ(form.doc.FileName, "");
+    EXPECT_EQ(form.doc.FilePath, "");
     EXPECT_FALSE(std::filesystem::exists(Path("my form.dat")));
 
     dialogs.paths = {Path("ok.dat"), Path("other file.dat")};
-    ASSERT_TRUE(form.OptionFileSaveAs_Click());
-    EXPECT_FALSE(form.OptionFileOpen_Click());
-    EXPECT_EQ(form.doc.Objects_Count(), 1);
-    EXPECT_EQ(form.doc.File_Name, "ok");
-    EXPECT_EQ(form.doc.File_Name_Complete, Path("ok.dat"));
+    ASSERT_TRUE(form.FileSaveAs());
+    EXPECT_FALSE(form.FileOpen());
+    EXPECT_EQ(form.doc.SlotCount(), 1);
+    EXPECT_EQ(form.doc.FileName, "ok");
+    EXPECT_EQ(form.doc.FilePath, Path("ok.dat"));
 }
 
 TEST_F(Form1Test, AFailedSaveKeepsThePreviousFileAndState) {
     form.InsertFromMenuBar("Label");
     dialogs.paths = {Path("keep.dat")};
-    ASSERT_TRUE(form.OptionFileSave_Click());
+    ASSERT_TRUE(form.FileSave());
     std::string before = Read(Path("keep.dat"));
     form.InsertFromMenuBar("Label");
 
@@ -257,14 +257,14 @@ TEST_F(Form1Test, AFailedSaveKeepsThePreviousFileAndState) {
     std::filesystem::create_directories(dir / "blocked.dat" / "inside");
     dialogs.paths = {Path("blocked.dat")};
     messages.shown.clear();
-    EXPECT_FALSE(form.OptionFileSaveAs_Click());
+    EXPECT_FALSE(form.FileSaveAs());
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].title, "Korvane");
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
     EXPECT_NE(messages.shown[0].text.find("blocked.dat"), std::string::npos);
-    EXPECT_EQ(form.doc.File_Name, "keep");
-    EXPECT_EQ(form.doc.File_Name_Complete, Path("keep.dat"));
-    EXPECT_TRUE(form.doc.isModified);
+    EXPECT_EQ(form.doc.FileName, "keep");
+    EXPECT_EQ(form.doc.FilePath, Path("keep.dat"));
+    EXPECT_TRUE(form.doc.Modified);
     EXPECT_EQ(Read(Path("keep.dat")), before);
 }
 
@@ -272,32 +272,32 @@ TEST_F(Form1Test, OpenAnswersProtectUnsavedWork) {
     Write(Path("two.dat"), "[1]\r\nName=a\r\nType=Label\r\n[2]\r\nName=b\r\nType=Button\r\n");
     form.InsertFromMenuBar("Label");
     messages.answers = {MessageResult::Cancel};
-    EXPECT_FALSE(form.OptionFileOpen_Click());
+    EXPECT_FALSE(form.FileOpen());
     EXPECT_EQ(messages.shown.back().title, "Open File");
     EXPECT_TRUE(dialogs.requests.empty());
 
     // Yes whose save is cancelled stops before the design is replaced.
     messages.answers = {MessageResult::Yes};
     dialogs.paths = {"", Path("two.dat")};
-    EXPECT_FALSE(form.OptionFileOpen_Click());
+    EXPECT_FALSE(form.FileOpen());
     EXPECT_EQ(form.doc.Slot(1).ComponentName, "label_1");
     EXPECT_EQ(dialogs.requests.size(), 1u);
 
     messages.answers = {MessageResult::No};
     dialogs.paths = {Path("two.dat")};
-    ASSERT_TRUE(form.OptionFileOpen_Click());
-    EXPECT_EQ(form.doc.Objects_Count(), 2);
+    ASSERT_TRUE(form.FileOpen());
+    EXPECT_EQ(form.doc.SlotCount(), 2);
     EXPECT_EQ(form.doc.Slot(2).ComponentType, "CommandButton");
-    EXPECT_FALSE(form.doc.isModified);
+    EXPECT_FALSE(form.doc.Modified);
     EXPECT_EQ(form.doc.Caption, "two");
-    EXPECT_EQ(main.list1.Items(), (std::vector<std::string>{"a (Label)", "b (Button)"}));
-    EXPECT_EQ(main.list1.ListIndex, 0);
+    EXPECT_EQ(main.componentList.Items(), (std::vector<std::string>{"a (Label)", "b (Button)"}));
+    EXPECT_EQ(main.componentList.ListIndex, 0);
     EXPECT_EQ(main.inspector.ShownSlot(), 1);
 }
 
 TEST_F(Form1Test, OpenRefusesUnreadableAndOversizedFilesWithoutTouchingTheDesign) {
     form.InsertFromMenuBar("Label");
-    form.doc.isModified = false;
+    form.doc.Modified = false;
     std::string big;
     big.reserve(kMaxSlots * 20);
     for (int k = 1; k <= kMaxSlots + 1; ++k)
@@ -309,22 +309,23 @@ TEST_F(Form1Test, OpenRefusesUnreadableAndOversizedFilesWithoutTouchingTheDesign
         EXPECT_FALSE(form.OpenPath(p)) << p;
         ASSERT_EQ(messages.shown.size(), 1u) << p;
         EXPECT_EQ(messages.shown[0].title, "Korvane");
-        EXPECT_EQ(form.doc.Objects_Count(), 1);
+        EXPECT_EQ(form.doc.SlotCount(), 1);
         EXPECT_EQ(form.doc.Slot(1).ComponentName, "label_1");
     }
 }
 
 TEST_F(Form1Test, OpenFallsBackToDefaultsForUnusableSizes) {
-    Write(Path("odd.dat"),
-          "[Main]\r\nSizeX=wide\r\nSizeY=99999999\r\nUnits=\r\n[Font]\r\nName=Courier\r\nSize=big\r\n"
-          "[1]\r\nName=x\r\nType=Label\r\nX=abc\r\nY=1e30\r\nSizeX=12.5px\r\nSizeY=-30\r\n");
+    Write(
+        Path("odd.dat"),
+        "[Main]\r\nSizeX=wide\r\nSizeY=99999999\r\nUnits=\r\n[Font]\r\nName=Courier\r\nSize=big\r\n"
+        "[1]\r\nName=x\r\nType=Label\r\nX=abc\r\nY=1e30\r\nSizeX=12.5px\r\nSizeY=-30\r\n");
     ASSERT_TRUE(form.OpenPath(Path("odd.dat")));
     EXPECT_EQ(form.doc.OuterWidth, kDefaultOuterWidth);
     EXPECT_EQ(form.doc.OuterHeight, kDefaultOuterHeight);
-    EXPECT_EQ(form.doc.Font_Name, "Courier");
-    EXPECT_EQ(form.doc.Font_Style, "PLAIN");
-    EXPECT_EQ(form.doc.Font_Size, 12);
-    EXPECT_EQ(form.doc.Window_Units, "pixels");
+    EXPECT_EQ(form.doc.FontName, "Courier");
+    EXPECT_EQ(form.doc.FontStyle, "PLAIN");
+    EXPECT_EQ(form.doc.FontSize, 12);
+    EXPECT_EQ(form.doc.WindowUnits, "pixels");
     EXPECT_EQ(Slot(1).Left, 0);
     EXPECT_EQ(Slot(1).Top, 0);
     EXPECT_EQ(Slot(1).Width, 12.5f);
@@ -332,12 +333,12 @@ TEST_F(Form1Test, OpenFallsBackToDefaultsForUnusableSizes) {
 }
 
 TEST_F(Form1Test, ResizeFollowsTheFrameAllowances) {
-    form.Form_Resize(4995, 4035);
-    EXPECT_EQ(form.doc.Window_Width, 320);
-    EXPECT_EQ(form.doc.Window_Height, 240);
-    form.Form_Resize(6195, 4935);
-    EXPECT_EQ(form.doc.Window_Width, 400);
-    EXPECT_EQ(form.doc.Window_Height, 300);
+    form.ResizeWindow(4995, 4035);
+    EXPECT_EQ(form.doc.WindowWidth, 320);
+    EXPECT_EQ(form.doc.WindowHeight, 240);
+    form.ResizeWindow(6195, 4935);
+    EXPECT_EQ(form.doc.WindowWidth, 400);
+    EXPECT_EQ(form.doc.WindowHeight, 300);
 }
 
 TEST_F(Form1Test, LeftPressDeselectsRightPressAsksForTheMenu) {
@@ -347,14 +348,14 @@ TEST_F(Form1Test, LeftPressDeselectsRightPressAsksForTheMenu) {
     } view;
     form.SetView(&view);
     form.InsertFromMenuBar("Label");
-    form.Form_MouseDown(kRightButton, 0, 10, 10);
+    form.WindowMouseDown(kRightButton, 0, 10, 10);
     EXPECT_EQ(view.menus, std::vector<std::string>{"menuForm"});
-    EXPECT_EQ(form.doc.Active_Object_Index, 1);
-    form.Form_MouseDown(kLeftButton, 0, 10, 10);
-    EXPECT_EQ(form.doc.Active_Object_Index, 0);
-    EXPECT_FALSE(form.doc.Picture_Corner[2].Visible);
-    EXPECT_EQ(main.list1.ListIndex, -1);
-    form.Form_KeyDown(kKeyDelete, 0);
+    EXPECT_EQ(form.doc.ActiveSlot, 1);
+    form.WindowMouseDown(kLeftButton, 0, 10, 10);
+    EXPECT_EQ(form.doc.ActiveSlot, 0);
+    EXPECT_FALSE(form.doc.Handles[2].Visible);
+    EXPECT_EQ(main.componentList.ListIndex, -1);
+    form.WindowKeyDown(kKeyDelete, 0);
     EXPECT_EQ(form.doc.LiveCount(), 1);
     form.SetView(nullptr);
 }

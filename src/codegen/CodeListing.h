@@ -19,13 +19,13 @@ inline constexpr double kCodeClientHeight = 4575;  // twips
 // What ends each line of a saved .java file.
 inline constexpr std::string_view kJavaLineEnd = "\r\n";
 
-class Form2 {
+class CodeListing {
   public:
     // List1: entry i is line i of the generated file.
     std::vector<std::string> Lines;
     bool Visible = false;
     // The folder of the last successful Save As, with its final separator; "" at first.
-    std::string Initial_Directory_Java;
+    std::string LastJavaFolder;
     // Set by the desktop program: given the chosen path and the bytes of the new file, merges
     // them with the Java file already there; false when nothing is to be written.
     std::function<bool(const std::string& path, std::string& bytes)> MergeWithExisting;
@@ -36,22 +36,22 @@ class Form2 {
         Visible = true;
     }
     void Clear() { Lines.clear(); }
-    void Emit_Line(std::string line) { Lines.push_back(std::move(line)); }
+    void EmitLine(std::string line) { Lines.push_back(std::move(line)); }
     void Show() { Visible = true; }
 
     // File > Save As...: asks for a .java path (proposing the class name) and writes every
     // line followed by CR LF. A cancel writes nothing; a failed write is reported and leaves
     // the window, its text and the file on disk as they were. True when a file was written.
-    bool OptionSaveAs_Click(std::string_view javaFileName, FileDialogService& dialogs,
-                            MessageBoxService& messages, FileSystem& files = RealFileSystem());
+    bool SaveAs(std::string_view javaFileName, FileDialogService& dialogs,
+                MessageBoxService& messages, FileSystem& files = RealFileSystem());
     // File > Close: the window goes and its text with it.
-    void OptionClose_Click();
+    void Close();
 
     // The file's bytes: each line followed by CR LF.
     std::string FileText() const;
 
   private:
-    clsOpenSave dialog_;
+    CommonFileDialog dialog_;
 };
 
 }  // namespace korvane

@@ -1,4 +1,4 @@
-#include "mainwindow/MDIForm1.h"
+#include "mainwindow/MainController.h"
 
 #include "codegen/GenerateCode.h"
 #include "platform/Conversions.h"
@@ -15,26 +15,26 @@ constexpr std::array<std::string_view, 25> kTypeDisplayNames = {
 
 }  // namespace
 
-MDIForm1::MDIForm1(Form1& document) : document_(document) {
-    inspector.Attach(document_, list1, catalogue);
+MainController::MainController(DocumentController& document) : document_(document) {
+    inspector.Attach(document_, componentList, catalogue);
     palettes.SetOwner(this);
 }
 
-void MDIForm1::MDIForm_Load() {
+void MainController::Load() {
     palettes = Palettes{};
     palettes.SetOwner(this);
     palettes.StartUp();
-    inspector.Inicializa_VentanaPropiedades();
+    inspector.ClearInspector();
     for (size_t i = 0; i < kTypeDisplayNames.size(); ++i)
         TypeDisplayNames[i] = kTypeDisplayNames[i];
-    inspector.Form_Start(TypeDisplayNames);
+    inspector.StartUp(TypeDisplayNames);
     PropertiesPageHeight = EventsPageHeight = PopupPageHeight = kInspectorPageHeight;
     OuterWidth = kMainOuterWidth;
     OuterHeight = kMainOuterHeight;
-    IniFile_Load();
+    LoadSettings();
 }
 
-void MDIForm1::IniFile_Load() {
+void MainController::LoadSettings() {
     // The settings have no store: every text is empty, which gives the defaults.
     const std::string size, align, show, units;
     GridSize = (size.empty() || size == "0") ? 8 : ToInt16(size).value_or(8);
@@ -43,85 +43,85 @@ void MDIForm1::IniFile_Load() {
     GridUnits = units.empty() ? "pixels" : units;
 }
 
-void MDIForm1::SetGrid(const GridSettings& grid) {
+void MainController::SetGrid(const GridSettings& grid) {
     GridSize = grid.GridSize;
     GridAlign = grid.GridAlign;
     GridShow = grid.GridShow;
     GridUnits = grid.GridUnits;
     if (!DocumentLoaded()) return;
-    document_.Grid_Data();
+    document_.TakeGridSettings();
     document_.NotifyChanged();
 }
 
-GridSettings MDIForm1::Grid() const {
+GridSettings MainController::Grid() const {
     return GridSettings{GridSize, GridAlign, GridShow, GridUnits};
 }
 
-void MDIForm1::List1_Click() {
+void MainController::ComponentListClicked() {
     inspector.Load();
 }
 
-void MDIForm1::Inicializa_VentanaPropiedades() {
-    inspector.Inicializa_VentanaPropiedades();
+void MainController::ClearInspector() {
+    inspector.ClearInspector();
 }
 
-void MDIForm1::SetPaletteButtonsEnabled(bool enabled) {
+void MainController::SetPaletteButtonsEnabled(bool enabled) {
     palettes.ButtonsEnabled = enabled;
 }
 
-void MDIForm1::PressTargetButton(std::string_view generateType) {
+void MainController::PressTargetButton(std::string_view generateType) {
     if (generateType == "Applet" || generateType == "Frame" || generateType == "Dialog" ||
         generateType == "Panel") {
-        document_.doc.Generate_Type = std::string(generateType);
+        document_.doc.Target = std::string(generateType);
         PressedTargetButton = std::string(generateType);
     }
 }
 
-void MDIForm1::Insert_Control(int index) {
+void MainController::InsertComponent(int index) {
     if (!DocumentLoaded()) return;
-    palettes.Toolbar_Button_pressed = 0;
-    palettes.boton_presionado(0);
-    if (const PaletteEntry* e = AwtPaletteEntry(index)) document_.Insert_Control(e->tag);
-    palettes.boton_normal(index);
+    palettes.ArmedAwtButton = 0;
+    palettes.ShowAwtPressed(0);
+    if (const PaletteEntry* e = AwtPaletteEntry(index)) document_.InsertComponent(e->tag);
+    palettes.ShowAwtNormal(index);
 }
 
-void MDIForm1::Insert_Control_Swing(int index) {
+void MainController::InsertSwingButton(int index) {
     if (!DocumentLoaded()) return;
-    palettes.Toolbar_ButtonSwing_pressed = 0;
-    palettes.boton_swing_presionado(0);
-    if (const PaletteEntry* e = SwingPaletteEntry(index)) document_.Insert_Control(e->tag);
-    palettes.boton_swing_normal(index);
+    palettes.ArmedSwingButton = 0;
+    palettes.ShowSwingPressed(0);
+    if (const PaletteEntry* e = SwingPaletteEntry(index)) document_.InsertComponent(e->tag);
+    palettes.ShowSwingNormal(index);
 }
 
-void MDIForm1::ShowDocument() {
-    if (!document_.Loaded()) document_.Form_Load();
+void MainController::ShowDocument() {
+    if (!document_.Loaded()) document_.Load();
 }
 
-void MDIForm1::OptionNew_Click() {
+void MainController::MenuNew() {
     ShowDocument();
 }
 
-void MDIForm1::OptionOpen_Click() {
+void MainController::MenuOpen() {
     ShowDocument();
-    document_.OptionFileOpen_Click();
+    document_.FileOpen();
 }
 
-void MDIForm1::Toolbar2_New_Click() {
+void MainController::NewButtonClicked() {
     ShowDocument();
-    document_.OptionFileNew_Click();
+    document_.FileNew();
 }
 
-void MDIForm1::Toolbar2_Save_Click() {
-    if (DocumentLoaded()) document_.OptionFileSave_Click();
+void MainController::SaveButtonClicked() {
+    if (DocumentLoaded()) document_.FileSave();
 }
 
-void MDIForm1::OptionEditDelete_Click() {
+void MainController::EditDelete() {
     if (!DocumentLoaded()) return;
-    document_.OptionControlDelete_Click();
-    document_.Corners_Show(false);
+    document_.DeleteSelection();
+    document_.ShowHandles(false);
 }
 
-void MDIForm1::MDIForm_Resize(double outerWidth, double outerHeight) {
+void MainController::ResizeWindow(double outerWidth, double outerHeight) {
     OuterWidth = outerWidth;
     OuterHeight = outerHeight;
     if (kPropertiesPageTop + kPageBottomAllowance < outerHeight) {
@@ -130,32 +130,32 @@ void MDIForm1::MDIForm_Resize(double outerWidth, double outerHeight) {
     }
 }
 
-bool MDIForm1::MDIForm_QueryUnload() {
-    form2.OptionClose_Click();
+bool MainController::QueryClose() {
+    codeListing.Close();
     IniFile_Unload();
-    return !DocumentLoaded() || document_.Form_QueryUnload();
+    return !DocumentLoaded() || document_.QueryClose();
 }
 
-void MDIForm1::OptionGenerateType_Click(std::string_view caption) {
-    Cmd_GenerateType_Caption = std::string(caption);
-    if (DocumentLoaded()) document_.doc.Generate_Type = Cmd_GenerateType_Caption;
+void MainController::ChooseTarget(std::string_view caption) {
+    TargetCaption = std::string(caption);
+    if (DocumentLoaded()) document_.doc.Target = TargetCaption;
 }
 
-void MDIForm1::Toolbar2_Code_Click() {
+void MainController::GenerateButtonClicked() {
     if (!DocumentLoaded()) return;
-    document_.doc.Generate_Type = Cmd_GenerateType_Caption;
-    Generate_Code();
+    document_.doc.Target = TargetCaption;
+    RunGenerateCommand();
 }
 
-void MDIForm1::OptionGenerate_Click(std::string_view kind) {
+void MainController::GenerateAs(std::string_view kind) {
     if (!DocumentLoaded()) return;
-    document_.doc.Generate_Type = std::string(kind);
-    Generate_Code();
+    document_.doc.Target = std::string(kind);
+    RunGenerateCommand();
 }
 
-void MDIForm1::Generate_Code() {
+void MainController::RunGenerateCommand() {
     if (!DocumentLoaded()) return;
-    korvane::Generate_Code(document_, form2, catalogue);
+    korvane::RunGenerateCommand(document_, codeListing, catalogue);
 }
 
 }  // namespace korvane

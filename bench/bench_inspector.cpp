@@ -25,7 +25,6 @@ struct FullDesign {
         for (int k = 1; k <= count; ++k) {
             ComponentRecord r;
             r.ComponentName = "label_" + std::to_string(k);
-            r.Tag = r.ComponentName;
             r.ComponentType = "Label";
             r.ComponentTabOrder = std::to_string(k);
             form.doc.AppendSlot(std::move(r));

@@ -89,6 +89,24 @@ void BM_PlanStacking(benchmark::State& state) {
 }
 BENCHMARK(BM_PlanStacking)->Arg(0)->Unit(benchmark::kMillisecond);
 
+// Whether Swing's order by position keeps the tab order, on components that overlap nothing (so
+// that the stacking plan asks it): a grid of 181 columns in tab order, whose rows all compare.
+void BM_PositionOrder(benchmark::State& state) {
+    CodegenTable table(bench::kLimit);
+    for (size_t i = 0; i < table.size(); ++i) {
+        table[i].type = i % 3 ? "JButton" : "JLabel";
+        table[i].left = static_cast<float>((i % 181) * 1200);
+        table[i].top = static_cast<float>((i / 181) * 450);
+        table[i].width = 1080;
+        table[i].height = 360;
+    }
+    for (auto _ : state) {
+        const StackingPlan plan = PlanStacking(table);
+        if (plan.focusPolicy) state.SkipWithError("the grid is in tab order");
+    }
+}
+BENCHMARK(BM_PositionOrder)->Unit(benchmark::kMillisecond);
+
 // The four geometry numbers of every component of a save.
 void BM_StrSingle(benchmark::State& state) {
     for (auto _ : state) {

@@ -50,7 +50,6 @@ void FillDesign(DesignDocument& doc, DesignShape shape, int n) {
         ComponentRecord r;
         r.ComponentType = std::string(kind.tag);
         r.ComponentName = std::string(kind.namePrefix) + std::to_string(k);
-        r.Tag = r.ComponentName;
         r.ComponentTabOrder = std::to_string(k);
         r.Left = static_cast<float>((seed >> 8) % kSurfaceWidthPixels) * kPixel;
         r.Top = static_cast<float>((seed >> 4) % kSurfaceHeightPixels) * kPixel;

@@ -35,7 +35,6 @@ struct Program {
             r.Top = static_cast<float>((k * 104729) % 15000);
             r.Width = 1080;
             r.Height = 360;
-            r.Tag = r.ComponentName;
             form.doc.AppendSlot(std::move(r));
         }
         form.FillComponentList();
@@ -107,7 +106,14 @@ void BM_HistoryOf100MovesOfAll(benchmark::State& state) {
         for (int move = 0; move < 100; ++move) {
             DesignChange change("Move all");
             const float step = move % 2 ? -120.0f : 120.0f;
-            change.OffsetAll(p->form.doc, all, BoxGeometry{step, 0, 0, 0});
+            std::vector<BoxGeometry> before;
+            before.reserve(all.size());
+            for (int s : all) {
+                ComponentRecord& r = p->form.doc.MutableSlot(s);
+                before.push_back(GeometryOf(r));
+                r.Left += step;
+            }
+            change.NoteGeometry(p->form.doc, all, before);
             p->form.Record(std::move(change));
         }
         state.PauseTiming();

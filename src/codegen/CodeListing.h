@@ -21,7 +21,7 @@ inline constexpr std::string_view kJavaLineEnd = "\r\n";
 
 class CodeListing {
   public:
-    // List1: entry i is line i of the generated file.
+    // Entry i is line i of the generated file.
     std::vector<std::string> Lines;
     bool Visible = false;
     // The folder of the last successful Save As, with its final separator; "" at first.

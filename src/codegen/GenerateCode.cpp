@@ -125,6 +125,7 @@ void WriteWindowClass(JavaFile& file, const ListenerPlan& plan) {
     WriteMainAndClassEnd(file);
     WriteLayoutClass(file);
     WriteFocusClass(file);
+    WriteMenuBarLayoutClass(file);
 }
 
 GeneratedJava GenerateJava(DesignDocument& doc, const EventCatalogue& catalogue, LineSink& sink) {

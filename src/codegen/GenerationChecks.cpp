@@ -5,6 +5,7 @@
 #include <iterator>
 #include <span>
 
+#include "codegen/CaseFolding.h"
 #include "codegen/ComponentWriters.h"
 #include "codegen/ImportedClasses.h"
 #include "codegen/JavaText.h"
@@ -105,6 +106,7 @@ constexpr size_t kRegistrationCode = 15;  // one add...Listener(new ...) line
 constexpr size_t kGroupCode = 11;         // the creation of a radio group
 constexpr size_t kFontCode = 15;          // a Swing component's setFont line
 constexpr size_t kRaiseCode = 20;         // one setComponentZOrder line
+constexpr size_t kFocusPolicyCode = 32;   // the two lines that set the focus policy
 constexpr size_t kMenuCode = 60;          // the lines of one menu element
 
 // The creation lines of one row without its list items.
@@ -126,10 +128,6 @@ bool WritesValue(std::string_view type) {
            std::end(kWithoutValue);
 }
 
-std::string Quoted(std::string_view name) {
-    return Quoted(name);
-}
-
 // A class name, possibly qualified with its package: every part an identifier, the class
 // itself not a restricted word.
 bool IsJavaClassName(std::string_view name) {
@@ -144,16 +142,6 @@ bool IsJavaClassName(std::string_view name) {
     }
 }
 
-struct CaseBlindHash {
-    size_t operator()(std::string_view text) const { return HashIgnoringAsciiCase(text); }
-};
-
-struct CaseBlindEqual {
-    bool operator()(std::string_view a, std::string_view b) const {
-        return EqualIgnoringAsciiCase(a, b);
-    }
-};
-
 class Checker {
   public:
     Checker(const JavaFile& file, const ListenerPlan& plan, const EventCatalogue& catalogue)
@@ -162,7 +150,8 @@ class Checker {
         for (std::string_view cls : usedClassList_) usedClasses_.Insert(cls);
         if (WritesMenuBar(file))
             for (std::string_view cls : kMenuBarClasses) usedClasses_.Insert(cls);
-        if (!file.stacking.raised.empty()) {
+        if (WritesMenuBarLayout(file)) usedClasses_.Insert("EventQueue");
+        if (file.stacking.focusPolicy) {
             usedClasses_.Insert(file.SwingTarget() ? "LayoutFocusTraversalPolicy"
                                                    : "DefaultFocusTraversalPolicy");
         }
@@ -242,8 +231,11 @@ std::string Checker::ClassName() const {
     if (!IsJavaIdentifier(name))
         return "The class name " + Quoted(name) +
                " (the name of the project file) is not a valid Java identifier.";
-    if (name.size() + std::string_view("Layout.class").size() > kMaxFileName)
-        return "The class name " + Quoted(name) + " is too long: the file of its layout class " +
+    // The longest name of a class the file declares beside the class itself.
+    const std::string_view longest = WritesMenuBarLayout(file_) ? kMenuBarLayoutSuffix : "Layout";
+    if (name.size() + longest.size() + std::string_view(".class").size() > kMaxFileName)
+        return "The class name " + Quoted(name) + " is too long: the file of its " +
+               (WritesMenuBarLayout(file_) ? "menu bar layout" : "layout") + " class " +
                "would have a name of more than " + std::to_string(kMaxFileName) + " characters.";
     if (IsRestrictedTypeName(name))
         return "The class name " + Quoted(name) +
@@ -268,9 +260,11 @@ bool Checker::TakenClassName(std::string_view name) const {
         return name.size() == cls.size() + tail.size() && name.starts_with(cls) &&
                name.ends_with(tail);
     };
-    const bool focusClass = !file_.stacking.raised.empty() && classAnd("Focus");
-    return name == cls || classAnd("Layout") || focusClass || usedClasses_.Contains(name) ||
-           IsListenerClass(name) || IsInheritedType(file_.generateType, name);
+    const bool focusClass = file_.stacking.focusPolicy && classAnd("Focus");
+    const bool menuBarLayout = WritesMenuBarLayout(file_) && classAnd(kMenuBarLayoutSuffix);
+    return name == cls || classAnd("Layout") || focusClass || menuBarLayout ||
+           usedClasses_.Contains(name) || IsListenerClass(name) ||
+           IsInheritedType(file_.generateType, name);
 }
 
 std::string Checker::ComponentNames() {
@@ -442,6 +436,7 @@ MethodCode Checker::MethodSizes() const {
     MethodCode code;
     code.body = kFixedMethodCode + kRegistrationCode * plan_.classes.size() +
                 kRaiseCode * file_.stacking.raised.size() + kMenuCode * file_.menuTree.nodes.size();
+    if (file_.stacking.focusPolicy) code.body += kFocusPolicyCode;
     for (const CodegenRow& row : file_.table) {
         code.body += CreationCode(row.type) + kAddCode;
         if (IsListKind(row.type)) code.body += kItemCode * ListItems(row.value).size();
@@ -467,13 +462,14 @@ std::string Checker::ClassSize() const {
 }
 
 // Each listener class is compiled to its own file <Class>$<listener>.class; on a file system
-// that ignores case (Windows) two names that differ only in case would share one file.
+// that ignores case (Windows, macOS) two names that differ only in case, in any script, would
+// share one file.
 // No suffix ends another, ignoring case (the catalogue tests hold it), so two listener classes
 // share a file name ignoring case exactly when their suffixes are the same and their names
 // differ only in case.
 std::string Checker::ClassFiles() const {
     // Bit t: a listener class of ListenerTable row t has been met with this name, ignoring case.
-    NameTable<uint32_t, CaseBlindHash, CaseBlindEqual> typesOfName;
+    NameTable<uint32_t, CaseFoldedHash, CaseFoldedEqual> typesOfName;
     const auto& classes = plan_.classes;
     // The classes of one name are contiguous: one look-up per name.
     uint32_t* types = nullptr;
@@ -497,12 +493,12 @@ std::string Checker::ClassFiles() const {
         // The first class that shares this file.
         size_t first = 0;
         while (!(classes[first].listener == classes[k].listener &&
-                 EqualIgnoringAsciiCase(classes[first].name, name)))
+                 CaseFoldedEqual()(classes[first].name, name)))
             ++first;
         return "The listener classes " + Quoted(cls(classes[first].name)) + " and " +
                Quoted(cls(name)) +
-               " differ only in case, so Windows would keep one file for both: rename one "
-               "of their components.";
+               " differ only in case, so Windows and macOS would keep one file for both: "
+               "rename one of their components.";
     }
     return {};
 }

@@ -6,10 +6,6 @@
 namespace korvane {
 namespace {
 
-std::string Quoted(std::string_view text) {
-    return Quoted(text);
-}
-
 void DroppedEvents(const ListenerPlan& plan, std::vector<std::string>& out) {
     for (const ListenerPlan::Dropped& d : plan.dropped) {
         const std::string what = d.classKey.empty() ? "its kind" : d.classKey;
@@ -32,6 +28,18 @@ void DialogBindings(const JavaFile& file, std::vector<std::string>& out) {
     }
 }
 
+// Opening a menu fires no event: the listeners of a menu are written but never run.
+void MenuEvents(const JavaFile& file, const std::vector<MenuElement>& menuElements,
+                std::vector<std::string>& out) {
+    for (const MenuNode& node : file.menuTree.nodes) {
+        const MenuElement& element = menuElements[node.element];
+        if (node.type != MenuElementType::Menu || TrimSpaces(element.Events).empty()) continue;
+        out.push_back("The events of the menu " + Quoted(element.Name) +
+                      " are written, but opening a menu fires none of them: give them to an "
+                      "item of the menu.");
+    }
+}
+
 }  // namespace
 
 std::vector<std::string> GenerationWarnings(const JavaFile& file, const ListenerPlan& plan,
@@ -39,6 +47,7 @@ std::vector<std::string> GenerationWarnings(const JavaFile& file, const Listener
     std::vector<std::string> warnings;
     DroppedEvents(plan, warnings);
     DialogBindings(file, warnings);
+    MenuEvents(file, menuElements, warnings);
     if (!IsFrameTarget(file.generateType) && HasMenuElements(menuElements))
         warnings.push_back(
             "The design has a menu bar, which only the Frame and JFrame targets "

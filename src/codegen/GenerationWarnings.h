@@ -1,6 +1,7 @@
 // What a generated file leaves out or needs beyond the running JDK, said after the file is
-// generated: events that get no listener, popup bindings that open nothing, a menu bar the target
-// cannot show, and applets, which current JDKs no longer have. Generation still succeeds.
+// generated: events that get no listener, popup bindings that open nothing, events of menus, which
+// never fire, a menu bar the target cannot show, and applets, which current JDKs no longer have.
+// Generation still succeeds.
 #pragma once
 
 #include <string>

@@ -26,8 +26,8 @@ static_assert(std::is_sorted(kKeywords.begin(), kKeywords.end()));
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-// Decodes one UTF-8 sequence at text[i], advancing i; an invalid byte gives U+FFFD and
-// advances by one.
+}  // namespace
+
 char32_t NextCodePoint(std::string_view text, size_t& i) {
     const auto byte = [&](size_t k) { return static_cast<unsigned char>(text[k]); };
     const unsigned char lead = byte(i);
@@ -66,6 +66,8 @@ char32_t NextCodePoint(std::string_view text, size_t& i) {
     i += length;
     return cp;
 }
+
+namespace {
 
 bool IsAsciiLetterOrDigit(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||

@@ -38,6 +38,10 @@ bool IsJavaKeyword(std::string_view word);
 // assumes for the file. Text that is all ASCII comes back unchanged.
 std::string AsciiJavaSource(std::string utf8);
 
+// Decodes one UTF-8 sequence at text[i], advancing i; an invalid byte gives U+FFFD and
+// advances by one.
+char32_t NextCodePoint(std::string_view text, size_t& i);
+
 // UTF-8 text that Java takes as an identifier: a letter (of any script), "_", "$", a currency
 // symbol or a connector, then those, digits and combining marks; not a keyword and not one of
 // the literals true, false and null. Characters Java would ignore inside a name are refused.

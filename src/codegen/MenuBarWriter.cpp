@@ -2,6 +2,7 @@
 
 #include "codegen/JavaText.h"
 #include "codegen/Listeners.h"
+#include "codegen/SkeletonWriter.h"
 
 namespace korvane {
 namespace {
@@ -10,9 +11,14 @@ const std::string& NameOf(const JavaFile& file, const MenuNode& node) {
     return (*file.menuElements)[node.element].Name;
 }
 
-// What holds node: the window's menu bar, or the field of the menu above it.
+// What holds node: the window's menu bar, a menu of its own added to the bar, or the field of
+// the menu above it.
 std::string HolderOf(const JavaFile& file, const MenuNode& node) {
-    if (node.parent < 0) return file.SwingTarget() ? "getJMenuBar()" : "getMenuBar()";
+    const bool swing = file.SwingTarget();
+    if (node.ownMenu)
+        return std::string(swing ? "getJMenuBar().add(new JMenu(" : "getMenuBar().add(new Menu(") +
+               JavaStringLiteral(node.label) + "))";
+    if (node.parent < 0) return swing ? "getJMenuBar()" : "getMenuBar()";
     return NameOf(file, file.menuTree.nodes[static_cast<size_t>(node.parent)]);
 }
 
@@ -60,6 +66,10 @@ bool WritesMenuBar(const JavaFile& file) {
     return IsFrameTarget(file.generateType) && !file.menuTree.nodes.empty();
 }
 
+bool WritesMenuBarLayout(const JavaFile& file) {
+    return WritesMenuBar(file) && file.SwingTarget();
+}
+
 void WriteMenuDeclarations(JavaFile& file) {
     if (!WritesMenuBar(file)) return;
     const bool swing = file.SwingTarget();
@@ -75,6 +85,9 @@ void WriteMenuBarConstruction(JavaFile& file) {
     // The bar is set first and reached through the window, so that no local variable has to
     // live across the statements (which a very large design spreads over several methods).
     file.Emit(8, swing ? "setJMenuBar(new JMenuBar());" : "setMenuBar(new MenuBar());");
+    if (WritesMenuBarLayout(file))
+        file.Emit(8, {"getJMenuBar().setLayout(new ", file.className, kMenuBarLayoutSuffix, "(",
+                      IntegerText(DesignedContentWidth(file)), "));"});
     for (const MenuNode& node : file.menuTree.nodes) {
         const std::string holder = HolderOf(file, node);
         if (node.type == MenuElementType::Separator) {
@@ -91,6 +104,75 @@ void WriteMenuBarConstruction(JavaFile& file) {
         file.Emit(8, holder + ".add(" + name + ");");
     }
     file.Emit(0, "");
+}
+
+void WriteMenuBarLayoutClass(JavaFile& file) {
+    if (!WritesMenuBarLayout(file)) return;
+    const std::string cls = file.className + std::string(kMenuBarLayoutSuffix);
+    const char* lines[] = {
+        "",
+        "@@class@@",
+        "    private final int designedWidth;",
+        "",
+        "@@ctor@@",
+        "        this.designedWidth = designedWidth;",
+        "    }",
+        "",
+        "    public void addLayoutComponent(String name, Component comp) {",
+        "    }",
+        "",
+        "    public void removeLayoutComponent(Component comp) {",
+        "    }",
+        "",
+        "    private int width(Container bar) {",
+        "        int window = bar.getParent() == null ? 0 : bar.getParent().getWidth();",
+        "        return window > 0 ? window : designedWidth;",
+        "    }",
+        "",
+        "    private Dimension place(Container bar, int width, boolean move) {",
+        "        Insets insets = bar.getInsets();",
+        "        int rowHeight = 0;",
+        "        for (Component menu : bar.getComponents())",
+        "            if (menu.isVisible() && menu.getPreferredSize().height > rowHeight)",
+        "                rowHeight = menu.getPreferredSize().height;",
+        "        int x = insets.left, y = insets.top, widest = insets.left;",
+        "        for (Component menu : bar.getComponents()) {",
+        "            if (!menu.isVisible()) continue;",
+        "            int menuWidth = menu.getPreferredSize().width;",
+        "            if (x > insets.left && x + menuWidth > width - insets.right) {",
+        "                x = insets.left;",
+        "                y += rowHeight;",
+        "            }",
+        "            if (move) menu.setBounds(x, y, menuWidth, rowHeight);",
+        "            x += menuWidth;",
+        "            if (x > widest) widest = x;",
+        "        }",
+        "        return new Dimension(widest + insets.right, y + rowHeight + insets.bottom);",
+        "    }",
+        "",
+        "    public Dimension preferredLayoutSize(Container bar) {",
+        "        return place(bar, width(bar), false);",
+        "    }",
+        "",
+        "    public Dimension minimumLayoutSize(Container bar) {",
+        "        return place(bar, width(bar), false);",
+        "    }",
+        "",
+        "    public void layoutContainer(Container bar) {",
+        "        if (place(bar, bar.getWidth(), true).height != bar.getHeight())",
+        "            EventQueue.invokeLater(bar::revalidate);",
+        "    }",
+        "}",
+    };
+    for (std::string_view line : lines) {
+        if (line == "@@class@@") {
+            file.Emit(0, "class " + cls + " implements LayoutManager {");
+        } else if (line == "@@ctor@@") {
+            file.Emit(4, cls + "(int designedWidth) {");
+        } else {
+            file.Emit(0, line);
+        }
+    }
 }
 
 }  // namespace korvane

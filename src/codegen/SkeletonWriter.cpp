@@ -111,6 +111,10 @@ void WriteInitEnd(JavaFile& file) {
     file.Emit(0, "");
 }
 
+int DesignedContentWidth(const JavaFile& file) {
+    return TwipsToWholePixels(file.surfaceWidth - kDesignMargin);
+}
+
 void WriteLayoutClass(JavaFile& file) {
     const std::string layout = file.className + "Layout";
     file.Emit(0, "class " + layout + " implements LayoutManager {");
@@ -128,7 +132,7 @@ void WriteLayoutClass(JavaFile& file) {
     file.Emit(8, "Dimension dim = new Dimension(0, 0);");
     file.Emit(0, "");
     file.Emit(8, "Insets insets = parent.getInsets();");
-    file.Emit(8, "dim.width = " + Pixels(file.surfaceWidth - kDesignMargin) +
+    file.Emit(8, "dim.width = " + std::to_string(DesignedContentWidth(file)) +
                      " + insets.left + insets.right;");
     file.Emit(8, "dim.height = " + Pixels(file.surfaceHeight - kDesignMargin) +
                      " + insets.top + insets.bottom;");

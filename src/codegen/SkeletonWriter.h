@@ -32,4 +32,7 @@ void WriteInitEnd(JavaFile& file);
 // Section 8: the class <Class>Layout, the last lines of the file.
 void WriteLayoutClass(JavaFile& file);
 
+// The designed content area's width in whole pixels, as the layout class gives it.
+int DesignedContentWidth(const JavaFile& file);
+
 }  // namespace korvane

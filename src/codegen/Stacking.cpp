@@ -1,6 +1,8 @@
 #include "codegen/Stacking.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <string_view>
 
 #include "platform/Conversions.h"
 
@@ -117,6 +119,16 @@ bool HasArea(const ChildBounds& r) {
     return r.right > r.left && r.bottom > r.top;
 }
 
+// Swing's LayoutComparator: tops less than this many pixels apart are one row.
+constexpr int64_t kRowTolerance = 10;
+
+// Kinds that take no keyboard focus on any platform, so Tab never stops at them: where they come
+// in the position order does not matter. Every other kind counts as a stop, also those that take
+// the focus only on some platforms or in some looks.
+bool TakesNoFocus(std::string_view type) {
+    return type == "Label" || type == "JLabel" || type == "JPanel";
+}
+
 }  // namespace
 
 ChildBounds PixelBounds(const CodegenRow& row) {
@@ -171,6 +183,64 @@ std::vector<bool> OverlapsAnother(const std::vector<ChildBounds>& rects) {
     return overlaps;
 }
 
+// The comparison is a total order exactly when the numbers of children each child precedes are
+// 0 to n - 1, each once; the child that precedes k others is then n - 1 - k places from the
+// front. A child precedes those at least a row tolerance lower, counted by binary search, and
+// those in its row to its right (or at its left with a later child index), counted by sweeping
+// from the right with the tops seen so far.
+bool PositionOrderKeepsTabOrder(const CodegenTable& table) {
+    const size_t n = table.size();
+    std::vector<int64_t> lefts(n), tops(n);
+    for (size_t i = 0; i < n; ++i) {
+        const ChildBounds bounds = PixelBounds(table[i]);
+        lefts[i] = bounds.left;
+        tops[i] = bounds.top;
+    }
+    std::vector<int64_t> sortedTops = tops;
+    std::sort(sortedTops.begin(), sortedTops.end());
+    const auto topsFrom = [&](int64_t top) {
+        return static_cast<size_t>(std::lower_bound(sortedTops.begin(), sortedTops.end(), top) -
+                                   sortedTops.begin());
+    };
+    std::vector<size_t> precedes(n);
+    for (size_t i = 0; i < n; ++i) precedes[i] = n - topsFrom(tops[i] + kRowTolerance);
+
+    std::vector<int64_t> distinctTops = sortedTops;
+    distinctTops.erase(std::unique(distinctTops.begin(), distinctTops.end()), distinctTops.end());
+    const auto rankFrom = [&](int64_t top) {
+        return static_cast<uint32_t>(
+            std::lower_bound(distinctTops.begin(), distinctTops.end(), top) - distinctTops.begin());
+    };
+    std::vector<size_t> rightFirst(n);
+    for (size_t i = 0; i < n; ++i) rightFirst[i] = i;
+    std::sort(rightFirst.begin(), rightFirst.end(), [&](size_t a, size_t b) {
+        return lefts[a] != lefts[b] ? lefts[a] > lefts[b] : a > b;
+    });
+    RankCounter seen(distinctTops.size());
+    for (size_t i : rightFirst) {
+        precedes[i] += seen.Below(rankFrom(tops[i] + kRowTolerance)) -
+                       seen.Below(rankFrom(tops[i] - kRowTolerance + 1));
+        seen.Add(rankFrom(tops[i]));
+    }
+
+    constexpr size_t kNone = SIZE_MAX;
+    std::vector<size_t> childAt(n, kNone);
+    for (size_t i = 0; i < n; ++i) {
+        size_t& place = childAt[n - 1 - precedes[i]];
+        if (place != kNone) return false;  // not a total order
+        place = i;
+    }
+    size_t lastStop = 0;
+    bool stopSeen = false;
+    for (size_t i : childAt) {
+        if (TakesNoFocus(table[i].type)) continue;
+        if (stopSeen && i < lastStop) return false;
+        lastStop = i;
+        stopSeen = true;
+    }
+    return true;
+}
+
 StackingPlan PlanStacking(const CodegenTable& table) {
     std::vector<ChildBounds> rects;
     rects.reserve(table.size());
@@ -190,9 +260,12 @@ StackingPlan PlanStacking(const CodegenTable& table) {
     const auto inFront = [](const Stacked& a, const Stacked& b) {
         return a.zOrder != b.zOrder ? a.zOrder > b.zOrder : a.row < b.row;
     };
-    if (std::is_sorted(stacked.begin(), stacked.end(), inFront)) return {};
-
     StackingPlan plan;
+    if (std::is_sorted(stacked.begin(), stacked.end(), inFront)) {
+        plan.focusPolicy = !PositionOrderKeepsTabOrder(table);
+        return plan;
+    }
+    plan.focusPolicy = true;
     std::sort(stacked.begin(), stacked.end(), inFront);
     for (const Stacked& s : stacked) plan.childOrder.push_back(s.row);
     plan.raised.assign(plan.childOrder.rbegin(), plan.childOrder.rend());

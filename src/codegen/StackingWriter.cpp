@@ -13,7 +13,7 @@ std::string_view ContainerPrefix(const JavaFile& file) {
 }  // namespace
 
 void WriteStackingLines(JavaFile& file) {
-    if (file.stacking.raised.empty()) return;
+    if (!file.stacking.focusPolicy) return;
     const std::string_view container = ContainerPrefix(file);
     if (!IsFrameTarget(file.generateType) && !IsDialogTarget(file.generateType))
         file.Emit(8, "setFocusTraversalPolicyProvider(true);");
@@ -103,7 +103,7 @@ std::vector<std::string> FocusClassLines(std::string_view className, bool swing)
 }
 
 void WriteFocusClass(JavaFile& file) {
-    if (file.stacking.raised.empty()) return;
+    if (!file.stacking.focusPolicy) return;
     for (const std::string& line : FocusClassLines(file.className, file.SwingTarget()))
         file.Emit(0, line);
 }

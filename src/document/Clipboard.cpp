@@ -79,7 +79,6 @@ int PasteText(DocumentController& form, const std::string& text, const std::stri
         r.Top = c.y + step;
         r.Width = static_cast<float>(c.sizeX);
         r.Height = static_cast<float>(c.sizeY);
-        r.Tag = r.ComponentName;
         added.push_back(change.Append(doc, std::move(r)));
     }
     form.Record(std::move(change));

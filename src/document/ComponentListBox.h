@@ -1,4 +1,4 @@
-// The component list of the main window (List1): one entry per live component,
+// The component list of the main window: one entry per live component,
 // "name (Display name)", and the selected row.
 #pragma once
 

@@ -66,22 +66,6 @@ void DocumentSettings::Restore(DesignDocument& doc) const {
     doc.MenuElements = MenuElements;
 }
 
-namespace {
-bool SameMenu(const MenuElement& a, const MenuElement& b) {
-    return a.Name == b.Name && a.Label == b.Label && a.Type == b.Type && a.State == b.State &&
-           a.Level == b.Level && a.Events == b.Events && a.Shortcut == b.Shortcut;
-}
-}  // namespace
-
-bool DocumentSettings::operator==(const DocumentSettings& o) const {
-    return FontName == o.FontName && FontStyle == o.FontStyle && FontSize == o.FontSize &&
-           WindowUnits == o.WindowUnits && WindowWidth == o.WindowWidth &&
-           WindowHeight == o.WindowHeight && OuterWidth == o.OuterWidth &&
-           OuterHeight == o.OuterHeight && DialogParent == o.DialogParent &&
-           std::equal(MenuElements.begin(), MenuElements.end(), o.MenuElements.begin(),
-                      o.MenuElements.end(), SameMenu);
-}
-
 // ---------------------------------------------------------------- slot fields
 
 const std::string& ReadSlotField(const ComponentRecord& r, SlotField field) {
@@ -106,7 +90,6 @@ void WriteSlotField(DesignDocument& doc, int slot, SlotField field, std::string 
     ComponentRecord& r = doc.MutableSlot(slot);
     switch (field) {
         case SlotField::Name:
-            r.Tag = value;
             doc.SetName(slot, std::move(value));
             return;
         case SlotField::TabOrder:
@@ -181,16 +164,6 @@ int DesignChange::Append(DesignDocument& doc, ComponentRecord record) {
 void DesignChange::NoteAppended(const DesignDocument& doc, int first) {
     if (first < 1 || first > doc.SlotCount()) return;
     edits_.push_back(AppendEdit{first, {}, doc.SlotCount() - first + 1});
-}
-
-void DesignChange::OffsetAll(DesignDocument& doc, const std::vector<int>& slots,
-                             BoxGeometry delta) {
-    std::vector<BoxGeometry> before;
-    before.reserve(slots.size());
-    for (int s : slots) before.push_back(doc.IsSlot(s) ? GeometryOf(doc.Slot(s)) : BoxGeometry{});
-    for (int s : slots)
-        if (doc.IsSlot(s)) Place(doc.MutableSlot(s), Plus(GeometryOf(doc.Slot(s)), delta, 1));
-    NoteGeometry(doc, slots, before);
 }
 
 void DesignChange::NoteGeometry(const DesignDocument& doc, const std::vector<int>& slots,

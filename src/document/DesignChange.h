@@ -50,7 +50,7 @@ struct DocumentSettings {
 
     static DocumentSettings Capture(const DesignDocument& doc);
     void Restore(DesignDocument& doc) const;
-    bool operator==(const DocumentSettings&) const;
+    bool operator==(const DocumentSettings&) const = default;
 };
 
 // How consecutive changes may fold into one undo step.
@@ -72,8 +72,6 @@ class DesignChange {
     void SetSettings(DesignDocument& doc, const DocumentSettings& settings);
     // Appends a component; returns its slot (0 when the design is full).
     int Append(DesignDocument& doc, ComponentRecord record);
-    // Moves and sizes the slots by one offset (left, top, width, height).
-    void OffsetAll(DesignDocument& doc, const std::vector<int>& slots, BoxGeometry delta);
 
     // --- an edit already made: the slots and their geometry before it ---
     void NoteGeometry(const DesignDocument& doc, const std::vector<int>& slots,

@@ -33,13 +33,12 @@ struct ComponentRecord {
     std::string ComponentEvents;
     std::string ComponentTabOrder;
     std::string ComponentPopup;
-    // The box (Picture_Control element of the slot), twips relative to the surface.
+    // The component's box on the surface, twips.
     float Left = 0;
     float Top = 0;
     float Width = 0;
     float Height = 0;
     bool Visible = false;
-    std::string Tag;      // the name given at creation; renames keep it in step
     uint64_t ZOrder = 0;  // larger is nearer the front
 };
 

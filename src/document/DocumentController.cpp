@@ -383,7 +383,6 @@ int DocumentController::AppendComponent(std::string_view controlType, std::strin
     r.Height = static_cast<float>(sizeY);
     r.Left = x;
     r.Top = y;
-    r.Tag = r.ComponentName;
     int n = doc.AppendSlot(std::move(r));
     // Selected as a click with no palette tool armed selects: a load never inserts.
     if (n > 0) SelectSlot(n);
@@ -451,7 +450,6 @@ void DocumentController::SelectSlot(int index) {
         if (main_) main_->ComponentList().SetSelectedSlots({index});
     }
     doc.ActiveSlot = index;
-    Corners_To_Front(0);
     doc.BringToFront(index);
     PlaceHandles();
     ShowHandles(true);
@@ -563,10 +561,6 @@ void DocumentController::PlaceHandles() {
 
 void DocumentController::ShowHandles(bool visible) {
     for (int k = 1; k <= 4; ++k) doc.Handles[k].Visible = visible;
-}
-
-void DocumentController::Corners_To_Front(int position) {
-    handlesInFront_ = position == 0;
 }
 
 // ---------------------------------------------------------------- component list

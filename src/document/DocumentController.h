@@ -34,7 +34,6 @@ class DocumentController {
     void SetView(DocumentView* view) { view_ = view; }
     DocumentView* View() const { return view_; }
     void SetHistory(ChangeHistory* history) { history_ = history; }
-    bool MainWindowLoaded() const { return main_ != nullptr; }
     MainWindowLink* MainWindow() const { return main_; }
     MessageBoxService& Messages() { return messages_; }
     // The files that Open reads and Save writes; the machine's own unless a test sets others.
@@ -115,8 +114,6 @@ class DocumentController {
     void SelectNone();
     void PlaceHandles();
     void ShowHandles(bool visible);
-    void Corners_To_Front(int position);
-    bool HandlesInFront() const { return handlesInFront_; }
 
     // --- component list of the main window ---
     void FillComponentList();
@@ -143,7 +140,6 @@ class DocumentController {
     DocumentView* view_ = nullptr;
     ChangeHistory* history_ = nullptr;
     bool loaded_ = false;
-    bool handlesInFront_ = true;
 };
 
 }  // namespace korvane

@@ -1,6 +1,5 @@
 // What the document window needs from the windows around it. The main window and the design
-// surface implement these; a document without a main window has none (Form_Is_Loaded of
-// "MainController" is False).
+// surface implement these; a document without a main window has none.
 #pragma once
 
 #include <functional>

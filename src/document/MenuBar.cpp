@@ -10,15 +10,8 @@ namespace {
 
 std::string Lower(std::string_view text) {
     std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(lower.begin(), lower.end(), lower.begin(), FoldAsciiCase);
     return lower;
-}
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    return text;
 }
 
 // The parts of text between the separator characters, blanks around them dropped; empty
@@ -52,10 +45,6 @@ std::string ShortcutKey(std::string_view word) {
         }
     }
     return {};
-}
-
-std::string Quoted(std::string_view text) {
-    return Quoted(text);
 }
 
 std::string ElementName(const MenuElement& element) {
@@ -124,8 +113,17 @@ std::string Depths(const std::vector<MenuElement>& elements, const std::vector<R
 
 std::string Place(const MenuElement& element, const ReadElement& r, bool holdsElements, bool inBar,
                   MenuNode& node) {
-    MenuElementType type = r.type.value_or(MenuElementType::Item);
-    if ((holdsElements || inBar) && type == MenuElementType::Item) type = MenuElementType::Menu;
+    // An empty type is a Menu when the element holds others and an Item otherwise; a checked
+    // Item is a Check (ReadForms turns a written one).
+    MenuElementType type =
+        r.type.value_or(holdsElements ? MenuElementType::Menu : MenuElementType::Item);
+    if (!r.type && type == MenuElementType::Item && r.state.checked) type = MenuElementType::Check;
+    // Only menus stand in the bar. Opening a menu fires no event, so an item there with events
+    // is held by a menu of its own, from which it is chosen; any other item becomes a menu.
+    const bool ownMenu = inBar && !holdsElements && type == MenuElementType::Item &&
+                         !Trimmed(element.Events).empty();
+    if ((holdsElements || inBar) && type == MenuElementType::Item && !ownMenu)
+        type = MenuElementType::Menu;
     if (type == MenuElementType::Menu) {
         if (!r.shortcut.key.empty())
             return ElementName(element) +
@@ -134,13 +132,14 @@ std::string Place(const MenuElement& element, const ReadElement& r, bool holdsEl
     } else if (holdsElements) {
         return ElementName(element) + " is a " + std::string(MenuTypeText(type)) +
                " and cannot hold the menu elements below it.";
-    } else if (inBar) {
+    } else if (inBar && !ownMenu) {
         return ElementName(element) + " is a " + std::string(MenuTypeText(type)) +
                " and cannot stand in the menu bar itself: only menus can.";
     }
     if (type == MenuElementType::Separator && !Trimmed(element.Events).empty())
         return ElementName(element) + " is a separator and has no events.";
     node.type = type;
+    node.ownMenu = ownMenu;
     node.label = element.Label.empty() ? element.Name : element.Label;
     node.state = r.state;
     if (!r.shortcut.key.empty()) node.shortcut = r.shortcut;

@@ -19,7 +19,8 @@
 //
 // The tree: the first element stands in the bar whatever its level; every later one is at most
 // one level deeper than the one before it. An element followed by a deeper one is a menu holding
-// them. The bar holds only menus, so an Item standing in the bar becomes a menu of its own.
+// them. The bar holds only menus, so an Item standing in the bar becomes a menu of its own, or,
+// when it has events (which opening a menu never fires), is held by a menu of its own.
 #pragma once
 
 #include <optional>
@@ -68,6 +69,8 @@ struct MenuNode {
     MenuElementState state;
     std::optional<MenuShortcut> shortcut;
     int parent = -1;  // index of the holding menu in MenuTree::nodes, -1 = the bar
+    // An item with events standing in the bar: held by a menu of its own with its label.
+    bool ownMenu = false;
 };
 
 struct MenuTree {

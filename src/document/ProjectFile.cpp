@@ -149,14 +149,6 @@ double LegacyGeometry(const std::string& cells) {
     return InGeometryRange(twips) ? twips : 0;
 }
 
-// A [Main] size in cells: a whole number that is not negative.
-std::optional<double> LegacyWindowCells(const std::string& text) {
-    if (!HasLeadingNumber(text)) return std::nullopt;
-    double cells = RoundHalfEven(ValUnbounded(text));
-    if (!(cells >= 0 && cells <= kGeometryLimit)) return std::nullopt;
-    return cells;
-}
-
 // The window's outer size from the older formula. One too small to hold its own frame is
 // raised to an empty design area; one past the range keeps the default window, as a [Main]
 // size past the range does in the current layout.
@@ -188,8 +180,8 @@ void ReadLegacyComponents(const ProfileReader& f, double gridSize, LoadedProject
     }
     if (out.components.empty()) return;
     out.legacy = true;
-    std::optional<double> cellsX = LegacyWindowCells(f.Read("Main", "SizeX"));
-    std::optional<double> cellsY = LegacyWindowCells(f.Read("Main", "SizeY"));
+    std::optional<double> cellsX = WindowSizeValue(f.Read("Main", "SizeX"));
+    std::optional<double> cellsY = WindowSizeValue(f.Read("Main", "SizeY"));
     if (cellsX) LegacyWindowSize(*cellsX * kLegacyCell + 100, kFrameWidth, out.outerWidth);
     if (cellsY) LegacyWindowSize((*cellsY + 3) * gridSize, kFrameHeight, out.outerHeight);
 }

@@ -51,8 +51,8 @@ bool ReadProject(const ProfileReader& file, double gridSize, LoadedProject& out,
 
 // A geometry value of the file: the leading number, 0 when none or out of range.
 double GeometryValue(std::string_view text);
-// A [Main] window size of the file: the leading number in whole twips, nullopt when none or
-// out of range.
+// A [Main] size of the file (twips, or grid cells in the older layout): the leading number
+// rounded to a whole one, nullopt when there is none or it is negative or out of range.
 std::optional<double> WindowSizeValue(const std::string& text);
 
 }  // namespace korvane

@@ -10,9 +10,9 @@ struct AboutBox {
     std::string Title;
     std::string Version;
     std::string Description = "Draw AWT and Swing user interfaces and generate their Java source.";
-    std::string Label2 = "August 2002";
+    std::string DateLine = "August 2002";
     std::string ContactLine = "Comments or Suggestions to:";
-    std::string Label1 = "korvane@example.org";
+    std::string Address = "korvane@example.org";
 
     void Load() {
         Caption = "About Korvane";

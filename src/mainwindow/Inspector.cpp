@@ -132,7 +132,7 @@ void Inspector::Load() {
     const ComponentListBox& list = *componentList_;
     if (list.ListIndex < 0 || list.ListIndex >= list.ListCount()) return;
     DesignDocument& doc = form_->doc;
-    // Tag and ComponentName are kept equal, so the name index finds the slot of a Tag.
+    // The entry names a live component.
     int i = doc.LiveSlotOfName(EntryName(list.List(list.ListIndex)));
     if (i == 0) return;
     doc.ActiveSlot = i;

@@ -77,7 +77,7 @@ void MainController::PressTargetButton(std::string_view generateType) {
     }
 }
 
-void MainController::InsertComponent(int index) {
+void MainController::InsertAwtButton(int index) {
     if (!DocumentLoaded()) return;
     palettes.ArmedAwtButton = 0;
     palettes.ShowAwtPressed(0);
@@ -91,6 +91,23 @@ void MainController::InsertSwingButton(int index) {
     palettes.ShowSwingPressed(0);
     if (const PaletteEntry* e = SwingPaletteEntry(index)) document_.InsertComponent(e->tag);
     palettes.ShowSwingNormal(index);
+}
+
+void MainController::InsertWithArmedTool() {
+    if (palettes.ArmedAwtButton != 0) {
+        InsertAwtButton(palettes.ArmedAwtButton);
+    } else if (palettes.ArmedSwingButton != 0) {
+        InsertSwingButton(palettes.ArmedSwingButton);
+    }
+}
+
+void MainController::ReleasePaletteButtons(int button, int shift, float x, float y) {
+    if (palettes.PressedDeleteButton != 0) {
+        palettes.PressedDeleteButton = 0;
+        palettes.ResetDeletePalette();
+    }
+    palettes.PressedMenuButton = 0;
+    palettes.PanelMouseMove(button, shift, x, y);
 }
 
 void MainController::ShowDocument() {
@@ -132,7 +149,6 @@ void MainController::ResizeWindow(double outerWidth, double outerHeight) {
 
 bool MainController::QueryClose() {
     codeListing.Close();
-    IniFile_Unload();
     return !DocumentLoaded() || document_.QueryClose();
 }
 

@@ -12,6 +12,7 @@
 #include "document/Links.h"
 #include "mainwindow/Inspector.h"
 #include "mainwindow/Palettes.h"
+#include "surface/PaletteTools.h"
 
 namespace korvane {
 
@@ -23,7 +24,7 @@ inline constexpr double kPropertiesPageTop = 2670;
 inline constexpr double kInspectorPageHeight = 2000;
 inline constexpr double kPageBottomAllowance = 1440;
 
-class MainController : public MainWindowLink {
+class MainController : public MainWindowLink, public PaletteTools {
   public:
     explicit MainController(DocumentController& document);
 
@@ -58,12 +59,11 @@ class MainController : public MainWindowLink {
     // Start-up, in its order; then the document window loads.
     void Load();
     void LoadSettings();
-    void IniFile_Unload() {}
     // Grid and Units...: new application grid settings, taken by the open document at once.
     void SetGrid(const GridSettings& grid);
 
     // Palette insertion forwarding by button number.
-    void InsertComponent(int index);
+    void InsertAwtButton(int index);
     void InsertSwingButton(int index);
 
     // File menu and command bar.
@@ -96,6 +96,11 @@ class MainController : public MainWindowLink {
     void ClearInspector() override;
     void SetPaletteButtonsEnabled(bool enabled) override;
     void PressTargetButton(std::string_view generateType) override;
+
+    // --- PaletteTools ---
+    bool ToolArmed() const override { return palettes.ToolArmed(); }
+    void InsertWithArmedTool() override;
+    void ReleasePaletteButtons(int button, int shift, float x, float y) override;
 
     // The pressed button of the hidden second row of kind buttons ("" = none).
     std::string PressedTargetButton;

@@ -6,16 +6,13 @@
 #include "codegen/JavaText.h"
 #include "document/MenuBar.h"
 #include "platform/Conversions.h"
+#include "platform/Text.h"
 
 namespace korvane {
 namespace {
 
 bool IsMenu(const MenuElement& e) {
     return ParseMenuType(e.Type) == MenuElementType::Menu;
-}
-
-std::string Quoted(const std::string& name) {
-    return "\"" + name + "\"";
 }
 
 }  // namespace

@@ -245,7 +245,7 @@ void Palettes::AwtButtonClick(int k) {
     if (k < 1 || k > AwtButtonCount || !owner_ || !owner_->DocumentLoaded()) return;
     DesignDocument& doc = owner_->Document().doc;
     doc.InsertX = doc.InsertY = static_cast<float>(doc.GridSize);
-    owner_->InsertComponent(k);
+    owner_->InsertAwtButton(k);
 }
 
 void Palettes::SwingButtonMouseMove(int k) {

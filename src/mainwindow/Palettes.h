@@ -102,14 +102,9 @@ class Palettes {
     void ShowDeleteNormal(int k);
     void ShowDeletePressed(int k);
     void ShowDeleteRaised(int k);
-    // The menu palette has no buttons.
-    void boton_menu_normal(int) {}
-    void boton_menu_presionado(int) {}
-    void boton_menu_resaltado(int) {}
     void ResetAwtPalette();
     void ResetSwingPalette();
     void ResetDeletePalette();
-    void Inicializa_ToolBar_Menu() {}
 
     // --- showing and placing ---
     void ShowAwtPalette(bool visible);
@@ -138,7 +133,6 @@ class Palettes {
     void PaletteMenuButtonClick();
     void ChooseAwtPalette();
     void ChooseSwingPalette();
-    void OptionToolbarSwing2_Click() {}
 
   private:
     void OpenPaletteMenu();

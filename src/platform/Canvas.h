@@ -63,7 +63,6 @@ class Canvas {
     // Clears the window to c.
     void Background(Rgb c);
     void Pen(Rgb c) { pen_ = c; }
-    Rgb CurrentPen() const { return pen_; }
     // Covers (x1,y1) and every pixel up to, but not including, (x2,y2).
     void Line(long long x1, long long y1, long long x2, long long y2);
     // Outline in the pen of columns l..r-1 and rows t..b-1, interior filled with fill.

@@ -1,29 +1,107 @@
 #include "platform/FileSystem.h"
 
 #include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <random>
+#include <vector>
 
 namespace korvane {
 namespace {
 
-constexpr size_t kLargestFile = size_t(1) << 30;
 constexpr size_t kWritePiece = size_t(64) << 10;
+// Two seconds for a pipe's reader to come.
+constexpr int kReaderWaits = 40;
+constexpr useconds_t kReaderWaitStepUs = 50000;
 
 std::string Reason(int err) {
     return std::strerror(err ? err : EIO);
 }
 
+// What a file that is not a plain one is, for a message.
+std::string KindOf(mode_t mode) {
+    if (S_ISDIR(mode)) return "a folder";
+    if (S_ISFIFO(mode)) return "a named pipe";
+    if (S_ISCHR(mode)) return "a character device";
+    if (S_ISBLK(mode)) return "a block device";
+    if (S_ISSOCK(mode)) return "a socket";
+    return "a special file";
+}
+
+std::string NotPlainFile(mode_t mode) {
+    return S_ISDIR(mode) ? "it is a folder" : "it is " + KindOf(mode) + ", not a plain file";
+}
+
+// A user or group as a message names it: its name and number, or the number alone.
+std::string UserText(uid_t uid) {
+    std::vector<char> buffer(16384);
+    passwd entry{}, *found = nullptr;
+    const std::string number = std::to_string(uid);
+    if (::getpwuid_r(uid, &entry, buffer.data(), buffer.size(), &found) != 0 || !found)
+        return "user " + number;
+    return "user \"" + std::string(entry.pw_name) + "\" (" + number + ")";
+}
+
+std::string GroupText(gid_t gid) {
+    std::vector<char> buffer(16384);
+    group entry{}, *found = nullptr;
+    const std::string number = std::to_string(gid);
+    if (::getgrgid_r(gid, &entry, buffer.data(), buffer.size(), &found) != 0 || !found)
+        return "group " + number;
+    return "group \"" + std::string(entry.gr_name) + "\" (" + number + ")";
+}
+
+// The end of a chain of symbolic links that the system resolves: the first path along it that
+// is not a link. A relative link is relative to the folder of the link.
+std::string EndOfLinks(const std::string& path) {
+    namespace fs = std::filesystem;
+    fs::path at(path);
+    std::error_code ec;
+    for (int hop = 0; hop < 40 && fs::is_symlink(at, ec); ++hop) {
+        const fs::path next = fs::read_symlink(at, ec);
+        if (ec) break;
+        at = next.is_absolute() ? next : at.parent_path() / next;
+    }
+    return at.string();
+}
+
+using SaveTarget = FileSystem::SaveTarget;
+using Way = SaveTarget::Way;
+
+// The target of a save to an existing file of this kind at `path`.
+SaveTarget TargetOfKind(const std::string& path, mode_t mode) {
+    if (S_ISREG(mode)) return {Way::Replace, path, {}};
+    // What is written into a pipe or a terminal goes to a reader; nothing is there to replace.
+    if (S_ISFIFO(mode) || S_ISCHR(mode)) return {Way::WriteInto, path, {}};
+    if (S_ISDIR(mode)) return {Way::Refuse, path, "it is a folder"};
+    return {Way::Refuse, path, "it is " + KindOf(mode) + ", which a save does not write onto"};
+}
+
 class PosixFileSystem : public FileSystem {
   public:
+    PosixFileSystem() {
+        // Ended in the middle of a save, the program would leave its temporary file behind.
+        std::signal(SIGXFSZ, SIG_IGN);
+        std::signal(SIGPIPE, SIG_IGN);
+    }
+
     bool ReadWhole(const std::string& path, std::string& bytes, std::string& error) override {
-        int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        // Looked at before it is opened: opening a pipe waits for a writer, and a device can
+        // be read without end.
+        struct stat st {};
+        if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+            error = NotPlainFile(st.st_mode);
+            return false;
+        }
+        int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
         if (fd < 0) {
             error = Reason(errno);
             return false;
@@ -40,10 +118,43 @@ class PosixFileSystem : public FileSystem {
             error = Reason(errno);
             return false;
         }
-        // A replaced file keeps its permissions.
         struct stat old {};
-        if (!modeLike.empty() && ::stat(modeLike.c_str(), &old) == 0 && S_ISREG(old.st_mode))
-            (void)::fchmod(handle, old.st_mode & 07777);
+        if (modeLike.empty() || ::stat(modeLike.c_str(), &old) != 0 || !S_ISREG(old.st_mode))
+            return true;
+        if (!KeepOwner(handle, old, error)) {
+            ::close(handle);
+            ::unlink(path.c_str());
+            return false;
+        }
+        // After the owner: a change of owner clears the set-user and set-group bits.
+        (void)::fchmod(handle, old.st_mode & 07777);
+        return true;
+    }
+
+    bool OpenToWriteInto(const std::string& path, int& handle, std::string& error) override {
+        // A pipe's reader may start just after the writer, as in `korvane-gen ... -o pipe &
+        // reader pipe`; it is given a moment, not waited for without end as cp does, which
+        // would leave a desktop save hanging.
+        for (int wait = 0;; ++wait) {
+            handle = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+            if (handle >= 0 || errno != ENXIO || wait == kReaderWaits) break;
+            ::usleep(kReaderWaitStepUs);
+        }
+        if (handle < 0) {
+            error =
+                errno == ENXIO ? "it is a named pipe that no program reads from" : Reason(errno);
+            return false;
+        }
+        struct stat st {};
+        const int flags = ::fcntl(handle, F_GETFL);
+        if (::fstat(handle, &st) != 0 || S_ISREG(st.st_mode) || flags < 0 ||
+            ::fcntl(handle, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+            // A plain file put in its place since is not written over in place.
+            error = S_ISREG(st.st_mode) ? "it was replaced by a plain file while being saved"
+                                        : Reason(errno);
+            ::close(handle);
+            return false;
+        }
         return true;
     }
 
@@ -80,18 +191,24 @@ class PosixFileSystem : public FileSystem {
 
     void Remove(const std::string& path) override { ::unlink(path.c_str()); }
 
-    std::string SaveTarget(const std::string& path) override {
-        namespace fs = std::filesystem;
-        fs::path at(path);
-        std::error_code ec;
-        // As the system does, give up on a chain longer than 40 links (a loop); the rename
-        // then replaces the first link, as it would any file.
-        for (int hop = 0; hop < 40 && fs::is_symlink(at, ec); ++hop) {
-            const fs::path next = fs::read_symlink(at, ec);
-            if (ec) return path;
-            at = next.is_absolute() ? next : at.parent_path() / next;
+    SaveTarget FindSaveTarget(const std::string& path) override {
+        struct stat st {};
+        // Not there yet: a new file, whose creation says what is wrong with its folder.
+        if (::lstat(path.c_str(), &st) != 0) return {Way::Replace, path, {}};
+        if (!S_ISLNK(st.st_mode)) return TargetOfKind(path, st.st_mode);
+        // The system resolves the links, the special ones of /proc and /dev included.
+        if (::stat(path.c_str(), &st) != 0) {
+            if (errno == ELOOP)
+                return {Way::Refuse, path, "it is a symbolic link that leads round in a loop"};
+            if (errno == ENOENT)
+                return {
+                    Way::Refuse, path,
+                    "it is a symbolic link to \"" + EndOfLinks(path) + "\", which does not exist"};
+            return {Way::Refuse, path, Reason(errno)};
         }
-        return fs::is_symlink(at, ec) ? path : at.string();
+        // A plain file is replaced where it lies, so that the links stay; anything else is
+        // opened through them.
+        return TargetOfKind(S_ISREG(st.st_mode) ? EndOfLinks(path) : path, st.st_mode);
     }
 
   private:
@@ -101,12 +218,15 @@ class PosixFileSystem : public FileSystem {
             error = Reason(errno);
             return false;
         }
-        if (S_ISDIR(st.st_mode)) {
-            error = "it is a folder";
+        if (!S_ISREG(st.st_mode)) {
+            error = NotPlainFile(st.st_mode);
             return false;
         }
-        if (st.st_size < 0 || static_cast<unsigned long long>(st.st_size) > kLargestFile) {
-            error = "the file is larger than 1 GiB";
+        const std::string tooLarge = "it is larger than 1 GiB (" +
+                                     std::to_string(kLargestDesignFile) +
+                                     " bytes), the largest design file Korvane opens";
+        if (st.st_size < 0 || static_cast<unsigned long long>(st.st_size) > kLargestDesignFile) {
+            error = tooLarge;
             return false;
         }
         bytes.clear();
@@ -120,12 +240,28 @@ class PosixFileSystem : public FileSystem {
                 return false;
             }
             if (n == 0) return true;
-            if (bytes.size() + static_cast<size_t>(n) > kLargestFile) {
-                error = "the file is larger than 1 GiB";
+            if (bytes.size() + static_cast<size_t>(n) > kLargestDesignFile) {
+                error = tooLarge;
                 return false;
             }
             bytes.append(buffer, static_cast<size_t>(n));
         }
+    }
+
+    // Gives the new file `fd` the owner and group of the file it replaces, where they differ.
+    static bool KeepOwner(int fd, const struct stat& old, std::string& error) {
+        struct stat now {};
+        if (::fstat(fd, &now) != 0) {
+            error = Reason(errno);
+            return false;
+        }
+        if (now.st_uid == old.st_uid && now.st_gid == old.st_gid) return true;
+        const uid_t uid = now.st_uid == old.st_uid ? static_cast<uid_t>(-1) : old.st_uid;
+        const gid_t gid = now.st_gid == old.st_gid ? static_cast<gid_t>(-1) : old.st_gid;
+        if (::fchown(fd, uid, gid) == 0) return true;
+        error = "the file belongs to " + UserText(old.st_uid) + " and " + GroupText(old.st_gid) +
+                ", which a file written in its place cannot keep (" + Reason(errno) + ")";
+        return false;
     }
 };
 
@@ -138,13 +274,18 @@ std::string TemporaryPath(const std::string& target, unsigned number) {
 
 }  // namespace
 
+bool FileSystem::OpenToWriteInto(const std::string&, int&, std::string& error) {
+    error = Reason(ENOTSUP);
+    return false;
+}
+
 FileSystem& RealFileSystem() {
     static PosixFileSystem files;
     return files;
 }
 
 AtomicFileWriter::AtomicFileWriter(FileSystem& files, std::string path)
-    : files_(files), path_(files.SaveTarget(path)) {}
+    : files_(files), target_(files.FindSaveTarget(path)) {}
 
 AtomicFileWriter::~AtomicFileWriter() {
     Abandon();
@@ -162,10 +303,20 @@ void AtomicFileWriter::Abandon() {
 
 bool AtomicFileWriter::Open(std::string& error) {
     Abandon();
+    switch (target_.way) {
+        case FileSystem::SaveTarget::Way::Refuse:
+            error = target_.reason;
+            return false;
+        case FileSystem::SaveTarget::Way::WriteInto:
+            open_ = files_.OpenToWriteInto(target_.path, handle_, error);
+            return open_;
+        case FileSystem::SaveTarget::Way::Replace:
+            break;
+    }
     std::random_device random;
     for (int attempt = 0; attempt < 8; ++attempt) {
-        std::string temp = TemporaryPath(path_, random() % 1000000000u);
-        if (files_.CreateNew(temp, path_, handle_, error)) {
+        std::string temp = TemporaryPath(target_.path, random() % 1000000000u);
+        if (files_.CreateNew(temp, target_.path, handle_, error)) {
             temp_ = std::move(temp);
             open_ = true;
             return true;
@@ -190,12 +341,14 @@ bool AtomicFileWriter::Commit(std::string& error) {
         error = Reason(EBADF);
         return false;
     }
-    bool flushed = files_.Flush(handle_, error);
+    const bool replacing = target_.way == FileSystem::SaveTarget::Way::Replace;
+    // A pipe or a terminal has nothing to make durable.
+    bool flushed = !replacing || files_.Flush(handle_, error);
     open_ = false;
     std::string closeError;
     bool closed = files_.Close(handle_, closeError);
     if (flushed && !closed) error = closeError;
-    if (!flushed || !closed || !files_.Rename(temp_, path_, error)) {
+    if (!flushed || !closed || (replacing && !files_.Rename(temp_, target_.path, error))) {
         Abandon();
         return false;
     }

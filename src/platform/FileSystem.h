@@ -1,13 +1,30 @@
 // The file operations every save and open goes through, behind one small interface so that a
-// test can make any of them fail (or keep files in memory), and the atomic replace built on
-// them: a save writes a temporary file beside the target and renames it over the target, so
-// the previous file survives any failure byte for byte.
+// test can make any of them fail (or keep files in memory), and the saving built on them.
+//
+// A save to a plain file (or to a name not taken yet) writes a temporary file beside the target
+// and renames it over the target, so the previous file survives any failure byte for byte, and
+// the new file keeps the old one's permissions, owner and group. A save through symbolic links
+// replaces the plain file at their end. A named pipe or a character device (/dev/null, a
+// terminal) is written into directly, as cp does. Every other target is refused with the
+// reason: a folder, a socket, a block device, a loop of links, a link to nothing, or a file
+// whose owner and group a replacement could not keep.
+//
+// Opening reads plain files only, and none larger than the largest design file: a pipe or a
+// device is refused at once, before anything waits on it or reads it.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace korvane {
+
+// The largest file opened as a design: 1 GiB. The profile reader places everything it indexes
+// by 32-bit offsets into the file's text as UTF-8, so it holds at most 4 GiB - 1 bytes of text;
+// a file in Windows-1252 grows by up to three times as it is decoded (0x80, the euro sign,
+// becomes three bytes), so 3 GiB of decoded text is the most a 1 GiB file can become. Nothing
+// else bounds a design's file: 32767 components each hold texts of any length.
+inline constexpr size_t kLargestDesignFile = size_t(1) << 30;
 
 class FileSystem {
   public:
@@ -16,26 +33,46 @@ class FileSystem {
     // Reads a whole file; false with a reason on failure.
     virtual bool ReadWhole(const std::string& path, std::string& bytes, std::string& error) = 0;
     // Creates a file that must not exist yet, for writing; false with a reason on failure.
-    // `modeLike` names a file whose permissions the new one takes ("" or missing: defaults).
+    // `modeLike` names the plain file the new one is to replace: the new one takes its
+    // permissions, owner and group, and is not made (false, with the reason) when the owner
+    // and group cannot be kept. "" or a missing file: the defaults.
     virtual bool CreateNew(const std::string& path, const std::string& modeLike, int& handle,
                            std::string& error) = 0;
+    // Opens an existing pipe or device for writing into it; false with a reason on failure
+    // (a pipe that no program reads from within 2 seconds fails instead of waiting on).
+    virtual bool OpenToWriteInto(const std::string& path, int& handle, std::string& error);
     virtual bool Write(int handle, std::string_view bytes, std::string& error) = 0;
-    // Makes what was written durable.
+    // Makes what was written into a created file durable.
     virtual bool Flush(int handle, std::string& error) = 0;
     virtual bool Close(int handle, std::string& error) = 0;
     // Replaces `to` with `from` in one step.
     virtual bool Rename(const std::string& from, const std::string& to, std::string& error) = 0;
     virtual void Remove(const std::string& path) = 0;
-    // The file a save to `path` replaces: the end of its chain of symbolic links, so that a
-    // save through a link writes the file it points to instead of replacing the link.
-    virtual std::string SaveTarget(const std::string& path) { return path; }
+
+    // How a save to `path` reaches its target; by default it replaces `path`.
+    struct SaveTarget {
+        enum class Way {
+            Replace,    // a plain file or a new one: written beside it and renamed over it
+            WriteInto,  // a named pipe or a character device: written into directly
+            Refuse,     // `reason` says why nothing is written
+        };
+        Way way = Way::Replace;
+        std::string path;  // the file replaced or written into: the end of the links
+        std::string reason;
+    };
+    virtual SaveTarget FindSaveTarget(const std::string& path) {
+        return {SaveTarget::Way::Replace, path, {}};
+    }
 };
 
-// The machine's own files.
+// The machine's own files. The first use makes the process ignore SIGXFSZ and SIGPIPE, so that
+// a write past the file-size limit (ulimit -f) or into a pipe whose reader went away fails
+// with its reason instead of ending the program in the middle of a save.
 FileSystem& RealFileSystem();
 
 // One file written in pieces and put in place whole by Commit. Until Commit succeeds the
-// target is untouched; a writer that fails or is dropped removes its temporary file.
+// target is untouched; a writer that fails or is dropped removes its temporary file. A pipe or
+// device target is written into as the pieces come, and Commit closes it.
 class AtomicFileWriter {
   public:
     AtomicFileWriter(FileSystem& files, std::string path);
@@ -52,7 +89,7 @@ class AtomicFileWriter {
     void Abandon();
 
     FileSystem& files_;
-    std::string path_;
+    FileSystem::SaveTarget target_;
     std::string temp_;
     int handle_ = -1;
     bool open_ = false;
@@ -63,7 +100,7 @@ bool WriteFileAtomically(FileSystem& files, const std::string& path, std::string
                          std::string& error);
 bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& error);
 
-// Reads a whole file of at most 1 GiB; false with a reason on failure.
+// Reads a whole plain file of at most kLargestDesignFile bytes; false with a reason on failure.
 bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error);
 
 }  // namespace korvane

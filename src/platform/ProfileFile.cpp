@@ -17,13 +17,6 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-std::string_view Trim(std::string_view s) {
-    size_t b = 0, e = s.size();
-    while (b < e && IsBlank(s[b])) ++b;
-    while (e > b && IsBlank(s[e - 1])) --e;
-    return s.substr(b, e - b);
-}
-
 std::string_view Unquote(std::string_view s) {
     if (s.size() >= 2 && s.front() == '"' && s.back() == '"') return s.substr(1, s.size() - 2);
     return s;
@@ -102,7 +95,7 @@ void ProfileReader::Parse() {
     NextByte lineFeed(text, '\n'), carriageReturn(text, '\r');
     while (pos < n) {
         const size_t end = std::min(lineFeed.From(pos), carriageReturn.From(pos));
-        const std::string_view line = Trim(text.substr(pos, end - pos));
+        const std::string_view line = Trimmed(text.substr(pos, end - pos));
         if (end < n && text[end] == '\r' && end + 1 < n && text[end + 1] == '\n') {
             pos = end + 2;  // CR LF
         } else {
@@ -113,13 +106,13 @@ void ProfileReader::Parse() {
         if (line.front() == '[') {
             const size_t close = line.rfind(']');
             inSection = close != std::string_view::npos && close != 0 &&
-                        AddSection(spanOf(Trim(line.substr(1, close - 1))));
+                        AddSection(spanOf(Trimmed(line.substr(1, close - 1))));
             continue;
         }
         if (!inSection) continue;
         const size_t eq = line.find('=');
         if (eq == std::string_view::npos) continue;
-        const Span key = spanOf(Trim(line.substr(0, eq)));
+        const Span key = spanOf(Trimmed(line.substr(0, eq)));
         if (key.size == 0) continue;
         entries_.push_back(Entry{key.offset, key.offset + key.size});
     }
@@ -165,7 +158,7 @@ std::string_view ProfileReader::ValueOf(const Entry& entry) const {
     } else if (!line.empty() && line.back() == '\r') {
         line.remove_suffix(1);
     }
-    return Unquote(Trim(line));
+    return Unquote(Trimmed(line));
 }
 
 std::string_view ProfileReader::SectionView::View(std::string_view key) const {

@@ -10,11 +10,17 @@
 
 namespace korvane {
 
+// A text without the blanks (by default spaces and tabs) at its start and its end.
+inline std::string_view Trimmed(std::string_view s, std::string_view blanks = " \t") {
+    const size_t b = s.find_first_not_of(blanks);
+    // Empty, but still within s: readers keep a view's place in its text.
+    if (b == std::string_view::npos) return s.substr(s.size());
+    return s.substr(b, s.find_last_not_of(blanks) - b + 1);
+}
+
 // The old platform's Trim: leading and trailing spaces removed (tabs are kept).
 inline std::string TrimSpaces(std::string_view s) {
-    size_t b = s.find_first_not_of(' ');
-    if (b == std::string_view::npos) return {};
-    return std::string(s.substr(b, s.find_last_not_of(' ') - b + 1));
+    return std::string(Trimmed(s, " "));
 }
 
 // ASCII letters folded to lower case, as profile files and file systems that ignore case

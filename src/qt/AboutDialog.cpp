@@ -57,7 +57,7 @@ AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner) {
     QLabel* description =
         AddLabel("Description", form_.Description, "Tahoma", 1050, 795, 3300, 450);
     description->setWordWrap(true);
-    AddLabel("Label2", form_.Label2, "Tahoma", 1050, 1260, 3300, 225);
+    AddLabel("DateLine", form_.DateLine, "Tahoma", 1050, 1260, 3300, 225);
 
     for (int k = 0; k < 2; ++k) {
         QFrame* line = new QFrame(this);
@@ -67,7 +67,7 @@ AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner) {
         line->setGeometry(Px(120), Px(1560 + 15 * k), Px(4350), 2);
     }
     AddLabel("ContactLine", form_.ContactLine, "Tahoma", 240, 1680, 2600, 225);
-    AddLabel("Label1", form_.Label1, nullptr, 240, 1920, 2600, 225);
+    AddLabel("Address", form_.Address, nullptr, 240, 1920, 2600, 225);
 
     QPushButton* ok = new QPushButton("OK", this);
     ok->setObjectName("cmdOK");

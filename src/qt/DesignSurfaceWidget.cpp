@@ -70,12 +70,14 @@ QRect ToQRect(const PixelRect& r) {
 
 DesignSurfaceWidget::DesignSurfaceWidget(DocumentController& form, MainController* main,
                                          QWidget* parent)
-    : DesignSurfaceWidget(*new DesignSurface(form, main), parent) {
+    : DesignSurfaceWidget(*new DesignSurface(form, main), main ? &main->palettes : nullptr,
+                          parent) {
     ownSurface_.reset(&surface_);
 }
 
-DesignSurfaceWidget::DesignSurfaceWidget(DesignSurface& surface, QWidget* parent)
-    : QWidget(parent), surface_(surface) {
+DesignSurfaceWidget::DesignSurfaceWidget(DesignSurface& surface, const Palettes* palettes,
+                                         QWidget* parent)
+    : QWidget(parent), palettes_(palettes), surface_(surface) {
     setObjectName("Picture_Back");
     setMouseTracking(true);
     setFocusPolicy(Qt::ClickFocus);
@@ -197,9 +199,9 @@ namespace {
 
 // What the palette panel shows, to tell whether a handler changed it.
 struct PaletteState {
-    explicit PaletteState(const MainController* main) {
-        if (!main) return;
-        const Palettes& p = main->palettes;
+    explicit PaletteState(const Palettes* palettes) {
+        if (!palettes) return;
+        const Palettes& p = *palettes;
         pressed = {p.ArmedAwtButton, p.ArmedSwingButton, p.PressedDeleteButton};
         for (const auto& b : p.awt) looks.push_back(b.look);
         for (const auto& b : p.swing) looks.push_back(b.look);
@@ -216,7 +218,7 @@ template <typename Handler>
 void DesignSurfaceWidget::Dispatch(std::initializer_list<int> watched, Handler handler) {
     EnsureIndexed();
     Snapshot before = Take(watched);
-    PaletteState palettesBefore(surface_.Main());
+    PaletteState palettesBefore(palettes_);
     const bool bandBefore = surface_.Banding();
     const bool groupBefore = surface_.Doc().Selected.Count() > 1;
     handler();
@@ -227,7 +229,7 @@ void DesignSurfaceWidget::Dispatch(std::initializer_list<int> watched, Handler h
         RepaintChanges(before);
     }
     if (bandBefore || surface_.Banding()) update();
-    if (!(PaletteState(surface_.Main()) == palettesBefore)) emit paletteChanged();
+    if (!(PaletteState(palettes_) == palettesBefore)) emit paletteChanged();
 }
 
 void DesignSurfaceWidget::paintEvent(QPaintEvent* event) {

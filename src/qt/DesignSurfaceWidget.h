@@ -14,10 +14,15 @@
 
 namespace korvane {
 
+class MainController;
+class Palettes;
+
 class DesignSurfaceWidget : public QWidget {
     Q_OBJECT
   public:
-    explicit DesignSurfaceWidget(DesignSurface& surface, QWidget* parent = nullptr);
+    // Over a surface of the caller's, reporting the changes of these palettes (null: none).
+    explicit DesignSurfaceWidget(DesignSurface& surface, const Palettes* palettes = nullptr,
+                                 QWidget* parent = nullptr);
     // With a surface of its own for the document window and the main window (null if none).
     DesignSurfaceWidget(DocumentController& form, MainController* main, QWidget* parent = nullptr);
 
@@ -79,6 +84,8 @@ class DesignSurfaceWidget : public QWidget {
     void UpdatePointer(QPoint pixel);
 
     std::unique_ptr<DesignSurface> ownSurface_;
+    // The main window's palettes, whose changes by a handler the widget reports; null if none.
+    const Palettes* palettes_ = nullptr;
     DesignSurface& surface_;
     SurfaceIndex index_;
     bool indexStale_ = true;

@@ -131,8 +131,9 @@ MainWindow::MainWindow(MessageBoxService& messages, FileDialogService& dialogs, 
     connect(preview_, &PreviewRunner::compileFailed, this, &MainWindow::ShowCompilerMessages);
     connect(preview_, &PreviewRunner::finished, this, [this](int exitCode, const QString& output) {
         if (exitCode == 0) return;
+        // Its end says why: the exception, or the last words of the program.
         messages_.Show(Warning(
-            "The preview ended with an error.\n\n" + output.left(2000).toStdString(), "Preview"));
+            "The preview ended with an error.\n\n" + output.right(2000).toStdString(), "Preview"));
     });
     connect(documentWindow_, &DocumentWindow::generateRequested, this, [this](const QString& kind) {
         Generate([this, kind] { main_.GenerateAs(kind.toStdString()); });

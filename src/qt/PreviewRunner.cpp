@@ -1,5 +1,10 @@
 #include "qt/PreviewRunner.h"
 
+#include <signal.h>
+#include <sys/prctl.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,11 +14,16 @@ namespace korvane {
 namespace {
 
 constexpr int kStopWaitMs = 3000;
+constexpr const char* kFolderPrefix = "korvane-preview-";
+constexpr const char* kFolderLock = ".owner";
 
 void End(std::unique_ptr<QProcess>& process) {
     if (!process) return;
     process->disconnect();
     if (process->state() != QProcess::NotRunning) {
+        // The group the process leads: whatever it started goes with it.
+        if (const qint64 pid = process->processId(); pid > 0)
+            ::kill(-static_cast<pid_t>(pid), SIGKILL);
         process->kill();
         process->waitForFinished(kStopWaitMs);
     }
@@ -51,7 +61,16 @@ QString PreviewRunner::Folder() const {
 void PreviewRunner::Stop() {
     End(javac_);
     End(java_);
+    DropFolder();
+}
+
+void PreviewRunner::DropFolder() {
     folder_.reset();
+    folderLock_.Release();
+}
+
+void PreviewRunner::RemoveAbandonedFolders() {
+    korvane::RemoveAbandonedFolders(QDir::tempPath().toStdString(), kFolderPrefix, kFolderLock);
 }
 
 std::unique_ptr<QProcess> PreviewRunner::NewProcess() {
@@ -59,6 +78,23 @@ std::unique_ptr<QProcess> PreviewRunner::NewProcess() {
     process->setProcessEnvironment(env_);
     process->setWorkingDirectory(folder_->path());
     process->setProcessChannelMode(QProcess::MergedChannels);
+    const pid_t program = ::getpid();
+    // Runs in the new process before java or javac starts.
+    process->setChildProcessModifier([program] {
+        // What the program ignores for its own saves is the preview's to decide.
+        ::signal(SIGPIPE, SIG_DFL);
+        ::signal(SIGXFSZ, SIG_DFL);
+        ::setpgid(0, 0);
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        // The program ended before the signal was asked for: nobody would send it.
+        if (::getppid() != program) ::_exit(127);
+    });
+    output_.Clear();
+    QProcess* raw = process.get();
+    connect(raw, &QProcess::readyRead, this, [this, raw] {
+        const QByteArray bytes = raw->readAll();
+        output_.Append(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+    });
     return process;
 }
 
@@ -73,14 +109,17 @@ bool PreviewRunner::Start(const PreviewSource& source) {
             "JDK, or set JAVA_HOME to the folder of one.";
         return false;
     }
-    folder_ = std::make_unique<QTemporaryDir>(QDir::temp().filePath("korvane-preview-XXXXXX"));
+    folder_ = std::make_unique<QTemporaryDir>(QDir::temp().filePath(
+        kFolderPrefix + QString::number(QCoreApplication::applicationPid()) + "-XXXXXX"));
     className_ = QString::fromStdString(source.className);
     QFile file(QDir(folder_->path()).filePath(className_ + ".java"));
     const QByteArray bytes = QByteArray::fromStdString(source.fileText);
-    if (!folder_->isValid() || !file.open(QIODevice::WriteOnly) ||
-        file.write(bytes) != bytes.size() || !file.flush()) {
+    std::string lockError;
+    if (!folder_->isValid() ||
+        !folderLock_.Take(QDir(folder_->path()).filePath(kFolderLock).toStdString(), lockError) ||
+        !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
         problem_ = "The preview's temporary folder could not be written.";
-        folder_.reset();
+        DropFolder();
         return false;
     }
     file.close();
@@ -91,11 +130,12 @@ bool PreviewRunner::Start(const PreviewSource& source) {
 }
 
 void PreviewRunner::Compiled(int exitCode, QProcess::ExitStatus status) {
-    const QString output = QString::fromLocal8Bit(javac_->readAll());
+    output_.Append(javac_->readAll().toStdString());
+    const QString output = QString::fromLocal8Bit(output_.Text());
     javac_.release()->deleteLater();
     if (status != QProcess::NormalExit || exitCode != 0) {
         emit compileFailed(output.isEmpty() ? QString("javac failed.") : output);
-        folder_.reset();
+        DropFolder();
         return;
     }
     RunClass();
@@ -106,15 +146,16 @@ void PreviewRunner::RunClass() {
     QProcess* process = java_.get();
     connect(process, &QProcess::started, this, &PreviewRunner::started);
     connect(process, &QProcess::finished, this, [this, process](int exitCode) {
-        const QString output = QString::fromLocal8Bit(process->readAll());
+        output_.Append(process->readAll().toStdString());
+        const QString output = QString::fromLocal8Bit(output_.Text());
         java_.release()->deleteLater();
-        folder_.reset();
+        DropFolder();
         emit finished(exitCode, output);
     });
     connect(process, &QProcess::errorOccurred, this, [this, process](QProcess::ProcessError e) {
         if (e != QProcess::FailedToStart) return;
         java_.release()->deleteLater();
-        folder_.reset();
+        DropFolder();
         emit finished(-1, process->errorString());
     });
     process->start(javaTool_, {"-cp", folder_->path(), className_});

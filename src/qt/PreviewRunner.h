@@ -2,6 +2,12 @@
 // JAVA_HOME or the path, then run with java as a separate process, while the designer stays
 // usable. Closing the preview window ends the process; a new preview, or the runner going
 // away, ends the one before. Nothing is written beside the design.
+//
+// Nothing of a preview outlives the program: javac and java run in process groups of their
+// own, ended whole, and the system kills them when the program ends however it ends (the
+// parent-death signal). A folder that a killed program could not remove is removed by the next
+// program that starts, which tells it from a running program's by the lock file inside. Of
+// their output only the last lines are kept.
 #pragma once
 
 #include <QObject>
@@ -12,6 +18,8 @@
 #include <memory>
 
 #include "mainwindow/Preview.h"
+#include "mainwindow/PreviewOutput.h"
+#include "platform/OwnerLock.h"
 
 namespace korvane {
 
@@ -36,6 +44,9 @@ class PreviewRunner : public QObject {
     // The environment the compiler and the preview run in (the program's own by default).
     void SetEnvironment(const QProcessEnvironment& env) { env_ = env; }
 
+    // Removes the temporary folders that previews of programs no longer running left behind.
+    static void RemoveAbandonedFolders();
+
   signals:
     // javac refused the source: its messages, with the lines they name.
     void compileFailed(const QString& messages);
@@ -48,9 +59,12 @@ class PreviewRunner : public QObject {
     void Compiled(int exitCode, QProcess::ExitStatus status);
     void RunClass();
     std::unique_ptr<QProcess> NewProcess();
+    void DropFolder();
 
     QProcessEnvironment env_;
     std::unique_ptr<QTemporaryDir> folder_;
+    OwnerLock folderLock_;
+    PreviewOutput output_;
     std::unique_ptr<QProcess> javac_;
     std::unique_ptr<QProcess> java_;
     QString className_;

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "mainwindow/MainController.h"
 #include "platform/Conversions.h"
 #include "surface/GridSnap.h"
 
@@ -21,11 +20,11 @@ bool IsCorner(int k) {
 
 }  // namespace
 
-DesignSurface::DesignSurface(DocumentController& form, MainController* main)
-    : form_(form), main_(main) {}
+DesignSurface::DesignSurface(DocumentController& form, PaletteTools* palettes)
+    : form_(form), main_(palettes) {}
 
 bool DesignSurface::ToolArmed() const {
-    return main_ && main_->palettes.ToolArmed();
+    return main_ && main_->ToolArmed();
 }
 
 bool DesignSurface::ArmedPointer() {
@@ -38,33 +37,15 @@ bool DesignSurface::ArmedPointer() {
 }
 
 void DesignSurface::ReleasePaletteTools(int button, int shift, float x, float y) {
-    Palettes& p = main_->palettes;
-    if (p.PressedDeleteButton != 0) {
-        p.PressedDeleteButton = 0;
-        p.ResetDeletePalette();
-    }
-    if (p.PressedMenuButton != 0) {
-        p.PressedMenuButton = 0;
-        p.Inicializa_ToolBar_Menu();
-    }
-    p.PanelMouseMove(button, shift, x, y);
+    main_->ReleasePaletteButtons(button, shift, x, y);
 }
 
 bool DesignSurface::InsertWithArmedTool() {
-    if (!main_) return false;
-    const Palettes& p = main_->palettes;
+    if (!main_ || !main_->ToolArmed()) return false;
     int before = Doc().SlotCount();
-    if (p.ArmedAwtButton != 0) {
-        MousePointer = Pointer::Crosshair;
-        form_.ShowHandles(false);
-        main_->InsertComponent(p.ArmedAwtButton);
-    } else if (p.ArmedSwingButton != 0) {
-        MousePointer = Pointer::Crosshair;
-        form_.ShowHandles(false);
-        main_->InsertSwingButton(p.ArmedSwingButton);
-    } else {
-        return false;
-    }
+    MousePointer = Pointer::Crosshair;
+    form_.ShowHandles(false);
+    main_->InsertWithArmedTool();
     // Only a component that was really added is placed and selected.
     if (Doc().SlotCount() > before) FinishPlacing(Doc().SlotCount(), Doc().InsertX, Doc().InsertY);
     return true;

@@ -1,7 +1,6 @@
-// The design surface of the document window (Picture_Back) with the component boxes
-// (Picture_Control) and the four selection handles (Handles) on it: their mouse
-// handlers, the moving and resizing with grid snapping (modules MoveSize_Control and
-// MoveSize_Corner) and the pointer shapes. Positions are twips; the x and y of an event are
+// The design surface of the document window with the component boxes and the four selection
+// handles on it: their mouse handlers, the moving and resizing with grid snapping, and the
+// pointer shapes. Positions are twips; the x and y of an event are
 // relative to the box, handle or surface that receives it.
 #pragma once
 
@@ -9,23 +8,20 @@
 #include <vector>
 
 #include "document/DocumentController.h"
+#include "surface/PaletteTools.h"
 
 namespace korvane {
-
-class MainController;
 
 // The window system's standard pointers, by their MousePointer numbers.
 enum class Pointer { Default = 0, Crosshair = 2, SizeNESW = 6, SizeNWSE = 8 };
 
 class DesignSurface {
   public:
-    // main is the main window, or null when it is not there.
-    explicit DesignSurface(DocumentController& form, MainController* main = nullptr);
+    // palettes are the main window's, or null when it is not there.
+    explicit DesignSurface(DocumentController& form, PaletteTools* palettes = nullptr);
 
     DocumentController& Form() { return form_; }
     DesignDocument& Doc() { return form_.doc; }
-    MainController* Main() const { return main_; }
-    void SetMain(MainController* main) { main_ = main; }
 
     // The document window's pointer, and each handle's own (elements 1..4).
     Pointer MousePointer = Pointer::Default;
@@ -65,7 +61,7 @@ class DesignSurface {
     bool Banding() const { return banding_; }
     const Band& RubberBand() const { return band_; }
 
-    // --- MoveSize_Control and MoveSize_Corner ---
+    // --- moving a box and resizing from a handle ---
     void DragComponent(int index, float x, float y);
     void DropComponent(int index);
     void DragHandle(int corner, float x, float y);
@@ -85,7 +81,7 @@ class DesignSurface {
     void FinishGroupDrag(int index);
 
     DocumentController& form_;
-    MainController* main_;
+    PaletteTools* main_;
     // The move under way: the selected slots and their geometry at the press (the pressed
     // box, the primary one, at pressedAt_).
     std::vector<int> dragSlots_;

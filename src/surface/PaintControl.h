@@ -1,6 +1,6 @@
-// The look-alike pictures of the component kinds (module Paint_Control): a fixed drawing per
-// TypeTag that depends only on the box size, in an AWT family (sunken fields, raised buttons)
-// and a Swing family (flat light grey with etched edges).
+// The look-alike pictures of the component kinds: a fixed drawing per TypeTag that depends only on
+// the box size, in an AWT family (sunken fields, raised buttons) and a Swing family (flat light
+// grey with etched edges).
 #pragma once
 
 #include <string_view>

@@ -38,7 +38,6 @@ void SurfaceIndex::Rebuild(const DesignDocument& doc) {
     cells_.clear();
     large_.clear();
     entries_.assign(static_cast<size_t>(doc.SlotCount()) + 1, Entry{});
-    indexed_ = 0;
     for (int i = 1; i <= doc.SlotCount(); ++i) {
         if (!doc.IsLive(i)) continue;
         const PixelRect r = BoxPixels(doc.Slot(i));
@@ -46,7 +45,6 @@ void SurfaceIndex::Rebuild(const DesignDocument& doc) {
         const int pile = PileFor(r);
         piles_[static_cast<size_t>(pile)].members.push_back(i);
         entries_[static_cast<size_t>(i)] = Entry{pile, doc.Slot(i).ZOrder};
-        ++indexed_;
     }
     for (Pile& p : piles_)
         std::sort(p.members.begin(), p.members.end(), [&](int a, int b) {
@@ -124,7 +122,6 @@ void SurfaceIndex::Insert(const DesignDocument& doc, int slot) {
         return z < entries_[static_cast<size_t>(other)].z;
     });
     members.insert(at, slot);
-    ++indexed_;
 }
 
 void SurfaceIndex::Remove(int slot) {
@@ -141,7 +138,6 @@ void SurfaceIndex::Remove(int slot) {
     }
     if (members.empty()) DropPile(e.pile);
     e.pile = -1;
-    --indexed_;
 }
 
 int SurfaceIndex::Front(const DesignDocument& doc, const Pile& pile) const {

@@ -34,7 +34,6 @@ class SurfaceIndex {
     std::vector<int> QueryVisible(const DesignDocument& doc, const PixelRect& area) const;
     // The front-most live slot whose box holds the pixel, or 0.
     int TopAt(const DesignDocument& doc, long long x, long long y) const;
-    size_t IndexedCount() const { return indexed_; }
     // Approximate bytes held by the index.
     size_t MemoryBytes() const;
 
@@ -71,7 +70,6 @@ class SurfaceIndex {
     std::vector<Entry> entries_;                             // by slot
     mutable std::vector<unsigned> seen_;                     // by pile
     mutable unsigned stamp_ = 0;
-    size_t indexed_ = 0;
 };
 
 }  // namespace korvane

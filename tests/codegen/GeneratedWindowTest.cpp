@@ -64,6 +64,7 @@ TEST(GeneratedWindowTest, WhatIsLeftOutIsNamed) {
         std::string target;
         Part part;
         std::string warned;  // "" = no warning
+        std::vector<MenuElement> menu = {};
     } cases[] = {
         {"a JList's actionPerformed",
          "JFrame",
@@ -91,9 +92,16 @@ TEST(GeneratedWindowTest, WhatIsLeftOutIsNamed) {
          ""},
         {"an applet", "Applet", {"b", "CommandButton"}, "compiles and runs on JDK 8 to 25"},
         {"a JApplet", "JApplet", {"b", "CommandButton"}, "extends JApplet, which JDK 26"},
+        {"a menu's events",
+         "JFrame",
+         {"b", "CommandButton"},
+         "The events of the menu \"mFile\" are written, but opening a menu fires none",
+         {{"mFile", "File", "Menu", "", "0", "actionPerformed()", ""},
+          {"mOpen", "Open", "Item", "", "1", "actionPerformed()", ""}}},
     };
     for (const auto& c : cases) {
         DesignDocument doc = Design("Left", c.target, {c.part});
+        if (!c.menu.empty()) doc.MenuElements = c.menu;
         const GeneratedJava generated = GenerateJava(doc, Catalogue());
         ASSERT_TRUE(generated.ok()) << c.what << ": " << generated.refusal;
         const std::string warnings = WarningsMessage(generated.warnings);

@@ -380,7 +380,8 @@ TEST(GenerationChecksTest, StringAndMethodSizes) {
         return [n](DesignDocument& doc) {
             std::string value = "i";
             for (int i = 1; i < n; ++i) value += "|i";
-            Part part("choice", "ComboBox", value);
+            // Last in tab order as in position, so that no focus policy adds to the code.
+            Part part("choice", "ComboBox", value, "", "3");
             part.top = 1200;
             Add(doc, part);
         };

@@ -240,5 +240,133 @@ TEST(JavacCompileTest, EveryTargetKindCompiles) {
     if (status == 0 && !std::getenv("KORVANE_KEEP_JAVAC")) fs::remove_all(dir);
 }
 
+// Where the generated window differed from the design: an item with events standing in the menu
+// bar, a JFrame whose menu bar is wider than the window, a checked element without a type, and
+// listener classes whose names differ only in the case of a non-ASCII letter. A file that is
+// written must hold the lines that mend the fault and compile; one that is refused names both
+// classes.
+TEST(JavacCompileTest, WindowsAsDesignedInTheirMenusAndClassFiles) {
+    ASSERT_TRUE(fs::exists(kJavac)) << "javac is needed for this test: " << kJavac;
+    const std::vector<MenuElement> menus = {
+        {"mFile", "File", "Menu", "", "0", "", ""},
+        {"mGrid", "Grid", "", "Checked", "1", "itemStateChanged()", ""},
+        {"mEdit", "Edit", "Menu", "", "0", "", ""},
+        {"mView", "View", "Menu", "", "0", "", ""},
+        {"mHelp", "Help", "Menu", "", "0", "", ""},
+        {"mQuit", "Quit", "Item", "", "0", "actionPerformed()", ""}};
+    const Part button("ok", "JButton", "OK", "actionPerformed()");
+    const auto pair = [](const char* a, const char* b) {
+        return std::vector<Part>{{a, "JButton", "", "actionPerformed()", "1"},
+                                 {b, "JButton", "", "actionPerformed()", "2"}};
+    };
+    const struct {
+        const char* what;
+        std::string cls, target;
+        std::vector<Part> parts;
+        std::vector<MenuElement> menu;
+        std::vector<std::string> lines;  // in the file, or in the refusal when `refused`
+        bool refused = false;
+    } cases[] = {
+        {"an item with events in the bar, Swing",
+         "BarItemSwing",
+         "JFrame",
+         {button},
+         menus,
+         {"        mQuit = new JMenuItem(\"Quit\");",
+          "        getJMenuBar().add(new JMenu(\"Quit\")).add(mQuit);",
+          "        mQuit.addActionListener(new mQuit_AL());"}},
+        {"an item with events in the bar, AWT",
+         "BarItemAwt",
+         "Frame",
+         {button},
+         menus,
+         {"        mQuit = new MenuItem(\"Quit\");",
+          "        getMenuBar().add(new Menu(\"Quit\")).add(mQuit);",
+          "        mQuit.addActionListener(new mQuit_AL());"}},
+        {"a menu bar wider than the window",
+         "WideMenus",
+         "JFrame",
+         {button},
+         menus,
+         {"        getJMenuBar().setLayout(new WideMenusMenuBarLayout(103));",
+          "class WideMenusMenuBarLayout implements LayoutManager {"}},
+        {"a checked element without a type, Swing",
+         "CheckedSwing",
+         "JFrame",
+         {button},
+         menus,
+         {"        mGrid = new JCheckBoxMenuItem(\"Grid\", true);",
+          "        mGrid.addItemListener(new mGrid_IL());"}},
+        {"a checked element without a type, AWT",
+         "CheckedAwt",
+         "Frame",
+         {button},
+         menus,
+         {"        mGrid = new CheckboxMenuItem(\"Grid\", true);",
+          "        mGrid.addItemListener(new mGrid_IL());"}},
+        {"an accented letter in two cases",
+         "Accents",
+         "JFrame",
+         pair("\u00c9", "\u00e9"),
+         {},
+         {"\"\u00c9_AL\" and \"\u00e9_AL\""},
+         true},
+        {"final and medial sigma",
+         "Sigmas",
+         "Frame",
+         pair("x\u03c3", "X\u03c2"),
+         {},
+         {"\"x\u03c3_AL\" and \"X\u03c2_AL\""},
+         true},
+        {"the Kelvin sign and k",
+         "Kelvin",
+         "Applet",
+         pair("k", "\u212a"),
+         {},
+         {"\"k_AL\" and \"\u212a_AL\""},
+         true},
+        {"a letter beyond the first 65536",
+         "Deseret",
+         "JPanel",
+         pair("\U00010400", "\U00010428"),
+         {},
+         {"\"\U00010400_AL\" and \"\U00010428_AL\""},
+         true},
+        // Simple case folding keeps these apart, as the file systems do.
+        {"sharp s and ss", "SharpS", "JFrame", pair("\u00df", "ss"), {}, {}},
+        {"dotted capital I and i", "DottedI", "JFrame", pair("\u0130", "i"), {}, {}},
+    };
+    const fs::path dir =
+        fs::temp_directory_path() / ("korvane_javac_windows_" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir / "src");
+    std::string command = "LC_ALL=C.UTF-8 " + std::string(kJavac) +
+                          " -nowarn -Xlint:none -encoding US-ASCII -d " +
+                          (dir / "classes").string();
+    for (const auto& c : cases) {
+        DesignDocument doc = Design(c.cls, c.target, c.parts);
+        doc.MenuElements = c.menu;
+        doc.OuterWidth = 103 * 15 + kDesignMargin + kFrameWidth;
+        const GeneratedJava generated = GenerateJava(doc, Catalogue());
+        for (const std::string& line : c.lines) {
+            if (c.refused) {
+                EXPECT_NE(generated.refusal.find(line), std::string::npos)
+                    << c.what << ": " << generated.refusal;
+            } else {
+                EXPECT_NE(IndexOf(generated.lines, line), -1) << c.what << ": " << line;
+            }
+        }
+        if (c.refused) continue;
+        EXPECT_EQ(generated.refusal, "") << c.what;
+        const fs::path source = dir / "src" / (c.cls + ".java");
+        WriteText(source, FileOf(generated.lines));
+        command += " " + source.string();
+    }
+    const fs::path log = dir / "javac.log";
+    const int status = std::system((command + " > " + log.string() + " 2>&1").c_str());
+    EXPECT_EQ(status, 0) << ReadBytes(log.string());
+    if (status == 0 && !std::getenv("KORVANE_KEEP_JAVAC")) fs::remove_all(dir);
+}
+
 }  // namespace
 }  // namespace korvane::testing

@@ -63,8 +63,10 @@ TEST(MenuBarGenerationTest, ASwingFrameUsesJMenusAndAccelerators) {
     EXPECT_NE(IndexOf(lines, "    JCheckBoxMenuItem mnuAuto;"), -1);
     EXPECT_EQ(
         BlockFrom(lines, "        setJMenuBar(new JMenuBar());"),
-        (Lines{"        setJMenuBar(new JMenuBar());", "        mnuFile = new JMenu(\"File\");",
-               "        getJMenuBar().add(mnuFile);",
+        (Lines{"        setJMenuBar(new JMenuBar());",
+               // The menus wrap into rows at the designed width, 320 pixels.
+               "        getJMenuBar().setLayout(new MenusMenuBarLayout(320));",
+               "        mnuFile = new JMenu(\"File\");", "        getJMenuBar().add(mnuFile);",
                "        mnuOpen = new JMenuItem(\"Open...\");",
                "        mnuOpen.setAccelerator(KeyStroke.getKeyStroke(KeyEvent.VK_O, "
                "InputEvent.CTRL_DOWN_MASK));",

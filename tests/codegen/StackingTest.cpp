@@ -133,5 +133,77 @@ TEST(StackingTest, TheGeneratedWindowRaisesAndKeepsTheTabOrderForFocus) {
     EXPECT_EQ(apartLines.back(), "}");
 }
 
+// A row of the given kind at (left, top) pixels, 10 by 10.
+CodegenRow At(const char* type, int left, int top) {
+    CodegenRow row = Row("r", left, top, 10, 10, 0);
+    row.type = type;
+    return row;
+}
+
+// Swing's LayoutComparator on two children given in child order: whether a comes first.
+bool SwingPutsFirst(const CodegenRow& a, const CodegenRow& b) {
+    const ChildBounds p = PixelBounds(a), q = PixelBounds(b);
+    if (std::abs(p.top - q.top) < 10) return p.left <= q.left;
+    return p.top < q.top;
+}
+
+TEST(StackingTest, TheFocusPolicyIsWrittenWhereSwingsPositionOrderIsNotTheTabOrder) {
+    const char* B = "JButton";
+    const struct {
+        const char* what;
+        CodegenTable table;
+        bool keeps;
+    } cases[] = {
+        {"rows top to bottom, left to right", {At(B, 0, 0), At(B, 50, 0), At(B, 0, 40)}, true},
+        // The order the issue reported: Tab went by position.
+        {"right column first",
+         {At(B, 200, 0), At(B, 200, 60), At(B, 0, 120), At(B, 0, 60), At(B, 0, 0), At(B, 200, 120)},
+         false},
+        {"tops 9 pixels apart are one row", {At(B, 50, 0), At(B, 0, 9)}, false},
+        {"tops 10 pixels apart are two rows", {At(B, 50, 0), At(B, 0, 10)}, true},
+        {"equal places keep the child order", {At(B, 0, 0), At(B, 0, 0)}, true},
+        // Labels and panels never take the focus: where they stand does not count.
+        {"labels after their fields",
+         {At(B, 80, 0), At(B, 80, 40), At("JLabel", 0, 0), At("Label", 0, 40), At("JPanel", 0, 0)},
+         true},
+        {"a check box after the button below it", {At("JCheckBox", 0, 40), At(B, 0, 0)}, false},
+        // a before b (rows), b before c (one row, left), c before a (one row, left): the order
+        // Swing's sort gives depends on the sort, so the policy is written.
+        {"rows that chain", {At(B, 100, 0), At(B, 0, 10), At(B, 50, 5)}, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PositionOrderKeepsTabOrder(c.table), c.keeps) << c.what;
+        EXPECT_EQ(PlanStacking(c.table).focusPolicy, !c.keeps) << c.what;
+    }
+
+    // The counting agrees with comparing every pair: the comparison must order the rows totally,
+    // and the rows that take the focus must come in row order.
+    std::mt19937 rng(11);
+    const char* kinds[] = {B, "JLabel", "JTextField"};
+    for (int round = 0; round < 3000; ++round) {
+        CodegenTable table;
+        const int n = 1 + static_cast<int>(rng() % 7);
+        const int span = 5 + static_cast<int>(rng() % 40);
+        for (int i = 0; i < n; ++i)
+            table.push_back(At(kinds[rng() % 3], static_cast<int>(rng() % span) - 10,
+                               static_cast<int>(rng() % span) - 10));
+        std::vector<size_t> before(table.size(), 0);  // how many each row comes before
+        for (size_t i = 0; i < table.size(); ++i)
+            for (size_t j = i + 1; j < table.size(); ++j)
+                ++before[SwingPutsFirst(table[i], table[j]) ? i : j];
+        bool total = true;
+        for (size_t i = 0; i < table.size(); ++i)
+            for (size_t j = 0; j < table.size(); ++j)
+                total = total && (i == j || before[i] != before[j]);
+        bool stopsInOrder = true;
+        for (size_t i = 0; i < table.size(); ++i)
+            for (size_t j = i + 1; j < table.size(); ++j)
+                if (table[i].type != std::string_view("JLabel") &&
+                    table[j].type != std::string_view("JLabel"))
+                    stopsInOrder = stopsInOrder && before[i] > before[j];
+        ASSERT_EQ(PositionOrderKeepsTabOrder(table), total && stopsInOrder) << "round " << round;
+    }
+}
+
 }  // namespace
 }  // namespace korvane::testing

@@ -60,7 +60,6 @@ TEST(ClipboardTest, PastedComponentsGetFreeNamesLaterTabOrdersAndKeepTheirFields
     };
     for (Expect e : {Expect{4, "button_2", "8"}, Expect{5, "list_2", "9"}}) {
         EXPECT_EQ(d.Slot(e.slot).ComponentName, e.name);
-        EXPECT_EQ(d.Slot(e.slot).Tag, e.name);
         EXPECT_EQ(d.Slot(e.slot).ComponentTabOrder, e.order);
     }
     EXPECT_EQ(d.Slot(4).ComponentEvents, "actionPerformed()");

@@ -16,7 +16,7 @@ using testing::ScriptedFileDialog;
 using testing::ScriptedMessageBox;
 using testing::TempFolder;
 
-class Form1Test : public ::testing::Test {
+class DocumentControllerTest : public ::testing::Test {
   protected:
     void SetUp() override {
         form.SetMainWindow(&main);
@@ -39,7 +39,7 @@ class Form1Test : public ::testing::Test {
     MainController main{form};
 };
 
-TEST_F(Form1Test, LoadStartsAnEmptyDesignWithTheMainWindowsGrid) {
+TEST_F(DocumentControllerTest, LoadStartsAnEmptyDesignWithTheMainWindowsGrid) {
     EXPECT_EQ(form.doc.SlotCount(), 0);
     EXPECT_EQ(form.doc.GridSize, 120);  // 8 pixels
     EXPECT_TRUE(form.doc.GridShow);
@@ -49,7 +49,7 @@ TEST_F(Form1Test, LoadStartsAnEmptyDesignWithTheMainWindowsGrid) {
     EXPECT_FALSE(form.doc.Modified);
 }
 
-TEST_F(Form1Test, GridSettingsConvertFromPixels) {
+TEST_F(DocumentControllerTest, GridSettingsConvertFromPixels) {
     struct Case {
         int size;
         std::string units;
@@ -69,7 +69,7 @@ TEST_F(Form1Test, GridSettingsConvertFromPixels) {
     EXPECT_EQ(Slot(1).Height, 600);
 }
 
-TEST_F(Form1Test, InsertGivesDefaultsAndSelects) {
+TEST_F(DocumentControllerTest, InsertGivesDefaultsAndSelects) {
     form.InsertComponent("JList");
     ASSERT_EQ(form.doc.SlotCount(), 1);
     EXPECT_EQ(Slot(1).ComponentName, "list_1");
@@ -91,7 +91,7 @@ TEST_F(Form1Test, InsertGivesDefaultsAndSelects) {
     EXPECT_EQ(Slot(2).Height, 1080);
 }
 
-TEST_F(Form1Test, MenuBarInsertsAtOneGridStepPopupAtTheClickedPoint) {
+TEST_F(DocumentControllerTest, MenuBarInsertsAtOneGridStepPopupAtTheClickedPoint) {
     form.doc.InsertX = 500;
     form.doc.InsertY = 700;
     form.InsertFromMenuBar("Label");
@@ -107,7 +107,7 @@ TEST_F(Form1Test, MenuBarInsertsAtOneGridStepPopupAtTheClickedPoint) {
     EXPECT_EQ(Slot(3).Top, 33);
 }
 
-TEST_F(Form1Test, DeleteHidesTheSlotAndKeepsItsName) {
+TEST_F(DocumentControllerTest, DeleteHidesTheSlotAndKeepsItsName) {
     for (int i = 0; i < 3; ++i) form.InsertFromMenuBar("CommandButton");
     form.doc.ActiveSlot = 2;
     form.WindowKeyDown(kKeyDelete, 0);
@@ -130,10 +130,10 @@ TEST_F(Form1Test, DeleteHidesTheSlotAndKeepsItsName) {
     EXPECT_EQ(form.doc.LiveCount(), 3);
 }
 
-TEST_F(Form1Test, InsertionStopsAtTheSlotLimit) {
+TEST_F(DocumentControllerTest, InsertionStopsAtTheSlotLimit) {
     for (int i = 0; i < kMaxSlots; ++i) {
         form.doc.AppendSlot(ComponentRecord{"c" + std::to_string(i), "Label", "", "", "1", "", 0, 0,
-                                            10, 10, true, "", 0});
+                                            10, 10, true, 0});
     }
     form.InsertComponent("Label");
     EXPECT_EQ(form.doc.SlotCount(), kMaxSlots);
@@ -141,7 +141,7 @@ TEST_F(Form1Test, InsertionStopsAtTheSlotLimit) {
     EXPECT_EQ(messages.shown[0].title, "Korvane");
 }
 
-TEST_F(Form1Test, NewAsksOnlyWhenModified) {
+TEST_F(DocumentControllerTest, NewAsksOnlyWhenModified) {
     form.doc.Target = "JFrame";
     form.FileNew();
     EXPECT_TRUE(messages.shown.empty());
@@ -164,7 +164,7 @@ TEST_F(Form1Test, NewAsksOnlyWhenModified) {
     EXPECT_EQ(main.componentList.ListCount(), 0);
 }
 
-TEST_F(Form1Test, CloseAnswers) {
+TEST_F(DocumentControllerTest, CloseAnswers) {
     form.InsertFromMenuBar("Label");
     messages.answers = {MessageResult::Cancel};
     EXPECT_FALSE(form.QueryClose());
@@ -190,7 +190,7 @@ TEST_F(Form1Test, CloseAnswers) {
     EXPECT_TRUE(main.palettes.ButtonsEnabled);
 }
 
-TEST_F(Form1Test, CloseAnsweredYesSavesAndCloses) {
+TEST_F(DocumentControllerTest, CloseAnsweredYesSavesAndCloses) {
     form.InsertFromMenuBar("Label");
     messages.answers = {MessageResult::Yes};
     dialogs.paths = {Path("closing.dat")};
@@ -198,7 +198,7 @@ TEST_F(Form1Test, CloseAnsweredYesSavesAndCloses) {
     EXPECT_NE(Read(Path("closing.dat")).find("Name=label_1"), std::string::npos);
 }
 
-TEST_F(Form1Test, SaveAsSplitsThePathAndRemembersTheFolder) {
+TEST_F(DocumentControllerTest, SaveAsSplitsThePathAndRemembersTheFolder) {
     form.InsertFromMenuBar("Label");
     dialogs.paths = {Path("main.dat")};
     EXPECT_TRUE(form.FileSave());
@@ -228,7 +228,7 @@ TEST_F(Form1Test, SaveAsSplitsThePathAndRemembersTheFolder) {
     EXPECT_TRUE(std::filesystem::exists(Path("again.dat")));
 }
 
-TEST_F(Form1Test, FileNamesWithSpacesAreRefused) {
+TEST_F(DocumentControllerTest, FileNamesWithSpacesAreRefused) {
     form.InsertFromMenuBar("Label");
     dialogs.paths = {Path("my form.dat")};
     EXPECT_FALSE(form.FileSaveAs());
@@ -246,7 +246,7 @@ TEST_F(Form1Test, FileNamesWithSpacesAreRefused) {
     EXPECT_EQ(form.doc.FilePath, Path("ok.dat"));
 }
 
-TEST_F(Form1Test, AFailedSaveKeepsThePreviousFileAndState) {
+TEST_F(DocumentControllerTest, AFailedSaveKeepsThePreviousFileAndState) {
     form.InsertFromMenuBar("Label");
     dialogs.paths = {Path("keep.dat")};
     ASSERT_TRUE(form.FileSave());
@@ -268,7 +268,7 @@ TEST_F(Form1Test, AFailedSaveKeepsThePreviousFileAndState) {
     EXPECT_EQ(Read(Path("keep.dat")), before);
 }
 
-TEST_F(Form1Test, OpenAnswersProtectUnsavedWork) {
+TEST_F(DocumentControllerTest, OpenAnswersProtectUnsavedWork) {
     Write(Path("two.dat"), "[1]\r\nName=a\r\nType=Label\r\n[2]\r\nName=b\r\nType=Button\r\n");
     form.InsertFromMenuBar("Label");
     messages.answers = {MessageResult::Cancel};
@@ -295,7 +295,7 @@ TEST_F(Form1Test, OpenAnswersProtectUnsavedWork) {
     EXPECT_EQ(main.inspector.ShownSlot(), 1);
 }
 
-TEST_F(Form1Test, OpenRefusesUnreadableAndOversizedFilesWithoutTouchingTheDesign) {
+TEST_F(DocumentControllerTest, OpenRefusesUnreadableAndOversizedFilesWithoutTouchingTheDesign) {
     form.InsertFromMenuBar("Label");
     form.doc.Modified = false;
     std::string big;
@@ -314,7 +314,7 @@ TEST_F(Form1Test, OpenRefusesUnreadableAndOversizedFilesWithoutTouchingTheDesign
     }
 }
 
-TEST_F(Form1Test, OpenFallsBackToDefaultsForUnusableSizes) {
+TEST_F(DocumentControllerTest, OpenFallsBackToDefaultsForUnusableSizes) {
     Write(
         Path("odd.dat"),
         "[Main]\r\nSizeX=wide\r\nSizeY=99999999\r\nUnits=\r\n[Font]\r\nName=Courier\r\nSize=big\r\n"
@@ -332,7 +332,7 @@ TEST_F(Form1Test, OpenFallsBackToDefaultsForUnusableSizes) {
     EXPECT_EQ(Slot(1).Height, -30);
 }
 
-TEST_F(Form1Test, ResizeFollowsTheFrameAllowances) {
+TEST_F(DocumentControllerTest, ResizeFollowsTheFrameAllowances) {
     form.ResizeWindow(4995, 4035);
     EXPECT_EQ(form.doc.WindowWidth, 320);
     EXPECT_EQ(form.doc.WindowHeight, 240);
@@ -341,7 +341,7 @@ TEST_F(Form1Test, ResizeFollowsTheFrameAllowances) {
     EXPECT_EQ(form.doc.WindowHeight, 300);
 }
 
-TEST_F(Form1Test, LeftPressDeselectsRightPressAsksForTheMenu) {
+TEST_F(DocumentControllerTest, LeftPressDeselectsRightPressAsksForTheMenu) {
     struct View : DocumentView {
         void ShowPopupMenu(std::string_view name) override { menus.emplace_back(name); }
         std::vector<std::string> menus;

@@ -124,6 +124,11 @@ TEST(MenuBarTest, ElementsMakeATree) {
         {{Element("file", "Menu", ""), Element("open", "", ""), Element("exit", "Item", ""),
           Element("help", "Menu", ""), Element("about", "", "")},
          "file:Menu@- open:Item@file exit:Item@file help:Menu@- about:Item@help"},
+        // An item with events in the bar stays an item (a menu of its own holds it); a checked
+        // element without a type is a check.
+        {{Element("quit", "Item", "0", "", "", "", "actionPerformed()"), Element("file", "", "0"),
+          Element("auto", "", "1", "", "Checked")},
+         "quit:Item@- file:Menu@- auto:Check@file"},
         // An item that holds elements is a menu; a checked item is a check; an unnamed
         // element ends the list.
         {{Element("view", "Item", "0"), Element("grid", "Item", "1", "", "Checked"),

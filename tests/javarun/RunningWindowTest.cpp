@@ -182,24 +182,24 @@ bool OnPath(const std::string& program) {
     return std::system(("command -v " + program + " > /dev/null 2>&1").c_str()) == 0;
 }
 
-TEST(RunningWindowTest, EveryTargetRunsAsDesigned) {
-    if (!fs::exists(kJavac) || !OnPath("java")) {
-        GTEST_SKIP() << "javac and java are needed";
-    }
-    if (!OnPath("xvfb-run") || !OnPath("Xvfb")) {
-        GTEST_SKIP() << "xvfb-run and Xvfb are needed to run the generated windows";
-    }
+bool CanRunJava() {
+    return fs::exists(kJavac) && OnPath("java") && OnPath("xvfb-run") && OnPath("Xvfb");
+}
+
+// Compiles the designs' classes with the probe and runs the probe on each, with `probeArgs`
+// after its class and target, on one virtual display (with a window manager where there is
+// one); the output of each run. KORVANE_KEEP_JAVAC=1 keeps the folder.
+std::vector<std::string> RunProbes(const std::string& name,
+                                   const std::vector<DesignDocument>& designs,
+                                   const std::string& probeArgs) {
     const fs::path dir =
-        fs::temp_directory_path() / ("korvane_running_" + std::to_string(::getpid()));
+        fs::temp_directory_path() / ("korvane_" + name + "_" + std::to_string(::getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir / "src");
     std::string sources = std::string(KORVANE_TEST_SOURCE) + "/javarun/WindowProbe.java";
-    std::vector<DesignDocument> designs;
-    for (std::string_view target : kTargetKinds) {
-        designs.push_back(RunDesign(std::string(target)));
-        DesignDocument& doc = designs.back();
+    for (DesignDocument doc : designs) {
         const GeneratedJava generated = GenerateJava(doc, Catalogue());
-        ASSERT_TRUE(generated.ok()) << target << ": " << generated.refusal;
+        EXPECT_TRUE(generated.ok()) << doc.Target << ": " << generated.refusal;
         std::ofstream(dir / "src" / (doc.FileName + ".java")) << [&] {
             std::string text;
             for (const std::string& line : generated.lines) text += line + "\n";
@@ -211,24 +211,89 @@ TEST(RunningWindowTest, EveryTargetRunsAsDesigned) {
     const std::string javac = std::string(kJavac) + " -nowarn -Xlint:none -d " +
                               (dir / "classes").string() + " " + sources + " > " + log.string() +
                               " 2>&1";
-    ASSERT_EQ(std::system(javac.c_str()), 0) << ReadBytes(log.string());
+    EXPECT_EQ(std::system(javac.c_str()), 0) << ReadBytes(log.string());
 
-    // One display for all eight; a window manager decorates the windows where there is one.
     std::string script = "cd " + (dir / "classes").string() + "; ";
     if (OnPath("openbox")) script += "openbox > /dev/null 2>&1 & sleep 1; ";
     for (const DesignDocument& doc : designs)
-        script += "timeout 60 java WindowProbe " + doc.FileName + " " + doc.Target + " > " +
-                  (dir / (doc.FileName + ".out")).string() + " 2>&1; ";
+        script += "timeout 60 java WindowProbe " + doc.FileName + " " + doc.Target + " " +
+                  probeArgs + " > " + (dir / (doc.FileName + ".out")).string() + " 2>&1; ";
     const std::string run = "xvfb-run -a -s '-screen 0 1024x768x24' sh -c '" + script + "'";
     std::ofstream(dir / "run.sh") << run << "\n";
-    ASSERT_EQ(std::system(("sh " + (dir / "run.sh").string()).c_str()), 0);
+    EXPECT_EQ(std::system(("sh " + (dir / "run.sh").string()).c_str()), 0);
 
-    for (const DesignDocument& doc : designs) {
-        const std::string output = ReadBytes((dir / (doc.FileName + ".out")).string());
-        SCOPED_TRACE(doc.Target + ":\n" + output);
-        CompareWithDesign(doc, Parse(output));
+    std::vector<std::string> outputs;
+    for (const DesignDocument& doc : designs)
+        outputs.push_back(ReadBytes((dir / (doc.FileName + ".out")).string()));
+    if (!::testing::Test::HasFailure() && !std::getenv("KORVANE_KEEP_JAVAC")) fs::remove_all(dir);
+    return outputs;
+}
+
+TEST(RunningWindowTest, EveryTargetRunsAsDesigned) {
+    if (!CanRunJava()) GTEST_SKIP() << "javac, java, xvfb-run and Xvfb are needed";
+    std::vector<DesignDocument> designs;
+    for (std::string_view target : kTargetKinds) designs.push_back(RunDesign(std::string(target)));
+    const std::vector<std::string> outputs = RunProbes("running", designs, "");
+    for (size_t i = 0; i < designs.size(); ++i) {
+        SCOPED_TRACE(designs[i].Target + ":\n" + outputs[i]);
+        CompareWithDesign(designs[i], Parse(outputs[i]));
     }
-    if (!HasFailure() && !std::getenv("KORVANE_KEEP_JAVAC")) fs::remove_all(dir);
+}
+
+// Components apart, in a tab order that is not their order by position, with a label (which
+// takes no focus) among them; a window narrower than its menu bar, with an item standing in the
+// bar. Tab pressed through the display must visit the components in tab order, and the window
+// keeps its designed content size.
+TEST(RunningWindowTest, TabFollowsTheTabOrderAndTheMenuBarLeavesTheContentSize) {
+    if (!CanRunJava()) GTEST_SKIP() << "javac, java, xvfb-run and Xvfb are needed";
+    constexpr int kNarrow = 240, kLow = 170;
+    const auto design = [&](const std::string& target) {
+        const bool swing = target.front() == 'J';
+        const auto kind = [&](const char* awt, const char* swingKind) {
+            return swing ? swingKind : awt;
+        };
+        DesignDocument doc = Design(
+            "Tab" + target, target,
+            {At({"topRight", kind("TextBox", "JTextField"), "", "", "1"}, 128, 8, 100, 24),
+             At({"midRight", kind("CommandButton", "JButton"), "b", "", "2"}, 128, 48, 100, 24),
+             At({"bottom", kind("CheckBox", "JCheckBox"), "c", "", "3"}, 8, 128, 100, 24),
+             At({"caption", kind("Label", "JLabel"), "l", "", "4"}, 8, 88, 100, 24),
+             At({"midLeft", kind("ComboBox", "JComboBox"), "x|y", "", "5"}, 8, 48, 100, 24),
+             At({"topLeft", kind("ListBox", "JList"), "x|y", "", "6"}, 8, 8, 100, 24),
+             At({"bottomRight", kind("TextBox", "JTextField"), "", "", "7"}, 128, 128, 100, 24)});
+        doc.OuterWidth = kNarrow * 15 + kDesignMargin + kFrameWidth;
+        doc.OuterHeight = kLow * 15 + kDesignMargin + kFrameHeight;
+        std::vector<MenuElement> menus;
+        for (const char* menu : {"File", "Edit", "View", "Insert", "Format", "Tools", "Window"}) {
+            menus.push_back({std::string("m") + menu, menu, "Menu", "", "0", "", ""});
+            menus.push_back(
+                {std::string("i") + menu, "Item", "Item", "", "1", "actionPerformed()", ""});
+        }
+        menus.push_back({"mQuit", "Quit", "Item", "", "0", "actionPerformed()", ""});
+        doc.MenuElements = menus;
+        return doc;
+    };
+    const std::vector<DesignDocument> designs = {design("JFrame"), design("Frame")};
+    // The children that take the focus, in tab order (the label, child 3, takes none), around
+    // once and on to the second.
+    const std::vector<std::string> focus = {"focus 0", "focus 1", "focus 2", "focus 4",
+                                            "focus 5", "focus 6", "focus 0", "focus 1"};
+    const std::vector<std::string> outputs = RunProbes("tab", designs, "tab 7");
+    for (size_t i = 0; i < designs.size(); ++i) {
+        SCOPED_TRACE(designs[i].Target + ":\n" + outputs[i]);
+        std::vector<std::string> shown;
+        std::istringstream in(outputs[i]);
+        for (std::string line; std::getline(in, line);)
+            if (line.starts_with("focus ")) shown.push_back(line);
+        EXPECT_EQ(shown, focus);
+        const Shown window = Parse(outputs[i]);
+        EXPECT_EQ(window.width, kNarrow);
+        EXPECT_EQ(window.height, kLow);
+        ASSERT_GE(window.menu.size(), 2u);
+        const bool swing = designs[i].Target == "JFrame";
+        EXPECT_EQ(window.menu[window.menu.size() - 2], swing ? "0 JMenu Quit" : "0 Menu Quit");
+        EXPECT_EQ(window.menu.back(), swing ? "1 JMenuItem Quit" : "1 MenuItem Quit");
+    }
 }
 
 }  // namespace

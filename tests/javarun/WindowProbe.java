@@ -3,9 +3,14 @@
 //   child <index> <class> <x> <y> <width> <height> <font name> <font style> <font size>
 //   menu <depth> <class> <label>
 // Children are listed in the container's order, which is their stacking order (0 on top); a
-// scroll pane is listed with the class of the component it shows. Usage:
-//   java WindowProbe <Class> <Target>
+// scroll pane is listed with the class of the component it shows. With "tab <n>", it then
+// presses Tab n times as a user does (through the display server) and prints the child that
+// holds the focus before the first press and after each one:
+//   focus <index>
+// Usage:
+//   java WindowProbe <Class> <Target> [tab <n>]
 import java.awt.*;
+import java.awt.event.*;
 import java.lang.reflect.*;
 import javax.swing.*;
 
@@ -37,7 +42,50 @@ public class WindowProbe {
         Thread.sleep(700);  // a window manager may still move or decorate the window
         final Container shown = content;
         EventQueue.invokeAndWait(() -> print(shown));
+        if (args.length == 4 && args[2].equals("tab")) pressTab(shown, Integer.parseInt(args[3]));
         System.exit(0);
+    }
+
+    static Container children(Container content) {
+        return content instanceof RootPaneContainer ? ((RootPaneContainer) content).getContentPane()
+                                                    : content;
+    }
+
+    static void pressTab(Container content, int presses) throws Exception {
+        Window window = SwingUtilities.getWindowAncestor(content);
+        if (window == null) window = (Window) content;
+        Robot robot = new Robot();
+        robot.setAutoDelay(50);
+        for (int i = 0; i < 60 && !window.isFocused(); i++) {
+            if (i % 20 == 0) {  // a click on the content's empty bottom right corner activates it
+                Container inner = children(content);
+                Point at = inner.getLocationOnScreen();
+                robot.mouseMove(at.x + inner.getWidth() - 3, at.y + inner.getHeight() - 3);
+                robot.mousePress(InputEvent.BUTTON1_DOWN_MASK);
+                robot.mouseRelease(InputEvent.BUTTON1_DOWN_MASK);
+            }
+            Thread.sleep(50);
+        }
+        printFocus(content, robot);
+        for (int i = 0; i < presses; i++) {
+            robot.keyPress(KeyEvent.VK_TAB);
+            robot.keyRelease(KeyEvent.VK_TAB);
+            printFocus(content, robot);
+        }
+    }
+
+    static void printFocus(Container content, Robot robot) throws Exception {
+        robot.waitForIdle();
+        Thread.sleep(150);
+        EventQueue.invokeAndWait(() -> {
+            Container inner = children(content);
+            Component c = KeyboardFocusManager.getCurrentKeyboardFocusManager().getFocusOwner();
+            while (c != null && c.getParent() != inner) c = c.getParent();
+            int index = -1;
+            for (int i = 0; c != null && i < inner.getComponentCount(); i++)
+                if (inner.getComponent(i) == c) index = i;
+            System.out.println("focus " + index);
+        });
     }
 
     static Frame waitForFrame(String title) throws InterruptedException {
@@ -59,9 +107,7 @@ public class WindowProbe {
     }
 
     static void print(Container content) {
-        Container children = content instanceof RootPaneContainer
-                                 ? ((RootPaneContainer) content).getContentPane()
-                                 : content;
+        Container children = children(content);
         // The content area: what the decorations of a window (its insets) leave.
         Insets insets = children.getInsets();
         Dimension size = children.getSize();

@@ -233,7 +233,6 @@ TEST_F(InspectorTest, AcceptedNamesAreStoredAndTheListFollows) {
         EXPECT_TRUE(messages.shown.empty()) << c.typed;
         EXPECT_EQ(form.doc.Modified, c.modifies) << c.typed;
         EXPECT_EQ(form.doc.Slot(1).ComponentName, c.typed);
-        EXPECT_EQ(form.doc.Slot(1).Tag, c.typed);
         EXPECT_EQ(main.componentList.List(main.componentList.ListIndex),
                   std::string(c.typed) + " (Label)");
         EXPECT_EQ(ins.NameBox.Text, c.typed);
@@ -445,7 +444,6 @@ TEST_F(InspectorTest, RenumberingAFullDesignMovesEveryOtherComponent) {
     for (int k = 1; k <= kMaxSlots; ++k) {
         ComponentRecord r;
         r.ComponentName = "c" + std::to_string(k);
-        r.Tag = r.ComponentName;
         r.ComponentType = "Label";
         r.ComponentTabOrder = std::to_string(k);
         form.doc.AppendSlot(std::move(r));

@@ -146,55 +146,5 @@ TEST(FailingSaveTest, KorvaneGenExitsNonZeroAndKeepsThePreviousFile) {
                                            Command(RunRenderCommand, {design, "-o", out}));
 }
 
-// A save to a symbolic link writes the file at the end of the link's chain and leaves the
-// links as they were, as an editor saving through a link does.
-TEST(SaveThroughLinkTest, TheLinkedFileIsWrittenAndTheLinksStay) {
-    namespace fs = std::filesystem;
-    struct Case {
-        const char* name;
-        // Links made before the save, as (link, what it points to), relative to the folder.
-        std::vector<std::pair<std::string, std::string>> links;
-        std::string saveTo;   // the path the save is given
-        std::string written;  // where the bytes must end up
-    };
-    const Case cases[] = {
-        {"absolute link", {{"link.dat", "@/real/design.dat"}}, "link.dat", "real/design.dat"},
-        {"relative link", {{"link.dat", "real/design.dat"}}, "link.dat", "real/design.dat"},
-        {"relative to the link's own folder",
-         {{"real/link.dat", "design.dat"}},
-         "real/link.dat",
-         "real/design.dat"},
-        {"chain of two",
-         {{"a.dat", "b.dat"}, {"b.dat", "real/design.dat"}},
-         "a.dat",
-         "real/design.dat"},
-        {"link to a file not yet there",
-         {{"link.dat", "real/new.dat"}},
-         "link.dat",
-         "real/new.dat"},
-        {"a loop is replaced as a file", {{"loop.dat", "loop.dat"}}, "loop.dat", "loop.dat"},
-    };
-    for (const Case& c : cases) {
-        TempFolder folder("save-link");
-        fs::create_directories(folder.dir / "real");
-        TempFolder::Write(folder.Path("real/design.dat"), "old");
-        for (const auto& [link, target] : c.links) {
-            const std::string to =
-                target[0] == '@' ? (folder.dir / target.substr(2)).string() : target;
-            fs::create_symlink(to, folder.dir / link);
-        }
-        std::string error;
-        ASSERT_TRUE(WriteFileAtomically(folder.Path(c.saveTo), "new", error)) << c.name << error;
-        EXPECT_EQ(TempFolder::Read(folder.Path(c.written)), "new") << c.name;
-        for (const auto& [link, target] : c.links) {
-            if (link == c.written) continue;
-            EXPECT_TRUE(fs::is_symlink(folder.dir / link)) << c.name;
-        }
-        for (const fs::directory_entry& e : fs::recursive_directory_iterator(folder.dir))
-            EXPECT_EQ(e.path().filename().string().rfind(".korvane-", 0), std::string::npos)
-                << c.name << ": temporary file left " << e.path();
-    }
-}
-
 }  // namespace
 }  // namespace korvane

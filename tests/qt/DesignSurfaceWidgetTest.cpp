@@ -31,7 +31,11 @@ struct PaintSpy : QObject {
 
 struct Rig {
     Rig()
-        : form(messages, dialogs), main(form), surface(form, &main), widget(surface), panel(main) {
+        : form(messages, dialogs),
+          main(form),
+          surface(form, &main),
+          widget(surface, &main.palettes),
+          panel(main) {
         main.Load();
         form.SetMainWindow(&main);
         form.SetView(&view);

@@ -59,7 +59,7 @@ class HelpAboutTest : public QObject {
         QStringList seen;
         WhenModal([&seen](QWidget* about) {
             seen << about->objectName() << about->windowTitle();
-            for (const char* name : {"Title", "Version", "Label2", "ContactLine"})
+            for (const char* name : {"Title", "Version", "DateLine", "ContactLine"})
                 seen << about->findChild<QLabel*>(name)->text();
             QVERIFY(!about->findChild<QLabel*>("picIcon")->pixmap().isNull());
             QPushButton* ok = about->findChild<QPushButton*>("cmdOK");

@@ -8,48 +8,18 @@
 #include <QtTest>
 
 #include "DesktopFixture.h"
+#include "ProgramRun.h"
 #include "qt/PreviewRunner.h"
 
 using namespace korvane;
 using korvane::testing::Desktop;
+using korvane::testing::VirtualDisplay;
 
 namespace {
 
 QString Tool(const char* name) {
     return PreviewRunner::FindTool(name, QProcessEnvironment::systemEnvironment());
 }
-
-// An X server for the preview only: Xvfb telling its display number on standard output.
-struct VirtualDisplay {
-    bool Start() {
-        server.start(QStandardPaths::findExecutable("Xvfb"),
-                     {"-displayfd", "1", "-screen", "0", "800x600x24", "-nolisten", "tcp"});
-        if (!server.waitForStarted(10000)) return false;
-        QByteArray out;
-        for (int k = 0; k < 100 && !out.contains('\n'); ++k) {
-            server.waitForReadyRead(100);
-            out += server.readAllStandardOutput();
-        }
-        name = ":" + QString::fromLatin1(out.trimmed());
-        return out.contains('\n');
-    }
-    ~VirtualDisplay() {
-        server.kill();
-        server.waitForFinished(5000);
-    }
-    // xdotool on this display; its standard output.
-    QString XDoTool(const QStringList& args) {
-        QProcess x;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("DISPLAY", name);
-        x.setProcessEnvironment(env);
-        x.start(QStandardPaths::findExecutable("xdotool"), args);
-        x.waitForFinished(10000);
-        return QString::fromLatin1(x.readAllStandardOutput()).trimmed();
-    }
-    QProcess server;
-    QString name;
-};
 
 }  // namespace
 
@@ -74,6 +44,39 @@ class PreviewTest : public QObject {
         QCOMPARE(d.messages.shown.size(), size_t(1));
         QCOMPARE(d.messages.shown[0].text,
                  std::string("You must add at least one AWT or Swing component."));
+    }
+
+    void aPreviewThatWritesWithoutEndKeepsOnlyItsLastLines() {
+        // A stand-in JDK: its javac compiles nothing, its java writes 60 MB and fails.
+        QTemporaryDir jdk;
+        QDir(jdk.path()).mkpath("bin");
+        const auto tool = [&](const QString& name, const QByteArray& script) {
+            QFile file(jdk.filePath("bin/" + name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("#!/bin/sh\n" + script + "\n");
+            file.close();
+            file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        };
+        tool("javac", "exit 0");
+        tool("java",
+             "yes 'a line the program writes' | head -c 60000000\n"
+             "echo 'Exception in thread main: the last words'\nexit 1");
+        Desktop d;
+        d.Click("opt_Label_Click");
+        d.main().ChooseTarget("Frame");
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("JAVA_HOME", jdk.path());
+        PreviewRunner* preview = d.window->Preview();
+        preview->SetEnvironment(env);
+        QSignalSpy finished(preview, &PreviewRunner::finished);
+        d.Click("opt_Preview");
+        QVERIFY(finished.wait(60000));
+        const QString output = finished[0][1].toString();
+        QVERIFY2(output.size() < 3000000, qPrintable(QString::number(output.size())));
+        QVERIFY(output.startsWith("["));  // says how many lines are not shown
+        QVERIFY(output.endsWith("Exception in thread main: the last words\n"));
+        QCOMPARE(d.messages.shown.size(), size_t(1));
+        QVERIFY(d.messages.shown[0].text.find("the last words") != std::string::npos);
     }
 
     void compilerMessagesAreShownWithTheirLines() {

@@ -64,6 +64,12 @@ class FaultyFileSystem : public FileSystem {
         return !Fails(FileStep::Rename, error) && real_.Rename(from, to, error);
     }
     void Remove(const std::string& path) override { real_.Remove(path); }
+    bool OpenToWriteInto(const std::string& path, int& handle, std::string& error) override {
+        return !Fails(FileStep::Open, error) && real_.OpenToWriteInto(path, handle, error);
+    }
+    SaveTarget FindSaveTarget(const std::string& path) override {
+        return real_.FindSaveTarget(path);
+    }
 
   private:
     bool Fails(FileStep step, std::string& error) {

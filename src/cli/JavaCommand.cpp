@@ -148,7 +148,10 @@ int RunJavaCommand(const std::vector<std::string>& args, FileSystem& files) {
     }
     if (java.output.empty()) return GenerateToStandardOutput(doc);
     std::error_code ec;
-    if (!java.replace && std::filesystem::exists(files.SaveTarget(java.output), ec))
+    // Only a plain file is merged into; a pipe or device is written into afresh.
+    const FileSystem::SaveTarget target = files.FindSaveTarget(java.output);
+    if (!java.replace && target.way == FileSystem::SaveTarget::Way::Replace &&
+        std::filesystem::exists(target.path, ec))
         return MergeIntoFile(doc, java.output, files);
     return GenerateToFile(doc, java.output, files);
 }

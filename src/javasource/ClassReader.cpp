@@ -6,6 +6,7 @@
 #include "codegen/EventCatalogue.h"
 #include "codegen/JavaFile.h"
 #include "codegen/Listeners.h"
+#include "codegen/MenuBarWriter.h"
 #include "codegen/Stacking.h"
 #include "javasource/GeneratedStatements.h"
 #include "javasource/JavaLexis.h"
@@ -140,7 +141,15 @@ class Reader {
             } else if (haveMainClass_ && !haveLayoutClass_ && LayoutClassHeader()) {
                 ReadLayoutClass();
             } else if (haveLayoutClass_ && !haveFocusClass_ && FocusClassHeader()) {
-                ReadFocusClass();
+                haveFocusClass_ = true;
+                ReadWholeClass(ItemKind::FocusClass,
+                               FocusClassLines(result_.facts.className,
+                                               focusBase_ == "LayoutFocusTraversalPolicy"));
+            } else if (haveLayoutClass_ && !haveMenuBarLayoutClass_ && MenuBarLayoutClassHeader()) {
+                haveMenuBarLayoutClass_ = true;
+                result_.facts.menuBarLayoutLine = Line().number;
+                ReadWholeClass(ItemKind::MenuBarLayoutClass,
+                               MenuBarLayoutClassLines(result_.facts.className));
             } else {
                 TakeText(kTopLevel, TextPlace::TopLevel);
             }
@@ -166,9 +175,18 @@ class Reader {
     }
 
     bool FocusClassHeader() {
-        std::string name, base;
-        return MatchLine(Line().text, {T("class "), N(name), T(" extends "), N(base), T(" {")}) &&
-               name == result_.facts.className + "Focus";
+        std::string name;
+        return MatchLine(Line().text,
+                         {T("class "), N(name), T(" extends "), N(focusBase_), T(" {")}) &&
+               name == result_.facts.className + "Focus" &&
+               (focusBase_ == "LayoutFocusTraversalPolicy" ||
+                focusBase_ == "DefaultFocusTraversalPolicy");
+    }
+
+    bool MenuBarLayoutClassHeader() {
+        std::string name;
+        return MatchLine(Line().text, {T("class "), N(name), T(" implements LayoutManager {")}) &&
+               name == result_.facts.className + std::string(kMenuBarLayoutSuffix);
     }
 
     // --- the public class ---
@@ -499,16 +517,11 @@ class Reader {
                "the braces do not balance: the class " + layout + " is never closed");
     }
 
-    // The focus class is generated whole: its lines must be the generator's.
-    void ReadFocusClass() {
-        haveFocusClass_ = true;
-        AddItem(kTopLevel, ItemKind::FocusClass, {}, Line().number);
+    // The focus class and the menu bar's layout class are generated whole: their lines must be
+    // the generator's (`lines`, the empty line before the class first).
+    void ReadWholeClass(ItemKind kind, const std::vector<std::string>& lines) {
+        AddItem(kTopLevel, kind, {}, Line().number);
         const SourceLine header = Line();
-        std::string name, base;
-        MatchLine(header.text, {T("class "), N(name), T(" extends "), N(base), T(" {")});
-        const std::vector<std::string> lines =
-            FocusClassLines(result_.facts.className, base == "LayoutFocusTraversalPolicy");
-        // lines[0] is the empty line before the class, lines[1] its header.
         Next();
         for (size_t k = 2; k < lines.size() && !AtEnd(); ++k) {
             if (Trimmed(Line().text) != Trimmed(lines[k])) {
@@ -521,7 +534,9 @@ class Reader {
                 const std::optional<size_t> close =
                     MatchingBrace(file_, header.begin + header.text.rfind('{'), failedAt);
                 if (!close) {
-                    Refuse(header.number, "the braces of the class " + name + " do not balance");
+                    Refuse(header.number, "the braces of the class " +
+                                              std::string(Trimmed(header.text)) +
+                                              " do not balance");
                     return;
                 }
                 const size_t lf = file_.find('\n', *close);
@@ -586,7 +601,9 @@ class Reader {
     SyntaxChecker checker_;
     EventCatalogue catalogue_;
     int anchor_ = -1;
-    bool haveMainClass_ = false, haveLayoutClass_ = false, haveFocusClass_ = false;
+    bool haveMainClass_ = false, haveLayoutClass_ = false, haveFocusClass_ = false,
+         haveMenuBarLayoutClass_ = false;
+    std::string focusBase_;
     struct Field {
         int item;
         size_t begin, end;

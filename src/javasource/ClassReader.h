@@ -1,6 +1,7 @@
 // Reads a Java file as a class Korvane generated: every line in one of the forms the generator
 // writes is recognised in its place (the file's shape: imports, the public class with its
-// fields, constructor or init(), listener classes and main, the layout class, the focus class),
+// fields, constructor or init(), listener classes and main, the layout class, the focus class,
+// the menu bar's layout class),
 // and what the generator did not write is kept as developer text with the place it stands in
 // and the generated item before it. The merge (JavaMerge.h) puts a new generation around that
 // text; the import (JavaImport.h) reads the design back from the recognised lines.
@@ -42,6 +43,7 @@ enum class ItemKind : uint8_t {
     MainClass,
     LayoutClass,
     FocusClass,
+    MenuBarLayoutClass,
     Header,  // the first line of a class
     Field,
     Constructor,  // or init()
@@ -111,6 +113,8 @@ struct ReadMenuElement {
     bool disabled = false;
     std::string shortcut;  // "Ctrl+S", "Ctrl+Shift+F5"
     std::string holder;    // "" = the bar, otherwise the name of the menu holding it
+    // An item standing in the bar is held by a menu of its own, written with the item: its label.
+    std::optional<std::string> ownMenuLabel;
     int line = 0;
 };
 
@@ -150,6 +154,10 @@ struct ClassFacts {
     std::vector<std::string> raisedChildren;        // the names raised to the top, in order
     std::vector<std::optional<ReadBounds>> bounds;  // by child index
     std::vector<ReadMenuElement> menu;
+    // The width the menu bar's layout is given, pixels, with its line; and the line of the
+    // menu bar's layout class (0: none).
+    std::optional<int64_t> menuBarWidth;
+    int menuBarWidthLine = 0, menuBarLayoutLine = 0;
     std::vector<ReadRegistration> registrations;
     std::vector<ReadListenerClass> listenerClasses;
     // Lines of generated forms the import has to judge (a field without a component, ...).

@@ -3,6 +3,7 @@
 #include <array>
 #include <span>
 
+#include "codegen/MenuBarWriter.h"
 #include "document/MenuBar.h"
 #include "javasource/JavaLexis.h"
 
@@ -223,6 +224,13 @@ bool GeneratedStatements::Menu(std::string_view line, int number) {
     if (MatchLine(line, {T("setMenuBar(new MenuBar());")}) ||
         MatchLine(line, {T("setJMenuBar(new JMenuBar());")}))
         return true;
+    int64_t width = 0;
+    if (MatchLine(line, {T("getJMenuBar().setLayout(new "), N(cls), T("("), I(width), T("));")})) {
+        if (cls != facts_.className + std::string(kMenuBarLayoutSuffix)) return false;
+        facts_.menuBarWidth = width;
+        facts_.menuBarWidthLine = number;
+        return true;
+    }
     const auto element = [&](std::string_view type) -> ReadMenuElement& {
         NameFacts& facts = names_[name];
         facts.assigned = true;
@@ -301,6 +309,15 @@ bool GeneratedStatements::Menu(std::string_view line, int number) {
         ReadMenuElement* e = known();
         if (!e) return false;
         e->disabled = true;
+        return true;
+    }
+    // An item standing in the bar, in a menu of its own: bar.add(new Menu("label")).add(item);
+    for (std::string_view own : {"getMenuBar().add(new Menu(", "getJMenuBar().add(new JMenu("}) {
+        if (!MatchLine(line, {T(own), S(label), T(")).add("), N(name), T(");")})) continue;
+        ReadMenuElement* e = known();
+        if (!e || e->type != "Item") return false;
+        e->holder.clear();
+        e->ownMenuLabel = label;
         return true;
     }
     if (holderOf(".add(", N(name))) {

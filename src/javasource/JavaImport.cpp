@@ -5,6 +5,7 @@
 #include <unordered_set>
 
 #include "codegen/EventCatalogue.h"
+#include "codegen/MenuBarWriter.h"
 #include "codegen/Stacking.h"
 #include "document/ComponentKinds.h"
 #include "document/MenuBar.h"
@@ -325,8 +326,58 @@ class Importer {
             if (const auto ev = menuEvents_.find(e.name); ev != menuEvents_.end())
                 m.Events = ev->second;
             if (e.type == "Menu") levelOf[e.name] = level;
+            if (level == 0) BarElement(e, m.Events);
             out_.project.menuElements.push_back(std::move(m));
         }
+        MenuBarLayout();
+    }
+
+    // Only menus stand in the bar; an item with events stands there in a menu of its own,
+    // labelled as the item.
+    void BarElement(const ReadMenuElement& e, const std::string& events) {
+        if (e.type == "Menu") return;
+        if (!e.ownMenuLabel) {
+            Unmapped(e.line, e.name +
+                                 " stands in the menu bar itself, where a design holds only "
+                                 "menus and items with events in a menu of their own");
+        } else if (events.empty()) {
+            Unmapped(e.line, e.name +
+                                 " stands in the menu bar in a menu of its own but has no "
+                                 "events; a design makes it a menu");
+        } else if (*e.ownMenuLabel != e.label) {
+            Unmapped(e.line, "the menu holding " + e.name +
+                                 " in the menu bar is not labelled as the item; a design "
+                                 "labels it so");
+        }
+    }
+
+    // A JFrame's menu bar is laid out by the class <Class>MenuBarLayout, given the window's
+    // width; another window has no such class.
+    void MenuBarLayout() {
+        const ClassFacts& facts = read_.facts;
+        const bool writes = facts.target == "JFrame" && !facts.menu.empty();
+        const std::string cls = facts.className + std::string(kMenuBarLayoutSuffix);
+        if (!writes) {
+            if (facts.menuBarWidthLine)
+                Unmapped(facts.menuBarWidthLine,
+                         "the layout of a menu bar the window does not have is not taken");
+            if (facts.menuBarLayoutLine)
+                Unmapped(facts.menuBarLayoutLine,
+                         "the class " + cls +
+                             " lays out a menu bar the window does not have; "
+                             "it is not taken");
+            return;
+        }
+        if (!facts.menuBarWidthLine)
+            Unmapped(facts.headerLine,
+                     "the menu bar is not given the layout " + cls + "; a design gives it");
+        else if (facts.width && *facts.menuBarWidth != *facts.width)
+            Unmapped(facts.menuBarWidthLine,
+                     "the menu bar's layout is given the width " +
+                         std::to_string(*facts.menuBarWidth) + ", not the window's " +
+                         std::to_string(*facts.width) + "; the window's is taken");
+        if (!facts.menuBarLayoutLine)
+            Unmapped(facts.headerLine, "the class " + cls + " that Korvane generates is missing");
     }
 
     void DeveloperCode() {

@@ -31,10 +31,15 @@ std::string Joined(const std::vector<std::string>& lines) {
 
 bool MergeWithExistingJava(const std::string& path, const std::string& className,
                            std::string& bytes, MessageBoxService& messages) {
+    // Only a plain file is merged with: a pipe or device is written into afresh, never read,
+    // and a target that a save refuses is refused by the save, with its reason.
+    const FileSystem::SaveTarget target = RealFileSystem().FindSaveTarget(path);
     std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) return true;
+    if (target.way != FileSystem::SaveTarget::Way::Replace ||
+        !std::filesystem::exists(target.path, ec))
+        return true;
     std::string old, error;
-    if (!ReadWholeFile(path, old, error)) {
+    if (!ReadWholeFile(target.path, old, error)) {
         messages.Show(
             Warning("The Java file \"" + path + "\" could not be read: " + error + ".", kTitle));
         return false;

@@ -12,8 +12,9 @@
 
 namespace korvane {
 
-// Merges `bytes`, a class just generated, with the Java file at `path` when there is one. When
-// the merge is not safe the user is asked, with the line named, to replace the file or cancel.
+// Merges `bytes`, a class just generated, with the Java file at `path` when it is a plain file
+// (a named pipe or device is left to be written into). When the merge is not safe the user is
+// asked, with the line named, to replace the file or cancel.
 // False when nothing is to be written; the merge's warnings are shown.
 bool MergeWithExistingJava(const std::string& path, const std::string& className,
                            std::string& bytes, MessageBoxService& messages);

@@ -1,6 +1,10 @@
 // The round trip in the desktop program: the code window's Save As and Build > Generate into
 // File keep what the developer wrote in the Java file, an unsafe merge asks Replace or Cancel,
 // and File > Import Java... reads a generated class back into the design.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QFile>
 
 #include "DesktopFixture.h"
@@ -80,6 +84,25 @@ class JavaRoundTripTest : public QObject {
         d.messages.answers = {MessageResult::Ok, MessageResult::Yes};  // generated; Replace
         SaveFromCodeWindow(d);
         QVERIFY(d.Read("Login.java").startsWith("import java.awt.*;"));
+    }
+
+    // A named pipe is written into afresh, as korvane-gen does: it is never read for a merge.
+    void savingIntoANamedPipeWritesTheNewClass() {
+        Desktop d;
+        SavedDesign(d);
+        const std::string pipe = d.Path("Login.java");
+        QCOMPARE(::mkfifo(pipe.c_str(), 0644), 0);
+        const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+        QVERIFY(reader >= 0);
+        SaveFromCodeWindow(d);
+        QByteArray got(1 << 16, '\0');
+        const ssize_t n = ::read(reader, got.data(), static_cast<size_t>(got.size()));
+        ::close(reader);
+        QVERIFY(n > 0);
+        got.resize(n);
+        QCOMPARE(got, QByteArray::fromStdString(d.main().codeListing.FileText()));
+        for (const MessageRequest& shown : d.messages.shown)
+            QVERIFY2(shown.icon != MessageIcon::Warning, shown.text.c_str());
     }
 
     void importJavaReadsAGeneratedClassBackIntoTheDesign() {

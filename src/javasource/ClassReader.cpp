@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "codegen/EventCatalogue.h"
 #include "codegen/JavaFile.h"
@@ -18,10 +19,6 @@ constexpr std::array<std::string_view, 4> kGeneratedImports = {
     "import java.awt.*;", "import java.awt.event.*;", "import java.applet.Applet;",
     "import javax.swing.*;"};
 
-bool IsBlankLine(std::string_view text) {
-    return Trimmed(text).empty();
-}
-
 bool IsBlankText(std::string_view text) {
     return text.find_first_not_of(" \t\r\n\f") == std::string_view::npos;
 }
@@ -32,18 +29,18 @@ int CountLines(std::string_view text) {
 
 class Reader {
   public:
-    Reader(std::string_view file, bool trusted)
-        : file_(file), cursor_(file), trusted_(trusted), statements_(result_.facts) {}
+    Reader(std::string_view file, bool trusted, const ItemFilter* keep)
+        : file_(file), cursor_(file), trusted_(trusted), keep_(keep), statements_(result_.facts) {
+        for (const ListenerRow& row : catalogue_.ListenerTable())
+            listenerRows_.emplace(row.listenerType, &row);
+    }
 
     ReadClass Read() {
-        // A generated file holds at most about one item for every two lines, one listener method
-        // for every three; room not used costs no memory.
-        const size_t lines = static_cast<size_t>(std::count(file_.begin(), file_.end(), '\n'));
-        result_.items.reserve(lines / 2 + 16);
-        result_.methods.reserve(lines / 3 + 16);
-        if (const int line = LoneCarriageReturn(file_)) {
-            Refuse(line, "a carriage return stands alone; lines must end with LF or CR LF");
-            return std::move(result_);
+        // A generated file holds about one item for every 100 bytes, one listener method for
+        // every 130, and seldom more than twice that; room reserved and not used costs no memory.
+        if (!keep_) {
+            result_.items.reserve(file_.size() / 50 + 16);
+            result_.methods.reserve(file_.size() / 64 + 16);
         }
         ReadTopLevel();
         if (!result_.refusal && !haveMainClass_)
@@ -69,21 +66,31 @@ class Reader {
         if (!result_.refusal) result_.refusal = Finding{line, std::move(why)};
     }
 
+    // An item not kept is read into a place of its own, which the next one not kept reuses.
+    static constexpr int kNotKept = -3;
+
     int AddItem(std::string_view container, ItemKind kind, std::string_view name, int line) {
-        GeneratedItem& item = result_.items.emplace_back();
+        GeneratedItem item;
         item.container = container;
         item.kind = kind;
         item.name = name;
         item.line = line;
-        anchor_ = static_cast<int>(result_.items.size()) - 1;
+        if (keep_ && !(*keep_)(item)) {
+            notKept_ = item;
+            anchor_ = kNotKept;
+        } else {
+            result_.items.push_back(item);
+            anchor_ = static_cast<int>(result_.items.size()) - 1;
+        }
         return anchor_;
     }
     // After an item: one blank line is the item's own, and the item ends after it.
     void TakeTrailingBlank() {
-        if (anchor_ < 0) return;
-        GeneratedItem& item = result_.items[static_cast<size_t>(anchor_)];
+        if (anchor_ == -1) return;
+        GeneratedItem& item =
+            anchor_ == kNotKept ? notKept_ : result_.items[static_cast<size_t>(anchor_)];
         item.endOfLines = Line().begin;
-        item.emptyLineAfter = !cursor_.AtEnd() && IsBlankLine(Line().text);
+        item.emptyLineAfter = !cursor_.AtEnd() && Line().code.empty();
         if (item.emptyLineAfter) Next();
         item.end = Line().begin;
     }
@@ -91,8 +98,8 @@ class Reader {
     // Developer text from the current line on, as the scanner finds its end.
     void TakeText(std::string_view container, TextPlace place) {
         if (trusted_) {
-            Refuse(Line().number, "a generated line is not one the reader knows: " +
-                                      std::string(Trimmed(Line().text)));
+            Refuse(Line().number,
+                   "a generated line is not one the reader knows: " + std::string(Line().code));
             return;
         }
         const SourceLine line = Line();
@@ -130,7 +137,7 @@ class Reader {
     void ReadTopLevel() {
         anchor_ = -1;
         while (!AtEnd()) {
-            const std::string_view t = Trimmed(Line().text);
+            const std::string_view t = Line().code;
             if (!haveMainClass_ && std::find(kGeneratedImports.begin(), kGeneratedImports.end(),
                                              t) != kGeneratedImports.end()) {
                 AddItem(kTopLevel, ItemKind::Import, t, Line().number);
@@ -198,41 +205,35 @@ class Reader {
         Next();
         TakeTrailingBlank();
         while (!AtEnd()) {
-            const std::string_view text = Line().text;
+            // A field ends with ";", the first line of a method or class with "{".
+            const std::string_view text = Line().code;
             const int number = Line().number;
-            std::string name, other;
             std::string_view written;
-            if (MatchLine(text, {T("}")})) {
+            if (text == "}") {
                 result_.mainClassClose = Line().begin;
                 Next();
                 anchor_ = classItem;
                 TakeTrailingBlank();
                 return;
             }
-            if (statements_.Field(text, number)) {
-                MatchLine(text, {N(other), T(" "), W(written), T(";")});
-                MatchLine(text, {N(other), T(" "), N(name), T(";")});
+            if (text.ends_with(';') && FieldLine(text, number, written)) {
                 fields_.push_back({AddItem(kMainClass, ItemKind::Field, written, number),
-                                   Line().begin, Line().next, name});
+                                   Line().begin, Line().next, written});
                 Next();
                 TakeTrailingBlank();
-            } else if (MatchLine(text, {T("public void init() {")}) ||
-                       (MatchLine(text, {T("public "), N(name), T("() {")}) &&
-                        name == result_.facts.className) ||
-                       (MatchLine(text, {T("public "), N(name), T("("), N(other),
-                                         T(" dialog_parent, String title) {")}) &&
-                        name == result_.facts.className)) {
+            } else if (text.ends_with('{') && ConstructorHeader(text)) {
                 AddItem(kMainClass, ItemKind::Constructor, {}, number);
                 Next();
                 ReadGeneratedMethod(Body::Constructor);
                 TakeTrailingBlank();
-            } else if (MatchLine(text, {T("public static void main(String args[]) {")})) {
+            } else if (text.ends_with('{') &&
+                       MatchLine(text, {T("public static void main(String args[]) {")})) {
                 AddItem(kMainClass, ItemKind::Main, {}, number);
                 Next();
                 ReadGeneratedMethod(Body::Main);
                 TakeTrailingBlank();
-            } else if (ListenerClassHeader(text, name, written)) {
-                ReadListener(name, written);
+            } else if (text.ends_with('{') && ListenerClassHeader(text, written)) {
+                ReadListener(written);
             } else {
                 TakeText(kMainClass, TextPlace::Member);
             }
@@ -248,26 +249,25 @@ class Reader {
         int depth = 0;
         while (!AtEnd()) {
             const SourceLine line = Line();
-            if (IsBlankLine(line.text)) {
+            if (line.code.empty()) {
                 Next();
                 continue;
             }
             bool opens = false, closes = false, known = false;
             if (trusted_) {
-                const std::string_view t = Trimmed(line.text);
+                const std::string_view t = line.code;
                 closes = t == "}" || t == "});";
                 opens = t.ends_with("{");
                 known = true;
             } else if (body == Body::Constructor) {
-                known = statements_.Constructor(line.text, line.number, opens, closes);
+                known = statements_.Constructor(line.code, line.number, opens, closes);
             } else if (body == Body::Main) {
-                known = statements_.Main(line.text, opens, closes);
+                known = statements_.Main(line.code, opens, closes);
             } else {
-                known = statements_.Layout(line.text, line.number, opens, closes);
+                known = statements_.Layout(line.code, line.number, opens, closes);
             }
             if (!known) {
-                result_.codeInGeneratedMethods.push_back(
-                    {line.number, std::string(Trimmed(line.text))});
+                result_.codeInGeneratedMethods.push_back({line.number, std::string(line.code)});
                 TakeForeignStatements();
                 continue;
             }
@@ -294,56 +294,81 @@ class Reader {
         cursor_.MoveTo(extent.end, line.number + lines);
     }
 
-    // --- listener classes ---
-    bool ListenerClassHeader(std::string_view text, std::string& name, std::string_view& written) {
-        std::string relation, type;
-        if (!MatchLine(text,
-                       {T("class "), W(written), T(" "), N(relation), T(" "), N(type), T(" {")}) ||
-            !MatchLine(text, {T("class "), N(name), T(" "), N(relation), T(" "), N(type), T(" {")}))
-            return false;
-        if (relation != "implements" && relation != "extends") return false;
-        for (const ListenerRow& row : catalogue_.ListenerTable()) {
-            if (row.listenerType != type) continue;
-            const bool implements = row.flag == "L";
-            if ((relation == "implements") != implements || !name.ends_with(row.suffix) ||
-                name.size() == row.suffix.size())
-                return false;
-            listenerType_ = row.listenerType;
-            listenerImplements_ = implements;
-            listenerSuffix_ = row.suffix;
-            return true;
-        }
-        return false;
+    // "<Type> <name>;": the generator's fields are read for the facts of their names, except in
+    // a class just generated.
+    bool FieldLine(std::string_view text, int number, std::string_view& name) {
+        if (!trusted_) return statements_.Field(text, number, name);
+        const size_t space = text.rfind(' ');
+        if (space == std::string_view::npos) return false;
+        name = text.substr(space + 1, text.size() - space - 2);
+        return true;
     }
 
-    void ReadListener(const std::string& name, std::string_view container) {
-        AddItem(kMainClass, ItemKind::ListenerClass, container, Line().number);
+    bool IsClassName(std::string_view written) {
+        return UnescapedName(written, scratch_) == result_.facts.className;
+    }
+
+    // public <Class>(), public <Class>(<Owner> dialog_parent, String title) or init().
+    bool ConstructorHeader(std::string_view text) {
+        std::string_view name, owner;
+        return MatchLine(text, {T("public void init() {")}) ||
+               (MatchLine(text, {T("public "), W(name), T("() {")}) && IsClassName(name)) ||
+               (MatchLine(text, {T("public "), W(name), T("("), W(owner),
+                                 T(" dialog_parent, String title) {")}) &&
+                IsClassName(name));
+    }
+
+    // --- listener classes ---
+    bool ListenerClassHeader(std::string_view text, std::string_view& written) {
+        std::string_view relationWritten, typeWritten;
+        if (!SplitListenerClassHeader(text, written, relationWritten, typeWritten)) return false;
+        std::string relationScratch;
+        const std::string_view relation = UnescapedName(relationWritten, relationScratch);
+        if (relation != "implements" && relation != "extends") return false;
+        const auto row = listenerRows_.find(UnescapedName(typeWritten, scratch_));
+        if (row == listenerRows_.end()) return false;
+        const bool implements = row->second->flag == "L";
+        const std::string_view name = UnescapedName(written, scratch_);
+        if ((relation == "implements") != implements || !name.ends_with(row->second->suffix) ||
+            name.size() == row->second->suffix.size())
+            return false;
+        listenerType_ = row->second->listenerType;
+        listenerImplements_ = implements;
+        listenerSuffix_ = row->second->suffix;
+        return true;
+    }
+
+    void ReadListener(std::string_view container) {
+        const int headerLine = Line().number;
+        AddItem(kMainClass, ItemKind::ListenerClass, container, headerLine);
         const int classItem = anchor_;
-        javasource::ReadListenerClass& facts = result_.facts.listenerClasses.emplace_back();
-        facts.name = container;
-        facts.listenerType = listenerType_;
-        facts.implements = listenerImplements_;
-        facts.line = Line().number;
-        facts.firstMethod = result_.methods.size();
-        const size_t factsIndex = result_.facts.listenerClasses.size() - 1;
+        javasource::ReadListenerClass* facts = nullptr;
+        if (!trusted_) {
+            facts = &result_.facts.listenerClasses.emplace_back();
+            facts->name = container;
+            facts->listenerType = listenerType_;
+            facts->implements = listenerImplements_;
+            facts->line = headerLine;
+            facts->firstMethod = result_.methods.size();
+        }
         // The component's name as the class name writes it.
         const std::string_view component =
             container.substr(0, container.size() - listenerSuffix_.size());
         AddItem(container, ItemKind::Header, {}, Line().number);
         Next();
         TakeTrailingBlank();
+        if (anchor_ == kNotKept) SkipGeneratedClassBody();
         while (!AtEnd()) {
-            const std::string_view text = Line().text;
-            std::string kind;
+            const std::string_view text = Line().code;
             std::string_view written;
-            if (MatchLine(text, {T("}")})) {
+            if (text == "}") {
                 Next();
                 anchor_ = classItem;
                 TakeTrailingBlank();
                 return;
             }
-            if (MatchLine(text, {T("public void "), W(written), T("("), N(kind), T(" e) {")})) {
-                ++result_.facts.listenerClasses[factsIndex].methodCount;
+            if (ListenerMethodHeader(text, written)) {
+                if (facts) ++facts->methodCount;
                 AddItem(container, ItemKind::ListenerMethod, written, Line().number);
                 ReadListenerMethod(container, written, component);
                 TakeTrailingBlank();
@@ -351,13 +376,73 @@ class Reader {
                 TakeText(container, TextPlace::Member);
             }
         }
-        Refuse(facts.line, "the braces do not balance: the class " + name + " is never closed");
+        Refuse(headerLine, "the braces do not balance: the class " +
+                               std::string(UnescapedName(container, scratch_)) +
+                               " is never closed");
+    }
+
+    // class <name> <relation> <type> {
+    static bool SplitListenerClassHeader(std::string_view text, std::string_view& name,
+                                         std::string_view& relation, std::string_view& type) {
+        // The generator's own spacing and ASCII names first, without the general matcher.
+        constexpr std::string_view kStart = "class ", kEnd = " {";
+        if (text.starts_with(kStart) && text.ends_with(kEnd)) {
+            const size_t nameEnd = AsciiNameEnd(text, kStart.size());
+            const size_t relationEnd = AsciiNameEnd(text, nameEnd + 1);
+            const size_t typeEnd = AsciiNameEnd(text, relationEnd + 1);
+            if (nameEnd > kStart.size() && text[nameEnd] == ' ' && relationEnd > nameEnd + 1 &&
+                text[relationEnd] == ' ' && typeEnd > relationEnd + 1 &&
+                typeEnd == text.size() - kEnd.size()) {
+                name = text.substr(kStart.size(), nameEnd - kStart.size());
+                relation = text.substr(nameEnd + 1, relationEnd - nameEnd - 1);
+                type = text.substr(relationEnd + 1, typeEnd - relationEnd - 1);
+                return true;
+            }
+        }
+        return MatchLine(text, {T(kStart), W(name), T(" "), W(relation), T(" "), W(type), T(kEnd)});
+    }
+
+    // In a class just generated, a listener class whose items are not kept is passed over to
+    // its closing line, the only one of the class that the generator starts with "    }".
+    void SkipGeneratedClassBody() {
+        constexpr std::string_view kClose = "    }";
+        const std::string_view text = file_;
+        size_t at = Line().begin;
+        int number = Line().number;
+        while (at < text.size()) {
+            if (text.substr(at, kClose.size()) == kClose &&
+                (at + kClose.size() == text.size() || text[at + kClose.size()] == '\r' ||
+                 text[at + kClose.size()] == '\n'))
+                break;
+            const auto* lf =
+                static_cast<const char*>(std::memchr(text.data() + at, '\n', text.size() - at));
+            at = lf ? static_cast<size_t>(lf - text.data()) + 1 : text.size();
+            ++number;
+        }
+        cursor_.MoveTo(at, number);
+    }
+
+    // public void <method>(<Event> e) {
+    static bool ListenerMethodHeader(std::string_view text, std::string_view& method) {
+        // The generator's own spacing and ASCII names first, without the general matcher.
+        constexpr std::string_view kStart = "public void ", kEnd = " e) {";
+        if (text.starts_with(kStart) && text.ends_with(kEnd)) {
+            const size_t open = AsciiNameEnd(text, kStart.size());
+            if (open > kStart.size() && open < text.size() && text[open] == '(' &&
+                AsciiNameEnd(text, open + 1) == text.size() - kEnd.size()) {
+                method = text.substr(kStart.size(), open - kStart.size());
+                return true;
+            }
+        }
+        std::string_view event;
+        return MatchLine(text, {T(kStart), W(method), T("("), W(event), T(kEnd)});
     }
 
     // A listener method from its first line: the stub, or a body of the developer's.
     void ReadListenerMethod(std::string_view cls, std::string_view method,
                             std::string_view component) {
-        ListenerMethod& m = result_.methods.emplace_back();
+        ListenerMethod& m =
+            anchor_ == kNotKept ? (notKeptMethod_ = {}) : result_.methods.emplace_back();
         m.className = cls;
         m.method = method;
         m.headerLine = Line().number;
@@ -407,26 +492,25 @@ class Reader {
     // The stub line of a method around the component's name: the name stands in it as its
     // field does (in the generator's \u escapes), between the two parts.
     struct StubParts {
-        std::string method, before, after;
+        std::string before, after;
+        bool named = true;  // the component's name stands between the two parts
     };
     const StubParts& StubOf(std::string_view method) {
-        for (const StubParts& parts : stubs_)
-            if (parts.method == method) return parts;
+        if (const auto it = stubs_.find(method); it != stubs_.end()) return it->second;
         constexpr std::string_view kMark = "@NAME@";
         const std::string line(Trimmed(ListenerStubLine(std::string(method) + "()", kMark)));
         const size_t at = line.find(kMark);
-        StubParts& parts = stubs_.emplace_back();
-        parts.method = method;
+        StubParts& parts = stubs_[method];
         parts.before = at == std::string::npos ? line : line.substr(0, at);
         if (at != std::string::npos) parts.after = line.substr(at + kMark.size());
+        // A comment, without the name.
+        parts.named = !parts.after.empty() || parts.before.find("println") != std::string::npos;
         return parts;
     }
 
     bool IsStubLine(std::string_view line, std::string_view component, std::string_view method) {
         const StubParts& parts = StubOf(method);
-        line = Trimmed(line);
-        if (parts.after.empty() && parts.before.find("println") == std::string::npos)
-            return line == parts.before;  // a comment, without the name
+        if (!parts.named) return line == parts.before;
         return line.size() == parts.before.size() + component.size() + parts.after.size() &&
                line.starts_with(parts.before) && line.ends_with(parts.after) &&
                line.substr(parts.before.size(), component.size()) == component;
@@ -436,28 +520,31 @@ class Reader {
         if (AtEnd()) return false;
         if (trusted_) {
             // The generator's stub: its lines up to the closing brace at the method's indent.
-            while (!AtEnd() && Trimmed(Line().text) != "}") Next();
+            while (!AtEnd() && Line().code != "}") Next();
             closeOfStub_ = Line().begin;
             Next();
             return true;
         }
-        if (!IsStubLine(Line().text, component, method)) return false;
+        if (!IsStubLine(Line().code, component, method)) return false;
         Next();
-        std::string windowKind, windowClass, other;
-        const bool dialog = MatchLine(
-            Line().text, {T("Dialog window = new "), N(windowClass), T("(frame, \"Title\");")});
-        if (dialog ||
-            (MatchLine(Line().text,
-                       {N(windowKind), T(" window = new "), N(windowClass), T("();")}) &&
-             (windowKind == "Frame" || windowKind == "JFrame" || windowKind == "JDialog"))) {
-            Next();
-            if (!MatchLine(Line().text, {T("window.pack();")})) return false;
-            Next();
-            if (!MatchLine(Line().text, {T("window.show();")})) return false;
-            Next();
-            m.popupKindAndClass = (dialog ? "Dialog" : windowKind) + "," + windowClass;
+        std::string_view windowKind, windowClass;
+        const std::string_view next = Line().code;
+        if (next != "}") {
+            const bool dialog = MatchLine(
+                next, {T("Dialog window = new "), W(windowClass), T("(frame, \"Title\");")});
+            if (dialog ||
+                (MatchLine(next, {W(windowKind), T(" window = new "), W(windowClass), T("();")}) &&
+                 (windowKind == "Frame" || windowKind == "JFrame" || windowKind == "JDialog"))) {
+                Next();
+                if (!MatchLine(Line().text, {T("window.pack();")})) return false;
+                Next();
+                if (!MatchLine(Line().text, {T("window.show();")})) return false;
+                Next();
+                m.popupKind = dialog ? "Dialog" : windowKind;
+                m.popupClass = windowClass;
+            }
         }
-        if (!MatchLine(Line().text, {T("}")})) {
+        if (Line().code != "}") {
             // An edited body may still begin with the popup lines; the import reads them.
             return false;
         }
@@ -476,7 +563,7 @@ class Reader {
         Next();
         TakeTrailingBlank();
         while (!AtEnd()) {
-            const std::string_view text = Line().text;
+            const std::string_view text = Line().code;
             std::string name;
             std::string_view key, written;
             if (MatchLine(text, {T("}")})) {
@@ -524,18 +611,17 @@ class Reader {
         const SourceLine header = Line();
         Next();
         for (size_t k = 2; k < lines.size() && !AtEnd(); ++k) {
-            if (Trimmed(Line().text) != Trimmed(lines[k])) {
+            if (Line().code != Trimmed(lines[k])) {
                 if (!trusted_) {
                     result_.codeInGeneratedMethods.push_back(
-                        {Line().number, std::string(Trimmed(Line().text))});
+                        {Line().number, std::string(Line().code)});
                 }
                 // Past the class, wherever its brace closes.
                 size_t failedAt = 0;
                 const std::optional<size_t> close =
                     MatchingBrace(file_, header.begin + header.text.rfind('{'), failedAt);
                 if (!close) {
-                    Refuse(header.number, "the braces of the class " +
-                                              std::string(Trimmed(header.text)) +
+                    Refuse(header.number, "the braces of the class " + std::string(header.code) +
                                               " do not balance");
                     return;
                 }
@@ -566,7 +652,7 @@ class Reader {
             text.end = item.end;
             text.firstLine = text.lastLine = item.line;
             text.place = TextPlace::Member;
-            text.contents = {"field " + field.name};
+            text.contents = {"field " + std::string(UnescapedName(field.name, scratch_))};
             any = true;
         }
         if (any)
@@ -596,6 +682,9 @@ class Reader {
     std::string_view file_;
     LineCursor cursor_;
     bool trusted_;
+    const ItemFilter* keep_;
+    GeneratedItem notKept_;
+    ListenerMethod notKeptMethod_;
     ReadClass result_;
     GeneratedStatements statements_;
     SyntaxChecker checker_;
@@ -607,19 +696,30 @@ class Reader {
     struct Field {
         int item;
         size_t begin, end;
-        std::string name;
+        std::string_view name;  // as written
     };
     std::vector<Field> fields_;
     std::string_view listenerType_, listenerSuffix_;
     bool listenerImplements_ = false;
     size_t closeOfStub_ = 0;
-    std::vector<StubParts> stubs_;
+    // The methods are the few of the catalogue: told apart by their length and three letters.
+    struct MethodHash {
+        size_t operator()(std::string_view m) const {
+            return m.empty() ? 0
+                             : m.size() * 977 + static_cast<unsigned char>(m[0]) * 31 +
+                                   static_cast<unsigned char>(m[m.size() / 2]) * 7 +
+                                   static_cast<unsigned char>(m.back());
+        }
+    };
+    std::unordered_map<std::string_view, StubParts, MethodHash> stubs_;
+    std::unordered_map<std::string_view, const ListenerRow*> listenerRows_;
+    std::string scratch_;
 };
 
 }  // namespace
 
-ReadClass ReadGeneratedClass(std::string_view file, bool trusted) {
-    return Reader(file, trusted).Read();
+ReadClass ReadGeneratedClass(std::string_view file, bool trusted, const ItemFilter* keep) {
+    return Reader(file, trusted, keep).Read();
 }
 
 }  // namespace korvane::javasource

@@ -12,6 +12,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -90,8 +91,9 @@ struct ListenerMethod {
     // The body: from the line after the first to the line of the closing brace, or to the
     // brace itself when code stands before it on its line.
     size_t bodyBegin = 0, bodyEnd = 0;
-    // The popup window its stub opens: "Dialog,About" or "JFrame,Settings"; "" for none.
-    std::string popupKindAndClass;
+    // The popup window its stub opens: its kind ("Dialog", "JFrame", ...) and class as the file
+    // writes it; empty for none.
+    std::string_view popupKind, popupClass;
 };
 
 // What the recognised lines say about the design, for the import.
@@ -119,7 +121,7 @@ struct ReadMenuElement {
 };
 
 struct ReadRegistration {
-    std::string name;
+    std::string_view name;          // as the file writes it
     std::string_view registration;  // e.g. addActionListener
     std::string_view className;     // e.g. button_ok_AL, as the file writes it
     int line = 0;
@@ -180,7 +182,10 @@ struct ReadClass {
 
 // Reads `file` as a generated class. With `trusted`, the text is one the generator has just
 // written: its items are found without checking the lines inside generated methods, and the
-// design facts are not collected.
-ReadClass ReadGeneratedClass(std::string_view file, bool trusted = false);
+// design facts are not collected. With `keep`, only the items it keeps are stored, with the
+// listener methods among them.
+using ItemFilter = std::function<bool(const GeneratedItem&)>;
+ReadClass ReadGeneratedClass(std::string_view file, bool trusted = false,
+                             const ItemFilter* keep = nullptr);
 
 }  // namespace korvane::javasource

@@ -1,6 +1,7 @@
 #include "javasource/JavaImport.h"
 
 #include <algorithm>
+#include <memory_resource>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -33,7 +34,10 @@ std::string Joined(const std::vector<std::string>& parts) {
 
 class Importer {
   public:
-    explicit Importer(std::string_view file) : file_(file) {}
+    explicit Importer(std::string_view file) : file_(file) {
+        for (const ListenerRow& row : catalogue_.ListenerTable())
+            rowOfType_.emplace(row.listenerType, &row);
+    }
 
     ImportedClass Run() {
         read_ = ReadGeneratedClass(file_);
@@ -46,6 +50,7 @@ class Importer {
         out_.target = facts.target;
         WindowAndFont();
         Components();
+        IndexListenerClasses();
         Events();
         Popups();
         MenuBar();
@@ -196,43 +201,64 @@ class Importer {
         return order;
     }
 
-    // The component or menu element a listener class belongs to: its name less the suffix.
-    std::string ComponentOfClass(const ReadListenerClass& cls) const {
-        const std::string name = Decoded(cls.name);
-        for (const ListenerRow& row : catalogue_.ListenerTable())
-            if (row.listenerType == cls.listenerType && name.ends_with(row.suffix))
-                return name.substr(0, name.size() - row.suffix.size());
+    // The component or menu element a listener class belongs to: its name less the suffix,
+    // translated (kept in `scratch` when it has \u escapes).
+    std::string_view ComponentOfClass(const ReadListenerClass& cls, std::string& scratch) const {
+        const std::string_view name = UnescapedName(cls.name, scratch);
+        const ListenerRow* row = RowOfType(cls.listenerType);
+        if (row && name.ends_with(row->suffix))
+            return name.substr(0, name.size() - row->suffix.size());
         return name;
     }
 
     const ListenerRow* RowOfType(std::string_view type) const {
-        for (const ListenerRow& row : catalogue_.ListenerTable())
-            if (row.listenerType == type) return &row;
-        return nullptr;
+        const auto it = rowOfType_.find(type);
+        return it == rowOfType_.end() ? nullptr : it->second;
+    }
+
+    // The listener classes by name as written; their nodes come from one buffer.
+    void IndexListenerClasses() {
+        const std::vector<ReadListenerClass>& listeners = read_.facts.listenerClasses;
+        classIndex_.reserve(listeners.size());
+        for (size_t i = 0; i < listeners.size(); ++i) classIndex_.emplace(listeners[i].name, i);
+    }
+
+    // A listener method's event as a design names it ("mouseClicked()") with its row of the
+    // catalogue (-1 for none); the few methods of the catalogue are looked up once each.
+    const std::pair<std::string, int>& EventOfMethod(std::string_view written) {
+        const auto it = events_.find(written);
+        if (it != events_.end()) return it->second;
+        std::string scratch;
+        std::string name = std::string(UnescapedName(written, scratch)) + "()";
+        const int index = catalogue_.MethodIndex(name);
+        return events_.emplace(written, std::pair{std::move(name), index}).first->second;
     }
 
     void Events() {
         const ClassFacts& facts = read_.facts;
         const std::vector<ReadListenerClass>& listeners = facts.listenerClasses;
-        std::unordered_map<std::string_view, size_t> classes;
-        classes.reserve(listeners.size());
-        for (size_t i = 0; i < listeners.size(); ++i) classes.emplace(listeners[i].name, i);
-        std::unordered_set<std::string> menuNames;
+        const auto& classes = classIndex_;
+        std::unordered_set<std::string_view> menuNames;
         for (const ReadMenuElement& e : facts.menu)
             if (!e.name.empty()) menuNames.insert(e.name);
         std::vector<bool> registered(listeners.size(), false);
+        std::string nameScratch, classScratch;
         for (const ReadRegistration& r : facts.registrations) {
+            const std::string_view name = UnescapedName(r.name, nameScratch);
             const auto it = classes.find(r.className);
             const ReadListenerClass* cls = it == classes.end() ? nullptr : &listeners[it->second];
             const ListenerRow* row = cls ? RowOfType(cls->listenerType) : nullptr;
-            if (!row || row->registration != r.registration || ComponentOfClass(*cls) != r.name) {
+            if (!row || row->registration != r.registration ||
+                ComponentOfClass(*cls, classScratch) != name) {
                 Unmapped(r.line, "the registration of " + std::string(r.className) + " on " +
-                                     r.name + " is not one Korvane writes; it is not taken");
+                                     std::string(name) +
+                                     " is not one Korvane writes; it is not "
+                                     "taken");
                 continue;
             }
-            const auto component = componentIndex_.find(r.name);
-            if (component == componentIndex_.end() && !menuNames.count(r.name)) {
-                Unmapped(r.line, r.name +
+            const auto component = componentIndex_.find(name);
+            if (component == componentIndex_.end() && !menuNames.count(name)) {
+                Unmapped(r.line, std::string(name) +
                                      " is neither a component nor a menu element; its "
                                      "listener is not taken");
                 continue;
@@ -244,19 +270,18 @@ class Importer {
             registered[it->second] = true;
             std::string& events = component != componentIndex_.end()
                                       ? components_[component->second].events
-                                      : menuEvents_[r.name];
+                                      : menuEvents_[std::string(name)];
             for (size_t k = 0; k < cls->methodCount; ++k) {
                 const ListenerMethod& m = read_.methods[cls->firstMethod + k];
-                const std::string name = Decoded(m.method) + "()";
-                const int index = catalogue_.MethodIndex(name);
+                const auto& [method, index] = EventOfMethod(m.method);
                 if (index < 0 || catalogue_.ListenerOfMethod(index) != row) {
-                    Unmapped(m.headerLine, name + " is not a method of " +
-                                               std::string(row->listenerType) +
-                                               "; it is not taken as an event of " + r.name);
+                    Unmapped(m.headerLine,
+                             method + " is not a method of " + std::string(row->listenerType) +
+                                 "; it is not taken as an event of " + std::string(name));
                     continue;
                 }
                 if (!events.empty()) events += '|';
-                events += name;
+                events += method;
             }
         }
         for (size_t i = 0; i < listeners.size(); ++i)
@@ -267,14 +292,15 @@ class Importer {
     }
 
     void Popups() {
-        std::unordered_map<std::string_view, const ReadListenerClass*> classes;
-        for (const ReadListenerClass& cls : read_.facts.listenerClasses)
-            classes.emplace(cls.name, &cls);
+        std::string scratch;
         for (const ListenerMethod& m : read_.methods) {
-            if (m.popupKindAndClass.empty()) continue;
+            if (m.popupKind.empty()) continue;
             const std::string cls = Decoded(m.className), method = Decoded(m.method);
-            const auto it = classes.find(m.className);
-            const std::string name = it == classes.end() ? "" : ComponentOfClass(*it->second);
+            const auto it = classIndex_.find(m.className);
+            const std::string name(
+                it == classIndex_.end()
+                    ? ""
+                    : ComponentOfClass(read_.facts.listenerClasses[it->second], scratch));
             const auto c = componentIndex_.find(name);
             if (c == componentIndex_.end()) {
                 Unmapped(m.headerLine, "the window opened in " + cls + "." + method +
@@ -286,7 +312,7 @@ class Importer {
                 Unmapped(m.headerLine, name + " opens a second window; only the first is taken");
                 continue;
             }
-            popup = m.popupKindAndClass + "," + method + "()";
+            popup = std::string(m.popupKind) + "," + Decoded(m.popupClass) + "," + method + "()";
         }
     }
 
@@ -406,7 +432,15 @@ class Importer {
     ImportedClass out_;
     EventCatalogue catalogue_;
     std::vector<LoadedComponent> components_;  // in add (tab) order
-    std::unordered_map<std::string, size_t> componentIndex_;
+    struct Hash {
+        using is_transparent = void;
+        size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
+    std::unordered_map<std::string, size_t, Hash, std::equal_to<>> componentIndex_;
+    std::unordered_map<std::string_view, const ListenerRow*> rowOfType_;
+    std::pmr::monotonic_buffer_resource classNodes_;
+    std::pmr::unordered_map<std::string_view, size_t> classIndex_{&classNodes_};
+    std::unordered_map<std::string_view, std::pair<std::string, int>> events_;
     std::vector<size_t> slotOrder_;  // slot k holds components_[slotOrder_[k]]
     std::unordered_map<std::string, std::string> menuEvents_;
 };

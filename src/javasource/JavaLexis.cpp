@@ -1,5 +1,8 @@
 #include "javasource/JavaLexis.h"
 
+#include <array>
+#include <cstring>
+
 #include "codegen/JavaText.h"
 
 namespace korvane::javasource {
@@ -28,6 +31,10 @@ void AppendUtf8(std::string& out, char32_t cp) {
         out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
+}
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
 }
 
 constexpr char32_t kReplacement = 0xFFFD;
@@ -103,9 +110,65 @@ class InputChars {
     size_t rawBackslashes_ = 0;
 };
 
-bool IsAsciiNameChar(char c, bool first) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == '$' ||
-           (!first && c >= '0' && c <= '9');
+// The character an escape sequence of one character after the backslash stands for, or '\0'.
+char SimpleEscape(char c) {
+    switch (c) {
+        case 'b':
+            return '\b';
+        case 't':
+            return '\t';
+        case 'n':
+            return '\n';
+        case 'f':
+            return '\f';
+        case 'r':
+            return '\r';
+        case 's':
+            return ' ';
+        case '"':
+        case '\'':
+        case '\\':
+            return c;
+        default:
+            return '\0';
+    }
+}
+
+// The ASCII characters of names: kNamePart for every one, kNameStart for those a name may
+// begin with.
+constexpr uint8_t kNamePart = 1, kNameStart = 2;
+constexpr std::array<uint8_t, 256> kAsciiName = [] {
+    std::array<uint8_t, 256> table{};
+    for (int c = 0; c < 128; ++c) {
+        const bool letter =
+            (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == '$';
+        if (letter) table[static_cast<size_t>(c)] = kNamePart | kNameStart;
+        if (c >= '0' && c <= '9') table[static_cast<size_t>(c)] = kNamePart;
+    }
+    return table;
+}();
+
+}  // namespace
+
+size_t AsciiNameEnd(std::string_view line, size_t pos) {
+    if (pos >= line.size() || !(kAsciiName[static_cast<unsigned char>(line[pos])] & kNameStart))
+        return pos;
+    size_t end = pos + 1;
+    while (end < line.size() && (kAsciiName[static_cast<unsigned char>(line[end])] & kNamePart))
+        ++end;
+    return end;
+}
+
+namespace {
+
+// The end of the run of printable ASCII characters other than " and \ from `pos`.
+size_t PlainRunEnd(std::string_view text, size_t pos) {
+    while (pos < text.size()) {
+        const auto c = static_cast<unsigned char>(text[pos]);
+        if (c == '"' || c == '\\' || c < 0x20 || c >= 0x7F) break;
+        ++pos;
+    }
+    return pos;
 }
 
 bool IsNameChar(char32_t c, bool first) {
@@ -124,15 +187,18 @@ void LineCursor::Load(size_t begin, int number) {
     line_.begin = begin;
     line_.number = number;
     if (begin >= text_.size()) {
-        line_.text = {};
+        line_.text = line_.code = {};
         line_.next = text_.size();
         return;
     }
-    size_t lf = text_.find('\n', begin);
-    size_t end = lf == std::string_view::npos ? text_.size() : lf;
-    line_.next = lf == std::string_view::npos ? text_.size() : lf + 1;
-    if (end > begin && text_[end - 1] == '\r') --end;
-    line_.text = text_.substr(begin, end - begin);
+    const char* start = text_.data() + begin;
+    const size_t left = text_.size() - begin;
+    const auto* lf = static_cast<const char*>(std::memchr(start, '\n', left));
+    size_t length = lf ? static_cast<size_t>(lf - start) : left;
+    line_.next = begin + (lf ? length + 1 : length);
+    if (length > 0 && start[length - 1] == '\r') --length;
+    line_.text = {start, length};
+    line_.code = Trimmed(line_.text);
 }
 
 int LoneCarriageReturn(std::string_view text) {
@@ -145,9 +211,18 @@ int LoneCarriageReturn(std::string_view text) {
 }
 
 std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    return text;
+    if (text.empty() || (!IsBlank(text.front()) && !IsBlank(text.back()))) return text;
+    const char* begin = text.data();
+    const char* end = begin + text.size();
+    // Indentation comes in runs of spaces: eight at a time first.
+    constexpr uint64_t kEightSpaces = 0x2020202020202020;
+    for (uint64_t eight = 0; end - begin >= 8; begin += 8) {
+        std::memcpy(&eight, begin, 8);
+        if (eight != kEightSpaces) break;
+    }
+    while (begin < end && (*begin == ' ' || *begin == '\t')) ++begin;
+    while (end > begin && (end[-1] == ' ' || end[-1] == '\t')) --end;
+    return {begin, static_cast<size_t>(end - begin)};
 }
 
 bool ReadUnicodeEscape(std::string_view text, size_t at, UnicodeEscape& escape) {
@@ -173,8 +248,7 @@ bool JavaLineReader::Word(std::string_view text) {
 
 bool JavaLineReader::Name(std::string& out) {
     // Most names are plain ASCII: taken as they stand.
-    size_t end = pos_;
-    while (end < line_.size() && IsAsciiNameChar(line_[end], end == pos_)) ++end;
+    const size_t end = AsciiNameEnd(line_, pos_);
     if (end > pos_ && (end == line_.size() ||
                        (line_[end] != '\\' && static_cast<unsigned char>(line_[end]) < 0x80))) {
         out.assign(line_, pos_, end - pos_);
@@ -182,6 +256,17 @@ bool JavaLineReader::Name(std::string& out) {
         return true;
     }
     return DecodedName(out);
+}
+
+bool JavaLineReader::NameEnd() {
+    const size_t end = AsciiNameEnd(line_, pos_);
+    if (end > pos_ && (end == line_.size() ||
+                       (line_[end] != '\\' && static_cast<unsigned char>(line_[end]) < 0x80))) {
+        pos_ = end;
+        return true;
+    }
+    std::string ignored;
+    return DecodedName(ignored);
 }
 
 bool JavaLineReader::DecodedName(std::string& out) {
@@ -204,19 +289,29 @@ bool JavaLineReader::DecodedName(std::string& out) {
 bool JavaLineReader::StringLiteral(std::string& out) {
     if (pos_ >= line_.size() || line_[pos_] != '"') return false;
     // Most literals are printable ASCII without escapes: taken as they stand.
-    size_t end = pos_ + 1;
-    while (end < line_.size()) {
-        const auto c = static_cast<unsigned char>(line_[end]);
-        if (c == '"' || c == '\\' || c < 0x20 || c >= 0x7F) break;
-        ++end;
-    }
+    size_t end = PlainRunEnd(line_, pos_ + 1);
     if (end < line_.size() && line_[end] == '"') {
         out.assign(line_, pos_ + 1, end - pos_ - 1);
         pos_ = end + 1;
         return true;
     }
-    InputChars chars(line_, pos_ + 1);
-    std::string value;
+    std::string value(line_.substr(pos_ + 1, end - pos_ - 1));
+    // Escape sequences of ASCII characters without \u escapes around them, in place; from
+    // anything else on, character by character as javac reads them.
+    while (end + 1 < line_.size() && line_[end] == '\\') {
+        const char escaped = SimpleEscape(line_[end + 1]);
+        if (!escaped) break;
+        value += escaped;
+        const size_t run = end + 2;
+        end = PlainRunEnd(line_, run);
+        value.append(line_, run, end - run);
+    }
+    if (end < line_.size() && line_[end] == '"') {
+        out = std::move(value);
+        pos_ = end + 1;
+        return true;
+    }
+    InputChars chars(line_, end);
     while (true) {
         bool escaped = false;
         char32_t c = chars.Next(escaped);
@@ -228,49 +323,22 @@ bool JavaLineReader::StringLiteral(std::string& out) {
         }
         // An escape sequence, read from the translated characters.
         c = chars.Next(escaped);
-        switch (c) {
-            case 'b':
-                value += '\b';
-                break;
-            case 't':
-                value += '\t';
-                break;
-            case 'n':
-                value += '\n';
-                break;
-            case 'f':
-                value += '\f';
-                break;
-            case 'r':
-                value += '\r';
-                break;
-            case 's':
-                value += ' ';
-                break;
-            case '"':
-                value += '"';
-                break;
-            case '\'':
-                value += '\'';
-                break;
-            case '\\':
-                value += '\\';
-                break;
-            default: {
-                if (c < '0' || c > '7') return false;
-                // Octal: up to three digits, the first at most 3 when there are three.
-                unsigned octal = c - '0';
-                for (int k = 0; k < (c <= '3' ? 2 : 1); ++k) {
-                    InputChars peek = chars;
-                    bool peekEscaped = false;
-                    const char32_t d = peek.Next(peekEscaped);
-                    if (d < '0' || d > '7') break;
-                    octal = octal * 8 + (d - '0');
-                    chars = peek;
-                }
-                AppendUtf8(value, octal);
-            }
+        if (const char simple = c < 0x80 ? SimpleEscape(static_cast<char>(c)) : '\0') {
+            value += simple;
+            continue;
         }
+        if (c < '0' || c > '7') return false;
+        // Octal: up to three digits, the first at most 3 when there are three.
+        unsigned octal = c - '0';
+        for (int k = 0; k < (c <= '3' ? 2 : 1); ++k) {
+            InputChars peek = chars;
+            bool peekEscaped = false;
+            const char32_t d = peek.Next(peekEscaped);
+            if (d < '0' || d > '7') break;
+            octal = octal * 8 + (d - '0');
+            chars = peek;
+        }
+        AppendUtf8(value, octal);
     }
     out = std::move(value);
     pos_ = chars.Position();
@@ -295,19 +363,25 @@ bool JavaLineReader::Integer(int64_t& out) {
 
 namespace {
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
 bool IsWordChar(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
            c == '$' || static_cast<unsigned char>(c) >= 0x80;
 }
 
+// Whether line[pos...] begins with text (pos is within the line). The texts are short: compared
+// in place rather than by a call.
+bool TextAt(std::string_view line, size_t pos, std::string_view text) {
+    if (text.size() > line.size() - pos) return false;
+    const char* at = line.data() + pos;
+    for (size_t k = 0; k < text.size(); ++k)
+        if (at[k] != text[k]) return false;
+    return true;
+}
+
 // Matches exact text with the blank rules of LinePiece at line[pos].
 bool MatchText(std::string_view line, size_t& pos, std::string_view text) {
     // The generator's own spacing first: the text exactly.
-    if (line.substr(pos, text.size()) == text) {
+    if (TextAt(line, pos, text)) {
         pos += text.size();
         return true;
     }
@@ -334,6 +408,13 @@ bool MatchText(std::string_view line, size_t& pos, std::string_view text) {
 
 }  // namespace
 
+std::string_view UnescapedName(std::string_view written, std::string& scratch) {
+    if (written.find('\\') == std::string_view::npos) return written;
+    JavaLineReader reader(written);
+    if (!reader.Name(scratch)) return written;
+    return scratch;
+}
+
 bool MatchLine(std::string_view line, std::initializer_list<LinePiece> pieces) {
     line = Trimmed(line);
     size_t pos = 0;
@@ -343,6 +424,10 @@ bool MatchLine(std::string_view line, std::initializer_list<LinePiece> pieces) {
             continue;
         }
         while (pos < line.size() && IsBlank(line[pos])) ++pos;
+        if (piece.kind == LinePiece::Kind::Rest) {
+            *piece.written = line.substr(pos);
+            return true;
+        }
         JavaLineReader reader(line.substr(pos));
         bool read = false;
         std::string name;
@@ -351,7 +436,7 @@ bool MatchLine(std::string_view line, std::initializer_list<LinePiece> pieces) {
                 read = reader.Name(*piece.out);
                 break;
             case LinePiece::Kind::NameAsWritten:
-                read = reader.Name(name);
+                read = reader.NameEnd();
                 if (read) *piece.written = line.substr(pos, reader.Position());
                 break;
             case LinePiece::Kind::String:

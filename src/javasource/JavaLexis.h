@@ -17,6 +17,7 @@ namespace korvane::javasource {
 // One line of a file: its text without the line end, where it starts, where the next starts.
 struct SourceLine {
     std::string_view text;
+    std::string_view code;  // the text without blanks and tabs at either end
     size_t begin = 0;
     size_t next = 0;  // after the line end
     int number = 0;   // from 1
@@ -46,6 +47,9 @@ int LoneCarriageReturn(std::string_view text);
 // The text without blanks and tabs at either end.
 std::string_view Trimmed(std::string_view text);
 
+// The end of the run of ASCII name characters from `pos` (pos itself when none can begin it).
+size_t AsciiNameEnd(std::string_view text, size_t pos);
+
 // Reads pieces of a line at a position, as javac reads them. Each reader advances the position
 // past what it read and returns false, leaving it where it was, when the text there is not one.
 class JavaLineReader {
@@ -56,6 +60,8 @@ class JavaLineReader {
     bool Word(std::string_view text);
     // An identifier, its \u escapes decoded, as UTF-8. Reserved words are identifiers here.
     bool Name(std::string& out);
+    // Moves past an identifier without keeping it.
+    bool NameEnd();
     // A string literal's value as UTF-8 (unpaired surrogates read as U+FFFD).
     bool StringLiteral(std::string& out);
     // A decimal integer, with an optional minus sign.
@@ -74,7 +80,7 @@ class JavaLineReader {
 // (at least one between two name characters) and blanks may stand before punctuation; or a
 // name, a string literal or an integer, read into the given place.
 struct LinePiece {
-    enum class Kind { Text, Name, NameAsWritten, String, Integer } kind = Kind::Text;
+    enum class Kind { Text, Name, NameAsWritten, String, Integer, Rest } kind = Kind::Text;
     std::string_view text;
     std::string* out = nullptr;
     int64_t* number = nullptr;
@@ -96,6 +102,15 @@ inline LinePiece I(int64_t& number) {
 inline LinePiece W(std::string_view& written) {
     return {LinePiece::Kind::NameAsWritten, {}, nullptr, nullptr, &written};
 }
+
+// The rest of the line, blanks before it skipped: a view into the line; only as the last piece.
+inline LinePiece R(std::string_view& rest) {
+    return {LinePiece::Kind::Rest, {}, nullptr, nullptr, &rest};
+}
+
+// A name as a line writes it, its \u escapes translated: the name itself when it has none, or
+// the translation kept in `scratch`.
+std::string_view UnescapedName(std::string_view written, std::string& scratch);
 
 // Whether the whole line (without its indentation and trailing blanks) is the pieces in turn.
 bool MatchLine(std::string_view line, std::initializer_list<LinePiece> pieces);

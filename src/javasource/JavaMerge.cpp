@@ -1,6 +1,7 @@
 #include "javasource/JavaMerge.h"
 
 #include <algorithm>
+#include <memory_resource>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -113,14 +114,18 @@ class Merger {
             result_.merged = true;
             return std::move(result_);
         }
-        new_ = ReadGeneratedClass(fresh_, true);
+        // Only the items that place developer text or an edited body are looked up in the
+        // fresh file.
+        WantItems();
+        const ItemFilter wanted = [this](const GeneratedItem& item) { return Wanted(item); };
+        new_ = ReadGeneratedClass(fresh_, true, &wanted);
         if (new_.refusal) {
             Refuse(new_.refusal->line, "the fresh generation cannot be read back (" +
                                            new_.refusal->text + "); this is a fault of Korvane");
             return std::move(result_);
         }
-        freshItems_.reserve(new_.items.size());
         for (const GeneratedItem& item : new_.items) freshItems_.emplace(KeyOf(item), &item);
+        FindLiveAnchors();
         PlaceTexts();
         PlaceBodies();
         Write(write);
@@ -151,7 +156,7 @@ class Merger {
                                   Shortened(code.text));
             return false;
         }
-        std::unordered_set<std::string_view> classes;
+        std::pmr::unordered_set<std::string_view> classes(&nodes_);
         classes.reserve(old_.facts.listenerClasses.size());
         for (const GeneratedItem& item : old_.items)
             if (item.kind == ItemKind::ListenerClass && !classes.insert(item.name).second) {
@@ -191,18 +196,67 @@ class Merger {
         return item.kind != ItemKind::None && freshItems_.count(KeyOf(item));
     }
 
+    // Whether the merge needs a fresh item: one of those WantItems found, or any of a listener
+    // class that holds developer text or a body kept. The items of one listener class follow
+    // one another: the class is looked up once.
+    bool Wanted(const GeneratedItem& item) {
+        if (!IsListenerContainer(item.container)) return wanted_.count(KeyOf(item)) > 0;
+        if (item.container.data() != lastContainer_.data()) {
+            lastContainer_ = item.container;
+            lastContainerWanted_ = wantedContainers_.count(item.container) > 0;
+        }
+        return lastContainerWanted_;
+    }
+
+    // The old items a text may stay after: those of its container from its anchor back to the
+    // container's first line. Each is wanted once: a walk stops at an item an earlier walk
+    // wanted, below which all of that container's items are wanted already. The listener
+    // classes holding a body kept are wanted too.
+    void WantItems() {
+        wantedOld_.assign(old_.items.size(), false);
+        textAnchor_.assign(old_.texts.size(), -1);
+        for (size_t t = 0; t < old_.texts.size(); ++t) {
+            const DeveloperText& text = old_.texts[t];
+            for (int i = text.anchor; i >= 0; --i) {
+                const GeneratedItem& item = old_.items[static_cast<size_t>(i)];
+                if (item.container != text.container) continue;
+                if (textAnchor_[t] < 0) textAnchor_[t] = i;
+                if (wantedOld_[static_cast<size_t>(i)]) break;
+                wantedOld_[static_cast<size_t>(i)] = true;
+                if (item.kind != ItemKind::None && !IsListenerContainer(item.container))
+                    wanted_.insert(KeyOf(item));
+                if (item.kind == ItemKind::Header) break;
+            }
+            if (IsListenerContainer(text.container)) wantedContainers_.insert(text.container);
+        }
+        for (const ListenerMethod& m : old_.methods)
+            if (m.edited) wantedContainers_.insert(m.className);
+    }
+
+    // For each wanted old item, the nearest item of its container at or before it that the
+    // fresh file has (-1: none): one pass in file order.
+    void FindLiveAnchors() {
+        liveAnchor_.assign(old_.items.size(), -1);
+        std::pmr::unordered_map<std::string_view, int> lastLive(&nodes_);
+        for (size_t i = 0; i < old_.items.size(); ++i) {
+            if (!wantedOld_[i]) continue;
+            const GeneratedItem& item = old_.items[i];
+            if (FreshHas(item)) lastLive[item.container] = static_cast<int>(i);
+            const auto it = lastLive.find(item.container);
+            liveAnchor_[i] = it == lastLive.end() ? -1 : it->second;
+        }
+    }
+
     // The old item a text stays after: its anchor if the fresh file has it, else the nearest
     // item before it in the same container that the fresh file has; -1 for the container's
     // start, -2 when the container itself is gone.
-    int LiveAnchor(const DeveloperText& text) const {
+    int LiveAnchor(size_t t) const {
+        const DeveloperText& text = old_.texts[t];
         if (IsListenerContainer(text.container) &&
             !freshItems_.count({ItemKind::Header, text.container, {}}))
             return -2;
-        for (int i = text.anchor; i >= 0; --i) {
-            const GeneratedItem& item = old_.items[static_cast<size_t>(i)];
-            if (item.container == text.container && FreshHas(item)) return i;
-        }
-        return -1;
+        const int anchor = textAnchor_[t];
+        return anchor < 0 ? -1 : liveAnchor_[static_cast<size_t>(anchor)];
     }
 
     size_t ContainerStart(std::string_view container) const {
@@ -212,8 +266,9 @@ class Merger {
     }
 
     void PlaceTexts() {
-        for (const DeveloperText& text : old_.texts) {
-            const int anchor = LiveAnchor(text);
+        for (size_t t = 0; t < old_.texts.size(); ++t) {
+            const DeveloperText& text = old_.texts[t];
+            const int anchor = LiveAnchor(t);
             Insertion insertion;
             insertion.text = &text;
             insertion.sequence = text.begin;
@@ -254,7 +309,7 @@ class Merger {
     }
 
     void PlaceBodies() {
-        std::unordered_map<MethodKey, const ListenerMethod*, MethodKeyHash> fresh;
+        std::pmr::unordered_map<MethodKey, const ListenerMethod*, MethodKeyHash> fresh(&nodes_);
         fresh.reserve(new_.methods.size());
         for (const ListenerMethod& m : new_.methods)
             fresh.emplace(MethodKey{m.className, m.method}, &m);
@@ -351,7 +406,16 @@ class Merger {
     ReadClass old_, new_;
     MergeResult result_;
     EventCatalogue catalogue_;
-    std::unordered_map<ItemKey, const GeneratedItem*, ItemKeyHash> freshItems_;
+    // The nodes of the tables below, freed at once.
+    std::pmr::monotonic_buffer_resource nodes_;
+    std::pmr::unordered_set<ItemKey, ItemKeyHash> wanted_{&nodes_};
+    std::pmr::unordered_set<std::string_view> wantedContainers_{&nodes_};
+    std::string_view lastContainer_;
+    bool lastContainerWanted_ = false;
+    std::vector<bool> wantedOld_;  // by old item
+    std::vector<int> liveAnchor_;  // by old item, for the wanted ones
+    std::vector<int> textAnchor_;  // by text: the first item of its container at its anchor
+    std::pmr::unordered_map<ItemKey, const GeneratedItem*, ItemKeyHash> freshItems_{&nodes_};
     size_t emptyLineAt_ = static_cast<size_t>(-1);
     std::vector<Insertion> insertions_;
 };

@@ -186,6 +186,13 @@ CheckedText SyntaxChecker::Check(std::string_view file, size_t begin, size_t end
         result.error = "the Java grammar does not fit the tree-sitter library of this system";
         return result;
     }
+    // javac ends a line at a carriage return that stands alone, tree-sitter does not: a line
+    // comment could hide code from the reader. Generated lines, matched exactly, hold none.
+    if (const int line = LoneCarriageReturn(file.substr(begin, end - begin))) {
+        result.errorLine = firstLine + line - 1;
+        result.error = "a carriage return stands alone; lines must end with LF or CR LF";
+        return result;
+    }
     const Wrapper wrapper = WrapperOf(place);
     std::string source;
     source.reserve(wrapper.prefix.size() + (end - begin) + wrapper.suffix.size());

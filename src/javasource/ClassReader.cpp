@@ -11,6 +11,7 @@
 #include "codegen/Stacking.h"
 #include "javasource/GeneratedStatements.h"
 #include "javasource/JavaLexis.h"
+#include "platform/LargeMemory.h"
 
 namespace korvane::javasource {
 namespace {
@@ -41,6 +42,10 @@ class Reader {
         if (!keep_) {
             result_.items.reserve(file_.size() / 50 + 16);
             result_.methods.reserve(file_.size() / 64 + 16);
+            AdviseLargePages(result_.items.data(),
+                             result_.items.capacity() * sizeof(GeneratedItem));
+            AdviseLargePages(result_.methods.data(),
+                             result_.methods.capacity() * sizeof(ListenerMethod));
         }
         ReadTopLevel();
         if (!result_.refusal && !haveMainClass_)

@@ -115,16 +115,14 @@ class Merger {
             return std::move(result_);
         }
         // Only the items that place developer text or an edited body are looked up in the
-        // fresh file.
-        WantItems();
-        const ItemFilter wanted = [this](const GeneratedItem& item) { return Wanted(item); };
-        new_ = ReadGeneratedClass(fresh_, true, &wanted);
-        if (new_.refusal) {
-            Refuse(new_.refusal->line, "the fresh generation cannot be read back (" +
-                                           new_.refusal->text + "); this is a fault of Korvane");
-            return std::move(result_);
+        // fresh file: first the item each text follows; only when one of those is gone, every
+        // item a text may move back to.
+        WantItems(true);
+        if (!ReadFresh()) return std::move(result_);
+        if (!AnchorsLive()) {
+            WantItems(false);
+            if (!ReadFresh()) return std::move(result_);
         }
-        for (const GeneratedItem& item : new_.items) freshItems_.emplace(KeyOf(item), &item);
         FindLiveAnchors();
         PlaceTexts();
         PlaceBodies();
@@ -192,6 +190,29 @@ class Merger {
         return true;
     }
 
+    bool ReadFresh() {
+        const ItemFilter wanted = [this](const GeneratedItem& item) { return Wanted(item); };
+        lastContainer_ = {};
+        new_ = ReadGeneratedClass(fresh_, true, &wanted);
+        if (new_.refusal) {
+            Refuse(new_.refusal->line, "the fresh generation cannot be read back (" +
+                                           new_.refusal->text + "); this is a fault of Korvane");
+            return false;
+        }
+        freshItems_.clear();
+        for (const GeneratedItem& item : new_.items) freshItems_.emplace(KeyOf(item), &item);
+        return true;
+    }
+
+    // Whether the fresh file has the item each text follows.
+    bool AnchorsLive() const {
+        for (size_t t = 0; t < old_.texts.size(); ++t)
+            if (nearestAnchor_[t] >= 0 &&
+                !FreshHas(old_.items[static_cast<size_t>(nearestAnchor_[t])]))
+                return false;
+        return true;
+    }
+
     bool FreshHas(const GeneratedItem& item) const {
         return item.kind != ItemKind::None && freshItems_.count(KeyOf(item));
     }
@@ -208,13 +229,16 @@ class Merger {
         return lastContainerWanted_;
     }
 
-    // The old items a text may stay after: those of its container from its anchor back to the
-    // container's first line. Each is wanted once: a walk stops at an item an earlier walk
-    // wanted, below which all of that container's items are wanted already. The listener
-    // classes holding a body kept are wanted too.
-    void WantItems() {
+    // The old items a text may stay after: with `nearest`, the one it follows; else those of
+    // its container from there back to the container's first line. Each is wanted once: a walk
+    // stops at an item an earlier walk wanted, below which all of that container's items are
+    // wanted already. The listener classes holding a body kept are wanted too.
+    void WantItems(bool nearest) {
         wantedOld_.assign(old_.items.size(), false);
         textAnchor_.assign(old_.texts.size(), -1);
+        nearestAnchor_.assign(old_.texts.size(), -1);
+        wanted_.clear();
+        wantedContainers_.clear();
         for (size_t t = 0; t < old_.texts.size(); ++t) {
             const DeveloperText& text = old_.texts[t];
             for (int i = text.anchor; i >= 0; --i) {
@@ -225,7 +249,9 @@ class Merger {
                 wantedOld_[static_cast<size_t>(i)] = true;
                 if (item.kind != ItemKind::None && !IsListenerContainer(item.container))
                     wanted_.insert(KeyOf(item));
-                if (item.kind == ItemKind::Header) break;
+                if (item.kind == ItemKind::None) continue;
+                if (nearestAnchor_[t] < 0) nearestAnchor_[t] = i;
+                if (item.kind == ItemKind::Header || nearest) break;
             }
             if (IsListenerContainer(text.container)) wantedContainers_.insert(text.container);
         }
@@ -412,9 +438,10 @@ class Merger {
     std::pmr::unordered_set<std::string_view> wantedContainers_{&nodes_};
     std::string_view lastContainer_;
     bool lastContainerWanted_ = false;
-    std::vector<bool> wantedOld_;  // by old item
-    std::vector<int> liveAnchor_;  // by old item, for the wanted ones
-    std::vector<int> textAnchor_;  // by text: the first item of its container at its anchor
+    std::vector<bool> wantedOld_;     // by old item
+    std::vector<int> liveAnchor_;     // by old item, for the wanted ones
+    std::vector<int> textAnchor_;     // by text: the first item of its container at its anchor
+    std::vector<int> nearestAnchor_;  // by text: the first such item the generator writes
     std::pmr::unordered_map<ItemKey, const GeneratedItem*, ItemKeyHash> freshItems_{&nodes_};
     size_t emptyLineAt_ = static_cast<size_t>(-1);
     std::vector<Insertion> insertions_;

@@ -50,7 +50,6 @@ class Importer {
         out_.target = facts.target;
         WindowAndFont();
         Components();
-        IndexListenerClasses();
         Events();
         Popups();
         MenuBar();
@@ -216,11 +215,32 @@ class Importer {
         return it == rowOfType_.end() ? nullptr : it->second;
     }
 
-    // The listener classes by name as written; their nodes come from one buffer.
-    void IndexListenerClasses() {
+    // The listener class of a name as written, or -1. The generator registers the classes in
+    // the order it writes them: the class after the last one found is tried first, and the
+    // table of all of them is built only when that guess fails.
+    int ListenerClassNamed(std::string_view written) {
         const std::vector<ReadListenerClass>& listeners = read_.facts.listenerClasses;
-        classIndex_.reserve(listeners.size());
-        for (size_t i = 0; i < listeners.size(); ++i) classIndex_.emplace(listeners[i].name, i);
+        if (nextClass_ < listeners.size() && listeners[nextClass_].name == written)
+            return static_cast<int>(nextClass_++);
+        if (classIndex_.empty()) {
+            classIndex_.reserve(listeners.size());
+            for (size_t i = 0; i < listeners.size(); ++i) classIndex_.emplace(listeners[i].name, i);
+        }
+        const auto it = classIndex_.find(written);
+        if (it == classIndex_.end()) return -1;
+        nextClass_ = it->second + 1;
+        return static_cast<int>(it->second);
+    }
+
+    // The component of a name, or components_.size(). A component's registrations follow one
+    // another, and the next component's come next: those two are tried first.
+    size_t ComponentNamed(std::string_view name) {
+        for (const size_t guess : {lastComponent_, lastComponent_ + 1})
+            if (guess < components_.size() && components_[guess].name == name)
+                return lastComponent_ = guess;
+        const auto it = componentIndex_.find(name);
+        if (it == componentIndex_.end()) return components_.size();
+        return lastComponent_ = it->second;
     }
 
     // A listener method's event as a design names it ("mouseClicked()") with its row of the
@@ -237,7 +257,6 @@ class Importer {
     void Events() {
         const ClassFacts& facts = read_.facts;
         const std::vector<ReadListenerClass>& listeners = facts.listenerClasses;
-        const auto& classes = classIndex_;
         std::unordered_set<std::string_view> menuNames;
         for (const ReadMenuElement& e : facts.menu)
             if (!e.name.empty()) menuNames.insert(e.name);
@@ -245,8 +264,9 @@ class Importer {
         std::string nameScratch, classScratch;
         for (const ReadRegistration& r : facts.registrations) {
             const std::string_view name = UnescapedName(r.name, nameScratch);
-            const auto it = classes.find(r.className);
-            const ReadListenerClass* cls = it == classes.end() ? nullptr : &listeners[it->second];
+            const int clsIndex = ListenerClassNamed(r.className);
+            const ReadListenerClass* cls =
+                clsIndex < 0 ? nullptr : &listeners[static_cast<size_t>(clsIndex)];
             const ListenerRow* row = cls ? RowOfType(cls->listenerType) : nullptr;
             if (!row || row->registration != r.registration ||
                 ComponentOfClass(*cls, classScratch) != name) {
@@ -256,21 +276,20 @@ class Importer {
                                      "taken");
                 continue;
             }
-            const auto component = componentIndex_.find(name);
-            if (component == componentIndex_.end() && !menuNames.count(name)) {
+            const size_t component = ComponentNamed(name);
+            if (component == components_.size() && !menuNames.count(name)) {
                 Unmapped(r.line, std::string(name) +
                                      " is neither a component nor a menu element; its "
                                      "listener is not taken");
                 continue;
             }
-            if (registered[it->second]) {
+            if (registered[static_cast<size_t>(clsIndex)]) {
                 Unmapped(r.line, std::string(r.className) + " is registered a second time");
                 continue;
             }
-            registered[it->second] = true;
-            std::string& events = component != componentIndex_.end()
-                                      ? components_[component->second].events
-                                      : menuEvents_[std::string(name)];
+            registered[static_cast<size_t>(clsIndex)] = true;
+            std::string& events = component != components_.size() ? components_[component].events
+                                                                  : menuEvents_[std::string(name)];
             for (size_t k = 0; k < cls->methodCount; ++k) {
                 const ListenerMethod& m = read_.methods[cls->firstMethod + k];
                 const auto& [method, index] = EventOfMethod(m.method);
@@ -293,27 +312,28 @@ class Importer {
 
     void Popups() {
         std::string scratch;
-        for (const ListenerMethod& m : read_.methods) {
-            if (m.popupKind.empty()) continue;
-            const std::string cls = Decoded(m.className), method = Decoded(m.method);
-            const auto it = classIndex_.find(m.className);
-            const std::string name(
-                it == classIndex_.end()
-                    ? ""
-                    : ComponentOfClass(read_.facts.listenerClasses[it->second], scratch));
-            const auto c = componentIndex_.find(name);
-            if (c == componentIndex_.end()) {
-                Unmapped(m.headerLine, "the window opened in " + cls + "." + method +
-                                           " belongs to no component; it is not taken");
-                continue;
-            }
-            std::string& popup = components_[c->second].popup;
-            if (!popup.empty()) {
-                Unmapped(m.headerLine, name + " opens a second window; only the first is taken");
-                continue;
-            }
-            popup = std::string(m.popupKind) + "," + Decoded(m.popupClass) + "," + method + "()";
+        // Each method is read within its class: the class is the one whose methods hold it.
+        for (const ReadListenerClass& owner : read_.facts.listenerClasses)
+            for (size_t k = 0; k < owner.methodCount; ++k)
+                Popup(owner, read_.methods[owner.firstMethod + k], scratch);
+    }
+
+    void Popup(const ReadListenerClass& owner, const ListenerMethod& m, std::string& scratch) {
+        if (m.popupKind.empty()) return;
+        const std::string cls = Decoded(m.className), method = Decoded(m.method);
+        const std::string name(ComponentOfClass(owner, scratch));
+        const size_t c = ComponentNamed(name);
+        if (c == components_.size()) {
+            Unmapped(m.headerLine, "the window opened in " + cls + "." + method +
+                                       " belongs to no component; it is not taken");
+            return;
         }
+        std::string& popup = components_[c].popup;
+        if (!popup.empty()) {
+            Unmapped(m.headerLine, name + " opens a second window; only the first is taken");
+            return;
+        }
+        popup = std::string(m.popupKind) + "," + Decoded(m.popupClass) + "," + method + "()";
     }
 
     void MenuBar() {
@@ -440,6 +460,8 @@ class Importer {
     std::unordered_map<std::string_view, const ListenerRow*> rowOfType_;
     std::pmr::monotonic_buffer_resource classNodes_;
     std::pmr::unordered_map<std::string_view, size_t> classIndex_{&classNodes_};
+    size_t nextClass_ = 0;      // the listener class tried first
+    size_t lastComponent_ = 0;  // the component found last
     std::unordered_map<std::string_view, std::pair<std::string, int>> events_;
     std::vector<size_t> slotOrder_;  // slot k holds components_[slotOrder_[k]]
     std::unordered_map<std::string, std::string> menuEvents_;

@@ -13,6 +13,7 @@
 #include "codegen/GenerateCode.h"
 #include "javasource/JavaMerge.h"
 #include "platform/FileSystem.h"
+#include "platform/LargeMemory.h"
 #include "platform/Text.h"
 
 namespace korvane {
@@ -96,7 +97,10 @@ int MergeIntoFile(DesignDocument& doc, const std::string& path, FileSystem& file
         std::cerr << "korvane-gen: cannot read \"" << path << "\": " << error << "\n";
         return 1;
     }
+    // The new class is about as long as the old one: room for it at once, not by doubling.
     std::string fresh;
+    fresh.reserve(old.size() + old.size() / 4);
+    AdviseLargePages(fresh.data(), fresh.capacity());
     LineSink sink(kJavaLineEnd, [&](std::string_view bytes) { fresh.append(bytes); });
     if (!Generate(doc, sink)) return 1;
     AtomicFileWriter file(files, path);

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "document/ComponentKinds.h"
+#include "document/MenuBar.h"
 #include "document/ProjectFile.h"
 #include "platform/Conversions.h"
 #include "platform/FileSystem.h"
@@ -311,6 +312,11 @@ bool DocumentController::LoadFile(const std::string& path) {
                         c.y, c.sizeX, c.sizeY, std::move(c.order), std::move(c.popup));
     }
     if (!project.menuElements.empty()) doc.MenuElements = std::move(project.menuElements);
+    if (const std::string fault = MenuElementCountFault(NamedMenuElementCount(doc.MenuElements));
+        !fault.empty())
+        messages_.Show(Warning(fault + " All of them are kept, but a Frame or JFrame is generated "
+                                       "only once some are removed (Insert > Menu...).",
+                               "Open File"));
     if (main_) {
         FillComponentList();
         if (main_->ComponentList().ListCount() > 0)

@@ -6,6 +6,7 @@
 #include "codegen/EventCatalogue.h"
 #include "codegen/GenerationChecks.h"
 #include "codegen/JavaText.h"
+#include "codegen/Listeners.h"
 #include "document/ComponentKinds.h"
 #include "document/DesignEdits.h"
 #include "document/DocumentController.h"
@@ -237,17 +238,14 @@ void Inspector::TypeChosen() {
     if (tag == doc.Slot(i).ComponentType) return;
     doc.Modified = true;
     DesignChange change("Change Type of " + doc.Slot(i).ComponentName);
+    const std::string oldClass = JavaClassOfType(doc.Slot(i).ComponentType);
     change.SetField(doc, i, SlotField::Type, std::move(tag));
     ValidateName();
-    // The popup binding the page stores with the new kind is part of the same step.
-    std::string popupBefore = doc.Slot(i).ComponentPopup;
-    StorePopupPage(i);
-    std::string popupAfter = doc.Slot(i).ComponentPopup;
-    WriteSlotField(doc, i, SlotField::Popup, std::move(popupBefore));
-    change.SetField(doc, i, SlotField::Popup, std::move(popupAfter));
     form_->Record(std::move(change));
-    // The new kind's class offers other events and popup kinds.
+    // The new kind's class offers other events and popup kinds; the events and the binding stay
+    // as they are, and what the new class does not offer is said.
     FillEventPages(i);
+    WarnOfUnofferedEvents(i, oldClass);
     form_->NotifyChanged();
     Changed();
 }
@@ -413,6 +411,35 @@ void Inspector::PressTab(int k) {
 
 // ---------------------------------------------------------------- Events and Popup pages
 
+namespace {
+
+// Why generation leaves the binding out, or "" when it writes it.
+std::string PopupNoticeOf(const std::vector<std::string>& fields, const ListState& triggers,
+                          int offeredTriggers) {
+    std::vector<std::string> missing;
+    if (Field(fields, 0).empty() || Field(fields, 0) == kNone) missing.push_back("a window kind");
+    if (TrimSpaces(Field(fields, 1)).empty()) missing.push_back("its class");
+    if (Field(fields, 2).empty() || Field(fields, 2) == kNone) missing.push_back("an event");
+    if (!missing.empty()) {
+        std::string list = missing[0];
+        for (size_t k = 1; k < missing.size(); ++k)
+            list += (k + 1 == missing.size() ? " and " : ", ") + missing[k];
+        return "Incomplete: it needs " + list + ". Generation leaves it out until then.";
+    }
+    if (triggers.Find(Field(fields, 2)) > offeredTriggers)
+        return "This kind of component does not offer " + Field(fields, 2) +
+               ": generation leaves the binding out. Choose an event it offers.";
+    return {};
+}
+
+bool HasPart(std::string_view joined, std::string_view part) {
+    for (const std::string& piece : Split(joined, '|'))
+        if (piece == part) return true;
+    return false;
+}
+
+}  // namespace
+
 void Inspector::FillEventPages(int slot) {
     const ComponentRecord& r = form_->doc.Slot(slot);
     EventList.Enabled = true;
@@ -426,48 +453,77 @@ void Inspector::FillEventPages(int slot) {
             PopupTriggerList.AddItem(std::string(method));
         }
     }
+    OfferedEvents = static_cast<int>(EventList.Items.size());
+    const int offeredTriggers = OfferedEvents;
+    // A row for every stored name, the ones the class does not offer after the others.
+    const auto row = [this](const std::string& name) {
+        int k = EventList.Find(name);
+        if (k < 0) {
+            EventList.AddItem(name);
+            k = static_cast<int>(EventList.Items.size()) - 1;
+        }
+        return static_cast<size_t>(k);
+    };
     for (const std::string& name : Split(r.ComponentEvents, '|'))
-        for (size_t k = 0; k < EventList.Items.size(); ++k)
-            if (EventList.Items[k] == name) EventList.Checked[k] = true;
+        if (!name.empty()) EventList.Checked[row(name)] = true;
+    const std::vector<std::string> fields =
+        r.ComponentPopup.empty() ? std::vector<std::string>{} : Split(r.ComponentPopup, ',');
+    // Generation registers a valid binding's trigger whether or not it is among the events.
+    TriggerRow = -1;
+    if (IsValidPopupBinding(r.ComponentPopup)) {
+        TriggerRow = static_cast<int>(row(Field(fields, 2)));
+        EventList.Checked[static_cast<size_t>(TriggerRow)] = true;
+    }
     EventList.ListIndex = EventList.Items.empty() ? -1 : 0;
 
     PopupKindList.Enabled = PopupClassBox.Enabled = PopupTriggerList.Enabled = ClearPopupEnabled =
         true;
     FillPopupKinds(r.ComponentType.starts_with('J'));
-    if (r.ComponentPopup.empty()) {
+    PopupNotice.clear();
+    if (fields.empty()) {
         PopupTriggerList.ListIndex = -1;
         PopupClassBox.Text.clear();
         return;
     }
-    std::vector<std::string> fields = Split(r.ComponentPopup, ',');
-    PopupKindList.ListIndex = PopupKindList.Find(Field(fields, 0));
+    // A kind of the other family, or a trigger the class does not offer, is shown as stored.
+    for (auto [list, value] : {std::pair{&PopupKindList, Field(fields, 0)},
+                               std::pair{&PopupTriggerList, Field(fields, 2)}}) {
+        if (!value.empty() && list->Find(value) < 0) list->AddItem(value);
+        list->ListIndex = list->Find(value);
+    }
     PopupClassBox.Text = Field(fields, 1);
-    PopupTriggerList.ListIndex = PopupTriggerList.Find(Field(fields, 2));
+    PopupNotice = PopupNoticeOf(fields, PopupTriggerList, offeredTriggers);
 }
 
-void Inspector::StorePopupPage(int slot) {
-    DesignDocument& doc = form_->doc;
-    const std::string& popup = doc.Slot(slot).ComponentPopup;
-    const std::string kind = PopupKindList.Text();
-    const std::string trigger = PopupTriggerList.Text();
-    const std::string& name = PopupClassBox.Text;
-    bool differs;
-    if (popup.empty()) {
-        differs = !kind.empty() || !name.empty() || !trigger.empty();
-    } else {
-        std::vector<std::string> fields = Split(popup, ',');
-        differs =
-            Field(fields, 0) != kind || Field(fields, 1) != name || Field(fields, 2) != trigger;
-    }
-    if (!differs) return;
-    doc.Modified = true;
-    doc.MutableSlot(slot).ComponentPopup = (kind.empty() ? kNone : kind) + "," + TrimSpaces(name) +
-                                           "," + (trigger.empty() ? kNone : trigger);
+void Inspector::WarnOfUnofferedEvents(int slot, const std::string& oldClass) {
+    const ComponentRecord& r = form_->doc.Slot(slot);
+    std::vector<std::string> lost;
+    for (size_t k = static_cast<size_t>(OfferedEvents); k < EventList.Items.size(); ++k)
+        if (catalogue_ && catalogue_->ClassOffersMethod(oldClass, EventList.Items[k]))
+            lost.push_back(EventList.Items[k]);
+    if (lost.empty()) return;
+    std::string names = lost[0];
+    for (size_t k = 1; k < lost.size(); ++k)
+        names += (k + 1 == lost.size() ? " and " : ", ") + lost[k];
+    const bool one = lost.size() == 1;
+    std::string text = "A " + DisplayNameOfType(r.ComponentType) + " does not offer " + names +
+                       ": " + (one ? "it stays" : "they stay") + " with " +
+                       Quoted(r.ComponentName) +
+                       ", shown on the Events page as not offered, but generation leaves " +
+                       (one ? "it" : "them") + " out";
+    if (TriggerRow >= OfferedEvents)
+        text += ", and the popup binding that opens " + PopupClassBox.Text + " on " +
+                EventList.Items[static_cast<size_t>(TriggerRow)] + " opens nothing";
+    text += ". Undo changes the kind back.";
+    form_->Messages().Show(Warning(text, "Component Type"));
 }
 
 void Inspector::ClearEventPages() {
     EventList.Clear();
     EventList.Enabled = false;
+    OfferedEvents = 0;
+    TriggerRow = -1;
+    PopupNotice.clear();
     PopupKindList.ListIndex = -1;
     PopupClassBox.Text.clear();
     PopupTriggerList.Clear();
@@ -493,17 +549,25 @@ std::string EventsFromChecks(const ListState& list, std::string_view stored) {
 void Inspector::EventChecked(int row, bool checked) {
     int i = ShownSlot();
     if (i == 0 || row < 0 || row >= static_cast<int>(EventList.Items.size())) return;
-    EventList.Checked[static_cast<size_t>(row)] = checked;
-    EditComponentEvents(*form_, i, EventsFromChecks(EventList, form_->doc.Slot(i).ComponentEvents));
+    // The binding registers its trigger: its row stays checked, and the record's events keep
+    // or lack it as they did.
+    if (row != TriggerRow) EventList.Checked[static_cast<size_t>(row)] = checked;
+    const std::string& stored = form_->doc.Slot(i).ComponentEvents;
+    ListState written = EventList;
+    if (TriggerRow >= 0)
+        written.Checked[static_cast<size_t>(TriggerRow)] =
+            HasPart(stored, EventList.Items[static_cast<size_t>(TriggerRow)]);
+    EditComponentEvents(*form_, i, EventsFromChecks(written, stored));
     Changed();
 }
 
 std::string Inspector::PopupFromPage() const {
-    const std::string kind = PopupKindList.Text();
-    const std::string trigger = PopupTriggerList.Text();
+    std::string kind = PopupKindList.Text();
+    std::string trigger = PopupTriggerList.Text();
     const std::string name = TrimSpaces(PopupClassBox.Text);
-    if (kind.empty() || kind == kNone || trigger.empty() || trigger == kNone || name.empty())
-        return {};
+    if (kind.empty()) kind = kNone;
+    if (trigger.empty()) trigger = kNone;
+    if (kind == kNone && trigger == kNone && name.empty()) return {};
     return kind + "," + name + "," + trigger;
 }
 
@@ -516,7 +580,7 @@ bool Inspector::WritePopupBinding() {
     int i = ShownSlot();
     if (i == 0) return true;
     std::string binding = PopupFromPage();
-    if (!binding.empty() && catalogue_) {
+    if (!TrimSpaces(PopupClassBox.Text).empty() && catalogue_) {
         std::string fault = PopupClassFault(TrimSpaces(PopupClassBox.Text), *catalogue_);
         if (!fault.empty()) {
             Reject(PopupClassBox, InspectorControl::PopupClassBox, StoredPopupName(i), fault,
@@ -524,7 +588,11 @@ bool Inspector::WritePopupBinding() {
             return false;
         }
     }
+    // "(None)" chosen on an empty page stores nothing: the page keeps the choice, so that the
+    // keyboard can step on through the list.
+    if (binding == form_->doc.Slot(i).ComponentPopup) return true;
     EditComponentPopup(*form_, i, std::move(binding));
+    FillEventPages(i);
     Changed();
     return true;
 }
@@ -566,6 +634,7 @@ void Inspector::ClearPopup() {
     PopupClassBox.Text.clear();
     PopupTriggerList.ListIndex = -1;
     EditComponentPopup(*form_, i, "");
+    FillEventPages(i);
     Changed();
 }
 

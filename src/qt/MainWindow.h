@@ -23,6 +23,7 @@ class EditActions;
 class DocumentWindow;
 class HelpViewer;
 class PaletteWidget;
+class PreviewPane;
 class PreviewRunner;
 class RightPanel;
 
@@ -64,6 +65,8 @@ class MainWindow : public QMainWindow {
     void EditMenuBar();
     void RunPreview();
     PreviewRunner* Preview() const { return preview_; }
+    PreviewPane* PreviewOutput() const { return previewPane_; }
+    QDockWidget* PreviewDock() const { return previewDock_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -77,7 +80,8 @@ class MainWindow : public QMainWindow {
     void BuildPanels();
     QDockWidget* AddPanel(Qt::DockWidgetArea area, const char* name, QWidget* content);
     void ShowDocumentMenus(bool documentActive);
-    void ShowCompilerMessages(const QString& text);
+    void BuildPreviewPane();
+    QPoint PreviewPoint(const std::string& target) const;
     void OnSubWindowActivated();
 
     DocumentController document_;
@@ -93,6 +97,8 @@ class MainWindow : public QMainWindow {
     PaletteWidget* paletteWidget_ = nullptr;
     QMenu* menuGenerateType_ = nullptr;
     PreviewRunner* preview_ = nullptr;
+    PreviewPane* previewPane_ = nullptr;
+    QDockWidget* previewDock_ = nullptr;
     DesignHistory* history_ = nullptr;
     EditActions* editActions_ = nullptr;
     // The frame's top-level menus with whether each is shown in the stored layout.

@@ -136,8 +136,7 @@ void Inspector::Load() {
     // The entry names a live component.
     int i = doc.LiveSlotOfName(EntryName(list.List(list.ListIndex)));
     if (i == 0) return;
-    doc.ActiveSlot = i;
-    form_->SelectSlot(i);
+    form_->selection.SelectSlot(i);
     TypeList.Enabled = true;
     const ComponentRecord& r = doc.Slot(i);
     ShownIndex = std::to_string(i);
@@ -165,7 +164,7 @@ void Inspector::Reject(TextBoxState& box, InspectorControl control, const std::s
     Focus = control;
     ++FocusRequests;
     form_->doc.MouseIsDown = false;
-    form_->ShowHandles(false);
+    form_->selection.ShowHandles(false);
     form_->NotifyChanged();
     Changed();
 }
@@ -204,9 +203,9 @@ bool Inspector::ValidateName() {
     if (text != stored) doc.Modified = true;
     DesignChange change("Rename " + stored);
     change.SetField(doc, i, SlotField::Name, text);
-    form_->Record(std::move(change));
-    form_->RefreshListEntry(i);
-    form_->SelectListEntry(text);
+    form_->editor.Record(std::move(change));
+    form_->list.RefreshListEntry(i);
+    form_->list.SelectListEntry(text);
     Changed();
     return true;
 }
@@ -225,7 +224,7 @@ void Inspector::ValueChanged() {
     // Typing into the box is one step until another edit comes between.
     DesignChange change("Edit Value of " + doc.Slot(i).ComponentName, MergeKind::ValueTyping);
     change.SetField(doc, i, SlotField::Value, ValueBox.Text);
-    form_->Record(std::move(change));
+    form_->editor.Record(std::move(change));
     form_->NotifyComponentChanged(i);
     Changed();
 }
@@ -241,7 +240,7 @@ void Inspector::TypeChosen() {
     const std::string oldClass = JavaClassOfType(doc.Slot(i).ComponentType);
     change.SetField(doc, i, SlotField::Type, std::move(tag));
     ValidateName();
-    form_->Record(std::move(change));
+    form_->editor.Record(std::move(change));
     // The new kind's class offers other events and popup kinds; the events and the binding stay
     // as they are, and what the new class does not offer is said.
     FillEventPages(i);
@@ -290,8 +289,8 @@ bool Inspector::ValidateTabOrder() {
     if (text != stored) doc.Modified = true;
     // The renumbering of the others and the new tab order are one step.
     change.SetField(doc, i, SlotField::TabOrder, text);
-    form_->Record(std::move(change));
-    form_->SelectListEntry(NameBox.Text);
+    form_->editor.Record(std::move(change));
+    form_->list.SelectListEntry(NameBox.Text);
     Changed();
     return true;
 }
@@ -349,8 +348,8 @@ bool Inspector::TabOrderLosesFocus() {
 
 void Inspector::ComponentListKeyDown(int keyCode) {
     if (keyCode != kKeyDelete || !form_ || !form_->Loaded()) return;
-    form_->DeleteSelection();
-    form_->ShowHandles(false);
+    form_->editor.DeleteSelection();
+    form_->selection.ShowHandles(false);
     form_->NotifyChanged();
     Changed();
 }
@@ -454,6 +453,11 @@ void Inspector::FillEventPages(int slot) {
         }
     }
     OfferedEvents = static_cast<int>(EventList.Items.size());
+    const DesignDocument& doc = form_->doc;
+    const int selected = doc.Selected.Contains(slot) ? doc.Selected.Count() : 1;
+    SelectionNotice = selected > 1 ? "Editing " + r.ComponentName + " of " +
+                                         std::to_string(selected) + " selected"
+                                   : std::string();
     const int offeredTriggers = OfferedEvents;
     // A row for every stored name, the ones the class does not offer after the others.
     const auto row = [this](const std::string& name) {
@@ -524,6 +528,7 @@ void Inspector::ClearEventPages() {
     OfferedEvents = 0;
     TriggerRow = -1;
     PopupNotice.clear();
+    SelectionNotice.clear();
     PopupKindList.ListIndex = -1;
     PopupClassBox.Text.clear();
     PopupTriggerList.Clear();

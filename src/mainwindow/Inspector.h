@@ -176,6 +176,8 @@ class Inspector {
     // What the Popup page says of the binding it shows: "" for a complete binding the class can
     // write, or why generation leaves it out.
     std::string PopupNotice;
+    // With several components selected, which one the Events and Popup pages edit; else "".
+    std::string SelectionNotice;
 
     // Visible tab header: 0 "Components", 1..3 the tabs, shape 4 the background.
     LabelState TabHeaderLabels[4];

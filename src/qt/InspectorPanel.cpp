@@ -94,7 +94,8 @@ void ShowEventList(QListWidget* list, const Inspector& ins) {
         list->clear();
         for (int k = 0; k < static_cast<int>(state.Items.size()); ++k) {
             auto* item = new QListWidgetItem(text(k), list);
-            if (k != ins.TriggerRow) item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+            item->setFlags(k == ins.TriggerRow ? item->flags() & ~Qt::ItemIsUserCheckable
+                                               : item->flags() | Qt::ItemIsUserCheckable);
             if (k >= ins.OfferedEvents) {
                 item->setForeground(list->palette().color(QPalette::Disabled, QPalette::Text));
                 item->setToolTip(
@@ -141,6 +142,9 @@ InspectorPanel::InspectorPanel(MainController& main, QWidget* parent)
     setFont(InspectorFont());
     BuildHeader();
     BuildProperties();
+    selectionNotice_ = new QLabel(this);
+    selectionNotice_->setObjectName("SelectionNotice");
+    selectionNotice_->hide();
     events_ = new QListWidget(this);
     events_->setObjectName("EventList");
     connect(events_, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
@@ -437,11 +441,20 @@ void InspectorPanel::Refresh() {
     ShowText(text4Name_, ins_.PopupClassBox);
     ShowItems(combo4When_, ins_.PopupTriggerList);
     cmdClearPopup_->setEnabled(ins_.ClearPopupEnabled);
-    popupNotice_->setText(QString::fromStdString(ins_.PopupNotice));
+    // Which of several selected components the Events and Popup pages edit, above the page.
+    const QString selection = QString::fromStdString(ins_.SelectionNotice);
+    popupNotice_->setText(selection.isEmpty()
+                              ? QString::fromStdString(ins_.PopupNotice)
+                              : selection + ".\n" + QString::fromStdString(ins_.PopupNotice));
+    selectionNotice_->setText(selection);
 
     const double pageTop = kPropertiesPageTop - kTabHeaderTop;
     properties_->setGeometry(TwipsRect(kPageLeft, pageTop, kPageWidth, main_.PropertiesPageHeight));
-    events_->setGeometry(TwipsRect(kPageLeft, pageTop, kPageWidth, main_.EventsPageHeight));
+    const double noticeHeight = selection.isEmpty() ? 0 : 300;
+    selectionNotice_->setGeometry(TwipsRect(kPageLeft, pageTop, kPageWidth, noticeHeight));
+    selectionNotice_->setVisible(ins_.EventsPage.Visible && noticeHeight > 0);
+    events_->setGeometry(TwipsRect(kPageLeft, pageTop + noticeHeight, kPageWidth,
+                                   main_.EventsPageHeight - noticeHeight));
     popup_->setGeometry(TwipsRect(kPageLeft, pageTop, kPageWidth, main_.PopupPageHeight));
     properties_->setVisible(ins_.PropertiesPage.Visible);
     events_->setVisible(ins_.EventsPage.Visible);

@@ -130,7 +130,7 @@ TEST(GridSettingsTest, NewSettingsReachTheOpenDesignAtOnce) {
     EXPECT_FALSE(p.form.doc.GridShow);
     p.main.SetGrid(GridSettings{200, true, true, "twips"});
     EXPECT_EQ(p.form.doc.GridSize, 200);
-    p.form.InsertFromMenuBar("Label");
+    p.form.editor.InsertFromMenuBar("Label");
     EXPECT_EQ(p.form.doc.Slot(1).Width, 1800.f);
     EXPECT_EQ(p.form.doc.Slot(1).Left, 200.f);
     // An application setting, not an edit of the design.
@@ -382,7 +382,7 @@ TEST(MenuBarReadingTest, TheEditorAndGenerationGiveOneAnswer) {
             testing::CoreProgram p;
             p.form.doc.FileName = "Menus";
             p.form.doc.Target = target;
-            p.form.InsertFromMenuBar("CommandButton");
+            p.form.editor.InsertFromMenuBar("CommandButton");
             MenuBarEditor editor(c.elements);
             EXPECT_EQ(editor.Check(p.form.doc, catalogue), c.refusal) << c.what;
             p.form.doc.MenuElements = c.elements;
@@ -438,7 +438,7 @@ TEST(PreviewTest, TheSourceComesFromACopyOfTheDesign) {
     testing::CoreProgram p;
     const EventCatalogue catalogue;
     EXPECT_EQ(PreviewJava(p.form.doc, "Frame", catalogue).refusal, kNoComponentMessage);
-    p.form.InsertFromMenuBar("CommandButton");
+    p.form.editor.InsertFromMenuBar("CommandButton");
     p.form.doc.MutableSlot(1).ComponentPopup = "Frame,,mouseClicked()";  // invalid: erased
     p.form.doc.Modified = false;
     const PreviewSource source = PreviewJava(p.form.doc, "JFrame", catalogue);
@@ -460,7 +460,7 @@ TEST(PreviewTest, TheSourceComesFromACopyOfTheDesign) {
 TEST(PreviewTest, EveryTargetRunsThroughAHostThatShowsIt) {
     testing::CoreProgram p;
     const EventCatalogue catalogue;
-    p.form.InsertFromMenuBar("CommandButton");
+    p.form.editor.InsertFromMenuBar("CommandButton");
     p.form.doc.FileName = "Login";
     const struct {
         const char* target;
@@ -508,7 +508,7 @@ TEST(PreviewTest, WindowClassesTheDesignsFolderLacksGetStandIns) {
                               "JFrame,Missing,focusLost()",
                               "Frame,Incomplete,(None)"};
     for (const char* binding : bindings) {
-        p.form.InsertFromMenuBar("CommandButton");
+        p.form.editor.InsertFromMenuBar("CommandButton");
         p.form.doc.MutableSlot(p.form.doc.SlotCount()).ComponentPopup = binding;
     }
     p.form.doc.FileName = "Login";

@@ -147,6 +147,78 @@ class DesignPagesWidgetTest : public QObject {
         QCOMPARE(kind->currentIndex(), -1);
     }
 
+    // A kind change keeps the events and the binding in sight: what the new kind does not offer
+    // is shown as not offered, can be unchecked, and the change is undone in one step.
+    void theEventsPageAfterAKindChange() {
+        Desktop d;
+        d.Click("opt_Button_Click");
+        d.doc().MutableSlot(1).ComponentEvents = "actionPerformed()|mouseClicked()";
+        d.doc().MutableSlot(1).ComponentPopup = "Frame,Settings,actionPerformed()";
+        d.form().selection.SelectSlot(1);
+        InspectorPanel* ins = PanelOf(d);
+        QTest::mouseClick(ins->TabLabel(1), Qt::LeftButton);
+        Choose(Child<QComboBox>(ins->PropertiesPage(), "TypeList"), "Label");
+        QCOMPARE(d.doc().Slot(1).ComponentType, std::string("Label"));
+        QCOMPARE(d.messages.shown.size(), size_t(1));
+        QVERIFY(d.messages.shown[0].text.find("does not offer actionPerformed()") !=
+                std::string::npos);
+        QTest::mouseClick(ins->TabLabel(2), Qt::LeftButton);
+        QListWidget* events = ins->EventsList();
+        const auto row = [&](const QString& text) {
+            const QList<QListWidgetItem*> found = events->findItems(text, Qt::MatchExactly);
+            return found.size() == 1 ? found[0] : nullptr;
+        };
+        QListWidgetItem* trigger = row("actionPerformed()  (opens the popup window)");
+        QVERIFY(trigger);
+        QCOMPARE(trigger->checkState(), Qt::Checked);
+        QVERIFY(!(trigger->flags() & Qt::ItemIsUserCheckable));
+        QVERIFY(row("mouseClicked()"));  // a Label offers it
+        QCOMPARE(row("mouseClicked()")->checkState(), Qt::Checked);
+        QCOMPARE(d.doc().Slot(1).ComponentEvents, std::string("actionPerformed()|mouseClicked()"));
+        QCOMPARE(d.doc().Slot(1).ComponentPopup, std::string("Frame,Settings,actionPerformed()"));
+        d.Click("OptionEditUndo");
+        QCOMPARE(d.doc().Slot(1).ComponentType, std::string("CommandButton"));
+        QVERIFY(row("actionPerformed()  (opens the popup window)"));
+
+        // On a JTextField a stored textValueChanged() is not offered: unchecking removes it.
+        d.Click("opt_TextField_Click");
+        d.doc().MutableSlot(2).ComponentEvents = "textValueChanged()";
+        d.form().selection.SelectSlot(1);
+        d.form().selection.SelectSlot(2);
+        QTest::mouseClick(ins->TabLabel(1), Qt::LeftButton);
+        Choose(Child<QComboBox>(ins->PropertiesPage(), "TypeList"), "JTextField");
+        QTest::mouseClick(ins->TabLabel(2), Qt::LeftButton);
+        QListWidgetItem* stale = row("textValueChanged()  (not offered)");
+        QVERIFY(stale);
+        stale->setCheckState(Qt::Unchecked);
+        QCOMPARE(d.doc().Slot(2).ComponentEvents, std::string());
+    }
+
+    // With several selected, the pages say which one they edit, and edit that one.
+    void theEventsAndPopupPagesNameTheComponentTheyEdit() {
+        Desktop d;
+        d.Click("opt_Button_Click");
+        d.Click("opt_Label_Click");
+        InspectorPanel* ins = PanelOf(d);
+        QTest::mouseClick(ins->TabLabel(2), Qt::LeftButton);
+        auto* notice = ins->findChild<QLabel*>("SelectionNotice");
+        QVERIFY2(notice->isHidden(), qPrintable(notice->text()));
+        d.form().selection.SelectSlots({1, 2}, 2);
+        QTRY_VERIFY(notice->isVisible());
+        QCOMPARE(notice->text(), QString("Editing label_1 of 2 selected"));
+        ins->EventsList()->findItems("mouseClicked()", Qt::MatchExactly)[0]->setCheckState(
+            Qt::Checked);
+        QCOMPARE(d.doc().Slot(2).ComponentEvents, std::string("mouseClicked()"));
+        QCOMPARE(d.doc().Slot(1).ComponentEvents, std::string());
+        QTest::mouseClick(ins->TabLabel(3), Qt::LeftButton);
+        QVERIFY(Child<QLabel>(ins->PopupPage(), "PopupNotice")
+                    ->text()
+                    .startsWith("Editing label_1 of 2 selected."));
+        d.form().selection.SelectSlots({1}, 1);
+        QTest::mouseClick(ins->TabLabel(2), Qt::LeftButton);
+        QTRY_VERIFY(notice->isHidden());
+    }
+
     void windowSizeAndFontResizeTheDocumentWindow() {
         Desktop d;
         QWidget* surface = d.window->DocumentSubWindow()->Surface();

@@ -42,18 +42,13 @@ DesignHistory::DesignHistory(DocumentController& form, QObject* parent)
     form_.SetHistory(this);
     connect(&stack_, &QUndoStack::indexChanged, this, [this] {
         if (recording_) return;
-        FollowCleanState();
+        form_.NotifyChanged();
         emit designChanged();
     });
 }
 
 DesignHistory::~DesignHistory() {
     form_.SetHistory(nullptr);
-}
-
-void DesignHistory::FollowCleanState() {
-    form_.doc.Modified = !stack_.isClean();
-    form_.NotifyChanged();
 }
 
 void DesignHistory::Record(DesignChange change) {
@@ -70,6 +65,14 @@ void DesignHistory::Clear() {
 
 void DesignHistory::MarkSaved() {
     stack_.setClean();
+}
+
+void DesignHistory::ForgetSaved() {
+    stack_.resetClean();
+}
+
+bool DesignHistory::Clean() const {
+    return stack_.isClean();
 }
 
 size_t DesignHistory::Footprint() const {

@@ -347,7 +347,7 @@ void MainWindow::EditWindowSize() {
 
 void MainWindow::EditGrid() {
     GridDialog dialog(main_, messages_, this);
-    dialog.exec();
+    if (dialog.exec() == QDialog::Accepted && settings_) settings_->SetGrid(main_.Grid());
 }
 
 void MainWindow::EditMenuBar() {
@@ -438,7 +438,19 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     helpViewer_->close();
+    if (settings_) settings_->SetLayout(*this);
     event->accept();
+}
+
+void MainWindow::KeepSettingsIn(const ProgramSettings& settings) {
+    settings_ = settings;
+    settings_->RestoreLayout(*this);
+    main_.SetGrid(settings_->Grid(main_.Grid()));
+    QAction* showText = documentWindow_->findChild<QAction*>("opt_ShowText");
+    showText->setChecked(settings_->ShowText());
+    connect(showText, &QAction::toggled, this, [this](bool shown) {
+        if (settings_) settings_->SetShowText(shown);
+    });
 }
 
 }  // namespace korvane

@@ -6,9 +6,11 @@
 #include <QList>
 #include <QMainWindow>
 #include <memory>
+#include <optional>
 
 #include "document/DocumentController.h"
 #include "mainwindow/MainController.h"
+#include "qt/ProgramSettings.h"
 
 class QDockWidget;
 class QMdiArea;
@@ -48,6 +50,9 @@ class MainWindow : public QMainWindow {
 
     // The folder searched for the help file; the program's own folder unless set.
     void SetProgramFolder(const QString& folder) { programFolder_ = folder; }
+    // From now on the grid, Show Text and the window's layout are read from these settings and
+    // kept in them (the program's own, not a test's).
+    void KeepSettingsIn(const ProgramSettings& settings);
 
     // Help > Contents... and Help > About...
     void HelpContents();
@@ -105,6 +110,7 @@ class MainWindow : public QMainWindow {
     QList<QPair<QAction*, bool>> frameMenus_;
     QList<QAction*> documentMenus_;
     QString programFolder_;
+    std::optional<ProgramSettings> settings_;
 };
 
 }  // namespace korvane

@@ -39,7 +39,7 @@ class WindowSizeTest : public QObject {
         QApplication::processEvents();
         QCOMPARE(window->Surface()->size(), QSize(325, 245));
         QCOMPARE(Design(d), QSize(320, 240));
-        QVERIFY(!d.doc().Modified);
+        QVERIFY(!d.form().Modified());
     }
 
     void theMainWindowCanBeMadeSmallAgain() {

@@ -21,6 +21,7 @@ int main(int argc, char* argv[]) {
     korvane::MainWindow window(messages, dialogs);
     messages.SetParent(&window);
     dialogs.SetParent(&window);
+    window.KeepSettingsIn(korvane::ProgramSettings());
     window.show();
     korvane::PreviewRunner::RemoveAbandonedFolders();
     korvane::RecoveryKeeper recovery(window);

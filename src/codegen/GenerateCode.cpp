@@ -70,6 +70,22 @@ void WriteConstructionBlocks(JavaFile& file) {
         if (!WriteAwtConstruction(file, row)) WriteSwingConstruction(file, row);
 }
 
+// What the file takes from the design besides its table.
+void DescribeFile(const DesignDocument& doc, JavaFile& file) {
+    file.generateType = doc.Target;
+    file.className = doc.FileName;
+    file.fontName = doc.FontName;
+    file.fontStyle = doc.FontStyle;
+    file.fontSize = doc.FontSize;
+    file.dialogParent = doc.DialogParent;
+    file.surfaceWidth = doc.OuterWidth - kFrameWidth;
+    file.surfaceHeight = doc.OuterHeight - kFrameHeight;
+    if (HasKind(file.table, "OptionButton")) file.swingGroupName = "cbg_swing";
+    file.stacking = PlanStacking(file.table);
+    file.menuElements = &doc.MenuElements;
+    if (IsFrameTarget(file.generateType)) file.menuTree = BuildMenuTree(doc.MenuElements);
+}
+
 }  // namespace
 
 CodegenTable BuildCodegenTable(const DesignDocument& doc) {
@@ -139,18 +155,7 @@ GeneratedJava GenerateJava(const DesignDocument& doc, const EventCatalogue& cata
     const CodegenTable table = BuildCodegenTable(doc);
 
     JavaFile file(sink, table);
-    file.generateType = doc.Target;
-    file.className = doc.FileName;
-    file.fontName = doc.FontName;
-    file.fontStyle = doc.FontStyle;
-    file.fontSize = doc.FontSize;
-    file.dialogParent = doc.DialogParent;
-    file.surfaceWidth = doc.OuterWidth - kFrameWidth;
-    file.surfaceHeight = doc.OuterHeight - kFrameHeight;
-    if (HasKind(table, "OptionButton")) file.swingGroupName = "cbg_swing";
-    file.stacking = PlanStacking(table);
-    file.menuElements = &doc.MenuElements;
-    if (IsFrameTarget(file.generateType)) file.menuTree = BuildMenuTree(doc.MenuElements);
+    DescribeFile(doc, file);
 
     const ListenerPlan plan =
         BuildListenerPlan(table, catalogue, file.generateType, doc.MenuElements);
@@ -181,6 +186,20 @@ GeneratedJava GenerateJava(const DesignDocument& doc, const EventCatalogue& cata
     GeneratedJava generated = GenerateJava(doc, catalogue, sink);
     if (generated.ok()) generated.lines = sink.TakeLines();
     return generated;
+}
+
+std::string MenuBarRefusal(const DesignDocument& doc, const std::vector<MenuElement>& elements,
+                           const EventCatalogue& catalogue) {
+    DesignDocument frame = doc;
+    if (!IsFrameTarget(frame.Target)) frame.Target = "JFrame";
+    frame.MenuElements = elements;
+    frame.JavaClassName = frame.FileName;
+    const CodegenTable table = BuildCodegenTable(frame);
+    LineSink sink;
+    JavaFile file(sink, table);
+    DescribeFile(frame, file);
+    const ListenerPlan plan = BuildListenerPlan(table, catalogue, file.generateType, elements);
+    return GenerationChecker(file, plan, catalogue).MenuBarRefusal(elements);
 }
 
 void RunGenerateCommand(DocumentController& form, CodeListing& codeWindow,

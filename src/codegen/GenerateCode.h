@@ -43,6 +43,13 @@ GeneratedJava GenerateJava(const DesignDocument& doc, const EventCatalogue& cata
 // The same, with the lines kept in the result.
 GeneratedJava GenerateJava(const DesignDocument& doc, const EventCatalogue& catalogue);
 
+// Why generation would refuse these menu elements as the menu bar of the design (a sentence
+// naming the element), or "": the checks of a "Frame" or "JFrame" (the design's own target when
+// it is one) of the menu elements alone. The menu-bar editor keeps a list only when it passes,
+// so that the editor and generation read the elements alike.
+std::string MenuBarRefusal(const DesignDocument& doc, const std::vector<MenuElement>& elements,
+                           const EventCatalogue& catalogue);
+
 // The command: refuses a design without live components, has a never-saved design saved
 // first, takes the file's name as the class's (JavaClassName), generates, and on success shows
 // "Java File Generated Succesfully!", then the warnings in one message, and fills and shows the

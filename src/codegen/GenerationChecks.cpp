@@ -168,6 +168,8 @@ class Checker {
 
     std::string ClassName() const;
     std::string ComponentNames();
+    // The component names known as ComponentNames knows them, whether or not they pass.
+    void IndexComponentNames();
     std::string GeneratedNameUse(std::string_view name) const;
     std::string OtherNames() const;
     std::string PopupClasses() const;
@@ -285,6 +287,11 @@ std::string Checker::ComponentNames() {
             return "The component name " + Quoted(name) + " is used by more than one component.";
     }
     return {};
+}
+
+void Checker::IndexComponentNames() {
+    componentNames_.Reserve(file_.table.size());
+    for (const CodegenRow& row : file_.table) componentNames_.Insert(row.name, &row);
 }
 
 // What the class declares or uses under this name besides the components' own fields, or ""
@@ -548,6 +555,12 @@ std::string GenerationChecker::Refusal(const std::vector<MenuElement>& menuEleme
     if (refusal.empty()) refusal = check.Texts();
     if (refusal.empty()) refusal = check.ClassFiles();
     return refusal;
+}
+
+std::string GenerationChecker::MenuBarRefusal(const std::vector<MenuElement>& menuElements) {
+    Checker& check = state_->checker;
+    check.IndexComponentNames();
+    return check.MenuElements(menuElements);
 }
 
 MethodCode GenerationChecker::MethodSizes() const {

@@ -46,6 +46,8 @@ class GenerationChecker {
     // Why this file cannot be generated (a sentence naming the offending name), or "" when it
     // can. The menu elements count only for "Frame" and "JFrame".
     std::string Refusal(const std::vector<MenuElement>& menuElements);
+    // What Refusal says of the menu elements alone, for a "Frame" or "JFrame" file.
+    std::string MenuBarRefusal(const std::vector<MenuElement>& menuElements);
     MethodCode MethodSizes() const;
     // A warning when the public class may hold more constants than a class file can, or "";
     // such a file is still generated. It counts the file as split when it is asked.

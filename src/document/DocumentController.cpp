@@ -3,6 +3,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "document/MenuBar.h"
 #include "document/ProjectFile.h"
 #include "platform/Conversions.h"
 #include "platform/FileSystem.h"
@@ -320,6 +321,12 @@ void DocumentController::LoadProject(LoadedProject project) {
                                c.x, c.y, c.sizeX, c.sizeY, std::move(c.order), std::move(c.popup));
     }
     if (!project.menuElements.empty()) doc.MenuElements = std::move(project.menuElements);
+    if (const std::string fault = MenuElementCountFault(NamedMenuElementCount(doc.MenuElements));
+        !fault.empty())
+        links_.messages.Show(
+            Warning(fault + " All of them are kept, but a Frame or JFrame is generated "
+                            "only once some are removed (Insert > Menu...).",
+                    "Open File"));
     ChooseFirstListEntry();
     NotifyChanged();
 }

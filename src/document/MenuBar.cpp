@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <map>
 
 #include "platform/Text.h"
 
@@ -55,7 +56,6 @@ std::string ElementName(const MenuElement& element) {
 struct ReadElement {
     std::optional<MenuElementType> type;  // nullopt: "" (decided by the tree)
     MenuElementState state;
-    int level = -1;  // -1: ""
     MenuShortcut shortcut;
 };
 
@@ -71,42 +71,40 @@ std::string ReadForms(const MenuElement& element, ReadElement& out) {
         return ElementName(element) + " has the unknown state " + Quoted(element.State) +
                ": use Checked, Unchecked, Enabled or Disabled.";
     out.state = *state;
-    const std::optional<int> level = ParseMenuLevel(element.Level);
-    if (!level)
+    if (!ParseMenuLevel(element.Level))
         return ElementName(element) + " has the level " + Quoted(element.Level) +
                ", which is not a whole number from 0 to " + std::to_string(kMaxMenuLevel) + ".";
-    out.level = *level;
     const std::optional<MenuShortcut> shortcut = ParseMenuShortcut(element.Shortcut);
     if (!shortcut)
         return ElementName(element) + " has the shortcut " + Quoted(element.Shortcut) +
-               ", which is not a key such as Ctrl+S or Ctrl+Shift+F5 (a letter, a digit, F1 "
-               "to F12, Delete or Insert).";
+               ", which is not Ctrl, optionally Shift, and one key, such as Ctrl+S or "
+               "Ctrl+Shift+F5 (the key a letter, a digit, F1 to F12, Delete or Insert).";
     out.shortcut = *shortcut;
     if (out.state.checked && out.type == MenuElementType::Item) out.type = MenuElementType::Check;
     return {};
 }
 
-// The depth of each element (0 = the bar), from the levels as read.
-std::string Depths(const std::vector<MenuElement>& elements, const std::vector<ReadElement>& read,
-                   std::vector<int>& depths) {
-    int top = kMaxMenuLevel;
-    for (const ReadElement& r : read)
-        if (r.level >= 0) top = std::min(top, r.level);
-    int nearestMenuDepth = -1;
-    for (size_t i = 0; i < read.size(); ++i) {
-        const ReadElement& r = read[i];
-        int depth = 0;
-        if (r.level >= 0) {
-            depth = r.level - top;
-        } else if (r.type != MenuElementType::Menu) {
-            depth = nearestMenuDepth + 1;
-        }
-        if (i == 0) depth = 0;  // nothing above it to hold it
-        if (i > 0 && depth > depths.back() + 1)
+// The depths of the elements as read, or why a level skips.
+std::string Depths(const std::vector<MenuElement>& elements, std::vector<int>& depths) {
+    depths = MenuDepths(elements);
+    for (size_t i = 1; i < depths.size(); ++i)
+        if (depths[i] > depths[i - 1] + 1)
             return ElementName(elements[i]) + " is at level " + Quoted(elements[i].Level) +
                    ", more than one level below the element before it.";
-        depths.push_back(depth);
-        if (r.type == MenuElementType::Menu) nearestMenuDepth = depth;
+    return {};
+}
+
+// Why two elements share a shortcut, naming both, or "".
+std::string SharedShortcut(const std::vector<MenuElement>& elements, const MenuTree& tree) {
+    std::map<std::string, size_t> holder;  // shortcut text -> element
+    for (const MenuNode& node : tree.nodes) {
+        if (!node.shortcut || node.type == MenuElementType::Separator) continue;
+        const std::string text = MenuShortcutText(*node.shortcut);
+        const auto [at, added] = holder.emplace(text, node.element);
+        if (!added)
+            return "The menu elements " + Quoted(elements[at->second].Name) + " and " +
+                   Quoted(elements[node.element].Name) + " both have the shortcut " + text +
+                   ": give each its own.";
     }
     return {};
 }
@@ -222,19 +220,23 @@ std::optional<MenuShortcut> ParseMenuShortcut(std::string_view text) {
     text = Trimmed(text);
     MenuShortcut shortcut;
     if (text.empty()) return shortcut;
-    if (text.front() == '^') text.remove_prefix(1);  // the old caret form of Ctrl
+    bool ctrl = false;
+    if (text.front() == '^') {  // the old caret form of Ctrl
+        ctrl = true;
+        text.remove_prefix(1);
+    }
     const std::vector<std::string_view> parts = Parts(text, "+");
     for (size_t i = 0; i + 1 < parts.size(); ++i) {
         const std::string modifier = Lower(parts[i]);
-        if (modifier == "ctrl" || modifier == "control" || modifier == "ctl") continue;
-        if (modifier == "shift") {
-            shortcut.shift = true;
-            continue;
-        }
-        return std::nullopt;  // Alt, Meta, an empty part or a second key
+        bool& seen = modifier == "shift" ? shortcut.shift : ctrl;
+        // Once each; Alt, Meta, an empty part or a second key are no modifiers.
+        if (seen || (modifier != "shift" && modifier != "ctrl" && modifier != "control" &&
+                     modifier != "ctl"))
+            return std::nullopt;
+        seen = true;
     }
     shortcut.key = ShortcutKey(parts.back());
-    if (shortcut.key.empty()) return std::nullopt;
+    if (!ctrl || shortcut.key.empty()) return std::nullopt;
     return shortcut;
 }
 
@@ -242,17 +244,48 @@ bool HasMenuElements(const std::vector<MenuElement>& elements) {
     return !elements.empty() && !elements.front().Name.empty();
 }
 
-MenuTree BuildMenuTree(const std::vector<MenuElement>& elements) {
-    MenuTree tree;
+size_t NamedMenuElementCount(const std::vector<MenuElement>& elements) {
     size_t count = 0;
     while (count < elements.size() && !elements[count].Name.empty()) ++count;
-    const std::vector<MenuElement> named(elements.begin(),
-                                         elements.begin() + static_cast<long>(count));
+    return count;
+}
+
+std::vector<int> MenuDepths(const std::vector<MenuElement>& elements) {
+    const size_t count = NamedMenuElementCount(elements);
+    std::vector<int> levels(count);
+    int top = kMaxMenuLevel;
+    for (size_t i = 0; i < count; ++i) {
+        levels[i] = ParseMenuLevel(elements[i].Level).value_or(-1);
+        if (levels[i] >= 0) top = std::min(top, levels[i]);
+    }
+    std::vector<int> depths;
+    depths.reserve(count);
+    int nearestMenuDepth = -1;
+    for (size_t i = 0; i < count; ++i) {
+        const bool menu = ParseMenuType(elements[i].Type) == MenuElementType::Menu;
+        int depth = levels[i] >= 0 ? levels[i] - top : menu ? 0 : nearestMenuDepth + 1;
+        if (i == 0) depth = 0;  // nothing above it to hold it
+        depths.push_back(depth);
+        if (menu) nearestMenuDepth = depth;
+    }
+    return depths;
+}
+
+std::string MenuElementCountFault(size_t count) {
+    if (count <= kMaxMenuElements) return {};
+    return "The menu bar has " + std::to_string(count) +
+           " elements, and a menu bar holds at most " + std::to_string(kMaxMenuElements) + ".";
+}
+
+MenuTree BuildMenuTree(const std::vector<MenuElement>& elements) {
+    MenuTree tree;
+    const size_t count = NamedMenuElementCount(elements);
+    if (tree.error = MenuElementCountFault(count); !tree.ok()) return tree;
     std::vector<ReadElement> read(count);
     for (size_t i = 0; i < count; ++i)
-        if (tree.error = ReadForms(named[i], read[i]); !tree.ok()) return tree;
+        if (tree.error = ReadForms(elements[i], read[i]); !tree.ok()) return tree;
     std::vector<int> depths;
-    if (tree.error = Depths(named, read, depths); !tree.ok()) return tree;
+    if (tree.error = Depths(elements, depths); !tree.ok()) return tree;
 
     std::vector<int> menuAtDepth;  // the node holding the next element of each depth
     for (size_t i = 0; i < count; ++i) {
@@ -260,13 +293,16 @@ MenuTree BuildMenuTree(const std::vector<MenuElement>& elements) {
         const bool holdsElements = i + 1 < count && depths[i + 1] > depth;
         MenuNode node;
         node.element = i;
-        if (tree.error = Place(named[i], read[i], holdsElements, depth == 0, node); !tree.ok())
+        if (tree.error = Place(elements[i], read[i], holdsElements, depth == 0, node); !tree.ok()) {
+            tree.nodes.clear();
             return tree;
+        }
         menuAtDepth.resize(static_cast<size_t>(depth));
         node.parent = depth == 0 ? -1 : menuAtDepth.back();
         tree.nodes.push_back(std::move(node));
         menuAtDepth.push_back(static_cast<int>(tree.nodes.size()) - 1);
     }
+    if (tree.error = SharedShortcut(elements, tree); !tree.ok()) tree.nodes.clear();
     return tree;
 }
 

@@ -13,14 +13,19 @@
 //             so on. Files that count from 1 work too: the smallest level of the file is the bar.
 //             "" is the bar for a Menu, and for any other element one level below the nearest
 //             Menu above it (the bar when there is none).
-//   Shortcut  "" or a key with modifiers joined by "+": Ctrl+S, Ctrl+Shift+F5; the key is a
-//             letter, a digit, F1 to F12, Delete or Insert. Ctrl is always part of a shortcut
-//             (AWT menus know no other), so "S" and "^S" mean Ctrl+S. Alt is refused.
+//   Shortcut  "" or Ctrl, optionally Shift, and one key, joined by "+": Ctrl+S, Ctrl+Shift+F5
+//             (words in any case, "^" for Ctrl); the key is a letter, a digit, F1 to F12, Delete
+//             or Insert. Ctrl is part of every shortcut, as AWT menus know no other; Alt is
+//             refused. No two elements have the same shortcut.
 //
 // The tree: the first element stands in the bar whatever its level; every later one is at most
 // one level deeper than the one before it. An element followed by a deeper one is a menu holding
 // them. The bar holds only menus, so an Item standing in the bar becomes a menu of its own, or,
-// when it has events (which opening a menu never fires), is held by a menu of its own.
+// when it has events (which opening a menu never fires), is held by a menu of its own. A menu
+// bar holds at most kMaxMenuElements elements.
+//
+// This is the one reading of the menu elements: generation builds the menu bar from it, and
+// the menu-bar editor shows and checks the elements by it.
 #pragma once
 
 #include <optional>
@@ -36,6 +41,9 @@ enum class MenuElementType { Menu, Item, Check, Separator };
 
 // The deepest level a menu element can stand at.
 inline constexpr int kMaxMenuLevel = 99;
+// The most elements a menu bar holds: each is a field and about 60 bytes of the constructor,
+// which javac takes up to 64 KB of.
+inline constexpr size_t kMaxMenuElements = 1000;
 
 struct MenuElementState {
     bool checked = false;
@@ -85,5 +93,16 @@ MenuTree BuildMenuTree(const std::vector<MenuElement>& elements);
 
 // Whether the design has menu elements at all (a first element with a name).
 bool HasMenuElements(const std::vector<MenuElement>& elements);
+// How many elements the menu bar has: those before the first one without a name.
+size_t NamedMenuElementCount(const std::vector<MenuElement>& elements);
+
+// How deep each of the named elements stands as its level reads (0 = the bar), whether or not
+// the levels make a tree: the first element is in the bar, a level counts from the smallest
+// level of the elements, an element without a level is in the bar when it is a Menu, and
+// otherwise one below the nearest Menu above it.
+std::vector<int> MenuDepths(const std::vector<MenuElement>& elements);
+
+// Why the menu bar holds more elements than it can, naming how many, or "".
+std::string MenuElementCountFault(size_t count);
 
 }  // namespace korvane

@@ -14,7 +14,6 @@
 namespace korvane {
 namespace {
 
-constexpr int kMaxMenuElements = 1000;
 constexpr std::array<std::string_view, 10> kLegacyDisplayNames = {
     "Label",  "Canvas", "TextField/TextArea", "Button",     "Checkbox", "Radiobutton",
     "Choice", "List",   "Scrollbar H",        "Scrollbar V"};
@@ -111,8 +110,10 @@ bool ReadComponents(const ProfileReader& f, LoadedProject& out, std::string& err
     return true;
 }
 
+// All of them, however many: a menu bar with more than it can hold is kept whole, so that
+// nothing of the file is lost, and said when the file is opened.
 void ReadMenuElements(const ProfileReader& f, LoadedProject& out) {
-    for (int k = 1; k <= kMaxMenuElements; ++k) {
+    for (size_t k = 1;; ++k) {
         std::string section = "MenuElement" + std::to_string(k);
         MenuElement e;
         e.Name = f.Read(section, "Name");

@@ -6,6 +6,7 @@
 #include "codegen/EventCatalogue.h"
 #include "codegen/GenerationChecks.h"
 #include "codegen/JavaText.h"
+#include "codegen/Listeners.h"
 #include "document/ComponentKinds.h"
 #include "document/DesignEdits.h"
 #include "document/DocumentController.h"
@@ -233,17 +234,14 @@ void Inspector::TypeChosen() {
     DesignDocument& doc = form_->doc;
     if (tag == doc.Slot(i).ComponentType) return;
     DesignChange change("Change Type of " + doc.Slot(i).ComponentName);
+    const std::string oldClass = JavaClassOfType(doc.Slot(i).ComponentType);
     change.SetField(doc, i, SlotField::Type, std::move(tag));
     ValidateName();
-    // The popup binding the page stores with the new kind is part of the same step.
-    std::string popupBefore = doc.Slot(i).ComponentPopup;
-    StorePopupPage(i);
-    std::string popupAfter = doc.Slot(i).ComponentPopup;
-    WriteSlotField(doc, i, SlotField::Popup, std::move(popupBefore));
-    change.SetField(doc, i, SlotField::Popup, std::move(popupAfter));
     form_->editor.Record(std::move(change));
-    // The new kind's class offers other events and popup kinds.
+    // The new kind's class offers other events and popup kinds; the events and the binding stay
+    // as they are, and what the new class does not offer is said.
     FillEventPages(i);
+    WarnOfUnofferedEvents(i, oldClass);
     form_->NotifyChanged();
     Changed();
 }
@@ -408,6 +406,36 @@ void Inspector::PressTab(int k) {
 
 // ---------------------------------------------------------------- Events and Popup pages
 
+namespace {
+
+// Why generation leaves the binding out, or "" when it writes it.
+std::string PopupNoticeOf(const PopupBinding& binding, const ListState& triggers,
+                          int offeredTriggers) {
+    const std::string trigger(binding.trigger);
+    std::vector<std::string> missing;
+    if (binding.kind.empty() || binding.kind == kNoPopupField) missing.push_back("a window kind");
+    if (TrimSpaces(std::string(binding.className)).empty()) missing.push_back("its class");
+    if (trigger.empty() || trigger == kNoPopupField) missing.push_back("an event");
+    if (!missing.empty()) {
+        std::string list = missing[0];
+        for (size_t k = 1; k < missing.size(); ++k)
+            list += (k + 1 == missing.size() ? " and " : ", ") + missing[k];
+        return "Incomplete: it needs " + list + ". Generation leaves it out until then.";
+    }
+    if (triggers.Find(trigger) > offeredTriggers)
+        return "This kind of component does not offer " + trigger +
+               ": generation leaves the binding out. Choose an event it offers.";
+    return {};
+}
+
+bool HasPart(std::string_view joined, std::string_view part) {
+    for (const std::string& piece : Split(joined, '|'))
+        if (piece == part) return true;
+    return false;
+}
+
+}  // namespace
+
 void Inspector::FillEventPages(int slot) {
     const ComponentRecord& r = form_->doc.Slot(slot);
     EventList.Enabled = true;
@@ -421,47 +449,82 @@ void Inspector::FillEventPages(int slot) {
             PopupTriggerList.AddItem(std::string(method));
         }
     }
+    OfferedEvents = static_cast<int>(EventList.Items.size());
+    const DesignDocument& doc = form_->doc;
+    const int selected = doc.Selected.Contains(slot) ? doc.Selected.Count() : 1;
+    SelectionNotice = selected > 1 ? "Editing " + r.ComponentName + " of " +
+                                         std::to_string(selected) + " selected"
+                                   : std::string();
+    const int offeredTriggers = OfferedEvents;
+    // A row for every stored name, the ones the class does not offer after the others.
+    const auto row = [this](const std::string& name) {
+        int k = EventList.Find(name);
+        if (k < 0) {
+            EventList.AddItem(name);
+            k = static_cast<int>(EventList.Items.size()) - 1;
+        }
+        return static_cast<size_t>(k);
+    };
     for (const std::string& name : Split(r.ComponentEvents, '|'))
-        for (size_t k = 0; k < EventList.Items.size(); ++k)
-            if (EventList.Items[k] == name) EventList.Checked[k] = true;
+        if (!name.empty()) EventList.Checked[row(name)] = true;
+    const PopupBinding binding = PopupBinding::Read(r.ComponentPopup);
+    // Generation registers a valid binding's trigger whether or not it is among the events.
+    TriggerRow = -1;
+    if (IsPopupBinding(r.ComponentPopup)) {
+        TriggerRow = static_cast<int>(row(std::string(binding.trigger)));
+        EventList.Checked[static_cast<size_t>(TriggerRow)] = true;
+    }
     EventList.ListIndex = EventList.Items.empty() ? -1 : 0;
 
     PopupKindList.Enabled = PopupClassBox.Enabled = PopupTriggerList.Enabled = ClearPopupEnabled =
         true;
     FillPopupKinds(r.ComponentType.starts_with('J'));
+    PopupNotice.clear();
     if (r.ComponentPopup.empty()) {
         PopupTriggerList.ListIndex = -1;
         PopupClassBox.Text.clear();
         return;
     }
-    const PopupBinding binding = PopupBinding::Read(r.ComponentPopup);
-    PopupKindList.ListIndex = PopupKindList.Find(std::string(binding.kind));
+    // A kind of the other family, or a trigger the class does not offer, is shown as stored.
+    for (auto [list, value] : {std::pair{&PopupKindList, std::string(binding.kind)},
+                               std::pair{&PopupTriggerList, std::string(binding.trigger)}}) {
+        if (!value.empty() && list->Find(value) < 0) list->AddItem(value);
+        list->ListIndex = list->Find(value);
+    }
     PopupClassBox.Text = binding.className;
-    PopupTriggerList.ListIndex = PopupTriggerList.Find(std::string(binding.trigger));
+    PopupNotice = PopupNoticeOf(binding, PopupTriggerList, offeredTriggers);
 }
 
-void Inspector::StorePopupPage(int slot) {
-    DesignDocument& doc = form_->doc;
-    const std::string& popup = doc.Slot(slot).ComponentPopup;
-    const std::string kind = PopupKindList.Text();
-    const std::string trigger = PopupTriggerList.Text();
-    const std::string& name = PopupClassBox.Text;
-    bool differs;
-    if (popup.empty()) {
-        differs = !kind.empty() || !name.empty() || !trigger.empty();
-    } else {
-        const PopupBinding stored = PopupBinding::Read(popup);
-        differs = stored.kind != kind || stored.className != name || stored.trigger != trigger;
-    }
-    if (!differs) return;
-    const std::string trimmed = TrimSpaces(name);
-    doc.MutableSlot(slot).ComponentPopup =
-        PopupBinding{PageChoice(kind), trimmed, PageChoice(trigger)}.Text();
+void Inspector::WarnOfUnofferedEvents(int slot, const std::string& oldClass) {
+    const ComponentRecord& r = form_->doc.Slot(slot);
+    std::vector<std::string> lost;
+    for (size_t k = static_cast<size_t>(OfferedEvents); k < EventList.Items.size(); ++k)
+        if (catalogue_ && catalogue_->ClassOffersMethod(oldClass, EventList.Items[k]))
+            lost.push_back(EventList.Items[k]);
+    if (lost.empty()) return;
+    std::string names = lost[0];
+    for (size_t k = 1; k < lost.size(); ++k)
+        names += (k + 1 == lost.size() ? " and " : ", ") + lost[k];
+    const bool one = lost.size() == 1;
+    std::string text = "A " + DisplayNameOfType(r.ComponentType) + " does not offer " + names +
+                       ": " + (one ? "it stays" : "they stay") + " with " +
+                       Quoted(r.ComponentName) +
+                       ", shown on the Events page as not offered, but generation leaves " +
+                       (one ? "it" : "them") + " out";
+    if (TriggerRow >= OfferedEvents)
+        text += ", and the popup binding that opens " + PopupClassBox.Text + " on " +
+                EventList.Items[static_cast<size_t>(TriggerRow)] + " opens nothing";
+    text += ". Undo changes the kind back.";
+    form_->Messages().Show(Warning(text, "Component Type"));
 }
 
 void Inspector::ClearEventPages() {
     EventList.Clear();
     EventList.Enabled = false;
+    OfferedEvents = 0;
+    TriggerRow = -1;
+    PopupNotice.clear();
+    SelectionNotice.clear();
     PopupKindList.ListIndex = -1;
     PopupClassBox.Text.clear();
     PopupTriggerList.Clear();
@@ -487,8 +550,15 @@ std::string EventsFromChecks(const ListState& list, std::string_view stored) {
 void Inspector::EventChecked(int row, bool checked) {
     int i = ShownSlot();
     if (i == 0 || row < 0 || row >= static_cast<int>(EventList.Items.size())) return;
-    EventList.Checked[static_cast<size_t>(row)] = checked;
-    EditComponentEvents(*form_, i, EventsFromChecks(EventList, form_->doc.Slot(i).ComponentEvents));
+    // The binding registers its trigger: its row stays checked, and the record's events keep
+    // or lack it as they did.
+    if (row != TriggerRow) EventList.Checked[static_cast<size_t>(row)] = checked;
+    const std::string& stored = form_->doc.Slot(i).ComponentEvents;
+    ListState written = EventList;
+    if (TriggerRow >= 0)
+        written.Checked[static_cast<size_t>(TriggerRow)] =
+            HasPart(stored, EventList.Items[static_cast<size_t>(TriggerRow)]);
+    EditComponentEvents(*form_, i, EventsFromChecks(written, stored));
     Changed();
 }
 
@@ -496,8 +566,12 @@ std::string Inspector::PopupFromPage() const {
     const std::string kind = PopupKindList.Text();
     const std::string trigger = PopupTriggerList.Text();
     const std::string name = TrimSpaces(PopupClassBox.Text);
-    std::string binding = PopupBinding{PageChoice(kind), name, PageChoice(trigger)}.Text();
-    return IsPopupBinding(binding) ? binding : std::string();
+    const PopupBinding binding{PageChoice(kind), name, PageChoice(trigger)};
+    // An incomplete binding is kept, and the page says what it lacks; a page with nothing chosen
+    // binds nothing.
+    if (binding.kind == kNoPopupField && binding.trigger == kNoPopupField && name.empty())
+        return {};
+    return binding.Text();
 }
 
 std::string Inspector::StoredPopupName(int slot) const {
@@ -509,7 +583,7 @@ bool Inspector::WritePopupBinding() {
     int i = ShownSlot();
     if (i == 0) return true;
     std::string binding = PopupFromPage();
-    if (!binding.empty() && catalogue_) {
+    if (!TrimSpaces(PopupClassBox.Text).empty() && catalogue_) {
         std::string fault = PopupClassFault(TrimSpaces(PopupClassBox.Text), *catalogue_);
         if (!fault.empty()) {
             Reject(PopupClassBox, InspectorControl::PopupClassBox, StoredPopupName(i), fault,
@@ -517,7 +591,11 @@ bool Inspector::WritePopupBinding() {
             return false;
         }
     }
+    // "(None)" chosen on an empty page stores nothing: the page keeps the choice, so that the
+    // keyboard can step on through the list.
+    if (binding == form_->doc.Slot(i).ComponentPopup) return true;
     EditComponentPopup(*form_, i, std::move(binding));
+    FillEventPages(i);
     Changed();
     return true;
 }
@@ -559,6 +637,7 @@ void Inspector::ClearPopup() {
     PopupClassBox.Text.clear();
     PopupTriggerList.ListIndex = -1;
     EditComponentPopup(*form_, i, "");
+    FillEventPages(i);
     Changed();
 }
 

@@ -134,16 +134,18 @@ class Inspector {
     void PressTab(int k);
 
     // --- Events and Popup pages ---
+    // Both pages show all the record holds: the Events page the events the class offers, then
+    // the stored ones it does not offer (checked, to be unchecked and so removed), with the
+    // popup binding's trigger checked for good; the Popup page the binding as stored, complete
+    // or not, its kind or trigger added to the lists when the class does not offer it.
     void FillEventPages(int slot);
-    // The kind change's store of the Popup page into the record.
-    void StorePopupPage(int slot);
     void ClearEventPages();
     // An event was checked or unchecked: the record's events become the checked names in
-    // the page's order, followed by the stored names the page does not offer.
+    // the page's order. The popup trigger's row does not change.
     void EventChecked(int row, bool checked);
     // The popup kind or trigger was chosen (already in the list's state), or the name
-    // confirmed: the record's binding follows the page. A name that is not a usable Java
-    // class is refused with a message and the box gets the stored name back.
+    // confirmed: the record's binding follows the page, an incomplete one too. A name that is
+    // not a usable Java class is refused with a message and the box gets the stored name back.
     void PopupKindChosen();
     void PopupTriggerChosen();
     int PopupClassKeyPress(int keyAscii);
@@ -151,7 +153,8 @@ class Inspector {
     bool PopupClassLosesFocus();
     // Removes the binding and empties the page.
     void ClearPopup();
-    // The binding the page shows: "kind,name,trigger", or "" when it binds nothing.
+    // The binding the page shows: "kind,name,trigger" with "(None)" for a kind or trigger not
+    // chosen, or "" when nothing is chosen or typed.
     std::string PopupFromPage() const;
 
     // Properties page.
@@ -159,14 +162,22 @@ class Inspector {
     ListState TypeList;
     std::string ShownIndex;
     PageState PropertiesPage;
-    // Events page: the check list, and its place and visibility.
+    // Events page: the check list, and its place and visibility. Its first OfferedEvents rows
+    // are the events the class offers; TriggerRow is the popup trigger's row, or -1.
     ListState EventList;
+    int OfferedEvents = 0;
+    int TriggerRow = -1;
     PageState EventsPage;
     // Popup page.
     PageState PopupPage;
     ListState PopupKindList, PopupTriggerList;
     TextBoxState PopupClassBox;
     bool ClearPopupEnabled = false;
+    // What the Popup page says of the binding it shows: "" for a complete binding the class can
+    // write, or why generation leaves it out.
+    std::string PopupNotice;
+    // With several components selected, which one the Events and Popup pages edit; else "".
+    std::string SelectionNotice;
 
     // Visible tab header: 0 "Components", 1..3 the tabs, shape 4 the background.
     LabelState TabHeaderLabels[4];
@@ -193,6 +204,8 @@ class Inspector {
     bool RenumberTabOrders(DesignChange& change, int slot, double n);
     bool WritePopupBinding();
     std::string StoredPopupName(int slot) const;
+    // After a kind change: the events and popup trigger the new kind does not offer, said.
+    void WarnOfUnofferedEvents(int slot, const std::string& oldClass);
 
     DocumentController* form_ = nullptr;
     ComponentListBox* componentList_ = nullptr;

@@ -6,15 +6,15 @@ namespace korvane {
 namespace {
 
 constexpr std::array<TargetMenuItem, 9> kTargetMenu = {{
-    {"OptionAsApplet", "Applet", true},
-    {"OptionAsFrame", "Frame", true},
-    {"OptionAsDialog", "Dialog", false},
-    {"OptionAsPanel", "Panel", false},
-    {"LineDummy1", "", true},
-    {"OptionAsJApplet", "JApplet", true},
-    {"OptionAsJFrame", "JFrame", true},
-    {"OptionAsJDialog", "JDialog", false},
-    {"OptionAsJPanel", "JPanel", false},
+    {"OptionAsApplet", "Applet"},
+    {"OptionAsFrame", "Frame"},
+    {"OptionAsDialog", "Dialog"},
+    {"OptionAsPanel", "Panel"},
+    {"LineDummy1", ""},
+    {"OptionAsJApplet", "JApplet"},
+    {"OptionAsJFrame", "JFrame"},
+    {"OptionAsJDialog", "JDialog"},
+    {"OptionAsJPanel", "JPanel"},
 }};
 
 constexpr std::array<CommandBarButton, 5> kButtons = {{

@@ -11,7 +11,6 @@ namespace korvane {
 struct TargetMenuItem {
     std::string_view name;     // control name
     std::string_view caption;  // "" for the separator
-    bool visible;              // as stored; nothing shows the hidden ones
 };
 
 // menuGenerateType in menu order.

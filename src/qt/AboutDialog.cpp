@@ -69,7 +69,7 @@ AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner) {
     AddLabel("ContactLine", form_.ContactLine, "Tahoma", 240, 1680, 2600, 225);
     AddLabel("Address", form_.Address, nullptr, 240, 1920, 2600, 225);
 
-    QPushButton* ok = new QPushButton("OK", this);
+    QPushButton* ok = new QPushButton("&OK", this);
     ok->setObjectName("cmdOK");
     ok->setGeometry(Px(2895), Px(2145), Px(1500), Px(345));
     ok->setDefault(true);

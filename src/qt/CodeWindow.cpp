@@ -50,11 +50,11 @@ CodeWindow::CodeWindow(CodeListing& form, const std::string& javaFileName,
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
     // The text fills the window whatever its size.
     setCentralWidget(text_);
-    QMenu* file = menuBar()->addMenu("File");
+    QMenu* file = menuBar()->addMenu("&File");
     file->setObjectName("OptionFile");
-    AddMenuItem(file, "Save As...", "OptionSaveAs", [this] { SaveAs(); });
+    AddMenuItem(file, "Save &As...", "OptionSaveAs", [this] { SaveAs(); });
     AddSeparator(file);
-    AddMenuItem(file, "Close", "OptionClose", [this] { Close(); });
+    AddMenuItem(file, "&Close", "OptionClose", [this] { Close(); });
     resize(TwipsToWholePixels(kCodeClientWidth),
            TwipsToWholePixels(kCodeClientHeight) + menuBar()->sizeHint().height());
 }

@@ -249,7 +249,7 @@ void DesignSurfaceWidget::paintEvent(QPaintEvent* event) {
             options.afterBox = [&](int slot) {
                 if (!text) {
                     text.emplace(&image);
-                    text->setFont(SurfaceTextFont());
+                    text->setFont(DesignTextFont(doc));
                     text->translate(-r.left(), -r.top());
                 }
                 DrawComponentTexts(*text, doc.Slot(slot));

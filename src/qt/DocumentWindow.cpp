@@ -22,20 +22,19 @@ constexpr double kDocumentOffset = 120;
 struct GenerateItem {
     const char* kind;
     const char* caption;
-    bool visible;
 };
 
 constexpr GenerateItem kAwtTargets[] = {
-    {"Applet", "As Applet", true},
-    {"Frame", "As Frame", true},
-    {"Dialog", "As Dialog", false},
-    {"Panel", "As Panel", false},
+    {"Applet", "As &Applet"},
+    {"Frame", "As &Frame"},
+    {"Dialog", "As &Dialog"},
+    {"Panel", "As &Panel"},
 };
 constexpr GenerateItem kSwingTargets[] = {
-    {"JApplet", "As JApplet", true},
-    {"JFrame", "As JFrame", true},
-    {"JDialog", "As JDialog", false},
-    {"JPanel", "As JPanel", false},
+    {"JApplet", "As &JApplet"},
+    {"JFrame", "As JFra&me"},
+    {"JDialog", "As JDia&log"},
+    {"JPanel", "As JPa&nel"},
 };
 
 QString Name(std::string_view text) {
@@ -72,8 +71,8 @@ void DocumentWindow::SetSurface(QWidget* surface) {
 
 QMenu* DocumentWindow::BuildInsertMenu(QMenu* parent, bool popup, bool swing) {
     QMenu* menu =
-        popup ? AddSubmenu(parent, swing ? "Swing" : "AWT", swing ? "OptionSwing" : "OptionAWT")
-              : AddSubmenu(parent, swing ? "Swing Components" : "AWT Components",
+        popup ? AddSubmenu(parent, swing ? "&Swing" : "&AWT", swing ? "OptionSwing" : "OptionAWT")
+              : AddSubmenu(parent, swing ? "&Swing Components" : "&AWT Components",
                            swing ? "opt_SwingComponents" : "opt_AWTComponents");
     const auto commands = InsertCommands();
     const size_t first = swing ? kAwtInsertCommands : 0;
@@ -98,18 +97,18 @@ QMenu* DocumentWindow::BuildGenerateMenu(QMenu* parent, const QString& caption, 
     QMenu* menu = AddSubmenu(parent, caption, name);
     for (const GenerateItem& item : swing ? kSwingTargets : kAwtTargets) {
         const QString kind = item.kind;
-        AddMenuItem(
-            menu, item.caption, QString(handlerPrefix) + kind,
-            [this, kind] { emit generateRequested(kind); }, item.visible);
+        AddMenuItem(menu, item.caption, QString(handlerPrefix) + kind,
+                    [this, kind] { emit generateRequested(kind); });
     }
     return menu;
 }
 
-void DocumentWindow::BuildOptionsMenu(QMenu* parent, const QString& prefix) {
-    QMenu* options = AddSubmenu(parent, "Options", prefix + "Options");
-    AddMenuItem(options, "Window Size && Font...", prefix + "WindowSize",
+void DocumentWindow::BuildOptionsMenu(QMenu* parent, const QString& prefix,
+                                      const QString& optionsCaption) {
+    QMenu* options = AddSubmenu(parent, optionsCaption, prefix + "Options");
+    AddMenuItem(options, "&Window Size && Font...", prefix + "WindowSize",
                 [this] { emit windowFontRequested(); });
-    AddMenuItem(options, "Grid and Units...", prefix + "Grid", [this] { emit gridRequested(); });
+    AddMenuItem(options, "&Grid and Units...", prefix + "Grid", [this] { emit gridRequested(); });
 }
 
 void DocumentWindow::BuildMenuBar() {
@@ -120,42 +119,40 @@ void DocumentWindow::BuildMenuBar() {
     AddSeparator(file);
     AddMenuItem(file, "&Save\tCtrl+S", "opt_Save", [this] { form_.FileSave(); });
     AddMenuItem(file, "Save &As...\tCtrl+Shift+S", "opt_SaveAs", [this] { form_.FileSaveAs(); });
-    BuildOptionsMenu(file, "opt_");
+    BuildOptionsMenu(file, "opt_", "Op&tions");
     AddSeparator(file);
     AddMenuItem(file, "E&xit\tCtrl+Q", "opt_Exit", [this] { emit exitRequested(); });
 
-    QMenu* view = TopMenu("View", "mnuView", this);
-    showText_ = AddMenuItem(view, "Show Text", "opt_ShowText", nullptr);
+    QMenu* view = TopMenu("&View", "mnuView", this);
+    showText_ = AddMenuItem(view, "Show &Text", "opt_ShowText", nullptr);
     showText_->setCheckable(true);
     connect(showText_, &QAction::toggled, this, &DocumentWindow::showTextToggled);
 
     QMenu* insert = TopMenu("&Insert", "mnuInsert", this);
     BuildInsertMenu(insert, false, false);
     BuildInsertMenu(insert, false, true);
-    AddMenuItem(insert, "Menu...", "opt_Menu", [this] { emit menuBarRequested(); });
+    AddMenuItem(insert, "&Menu...", "opt_Menu", [this] { emit menuBarRequested(); });
 
     QMenu* build = TopMenu("&Build", "mnuBuild", this);
     AddMenuItem(build, "Generate AWT", "opt_GenerateAWT", nullptr, false);
     for (const GenerateItem& item : kAwtTargets) {
         const QString kind = item.kind;
-        AddMenuItem(
-            build, item.caption, "opt_Generate" + kind,
-            [this, kind] { emit generateRequested(kind); }, item.visible);
+        AddMenuItem(build, item.caption, "opt_Generate" + kind,
+                    [this, kind] { emit generateRequested(kind); });
     }
     AddSeparator(build);
     AddMenuItem(build, "Generate Swing", "opt_GenerateSwing", nullptr, false);
     for (const GenerateItem& item : kSwingTargets) {
         const QString kind = item.kind;
-        AddMenuItem(
-            build, item.caption, "opt_Generate" + kind,
-            [this, kind] { emit generateRequested(kind); }, item.visible);
+        AddMenuItem(build, item.caption, "opt_Generate" + kind,
+                    [this, kind] { emit generateRequested(kind); });
     }
 
     AddSeparator(build);
     AddMenuItem(build, "Generate into &File", "opt_GenerateIntoFile",
                 [this] { emit generateIntoFileRequested(); });
     QAction* preview =
-        AddMenuItem(build, "Preview", "opt_Preview", [this] { emit previewRequested(); });
+        AddMenuItem(build, "Pre&view", "opt_Preview", [this] { emit previewRequested(); });
     preview->setShortcut(QKeySequence("Ctrl+R"));
     preview->setShortcutContext(Qt::ApplicationShortcut);
 
@@ -188,15 +185,15 @@ void DocumentWindow::BuildPopupMenus() {
     AddMenuItem(file, "Save As...", "OptionFileSaveAs", [this] { form_.FileSaveAs(); });
     BuildInsertMenu(menuForm_, true, false);
     BuildInsertMenu(menuForm_, true, true);
-    AddMenuItem(menuForm_, "Menu...", "OptionMenu", [this] { emit menuBarRequested(); });
-    BuildOptionsMenu(menuForm_, "Option");
+    AddMenuItem(menuForm_, "&Menu...", "OptionMenu", [this] { emit menuBarRequested(); });
+    BuildOptionsMenu(menuForm_, "Option", "&Options");
     AddSeparator(menuForm_);
-    BuildGenerateMenu(menuForm_, "Generate AWT", "OptionGenerateAWT", false, "OptionGenerate");
-    BuildGenerateMenu(menuForm_, "Generate Swing", "OptionGenerateSwing", true, "OptionGenerate");
+    BuildGenerateMenu(menuForm_, "Generate AW&T", "OptionGenerateAWT", false, "OptionGenerate");
+    BuildGenerateMenu(menuForm_, "Generate Swin&g", "OptionGenerateSwing", true, "OptionGenerate");
 
     menuControl_ = new QMenu(this);
     menuControl_->setObjectName("menuControl");
-    AddMenuItem(menuControl_, "Delete", "OptionControlDelete",
+    AddMenuItem(menuControl_, "&Delete", "OptionControlDelete",
                 [this] { form_.editor.DeleteSelection(); });
     AddMenuItem(menuControl_, "Properties...", "OptionControlProperties", nullptr, false);
     AddMenuItem(
@@ -205,8 +202,8 @@ void DocumentWindow::BuildPopupMenus() {
 
     menuToolbar_ = new QMenu(this);
     menuToolbar_->setObjectName("menuToolbar");
-    QAction* awt = AddMenuItem(menuToolbar_, "AWT ", "OptionToolbarAWT", nullptr);
-    QAction* swing = AddMenuItem(menuToolbar_, "Swing", "OptionToolbarSwing1", nullptr);
+    QAction* awt = AddMenuItem(menuToolbar_, "&AWT ", "OptionToolbarAWT", nullptr);
+    QAction* swing = AddMenuItem(menuToolbar_, "&Swing", "OptionToolbarSwing1", nullptr);
     AddMenuItem(menuToolbar_, "Swing +", "OptionToolbarSwing2", nullptr, false);
     awt->setCheckable(true);
     swing->setCheckable(true);

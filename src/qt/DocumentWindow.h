@@ -78,7 +78,7 @@ class DocumentWindow : public QMdiSubWindow, public DocumentView {
   private:
     void BuildMenuBar();
     void BuildPopupMenus();
-    void BuildOptionsMenu(QMenu* parent, const QString& prefix);
+    void BuildOptionsMenu(QMenu* parent, const QString& prefix, const QString& optionsCaption);
     QMenu* BuildInsertMenu(QMenu* parent, bool popup, bool swing);
     QMenu* BuildGenerateMenu(QMenu* parent, const QString& caption, const QString& name, bool swing,
                              const char* handlerPrefix);

@@ -4,6 +4,7 @@
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace korvane {
 
@@ -32,6 +33,14 @@ void HelpViewer::ShowContents(const QString& path) {
         browser_->setSource(QUrl());
         browser_->setHtml("<h3>Help file not found</h3><p>The help file <b>" +
                           path.toHtmlEscaped() + "</b> could not be found.</p>");
+    }
+    // Opened first over the middle of the main window; afterwards where the user left it.
+    if (!placed_ && parentWidget()) {
+        const QRect owner = parentWidget()->frameGeometry();
+        resize(std::min(760, std::max(560, owner.width() * 2 / 3)),
+               std::min(640, std::max(480, owner.height() * 3 / 4)));
+        move(owner.center() - rect().center());
+        placed_ = true;
     }
     show();
     raise();

@@ -18,6 +18,7 @@ class HelpViewer : public QWidget {
 
   private:
     QTextBrowser* browser_;
+    bool placed_ = false;
 };
 
 }  // namespace korvane

@@ -79,15 +79,36 @@ void ShowItems(QComboBox* combo, const ListState& state) {
     combo->setEnabled(state.Enabled);
 }
 
-void ShowCheckList(QListWidget* list, const ListState& state) {
+// The Events page: the events the class offers, then the stored ones it does not offer, greyed;
+// the popup trigger's row is checked and cannot be unchecked.
+void ShowEventList(QListWidget* list, const Inspector& ins) {
+    const ListState& state = ins.EventList;
+    const auto text = [&](int k) {
+        const QString name = QString::fromStdString(state.Items[static_cast<size_t>(k)]);
+        if (k == ins.TriggerRow) return name + "  (opens the popup window)";
+        return k < ins.OfferedEvents ? name : name + "  (not offered)";
+    };
     bool same = list->count() == static_cast<int>(state.Items.size());
-    for (int k = 0; same && k < list->count(); ++k)
-        same = list->item(k)->text().toStdString() == state.Items[static_cast<size_t>(k)];
+    for (int k = 0; same && k < list->count(); ++k) same = list->item(k)->text() == text(k);
     if (!same) {
         list->clear();
-        for (const std::string& entry : state.Items) {
-            auto* item = new QListWidgetItem(QString::fromStdString(entry), list);
-            item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        for (int k = 0; k < static_cast<int>(state.Items.size()); ++k) {
+            auto* item = new QListWidgetItem(text(k), list);
+            item->setFlags(k == ins.TriggerRow ? item->flags() & ~Qt::ItemIsUserCheckable
+                                               : item->flags() | Qt::ItemIsUserCheckable);
+            if (k >= ins.OfferedEvents) {
+                item->setForeground(list->palette().color(QPalette::Disabled, QPalette::Text));
+                item->setToolTip(
+                    k == ins.TriggerRow
+                        ? "The popup binding opens its window on this event: the Popup page "
+                          "changes or clears it."
+                        : "This kind of component does not offer the event, so generation "
+                          "leaves it out: uncheck it to remove it.");
+            } else if (k == ins.TriggerRow) {
+                item->setToolTip(
+                    "The popup binding opens its window on this event: the Popup page changes "
+                    "or clears it.");
+            }
         }
     }
     for (int k = 0; k < list->count(); ++k)
@@ -121,6 +142,9 @@ InspectorPanel::InspectorPanel(MainController& main, QWidget* parent)
     setFont(InspectorFont());
     BuildHeader();
     BuildProperties();
+    selectionNotice_ = new QLabel(this);
+    selectionNotice_->setObjectName("SelectionNotice");
+    selectionNotice_->hide();
     events_ = new QListWidget(this);
     events_->setObjectName("EventList");
     connect(events_, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
@@ -240,6 +264,11 @@ void InspectorPanel::BuildPopup() {
     cmdClearPopup_->setObjectName("CmdClearPopup");
     cmdClearPopup_->setGeometry(TwipsRect(1305, 1350, 630, 330));
     cmdClearPopup_->setStyleSheet("QPushButton { background-color: #e0e0e0; }");
+    popupNotice_ = new QLabel(popup_);
+    popupNotice_->setObjectName("PopupNotice");
+    popupNotice_->setWordWrap(true);
+    popupNotice_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    popupNotice_->setGeometry(TwipsRect(135, 1830, 2910, 1200));
     connect(combo4Popup_, &QComboBox::activated, this, [this](int row) {
         if (refreshing_) return;
         ins_.PopupKindList.ListIndex = row;
@@ -407,15 +436,25 @@ void InspectorPanel::Refresh() {
                         combo3Type_->height());
     ShowText(text3Value_, ins_.ValueBox);
     ShowText(text3TabOrder_, ins_.TabOrderBox);
-    ShowCheckList(events_, ins_.EventList);
+    ShowEventList(events_, ins_);
     ShowItems(combo4Popup_, ins_.PopupKindList);
     ShowText(text4Name_, ins_.PopupClassBox);
     ShowItems(combo4When_, ins_.PopupTriggerList);
     cmdClearPopup_->setEnabled(ins_.ClearPopupEnabled);
+    // Which of several selected components the Events and Popup pages edit, above the page.
+    const QString selection = QString::fromStdString(ins_.SelectionNotice);
+    popupNotice_->setText(selection.isEmpty()
+                              ? QString::fromStdString(ins_.PopupNotice)
+                              : selection + ".\n" + QString::fromStdString(ins_.PopupNotice));
+    selectionNotice_->setText(selection);
 
     const double pageTop = kPropertiesPageTop - kTabHeaderTop;
     properties_->setGeometry(TwipsRect(kPageLeft, pageTop, kPageWidth, main_.PropertiesPageHeight));
-    events_->setGeometry(TwipsRect(kPageLeft, pageTop, kPageWidth, main_.EventsPageHeight));
+    const double noticeHeight = selection.isEmpty() ? 0 : 300;
+    selectionNotice_->setGeometry(TwipsRect(kPageLeft, pageTop, kPageWidth, noticeHeight));
+    selectionNotice_->setVisible(ins_.EventsPage.Visible && noticeHeight > 0);
+    events_->setGeometry(TwipsRect(kPageLeft, pageTop + noticeHeight, kPageWidth,
+                                   main_.EventsPageHeight - noticeHeight));
     popup_->setGeometry(TwipsRect(kPageLeft, pageTop, kPageWidth, main_.PopupPageHeight));
     properties_->setVisible(ins_.PropertiesPage.Visible);
     events_->setVisible(ins_.EventsPage.Visible);

@@ -79,6 +79,8 @@ class InspectorPanel : public QWidget {
     QLineEdit* text4Name_ = nullptr;
     QComboBox* combo4When_ = nullptr;
     QPushButton* cmdClearPopup_ = nullptr;
+    QLabel* popupNotice_ = nullptr;
+    QLabel* selectionNotice_ = nullptr;
     unsigned appliedFocusRequests_ = 0;
     bool refreshing_ = false;
     // Set while an edit is validated or refused, so that the focus moves it causes do not

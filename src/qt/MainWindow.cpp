@@ -2,16 +2,14 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDialogButtonBox>
 #include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFontDatabase>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QPlainTextEdit>
 #include <QProxyStyle>
+#include <QScreen>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -32,6 +30,7 @@
 #include "qt/Menus.h"
 #include "qt/OptionsDialogs.h"
 #include "qt/PaletteWidget.h"
+#include "qt/PreviewPane.h"
 #include "qt/PreviewRunner.h"
 
 namespace korvane {
@@ -128,7 +127,7 @@ MainWindow::MainWindow(MessageBoxService& messages, FileDialogService& dialogs, 
     connect(documentWindow_, &DocumentWindow::showTextToggled, surface,
             &DesignSurfaceWidget::SetShowText);
     preview_ = new PreviewRunner(this);
-    connect(preview_, &PreviewRunner::compileFailed, this, &MainWindow::ShowCompilerMessages);
+    BuildPreviewPane();
     connect(preview_, &PreviewRunner::finished, this, [this](int exitCode, const QString& output) {
         if (exitCode == 0) return;
         // Its end says why: the exception, or the last words of the program.
@@ -166,6 +165,11 @@ MainWindow::MainWindow(MessageBoxService& messages, FileDialogService& dialogs, 
     document_.SetView(documentWindow_);
     document_.Load();
     ShowDocumentMenus(false);
+    // Every menu, and items added to one later, can be reached from the keyboard.
+    for (QMenu* menu : findChildren<QMenu*>()) {
+        AssignMnemonics(menu);
+        connect(menu, &QMenu::aboutToShow, menu, [menu] { AssignMnemonics(menu); });
+    }
     Sync();
 }
 
@@ -206,17 +210,14 @@ void MainWindow::BuildMenus() {
     menuGenerateType_->setObjectName("menuGenerateType");
     for (const TargetMenuItem& item : TargetMenuItems()) {
         if (item.caption.empty()) {
-            AddSeparator(menuGenerateType_, Text(item.name), item.visible);
+            AddSeparator(menuGenerateType_, Text(item.name));
             continue;
         }
         const std::string caption(item.caption);
-        AddMenuItem(
-            menuGenerateType_, Text(item.caption), Text(item.name),
-            [this, caption] {
-                main_.ChooseTarget(caption);
-                Sync();
-            },
-            item.visible);
+        AddMenuItem(menuGenerateType_, Text(item.caption), Text(item.name), [this, caption] {
+            main_.ChooseTarget(caption);
+            Sync();
+        });
     }
 
     frameMenus_ = {{file->menuAction(), true},
@@ -362,7 +363,7 @@ void MainWindow::EditWindowSize() {
 
 void MainWindow::EditGrid() {
     GridDialog dialog(main_, messages_, this);
-    dialog.exec();
+    if (dialog.exec() == QDialog::Accepted && settings_) settings_->SetGrid(main_.Grid());
 }
 
 void MainWindow::EditMenuBar() {
@@ -371,34 +372,58 @@ void MainWindow::EditMenuBar() {
     dialog.exec();
 }
 
+void MainWindow::BuildPreviewPane() {
+    previewPane_ = new PreviewPane(*preview_);
+    previewDock_ = new QDockWidget("Preview Output", this);
+    previewDock_->setObjectName("PreviewDock");
+    previewDock_->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetFloatable);
+    previewDock_->setWidget(previewPane_);
+    addDockWidget(Qt::BottomDockWidgetArea, previewDock_);
+    previewDock_->hide();
+    QAction* toggle = previewDock_->toggleViewAction();
+    toggle->setObjectName("opt_PreviewOutput");
+    toggle->setText("Preview &Output");
+    if (auto* view = documentWindow_->findChild<QMenu*>("mnuView")) view->addAction(toggle);
+}
+
 void MainWindow::RunPreview() {
     if (!document_.Loaded()) return;
-    const PreviewSource source = PreviewJava(document_.doc, main_.TargetCaption, main_.catalogue);
+    const std::string target = main_.TargetCaption;
+    const PreviewSource source = PreviewJava(document_.doc, target, main_.catalogue);
     if (!source.ok()) {
         messages_.Show(Warning(source.refusal, "Preview"));
         return;
     }
-    if (!preview_->Start(source))
+    QStringList notes;
+    for (const std::string& warning : source.warnings) notes << QString::fromStdString(warning);
+    for (const std::string& cls : source.standIns)
+        notes << "The window class " + QString::fromStdString(cls) +
+                     " is not in the design's folder: a stand-in titled with its name opens "
+                     "instead.";
+    previewPane_->Begin(QString::fromStdString(source.className), QString::fromStdString(target),
+                        notes);
+    if (!preview_->Start(source, PreviewPoint(target))) {
         messages_.Show(Warning(preview_->Problem().toStdString(), "Preview"));
+        return;
+    }
+    previewDock_->show();
 }
 
-void MainWindow::ShowCompilerMessages(const QString& text) {
-    auto* dialog = new QDialog(this);
-    dialog->setObjectName("CompilerMessages");
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowTitle("Preview: the Java compiler's messages");
-    auto* layout = new QVBoxLayout(dialog);
-    auto* view = new QPlainTextEdit(text, dialog);
-    view->setObjectName("CompilerOutput");
-    view->setReadOnly(true);
-    view->setLineWrapMode(QPlainTextEdit::NoWrap);
-    view->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    layout->addWidget(view);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
-    connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::close);
-    layout->addWidget(buttons);
-    dialog->resize(640, 360);
-    dialog->show();
+// Beside the main window, for a window of about the designed size.
+QPoint MainWindow::PreviewPoint(const std::string& target) const {
+    const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect();
+    const QRect frame = frameGeometry();
+    const auto rect = [](const QRect& r) {
+        return ScreenRect{r.left(), r.top(), r.width(), r.height()};
+    };
+    constexpr int kDecorationWidth = 16, kDecorationHeight = 40;
+    const int width = TwipsToWholePixels(document_.doc.OuterWidth - kFrameWidth - kDesignMargin) +
+                      kDecorationWidth;
+    int height = TwipsToWholePixels(document_.doc.OuterHeight - kFrameHeight - kDesignMargin) +
+                 kDecorationHeight;
+    if (target == "Dialog" || target == "JDialog") height += 2 * kDecorationHeight;
+    const auto [x, y] = PreviewPlace(rect(screen), rect(frame), width, height);
+    return {x, y};
 }
 
 void MainWindow::HelpContents() {
@@ -429,7 +454,19 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     helpViewer_->close();
+    if (settings_) settings_->SetLayout(*this);
     event->accept();
+}
+
+void MainWindow::KeepSettingsIn(const ProgramSettings& settings) {
+    settings_ = settings;
+    settings_->RestoreLayout(*this);
+    main_.SetGrid(settings_->Grid(main_.Grid()));
+    QAction* showText = documentWindow_->findChild<QAction*>("opt_ShowText");
+    showText->setChecked(settings_->ShowText());
+    connect(showText, &QAction::toggled, this, [this](bool shown) {
+        if (settings_) settings_->SetShowText(shown);
+    });
 }
 
 }  // namespace korvane

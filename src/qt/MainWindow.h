@@ -6,9 +6,11 @@
 #include <QList>
 #include <QMainWindow>
 #include <memory>
+#include <optional>
 
 #include "document/DocumentController.h"
 #include "mainwindow/MainController.h"
+#include "qt/ProgramSettings.h"
 
 class QDockWidget;
 class QMdiArea;
@@ -23,6 +25,7 @@ class EditActions;
 class DocumentWindow;
 class HelpViewer;
 class PaletteWidget;
+class PreviewPane;
 class PreviewRunner;
 class RightPanel;
 
@@ -47,6 +50,9 @@ class MainWindow : public QMainWindow {
 
     // The folder searched for the help file; the program's own folder unless set.
     void SetProgramFolder(const QString& folder) { programFolder_ = folder; }
+    // From now on the grid, Show Text and the window's layout are read from these settings and
+    // kept in them (the program's own, not a test's).
+    void KeepSettingsIn(const ProgramSettings& settings);
 
     // Help > Contents... and Help > About...
     void HelpContents();
@@ -64,6 +70,8 @@ class MainWindow : public QMainWindow {
     void EditMenuBar();
     void RunPreview();
     PreviewRunner* Preview() const { return preview_; }
+    PreviewPane* PreviewOutput() const { return previewPane_; }
+    QDockWidget* PreviewDock() const { return previewDock_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -77,7 +85,8 @@ class MainWindow : public QMainWindow {
     void BuildPanels();
     QDockWidget* AddPanel(Qt::DockWidgetArea area, const char* name, QWidget* content);
     void ShowDocumentMenus(bool documentActive);
-    void ShowCompilerMessages(const QString& text);
+    void BuildPreviewPane();
+    QPoint PreviewPoint(const std::string& target) const;
     void OnSubWindowActivated();
 
     DocumentController document_;
@@ -93,12 +102,15 @@ class MainWindow : public QMainWindow {
     PaletteWidget* paletteWidget_ = nullptr;
     QMenu* menuGenerateType_ = nullptr;
     PreviewRunner* preview_ = nullptr;
+    PreviewPane* previewPane_ = nullptr;
+    QDockWidget* previewDock_ = nullptr;
     DesignHistory* history_ = nullptr;
     EditActions* editActions_ = nullptr;
     // The frame's top-level menus with whether each is shown in the stored layout.
     QList<QPair<QAction*, bool>> frameMenus_;
     QList<QAction*> documentMenus_;
     QString programFolder_;
+    std::optional<ProgramSettings> settings_;
 };
 
 }  // namespace korvane

@@ -8,10 +8,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "document/DesignEdits.h"
-#include "mainwindow/Inspector.h"
+#include "platform/Text.h"
 
 namespace korvane {
 namespace {
@@ -48,7 +50,7 @@ MenuBarDialog::MenuBarDialog(DocumentController& form, const EventCatalogue& cat
     type_ = new QComboBox(this);
     type_->setObjectName("MenuType");
     for (const char* type : kMenuTypes) type_->addItem(type);
-    checked_ = new QCheckBox("&Checked", this);
+    checked_ = new QCheckBox("Chec&ked", this);
     checked_->setObjectName("MenuChecked");
     enabled_ = new QCheckBox("&Enabled", this);
     enabled_->setObjectName("MenuEnabled");
@@ -64,13 +66,13 @@ MenuBarDialog::MenuBarDialog(DocumentController& form, const EventCatalogue& cat
     buttons->addWidget(AddButton("Up", "Move &Up", &MenuBarDialog::MoveUp));
     buttons->addWidget(AddButton("Down", "Move &Down", &MenuBarDialog::MoveDown));
     buttons->addWidget(AddButton("Indent", "&Indent", &MenuBarDialog::Indent));
-    buttons->addWidget(AddButton("Outdent", "&Outdent", &MenuBarDialog::Outdent));
+    buttons->addWidget(AddButton("Outdent", "Ou&tdent", &MenuBarDialog::Outdent));
     buttons->addStretch();
 
     auto* fields = new QFormLayout;
     fields->addRow("&Name:", name_);
     fields->addRow("&Label:", label_);
-    fields->addRow("&Type:", type_);
+    fields->addRow("T&ype:", type_);
     fields->addRow("State:", checked_);
     fields->addRow("", enabled_);
     fields->addRow("&Shortcut:", shortcut_);
@@ -119,11 +121,15 @@ QPushButton* MenuBarDialog::Button(const char* name) const {
     return findChild<QPushButton*>(name);
 }
 
+void MenuBarDialog::Refuse(const std::string& reason) {
+    if (!reason.empty()) messages_.Show(Warning(reason, kTitle));
+}
+
 void MenuBarDialog::AddElement() {
     std::vector<std::string> components;
     for (int i = 1; i <= form_.doc.SlotCount(); ++i)
         components.push_back(form_.doc.Slot(i).ComponentName);
-    editor_.Add(components);
+    Refuse(editor_.Add(components));
 }
 
 void MenuBarDialog::RemoveElement() {
@@ -139,26 +145,64 @@ void MenuBarDialog::MoveDown() {
 }
 
 void MenuBarDialog::Indent() {
-    editor_.Indent();
+    Refuse(editor_.Indent());
 }
 
 void MenuBarDialog::Outdent() {
     editor_.Outdent();
 }
 
+namespace {
+
+// The type as the element has it: its own written one when that is not one of the four, so
+// that the check can name it.
+QString TypeText(const MenuElement& e, MenuElementType type) {
+    if (!Trimmed(e.Type).empty() && !ParseMenuType(e.Type)) return Q(e.Type);
+    return Q(std::string(MenuTypeText(type)));
+}
+
+QString RowText(const MenuElement& e, int depth, MenuElementType type) {
+    const QString label = Q(e.Label.empty() ? e.Name : e.Label);
+    return QString(depth * kIndentBlanks, ' ') + label + "  (" + TypeText(e, type) + ")";
+}
+
+std::vector<std::string> StoredEvents(const std::string& events) {
+    std::vector<std::string> names;
+    size_t start = 0;
+    while (start <= events.size()) {
+        size_t end = events.find('|', start);
+        if (end == std::string::npos) end = events.size();
+        std::string name =
+            std::string(Trimmed(std::string_view(events).substr(start, end - start)));
+        if (!name.empty() && std::find(names.begin(), names.end(), name) == names.end())
+            names.push_back(std::move(name));
+        start = end + 1;
+    }
+    return names;
+}
+
+}  // namespace
+
 void MenuBarDialog::ShowList() {
     showing_ = true;
     list_->clear();
     const std::vector<int> depths = editor_.Depths();
-    for (int i = 0; i < editor_.Count(); ++i) {
-        const MenuElement& e = editor_.Elements()[static_cast<size_t>(i)];
-        const QString label = Q(e.Label.empty() ? e.Name : e.Label);
-        list_->addItem(QString(depths[static_cast<size_t>(i)] * kIndentBlanks, ' ') + label +
-                       "  (" + Q(e.Type.empty() ? std::string("Item") : e.Type) + ")");
-    }
+    const std::vector<MenuElementType> types = editor_.Types();
+    for (size_t i = 0; i < editor_.Elements().size(); ++i)
+        list_->addItem(RowText(editor_.Elements()[i], depths[i], types[i]));
     list_->setCurrentRow(editor_.Current());
     showing_ = false;
     ShowFields();
+}
+
+void MenuBarDialog::ShowButtons() {
+    const bool any = editor_.Current() >= 0;
+    Button("Remove")->setEnabled(any);
+    Button("Up")->setEnabled(editor_.CanMoveUp());
+    Button("Down")->setEnabled(editor_.CanMoveDown());
+    // A refused Indent says why, so it is offered wherever an element is chosen.
+    Button("Indent")->setEnabled(any);
+    Button("Outdent")->setEnabled(any && editor_.Depth(editor_.Current()) > 0);
 }
 
 void MenuBarDialog::ShowFields() {
@@ -167,40 +211,44 @@ void MenuBarDialog::ShowFields() {
     for (QWidget* w : std::initializer_list<QWidget*>{name_, label_, type_, checked_, enabled_,
                                                       shortcut_, events_})
         w->setEnabled(any);
-    Button("Remove")->setEnabled(any);
-    MenuElement shown = any ? editor_.CurrentElement() : MenuElement{};
+    ShowButtons();
+    const MenuElement shown = any ? editor_.CurrentElement() : MenuElement{};
+    const MenuElementType type = any ? editor_.TypeOf(editor_.Current()) : MenuElementType::Item;
     name_->setText(Q(shown.Name));
     label_->setText(Q(shown.Label));
-    if (type_->findText(Q(shown.Type)) < 0 && !shown.Type.empty()) type_->addItem(Q(shown.Type));
-    type_->setCurrentIndex(shown.Type.empty() ? 1 : type_->findText(Q(shown.Type)));
+    const QString typeText = Trimmed(shown.Type).empty() ? TypeText(shown, type) : Q(shown.Type);
+    if (type_->findText(typeText) < 0) type_->addItem(typeText);
+    type_->setCurrentIndex(type_->findText(typeText));
     checked_->setChecked(MenuStateChecked(shown.State));
     enabled_->setChecked(MenuStateEnabled(shown.State));
     shortcut_->setText(Q(shown.Shortcut));
     events_->clear();
-    ListState offered;
-    for (const std::string& m : MenuElementMethods(catalogue_, S(type_->currentText())))
-        offered.AddItem(m);
-    const std::string stored = shown.Events;
-    for (const std::string& m : offered.Items) {
-        auto* item = new QListWidgetItem(Q(m), events_);
+    const std::vector<std::string> stored = StoredEvents(shown.Events);
+    const auto add = [&](const std::string& method, bool offered) {
+        const bool on = std::find(stored.begin(), stored.end(), method) != stored.end();
+        auto* item = new QListWidgetItem(
+            offered ? Q(method) : Q(method) + "  (not offered: uncheck to remove)", events_);
+        item->setData(Qt::UserRole, Q(method));
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-        bool on = false;
-        size_t start = 0;
-        while (start <= stored.size()) {
-            size_t end = stored.find('|', start);
-            if (end == std::string::npos) end = stored.size();
-            on |= stored.compare(start, end - start, m) == 0;
-            start = end + 1;
-        }
         item->setCheckState(on ? Qt::Checked : Qt::Unchecked);
-    }
+        if (!offered) {
+            item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
+            item->setToolTip("A " + Q(std::string(MenuTypeText(type))).toLower() +
+                             " does not fire this event, so generation leaves it out.");
+        }
+    };
+    const std::vector<std::string> offered =
+        any ? MenuElementMethods(catalogue_, type) : std::vector<std::string>{};
+    for (const std::string& m : offered) add(m, true);
+    offeredEvents_ = static_cast<int>(offered.size());
+    for (const std::string& m : stored)
+        if (std::find(offered.begin(), offered.end(), m) == offered.end()) add(m, false);
     showing_ = false;
 }
 
 void MenuBarDialog::FieldsEdited() {
     if (showing_ || editor_.Current() < 0) return;
     MenuElement& e = editor_.CurrentElement();
-    const bool typeChanged = e.Type != S(type_->currentText());
     e.Name = S(name_->text());
     e.Label = S(label_->text());
     e.Type = S(type_->currentText());
@@ -208,31 +256,34 @@ void MenuBarDialog::FieldsEdited() {
     e.Shortcut = S(shortcut_->text());
     const int row = editor_.Current();
     showing_ = true;
-    if (QListWidgetItem* item = list_->item(row)) {
-        const QString label = Q(e.Label.empty() ? e.Name : e.Label);
-        item->setText(QString(editor_.Depth(row) * kIndentBlanks, ' ') + label + "  (" + Q(e.Type) +
-                      ")");
-    }
+    if (QListWidgetItem* item = list_->item(row))
+        item->setText(RowText(e, editor_.Depth(row), editor_.TypeOf(row)));
     showing_ = false;
-    if (typeChanged) ShowList();
+    // The type or the state may change what the element offers.
+    const int offered =
+        static_cast<int>(MenuElementMethods(catalogue_, editor_.TypeOf(row)).size());
+    if (offered != offeredEvents_ || sender() == type_) ShowFields();
 }
 
 void MenuBarDialog::EventChecked() {
     if (showing_ || editor_.Current() < 0) return;
-    ListState list;
+    std::string events;
     for (int k = 0; k < events_->count(); ++k) {
-        list.AddItem(S(events_->item(k)->text()));
-        list.Checked.back() = events_->item(k)->checkState() == Qt::Checked;
+        const QListWidgetItem* item = events_->item(k);
+        if (item->checkState() != Qt::Checked) continue;
+        if (!events.empty()) events += '|';
+        events += S(item->data(Qt::UserRole).toString());
     }
-    MenuElement& e = editor_.CurrentElement();
-    e.Events = EventsFromChecks(list, e.Events);
+    editor_.CurrentElement().Events = events;
+    // An event left unchecked that the element does not offer is gone.
+    bool dropped = false;
+    for (int k = offeredEvents_; k < events_->count(); ++k)
+        dropped |= events_->item(k)->checkState() != Qt::Checked;
+    if (dropped) QTimer::singleShot(0, this, [this] { ShowFields(); });
 }
 
 void MenuBarDialog::accept() {
-    std::vector<std::string> components;
-    for (int i = 1; i <= form_.doc.SlotCount(); ++i)
-        if (form_.doc.IsLive(i)) components.push_back(form_.doc.Slot(i).ComponentName);
-    const std::string refusal = editor_.Check(components);
+    const std::string refusal = editor_.Check(form_.doc, catalogue_);
     if (!refusal.empty()) {
         messages_.Show(Warning(refusal, kTitle));
         return;

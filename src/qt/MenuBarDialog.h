@@ -1,6 +1,7 @@
-// Insert > Menu...: the menu-bar editor. The elements on the left, indented by level, with
-// buttons to add, remove, move and indent them; the chosen element's fields on the right.
-// OK checks the whole list and keeps it as one edit of the design.
+// Insert > Menu...: the menu-bar editor. The elements on the left as the tree they make, with
+// buttons to add, remove, move and indent an element with what it holds; the chosen element's
+// fields on the right. OK runs generation's checks of the menu bar and keeps the list as one
+// edit of the design.
 #pragma once
 
 #include <QDialog>
@@ -39,6 +40,8 @@ class MenuBarDialog : public QDialog {
     void Outdent();
     void ShowList();
     void ShowFields();
+    void ShowButtons();
+    void Refuse(const std::string& reason);
     void FieldsEdited();
     void EventChecked();
 
@@ -54,6 +57,9 @@ class MenuBarDialog : public QDialog {
     QCheckBox* enabled_;
     QLineEdit* shortcut_;
     QListWidget* events_;
+    // The events the shown element offers: the first rows of the events list; the rows after
+    // them are stored events it does not offer.
+    int offeredEvents_ = 0;
     bool showing_ = false;
 };
 

@@ -49,6 +49,14 @@ QString PreviewRunner::FindTool(const QString& tool, const QProcessEnvironment& 
     return path.isEmpty() ? QString() : QStandardPaths::findExecutable(tool, path);
 }
 
+QString PreviewRunner::OutputText() const {
+    return QString::fromLocal8Bit(output_.Text());
+}
+
+bool PreviewRunner::Compiling() const {
+    return javac_ && javac_->state() != QProcess::NotRunning;
+}
+
 bool PreviewRunner::Running() const {
     return (javac_ && javac_->state() != QProcess::NotRunning) ||
            (java_ && java_->state() != QProcess::NotRunning);
@@ -94,11 +102,23 @@ std::unique_ptr<QProcess> PreviewRunner::NewProcess() {
     connect(raw, &QProcess::readyRead, this, [this, raw] {
         const QByteArray bytes = raw->readAll();
         output_.Append(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+        emit outputChanged();
     });
     return process;
 }
 
-bool PreviewRunner::Start(const PreviewSource& source) {
+namespace {
+
+bool WriteFile(const QString& path, const std::string& text) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    const QByteArray bytes = QByteArray::fromStdString(text);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+}
+
+}  // namespace
+
+bool PreviewRunner::Start(const PreviewSource& source, QPoint place) {
     Stop();
     problem_.clear();
     const QString javac = FindTool("javac", env_);
@@ -111,21 +131,38 @@ bool PreviewRunner::Start(const PreviewSource& source) {
     }
     folder_ = std::make_unique<QTemporaryDir>(QDir::temp().filePath(
         kFolderPrefix + QString::number(QCoreApplication::applicationPid()) + "-XXXXXX"));
-    className_ = QString::fromStdString(source.className);
-    QFile file(QDir(folder_->path()).filePath(className_ + ".java"));
-    const QByteArray bytes = QByteArray::fromStdString(source.fileText);
+    const QDir folder(folder_->path());
+    std::vector<PreviewFile> files = source.files;
+    files.insert(files.begin(), {source.className + ".java", source.fileText});
+    QStringList paths;
+    bool written = folder_->isValid();
     std::string lockError;
-    if (!folder_->isValid() ||
-        !folderLock_.Take(QDir(folder_->path()).filePath(kFolderLock).toStdString(), lockError) ||
-        !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
+    written = written && folderLock_.Take(folder.filePath(kFolderLock).toStdString(), lockError);
+    for (const PreviewFile& f : files) {
+        paths << folder.filePath(QString::fromStdString(f.path));
+        written = written && WriteFile(paths.back(), f.text);
+    }
+    if (!written) {
         problem_ = "The preview's temporary folder could not be written.";
         DropFolder();
         return false;
     }
-    file.close();
+    // The window classes of the design's folder are compiled and run from there.
+    classPath_ = folder.path();
+    QStringList javacArguments = {"-encoding",   "UTF-8", "-nowarn",
+                                  "-Xlint:none", "-d",    folder.path()};
+    const QString designFolder = QString::fromStdString(source.designFolder);
+    if (!designFolder.isEmpty() && QFileInfo(designFolder).isDir()) {
+        javacArguments << "-sourcepath" << designFolder << "-classpath" << designFolder;
+        classPath_ += QDir::listSeparator() + designFolder;
+    }
+    mainClass_ =
+        QString::fromStdString(source.mainClass.empty() ? source.className : source.mainClass);
+    arguments_ = {QString::number(place.x()), QString::number(place.y())};
     javac_ = NewProcess();
     connect(javac_.get(), &QProcess::finished, this, &PreviewRunner::Compiled);
-    javac_->start(javac, {"-encoding", "UTF-8", "-nowarn", "-Xlint:none", file.fileName()});
+    javac_->start(javac, javacArguments + paths);
+    emit compiling();
     return true;
 }
 
@@ -158,7 +195,7 @@ void PreviewRunner::RunClass() {
         DropFolder();
         emit finished(-1, process->errorString());
     });
-    process->start(javaTool_, {"-cp", folder_->path(), className_});
+    process->start(javaTool_, QStringList{"-cp", classPath_, mainClass_} + arguments_);
 }
 
 }  // namespace korvane

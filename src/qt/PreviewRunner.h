@@ -11,6 +11,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
@@ -32,9 +33,10 @@ class PreviewRunner : public QObject {
     // The JDK tool (javac, java) of JAVA_HOME's bin folder, else of the path; "" if none.
     static QString FindTool(const QString& tool, const QProcessEnvironment& env);
 
-    // Writes the source into a fresh temporary folder and starts compiling it; false, with
-    // the reason in Problem(), when no JDK is found or the folder cannot be written.
-    bool Start(const PreviewSource& source);
+    // Writes the sources into a fresh temporary folder and starts compiling them; the window
+    // the preview shows first is placed at `place` (screen pixels). False, with the reason in
+    // Problem(), when no JDK is found or the folder cannot be written.
+    bool Start(const PreviewSource& source, QPoint place = {});
     // Ends a running compile or preview.
     void Stop();
     bool Running() const;
@@ -43,11 +45,18 @@ class PreviewRunner : public QObject {
     QString Folder() const;
     // The environment the compiler and the preview run in (the program's own by default).
     void SetEnvironment(const QProcessEnvironment& env) { env_ = env; }
+    // What the compiler, then the preview, wrote so far: its last lines.
+    QString OutputText() const;
+    bool Compiling() const;
 
     // Removes the temporary folders that previews of programs no longer running left behind.
     static void RemoveAbandonedFolders();
 
   signals:
+    // javac has started.
+    void compiling();
+    // The compiler or the preview wrote something.
+    void outputChanged();
     // javac refused the source: its messages, with the lines they name.
     void compileFailed(const QString& messages);
     // The preview window's process has started.
@@ -67,7 +76,9 @@ class PreviewRunner : public QObject {
     PreviewOutput output_;
     std::unique_ptr<QProcess> javac_;
     std::unique_ptr<QProcess> java_;
-    QString className_;
+    QString mainClass_;
+    QString classPath_;
+    QStringList arguments_;
     QString javaTool_;
     QString problem_;
 };

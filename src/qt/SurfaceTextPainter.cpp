@@ -1,6 +1,7 @@
 #include "qt/SurfaceTextPainter.h"
 
 #include <QFontMetrics>
+#include <algorithm>
 
 #include "surface/SurfaceText.h"
 
@@ -14,10 +15,47 @@ QRect ToRect(const PixelRect& r) {
 
 }  // namespace
 
-QFont SurfaceTextFont() {
-    QFont font("Sans Serif");
+namespace {
+
+// A font far larger than any box is drawn no larger: its glyphs would only cost time.
+constexpr int kLargestPixelSize = 512;
+
+struct FamilyOf {
+    const char* javaName;
+    const char* family;
+    QFont::StyleHint hint;
+};
+
+// Java's logical fonts and the names its font dialogs offer, as families any system has.
+constexpr FamilyOf kFamilies[] = {
+    {"Helvetica", "Sans Serif", QFont::SansSerif},
+    {"SansSerif", "Sans Serif", QFont::SansSerif},
+    {"Dialog", "Sans Serif", QFont::SansSerif},
+    {"Arial", "Sans Serif", QFont::SansSerif},
+    {"Serif", "Serif", QFont::Serif},
+    {"TimesRoman", "Serif", QFont::Serif},
+    {"Times Roman", "Serif", QFont::Serif},
+    {"Times New Roman", "Serif", QFont::Serif},
+    {"Monospaced", "Monospace", QFont::TypeWriter},
+    {"Courier", "Monospace", QFont::TypeWriter},
+    {"DialogInput", "Monospace", QFont::TypeWriter},
+};
+
+}  // namespace
+
+QFont DesignTextFont(const DesignDocument& doc) {
+    const QString name = QString::fromStdString(doc.FontName);
+    QFont font(name);
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(12);
+    for (const FamilyOf& f : kFamilies) {
+        if (name.compare(f.javaName, Qt::CaseInsensitive) != 0) continue;
+        font.setFamily(f.family);
+        font.setStyleHint(f.hint);
+    }
+    const QString style = QString::fromStdString(doc.FontStyle).toUpper();
+    if (style.contains("BOLD")) font.setBold(true);
+    if (style.contains("ITALIC")) font.setItalic(true);
+    font.setPixelSize(std::clamp(doc.FontSize, 1, kLargestPixelSize));
     return font;
 }
 

@@ -1,6 +1,7 @@
 // Drawing the texts of View > Show Text (and korvane-gen render --text) with Qt's fonts:
-// each text clipped to its component's box, in black, in a sans-serif font of the size Java
-// gives its windows by default (12 pixels).
+// each text clipped to its component's box, in black, in the design's font as the generated
+// window sets it: Java's logical fonts as the like families of the system, the style's weight
+// and slant, and the size in pixels (Java counts a point as a pixel).
 #pragma once
 
 #include <QFont>
@@ -10,7 +11,7 @@
 
 namespace korvane {
 
-QFont SurfaceTextFont();
+QFont DesignTextFont(const DesignDocument& doc);
 // Draws the component's texts; the painter's coordinates are surface pixels.
 void DrawComponentTexts(QPainter& painter, const ComponentRecord& component);
 

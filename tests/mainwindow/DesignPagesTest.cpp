@@ -95,10 +95,12 @@ TEST_F(DesignPagesTest, ThePopupBindingFollowsThePage) {
          "Dialog,dlgMain,actionPerformed()"},
         {"qualified class", "Frame", "app.ui.Settings", "keyTyped()",
          "Frame,app.ui.Settings,keyTyped()"},
-        {"kind (None)", "(None)", "Settings", "mouseClicked()", ""},
-        {"trigger (None)", "Frame", "Settings", "(None)", ""},
-        {"no kind chosen", "", "Settings", "mouseClicked()", ""},
-        {"no name", "Frame", "  ", "mouseClicked()", ""},
+        // An incomplete binding is kept as it is, and the page says what it lacks.
+        {"kind (None)", "(None)", "Settings", "mouseClicked()", "(None),Settings,mouseClicked()"},
+        {"trigger (None)", "Frame", "Settings", "(None)", "Frame,Settings,(None)"},
+        {"no kind chosen", "", "Settings", "mouseClicked()", "(None),Settings,mouseClicked()"},
+        {"no name", "Frame", "  ", "mouseClicked()", "Frame,,mouseClicked()"},
+        {"nothing", "(None)", "", "(None)", ""},
     };
     for (const Case& c : cases) {
         p.form.doc.MutableSlot(1).ComponentPopup = "Frame,Old,focusLost()";
@@ -108,11 +110,15 @@ TEST_F(DesignPagesTest, ThePopupBindingFollowsThePage) {
         ins.PopupClassBox.Text = c.typed;
         EXPECT_TRUE(ins.ValidatePopupClass()) << c.name;
         EXPECT_EQ(Button().ComponentPopup, c.expected) << c.name;
-        // The saved file holds what the page shows.
-        EXPECT_NE(ProjectFileText(p.form.doc).find("Popup=" + c.expected + "\r\n"),
-                  std::string::npos)
-            << c.name;
+        Show("label_1");
+        Show("button_1");
+        const bool complete = c.expected.find("(None)") == std::string::npos &&
+                              c.expected.find(",,") == std::string::npos;
+        EXPECT_EQ(ins.PopupNotice.starts_with("Incomplete: it needs "),
+                  !complete && !c.expected.empty())
+            << c.name << ": " << ins.PopupNotice;
     }
+    EXPECT_EQ(ins.PopupNotice, "");
     EXPECT_TRUE(p.messages.shown.empty());
 }
 
@@ -120,15 +126,25 @@ TEST_F(DesignPagesTest, EachPopupControlWritesAtOnce) {
     Show("button_1");
     Choose(ins.PopupKindList, "Frame");
     ins.PopupKindChosen();
-    EXPECT_EQ(Button().ComponentPopup, "");  // no name, no trigger yet
+    EXPECT_EQ(Button().ComponentPopup, "Frame,,(None)");  // no name, no trigger yet
+    EXPECT_EQ(ins.PopupNotice,
+              "Incomplete: it needs its class and an event. Generation leaves it out until then.");
     ins.PopupClassBox.Text = "Settings";
     ins.PopupClassKeyPress(kKeyEnter);
-    EXPECT_EQ(Button().ComponentPopup, "");
+    EXPECT_EQ(Button().ComponentPopup, "Frame,Settings,(None)");
     Choose(ins.PopupTriggerList, "mouseClicked()");
     ins.PopupTriggerChosen();
     EXPECT_EQ(Button().ComponentPopup, "Frame,Settings,mouseClicked()");
-    ASSERT_EQ(history.changes.size(), 1u);
+    EXPECT_EQ(ins.PopupNotice, "");
+    ASSERT_EQ(history.changes.size(), 3u);
     EXPECT_EQ(history.changes[0].Text(), "Popup of button_1");
+    // The trigger shows checked on the Events page, and stays so.
+    const int trigger = ins.EventList.Find("mouseClicked()");
+    EXPECT_EQ(ins.TriggerRow, trigger);
+    EXPECT_TRUE(ins.EventList.Checked[static_cast<size_t>(trigger)]);
+    ins.EventChecked(trigger, false);
+    EXPECT_TRUE(ins.EventList.Checked[static_cast<size_t>(trigger)]);
+    EXPECT_EQ(Button().ComponentEvents, "");
 
     ins.ClearPopup();
     EXPECT_EQ(Button().ComponentPopup, "");
@@ -178,16 +194,42 @@ TEST_F(DesignPagesTest, EscapeRestoresTheStoredPopupName) {
     EXPECT_EQ(Button().ComponentPopup, "Frame,Good,mouseClicked()");
 }
 
-TEST_F(DesignPagesTest, AKindChangeOffersTheNewClassesEventsAndPopupKinds) {
-    p.form.doc.MutableSlot(1).ComponentEvents = "actionPerformed()";
+TEST_F(DesignPagesTest, AKindChangeKeepsEventsAndBindingInSightAndSaysWhatIsNotOffered) {
+    p.form.doc.MutableSlot(1).ComponentEvents = "actionPerformed()|textValueChanged()";
+    p.form.doc.MutableSlot(1).ComponentPopup = "Frame,Settings,actionPerformed()";
     Show("button_1");
+    // A Button does not offer textValueChanged(): shown last, checked, to be unchecked.
+    EXPECT_EQ(ins.EventList.Items.back(), "textValueChanged()");
+    EXPECT_EQ(ins.OfferedEvents, static_cast<int>(ins.EventList.Items.size()) - 1);
     ins.TypeList.ListIndex = ins.TypeList.Find("JLabel");
     ins.TypeChosen();
-    EXPECT_EQ(ins.EventList.Find("actionPerformed()"), -1);
-    EXPECT_EQ(ins.PopupKindList.Items, (std::vector<std::string>{"(None)", "JDialog", "JFrame"}));
-    // Checking an event of the new class keeps the one the old class offered.
+    ASSERT_EQ(p.messages.shown.size(), 1u);
+    EXPECT_EQ(p.messages.shown[0].text,
+              "A JLabel does not offer actionPerformed(): it stays with \"button_1\", shown on the "
+              "Events page as not offered, but generation leaves it out, and the popup binding "
+              "that opens Settings on actionPerformed() opens nothing. Undo changes the kind "
+              "back.");
+    EXPECT_EQ(Button().ComponentPopup, "Frame,Settings,actionPerformed()");
+    const int offered = ins.OfferedEvents;
+    EXPECT_EQ(
+        std::vector<std::string>(ins.EventList.Items.begin() + offered, ins.EventList.Items.end()),
+        (std::vector<std::string>{"actionPerformed()", "textValueChanged()"}));
+    EXPECT_EQ(ins.TriggerRow, offered);
+    // The popup kinds are the Swing ones, with the stored AWT kind shown as it is.
+    EXPECT_EQ(ins.PopupKindList.Items,
+              (std::vector<std::string>{"(None)", "JDialog", "JFrame", "Frame"}));
+    EXPECT_EQ(ins.PopupKindList.Text(), "Frame");
+    EXPECT_EQ(ins.PopupTriggerList.Text(), "actionPerformed()");
+    EXPECT_EQ(ins.PopupNotice.substr(0, 60),
+              "This kind of component does not offer actionPerformed(): gen");
+    // An event the kind does not offer is removed by unchecking it; checking one it offers
+    // puts it first.
+    Check("textValueChanged()", false);
     Check("mouseClicked()", true);
     EXPECT_EQ(Button().ComponentEvents, "mouseClicked()|actionPerformed()");
+    // Undo takes back the kind and nothing else.
+    history.Undo(p.form, history.changes.size() - 3);
+    EXPECT_EQ(Button().ComponentType, "CommandButton");
 }
 
 TEST_F(DesignPagesTest, WithNothingShownThePagesWriteNothing) {

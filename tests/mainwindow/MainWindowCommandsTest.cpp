@@ -27,11 +27,12 @@ TEST(MainWindowResizeTest, PagesFollowTheHeightOnlyAboveTheirTopPlusAllowance) {
     EXPECT_DOUBLE_EQ(p.main.PopupPageHeight, p.main.PropertiesPageHeight);
 }
 
-TEST(TargetSelectorTest, OnlyAppletFrameJAppletAndJFrameAreOffered) {
+TEST(TargetSelectorTest, AllEightTargetsAreOffered) {
     std::vector<std::string_view> shown;
     for (const TargetMenuItem& item : TargetMenuItems())
-        if (item.visible && !item.caption.empty()) shown.push_back(item.caption);
-    EXPECT_EQ(shown, (std::vector<std::string_view>{"Applet", "Frame", "JApplet", "JFrame"}));
+        if (!item.caption.empty()) shown.push_back(item.caption);
+    EXPECT_EQ(shown, (std::vector<std::string_view>{"Applet", "Frame", "Dialog", "Panel", "JApplet",
+                                                    "JFrame", "JDialog", "JPanel"}));
 }
 
 TEST(TargetSelectorTest, ChoosingSetsCaptionAndDocumentButActivationDoesNotTouchCaption) {

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSettings>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -119,7 +120,11 @@ class DesignPagesWidgetTest : public QObject {
         auto* trigger = Child<QComboBox>(page, "PopupTriggerList");
         Choose(kind, "Dialog");
         Choose(trigger, "mouseClicked()");
-        QCOMPARE(d.doc().Slot(1).ComponentPopup, std::string());
+        // Kept though incomplete, and said to be.
+        QCOMPARE(d.doc().Slot(1).ComponentPopup, std::string("Dialog,,mouseClicked()"));
+        QVERIFY(Child<QLabel>(page, "PopupNotice")
+                    ->text()
+                    .startsWith("Incomplete: it needs its class"));
         SetText(name, "AboutBox");
         QTest::keyClick(name, Qt::Key_Return);
         QCOMPARE(d.doc().Slot(1).ComponentPopup, std::string("Dialog,AboutBox,mouseClicked()"));
@@ -132,14 +137,87 @@ class DesignPagesWidgetTest : public QObject {
         QCOMPARE(d.doc().Slot(1).ComponentPopup, std::string("Dialog,AboutBox,mouseClicked()"));
         QTRY_COMPARE(name->text(), QString("AboutBox"));
 
+        QVERIFY(Child<QLabel>(page, "PopupNotice")->text().isEmpty());
         Choose(trigger, "(None)");
-        QCOMPARE(d.doc().Slot(1).ComponentPopup, std::string());
+        QCOMPARE(d.doc().Slot(1).ComponentPopup, std::string("Dialog,AboutBox,(None)"));
         Choose(trigger, "keyTyped()");
         QCOMPARE(d.doc().Slot(1).ComponentPopup, std::string("Dialog,AboutBox,keyTyped()"));
         QTest::mouseClick(Child<QPushButton>(page, "CmdClearPopup"), Qt::LeftButton);
         QCOMPARE(d.doc().Slot(1).ComponentPopup, std::string());
         QTRY_COMPARE(name->text(), QString());
         QCOMPARE(kind->currentIndex(), -1);
+    }
+
+    // A kind change keeps the events and the binding in sight: what the new kind does not offer
+    // is shown as not offered, can be unchecked, and the change is undone in one step.
+    void theEventsPageAfterAKindChange() {
+        Desktop d;
+        d.Click("opt_Button_Click");
+        d.doc().MutableSlot(1).ComponentEvents = "actionPerformed()|mouseClicked()";
+        d.doc().MutableSlot(1).ComponentPopup = "Frame,Settings,actionPerformed()";
+        d.form().selection.SelectSlot(1);
+        InspectorPanel* ins = PanelOf(d);
+        QTest::mouseClick(ins->TabLabel(1), Qt::LeftButton);
+        Choose(Child<QComboBox>(ins->PropertiesPage(), "TypeList"), "Label");
+        QCOMPARE(d.doc().Slot(1).ComponentType, std::string("Label"));
+        QCOMPARE(d.messages.shown.size(), size_t(1));
+        QVERIFY(d.messages.shown[0].text.find("does not offer actionPerformed()") !=
+                std::string::npos);
+        QTest::mouseClick(ins->TabLabel(2), Qt::LeftButton);
+        QListWidget* events = ins->EventsList();
+        const auto row = [&](const QString& text) {
+            const QList<QListWidgetItem*> found = events->findItems(text, Qt::MatchExactly);
+            return found.size() == 1 ? found[0] : nullptr;
+        };
+        QListWidgetItem* trigger = row("actionPerformed()  (opens the popup window)");
+        QVERIFY(trigger);
+        QCOMPARE(trigger->checkState(), Qt::Checked);
+        QVERIFY(!(trigger->flags() & Qt::ItemIsUserCheckable));
+        QVERIFY(row("mouseClicked()"));  // a Label offers it
+        QCOMPARE(row("mouseClicked()")->checkState(), Qt::Checked);
+        QCOMPARE(d.doc().Slot(1).ComponentEvents, std::string("actionPerformed()|mouseClicked()"));
+        QCOMPARE(d.doc().Slot(1).ComponentPopup, std::string("Frame,Settings,actionPerformed()"));
+        d.Click("OptionEditUndo");
+        QCOMPARE(d.doc().Slot(1).ComponentType, std::string("CommandButton"));
+        QVERIFY(row("actionPerformed()  (opens the popup window)"));
+
+        // On a JTextField a stored textValueChanged() is not offered: unchecking removes it.
+        d.Click("opt_TextField_Click");
+        d.doc().MutableSlot(2).ComponentEvents = "textValueChanged()";
+        d.form().selection.SelectSlot(1);
+        d.form().selection.SelectSlot(2);
+        QTest::mouseClick(ins->TabLabel(1), Qt::LeftButton);
+        Choose(Child<QComboBox>(ins->PropertiesPage(), "TypeList"), "JTextField");
+        QTest::mouseClick(ins->TabLabel(2), Qt::LeftButton);
+        QListWidgetItem* stale = row("textValueChanged()  (not offered)");
+        QVERIFY(stale);
+        stale->setCheckState(Qt::Unchecked);
+        QCOMPARE(d.doc().Slot(2).ComponentEvents, std::string());
+    }
+
+    // With several selected, the pages say which one they edit, and edit that one.
+    void theEventsAndPopupPagesNameTheComponentTheyEdit() {
+        Desktop d;
+        d.Click("opt_Button_Click");
+        d.Click("opt_Label_Click");
+        InspectorPanel* ins = PanelOf(d);
+        QTest::mouseClick(ins->TabLabel(2), Qt::LeftButton);
+        auto* notice = ins->findChild<QLabel*>("SelectionNotice");
+        QVERIFY2(notice->isHidden(), qPrintable(notice->text()));
+        d.form().selection.SelectSlots({1, 2}, 2);
+        QTRY_VERIFY(notice->isVisible());
+        QCOMPARE(notice->text(), QString("Editing label_1 of 2 selected"));
+        ins->EventsList()->findItems("mouseClicked()", Qt::MatchExactly)[0]->setCheckState(
+            Qt::Checked);
+        QCOMPARE(d.doc().Slot(2).ComponentEvents, std::string("mouseClicked()"));
+        QCOMPARE(d.doc().Slot(1).ComponentEvents, std::string());
+        QTest::mouseClick(ins->TabLabel(3), Qt::LeftButton);
+        QVERIFY(Child<QLabel>(ins->PopupPage(), "PopupNotice")
+                    ->text()
+                    .startsWith("Editing label_1 of 2 selected."));
+        d.form().selection.SelectSlots({1}, 1);
+        QTest::mouseClick(ins->TabLabel(2), Qt::LeftButton);
+        QTRY_VERIFY(notice->isHidden());
     }
 
     void windowSizeAndFontResizeTheDocumentWindow() {
@@ -193,6 +271,35 @@ class DesignPagesWidgetTest : public QObject {
         QVERIFY(!d.form().Modified());  // the grid is not part of the design
     }
 
+    // The grid, Show Text and the window's size outlive the program; a kept grid the Grid
+    // dialog would refuse is not used.
+    void gridShowTextAndLayoutAreKeptBetweenRuns() {
+        QTemporaryDir folder;
+        const QString file = QDir(folder.path()).filePath("korvane.conf");
+        {
+            Desktop d;
+            d.window->KeepSettingsIn(ProgramSettings(file));
+            WithDialog<GridDialog>(d, "opt_Grid", [&](GridDialog* dialog) {
+                SetText(dialog->SizeEdit(), "12");
+                ClickOk(dialog);
+            });
+            d.Click("opt_ShowText");
+            d.window->resize(900, 700);
+            QVERIFY(d.window->close());
+        }
+        {
+            Desktop d;
+            d.window->KeepSettingsIn(ProgramSettings(file));
+            QCOMPARE(d.main().GridSize, 12);
+            QVERIFY(d.Item("opt_ShowText")->isChecked());
+            QCOMPARE(d.window->size(), QSize(900, 700));
+        }
+        QSettings(file, QSettings::IniFormat).setValue("Grid/Size", "-5");
+        Desktop d;
+        d.window->KeepSettingsIn(ProgramSettings(file));
+        QCOMPARE(d.main().GridSize, 8);
+    }
+
     void theMenuEditorBuildsAMenuBar() {
         Desktop d;
         WithDialog<MenuBarDialog>(d, "opt_Menu", [&](MenuBarDialog* dialog) {
@@ -230,7 +337,7 @@ class DesignPagesWidgetTest : public QObject {
             QVERIFY(dialog->isVisible());
         });
         QCOMPARE(d.messages.shown.back().text,
-                 std::string("The menu element \"label_1\" is also the name of a component."));
+                 std::string("The menu element name \"label_1\" is also the name of a component."));
         QCOMPARE(d.doc().MenuElements[1].Name, std::string("optOpen"));
 
         // The label went in after the menu bar: two undos leave a design without one.

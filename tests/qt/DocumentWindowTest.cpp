@@ -49,15 +49,17 @@ class DocumentWindowTest : public QObject {
                               "Options", "-", "Exit"}));
         QCOMPARE(VisibleTexts(d.Item("opt_Options")->menu()->actions()),
                  QStringList({"Window Size & Font...", "Grid and Units..."}));
-        QCOMPARE(VisibleTexts(d.Item("mnuView")->menu()->actions()), QStringList({"Show Text"}));
+        QCOMPARE(VisibleTexts(d.Item("mnuView")->menu()->actions()),
+                 QStringList({"Show Text", "Preview Output"}));
         QVERIFY(!d.Item("opt_ShowText")->isChecked());
         QCOMPARE(VisibleTexts(d.Item("mnuInsert")->menu()->actions()),
                  QStringList({"AWT Components", "Swing Components", "Menu..."}));
         QCOMPARE(d.Item("opt_AWTComponents")->menu()->actions().size(), 13);
         QCOMPARE(d.Item("opt_SwingComponents")->menu()->actions().size(), 12);
         QCOMPARE(VisibleTexts(d.Item("mnuBuild")->menu()->actions()),
-                 QStringList({"As Applet", "As Frame", "-", "As JApplet", "As JFrame", "-",
-                              "Generate into File", "Preview"}));
+                 QStringList({"As Applet", "As Frame", "As Dialog", "As Panel", "-", "As JApplet",
+                              "As JFrame", "As JDialog", "As JPanel", "-", "Generate into File",
+                              "Preview"}));
         QCOMPARE(d.Item("opt_Preview")->shortcut(), QKeySequence("Ctrl+R"));
         QCOMPARE(VisibleTexts(d.Item("mnuHelp")->menu()->actions()),
                  QStringList({"Contents...", "-", "About..."}));
@@ -66,7 +68,7 @@ class DocumentWindowTest : public QObject {
                  QStringList({"AWT", "Swing", "Menu...", "Options", "-", "Generate AWT",
                               "Generate Swing"}));
         QCOMPARE(VisibleTexts(d.Item("OptionGenerateAWT")->menu()->actions()),
-                 QStringList({"As Applet", "As Frame"}));
+                 QStringList({"As Applet", "As Frame", "As Dialog", "As Panel"}));
         QCOMPARE(VisibleTexts(d.window->DocumentSubWindow()->PopupMenu("menuControl")->actions()),
                  QStringList({"Delete", "-", "Align Left Edges", "Align Right Edges",
                               "Align Top Edges", "Align Bottom Edges", "Align Horizontal Centres",

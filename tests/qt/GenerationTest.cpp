@@ -73,7 +73,8 @@ class GenerationTest : public QObject {
         Desktop d;
         SavedDesign(d);
         QCOMPARE(VisibleTexts(d.window->GenerateTypeMenu()->actions()),
-                 QStringList({"Applet", "Frame", "-", "JApplet", "JFrame"}));
+                 QStringList({"Applet", "Frame", "Dialog", "Panel", "-", "JApplet", "JFrame",
+                              "JDialog", "JPanel"}));
         d.Click("OptionAsJFrame");
         QCOMPARE(d.window->Commands()->TargetButton()->text(), QString("JFrame"));
         d.Click("opt_GenerateApplet");

@@ -1,13 +1,17 @@
 // Help > Contents..., the About window, and the Qt message boxes and file dialogs.
+#include <QDockWidget>
 #include <QFileDialog>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTimer>
 #include <functional>
 
 #include "DesktopFixture.h"
+#include "codegen/CodeListing.h"
 #include "qt/HelpViewer.h"
 #include "qt/QtFileDialog.h"
 #include "qt/QtMessageBox.h"
@@ -52,6 +56,40 @@ class HelpAboutTest : public QObject {
         QVERIFY(text.startsWith("Korvane Help"));
         QVERIFY(text.contains("The project file"));
         QVERIFY(!text.contains("could not be found"));
+    }
+
+    // The help names every menu item the program shows, in every menu, and every dialog.
+    void theHelpNamesEveryMenuItemAndDialog() {
+        Desktop d;
+        QFile file(KORVANE_SOURCE_DATA "/korvane.hlp");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QTextDocument help;
+        help.setHtml(QString::fromUtf8(file.readAll()));
+        const QString text = help.toPlainText();
+        QStringList missing;
+        const auto need = [&](const QString& name) {
+            if (!name.isEmpty() && !text.contains(name)) missing << name;
+        };
+        // The design window's own system menu (Restore, Maximize, ...) is Qt's.
+        const QMenu* system = d.window->DocumentSubWindow()->systemMenu();
+        for (const QMenu* menu : d.window->findChildren<QMenu*>()) {
+            if (menu == system) continue;
+            if (menu->menuAction()->isVisible()) need(Caption(menu->menuAction()).trimmed());
+            for (const QAction* a : menu->actions())
+                if (a->isVisible() && !a->isSeparator()) need(Caption(a).trimmed());
+        }
+        for (const QAction* a : d.window->menuBar()->actions())
+            if (a->isVisible()) need(Caption(a));
+        for (const char* opener : {"opt_WindowSize", "opt_Grid", "opt_Menu", "opt_About"}) {
+            WhenModal([&](QWidget* dialog) {
+                need(dialog->windowTitle());
+                dialog->close();
+            });
+            d.Click(opener);
+        }
+        need(QString::fromUtf8(kCodeWindowCaption.data(), kCodeWindowCaption.size()));
+        need(d.window->PreviewDock()->windowTitle());
+        QVERIFY2(missing.isEmpty(), qPrintable("not in the help: " + missing.join(", ")));
     }
 
     void aboutShowsNameAndVersionModallyUntilOk() {

@@ -1,14 +1,18 @@
 // Build > Preview: the design compiled in a temporary folder and run as its own process. The
 // run is checked on a virtual display of its own: the window appears, and ends when it goes.
 #include <QDir>
+#include <QDockWidget>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QProgressBar>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QtTest>
 
 #include "DesktopFixture.h"
 #include "ProgramRun.h"
+#include "qt/PreviewPane.h"
 #include "qt/PreviewRunner.h"
 
 using namespace korvane;
@@ -79,22 +83,84 @@ class PreviewTest : public QObject {
         QVERIFY(d.messages.shown[0].text.find("the last words") != std::string::npos);
     }
 
-    void compilerMessagesAreShownWithTheirLines() {
-        if (Tool("javac").isEmpty()) QSKIP("javac was not found: the compile is not tried");
+    void compilerMessagesAreShownInThePane() {
+        // A stand-in JDK whose javac refuses the source with a message naming a line.
+        QTemporaryDir jdk;
+        QDir(jdk.path()).mkpath("bin");
+        for (const char* name : {"javac", "java"}) {
+            QFile file(jdk.filePath(QString("bin/") + name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("#!/bin/sh\necho 'Preview.java:12: error: the compiler says no'\nexit 1\n");
+            file.close();
+            file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
         Desktop d;
         d.Click("opt_Button_Click");
-        // A window class that does not exist: generation accepts it, javac does not.
-        d.doc().MutableSlot(1).ComponentPopup = "Frame,NoSuchWindow,mouseClicked()";
-        d.main().ChooseTarget("Frame");
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("JAVA_HOME", jdk.path());
+        d.window->Preview()->SetEnvironment(env);
         QSignalSpy failed(d.window->Preview(), &PreviewRunner::compileFailed);
         d.Click("opt_Preview");
+        QVERIFY(d.window->PreviewOutput()->Busy()->isVisible());  // while javac runs
         QVERIFY(failed.wait(60000));
-        auto* output = d.window->findChild<QPlainTextEdit*>("CompilerOutput");
-        QVERIFY(output);
-        QVERIFY(output->isVisible());
-        QVERIFY(output->toPlainText().contains("Preview.java:"));
-        QVERIFY(output->toPlainText().contains("new NoSuchWindow()"));
+        QVERIFY(d.window->PreviewDock()->isVisible());
+        QVERIFY(!d.window->PreviewOutput()->Busy()->isVisible());
+        QVERIFY(d.window->PreviewOutput()->Output()->toPlainText().contains(
+            "Preview.java:12: error: the compiler says no"));
+        QVERIFY(d.window->PreviewOutput()->Status()->text().startsWith("javac refused"));
         QVERIFY(d.window->Preview()->Folder().isEmpty());  // gone with the failed compile
+    }
+
+    // Each target runs, with stand-ins for the window classes the design's folder lacks: the
+    // design's JButton opens an unknown JFrame class, which opens as a window of its name.
+    void everyTargetRunsWithStandInsForUnknownWindowClasses_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("window");  // the title of the window the preview shows
+        QTest::newRow("JFrame") << "JFrame"
+                                << "shown";
+        QTest::newRow("JPanel in a host frame") << "JPanel"
+                                                << "shown";
+        QTest::newRow("Dialog over its owner") << "Dialog"
+                                               << "shown";
+    }
+    void everyTargetRunsWithStandInsForUnknownWindowClasses() {
+        QFETCH(QString, target);
+        QFETCH(QString, window);
+        if (Tool("javac").isEmpty() || Tool("java").isEmpty())
+            QSKIP("javac or java was not found: the preview is not run");
+        if (!VirtualDisplay::Available())
+            QSKIP("Xvfb or xdotool was not found: the preview window cannot be watched");
+        VirtualDisplay display;
+        QVERIFY2(display.Start(), "Xvfb did not start");
+
+        Desktop d;
+        d.Click("opt_JButton_Click");
+        d.doc().MutableSlot(1).ComponentPopup = "JFrame,NoSuchWindow,mouseClicked()";
+        d.dialogs.paths = {d.Path("shown.dat")};
+        d.Click("opt_Save");
+        d.main().ChooseTarget(target.toStdString());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", display.name);
+        PreviewRunner* preview = d.window->Preview();
+        preview->SetEnvironment(env);
+        QSignalSpy started(preview, &PreviewRunner::started);
+        QSignalSpy failed(preview, &PreviewRunner::compileFailed);
+        d.Click("opt_Preview");
+        QVERIFY2(started.wait(60000),
+                 qPrintable(d.window->PreviewOutput()->Output()->toPlainText()));
+        QVERIFY(failed.isEmpty());
+        QVERIFY(QFileInfo::exists(QDir(preview->Folder()).filePath("NoSuchWindow.class")));
+        QVERIFY(d.window->PreviewOutput()->Output()->toPlainText().contains(
+            "The window class NoSuchWindow is not in the design's folder"));
+
+        const QString shown = display.WaitForWindow("^" + window + "$");
+        QVERIFY2(!shown.isEmpty(), "the preview window did not appear");
+        // A click on the button opens the stand-in, titled with the class name.
+        display.XDoTool({"mousemove", "--window", shown, "20", "20", "click", "1"});
+        QVERIFY2(!display.WaitForWindow("^NoSuchWindow$", 20000).isEmpty(),
+                 "the stand-in did not open");
+        preview->Stop();
+        QVERIFY(!preview->Running());
     }
 
     void thePreviewWindowAppearsAndEndsWhenClosed() {

@@ -67,6 +67,13 @@ TEST(SurfaceTextTest, TextsStayInsideTheirBoxAndNothingIsShownWithoutText) {
     EXPECT_TRUE(ComponentTexts(Box("Label", ""), 12).empty());
     EXPECT_TRUE(ComponentTexts(Box("ListBox", ""), 12).empty());
     EXPECT_TRUE(ComponentTexts(Box("Label", "x", 0, 600), 12).empty());
+    // However long a text, only what its box can show is kept, in whole code points: at most
+    // one a pixel of its width (98 for a label of 100 pixels) and one more.
+    std::string marks = "e";
+    for (int k = 0; k < 20000; ++k) marks += "\xcc\x81";  // combining acute accents
+    EXPECT_EQ(ComponentTexts(Box("Label", marks), 12)[0].text, marks.substr(0, 1 + 2 * 98));
+    EXPECT_EQ(ComponentTexts(Box("ListBox", std::string(100000, 'x') + "|b"), 12)[0].text.size(),
+              97u);
     // Empty items keep their line.
     const auto gaps = ComponentTexts(Box("ListBox", "a||c"), 12);
     ASSERT_EQ(gaps.size(), 2u);

@@ -34,7 +34,7 @@ std::unique_ptr<QGuiApplication> ApplicationForFonts() {
 bool DrawWithTexts(const DesignDocument& doc, FileSystem& files, const std::string& path,
                    std::string& error) {
     const std::unique_ptr<QGuiApplication> application = ApplicationForFonts();
-    const QFont font = SurfaceTextFont();
+    const QFont font = DesignTextFont(doc);
     auto overlay = [&](Canvas& canvas, const PixelRect& band, int slot) {
         QImage image(canvas.MutableData(), canvas.Width(), canvas.Height(), canvas.Width() * 3,
                      QImage::Format_RGB888);

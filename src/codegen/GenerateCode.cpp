@@ -153,7 +153,7 @@ GeneratedJava GenerateJava(const DesignDocument& doc, const EventCatalogue& cata
     if (IsFrameTarget(file.generateType)) file.menuTree = BuildMenuTree(doc.MenuElements);
 
     const ListenerPlan plan =
-        BuildListenerPlan(table, catalogue, file.generateType, doc.MenuElements);
+        BuildListenerPlan(table, catalogue, file.generateType, doc.MenuElements, file.menuTree);
     std::vector<std::string> warnings;
     {
         GenerationChecker checker(file, plan, catalogue);

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Times korvane-gen as whole processes at 32767 components: list, resave and java on a mixed
-# design and on a worst-case one, with the floor (cat, cp of the same bytes) measured in the
+# Times korvane-gen as whole processes at 32767 components: list, resave, java, java over an
+# edited Java file (a merge) and import on a mixed design and on a worst-case one, with the floor (cat, cp of the same bytes) measured in the
 # same run. Each figure is the median CPU time (user + system) and the median peak resident
 # memory of REPEAT runs, taken with /usr/bin/time, so that other work on the machine changes
 # it little.
@@ -23,7 +23,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 "$designs" "$work"
 # Java goes to a file named after its class, as javac wants it.
-mkdir "$work/new" "$work/old" "$work/copy"
+mkdir "$work/new" "$work/old" "$work/copy" "$work/merge" "$work/import"
 
 # median of a column of numbers
 median() { sort -n | awk '{a[NR]=$1} END {m=int((NR+1)/2); print a[m]}'; }
@@ -43,13 +43,22 @@ measure() {
 }
 
 report() {
-  local label=$1 exe=$2
+  local label=$1 exe=$2 roundtrip=${3:-}
   echo "== $label"
   for d in mixed worst; do
     local f="$work/$d.dat"
     measure "list $d" "$exe" list "$f"
     measure "resave $d" "$exe" resave "$f" "$work/out.dat"
-    measure "java --as JFrame $d" "$exe" java "$f" --as JFrame -o "$work/new/$d.java"
+    # A program that merges writes over the file of its previous run with --replace.
+    local replace=()
+    [ -n "$roundtrip" ] && replace=(--replace)
+    measure "java --as JFrame $d" "$exe" java "$f" --as JFrame -o "$work/new/$d.java" "${replace[@]}"
+    [ -n "$roundtrip" ] || continue
+    # The class with a class of the developer's at its end: each run merges into it.
+    cp "$work/new/$d.java" "$work/merge/$d.java"
+    printf '\r\nclass Extra {\r\n}\r\n' >>"$work/merge/$d.java"
+    measure "java over an edited file $d" "$exe" java "$f" --as JFrame -o "$work/merge/$d.java"
+    measure "import $d" "$exe" import "$work/new/$d.java" -o "$work/import/$d.dat"
   done
 }
 
@@ -59,9 +68,9 @@ for d in mixed worst; do
   measure "cat $d" cat "$work/$d.dat"
   measure "cp $d" cp "$work/$d.dat" "$work/copy.dat"
 done
-"$gen" java "$work/worst.dat" --as JFrame -o "$work/new/worst.java" 2>/dev/null
+"$gen" java "$work/worst.dat" --as JFrame -o "$work/new/worst.java" --replace 2>/dev/null
 measure "cp worst java ($(stat -c %s "$work/new/worst.java") bytes)" cp "$work/new/worst.java" "$work/copy/worst.java"
-report "korvane-gen $gen" "$gen"
+report "korvane-gen $gen" "$gen" roundtrip
 [ -n "$old" ] || exit 0
 report "korvane-gen $old" "$old"
 
@@ -77,7 +86,7 @@ for d in mixed worst; do
   "$gen" resave "$f" "$work/new.dat"; "$old" resave "$f" "$work/old.dat"
   same "$work/new.dat" "$work/old.dat" "resave $d"
   for kind in Applet Frame Dialog Panel JApplet JFrame JDialog JPanel; do
-    "$gen" java "$f" --as "$kind" -o "$work/new/$d.java" 2>"$work/new.err" || true
+    "$gen" java "$f" --as "$kind" -o "$work/new/$d.java" --replace 2>"$work/new.err" || true
     "$old" java "$f" --as "$kind" -o "$work/old/$d.java" 2>"$work/old.err" || true
     same "$work/new/$d.java" "$work/old/$d.java" "java --as $kind $d"
     same "$work/new.err" "$work/old.err" "java --as $kind $d (messages)"

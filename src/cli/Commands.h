@@ -19,5 +19,6 @@ namespace korvane {
 
 int RunJavaCommand(const std::vector<std::string>& args, FileSystem& files = RealFileSystem());
 int RunRenderCommand(const std::vector<std::string>& args, FileSystem& files = RealFileSystem());
+int RunImportCommand(const std::vector<std::string>& args, FileSystem& files = RealFileSystem());
 
 }  // namespace korvane

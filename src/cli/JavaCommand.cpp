@@ -1,5 +1,7 @@
-// korvane-gen java FILE.dat [--as KIND] [-o OUT.java]: the Java class of a design, as the
-// code window would save it (each line followed by CR LF), to a file or to standard output.
+// korvane-gen java FILE.dat [--as KIND] [-o OUT.java] [--replace]: the Java class of a design,
+// as the code window would save it (each line followed by CR LF), to a file or to standard
+// output. An existing OUT.java is merged with: what the developer wrote in it stays, unless
+// --replace asks for the fresh class.
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -9,25 +11,31 @@
 #include "cli/HeadlessDocument.h"
 #include "codegen/CodeListing.h"
 #include "codegen/GenerateCode.h"
+#include "javasource/JavaMerge.h"
 #include "platform/FileSystem.h"
+#include "platform/LargeMemory.h"
 #include "platform/Text.h"
 
 namespace korvane {
 namespace {
 
-constexpr const char* kJavaUsage = "usage: korvane-gen java FILE.dat [--as KIND] [-o OUT.java]\n";
+constexpr const char* kJavaUsage =
+    "usage: korvane-gen java FILE.dat [--as KIND] [-o OUT.java] [--replace]\n";
 
 struct JavaArgs {
     std::string design;
     std::string kind = "Applet";
-    std::string output;  // "" = standard output
+    std::string output;    // "" = standard output
+    bool replace = false;  // write the fresh class over an existing file instead of merging
 };
 
 bool ParseJavaArgs(const std::vector<std::string>& args, JavaArgs& out) {
     bool haveDesign = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "--as" || arg == "-o") {
+        if (arg == "--replace") {
+            out.replace = true;
+        } else if (arg == "--as" || arg == "-o") {
             if (i + 1 == args.size()) return false;
             (arg == "--as" ? out.kind : out.output) = args[++i];
             if (arg == "-o" && out.output.empty()) return false;
@@ -38,7 +46,7 @@ bool ParseJavaArgs(const std::vector<std::string>& args, JavaArgs& out) {
             return false;
         }
     }
-    return haveDesign;
+    return haveDesign && (!out.replace || !out.output.empty());
 }
 
 // Generates through the sink; false, after saying why, when the design is refused.
@@ -81,6 +89,41 @@ int GenerateToFile(DesignDocument& doc, const std::string& path, FileSystem& fil
     return 0;
 }
 
+// Generates into memory and merges with the file already at the path; writes nothing when the
+// merge is not safe.
+int MergeIntoFile(DesignDocument& doc, const std::string& path, FileSystem& files) {
+    std::string old, error;
+    if (!files.ReadWhole(path, old, error)) {
+        std::cerr << "korvane-gen: cannot read \"" << path << "\": " << error << "\n";
+        return 1;
+    }
+    // The new class is about as long as the old one: room for it at once, not by doubling.
+    std::string fresh;
+    fresh.reserve(old.size() + old.size() / 4);
+    AdviseLargePages(fresh.data(), fresh.capacity());
+    LineSink sink(kJavaLineEnd, [&](std::string_view bytes) { fresh.append(bytes); });
+    if (!Generate(doc, sink)) return 1;
+    AtomicFileWriter file(files, path);
+    bool written = file.Open(error);
+    const javasource::MergeResult merged = javasource::MergeJava(
+        old, fresh, doc.JavaClassName,
+        [&](std::string_view bytes) { written = written && file.Write(bytes, error); });
+    if (!merged.merged) {
+        std::cerr << "korvane-gen: " << Quoted(path)
+                  << " cannot be merged with the new class, so nothing was written: "
+                  << javasource::RefusalMessage(merged.refusal)
+                  << "\nkorvane-gen: --replace writes the new class over it\n";
+        return 1;
+    }
+    if (!written || !file.Commit(error)) {
+        std::cerr << "korvane-gen: cannot write \"" << path << "\": " << error << "\n";
+        return 1;
+    }
+    for (const std::string& warning : merged.warnings)
+        std::cerr << "korvane-gen: warning: " << warning << "\n";
+    return 0;
+}
+
 }  // namespace
 
 int RunJavaCommand(const std::vector<std::string>& args, FileSystem& files) {
@@ -107,8 +150,14 @@ int RunJavaCommand(const std::vector<std::string>& args, FileSystem& files) {
                   << ": javac takes the generated public class only from a file of that name\n";
         return 1;
     }
-    return java.output.empty() ? GenerateToStandardOutput(doc)
-                               : GenerateToFile(doc, java.output, files);
+    if (java.output.empty()) return GenerateToStandardOutput(doc);
+    std::error_code ec;
+    // Only a plain file is merged into; a pipe or device is written into afresh.
+    const FileSystem::SaveTarget target = files.FindSaveTarget(java.output);
+    if (!java.replace && target.way == FileSystem::SaveTarget::Way::Replace &&
+        std::filesystem::exists(target.path, ec))
+        return MergeIntoFile(doc, java.output, files);
+    return GenerateToFile(doc, java.output, files);
 }
 
 }  // namespace korvane

@@ -21,9 +21,14 @@ constexpr const char* kUsage =
     "  list FILE.dat                          print the design's components, one a line\n"
     "  resave IN.dat OUT.dat                  open a design and save it under a new name\n"
     "                                         (also converts a file of the older layout)\n"
-    "  java FILE.dat [--as KIND] [-o OUT.java] generate the Java class of a design; KIND is\n"
+    "  java FILE.dat [--as KIND] [-o OUT.java] [--replace]\n"
+    "                                         generate the Java class of a design; KIND is\n"
     "                                         Applet (default), Frame, Dialog, Panel, JApplet,\n"
-    "                                         JFrame, JDialog or JPanel\n"
+    "                                         JFrame, JDialog or JPanel. An existing OUT.java\n"
+    "                                         keeps the code written into it; --replace\n"
+    "                                         writes the new class over it\n"
+    "  import FILE.java -o DESIGN.dat         read a class Korvane generated back into a\n"
+    "                                         design\n"
     "  render FILE.dat [--text] -o OUT.png    draw the design surface as a PNG picture;\n"
     "                                         --text adds each component's text\n"
     "                                         (at most 8192 x 8192 pixels)\n"
@@ -70,6 +75,7 @@ int main(int argc, char** argv) {
     if (command == "resave") return korvane::cli::RunResaveCommand(args);
     if (command == "java") return korvane::RunJavaCommand(args);
     if (command == "render") return korvane::RunRenderCommand(args);
+    if (command == "import") return korvane::RunImportCommand(args);
     std::cerr << "korvane-gen: unknown command " << korvane::Quoted(command) << "\n" << kUsage;
     return 2;
 }

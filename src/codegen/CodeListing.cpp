@@ -44,10 +44,13 @@ bool CodeListing::SaveAs(std::string_view javaFileName, FileDialogService& dialo
 
     std::string error;
     bool written = false;
+    std::string text = FileText();
     if (IsReadOnlyFile(path)) {
         error = "the file is read-only";
+    } else if (MergeWithExisting && !MergeWithExisting(path, text)) {
+        return false;
     } else {
-        written = WriteFileAtomically(files, path, FileText(), error);
+        written = WriteFileAtomically(files, path, text, error);
     }
     if (!written) {
         messages.Show(Warning(

@@ -2,6 +2,7 @@
 // as a .java file.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,9 @@ class CodeListing {
     bool Visible = false;
     // The folder of the last successful Save As, with its final separator; "" at first.
     std::string LastJavaFolder;
+    // Set by the desktop program: given the chosen path and the bytes of the new file, merges
+    // them with the Java file already there; false when nothing is to be written.
+    std::function<bool(const std::string& path, std::string& bytes)> MergeWithExisting;
 
     // Replaces the whole text with a generation's lines and shows the window.
     void ShowGenerated(std::vector<std::string> lines) {

@@ -164,6 +164,16 @@ void WriteListenerClasses(const ListenerPlan& plan, const CodegenTable& table,
     }
 }
 
+std::string ListenerStubLine(std::string_view method, std::string_view name) {
+    const MethodStatement statement = StatementOf(method);
+    std::string line = statement.before;
+    if (statement.showsName) {
+        AppendJavaStringContent(line, name);
+        line += statement.after;
+    }
+    return line;
+}
+
 std::vector<std::string> ListenerClassNames(const ListenerPlan& plan) {
     std::vector<std::string> names;
     for (const ListenerClass& cls : plan.classes) names.push_back(ClassName(cls));

@@ -106,9 +106,8 @@ void WriteMenuBarConstruction(JavaFile& file) {
     file.Emit(0, "");
 }
 
-void WriteMenuBarLayoutClass(JavaFile& file) {
-    if (!WritesMenuBarLayout(file)) return;
-    const std::string cls = file.className + std::string(kMenuBarLayoutSuffix);
+std::vector<std::string> MenuBarLayoutClassLines(std::string_view className) {
+    const std::string cls = std::string(className) + std::string(kMenuBarLayoutSuffix);
     const char* lines[] = {
         "",
         "@@class@@",
@@ -164,15 +163,22 @@ void WriteMenuBarLayoutClass(JavaFile& file) {
         "    }",
         "}",
     };
+    std::vector<std::string> out;
     for (std::string_view line : lines) {
         if (line == "@@class@@") {
-            file.Emit(0, "class " + cls + " implements LayoutManager {");
+            out.push_back("class " + cls + " implements LayoutManager {");
         } else if (line == "@@ctor@@") {
-            file.Emit(4, cls + "(int designedWidth) {");
+            out.push_back("    " + cls + "(int designedWidth) {");
         } else {
-            file.Emit(0, line);
+            out.emplace_back(line);
         }
     }
+    return out;
+}
+
+void WriteMenuBarLayoutClass(JavaFile& file) {
+    if (!WritesMenuBarLayout(file)) return;
+    for (const std::string& line : MenuBarLayoutClassLines(file.className)) file.Emit(0, line);
 }
 
 }  // namespace korvane

@@ -8,6 +8,10 @@
 // the menus into rows no wider than the window (the designed width until the window is shown).
 #pragma once
 
+#include <string>
+#include <string_view>
+#include <vector>
+
 #include "codegen/JavaFile.h"
 
 namespace korvane {
@@ -27,5 +31,7 @@ void WriteMenuBarConstruction(JavaFile& file);
 
 // After the other top-level classes: the class <Class>MenuBarLayout, when it is written.
 void WriteMenuBarLayoutClass(JavaFile& file);
+// The lines of that class, the empty line before it first.
+std::vector<std::string> MenuBarLayoutClassLines(std::string_view className);
 
 }  // namespace korvane

@@ -7,6 +7,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "codegen/CodegenTable.h"
@@ -58,5 +60,7 @@ void WriteStackingLines(JavaFile& file);
 // After the layout class, when the plan sets the focus policy: the class <Class>Focus, a focus
 // policy that visits the children in the order it was given.
 void WriteFocusClass(JavaFile& file);
+// The lines of that class, the empty line before it first.
+std::vector<std::string> FocusClassLines(std::string_view className, bool swing);
 
 }  // namespace korvane

@@ -27,12 +27,10 @@ void WriteStackingLines(JavaFile& file) {
     file.Emit(0, "");
 }
 
-void WriteFocusClass(JavaFile& file) {
-    if (!file.stacking.focusPolicy) return;
-    const std::string cls = file.className + "Focus";
+std::vector<std::string> FocusClassLines(std::string_view className, bool swing) {
+    const std::string cls = std::string(className) + "Focus";
     // The policy of the family, whose accept() says which components take the focus.
-    const std::string base =
-        file.SwingTarget() ? "LayoutFocusTraversalPolicy" : "DefaultFocusTraversalPolicy";
+    const std::string base = swing ? "LayoutFocusTraversalPolicy" : "DefaultFocusTraversalPolicy";
     const char* lines[] = {
         "",
         "@@class@@",
@@ -91,15 +89,23 @@ void WriteFocusClass(JavaFile& file) {
         "    }",
         "}",
     };
+    std::vector<std::string> out;
     for (std::string_view line : lines) {
         if (line == "@@class@@") {
-            file.Emit(0, "class " + cls + " extends " + base + " {");
+            out.push_back("class " + cls + " extends " + base + " {");
         } else if (line == "@@ctor@@") {
-            file.Emit(0, "    " + cls + "(Component[] order) {");
+            out.push_back("    " + cls + "(Component[] order) {");
         } else {
-            file.Emit(0, line);
+            out.emplace_back(line);
         }
     }
+    return out;
+}
+
+void WriteFocusClass(JavaFile& file) {
+    if (!file.stacking.focusPolicy) return;
+    for (const std::string& line : FocusClassLines(file.className, file.SwingTarget()))
+        file.Emit(0, line);
 }
 
 }  // namespace korvane

@@ -295,6 +295,11 @@ bool DocumentController::LoadFile(const std::string& path) {
             Warning("The file \"" + path + "\" could not be opened: " + error + ".", "Korvane"));
         return false;
     }
+    LoadProject(std::move(project));
+    return true;
+}
+
+void DocumentController::LoadProject(LoadedProject project) {
     ClearComponents();
     ResetDesign();
     doc.Caption = doc.FileName;
@@ -317,7 +322,6 @@ bool DocumentController::LoadFile(const std::string& path) {
     if (!project.menuElements.empty()) doc.MenuElements = std::move(project.menuElements);
     ChooseFirstListEntry();
     NotifyChanged();
-    return true;
 }
 
 void DocumentController::ChooseFirstListEntry() {

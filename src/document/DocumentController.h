@@ -11,6 +11,7 @@
 #include "document/DesignDocument.h"
 #include "document/DesignEditor.h"
 #include "document/Links.h"
+#include "document/ProjectFile.h"
 #include "document/Selection.h"
 #include "platform/FileDialog.h"
 #include "platform/FileSystem.h"
@@ -83,6 +84,9 @@ class DocumentController {
     // Opens a file named from outside the program: Open's question about unsaved changes,
     // then its refusals (a file name with blanks) and OpenPath.
     bool OpenFromOutside(const std::string& path);
+    // Replaces the design with one read from a file or an imported class, as Open does once it
+    // has read the file; the file names stay as they are.
+    void LoadProject(LoadedProject project);
     // Saves to a path, as Save does once a name is chosen; false with a message on failure.
     bool SavePath(const std::string& path);
     void AskOpenPath();

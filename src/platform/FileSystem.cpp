@@ -14,6 +14,8 @@
 #include <random>
 #include <vector>
 
+#include "platform/LargeMemory.h"
+
 namespace korvane {
 namespace {
 
@@ -231,6 +233,7 @@ class PosixFileSystem : public FileSystem {
         }
         bytes.clear();
         bytes.reserve(static_cast<size_t>(st.st_size));
+        AdviseLargePages(bytes.data(), bytes.capacity());
         char buffer[1 << 16];
         while (true) {
             ssize_t n = ::read(fd, buffer, sizeof buffer);

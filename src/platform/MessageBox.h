@@ -6,7 +6,8 @@
 namespace korvane {
 
 enum class MessageIcon { None, Warning, Information, Critical, Question };
-enum class MessageButtons { Ok, YesNo, YesNoCancel, OkCancel };
+// ReplaceCancel answers Yes for Replace.
+enum class MessageButtons { Ok, YesNo, YesNoCancel, OkCancel, ReplaceCancel };
 enum class MessageResult { Ok, Yes, No, Cancel };
 
 struct MessageRequest {

@@ -116,6 +116,7 @@ void DocumentWindow::BuildMenuBar() {
     QMenu* file = TopMenu("&File", "mnuFile", this);
     AddMenuItem(file, "&New\tCtrl+N", "opt_New", [this] { form_.FileNew(); });
     AddMenuItem(file, "&Open...\tCtrl+O", "opt_Open", [this] { form_.FileOpen(); });
+    AddMenuItem(file, "&Import Java...", "opt_ImportJava", [this] { emit importJavaRequested(); });
     AddSeparator(file);
     AddMenuItem(file, "&Save\tCtrl+S", "opt_Save", [this] { form_.FileSave(); });
     AddMenuItem(file, "Save &As...\tCtrl+Shift+S", "opt_SaveAs", [this] { form_.FileSaveAs(); });
@@ -151,6 +152,8 @@ void DocumentWindow::BuildMenuBar() {
     }
 
     AddSeparator(build);
+    AddMenuItem(build, "Generate into &File", "opt_GenerateIntoFile",
+                [this] { emit generateIntoFileRequested(); });
     QAction* preview =
         AddMenuItem(build, "Preview", "opt_Preview", [this] { emit previewRequested(); });
     preview->setShortcut(QKeySequence("Ctrl+R"));

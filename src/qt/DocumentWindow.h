@@ -62,6 +62,8 @@ class DocumentWindow : public QMdiSubWindow, public DocumentView {
     void showTextToggled(bool shown);
     void exitRequested();
     void generateRequested(const QString& kind);
+    void generateIntoFileRequested();
+    void importJavaRequested();
     void helpContentsRequested();
     void aboutRequested();
     void paletteChosen(const QString& which);

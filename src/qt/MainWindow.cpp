@@ -27,6 +27,7 @@
 #include "qt/EditActions.h"
 #include "qt/HelpViewer.h"
 #include "qt/InspectorPanel.h"
+#include "qt/JavaFileCommands.h"
 #include "qt/MenuBarDialog.h"
 #include "qt/Menus.h"
 #include "qt/OptionsDialogs.h"
@@ -136,6 +137,21 @@ MainWindow::MainWindow(MessageBoxService& messages, FileDialogService& dialogs, 
     });
     connect(documentWindow_, &DocumentWindow::generateRequested, this, [this](const QString& kind) {
         Generate([this, kind] { main_.GenerateAs(kind.toStdString()); });
+    });
+    // Java files: a save over one merges with it; a generated class reads back into a design.
+    main_.codeListing.MergeWithExisting = [this](const std::string& path, std::string& bytes) {
+        return MergeWithExistingJava(path, document_.doc.JavaClassName, bytes, messages_);
+    };
+    connect(documentWindow_, &DocumentWindow::generateIntoFileRequested, this, [this] {
+        if (!document_.Loaded()) return;
+        document_.doc.Target = main_.TargetCaption;
+        GenerateIntoFile(document_, main_.catalogue, messages_);
+        Sync();
+    });
+    connect(documentWindow_, &DocumentWindow::importJavaRequested, this, [this] {
+        if (!document_.Loaded() || !ImportJavaFile(document_, dialogs_, messages_)) return;
+        main_.ChooseTarget(document_.doc.Target);
+        Sync();
     });
     connect(documentWindow_, &DocumentWindow::paletteChosen, this, [this](const QString& which) {
         if (which == "AWT") {

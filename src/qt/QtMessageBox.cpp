@@ -39,6 +39,9 @@ std::vector<ButtonChoice> ButtonsOf(MessageButtons buttons) {
         case MessageButtons::OkCancel:
             return {{QMessageBox::Ok, MessageResult::Ok},
                     {QMessageBox::Cancel, MessageResult::Cancel}};
+        case MessageButtons::ReplaceCancel:
+            return {{QMessageBox::Yes, MessageResult::Yes},
+                    {QMessageBox::Cancel, MessageResult::Cancel}};
         case MessageButtons::Ok:
             break;
     }
@@ -55,6 +58,7 @@ MessageResult QtMessageBox::Show(const MessageRequest& request) {
     const std::vector<ButtonChoice> choices = ButtonsOf(request.buttons);
     std::vector<QPushButton*> pushButtons;
     for (const ButtonChoice& c : choices) pushButtons.push_back(box.addButton(c.button));
+    if (request.buttons == MessageButtons::ReplaceCancel) pushButtons.front()->setText("Replace");
     const int defaultIndex = request.defaultButton - 1;
     if (defaultIndex >= 0 && defaultIndex < static_cast<int>(pushButtons.size()))
         box.setDefaultButton(pushButtons[static_cast<size_t>(defaultIndex)]);

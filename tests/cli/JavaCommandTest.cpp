@@ -1,6 +1,8 @@
 // korvane-gen java: the file the code window would save, written to a file or to standard
-// output; refusals write nothing.
+// output, merged with an edited file at the output; refusals write nothing.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -94,6 +96,51 @@ TEST_F(JavaCommandTest, TheClassIsNamedAfterTheFileWhereverItIs) {
     ASSERT_EQ(std::system(command.c_str()), 0);
     EXPECT_NE(ReadBytes((dir / "out.java").string()).find("public class Order extends Frame {"),
               std::string::npos);
+}
+
+// An edited Java file at the output is merged with, unless --replace; a named pipe is written
+// into afresh and never read.
+TEST_F(JavaCommandTest, AnExistingOutputIsMergedWithOnlyWhenItIsAPlainFile) {
+    const std::string stub = "System.out.println(\"Action Performed by button_ok\");";
+    const std::string edit = "System.out.println(\"kept\");";
+    Session s;
+    s.Open(kExamples + "/login.dat");
+    const std::string fresh = s.Generate("JFrame");
+    const size_t at = fresh.find(stub);
+    ASSERT_NE(at, std::string::npos);
+    const std::string edited = std::string(fresh).replace(at, stub.size(), edit);
+    struct Case {
+        const char* what;
+        bool pipe;
+        const char* option;
+        const std::string& expected;
+    };
+    const Case cases[] = {{"an edited file", false, "", edited},
+                          {"an edited file with --replace", false, " --replace", fresh},
+                          {"a named pipe", true, "", fresh}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string out = (dir / "login.java").string();
+        fs::remove(out);
+        int reader = -1;
+        if (c.pipe) {
+            ASSERT_EQ(::mkfifo(out.c_str(), 0644), 0);
+            reader = ::open(out.c_str(), O_RDONLY | O_NONBLOCK);
+        } else {
+            Write("login.java", edited);
+        }
+        const GenResult r = Gen(kExamples + "/login.dat --as JFrame" + c.option + " -o " + out);
+        EXPECT_EQ(r.status, 0) << r.err;
+        std::string got;
+        if (c.pipe) {
+            char buffer[4096];
+            for (ssize_t n; (n = ::read(reader, buffer, sizeof buffer)) > 0;) got.append(buffer, n);
+            ::close(reader);
+        } else {
+            got = ReadBytes(out);
+        }
+        EXPECT_EQ(got, c.expected);
+    }
 }
 
 TEST_F(JavaCommandTest, RefusalsWriteNothing) {

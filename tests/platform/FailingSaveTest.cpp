@@ -136,10 +136,12 @@ TEST(FailingSaveTest, KorvaneGenExitsNonZeroAndKeepsThePreviousFile) {
     const std::string out = folder.Path("out");
     ExpectEveryFailureKeepsThePreviousFile(folder, out,
                                            Command(cli::RunResaveCommand, {design, out}));
-    // javac takes the class Big only from Big.java, so korvane-gen writes no other name.
+    // javac takes the class Big only from Big.java, so korvane-gen writes no other name. The
+    // previous file is no class to merge with: --replace writes over it.
     const std::string javaOut = folder.Path("Big.java");
     ExpectEveryFailureKeepsThePreviousFile(
-        folder, javaOut, Command(RunJavaCommand, {design, "--as", "JFrame", "-o", javaOut}));
+        folder, javaOut,
+        Command(RunJavaCommand, {design, "--as", "JFrame", "-o", javaOut, "--replace"}));
     ExpectEveryFailureKeepsThePreviousFile(folder, out,
                                            Command(RunRenderCommand, {design, "-o", out}));
 }

@@ -44,9 +44,9 @@ class DocumentWindowTest : public QObject {
         Desktop d;
         QCOMPARE(VisibleTexts(d.window->menuBar()->actions()),
                  QStringList({"File", "Edit", "View", "Insert", "Build", "Help"}));
-        QCOMPARE(
-            VisibleTexts(d.Item("mnuFile")->menu()->actions()),
-            QStringList({"New", "Open...", "-", "Save", "Save As...", "Options", "-", "Exit"}));
+        QCOMPARE(VisibleTexts(d.Item("mnuFile")->menu()->actions()),
+                 QStringList({"New", "Open...", "Import Java...", "-", "Save", "Save As...",
+                              "Options", "-", "Exit"}));
         QCOMPARE(VisibleTexts(d.Item("opt_Options")->menu()->actions()),
                  QStringList({"Window Size & Font...", "Grid and Units..."}));
         QCOMPARE(VisibleTexts(d.Item("mnuView")->menu()->actions()), QStringList({"Show Text"}));
@@ -55,9 +55,9 @@ class DocumentWindowTest : public QObject {
                  QStringList({"AWT Components", "Swing Components", "Menu..."}));
         QCOMPARE(d.Item("opt_AWTComponents")->menu()->actions().size(), 13);
         QCOMPARE(d.Item("opt_SwingComponents")->menu()->actions().size(), 12);
-        QCOMPARE(
-            VisibleTexts(d.Item("mnuBuild")->menu()->actions()),
-            QStringList({"As Applet", "As Frame", "-", "As JApplet", "As JFrame", "-", "Preview"}));
+        QCOMPARE(VisibleTexts(d.Item("mnuBuild")->menu()->actions()),
+                 QStringList({"As Applet", "As Frame", "-", "As JApplet", "As JFrame", "-",
+                              "Generate into File", "Preview"}));
         QCOMPARE(d.Item("opt_Preview")->shortcut(), QKeySequence("Ctrl+R"));
         QCOMPARE(VisibleTexts(d.Item("mnuHelp")->menu()->actions()),
                  QStringList({"Contents...", "-", "About..."}));

@@ -1,0 +1,461 @@
+#include "javasource/JavaMerge.h"
+
+#include <algorithm>
+#include <memory_resource>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "codegen/EventCatalogue.h"
+
+namespace korvane::javasource {
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+// An item's identity in either file: its kind, container and name as written.
+struct ItemKey {
+    ItemKind kind;
+    std::string_view container, name;
+    bool operator==(const ItemKey&) const = default;
+};
+struct ItemKeyHash {
+    size_t operator()(const ItemKey& k) const {
+        const std::hash<std::string_view> h;
+        return h(k.name) * 31 + h(k.container) * 7 + static_cast<size_t>(k.kind);
+    }
+};
+ItemKey KeyOf(const GeneratedItem& item) {
+    return {item.kind, item.container, item.name};
+}
+
+struct MethodKey {
+    std::string_view className, method;
+    bool operator==(const MethodKey&) const = default;
+};
+struct MethodKeyHash {
+    size_t operator()(const MethodKey& k) const {
+        const std::hash<std::string_view> h;
+        return h(k.className) * 31 + h(k.method);
+    }
+};
+
+std::string Shortened(std::string_view text) {
+    constexpr size_t kMost = 80;
+    if (text.size() <= kMost) return std::string(text);
+    return std::string(text.substr(0, kMost)) + "...";
+}
+
+// Writes in pieces of about 1 MiB, each line of developer text with the generator's line end.
+class Output {
+  public:
+    explicit Output(const std::function<void(std::string_view)>& write) : write_(write) {}
+    ~Output() { Flush(); }
+    void Raw(std::string_view bytes) {
+        if (bytes.size() >= kPiece) {
+            // Long stretches of the fresh file go on without a copy.
+            Flush();
+            write_(bytes);
+            return;
+        }
+        piece_.append(bytes);
+        if (piece_.size() >= kPiece) Flush();
+    }
+    // Text of the old file, line by line, each line with the generator's line end; the
+    // prefix, when given, starts every line.
+    void Lines(std::string_view text, std::string_view prefix = {}) {
+        while (!text.empty()) {
+            size_t lf = text.find('\n');
+            std::string_view line = text.substr(0, lf);
+            if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+            piece_.append(prefix).append(line).append(kLineEnd);
+            text.remove_prefix(lf == std::string_view::npos ? text.size() : lf + 1);
+        }
+        if (piece_.size() >= kPiece) Flush();
+    }
+    void Flush() {
+        if (!piece_.empty()) write_(piece_);
+        piece_.clear();
+    }
+
+  private:
+    static constexpr size_t kPiece = size_t{1} << 20;
+    const std::function<void(std::string_view)>& write_;
+    std::string piece_;
+};
+
+// Something put into the fresh text at an offset: developer text after an item, an old body
+// in place of a stub, or the kept code of what is gone at the end of the public class.
+struct Insertion {
+    size_t at = 0;        // offset in the fresh text
+    size_t skipTo = 0;    // for a body: where the fresh text goes on
+    int order = 0;        // among insertions at one offset
+    size_t sequence = 0;  // the old file's order
+    enum class Kind { Text, Body, Kept } kind = Kind::Text;
+    const DeveloperText* text = nullptr;
+    const ListenerMethod* method = nullptr;
+    std::string keptHeading;  // for Kept
+    bool dropLastEmptyLine = false;
+    bool emptyLineFirst = false;
+};
+
+class Merger {
+  public:
+    Merger(std::string_view oldFile, std::string_view fresh, std::string_view className)
+        : oldFile_(oldFile), fresh_(fresh), className_(className) {}
+
+    MergeResult Run(const std::function<void(std::string_view)>& write) {
+        old_ = ReadGeneratedClass(oldFile_);
+        if (!Safe()) return std::move(result_);
+        const bool edited = std::any_of(old_.methods.begin(), old_.methods.end(),
+                                        [](const ListenerMethod& m) { return m.edited; });
+        if (old_.texts.empty() && !edited) {
+            // Nothing of the developer's: the fresh file as it is.
+            write(fresh_);
+            result_.merged = true;
+            return std::move(result_);
+        }
+        // Only the items that place developer text or an edited body are looked up in the
+        // fresh file: first the item each text follows; only when one of those is gone, every
+        // item a text may move back to.
+        WantItems(true);
+        if (!ReadFresh()) return std::move(result_);
+        if (!AnchorsLive()) {
+            WantItems(false);
+            if (!ReadFresh()) return std::move(result_);
+        }
+        FindLiveAnchors();
+        PlaceTexts();
+        PlaceBodies();
+        Write(write);
+        result_.merged = true;
+        return std::move(result_);
+    }
+
+  private:
+    void Refuse(int line, std::string why) {
+        result_.refusal = {line, std::move(why)};
+        result_.merged = false;
+    }
+
+    // Whether the old file can be merged without losing or mistaking anything.
+    bool Safe() {
+        if (old_.refusal) {
+            Refuse(old_.refusal->line, old_.refusal->text);
+            return false;
+        }
+        if (old_.facts.className != className_) {
+            Refuse(old_.facts.headerLine, "the file holds the class " + old_.facts.className +
+                                              ", not " + std::string(className_));
+            return false;
+        }
+        if (!old_.codeInGeneratedMethods.empty()) {
+            const Finding& code = old_.codeInGeneratedMethods.front();
+            Refuse(code.line, "code of your own inside a method Korvane generates would be lost: " +
+                                  Shortened(code.text));
+            return false;
+        }
+        std::pmr::unordered_set<std::string_view> classes(&nodes_);
+        classes.reserve(old_.facts.listenerClasses.size());
+        for (const GeneratedItem& item : old_.items)
+            if (item.kind == ItemKind::ListenerClass && !classes.insert(item.name).second) {
+                Refuse(item.line,
+                       "the listener class " + std::string(item.name) + " is there twice");
+                return false;
+            }
+        // The methods of a class follow one another: a repeated one is among its class's.
+        for (size_t i = 0; i < old_.methods.size(); ++i) {
+            const ListenerMethod& m = old_.methods[i];
+            for (size_t j = i; j-- > 0 && old_.methods[j].className == m.className;)
+                if (old_.methods[j].method == m.method) {
+                    Refuse(m.headerLine, std::string(m.className) + "." + std::string(m.method) +
+                                             " is there twice");
+                    return false;
+                }
+        }
+        // A listener method whose first line was changed reads as a method of the developer's:
+        // it cannot be matched with the stub it replaces.
+        const EventCatalogue catalogue;
+        for (const DeveloperText& text : old_.texts) {
+            if (!IsListenerContainer(text.container)) continue;
+            for (const std::string& what : text.contents)
+                if (what.starts_with("method ") &&
+                    catalogue.MethodIndex(what.substr(7) + "()") >= 0) {
+                    Refuse(text.firstLine,
+                           "the first line of the listener method " + what.substr(7) + " in " +
+                               std::string(text.container) +
+                               " is not as Korvane writes it, so its code cannot be matched");
+                    return false;
+                }
+        }
+        return true;
+    }
+
+    bool ReadFresh() {
+        const ItemFilter wanted = [this](const GeneratedItem& item) { return Wanted(item); };
+        lastContainer_ = {};
+        new_ = ReadGeneratedClass(fresh_, true, &wanted);
+        if (new_.refusal) {
+            Refuse(new_.refusal->line, "the fresh generation cannot be read back (" +
+                                           new_.refusal->text + "); this is a fault of Korvane");
+            return false;
+        }
+        freshItems_.clear();
+        for (const GeneratedItem& item : new_.items) freshItems_.emplace(KeyOf(item), &item);
+        return true;
+    }
+
+    // Whether the fresh file has the item each text follows.
+    bool AnchorsLive() const {
+        for (size_t t = 0; t < old_.texts.size(); ++t)
+            if (nearestAnchor_[t] >= 0 &&
+                !FreshHas(old_.items[static_cast<size_t>(nearestAnchor_[t])]))
+                return false;
+        return true;
+    }
+
+    bool FreshHas(const GeneratedItem& item) const {
+        return item.kind != ItemKind::None && freshItems_.count(KeyOf(item));
+    }
+
+    // Whether the merge needs a fresh item: one of those WantItems found, or any of a listener
+    // class that holds developer text or a body kept. The items of one listener class follow
+    // one another: the class is looked up once.
+    bool Wanted(const GeneratedItem& item) {
+        if (!IsListenerContainer(item.container)) return wanted_.count(KeyOf(item)) > 0;
+        if (item.container.data() != lastContainer_.data()) {
+            lastContainer_ = item.container;
+            lastContainerWanted_ = wantedContainers_.count(item.container) > 0;
+        }
+        return lastContainerWanted_;
+    }
+
+    // The old items a text may stay after: with `nearest`, the one it follows; else those of
+    // its container from there back to the container's first line. Each is wanted once: a walk
+    // stops at an item an earlier walk wanted, below which all of that container's items are
+    // wanted already. The listener classes holding a body kept are wanted too.
+    void WantItems(bool nearest) {
+        wantedOld_.assign(old_.items.size(), false);
+        textAnchor_.assign(old_.texts.size(), -1);
+        nearestAnchor_.assign(old_.texts.size(), -1);
+        wanted_.clear();
+        wantedContainers_.clear();
+        for (size_t t = 0; t < old_.texts.size(); ++t) {
+            const DeveloperText& text = old_.texts[t];
+            for (int i = text.anchor; i >= 0; --i) {
+                const GeneratedItem& item = old_.items[static_cast<size_t>(i)];
+                if (item.container != text.container) continue;
+                if (textAnchor_[t] < 0) textAnchor_[t] = i;
+                if (wantedOld_[static_cast<size_t>(i)]) break;
+                wantedOld_[static_cast<size_t>(i)] = true;
+                if (item.kind != ItemKind::None && !IsListenerContainer(item.container))
+                    wanted_.insert(KeyOf(item));
+                if (item.kind == ItemKind::None) continue;
+                if (nearestAnchor_[t] < 0) nearestAnchor_[t] = i;
+                if (item.kind == ItemKind::Header || nearest) break;
+            }
+            if (IsListenerContainer(text.container)) wantedContainers_.insert(text.container);
+        }
+        for (const ListenerMethod& m : old_.methods)
+            if (m.edited) wantedContainers_.insert(m.className);
+    }
+
+    // For each wanted old item, the nearest item of its container at or before it that the
+    // fresh file has (-1: none): one pass in file order.
+    void FindLiveAnchors() {
+        liveAnchor_.assign(old_.items.size(), -1);
+        std::pmr::unordered_map<std::string_view, int> lastLive(&nodes_);
+        for (size_t i = 0; i < old_.items.size(); ++i) {
+            if (!wantedOld_[i]) continue;
+            const GeneratedItem& item = old_.items[i];
+            if (FreshHas(item)) lastLive[item.container] = static_cast<int>(i);
+            const auto it = lastLive.find(item.container);
+            liveAnchor_[i] = it == lastLive.end() ? -1 : it->second;
+        }
+    }
+
+    // The old item a text stays after: its anchor if the fresh file has it, else the nearest
+    // item before it in the same container that the fresh file has; -1 for the container's
+    // start, -2 when the container itself is gone.
+    int LiveAnchor(size_t t) const {
+        const DeveloperText& text = old_.texts[t];
+        if (IsListenerContainer(text.container) &&
+            !freshItems_.count({ItemKind::Header, text.container, {}}))
+            return -2;
+        const int anchor = textAnchor_[t];
+        return anchor < 0 ? -1 : liveAnchor_[static_cast<size_t>(anchor)];
+    }
+
+    size_t ContainerStart(std::string_view container) const {
+        if (container == kTopLevel) return 0;
+        const auto it = freshItems_.find({ItemKind::Header, container, {}});
+        return it == freshItems_.end() ? 0 : it->second->end;
+    }
+
+    void PlaceTexts() {
+        for (size_t t = 0; t < old_.texts.size(); ++t) {
+            const DeveloperText& text = old_.texts[t];
+            const int anchor = LiveAnchor(t);
+            Insertion insertion;
+            insertion.text = &text;
+            insertion.sequence = text.begin;
+            if (anchor == -2) {
+                insertion.kind = Insertion::Kind::Kept;
+                insertion.at = new_.mainClassClose;
+                insertion.order = 2;
+                insertion.keptHeading = "the class " + std::string(text.container);
+                result_.warnings.push_back(
+                    "line " + std::to_string(text.firstLine) + ": the listener class " +
+                    std::string(text.container) +
+                    " is no longer in the design; the code of your own it held is kept, "
+                    "commented out, at the end of the class " +
+                    std::string(className_));
+            } else if (anchor < 0) {
+                insertion.at = ContainerStart(text.container);
+                insertion.order = 1;
+            } else {
+                PlaceAfter(old_.items[static_cast<size_t>(anchor)], insertion);
+            }
+            insertions_.push_back(std::move(insertion));
+        }
+    }
+
+    // Text that followed an item keeps its place against the item's empty line: text written
+    // between an item and the empty line after it stays before that line (its own last empty
+    // line was the item's), and text after the item's empty line stays after one.
+    void PlaceAfter(const GeneratedItem& oldItem, Insertion& insertion) const {
+        const GeneratedItem& fresh = *freshItems_.at(KeyOf(oldItem));
+        insertion.order = 1;
+        if (!oldItem.emptyLineAfter && fresh.emptyLineAfter) {
+            insertion.at = fresh.endOfLines;
+            insertion.dropLastEmptyLine = true;
+        } else {
+            insertion.at = fresh.end;
+            insertion.emptyLineFirst = oldItem.emptyLineAfter && !fresh.emptyLineAfter;
+        }
+    }
+
+    void PlaceBodies() {
+        std::pmr::unordered_map<MethodKey, const ListenerMethod*, MethodKeyHash> fresh(&nodes_);
+        fresh.reserve(new_.methods.size());
+        for (const ListenerMethod& m : new_.methods)
+            fresh.emplace(MethodKey{m.className, m.method}, &m);
+        for (const ListenerMethod& m : old_.methods) {
+            if (!m.edited) continue;
+            Insertion insertion;
+            insertion.method = &m;
+            insertion.sequence = m.begin;
+            const auto it = fresh.find({m.className, m.method});
+            if (it != fresh.end()) {
+                insertion.kind = Insertion::Kind::Body;
+                insertion.at = it->second->bodyBegin;
+                insertion.skipTo = it->second->bodyEnd;
+                insertion.order = 0;
+            } else {
+                const std::string owner = ComponentOf(m.className);
+                insertion.kind = Insertion::Kind::Kept;
+                insertion.at = new_.mainClassClose;
+                insertion.order = 2;
+                insertion.keptHeading = owner + "." + std::string(m.method) + "()";
+                result_.warnings.push_back(
+                    "line " + std::to_string(m.headerLine) + ": " + insertion.keptHeading +
+                    " is no longer in the design; its code is kept, commented out, at the end "
+                    "of the class " +
+                    std::string(className_));
+            }
+            insertions_.push_back(std::move(insertion));
+        }
+    }
+
+    // The component or menu element of a listener class: its name less the suffix.
+    std::string ComponentOf(std::string_view cls) const {
+        for (const ListenerRow& row : catalogue_.ListenerTable())
+            if (cls.ends_with(row.suffix) && cls.size() > row.suffix.size())
+                return std::string(cls.substr(0, cls.size() - row.suffix.size()));
+        return std::string(cls);
+    }
+
+    void Write(const std::function<void(std::string_view)>& write) {
+        std::stable_sort(insertions_.begin(), insertions_.end(),
+                         [](const Insertion& a, const Insertion& b) {
+                             if (a.at != b.at) return a.at < b.at;
+                             if (a.order != b.order) return a.order < b.order;
+                             return a.sequence < b.sequence;
+                         });
+        Output out(write);
+        size_t pos = 0;
+        for (const Insertion& insertion : insertions_) {
+            if (insertion.at > pos) {
+                out.Raw(fresh_.substr(pos, insertion.at - pos));
+                pos = insertion.at;
+            }
+            switch (insertion.kind) {
+                case Insertion::Kind::Text: {
+                    std::string_view bytes = Bytes(insertion.text->begin, insertion.text->end);
+                    if (insertion.dropLastEmptyLine) bytes = WithoutLastEmptyLine(bytes);
+                    if (insertion.emptyLineFirst && emptyLineAt_ != insertion.at) out.Raw(kLineEnd);
+                    emptyLineAt_ = insertion.at;
+                    out.Lines(bytes);
+                    break;
+                }
+                case Insertion::Kind::Body:
+                    out.Lines(Bytes(insertion.method->bodyBegin, insertion.method->bodyEnd));
+                    pos = insertion.skipTo;
+                    break;
+                case Insertion::Kind::Kept: {
+                    out.Raw("    // Korvane kept this code of " + insertion.keptHeading +
+                            ", which the design no longer has:");
+                    out.Raw(kLineEnd);
+                    const std::string_view bytes =
+                        insertion.method ? Bytes(insertion.method->begin, insertion.method->end)
+                                         : Bytes(insertion.text->begin, insertion.text->end);
+                    out.Lines(bytes, "    //");
+                    break;
+                }
+            }
+        }
+        out.Raw(fresh_.substr(pos));
+    }
+
+    static std::string_view WithoutLastEmptyLine(std::string_view text) {
+        if (!text.ends_with('\n')) return text;
+        const size_t lineStart = text.rfind('\n', text.size() - 2);
+        const size_t start = lineStart == std::string_view::npos ? 0 : lineStart + 1;
+        if (text.substr(start).find_first_not_of(" \t\r\n") != std::string_view::npos) return text;
+        return text.substr(0, start);
+    }
+
+    std::string_view Bytes(size_t begin, size_t end) const {
+        return oldFile_.substr(begin, end - begin);
+    }
+
+    std::string_view oldFile_, fresh_, className_;
+    ReadClass old_, new_;
+    MergeResult result_;
+    EventCatalogue catalogue_;
+    // The nodes of the tables below, freed at once.
+    std::pmr::monotonic_buffer_resource nodes_;
+    std::pmr::unordered_set<ItemKey, ItemKeyHash> wanted_{&nodes_};
+    std::pmr::unordered_set<std::string_view> wantedContainers_{&nodes_};
+    std::string_view lastContainer_;
+    bool lastContainerWanted_ = false;
+    std::vector<bool> wantedOld_;     // by old item
+    std::vector<int> liveAnchor_;     // by old item, for the wanted ones
+    std::vector<int> textAnchor_;     // by text: the first item of its container at its anchor
+    std::vector<int> nearestAnchor_;  // by text: the first such item the generator writes
+    std::pmr::unordered_map<ItemKey, const GeneratedItem*, ItemKeyHash> freshItems_{&nodes_};
+    size_t emptyLineAt_ = static_cast<size_t>(-1);
+    std::vector<Insertion> insertions_;
+};
+
+}  // namespace
+
+MergeResult MergeJava(std::string_view oldFile, std::string_view fresh, std::string_view className,
+                      const std::function<void(std::string_view)>& write) {
+    return Merger(oldFile, fresh, className).Run(write);
+}
+
+std::string RefusalMessage(const Finding& refusal) {
+    return "line " + std::to_string(refusal.line) + ": " + refusal.text;
+}
+
+}  // namespace korvane::javasource

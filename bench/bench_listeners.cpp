@@ -34,7 +34,8 @@ void BM_PlanAndWriteListeners(benchmark::State& state) {
     const std::vector<MenuElement> menu(1);
     size_t lines = 0;
     for (auto _ : state) {
-        const ListenerPlan plan = BuildListenerPlan(table, catalogue, "Frame", menu);
+        const ListenerPlan plan =
+            BuildListenerPlan(table, catalogue, "Frame", menu, BuildMenuTree(menu));
         LineSink sink;
         JavaFile file(sink, table);
         WriteListenerRegistrations(plan, file);
@@ -59,7 +60,7 @@ void BM_PlanLongEventsString(benchmark::State& state) {
     table[0].type = "CommandButton";
     for (int i = 0; i < 1'000'000; ++i) table[0].ownEvents += "actionPerformed()|";
     for (auto _ : state) {
-        const ListenerPlan plan = BuildListenerPlan(table, catalogue, "Applet", {});
+        const ListenerPlan plan = BuildListenerPlan(table, catalogue, "Applet", {}, {});
         benchmark::DoNotOptimize(plan.methods.size());
     }
 }

@@ -158,7 +158,7 @@ GeneratedJava GenerateJava(const DesignDocument& doc, const EventCatalogue& cata
     DescribeFile(doc, file);
 
     const ListenerPlan plan =
-        BuildListenerPlan(table, catalogue, file.generateType, doc.MenuElements);
+        BuildListenerPlan(table, catalogue, file.generateType, doc.MenuElements, file.menuTree);
     std::vector<std::string> warnings;
     {
         GenerationChecker checker(file, plan, catalogue);

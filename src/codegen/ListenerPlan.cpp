@@ -121,7 +121,8 @@ std::string_view MenuElementClass(MenuElementType type, bool swing) {
 
 ListenerPlan BuildListenerPlan(const CodegenTable& table, const EventCatalogue& catalogue,
                                std::string_view generateType,
-                               const std::vector<MenuElement>& menuElements) {
+                               const std::vector<MenuElement>& menuElements,
+                               const MenuTree& menuTree) {
     ListenerPlan plan;
     plan.methodTable = catalogue.EventMethodTable();
     plan.listenerTable = catalogue.ListenerTable();
@@ -139,9 +140,8 @@ ListenerPlan BuildListenerPlan(const CodegenTable& table, const EventCatalogue& 
         AddClasses(plan, row.name, eventsPlans.Of(classKey, events));
     }
     if (generateType != "Frame" && generateType != "JFrame") return plan;
-    const MenuTree tree = BuildMenuTree(menuElements);
     const bool swing = generateType == "JFrame";
-    for (const MenuNode& node : tree.nodes) {
+    for (const MenuNode& node : menuTree.nodes) {
         const MenuElement& element = menuElements[node.element];
         if (element.Events.empty()) continue;
         AddClasses(plan, element.Name,

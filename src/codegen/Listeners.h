@@ -3,7 +3,7 @@
 // bindings whose trigger methods open another window.
 //
 // Order of use by the generators:
-//   before any line:  plan = BuildListenerPlan(table, catalogue, Target, MenuElements)
+//   before any line:  plan = BuildListenerPlan(table, catalogue, Target, MenuElements, tree)
 //   section 4:        WriteListenerRegistrations(plan, file)
 //   section 6:        WriteListenerClasses(plan, table, Target, sink)
 #pragma once
@@ -75,10 +75,12 @@ struct ListenerPlan {
 // A method counts only when the class offers it: a component's class is JavaClassOfType of
 // its type, a menu element's the AWT or Swing class of its place in the menu bar (Menu, MenuItem,
 // CheckboxMenuItem or their J forms). A method named twice in one events string counts once, at
-// its first place; empty parts are no method.
+// its first place; empty parts are no method. menuTree is BuildMenuTree of menuElements, built
+// once for the whole generation.
 ListenerPlan BuildListenerPlan(const CodegenTable& table, const EventCatalogue& catalogue,
                                std::string_view generateType,
-                               const std::vector<MenuElement>& menuElements);
+                               const std::vector<MenuElement>& menuElements,
+                               const MenuTree& menuTree);
 
 // The Java class of a menu element of this type: Menu, MenuItem, CheckboxMenuItem, or in a
 // Swing menu bar JMenu, JMenuItem, JCheckBoxMenuItem. It is also the element's catalogue key.

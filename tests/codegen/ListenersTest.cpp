@@ -44,7 +44,7 @@ Output Generate(CodegenTable table, std::string_view target,
                 const std::vector<MenuElement>& menu = std::vector<MenuElement>(1)) {
     Output out;
     out.table = std::move(table);
-    out.plan = BuildListenerPlan(out.table, Catalogue(), target, menu);
+    out.plan = BuildListenerPlan(out.table, Catalogue(), target, menu, BuildMenuTree(menu));
     LineSink registrations;
     JavaFile file(registrations, out.table);
     WriteListenerRegistrations(out.plan, file);

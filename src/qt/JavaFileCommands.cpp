@@ -73,6 +73,7 @@ bool GenerateIntoFile(DocumentController& form, const EventCatalogue& catalogue,
         messages.Show(Warning(kSaveFirstMessage, kTitle));
         if (!form.FileSave() || TrimSpaces(doc.FilePath).empty()) return false;
     }
+    doc.JavaClassName = doc.FileName;
     GeneratedJava generated = GenerateJava(doc, catalogue);
     if (!generated.ok()) {
         messages.Show(Warning(generated.refusal, kTitle));
@@ -112,7 +113,7 @@ bool ImportJavaPath(DocumentController& form, const std::string& path,
         return false;
     }
     DesignDocument& doc = form.doc;
-    if (doc.Modified) {
+    if (form.Modified()) {
         const MessageRequest ask{doc.SaveChangesMessage, "Import Java", MessageIcon::Warning,
                                  MessageButtons::YesNoCancel, 1};
         const MessageResult answer = messages.Show(ask);
@@ -130,7 +131,8 @@ bool ImportJavaPath(DocumentController& form, const std::string& path,
     doc.Caption = imported.className;
     doc.Target = imported.target;
     doc.DialogParent = imported.dialogParent;
-    doc.Modified = true;
+    // Never saved: modified, whatever is undone.
+    form.History().ForgetSaved();
     form.NotifyChanged();
     std::string report = "The class " + imported.className + " (a " + imported.target +
                          ") was read into the design.";

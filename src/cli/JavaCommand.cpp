@@ -106,7 +106,7 @@ int MergeIntoFile(DesignDocument& doc, const std::string& path, FileSystem& file
     AtomicFileWriter file(files, path);
     bool written = file.Open(error);
     const javasource::MergeResult merged = javasource::MergeJava(
-        old, fresh, doc.JavaClassName,
+        old, fresh, doc.FileName,
         [&](std::string_view bytes) { written = written && file.Write(bytes, error); });
     if (!merged.merged) {
         std::cerr << "korvane-gen: " << Quoted(path)

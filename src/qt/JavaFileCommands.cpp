@@ -78,18 +78,19 @@ bool GenerateIntoFile(DocumentController& form, const EventCatalogue& catalogue,
         messages.Show(Warning(generated.refusal, kTitle));
         return false;
     }
+    // The class is named after the design's file.
+    const std::string& className = doc.FileName;
     const std::filesystem::path design(doc.FilePath);
-    const std::string path = (design.parent_path() / (doc.JavaClassName + ".java")).string();
+    const std::string path = (design.parent_path() / (className + ".java")).string();
     std::string bytes = Joined(generated.lines);
-    if (!MergeWithExistingJava(path, doc.JavaClassName, bytes, messages)) return false;
+    if (!MergeWithExistingJava(path, className, bytes, messages)) return false;
     std::string error;
     if (!WriteFileAtomically(path, bytes, error)) {
         messages.Show(Warning(
             "The Java file could not be saved to \"" + path + "\": " + error + ".", kTitle));
         return false;
     }
-    messages.Show(
-        Information("The class " + doc.JavaClassName + " was written to \"" + path + "\"."));
+    messages.Show(Information("The class " + className + " was written to \"" + path + "\"."));
     if (!generated.warnings.empty())
         messages.Show(Warning(WarningsMessage(generated.warnings), kTitle));
     return true;
@@ -112,7 +113,7 @@ bool ImportJavaPath(DocumentController& form, const std::string& path,
         return false;
     }
     DesignDocument& doc = form.doc;
-    if (doc.Modified) {
+    if (form.Modified()) {
         const MessageRequest ask{doc.SaveChangesMessage, "Import Java", MessageIcon::Warning,
                                  MessageButtons::YesNoCancel, 1};
         const MessageResult answer = messages.Show(ask);
@@ -130,7 +131,8 @@ bool ImportJavaPath(DocumentController& form, const std::string& path,
     doc.Caption = imported.className;
     doc.Target = imported.target;
     doc.DialogParent = imported.dialogParent;
-    doc.Modified = true;
+    // The design has no file yet: no undo brings it back to a saved state.
+    form.History().ForgetSaved();
     form.NotifyChanged();
     std::string report = "The class " + imported.className + " (a " + imported.target +
                          ") was read into the design.";

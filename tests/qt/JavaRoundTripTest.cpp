@@ -120,7 +120,7 @@ class JavaRoundTripTest : public QObject {
         QCOMPARE(d.doc().LiveCount(), 2);
         QCOMPARE(d.doc().FileName, std::string("Login"));
         QCOMPARE(d.doc().Target, std::string("JFrame"));
-        QVERIFY(d.doc().Modified);
+        QVERIFY(d.form().Modified());
         // Generating the imported design gives the class again, byte for byte.
         d.dialogs.paths = {d.Path("Login.dat")};
         d.Click("opt_Save");

@@ -193,12 +193,12 @@ std::string MenuBarRefusal(const DesignDocument& doc, const std::vector<MenuElem
     DesignDocument frame = doc;
     if (!IsFrameTarget(frame.Target)) frame.Target = "JFrame";
     frame.MenuElements = elements;
-    frame.JavaClassName = frame.FileName;
     const CodegenTable table = BuildCodegenTable(frame);
     LineSink sink;
     JavaFile file(sink, table);
     DescribeFile(frame, file);
-    const ListenerPlan plan = BuildListenerPlan(table, catalogue, file.generateType, elements);
+    const ListenerPlan plan =
+        BuildListenerPlan(table, catalogue, file.generateType, elements, file.menuTree);
     return GenerationChecker(file, plan, catalogue).MenuBarRefusal(elements);
 }
 

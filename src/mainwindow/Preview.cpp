@@ -164,7 +164,7 @@ std::map<std::string, StandIn> PopupWindows(const DesignDocument& doc) {
     for (int slot = 1; slot <= doc.SlotCount(); ++slot) {
         const std::string& popup = doc.Slot(slot).ComponentPopup;
         if (!doc.IsLive(slot) || !IsPopupBinding(popup)) continue;
-        const PopupBinding binding = SplitPopupBinding(popup);
+        const PopupBinding binding = PopupBinding::Read(popup);
         const auto [at, added] = windows.try_emplace(std::string(binding.className));
         // One class opened as a Swing and an AWT window is a Swing one, which is both.
         at->second.swing = at->second.swing || binding.kind.starts_with('J');

@@ -79,18 +79,19 @@ bool GenerateIntoFile(DocumentController& form, const EventCatalogue& catalogue,
         messages.Show(Warning(generated.refusal, kTitle));
         return false;
     }
+    // The class is named after the design's file.
+    const std::string& className = doc.FileName;
     const std::filesystem::path design(doc.FilePath);
-    const std::string path = (design.parent_path() / (doc.JavaClassName + ".java")).string();
+    const std::string path = (design.parent_path() / (className + ".java")).string();
     std::string bytes = Joined(generated.lines);
-    if (!MergeWithExistingJava(path, doc.JavaClassName, bytes, messages)) return false;
+    if (!MergeWithExistingJava(path, className, bytes, messages)) return false;
     std::string error;
     if (!WriteFileAtomically(path, bytes, error)) {
         messages.Show(Warning(
             "The Java file could not be saved to \"" + path + "\": " + error + ".", kTitle));
         return false;
     }
-    messages.Show(
-        Information("The class " + doc.JavaClassName + " was written to \"" + path + "\"."));
+    messages.Show(Information("The class " + className + " was written to \"" + path + "\"."));
     if (!generated.warnings.empty())
         messages.Show(Warning(WarningsMessage(generated.warnings), kTitle));
     return true;

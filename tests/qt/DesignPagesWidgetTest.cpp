@@ -290,14 +290,14 @@ class DesignPagesWidgetTest : public QObject {
         {
             Desktop d;
             d.window->KeepSettingsIn(ProgramSettings(file));
-            QCOMPARE(d.main().GridSize, 12);
+            QCOMPARE(d.main().Grid().GridSize, 12);
             QVERIFY(d.Item("opt_ShowText")->isChecked());
             QCOMPARE(d.window->size(), QSize(900, 700));
         }
         QSettings(file, QSettings::IniFormat).setValue("Grid/Size", "-5");
         Desktop d;
         d.window->KeepSettingsIn(ProgramSettings(file));
-        QCOMPARE(d.main().GridSize, 8);
+        QCOMPARE(d.main().Grid().GridSize, 8);
     }
 
     void theMenuEditorBuildsAMenuBar() {

@@ -29,8 +29,8 @@ struct FullDesign {
             r.ComponentTabOrder = std::to_string(k);
             form.doc.AppendSlot(std::move(r));
         }
-        form.FillComponentList();
-        form.ShowInList(count);
+        form.list.FillComponentList();
+        form.list.ShowInList(count);
     }
     SilentMessages messages;
     NoDialogs dialogs;

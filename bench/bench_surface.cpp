@@ -47,7 +47,7 @@ struct SurfaceDesign {
             r.Height = 360;
             doc.AppendSlot(std::move(r));
         }
-        form.SelectSlot(kLimit);
+        form.selection.SelectSlot(kLimit);
         index.Rebuild(doc);
     }
     QuietMessages messages;

@@ -37,7 +37,7 @@ struct Program {
             r.Height = 360;
             form.doc.AppendSlot(std::move(r));
         }
-        form.FillComponentList();
+        form.list.FillComponentList();
     }
     Silent silent;
     DocumentController form;
@@ -48,9 +48,9 @@ struct Program {
 void BM_SelectAll(benchmark::State& state) {
     Program p(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        p.form.SelectAll();
+        p.form.selection.SelectAll();
         state.PauseTiming();
-        p.form.SelectNone();
+        p.form.selection.SelectNone();
         state.ResumeTiming();
     }
 }
@@ -58,7 +58,7 @@ BENCHMARK(BM_SelectAll)->Arg(32767)->Unit(benchmark::kMillisecond);
 
 void BM_MoveAllOneGridStep(benchmark::State& state) {
     Program p(static_cast<int>(state.range(0)));
-    p.form.SelectAll();
+    p.form.selection.SelectAll();
     bool right = true;
     for (auto _ : state) {
         Nudge(p.form, right ? kKeyRight : kKeyLeft, 0);
@@ -69,7 +69,7 @@ BENCHMARK(BM_MoveAllOneGridStep)->Arg(32767)->Unit(benchmark::kMillisecond);
 
 void BM_UndoMoveOfAll(benchmark::State& state) {
     Program p(static_cast<int>(state.range(0)));
-    p.form.SelectAll();
+    p.form.selection.SelectAll();
     for (auto _ : state) {
         state.PauseTiming();
         Nudge(p.form, kKeyRight, 0);
@@ -84,7 +84,7 @@ void BM_Paste1000(benchmark::State& state) {
     Program p(static_cast<int>(state.range(0)) - 1000);
     std::vector<int> first;
     for (int k = 1; k <= 1000; ++k) first.push_back(k);
-    p.form.SelectSlots(first);
+    p.form.selection.SelectSlots(first);
     const std::string text = CopyText(p.form);
     for (auto _ : state) {
         if (PasteText(p.form, text) != 1000) state.SkipWithError("the paste was refused");
@@ -100,8 +100,8 @@ void BM_HistoryOf100MovesOfAll(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         auto p = std::make_unique<Program>(static_cast<int>(state.range(0)));
-        p->form.SelectAll();
-        const std::vector<int> all = p->form.SelectedSlots();
+        p->form.selection.SelectAll();
+        const std::vector<int> all = p->form.selection.SelectedSlots();
         state.ResumeTiming();
         for (int move = 0; move < 100; ++move) {
             DesignChange change("Move all");
@@ -114,7 +114,7 @@ void BM_HistoryOf100MovesOfAll(benchmark::State& state) {
                 r.Left += step;
             }
             change.NoteGeometry(p->form.doc, all, before);
-            p->form.Record(std::move(change));
+            p->form.editor.Record(std::move(change));
         }
         state.PauseTiming();
         const double mb = static_cast<double>(p->history.Footprint()) / (1024.0 * 1024.0);

@@ -16,7 +16,7 @@ int RunListCommand(const std::vector<std::string>& args, FileSystem& files) {
     const DesignDocument& doc = d.form.doc;
     std::string out;
     for (int i = 1; i <= doc.SlotCount(); ++i)
-        if (doc.IsLive(i)) out += DocumentController::ListEntry(doc.Slot(i)) + "\n";
+        if (doc.IsLive(i)) out += ComponentListSync::ListEntry(doc.Slot(i)) + "\n";
     std::cout << out << std::flush;
     return std::cout ? 0 : 1;
 }

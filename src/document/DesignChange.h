@@ -10,14 +10,14 @@
 //
 //     DesignChange change("Rename " + oldName);           // the text after "Undo "/"Redo "
 //     change.SetField(doc, slot, SlotField::Name, text);   // applies it and remembers the old
-//     form.Record(std::move(change));                      // hands it to the history
+//     form.editor.Record(std::move(change));               // hands it to the history
 //
 // SetField covers a component's name, kind, value, events, tab order and popup binding;
 // SetSettings the document's window size, font and menu bar (capture the settings, change
 // the copy, pass it). An edit already made on the document (a drag) is described afterwards
 // with NoteGeometry. A change that ends up changing nothing is dropped by
-// DocumentController::Record. The history (the desktop program's undo stack) later calls
-// DocumentController::ApplyChange to undo or redo it; a design without a history simply keeps no
+// DesignEditor::Record. The history (the desktop program's undo stack) later calls
+// DesignEditor::ApplyChange to undo or redo it; a design without a history simply keeps no
 // record.
 #pragma once
 

@@ -151,7 +151,8 @@ class DesignDocument {
     // The selection handles 1..4 (element 0 unused) and whether they are in front.
     std::array<HandleBox, 5> Handles{};
 
-    // Every selected component; ActiveSlot is the primary one among them.
+    // Every selected component; ActiveSlot is the primary one among them. ActiveSlot, Selected
+    // and the handles' visibility change only through the document window's Selection.
     SelectionSet Selected;
 
     // The menu bar of the generated window, elements 0..n-1; one element named "" = none.

@@ -10,7 +10,7 @@ namespace {
 
 // The change has been applied; the design's history, if any, keeps it for undo and redo.
 void Keep(DocumentController& form, DesignChange change) {
-    form.Record(std::move(change));
+    form.editor.Record(std::move(change));
     form.NotifyChanged();
 }
 

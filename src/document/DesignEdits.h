@@ -1,7 +1,7 @@
 // The edits of a design made outside the surface and the Properties page: a component's
 // events and popup binding, the designed window's size and font, and the menu bar. Each kind
 // of edit goes through one function here, which applies it as a DesignChange and records it
-// (DocumentController::Record), so that it is undone as any other change.
+// (DesignEditor::Record), so that it is undone as any other change.
 #pragma once
 
 #include <string>

@@ -1,9 +1,7 @@
 #include "document/DocumentController.h"
 
-#include <algorithm>
 #include <filesystem>
 
-#include "document/ComponentKinds.h"
 #include "document/ProjectFile.h"
 #include "platform/Conversions.h"
 #include "platform/FileSystem.h"
@@ -22,14 +20,14 @@ bool HasSpace(const std::string& s) {
 }  // namespace
 
 DocumentController::DocumentController(MessageBoxService& messages, FileDialogService& fileDialogs)
-    : OpenSaveDialog(&fileDialogs), messages_(messages) {}
+    : OpenSaveDialog(&fileDialogs), links_(messages) {}
 
 void DocumentController::NotifyChanged() {
-    if (view_) view_->DesignChanged();
+    links_.NotifyChanged();
 }
 
 void DocumentController::NotifyComponentChanged(int slot) {
-    if (view_) view_->ComponentChanged(slot);
+    if (links_.view) links_.view->ComponentChanged(slot);
 }
 
 // ---------------------------------------------------------------- lifecycle
@@ -40,22 +38,22 @@ void DocumentController::Load() {
     doc.GridAlign = true;
     TakeGridSettings();
     doc.InsertX = doc.InsertY = static_cast<float>(doc.GridSize);
-    loaded_ = true;
+    links_.open = true;
     ResetFileFields();
     ResetDesign();
-    PlaceHandles();
+    selection.PlaceHandles();
     doc.Target = "Applet";
     NotifyChanged();
 }
 
 void DocumentController::Activate() {
-    if (main_) main_->PressTargetButton(doc.Target);
+    if (links_.main) links_.main->PressTargetButton(doc.Target);
     TakeGridSettings();
     NotifyChanged();
 }
 
 void DocumentController::TakeGridSettings() {
-    GridSettings g = main_ ? main_->Grid() : GridSettings{};
+    GridSettings g = links_.main ? links_.main->Grid() : GridSettings{};
     doc.GridAlign = g.GridAlign;
     doc.GridShow = g.GridShow;
     doc.GridUnits = g.GridUnits;
@@ -93,15 +91,14 @@ void DocumentController::ResetFileFields() {
 
 void DocumentController::ResetDesign() {
     doc.ClearSlots();
-    doc.ActiveSlot = 0;
-    ShowHandles(false);
+    selection.Reset();
     doc.Modified = false;
     doc.DialogParent.clear();
     doc.MenuElements.assign(1, MenuElement{});
-    if (history_) history_->Clear();
-    if (main_) {
-        main_->ClearInspector();
-        main_->SetPaletteButtonsEnabled(true);
+    if (links_.history) links_.history->Clear();
+    if (MainWindowLink* main = links_.main) {
+        main->ClearInspector();
+        main->SetPaletteButtonsEnabled(true);
     }
 }
 
@@ -109,12 +106,12 @@ void DocumentController::FileNew() {
     if (doc.Modified) {
         MessageRequest ask{"This action will discard your changes.\n\nDo you want to continue?",
                            "New File", MessageIcon::Warning, MessageButtons::YesNo, 2};
-        if (messages_.Show(ask) != MessageResult::Yes) return;
+        if (links_.messages.Show(ask) != MessageResult::Yes) return;
     }
     ClearComponents();
     ResetFileFields();
     ResetDesign();
-    if (main_) FillComponentList();
+    list.FillComponentList();
     NotifyChanged();
 }
 
@@ -122,16 +119,16 @@ bool DocumentController::QueryClose() {
     if (doc.Modified) {
         MessageRequest ask{doc.SaveChangesMessage, "Close File", MessageIcon::Warning,
                            MessageButtons::YesNoCancel, 1};
-        MessageResult answer = messages_.Show(ask);
+        MessageResult answer = links_.messages.Show(ask);
         if (answer == MessageResult::Cancel) return false;
         // A save that did not happen (cancelled dialog, failed write) keeps the window open.
         if (answer == MessageResult::Yes && !FileSave()) return false;
         if (answer == MessageResult::No) doc.Modified = false;
     }
-    if (main_) main_->ComponentList().Clear();
+    if (links_.main) links_.main->ComponentList().Clear();
     ResetDesign();
-    if (main_) main_->SetPaletteButtonsEnabled(false);
-    loaded_ = false;
+    if (links_.main) links_.main->SetPaletteButtonsEnabled(false);
+    links_.open = false;
     NotifyChanged();
     return true;
 }
@@ -175,14 +172,14 @@ void DocumentController::SplitChosenPath() {
 bool DocumentController::SavePath(const std::string& path) {
     std::string error;
     if (!WriteFileAtomically(*files_, path, ProjectFileText(doc), error)) {
-        messages_.Show(Warning("The design could not be saved to \"" + path + "\": " + error +
-                                   ".\nThe previous file is unchanged.",
-                               "Korvane"));
+        links_.messages.Show(Warning("The design could not be saved to \"" + path + "\": " + error +
+                                         ".\nThe previous file is unchanged.",
+                                     "Korvane"));
         return false;
     }
     doc.Caption = doc.FileName;
     doc.Modified = false;
-    if (history_) history_->MarkSaved();
+    if (links_.history) links_.history->MarkSaved();
     NotifyChanged();
     return true;
 }
@@ -190,7 +187,7 @@ bool DocumentController::SavePath(const std::string& path) {
 bool DocumentController::FileSave() {
     if (doc.FileName.empty()) return FileSaveAs();
     if (TrimSpaces(doc.FilePath).empty()) {
-        if (main_) FillComponentList();
+        list.FillComponentList();
         // The path was lost to a cancelled dialog: ask for one rather than save nothing.
         return FileSaveAs();
     }
@@ -203,7 +200,7 @@ bool DocumentController::FileSaveAs() {
     AskSavePath();
     if (TrimSpaces(doc.FilePath).empty()) return false;
     if (HasSpace(doc.FileName)) {
-        messages_.Show(Warning("File Name cannot have spaces.", "File Name"));
+        links_.messages.Show(Warning("File Name cannot have spaces.", "File Name"));
         doc.FilePath.clear();
         doc.FileName.clear();
         doc.Caption.clear();
@@ -221,7 +218,7 @@ bool DocumentController::ChangesMayGo() {
     if (!doc.Modified) return true;
     MessageRequest ask{doc.SaveChangesMessage, "Open File", MessageIcon::Warning,
                        MessageButtons::YesNoCancel, 1};
-    MessageResult answer = messages_.Show(ask);
+    MessageResult answer = links_.messages.Show(ask);
     if (answer == MessageResult::Cancel) return false;
     // Unsaved changes are never replaced: a save that did not happen stops the Open.
     return answer != MessageResult::Yes || FileSave();
@@ -231,7 +228,7 @@ bool DocumentController::OpenFromOutside(const std::string& path) {
     if (!ChangesMayGo()) return false;
     const std::string name = std::filesystem::path(path).stem().string();
     if (HasSpace(name)) {
-        messages_.Show(Warning("File Name cannot have spaces.", "File Name"));
+        links_.messages.Show(Warning("File Name cannot have spaces.", "File Name"));
         return false;
     }
     return OpenPath(path);
@@ -243,16 +240,12 @@ bool DocumentController::FileOpen() {
     std::string oldComplete = doc.FilePath;
     AskOpenPath();
     if (TrimSpaces(doc.FilePath).empty()) {
-        if (main_) {
-            FillComponentList();
-            if (main_->ComponentList().ListCount() > 0)
-                SelectListEntry(EntryName(main_->ComponentList().List(0)));
-        }
+        ChooseFirstListEntry();
         return false;
     }
     bool refused = false;
     if (HasSpace(doc.FileName)) {
-        messages_.Show(Warning("File Name cannot have spaces.", "File Name"));
+        links_.messages.Show(Warning("File Name cannot have spaces.", "File Name"));
         refused = true;
     } else if (!LoadFile(doc.FilePath)) {
         refused = true;
@@ -287,7 +280,7 @@ bool DocumentController::LoadFile(const std::string& path) {
         files_->ReadWhole(path, bytes, error) &&
         ReadProject(ProfileReader::FromOwnedBytes(std::move(bytes)), doc.GridSize, project, error);
     if (!ok) {
-        messages_.Show(
+        links_.messages.Show(
             Warning("The file \"" + path + "\" could not be opened: " + error + ".", "Korvane"));
         return false;
     }
@@ -307,103 +300,20 @@ bool DocumentController::LoadFile(const std::string& path) {
     RefreshWindowSize();
     doc.ReserveSlots(static_cast<int>(project.components.size()));
     for (LoadedComponent& c : project.components) {
-        AppendComponent(c.type, std::move(c.name), std::move(c.value), std::move(c.events), c.x,
-                        c.y, c.sizeX, c.sizeY, std::move(c.order), std::move(c.popup));
+        editor.AppendComponent(c.type, std::move(c.name), std::move(c.value), std::move(c.events),
+                               c.x, c.y, c.sizeX, c.sizeY, std::move(c.order), std::move(c.popup));
     }
     if (!project.menuElements.empty()) doc.MenuElements = std::move(project.menuElements);
-    if (main_) {
-        FillComponentList();
-        if (main_->ComponentList().ListCount() > 0)
-            SelectListEntry(EntryName(main_->ComponentList().List(0)));
-    }
+    ChooseFirstListEntry();
     NotifyChanged();
     return true;
 }
 
-// ---------------------------------------------------------------- insertion and deletion
-
-bool DocumentController::RefuseUsedName(std::string_view itemName) {
-    if (!doc.NameUsed(itemName)) return false;
-    messages_.Show(Warning("Name already has been used.", "Component Name"));
-    return true;
-}
-
-void DocumentController::InsertComponent(std::string_view controlType) {
-    double g = doc.GridSize;
-    bool tall = IsVerticalScrollBar(controlType);
-    double width = tall ? 3 * g : 9 * g;
-    double height = tall ? 9 * g : 3 * g;
-    std::string name = doc.NewName(controlType);
-    if (!name.empty() && !RefuseUsedName(name)) {
-        if (HasSpace(name)) {
-            messages_.Show(Warning("Component Name cannot have spaces.", "Component Name"));
-            return;
-        }
-        if (doc.SlotCount() >= kMaxSlots) {
-            messages_.Show(Warning(
-                "A design holds at most 32767 components: no more can be inserted.", "Korvane"));
-            return;
-        }
-        std::string value = IsListKind(controlType) ? "item1|item2" : name;
-        int slot = AppendComponent(controlType, name, value, "", doc.InsertX, doc.InsertY, width,
-                                   height, doc.NewTabOrder(), "");
-        doc.Modified = true;
-        DesignChange change("Insert " + name);
-        change.NoteAppended(doc, slot);
-        Record(std::move(change));
-    }
-    if (main_) {
-        FillComponentList();
-        if (doc.SlotCount() > 0) SelectListEntry(doc.Slot(doc.SlotCount()).ComponentName);
-    }
-    NotifyChanged();
-}
-
-void DocumentController::InsertFromMenuBar(std::string_view controlType) {
-    doc.InsertX = doc.InsertY = static_cast<float>(doc.GridSize);
-    InsertComponent(controlType);
-}
-
-int DocumentController::AppendComponent(std::string_view controlType, std::string name,
-                                        std::string value, std::string events, float x, float y,
-                                        double sizeX, double sizeY, std::string tabOrder,
-                                        std::string popupData) {
-    ComponentRecord r;
-    r.ComponentType = std::string(controlType);
-    r.ComponentName = std::move(name);
-    r.ComponentValue = std::move(value);
-    r.ComponentEvents = std::move(events);
-    r.ComponentTabOrder = std::move(tabOrder);
-    r.ComponentPopup = std::move(popupData);
-    r.Width = static_cast<float>(sizeX);
-    r.Height = static_cast<float>(sizeY);
-    r.Left = x;
-    r.Top = y;
-    int n = doc.AppendSlot(std::move(r));
-    // Selected as a click with no palette tool armed selects: a load never inserts.
-    if (n > 0) SelectSlot(n);
-    return n;
-}
-
-void DocumentController::DeleteSelection() {
-    int i = doc.ActiveSlot;
-    if (i <= 0 || !doc.IsSlot(i)) return;
-    if (doc.IsLive(i)) {
-        // Every selected component goes, as one step.
-        std::vector<int> slots = SelectedSlots();
-        DesignChange change(slots.size() == 1
-                                ? "Delete " + doc.Slot(i).ComponentName
-                                : "Delete " + std::to_string(slots.size()) + " components");
-        change.SetVisible(doc, slots, false);
-        Record(std::move(change));
-        doc.Selected.Clear();
-        doc.Modified = true;
-    }
-    if (main_) {
-        FillComponentList();
-        main_->ClearInspector();
-    }
-    NotifyChanged();
+void DocumentController::ChooseFirstListEntry() {
+    if (!links_.main) return;
+    list.FillComponentList();
+    const ComponentListBox& entries = links_.main->ComponentList();
+    if (entries.ListCount() > 0) list.SelectListEntry(EntryName(entries.List(0)));
 }
 
 void DocumentController::ClearComponents() {
@@ -414,184 +324,19 @@ void DocumentController::ClearComponents() {
 
 void DocumentController::WindowMouseDown(int button, int /*shift*/, float /*x*/, float /*y*/) {
     if (button == kRightButton) {
-        if (view_) view_->ShowPopupMenu("menuForm");
+        if (links_.view) links_.view->ShowPopupMenu("menuForm");
         return;
     }
     if (button != kLeftButton) return;
-    doc.ActiveSlot = 0;
-    doc.Selected.Clear();
-    ShowHandles(false);
-    if (main_) {
-        main_->ComponentList().ListIndex = -1;
-        main_->ComponentList().SetSelectedSlots({});
-        main_->ClearInspector();
-    }
+    selection.SelectNone();
     NotifyChanged();
 }
 
 void DocumentController::WindowKeyDown(int keyCode, int /*shift*/) {
     if (keyCode != kKeyDelete) return;
-    DeleteSelection();
-    if (!doc.IsLive(doc.ActiveSlot)) ShowHandles(false);
+    editor.DeleteSelection();
+    if (!doc.IsLive(doc.ActiveSlot)) selection.ShowHandles(false);
     NotifyChanged();
-}
-
-// ---------------------------------------------------------------- selection
-
-void DocumentController::SelectSlot(int index) {
-    if (!doc.IsSlot(index)) return;
-    if (!doc.Selected.Contains(index)) {
-        doc.Selected.Clear();
-        doc.Selected.Add(index);
-        if (main_) main_->ComponentList().SetSelectedSlots({index});
-    }
-    doc.ActiveSlot = index;
-    doc.BringToFront(index);
-    PlaceHandles();
-    ShowHandles(true);
-    const ComponentRecord& r = doc.Slot(index);
-    doc.SelectedWidth = RoundToInt16Clamped(r.Width);
-    doc.SelectedHeight = RoundToInt16Clamped(r.Height);
-}
-
-std::vector<int> DocumentController::SelectedSlots() const {
-    const int active = doc.ActiveSlot;
-    if (!doc.IsLive(active)) return {};
-    // A primary one chosen without the set (set directly) is the whole selection.
-    if (!doc.Selected.Contains(active) || doc.Selected.Count() == 1) return {active};
-    std::vector<int> slots;
-    for (int i = 1; i <= doc.SlotCount(); ++i)
-        if (doc.Selected.Contains(i) && doc.IsLive(i)) slots.push_back(i);
-    return slots;
-}
-
-void DocumentController::SelectSlots(const std::vector<int>& slots, int primary) {
-    doc.Selected.Clear();
-    std::vector<int> live;
-    live.reserve(slots.size());
-    for (int s : slots)
-        if (doc.IsLive(s)) live.push_back(s);
-    for (int s : live) doc.Selected.Add(s);
-    if (primary == 0) {
-        for (auto it = slots.rbegin(); it != slots.rend() && primary == 0; ++it)
-            if (doc.IsLive(*it)) primary = *it;
-    }
-    if (doc.IsLive(primary)) {
-        doc.Selected.Add(primary);
-        SelectSlot(primary);
-        if (main_) ShowInList(primary);
-    } else {
-        doc.ActiveSlot = 0;
-        ShowHandles(false);
-        if (main_) {
-            main_->ComponentList().ListIndex = -1;
-            main_->ClearInspector();
-        }
-    }
-    if (main_) main_->ComponentList().SetSelectedSlots(live);
-    NotifyChanged();
-}
-
-void DocumentController::ToggleSelection(int index) {
-    if (!doc.IsLive(index)) return;
-    std::vector<int> slots = SelectedSlots();
-    auto at = std::lower_bound(slots.begin(), slots.end(), index);
-    if (at != slots.end() && *at == index) {
-        slots.erase(at);
-        // The primary one goes to the most recent of the others.
-        int primary = index == doc.ActiveSlot ? (slots.empty() ? 0 : slots.back()) : doc.ActiveSlot;
-        SelectSlots(slots, primary);
-    } else {
-        slots.insert(at, index);
-        SelectSlots(slots, index);
-    }
-}
-
-void DocumentController::SelectAll() {
-    std::vector<int> slots;
-    for (int i = 1; i <= doc.SlotCount(); ++i)
-        if (doc.IsLive(i)) slots.push_back(i);
-    int primary = doc.IsLive(doc.ActiveSlot) ? doc.ActiveSlot : 0;
-    SelectSlots(slots, primary);
-}
-
-void DocumentController::SelectNone() {
-    SelectSlots({}, 0);
-}
-
-// ---------------------------------------------------------------- undo history
-
-void DocumentController::Record(DesignChange change) {
-    if (change.Empty()) return;
-    doc.Modified = true;
-    if (history_) history_->Record(std::move(change));
-}
-
-void DocumentController::ApplyChange(DesignChange& change, bool forward) {
-    doc.MouseIsDown = false;
-    change.Apply(doc, forward);
-    if (main_ && change.ChangesList()) FillComponentList();
-    std::vector<int> touched = change.TouchedLive(doc);
-    int primary = 0;
-    if (!touched.empty()) {
-        const bool keep =
-            std::binary_search(touched.begin(), touched.end(), static_cast<int>(doc.ActiveSlot));
-        primary = keep ? doc.ActiveSlot : touched.back();
-    }
-    SelectSlots(touched, primary);
-}
-
-void DocumentController::PlaceHandles() {
-    ComponentRecord none;
-    const ComponentRecord& c = doc.IsSlot(doc.ActiveSlot) ? doc.Slot(doc.ActiveSlot) : none;
-    auto& h = doc.Handles;
-    h[1].Left = c.Left - h[1].Width;
-    h[1].Top = c.Top - h[1].Height;
-    h[2].Left = c.Left + c.Width;
-    h[2].Top = c.Top - h[2].Height;
-    h[3].Left = c.Left - h[3].Width;
-    h[3].Top = c.Top + c.Height;
-    h[4].Left = c.Left + c.Width;
-    h[4].Top = c.Top + c.Height;
-}
-
-void DocumentController::ShowHandles(bool visible) {
-    for (int k = 1; k <= 4; ++k) doc.Handles[k].Visible = visible;
-}
-
-// ---------------------------------------------------------------- component list
-
-std::string DocumentController::ListEntry(const ComponentRecord& r) {
-    return r.ComponentName + " (" + DisplayNameOfType(r.ComponentType) + ")";
-}
-
-void DocumentController::FillComponentList() {
-    if (!main_) return;
-    ComponentListBox& list = main_->ComponentList();
-    list.Clear();
-    if (!Visible()) return;
-    for (int i = 1; i <= doc.SlotCount(); ++i)
-        if (doc.IsLive(i)) list.AddItem(ListEntry(doc.Slot(i)), i);
-}
-
-void DocumentController::RefreshListEntry(int index) {
-    if (!main_) return;
-    if (!doc.IsLive(index) || !Visible() ||
-        !main_->ComponentList().SetItemOfSlot(index, ListEntry(doc.Slot(index))))
-        FillComponentList();
-}
-
-void DocumentController::SelectListEntry(std::string_view itemText) {
-    if (!main_) return;
-    ComponentListBox& list = main_->ComponentList();
-    int row = list.FindName(itemText);
-    if (row < 0) return;
-    list.ListIndex = row;
-    main_->ComponentListClicked();
-}
-
-void DocumentController::ShowInList(int index) {
-    if (doc.IsSlot(index)) SelectListEntry(doc.Slot(index).ComponentName);
 }
 
 }  // namespace korvane

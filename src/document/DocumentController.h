@@ -1,14 +1,17 @@
-// The document window: the one open design, its lifecycle, its file commands, insertion and
-// deletion, the selection handles and the component list it fills in the main window.
+// The document window: the one open design, its lifecycle (load, new, close) and its file
+// commands (open, save). Its parts keep the rest: what is selected (Selection), the main
+// window's component list (ComponentListSync), and inserting, deleting and the undo history
+// (DesignEditor).
 #pragma once
 
 #include <string>
 #include <string_view>
-#include <vector>
 
-#include "document/DesignChange.h"
+#include "document/ComponentListSync.h"
 #include "document/DesignDocument.h"
+#include "document/DesignEditor.h"
 #include "document/Links.h"
+#include "document/Selection.h"
 #include "platform/FileDialog.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
@@ -22,26 +25,36 @@ inline constexpr int kRightButton = 2;
 class DocumentController {
   public:
     DocumentController(MessageBoxService& messages, FileDialogService& fileDialogs);
+    DocumentController(const DocumentController&) = delete;
+    DocumentController& operator=(const DocumentController&) = delete;
 
     DesignDocument doc;
     CommonFileDialog OpenSaveDialog;
     // The folder of the last file chosen in either dialog, with its final separator.
     std::string LastFolder;
 
+  private:
+    DocumentLinks links_;  // before the parts, which hold on to it
+
+  public:
+    ComponentListSync list{doc, links_};
+    Selection selection{doc, links_, list};
+    DesignEditor editor{doc, links_, selection, list};
+
     // Links to the windows around; null when that window is not there.
-    void SetMainWindow(MainWindowLink* main) { main_ = main; }
-    void SetView(DocumentView* view) { view_ = view; }
-    DocumentView* View() const { return view_; }
-    void SetHistory(ChangeHistory* history) { history_ = history; }
-    MainWindowLink* MainWindow() const { return main_; }
-    MessageBoxService& Messages() { return messages_; }
+    void SetMainWindow(MainWindowLink* main) { links_.main = main; }
+    void SetView(DocumentView* view) { links_.view = view; }
+    DocumentView* View() const { return links_.view; }
+    // The history the design's edits go to; null records nothing.
+    void SetHistory(ChangeHistory* history) { links_.history = history; }
+    MainWindowLink* MainWindow() const { return links_.main; }
+    MessageBoxService& Messages() { return links_.messages; }
     // The files that Open reads and Save writes; the machine's own unless a test sets others.
     void SetFileSystem(FileSystem& files) { files_ = &files; }
     FileSystem& Files() const { return *files_; }
-    // The history the design's edits go to; null records nothing.
 
-    bool Loaded() const { return loaded_; }
-    bool Visible() const { return loaded_; }
+    bool Loaded() const { return links_.open; }
+    bool Visible() const { return links_.open; }
 
     // --- lifecycle ---
     void Load();
@@ -69,73 +82,24 @@ class DocumentController {
     void AskOpenPath();
     void AskSavePath();
 
-    // --- insertion and deletion ---
-    void InsertComponent(std::string_view controlType);
-    // The menu bar's insert items: one grid step from the top-left corner.
-    void InsertFromMenuBar(std::string_view controlType);
-    // Appends a slot with exactly these values and selects it; returns it, 0 when full.
-    int AppendComponent(std::string_view controlType, std::string name, std::string value,
-                        std::string events, float x, float y, double sizeX, double sizeY,
-                        std::string tabOrder, std::string popupData);
-    void DeleteSelection();
-    void ClearComponents();
-    // Whether RefuseUsedName of this name is True; shows "Name already has been used." if so.
-    bool RefuseUsedName(std::string_view itemName);
-
     // --- mouse and keys on the window ---
     void WindowMouseDown(int button, int shift, float x, float y);
     void WindowKeyDown(int keyCode, int shift);
-
-    // --- undo history ---
-    // Hands a change already made to the history and marks the design modified (nothing
-    // happens for an empty change).
-    void Record(DesignChange change);
-    // Undoes (forward = false) or redoes a recorded change and shows the result: the
-    // components it touched are selected, the list and the inspector follow.
-    void ApplyChange(DesignChange& change, bool forward);
-
-    // --- selection ---
-    // Steps of selecting a box once no palette tool intercepts: active, in front, handles.
-    // A box that is already one of several selected becomes the primary one; any other box
-    // becomes the only one selected.
-    void SelectSlot(int index);
-    // The live selected components in slot order (the primary one included).
-    std::vector<int> SelectedSlots() const;
-    // Selects exactly these (the live ones among them) with `primary` as the primary one (0:
-    // the last of them), and shows the primary one in the list and the inspector.
-    void SelectSlots(const std::vector<int>& slots, int primary = 0);
-    // Ctrl+click: adds a box to the selection or takes it out.
-    void ToggleSelection(int index);
-    void SelectAll();
-    void SelectNone();
-    void PlaceHandles();
-    void ShowHandles(bool visible);
-
-    // --- component list of the main window ---
-    void FillComponentList();
-    // The entry of one slot shown again after its name or kind changed: the list as
-    // FillComponentList would build it, changing one row instead of all.
-    void RefreshListEntry(int index);
-    void SelectListEntry(std::string_view itemText);
-    void ShowInList(int index);
-    static std::string ListEntry(const ComponentRecord& r);
 
     void NotifyChanged();
     void NotifyComponentChanged(int slot);
 
   private:
+    void ClearComponents();
     bool LoadFile(const std::string& path);
     // Open's question about unsaved changes: false when the Open must stop.
     bool ChangesMayGo();
     void SplitChosenPath();
     void RefreshWindowSize();
+    // The first entry of the list chosen, as after an Open.
+    void ChooseFirstListEntry();
 
-    MessageBoxService& messages_;
     FileSystem* files_ = &RealFileSystem();
-    MainWindowLink* main_ = nullptr;
-    DocumentView* view_ = nullptr;
-    ChangeHistory* history_ = nullptr;
-    bool loaded_ = false;
 };
 
 }  // namespace korvane

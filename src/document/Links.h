@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "document/ComponentListBox.h"
+#include "platform/MessageBox.h"
 
 namespace korvane {
 
@@ -54,6 +55,23 @@ class DocumentView {
     virtual void DesignChanged() {}
     // Only what one component shows changed (its value): show that box again.
     virtual void ComponentChanged(int /*slot*/) {}
+};
+
+// The windows and services the parts of the document window share: DocumentController sets
+// them, its selection, list and editing parts read them.
+struct DocumentLinks {
+    explicit DocumentLinks(MessageBoxService& messageBoxes) : messages(messageBoxes) {}
+    MessageBoxService& messages;
+    MainWindowLink* main = nullptr;
+    DocumentView* view = nullptr;
+    // The history the design's edits go to; null records nothing.
+    ChangeHistory* history = nullptr;
+    // Whether the window is open (from Load until it closes); a closed window lists nothing.
+    bool open = false;
+
+    void NotifyChanged() const {
+        if (view) view->DesignChanged();
+    }
 };
 
 }  // namespace korvane

@@ -18,7 +18,7 @@ constexpr const char* kPasteTitle = "Paste";
 }  // namespace
 
 std::string CopyText(const DocumentController& form) {
-    const std::vector<int> slots = form.SelectedSlots();
+    const std::vector<int> slots = form.selection.SelectedSlots();
     if (slots.empty()) return {};
     DesignDocument copy;
     copy.OuterWidth = form.doc.OuterWidth;
@@ -81,9 +81,9 @@ int PasteText(DocumentController& form, const std::string& text, const std::stri
         r.Height = static_cast<float>(c.sizeY);
         added.push_back(change.Append(doc, std::move(r)));
     }
-    form.Record(std::move(change));
-    form.FillComponentList();
-    form.SelectSlots(added);
+    form.editor.Record(std::move(change));
+    form.list.FillComponentList();
+    form.selection.SelectSlots(added);
     return static_cast<int>(count);
 }
 

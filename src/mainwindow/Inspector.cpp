@@ -135,8 +135,7 @@ void Inspector::Load() {
     // The entry names a live component.
     int i = doc.LiveSlotOfName(EntryName(list.List(list.ListIndex)));
     if (i == 0) return;
-    doc.ActiveSlot = i;
-    form_->SelectSlot(i);
+    form_->selection.SelectSlot(i);
     TypeList.Enabled = true;
     const ComponentRecord& r = doc.Slot(i);
     ShownIndex = std::to_string(i);
@@ -164,7 +163,7 @@ void Inspector::Reject(TextBoxState& box, InspectorControl control, const std::s
     Focus = control;
     ++FocusRequests;
     form_->doc.MouseIsDown = false;
-    form_->ShowHandles(false);
+    form_->selection.ShowHandles(false);
     form_->NotifyChanged();
     Changed();
 }
@@ -203,9 +202,9 @@ bool Inspector::ValidateName() {
     if (text != stored) doc.Modified = true;
     DesignChange change("Rename " + stored);
     change.SetField(doc, i, SlotField::Name, text);
-    form_->Record(std::move(change));
-    form_->RefreshListEntry(i);
-    form_->SelectListEntry(text);
+    form_->editor.Record(std::move(change));
+    form_->list.RefreshListEntry(i);
+    form_->list.SelectListEntry(text);
     Changed();
     return true;
 }
@@ -224,7 +223,7 @@ void Inspector::ValueChanged() {
     // Typing into the box is one step until another edit comes between.
     DesignChange change("Edit Value of " + doc.Slot(i).ComponentName, MergeKind::ValueTyping);
     change.SetField(doc, i, SlotField::Value, ValueBox.Text);
-    form_->Record(std::move(change));
+    form_->editor.Record(std::move(change));
     form_->NotifyComponentChanged(i);
     Changed();
 }
@@ -245,7 +244,7 @@ void Inspector::TypeChosen() {
     std::string popupAfter = doc.Slot(i).ComponentPopup;
     WriteSlotField(doc, i, SlotField::Popup, std::move(popupBefore));
     change.SetField(doc, i, SlotField::Popup, std::move(popupAfter));
-    form_->Record(std::move(change));
+    form_->editor.Record(std::move(change));
     // The new kind's class offers other events and popup kinds.
     FillEventPages(i);
     form_->NotifyChanged();
@@ -292,8 +291,8 @@ bool Inspector::ValidateTabOrder() {
     if (text != stored) doc.Modified = true;
     // The renumbering of the others and the new tab order are one step.
     change.SetField(doc, i, SlotField::TabOrder, text);
-    form_->Record(std::move(change));
-    form_->SelectListEntry(NameBox.Text);
+    form_->editor.Record(std::move(change));
+    form_->list.SelectListEntry(NameBox.Text);
     Changed();
     return true;
 }
@@ -351,8 +350,8 @@ bool Inspector::TabOrderLosesFocus() {
 
 void Inspector::ComponentListKeyDown(int keyCode) {
     if (keyCode != kKeyDelete || !form_ || !form_->Loaded()) return;
-    form_->DeleteSelection();
-    form_->ShowHandles(false);
+    form_->editor.DeleteSelection();
+    form_->selection.ShowHandles(false);
     form_->NotifyChanged();
     Changed();
 }

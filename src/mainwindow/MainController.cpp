@@ -81,7 +81,7 @@ void MainController::InsertAwtButton(int index) {
     if (!DocumentLoaded()) return;
     palettes.ArmedAwtButton = 0;
     palettes.ShowAwtPressed(0);
-    if (const PaletteEntry* e = AwtPaletteEntry(index)) document_.InsertComponent(e->tag);
+    if (const PaletteEntry* e = AwtPaletteEntry(index)) document_.editor.InsertComponent(e->tag);
     palettes.ShowAwtNormal(index);
 }
 
@@ -89,7 +89,7 @@ void MainController::InsertSwingButton(int index) {
     if (!DocumentLoaded()) return;
     palettes.ArmedSwingButton = 0;
     palettes.ShowSwingPressed(0);
-    if (const PaletteEntry* e = SwingPaletteEntry(index)) document_.InsertComponent(e->tag);
+    if (const PaletteEntry* e = SwingPaletteEntry(index)) document_.editor.InsertComponent(e->tag);
     palettes.ShowSwingNormal(index);
 }
 
@@ -134,8 +134,8 @@ void MainController::SaveButtonClicked() {
 
 void MainController::EditDelete() {
     if (!DocumentLoaded()) return;
-    document_.DeleteSelection();
-    document_.ShowHandles(false);
+    document_.editor.DeleteSelection();
+    document_.selection.ShowHandles(false);
 }
 
 void MainController::ResizeWindow(double outerWidth, double outerHeight) {

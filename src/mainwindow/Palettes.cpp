@@ -299,8 +299,8 @@ void Palettes::DeleteButtonClick(int k) {
         PressedDeleteButton = 0;
         if (owner_ && owner_->DocumentLoaded()) {
             DocumentController& form = owner_->Document();
-            form.DeleteSelection();
-            if (!form.doc.IsLive(form.doc.ActiveSlot)) form.ShowHandles(false);
+            form.editor.DeleteSelection();
+            if (!form.doc.IsLive(form.doc.ActiveSlot)) form.selection.ShowHandles(false);
             form.NotifyChanged();
         }
     }

@@ -73,6 +73,8 @@ inline std::pair<size_t, size_t> CountOfBytes(std::string_view text, char first,
 
 // Whether the bytes are valid UTF-8 throughout (then decoding keeps them as they are).
 bool IsValidUtf8(std::string_view bytes);
+// Appends the UTF-8 form of a code point.
+void AppendUtf8(std::string& out, char32_t cp);
 
 // Returns valid UTF-8: valid sequences are kept, every other byte is decoded as Windows-1252.
 std::string DecodeUtf8OrWindows1252(std::string_view bytes);

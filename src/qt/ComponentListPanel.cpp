@@ -47,7 +47,7 @@ void ComponentListPanel::SelectionChanged() {
     DocumentController& form = main_.Document();
     if (rows.isEmpty()) {
         // Ctrl+click took the last chosen row out.
-        if (form.doc.ActiveSlot != 0) form.SelectNone();
+        if (form.doc.ActiveSlot != 0) form.selection.SelectNone();
         return;
     }
     if (rows.size() == 1) {
@@ -55,7 +55,7 @@ void ComponentListPanel::SelectionChanged() {
         // Out of several chosen, one is left: the others are no longer selected.
         if (form.doc.Selected.Count() > 1) {
             const int slot = list.SlotOfRow(row);
-            form.SelectSlots({slot}, slot);
+            form.selection.SelectSlots({slot}, slot);
             return;
         }
         main_.componentList.ListIndex = row;
@@ -72,7 +72,7 @@ void ComponentListPanel::SelectionChanged() {
     const int primary = current.isValid() && list_->selectionModel()->isSelected(current)
                             ? list.SlotOfRow(current.row())
                             : 0;
-    form.SelectSlots(chosen, primary);
+    form.selection.SelectSlots(chosen, primary);
 }
 
 void ComponentListPanel::ShowSelection() {

@@ -18,9 +18,9 @@ class ChangeCommand : public QUndoCommand {
             fresh_ = false;
             return;
         }
-        form_.ApplyChange(change_, true);
+        form_.editor.ApplyChange(change_, true);
     }
-    void undo() override { form_.ApplyChange(change_, false); }
+    void undo() override { form_.editor.ApplyChange(change_, false); }
     int id() const override {
         return change_.Merge() == MergeKind::None ? -1 : static_cast<int>(change_.Merge());
     }

@@ -1,6 +1,6 @@
 // The undo history of the design: Qt's undo stack holding the document's changes.
 //
-// Every change the document records (DocumentController::Record) becomes one command on the stack;
+// Every change the document records (DesignEditor::Record) becomes one command on the stack;
 // the stack's clean state is the saved file, so undoing back to the last save clears the modified
 // flag and redoing past it sets it again. Consecutive arrow-key moves of the same components and
 // the typing of one value merge into one step. See document/DesignChange.h for how an edit becomes

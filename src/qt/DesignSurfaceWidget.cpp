@@ -386,7 +386,7 @@ void DesignSurfaceWidget::keyPressEvent(QKeyEvent* event) {
             event->accept();
             return;
         case Qt::Key_Escape:
-            Dispatch({}, [&] { form.SelectNone(); });
+            Dispatch({}, [&] { form.selection.SelectNone(); });
             event->accept();
             return;
         case Qt::Key_Left:

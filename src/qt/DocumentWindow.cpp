@@ -84,10 +84,10 @@ QMenu* DocumentWindow::BuildInsertMenu(QMenu* parent, bool popup, bool swing) {
         if (popup) {
             // At the point pressed on the surface before the menu opened.
             AddMenuItem(menu, Name(c.popupCaption), Name(c.popupHandler),
-                        [this, tag] { form_.InsertComponent(tag); });
+                        [this, tag] { form_.editor.InsertComponent(tag); });
         } else {
             AddMenuItem(menu, Name(c.menuCaption), Name(c.menuHandler),
-                        [this, tag] { form_.InsertFromMenuBar(tag); });
+                        [this, tag] { form_.editor.InsertFromMenuBar(tag); });
         }
     }
     return menu;
@@ -193,7 +193,8 @@ void DocumentWindow::BuildPopupMenus() {
 
     menuControl_ = new QMenu(this);
     menuControl_->setObjectName("menuControl");
-    AddMenuItem(menuControl_, "Delete", "OptionControlDelete", [this] { form_.DeleteSelection(); });
+    AddMenuItem(menuControl_, "Delete", "OptionControlDelete",
+                [this] { form_.editor.DeleteSelection(); });
     AddMenuItem(menuControl_, "Properties...", "OptionControlProperties", nullptr, false);
     AddMenuItem(
         menuControl_, "Main Menu", "OptionControlMainMenu",
@@ -233,7 +234,7 @@ void DocumentWindow::ShowPopupMenu(std::string_view menuName) {
     // A right press selects the box under it, and the menu takes the release that would have
     // shown that component in the list and the inspector: show it now.
     const int active = form_.doc.ActiveSlot;
-    if (menuName == "menuControl" && form_.doc.IsLive(active)) form_.ShowInList(active);
+    if (menuName == "menuControl" && form_.doc.IsLive(active)) form_.list.ShowInList(active);
     menu->exec(at);
 }
 

@@ -38,7 +38,7 @@ EditActions::EditActions(MainController& main, QUndoStack& stack, QObject* paren
     duplicate_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     delete_ = Add("&Delete", "OptionEditDelete", [this] { main_.EditDelete(); });
     order_ << nullptr;
-    selectAll_ = Add("Select &All", "OptionEditSelectAll", [this] { form_.SelectAll(); });
+    selectAll_ = Add("Select &All", "OptionEditSelectAll", [this] { form_.selection.SelectAll(); });
     selectAll_->setShortcut(QKeySequence::SelectAll);
     for (const ArrangeInfo& info : ArrangeCommands()) {
         const ArrangeCommand command = info.command;

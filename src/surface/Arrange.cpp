@@ -113,13 +113,14 @@ std::vector<BoxGeometry> Arranged(ArrangeCommand command, const std::vector<BoxG
 }
 
 bool CanArrange(const DocumentController& form, ArrangeCommand command) {
-    return form.Loaded() && static_cast<int>(form.SelectedSlots().size()) >= InfoOf(command).needs;
+    return form.Loaded() &&
+           static_cast<int>(form.selection.SelectedSlots().size()) >= InfoOf(command).needs;
 }
 
 void Arrange(DocumentController& form, ArrangeCommand command) {
     if (!CanArrange(form, command)) return;
     DesignDocument& doc = form.doc;
-    const std::vector<int> slots = form.SelectedSlots();
+    const std::vector<int> slots = form.selection.SelectedSlots();
     std::vector<BoxGeometry> boxes;
     size_t primary = 0;
     for (size_t k = 0; k < slots.size(); ++k) {
@@ -131,8 +132,8 @@ void Arrange(DocumentController& form, ArrangeCommand command) {
     for (size_t k = 0; k < slots.size(); ++k) change.SetGeometry(doc, slots[k], after[k]);
     if (change.Empty()) return;
     doc.Modified = true;
-    form.Record(std::move(change));
-    form.PlaceHandles();
+    form.editor.Record(std::move(change));
+    form.selection.PlaceHandles();
     form.NotifyChanged();
 }
 
@@ -155,7 +156,7 @@ bool Nudge(DocumentController& form, int keyCode, int shift) {
             return false;
     }
     DesignDocument& doc = form.doc;
-    const std::vector<int> slots = form.SelectedSlots();
+    const std::vector<int> slots = form.selection.SelectedSlots();
     if (slots.empty() || doc.MouseIsDown) return true;
     const float step = (shift & 2) ? kPixelTwips : static_cast<float>(GridStep(doc.GridSize));
     dx *= step;
@@ -190,8 +191,8 @@ bool Nudge(DocumentController& form, int keyCode, int shift) {
     change.NoteGeometry(doc, slots, before);
     if (change.Empty()) return true;
     doc.Modified = true;
-    form.Record(std::move(change));
-    form.PlaceHandles();
+    form.editor.Record(std::move(change));
+    form.selection.PlaceHandles();
     form.NotifyChanged();
     return true;
 }

@@ -44,7 +44,7 @@ bool DesignSurface::InsertWithArmedTool() {
     if (!main_ || !main_->ToolArmed()) return false;
     int before = Doc().SlotCount();
     MousePointer = Pointer::Crosshair;
-    form_.ShowHandles(false);
+    form_.selection.ShowHandles(false);
     main_->InsertWithArmedTool();
     // Only a component that was really added is placed and selected.
     if (Doc().SlotCount() > before) FinishPlacing(Doc().SlotCount(), Doc().InsertX, Doc().InsertY);
@@ -59,7 +59,7 @@ void DesignSurface::ComponentClick(int index) {
         if (InsertWithArmedTool()) return;
         MousePointer = Pointer::Default;
     }
-    form_.SelectSlot(index);
+    form_.selection.SelectSlot(index);
 }
 
 void DesignSurface::ComponentMouseDown(int index, int button, int shift, float x, float y) {
@@ -72,14 +72,14 @@ void DesignSurface::ComponentMouseDown(int index, int button, int shift, float x
     dragSlots_.clear();
     if (main_ && ArmedPointer()) return;
     if (button == kLeftButton && (shift & kCtrlMask)) {
-        form_.ToggleSelection(index);
+        form_.selection.ToggleSelection(index);
         toggled_ = true;
         return;
     }
     ComponentClick(index);
     if (button == kRightButton) {
         if (DocumentView* view = form_.View()) view->ShowPopupMenu("menuControl");
-        if (!doc.IsLive(doc.ActiveSlot)) form_.ShowHandles(false);
+        if (!doc.IsLive(doc.ActiveSlot)) form_.selection.ShowHandles(false);
     }
     if (button == kLeftButton) {
         const ComponentRecord& pressed = doc.Slot(index);
@@ -88,8 +88,8 @@ void DesignSurface::ComponentMouseDown(int index, int button, int shift, float x
         doc.PressX = WholeTwips(x);
         doc.PressY = WholeTwips(y);
         doc.MouseIsDown = true;
-        form_.ShowHandles(false);
-        dragSlots_ = form_.SelectedSlots();
+        form_.selection.ShowHandles(false);
+        dragSlots_ = form_.selection.SelectedSlots();
         dragBefore_.clear();
         dragBefore_.reserve(dragSlots_.size());
         for (size_t k = 0; k < dragSlots_.size(); ++k) {
@@ -104,7 +104,7 @@ void DesignSurface::ComponentMouseMove(int index, int button, int shift, float x
         if (ArmedPointer()) return;
         ReleasePaletteTools(button, shift, x, y);
     }
-    if (Doc().MouseIsDown) form_.ShowHandles(false);
+    if (Doc().MouseIsDown) form_.selection.ShowHandles(false);
     DragComponent(index, x, y);
 }
 
@@ -114,10 +114,8 @@ void DesignSurface::ComponentMouseUp(int index, int /*button*/, int /*shift*/, f
     if (!Doc().IsSlot(index) || toggled_) return;
     DropComponent(index);
     FinishGroupDrag(index);
-    Doc().ActiveSlot = index;
-    form_.PlaceHandles();
-    form_.ShowHandles(true);
-    if (main_) form_.ShowInList(index);
+    form_.selection.ShowPrimary(index);
+    if (main_) form_.list.ShowInList(index);
 }
 
 void DesignSurface::FinishGroupDrag(int index) {
@@ -142,10 +140,10 @@ void DesignSurface::FinishGroupDrag(int index) {
                                : std::to_string(dragSlots_.size()) + " components";
         DesignChange change("Move " + what);
         change.NoteGeometry(doc, dragSlots_, dragBefore_);
-        form_.Record(std::move(change));
+        form_.editor.Record(std::move(change));
     } else if (dragSlots_.size() > 1) {
         // A plain click on one of several selected keeps only that one.
-        form_.SelectSlots({index}, index);
+        form_.selection.SelectSlots({index}, index);
     }
     dragSlots_.clear();
     dragBefore_.clear();
@@ -153,9 +151,7 @@ void DesignSurface::FinishGroupDrag(int index) {
 
 void DesignSurface::FinishPlacing(int index, float /*x*/, float /*y*/) {
     DropComponent(index);
-    Doc().ActiveSlot = index;
-    form_.PlaceHandles();
-    form_.ShowHandles(true);
+    form_.selection.ShowPrimary(index);
 }
 
 void DesignSurface::DragComponent(int index, float x, float y) {
@@ -218,12 +214,12 @@ void DesignSurface::HandleMouseUp(int corner, int /*button*/, int /*shift*/, flo
     SnapDroppedHandle(corner);
     ResizeFromHandle(corner);
     DropComponent(Doc().ActiveSlot);
-    form_.PlaceHandles();
+    form_.selection.PlaceHandles();
     Doc().MouseIsDown = false;
     if (resizeSlot_ && Doc().IsSlot(resizeSlot_)) {
         DesignChange change("Resize " + Doc().Slot(resizeSlot_).ComponentName);
         change.NoteGeometry(Doc(), {resizeSlot_}, {resizeBefore_});
-        form_.Record(std::move(change));
+        form_.editor.Record(std::move(change));
     }
     resizeSlot_ = 0;
 }
@@ -284,7 +280,7 @@ void DesignSurface::ResizeFromHandle(int corner) {
         c.Height = G;
         doc.ValidSize = false;
     }
-    form_.PlaceHandles();
+    form_.selection.PlaceHandles();
 }
 
 // ---------------------------------------------------------------- the surface
@@ -319,7 +315,7 @@ void DesignSurface::BackgroundMouseUp(int /*button*/, int /*shift*/, float x, fl
             c.Top + c.Height >= top)
             touched.push_back(i);
     }
-    if (!touched.empty()) form_.SelectSlots(touched);
+    if (!touched.empty()) form_.selection.SelectSlots(touched);
 }
 
 void DesignSurface::BackgroundClick() {

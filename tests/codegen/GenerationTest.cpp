@@ -98,8 +98,8 @@ TEST(CodegenTableTest, AnErasedBindingWritesNoWindowOpening) {
 TEST(GenerateCodeTest, RefusesADesignWhoseComponentsAreAllDeleted) {
     Session s;
     s.form.doc.FileName = "T";
-    s.form.InsertComponent("Label");
-    s.form.DeleteSelection();
+    s.form.editor.InsertComponent("Label");
+    s.form.editor.DeleteSelection();
     ASSERT_GT(s.form.doc.SlotCount(), 0);
     s.code.Lines = {"old"};
     s.Generate("Applet");
@@ -113,7 +113,7 @@ TEST(GenerateCodeTest, RefusesADesignWhoseComponentsAreAllDeleted) {
 
 TEST(GenerateCodeTest, AnUnsavedDesignIsSavedFirstAndACancelStops) {
     Session s;
-    s.form.InsertComponent("Label");
+    s.form.editor.InsertComponent("Label");
     s.dialogs.paths.push_back("");  // the Save As dialog is cancelled
     s.Generate("Applet");
     ASSERT_EQ(s.messages.shown.size(), 1u);
@@ -127,7 +127,7 @@ TEST(GenerateCodeTest, AnUnsavedDesignSavedFromThePromptIsGenerated) {
     const testing::TempFolder scratch("saved-first");
     const std::string path = scratch.Path("KorvaneSavedFirst.dat");
     Session s;
-    s.form.InsertComponent("Label");
+    s.form.editor.InsertComponent("Label");
     s.dialogs.paths.push_back(path);
     s.Generate("Frame");
     std::filesystem::remove(path);
@@ -140,7 +140,7 @@ TEST(GenerateCodeTest, AnUnsavedDesignSavedFromThePromptIsGenerated) {
 TEST(GenerateCodeTest, ARefusalShowsOneWarningAndKeepsTheCodeWindow) {
     Session s;
     s.form.doc.FileName = "T";
-    s.form.InsertComponent("Label");
+    s.form.editor.InsertComponent("Label");
     s.form.doc.SetName(1, "Font");
     s.code.Lines = {"old"};
     s.Generate("Applet");

@@ -64,13 +64,13 @@ TEST_F(DocumentControllerTest, GridSettingsConvertFromPixels) {
     main.GridSize = 200;
     main.GridUnits = "twips";
     form.Activate();
-    form.InsertFromMenuBar("Label");
+    form.editor.InsertFromMenuBar("Label");
     EXPECT_EQ(Slot(1).Width, 1800);
     EXPECT_EQ(Slot(1).Height, 600);
 }
 
 TEST_F(DocumentControllerTest, InsertGivesDefaultsAndSelects) {
-    form.InsertComponent("JList");
+    form.editor.InsertComponent("JList");
     ASSERT_EQ(form.doc.SlotCount(), 1);
     EXPECT_EQ(Slot(1).ComponentName, "list_1");
     EXPECT_EQ(Slot(1).ComponentValue, "item1|item2");
@@ -85,7 +85,7 @@ TEST_F(DocumentControllerTest, InsertGivesDefaultsAndSelects) {
     EXPECT_EQ(main.componentList.Items(), std::vector<std::string>{"list_1 (JList)"});
     EXPECT_EQ(main.componentList.ListIndex, 0);
 
-    form.InsertComponent("JVScrollBar");
+    form.editor.InsertComponent("JVScrollBar");
     EXPECT_EQ(Slot(2).ComponentName, "scrollbar_v_1");
     EXPECT_EQ(Slot(2).Width, 360);
     EXPECT_EQ(Slot(2).Height, 1080);
@@ -94,21 +94,21 @@ TEST_F(DocumentControllerTest, InsertGivesDefaultsAndSelects) {
 TEST_F(DocumentControllerTest, MenuBarInsertsAtOneGridStepPopupAtTheClickedPoint) {
     form.doc.InsertX = 500;
     form.doc.InsertY = 700;
-    form.InsertFromMenuBar("Label");
-    form.InsertFromMenuBar("Label");
+    form.editor.InsertFromMenuBar("Label");
+    form.editor.InsertFromMenuBar("Label");
     EXPECT_EQ(Slot(1).Left, 120);
     EXPECT_EQ(Slot(2).Top, 120);
     EXPECT_EQ(Slot(2).ComponentName, "label_2");
     EXPECT_EQ(Slot(2).ComponentTabOrder, "2");
     form.doc.InsertX = 517;
     form.doc.InsertY = 33;
-    form.InsertComponent("CommandButton");
+    form.editor.InsertComponent("CommandButton");
     EXPECT_EQ(Slot(3).Left, 517);
     EXPECT_EQ(Slot(3).Top, 33);
 }
 
 TEST_F(DocumentControllerTest, DeleteHidesTheSlotAndKeepsItsName) {
-    for (int i = 0; i < 3; ++i) form.InsertFromMenuBar("CommandButton");
+    for (int i = 0; i < 3; ++i) form.editor.InsertFromMenuBar("CommandButton");
     form.doc.ActiveSlot = 2;
     form.WindowKeyDown(kKeyDelete, 0);
     EXPECT_FALSE(form.doc.IsLive(2));
@@ -116,17 +116,17 @@ TEST_F(DocumentControllerTest, DeleteHidesTheSlotAndKeepsItsName) {
     EXPECT_EQ(main.componentList.ListCount(), 2);
     EXPECT_FALSE(form.doc.Handles[1].Visible);
     EXPECT_EQ(form.doc.ActiveSlot, 2);
-    form.InsertFromMenuBar("CommandButton");
+    form.editor.InsertFromMenuBar("CommandButton");
     EXPECT_EQ(form.doc.SlotCount(), 4);
     EXPECT_EQ(Slot(4).ComponentName, "button_4");
     // Delete again with the deleted component still active changes nothing.
     form.doc.ActiveSlot = 2;
     form.doc.Modified = false;
-    form.DeleteSelection();
+    form.editor.DeleteSelection();
     EXPECT_FALSE(form.doc.Modified);
     // Nothing selected: nothing happens.
     form.doc.ActiveSlot = 0;
-    form.DeleteSelection();
+    form.editor.DeleteSelection();
     EXPECT_EQ(form.doc.LiveCount(), 3);
 }
 
@@ -135,7 +135,7 @@ TEST_F(DocumentControllerTest, InsertionStopsAtTheSlotLimit) {
         form.doc.AppendSlot(ComponentRecord{"c" + std::to_string(i), "Label", "", "", "1", "", 0, 0,
                                             10, 10, true, 0});
     }
-    form.InsertComponent("Label");
+    form.editor.InsertComponent("Label");
     EXPECT_EQ(form.doc.SlotCount(), kMaxSlots);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].title, "Korvane");
@@ -145,7 +145,7 @@ TEST_F(DocumentControllerTest, NewAsksOnlyWhenModified) {
     form.doc.Target = "JFrame";
     form.FileNew();
     EXPECT_TRUE(messages.shown.empty());
-    form.InsertFromMenuBar("Label");
+    form.editor.InsertFromMenuBar("Label");
     messages.answers = {MessageResult::No};
     form.FileNew();
     ASSERT_EQ(messages.shown.size(), 1u);
@@ -165,7 +165,7 @@ TEST_F(DocumentControllerTest, NewAsksOnlyWhenModified) {
 }
 
 TEST_F(DocumentControllerTest, CloseAnswers) {
-    form.InsertFromMenuBar("Label");
+    form.editor.InsertFromMenuBar("Label");
     messages.answers = {MessageResult::Cancel};
     EXPECT_FALSE(form.QueryClose());
     EXPECT_TRUE(form.doc.Modified);
@@ -191,7 +191,7 @@ TEST_F(DocumentControllerTest, CloseAnswers) {
 }
 
 TEST_F(DocumentControllerTest, CloseAnsweredYesSavesAndCloses) {
-    form.InsertFromMenuBar("Label");
+    form.editor.InsertFromMenuBar("Label");
     messages.answers = {MessageResult::Yes};
     dialogs.paths = {Path("closing.dat")};
     EXPECT_TRUE(form.QueryClose());
@@ -199,7 +199,7 @@ TEST_F(DocumentControllerTest, CloseAnsweredYesSavesAndCloses) {
 }
 
 TEST_F(DocumentControllerTest, SaveAsSplitsThePathAndRemembersTheFolder) {
-    form.InsertFromMenuBar("Label");
+    form.editor.InsertFromMenuBar("Label");
     dialogs.paths = {Path("main.dat")};
     EXPECT_TRUE(form.FileSave());
     EXPECT_EQ(form.doc.FileName, "main");
@@ -229,7 +229,7 @@ TEST_F(DocumentControllerTest, SaveAsSplitsThePathAndRemembersTheFolder) {
 }
 
 TEST_F(DocumentControllerTest, FileNamesWithSpacesAreRefused) {
-    form.InsertFromMenuBar("Label");
+    form.editor.InsertFromMenuBar("Label");
     dialogs.paths = {Path("my form.dat")};
     EXPECT_FALSE(form.FileSaveAs());
     EXPECT_EQ(messages.shown.back().text, "File Name cannot have spaces.");
@@ -247,11 +247,11 @@ TEST_F(DocumentControllerTest, FileNamesWithSpacesAreRefused) {
 }
 
 TEST_F(DocumentControllerTest, AFailedSaveKeepsThePreviousFileAndState) {
-    form.InsertFromMenuBar("Label");
+    form.editor.InsertFromMenuBar("Label");
     dialogs.paths = {Path("keep.dat")};
     ASSERT_TRUE(form.FileSave());
     std::string before = Read(Path("keep.dat"));
-    form.InsertFromMenuBar("Label");
+    form.editor.InsertFromMenuBar("Label");
 
     // A folder stands where the new file should go: the write fails.
     std::filesystem::create_directories(dir / "blocked.dat" / "inside");
@@ -270,7 +270,7 @@ TEST_F(DocumentControllerTest, AFailedSaveKeepsThePreviousFileAndState) {
 
 TEST_F(DocumentControllerTest, OpenAnswersProtectUnsavedWork) {
     Write(Path("two.dat"), "[1]\r\nName=a\r\nType=Label\r\n[2]\r\nName=b\r\nType=Button\r\n");
-    form.InsertFromMenuBar("Label");
+    form.editor.InsertFromMenuBar("Label");
     messages.answers = {MessageResult::Cancel};
     EXPECT_FALSE(form.FileOpen());
     EXPECT_EQ(messages.shown.back().title, "Open File");
@@ -296,7 +296,7 @@ TEST_F(DocumentControllerTest, OpenAnswersProtectUnsavedWork) {
 }
 
 TEST_F(DocumentControllerTest, OpenRefusesUnreadableAndOversizedFilesWithoutTouchingTheDesign) {
-    form.InsertFromMenuBar("Label");
+    form.editor.InsertFromMenuBar("Label");
     form.doc.Modified = false;
     std::string big;
     big.reserve(kMaxSlots * 20);
@@ -347,7 +347,7 @@ TEST_F(DocumentControllerTest, LeftPressDeselectsRightPressAsksForTheMenu) {
         std::vector<std::string> menus;
     } view;
     form.SetView(&view);
-    form.InsertFromMenuBar("Label");
+    form.editor.InsertFromMenuBar("Label");
     form.WindowMouseDown(kRightButton, 0, 10, 10);
     EXPECT_EQ(view.menus, std::vector<std::string>{"menuForm"});
     EXPECT_EQ(form.doc.ActiveSlot, 1);

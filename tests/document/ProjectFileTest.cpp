@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <random>
 
 #include "document/DocumentController.h"
@@ -66,10 +67,10 @@ class ProjectFileTest : public ::testing::Test {
     static void Write(const std::string& path, const std::string& text) {
         TempFolder::Write(path, text);
     }
-    DocumentController Reopen(const std::string& path) {
-        DocumentController other(messages, dialogs);
-        other.Load();
-        EXPECT_TRUE(other.OpenPath(path));
+    std::unique_ptr<DocumentController> Reopen(const std::string& path) {
+        auto other = std::make_unique<DocumentController>(messages, dialogs);
+        other->Load();
+        EXPECT_TRUE(other->OpenPath(path));
         return other;
     }
 
@@ -81,8 +82,8 @@ class ProjectFileTest : public ::testing::Test {
 };
 
 TEST_F(ProjectFileTest, WritesTheWorkedExampleByteForByte) {
-    form.InsertFromMenuBar("Label");
-    form.InsertFromMenuBar("JList");
+    form.editor.InsertFromMenuBar("Label");
+    form.editor.InsertFromMenuBar("JList");
     form.doc.MutableSlot(2).Left = 1440;
     form.doc.MutableSlot(2).Top = 600;
     ASSERT_TRUE(form.SavePath(Path("example.dat")));
@@ -90,23 +91,23 @@ TEST_F(ProjectFileTest, WritesTheWorkedExampleByteForByte) {
     // Saving twice without changes gives the same file; reopened and saved, the same again.
     ASSERT_TRUE(form.SavePath(Path("again.dat")));
     EXPECT_EQ(Read(Path("again.dat")), Read(Path("example.dat")));
-    DocumentController other = Reopen(Path("example.dat"));
-    ASSERT_TRUE(other.SavePath(Path("third.dat")));
+    auto other = Reopen(Path("example.dat"));
+    ASSERT_TRUE(other->SavePath(Path("third.dat")));
     EXPECT_EQ(Read(Path("third.dat")), Crlf(kWorkedExample));
 }
 
 TEST_F(ProjectFileTest, ReadsTheWorkedExampleWithLfOnly) {
     Write(Path("lf.dat"), kWorkedExample);
-    DocumentController other = Reopen(Path("lf.dat"));
-    ASSERT_EQ(other.doc.SlotCount(), 2);
-    const ComponentRecord& list = other.doc.Slot(2);
+    auto other = Reopen(Path("lf.dat"));
+    ASSERT_EQ(other->doc.SlotCount(), 2);
+    const ComponentRecord& list = other->doc.Slot(2);
     EXPECT_EQ(list.ComponentType, "JList");
     EXPECT_EQ(list.ComponentValue, "item1|item2");
     EXPECT_EQ(list.Left, 1440);
     EXPECT_EQ(list.Top, 600);
     EXPECT_EQ(list.ComponentTabOrder, "2");
-    EXPECT_EQ(other.doc.OuterWidth, 4995);
-    EXPECT_EQ(other.doc.Caption, "lf");
+    EXPECT_EQ(other->doc.OuterWidth, 4995);
+    EXPECT_EQ(other->doc.Caption, "lf");
 }
 
 TEST_F(ProjectFileTest, EmptyDesignWritesMainAndFontOnly) {
@@ -114,28 +115,28 @@ TEST_F(ProjectFileTest, EmptyDesignWritesMainAndFontOnly) {
     ASSERT_TRUE(form.SavePath(Path("empty.dat")));
     EXPECT_EQ(Read(Path("empty.dat")), Crlf("[Main]\nSizeX=6000\nSizeY=4500\nUnits=pixels\n[Font]"
                                             "\nName=Helvetica\nStyle=PLAIN\nSize=12\n"));
-    DocumentController other = Reopen(Path("empty.dat"));
-    EXPECT_EQ(other.doc.SlotCount(), 0);
-    EXPECT_EQ(other.doc.WindowWidth, 400);
-    EXPECT_EQ(other.doc.WindowHeight, 300);
+    auto other = Reopen(Path("empty.dat"));
+    EXPECT_EQ(other->doc.SlotCount(), 0);
+    EXPECT_EQ(other->doc.WindowWidth, 400);
+    EXPECT_EQ(other->doc.WindowHeight, 300);
 }
 
 TEST_F(ProjectFileTest, DeletedSlotsCloseUpAndTabGapsStay) {
-    for (int i = 0; i < 3; ++i) form.InsertFromMenuBar("CommandButton");
+    for (int i = 0; i < 3; ++i) form.editor.InsertFromMenuBar("CommandButton");
     form.doc.ActiveSlot = 2;
-    form.DeleteSelection();
+    form.editor.DeleteSelection();
     ASSERT_TRUE(form.SavePath(Path("gaps.dat")));
     std::string text = Read(Path("gaps.dat"));
     EXPECT_NE(text.find("[2]\r\nName=button_3"), std::string::npos);
     EXPECT_EQ(text.find("[3]"), std::string::npos);
     EXPECT_NE(text.find("Order=3"), std::string::npos);
-    DocumentController other = Reopen(Path("gaps.dat"));
-    EXPECT_EQ(other.doc.SlotCount(), 2);
-    EXPECT_EQ(other.doc.Slot(2).ComponentName, "button_3");
+    auto other = Reopen(Path("gaps.dat"));
+    EXPECT_EQ(other->doc.SlotCount(), 2);
+    EXPECT_EQ(other->doc.Slot(2).ComponentName, "button_3");
 }
 
 TEST_F(ProjectFileTest, GeometryFormsIncludingNegativeAndFractions) {
-    form.InsertFromMenuBar("Label");
+    form.editor.InsertFromMenuBar("Label");
     ComponentRecord& r = form.doc.MutableSlot(1);
     r.Left = 0;
     r.Top = -15;
@@ -157,7 +158,7 @@ TEST_F(ProjectFileTest, IncompletePopupsAreNotWritten) {
     };
     for (const auto& [popup, expected] : cases) {
         form.FileNew();
-        form.InsertFromMenuBar("CommandButton");
+        form.editor.InsertFromMenuBar("CommandButton");
         form.doc.MutableSlot(1).ComponentPopup = popup;
         ASSERT_TRUE(form.SavePath(Path("popup.dat")));
         EXPECT_NE(Read(Path("popup.dat")).find(expected), std::string::npos) << popup;
@@ -168,26 +169,26 @@ TEST_F(ProjectFileTest, ReadsWhatItFindsInAnyOrder) {
     Write(Path("odd.dat"),
           "[3]\nName=skipped\n[1]\nname=first\ntype=TextField/TextArea\nvalue=\"  padded  \"\n"
           "x=  7.5\nOrder=first\n[Font]\nName=Times Roman\n[Main]\nSizeX=4800\nSizeY=3600\n");
-    DocumentController other = Reopen(Path("odd.dat"));
-    ASSERT_EQ(other.doc.SlotCount(), 1);
-    EXPECT_EQ(other.doc.Slot(1).ComponentType, "TextBox");
-    EXPECT_EQ(other.doc.Slot(1).ComponentValue, "  padded  ");
-    EXPECT_EQ(other.doc.Slot(1).Left, 7.5f);
-    EXPECT_EQ(other.doc.FontName, "Times Roman");
+    auto other = Reopen(Path("odd.dat"));
+    ASSERT_EQ(other->doc.SlotCount(), 1);
+    EXPECT_EQ(other->doc.Slot(1).ComponentType, "TextBox");
+    EXPECT_EQ(other->doc.Slot(1).ComponentValue, "  padded  ");
+    EXPECT_EQ(other->doc.Slot(1).Left, 7.5f);
+    EXPECT_EQ(other->doc.FontName, "Times Roman");
 }
 
 TEST_F(ProjectFileTest, ValuesSurviveASaveAndOpenWhole) {
-    form.InsertFromMenuBar("Label");
+    form.editor.InsertFromMenuBar("Label");
     const std::string value =
         " starts with a blank, \"quotes\", caf\xC3\xA9 and " + std::string(400, 'x') + " ";
     form.doc.MutableSlot(1).ComponentValue = value;
     ASSERT_TRUE(form.SavePath(Path("whole.dat")));
-    EXPECT_EQ(Reopen(Path("whole.dat")).doc.Slot(1).ComponentValue, value);
+    EXPECT_EQ(Reopen(Path("whole.dat"))->doc.Slot(1).ComponentValue, value);
 }
 
 TEST_F(ProjectFileTest, Windows1252FilesAreReadAsSuch) {
     Write(Path("ansi.dat"), "[1]\r\nName=l\r\nType=Label\r\nValue=Gr\xFC\xDF Gott \x80\r\n");
-    EXPECT_EQ(Reopen(Path("ansi.dat")).doc.Slot(1).ComponentValue,
+    EXPECT_EQ(Reopen(Path("ansi.dat"))->doc.Slot(1).ComponentValue,
               "Gr\xC3\xBC\xC3\x9F Gott \xE2\x82\xAC");
 }
 
@@ -197,9 +198,9 @@ TEST_F(ProjectFileTest, OlderLayoutImportsInKindOrder) {
           "6\r\nSizeY=2\r\n"
           "[Label0]\r\nName=lbl\r\nX=1\r\nY=2\r\nSizeX=9\r\nSizeY=3\r\n"
           "[TextField/TextArea3]\r\nName=tf\r\n");
-    DocumentController other = Reopen(Path("old.dat"));
-    ASSERT_EQ(other.doc.SlotCount(), 3);
-    const ComponentRecord& lbl = other.doc.Slot(1);
+    auto other = Reopen(Path("old.dat"));
+    ASSERT_EQ(other->doc.SlotCount(), 3);
+    const ComponentRecord& lbl = other->doc.Slot(1);
     EXPECT_EQ(lbl.ComponentName, "lbl");
     EXPECT_EQ(lbl.ComponentValue, "lbl");
     EXPECT_EQ(lbl.Left, 120);
@@ -207,13 +208,13 @@ TEST_F(ProjectFileTest, OlderLayoutImportsInKindOrder) {
     EXPECT_EQ(lbl.Width, 1080);
     EXPECT_EQ(lbl.Height, 360);
     EXPECT_EQ(lbl.ComponentTabOrder, "1");
-    EXPECT_EQ(other.doc.Slot(2).ComponentType, "TextBox");
-    EXPECT_EQ(other.doc.Slot(3).ComponentType, "CommandButton");
-    EXPECT_EQ(other.doc.Slot(3).ComponentTabOrder, "3");
-    EXPECT_EQ(other.doc.OuterWidth, 4900);
-    EXPECT_EQ(other.doc.OuterHeight, 3960);
+    EXPECT_EQ(other->doc.Slot(2).ComponentType, "TextBox");
+    EXPECT_EQ(other->doc.Slot(3).ComponentType, "CommandButton");
+    EXPECT_EQ(other->doc.Slot(3).ComponentTabOrder, "3");
+    EXPECT_EQ(other->doc.OuterWidth, 4900);
+    EXPECT_EQ(other->doc.OuterHeight, 3960);
     // Resaved, it is a file of the current layout.
-    ASSERT_TRUE(other.SavePath(Path("new.dat")));
+    ASSERT_TRUE(other->SavePath(Path("new.dat")));
     EXPECT_NE(Read(Path("new.dat")).find("[1]\r\nName=lbl\r\nType=Label"), std::string::npos);
 }
 
@@ -222,16 +223,16 @@ TEST_F(ProjectFileTest, MenuBarSectionsAreKeptThroughASave) {
           "[1]\nName=b\nType=Button\n[MenuElement1]\nName=mnuFile\nLabel=File\nType=Menu\n"
           "[MenuElement2]\nName=mnuExit\nLabel=Exit\nEvents=actionPerformed()\nShortcut=X\n"
           "[MenuElement4]\nName=unreached\n");
-    DocumentController other = Reopen(Path("menu.dat"));
-    ASSERT_EQ(other.doc.MenuElements.size(), 2u);
-    EXPECT_EQ(other.doc.MenuElements[1].Events, "actionPerformed()");
-    ASSERT_TRUE(other.SavePath(Path("menu2.dat")));
+    auto other = Reopen(Path("menu.dat"));
+    ASSERT_EQ(other->doc.MenuElements.size(), 2u);
+    EXPECT_EQ(other->doc.MenuElements[1].Events, "actionPerformed()");
+    ASSERT_TRUE(other->SavePath(Path("menu2.dat")));
     EXPECT_NE(
         Read(Path("menu2.dat"))
             .find("[MenuElement2]\r\nName=mnuExit\r\nLabel=Exit\r\nType=\r\nState=\r\nLevel=\r\n"
                   "Events=actionPerformed()\r\nShortcut=X\r\n"),
         std::string::npos);
-    EXPECT_EQ(Reopen(Path("menu2.dat")).doc.MenuElements.size(), 2u);
+    EXPECT_EQ(Reopen(Path("menu2.dat"))->doc.MenuElements.size(), 2u);
 }
 
 TEST_F(ProjectFileTest, HostileFilesNeverCrash) {

@@ -27,7 +27,7 @@ void WriteRecovery(const std::string& folder, const std::string& stem, const std
     ScriptedFileDialog dialogs;
     DocumentController form(messages, dialogs);
     form.Load();
-    form.InsertFromMenuBar("Label");
+    form.editor.InsertFromMenuBar("Label");
     form.doc.FilePath = file;
     form.doc.FileName = file.empty() ? "" : fs::path(file).stem().string();
     std::string error;

@@ -18,7 +18,7 @@ struct Design {
         form.Load();
     }
     void Insert(std::initializer_list<const char*> tags) {
-        for (const char* tag : tags) form.InsertFromMenuBar(tag);
+        for (const char* tag : tags) form.editor.InsertFromMenuBar(tag);
     }
     const ComponentRecord& Slot(int i) const { return form.doc.Slot(i); }
 
@@ -31,11 +31,11 @@ struct Design {
 TEST(ClipboardTest, CopiedTextIsProjectFileSections) {
     Design d;
     d.Insert({"Label", "CommandButton"});
-    d.form.SelectSlots({2});
+    d.form.selection.SelectSlots({2});
     const std::string text = CopyText(d.form);
     EXPECT_NE(text.find("[1]\r\nName=button_1\r\nType=Button\r\n"), std::string::npos);
     EXPECT_EQ(text.find("label_1"), std::string::npos);
-    d.form.SelectNone();
+    d.form.selection.SelectNone();
     EXPECT_EQ(CopyText(d.form), "");
 }
 
@@ -46,7 +46,7 @@ TEST(ClipboardTest, PastedComponentsGetFreeNamesLaterTabOrdersAndKeepTheirFields
     d.form.doc.MutableSlot(2).ComponentPopup = "Frame,f1,mouseClicked()";
     d.form.doc.MutableSlot(3).ComponentValue = "a|b";
     // Copy button_1 (tab 2) and list_1 (tab 3), then set their tab orders the other way.
-    d.form.SelectSlots({2, 3});
+    d.form.selection.SelectSlots({2, 3});
     std::string text = CopyText(d.form);
     d.form.doc.SetTabOrder(1, "7");
     d.form.doc.Modified = false;
@@ -69,14 +69,14 @@ TEST(ClipboardTest, PastedComponentsGetFreeNamesLaterTabOrdersAndKeepTheirFields
     EXPECT_EQ(d.Slot(4).Left, d.Slot(2).Left + 120);
     EXPECT_EQ(d.Slot(4).Top, d.Slot(2).Top + 120);
     EXPECT_EQ(d.Slot(4).Width, d.Slot(2).Width);
-    EXPECT_EQ(d.form.SelectedSlots(), (std::vector<int>{4, 5}));
+    EXPECT_EQ(d.form.selection.SelectedSlots(), (std::vector<int>{4, 5}));
     EXPECT_EQ(d.main.componentList.ListCount(), 5);
     EXPECT_TRUE(d.form.doc.Modified);
 
     // A name that is free (the original was deleted and renamed) is kept.
-    d.form.SelectSlots({1});
+    d.form.selection.SelectSlots({1});
     text = CopyText(d.form);
-    d.form.DeleteSelection();
+    d.form.editor.DeleteSelection();
     d.form.doc.SetName(1, "gone");
     ASSERT_EQ(PasteText(d.form, text), 1);
     EXPECT_EQ(d.Slot(6).ComponentName, "label_1");
@@ -95,7 +95,7 @@ TEST(ClipboardTest, TextWithoutComponentsOrTooManyIsRefusedAndChangesNothing) {
         EXPECT_FALSE(d.form.doc.Modified);
     }
     // Pasting past the slot limit adds none of them.
-    d.form.SelectSlots({1});
+    d.form.selection.SelectSlots({1});
     const std::string text = CopyText(d.form);
     while (d.form.doc.SlotCount() < kMaxSlots) {
         ComponentRecord r;

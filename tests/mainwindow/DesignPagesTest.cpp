@@ -15,8 +15,8 @@ namespace {
 class DesignPagesTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        p.form.InsertFromMenuBar("CommandButton");
-        p.form.InsertFromMenuBar("JLabel");
+        p.form.editor.InsertFromMenuBar("CommandButton");
+        p.form.editor.InsertFromMenuBar("JLabel");
         p.form.SetHistory(&history);
     }
     void Show(const std::string& name) {

@@ -127,7 +127,7 @@ TEST(GridSettingsTest, NewSettingsReachTheOpenDesignAtOnce) {
     EXPECT_FALSE(p.form.doc.GridShow);
     p.main.SetGrid(GridSettings{200, true, true, "twips"});
     EXPECT_EQ(p.form.doc.GridSize, 200);
-    p.form.InsertFromMenuBar("Label");
+    p.form.editor.InsertFromMenuBar("Label");
     EXPECT_EQ(p.form.doc.Slot(1).Width, 1800.f);
     EXPECT_EQ(p.form.doc.Slot(1).Left, 200.f);
     // An application setting, not an edit of the design.
@@ -355,7 +355,7 @@ TEST(PreviewTest, TheSourceComesFromACopyOfTheDesign) {
     testing::CoreProgram p;
     const EventCatalogue catalogue;
     EXPECT_EQ(PreviewJava(p.form.doc, "Frame", catalogue).refusal, kNoComponentMessage);
-    p.form.InsertFromMenuBar("CommandButton");
+    p.form.editor.InsertFromMenuBar("CommandButton");
     p.form.doc.MutableSlot(1).ComponentPopup = "Frame,,mouseClicked()";  // invalid: erased
     p.form.doc.Modified = false;
     const PreviewSource source = PreviewJava(p.form.doc, "JFrame", catalogue);

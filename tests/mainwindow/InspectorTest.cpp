@@ -32,7 +32,7 @@ class InspectorTest : public ::testing::Test {
 
     // Inserts components of these kinds, one per tag, from the menu bar.
     void Insert(std::initializer_list<const char*> tags) {
-        for (const char* tag : tags) form.InsertFromMenuBar(tag);
+        for (const char* tag : tags) form.editor.InsertFromMenuBar(tag);
     }
     // Selects a component's line in the list, as a click on it does.
     void Show(const std::string& name) {
@@ -224,7 +224,7 @@ TEST_F(InspectorTest, AcceptedNamesAreStoredAndTheListFollows) {
     };
     Insert({"Label", "Label", "CommandButton"});
     form.doc.SetVisible(3, false);
-    form.FillComponentList();
+    form.list.FillComponentList();
     for (const Case& c : cases) {
         Show(form.doc.Slot(1).ComponentName);
         form.doc.Modified = false;
@@ -247,12 +247,11 @@ TEST_F(InspectorTest, RenamesAndKindChangesLeaveTheListAsARebuildShowsIt) {
     Insert({"Label", "Label", "CommandButton", "Label"});
     form.doc.SetName(4, "label_1");
     form.doc.SetVisible(2, false);
-    form.FillComponentList();
+    form.list.FillComponentList();
     auto rebuilt = [&] {
         std::vector<std::string> items;
         for (int i = 1; i <= form.doc.SlotCount(); ++i)
-            if (form.doc.IsLive(i))
-                items.push_back(DocumentController::ListEntry(form.doc.Slot(i)));
+            if (form.doc.IsLive(i)) items.push_back(ComponentListSync::ListEntry(form.doc.Slot(i)));
         return items;
     };
     Show("label_1");
@@ -370,7 +369,7 @@ TEST_F(InspectorTest, TabOrderEditsRenumberTheOthers) {
         SetTabOrders(c.orders);
         for (size_t k = 0; k < c.kinds.size(); ++k)
             if (std::string(c.kinds[k]) == "-") form.doc.SetVisible(static_cast<int>(k) + 1, false);
-        form.FillComponentList();
+        form.list.FillComponentList();
         Show(form.doc.Slot(c.edited).ComponentName);
         form.doc.Modified = false;
         ins.TabOrderBox.Text = c.typed;
@@ -448,7 +447,7 @@ TEST_F(InspectorTest, RenumberingAFullDesignMovesEveryOtherComponent) {
         r.ComponentTabOrder = std::to_string(k);
         form.doc.AppendSlot(std::move(r));
     }
-    form.FillComponentList();
+    form.list.FillComponentList();
     Show("c" + std::to_string(kMaxSlots));
     ins.TabOrderBox.Text = "1";
     ASSERT_TRUE(ins.ValidateTabOrder());

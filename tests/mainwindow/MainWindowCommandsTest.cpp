@@ -69,7 +69,7 @@ TEST(TargetSelectorTest, WithTheDocumentClosedOnlyTheCaptionChangesAndGenerateDo
 
 TEST(MainWindowShutdownTest, TheCodeWindowClosesEvenWhenTheDocumentCancels) {
     Program p;
-    p.form.InsertComponent("Label");
+    p.form.editor.InsertComponent("Label");
     p.main.codeListing.ShowGenerated({"}"});
     p.messages.answers = {MessageResult::Cancel};
     EXPECT_FALSE(p.main.QueryClose());

@@ -97,7 +97,7 @@ TEST(PalettesTest, PressReleasedElsewhereArmsTheToolAndAClickInsertsAtOneGridSte
 TEST(PalettesTest, DeleteButtonPressResetsTheAwtPaletteAndItsClickDeletes) {
     Program p;
     Palettes& pal = p.main.palettes;
-    p.form.InsertComponent("Label");
+    p.form.editor.InsertComponent("Label");
     pal.AwtButtonMouseDown(5);
     pal.DeleteButtonMouseDown(1);
     EXPECT_EQ(pal.ArmedAwtButton, 0);
@@ -113,7 +113,7 @@ TEST(PalettesTest, DeleteButtonPressResetsTheAwtPaletteAndItsClickDeletes) {
 TEST(PalettesTest, DeleteWithNothingSelectedStillHidesTheHandles) {
     Program p;
     p.form.doc.ActiveSlot = 0;
-    p.form.ShowHandles(true);
+    p.form.selection.ShowHandles(true);
     p.main.palettes.DeleteButtonMouseDown(1);
     p.main.palettes.DeleteButtonClick(1);
     EXPECT_FALSE(p.form.doc.Handles[2].Visible);

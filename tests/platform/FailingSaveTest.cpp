@@ -67,7 +67,7 @@ void ExpectEveryFailureKeepsThePreviousFile(const TempFolder& folder, const std:
 // Three labels with values long enough that a file takes more than one write.
 void FillDesign(DocumentController& form) {
     for (int k = 0; k < 3; ++k) {
-        form.InsertFromMenuBar("Label");
+        form.editor.InsertFromMenuBar("Label");
         form.doc.MutableSlot(form.doc.SlotCount()).ComponentValue = std::string(40000, 'v');
     }
 }

@@ -57,7 +57,7 @@ class ClosePromptTest : public QObject {
         messages.SetParent(&main);
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
-        main.Document().InsertFromMenuBar("Label");
+        main.Document().editor.InsertFromMenuBar("Label");
         DocumentWindow* window = main.DocumentSubWindow();
         const QPoint close = CloseButton(window);
 

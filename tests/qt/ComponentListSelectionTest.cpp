@@ -131,7 +131,7 @@ class ComponentListSelectionTest : public QObject {
         for (const Step& step : steps) {
             ClickRow(list, step.row, step.modifiers);
             const std::string where = "after clicking row " + std::to_string(step.row);
-            QVERIFY2(d.form().SelectedSlots() == step.selected, where.c_str());
+            QVERIFY2(d.form().selection.SelectedSlots() == step.selected, where.c_str());
             QVERIFY2(d.doc().ActiveSlot == step.primary, where.c_str());
             std::vector<int> rows;
             for (int slot : step.selected) rows.push_back(slot - 1);
@@ -162,7 +162,7 @@ class ComponentListSelectionTest : public QObject {
         d.Click("OptionEditUndo");
         QCoreApplication::processEvents();
         QCOMPARE(list->count(), 5);
-        QCOMPARE(d.form().SelectedSlots(), (std::vector<int>{2, 4}));
+        QCOMPARE(d.form().selection.SelectedSlots(), (std::vector<int>{2, 4}));
         QCOMPARE(SelectedRows(list), (std::vector<int>{1, 3}));
     }
 };

@@ -49,7 +49,7 @@ struct Rig {
     int Place(std::string_view tag, float left, float top) {
         form.doc.InsertX = left;
         form.doc.InsertY = top;
-        form.InsertComponent(tag);
+        form.editor.InsertComponent(tag);
         widget.DesignChanged();
         QApplication::processEvents();
         return form.doc.SlotCount();

@@ -257,7 +257,7 @@ class DocumentWindowTest : public QObject {
         QTest::keyClick(d.window->DocumentSubWindow()->Surface(), Qt::Key_Delete);
         QVERIFY(!d.doc().IsLive(2));
         QVERIFY(!d.doc().Handles[1].Visible);
-        d.form().SelectSlot(1);
+        d.form().selection.SelectSlot(1);
         d.main().EditDelete();
         QCOMPARE(d.doc().LiveCount(), 0);
         QVERIFY(d.doc().Modified);

@@ -67,7 +67,7 @@ class EditingRoadTest : public QObject {
 
         // Ctrl+click the label: both selected, the label primary; align the lefts to it.
         Click(surface, Middle(d.doc(), 1), Qt::ControlModifier);
-        QCOMPARE(d.form().SelectedSlots(), (std::vector<int>{1, 2}));
+        QCOMPARE(d.form().selection.SelectedSlots(), (std::vector<int>{1, 2}));
         QCOMPARE(d.doc().ActiveSlot, 1);
         d.window->Edit()->Refresh();
         QVERIFY(d.Item("OptionArrange0")->isEnabled());
@@ -84,7 +84,7 @@ class EditingRoadTest : public QObject {
         QVERIFY(QApplication::clipboard()->text().contains("Name=button_1"));
         QTest::keyClick(surface, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(d.doc().LiveCount(), 4);
-        QCOMPARE(d.form().SelectedSlots(), (std::vector<int>{3, 4}));
+        QCOMPARE(d.form().selection.SelectedSlots(), (std::vector<int>{3, 4}));
         QCOMPARE(d.doc().Slot(3).ComponentName, std::string("label_2"));
         QCOMPARE(d.doc().Slot(4).ComponentName, std::string("button_2"));
         QCOMPARE(d.main().componentList.ListCount(), 4);
@@ -105,10 +105,10 @@ class EditingRoadTest : public QObject {
         Mouse(surface, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
         Mouse(surface, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
         Mouse(surface, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
-        QCOMPARE(d.form().SelectedSlots(), (std::vector<int>{1, 2}));
+        QCOMPARE(d.form().selection.SelectedSlots(), (std::vector<int>{1, 2}));
         QCOMPARE(d.main().componentList.ListIndex, d.main().componentList.FindName("button_1"));
         QTest::keyClick(surface, Qt::Key_Escape);
-        QVERIFY(d.form().SelectedSlots().empty());
+        QVERIFY(d.form().selection.SelectedSlots().empty());
         QCOMPARE(d.main().inspector.ShownIndex, std::string());
     }
 

@@ -28,7 +28,7 @@ struct Fixture {
         QApplication::setActiveWindow(&window);
     }
     void Insert(int count) {
-        for (int k = 0; k < count; ++k) form.InsertFromMenuBar("Label");
+        for (int k = 0; k < count; ++k) form.editor.InsertFromMenuBar("Label");
         QCoreApplication::processEvents();
     }
     QLineEdit* Name() const { return panel->Properties()->NameEdit(); }
@@ -116,7 +116,7 @@ class InspectorPanelTest : public QObject {
         f.Insert(2);
         QCOMPARE(f.List()->count(), 2);
         QCOMPARE(f.List()->currentRow(), 1);
-        f.form.ShowInList(1);  // a component released on the surface
+        f.form.list.ShowInList(1);  // a component released on the surface
         QCoreApplication::processEvents();
         QCOMPARE(f.List()->currentRow(), 0);
         QCOMPARE(f.Name()->text(), QString("label_1"));

@@ -122,7 +122,7 @@ class ProgramEndTest : public QObject {
         DocumentController form(messages, dialogs);
         form.Load();
         QVERIFY(form.OpenPath(design.toStdString()));
-        form.SelectAll();
+        form.selection.SelectAll();
         for (int k = 0; k < 3; ++k) Nudge(form, kKeyRight, 0);
         for (int k = 0; k < 2; ++k) Nudge(form, kKeyDown, 2);
         const QByteArray edited = QByteArray::fromStdString(ProjectFileText(form.doc));

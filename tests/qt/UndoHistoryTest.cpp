@@ -16,7 +16,7 @@ namespace korvane::testing {
 struct History : CoreProgram {
     History() : history(form), surface(form, &main) {}
     void Insert(std::initializer_list<const char*> tags) {
-        for (const char* tag : tags) form.InsertFromMenuBar(tag);
+        for (const char* tag : tags) form.editor.InsertFromMenuBar(tag);
     }
     void Show(const std::string& name) {
         main.componentList.ListIndex = main.componentList.FindName(name);
@@ -52,17 +52,17 @@ class UndoHistoryTest : public QObject {
             {"delete", "Delete button_1",
              [](History& h) {
                  h.Show("button_1");
-                 h.form.DeleteSelection();
+                 h.form.editor.DeleteSelection();
              }},
             {"delete several", "Delete 2 components",
              [](History& h) {
-                 h.form.SelectSlots({1, 3});
-                 h.form.DeleteSelection();
+                 h.form.selection.SelectSlots({1, 3});
+                 h.form.editor.DeleteSelection();
              }},
             {"move", "Move label_1", [](History& h) { h.Drag(1, 250, 370); }},
             {"move a group", "Move 3 components",
              [](History& h) {
-                 h.form.SelectAll();
+                 h.form.selection.SelectAll();
                  h.Drag(2, 130, 0);
              }},
             {"resize", "Resize list_1",
@@ -104,7 +104,7 @@ class UndoHistoryTest : public QObject {
                  DesignChange change("Edit Events of button_1");
                  change.SetField(h.form.doc, 2, SlotField::Events, "actionPerformed()");
                  change.SetField(h.form.doc, 2, SlotField::Popup, "Frame,f1,mouseClicked()");
-                 h.form.Record(std::move(change));
+                 h.form.editor.Record(std::move(change));
              }},
             {"window size and font", "Window Size & Font",
              [](History& h) {
@@ -115,7 +115,7 @@ class UndoHistoryTest : public QObject {
                  s.WindowWidth = 453;
                  DesignChange change("Window Size & Font");
                  change.SetSettings(h.form.doc, s);
-                 h.form.Record(std::move(change));
+                 h.form.editor.Record(std::move(change));
              }},
         };
         for (const Case& c : cases) {
@@ -144,7 +144,7 @@ class UndoHistoryTest : public QObject {
         h.Insert({"Label", "CommandButton"});
         h.form.doc.MutableSlot(2).ComponentEvents = "actionPerformed()";
         h.Show("button_1");
-        h.form.DeleteSelection();
+        h.form.editor.DeleteSelection();
         h.Insert({"CommandButton"});  // button_2: button_1 stays reserved
         QCOMPARE(h.form.doc.Slot(3).ComponentName, std::string("button_2"));
         h.Stack().undo();

@@ -14,8 +14,8 @@ struct RecordingHistory : ChangeHistory {
     void Clear() override { changes.clear(); }
     void MarkSaved() override {}
 
-    void Undo(DocumentController& form, size_t k) { form.ApplyChange(changes.at(k), false); }
-    void Redo(DocumentController& form, size_t k) { form.ApplyChange(changes.at(k), true); }
+    void Undo(DocumentController& form, size_t k) { form.editor.ApplyChange(changes.at(k), false); }
+    void Redo(DocumentController& form, size_t k) { form.editor.ApplyChange(changes.at(k), true); }
 
     std::vector<DesignChange> changes;
 };

@@ -34,7 +34,7 @@ struct Design {
     int Place(std::string_view tag, float left, float top) {
         form.doc.InsertX = left;
         form.doc.InsertY = top;
-        form.InsertComponent(tag);
+        form.editor.InsertComponent(tag);
         form.doc.Modified = false;
         return form.doc.SlotCount();
     }
@@ -115,7 +115,7 @@ TEST(DesignSurfaceTest, RightPressSelectsAndOpensTheComponentMenuWithoutMoving) 
     EXPECT_FALSE(d.form.doc.MouseIsDown);
     EXPECT_TRUE(d.Handle(1).Visible);
     // Delete chosen from the menu: the handles go once it closes.
-    d.view.onMenu = [&](std::string_view) { d.form.DeleteSelection(); };
+    d.view.onMenu = [&](std::string_view) { d.form.editor.DeleteSelection(); };
     d.surface.ComponentMouseDown(b, kRight, 0, 10, 10);
     EXPECT_FALSE(d.form.doc.IsLive(b));
     EXPECT_FALSE(d.Handle(1).Visible);

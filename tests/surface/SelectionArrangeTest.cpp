@@ -22,7 +22,7 @@ struct Design {
     int Place(std::string_view tag, float left, float top) {
         form.doc.InsertX = left;
         form.doc.InsertY = top;
-        form.InsertComponent(tag);
+        form.editor.InsertComponent(tag);
         form.doc.Modified = false;
         return form.doc.SlotCount();
     }
@@ -32,7 +32,7 @@ struct Design {
         surface.ComponentClick(slot);
     }
     BoxGeometry Box(int slot) const { return GeometryOf(form.doc.Slot(slot)); }
-    std::vector<int> Selected() const { return form.SelectedSlots(); }
+    std::vector<int> Selected() const { return form.selection.SelectedSlots(); }
 
     testing::ScriptedMessageBox messages;
     testing::ScriptedFileDialog dialogs;
@@ -93,7 +93,7 @@ TEST(SelectionTest, DraggingOneOfSeveralMovesAllSnappingThePrimaryAndKeepingOffs
     d.Place("Label", 120, 120);
     d.Place("Label", 1400, 500);
     d.form.doc.MutableSlot(2).Left = 1405;  // off the grid: it keeps its offset
-    d.form.SelectAll();
+    d.form.selection.SelectAll();
     // Drag label_1 by (250, 130): it snaps from (370, 250) to (360, 240).
     d.surface.ComponentMouseDown(1, kLeftButton, 0, 0, 0);
     d.surface.ComponentMouseMove(1, kLeftButton, 0, 250, 130);
@@ -111,7 +111,7 @@ TEST(SelectionTest, DeleteRemovesEverySelectedComponent) {
     d.Place("Label", 120, 120);
     d.Place("Label", 120, 600);
     d.Place("Label", 120, 1200);
-    d.form.SelectSlots({1, 3});
+    d.form.selection.SelectSlots({1, 3});
     d.form.WindowKeyDown(kKeyDelete, 0);
     EXPECT_FALSE(d.form.doc.IsLive(1));
     EXPECT_TRUE(d.form.doc.IsLive(2));
@@ -163,11 +163,11 @@ TEST(ArrangeTest, CommandsNeedEnoughSelectedAndAreOneStepOnTheDocument) {
     Design d;
     d.Place("Label", 120, 120);
     d.Place("Label", 600, 600);
-    d.form.SelectSlots({1});
+    d.form.selection.SelectSlots({1});
     EXPECT_FALSE(CanArrange(d.form, ArrangeCommand::AlignLefts));
     Arrange(d.form, ArrangeCommand::AlignLefts);
     EXPECT_FALSE(d.form.doc.Modified);
-    d.form.SelectSlots({1, 2}, 1);
+    d.form.selection.SelectSlots({1, 2}, 1);
     EXPECT_TRUE(CanArrange(d.form, ArrangeCommand::AlignLefts));
     EXPECT_FALSE(CanArrange(d.form, ArrangeCommand::DistributeAcross));
     Arrange(d.form, ArrangeCommand::AlignLefts);
@@ -204,7 +204,7 @@ TEST(NudgeTest, TheSelectionStopsAtTheEdgesAndSizesStayAtLeastAPixel) {
     Design d;
     d.Place("Label", 0, 600);
     d.Place("Label", 600, 600);
-    d.form.SelectAll();
+    d.form.selection.SelectAll();
     Nudge(d.form, kKeyLeft, 0);  // label_1 is at the edge: neither moves
     EXPECT_EQ(d.Box(1).Left, 0);
     EXPECT_EQ(d.Box(2).Left, 600);

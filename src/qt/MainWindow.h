@@ -64,6 +64,10 @@ class MainWindow : public QMainWindow {
     void EditMenuBar();
     void RunPreview();
     PreviewRunner* Preview() const { return preview_; }
+    // The frame's title: the document's title and the program's name.
+    void ShowTitle();
+    // File > Open Recent's item for a path.
+    void OpenRecent(const QString& path);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -79,6 +83,10 @@ class MainWindow : public QMainWindow {
     void ShowDocumentMenus(bool documentActive);
     void ShowCompilerMessages(const QString& text);
     void OnSubWindowActivated();
+    // The recent files from the program's settings, stored back whenever they change.
+    void LoadRecentFiles();
+    void FollowRecentFiles(QMenu* menu);
+    void FillRecentMenu(QMenu* menu);
 
     DocumentController document_;
     MainController main_;

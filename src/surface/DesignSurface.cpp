@@ -83,6 +83,7 @@ void DesignSurface::ComponentMouseDown(int index, int button, int shift, float x
     }
     if (button == kLeftButton) {
         const ComponentRecord& pressed = doc.Slot(index);
+        dragged_ = false;
         DragStartLeft = pressed.Left;
         DragStartTop = pressed.Top;
         doc.PressX = WholeTwips(x);
@@ -112,7 +113,12 @@ void DesignSurface::ComponentMouseUp(int index, int /*button*/, int /*shift*/, f
                                      float /*y*/) {
     if (main_ && ArmedPointer()) return;
     if (!Doc().IsSlot(index) || toggled_) return;
-    DropComponent(index);
+    // A click without a drag changes nothing: an off-grid box stays where it is.
+    if (dragged_) {
+        DropComponent(index);
+    } else {
+        Doc().MouseIsDown = false;
+    }
     FinishGroupDrag(index);
     form_.selection.ShowPrimary(index);
     if (main_) form_.list.ShowInList(index);
@@ -126,14 +132,21 @@ void DesignSurface::FinishGroupDrag(int index) {
     }
     const BoxGeometry& start = dragBefore_[pressedAt_];
     const ComponentRecord& pressed = doc.Slot(index);
-    const float dx = pressed.Left - start.Left, dy = pressed.Top - start.Top;
-    const bool moved = GeometryOf(pressed) != start;
+    float dx = pressed.Left - start.Left, dy = pressed.Top - start.Top;
+    if (doc.GridAlign && dragSlots_.size() > 1) {
+        // The group stops at the left and top edges as the pressed box alone does.
+        for (const BoxGeometry& g : dragBefore_) {
+            dx = std::max(dx, -g.Left);
+            dy = std::max(dy, -g.Top);
+        }
+    }
     for (size_t k = 0; k < dragSlots_.size(); ++k) {
-        if (k == pressedAt_) continue;
+        if (k == pressedAt_ && dragSlots_.size() == 1) continue;
         ComponentRecord& other = doc.MutableSlot(dragSlots_[k]);
         other.Left = dragBefore_[k].Left + dx;
         other.Top = dragBefore_[k].Top + dy;
     }
+    const bool moved = GeometryOf(pressed) != start;
     if (moved) {
         std::string what = dragSlots_.size() == 1
                                ? pressed.ComponentName
@@ -157,6 +170,8 @@ void DesignSurface::FinishPlacing(int index, float /*x*/, float /*y*/) {
 void DesignSurface::DragComponent(int index, float x, float y) {
     DesignDocument& doc = Doc();
     if (!doc.MouseIsDown || !doc.IsSlot(index)) return;
+    if (x == static_cast<float>(doc.PressX) && y == static_cast<float>(doc.PressY)) return;
+    dragged_ = true;
     ComponentRecord& c = doc.MutableSlot(index);
     c.Left = c.Left + x - static_cast<float>(doc.PressX);
     c.Top = c.Top + y - static_cast<float>(doc.PressY);
@@ -196,6 +211,7 @@ void DesignSurface::HandleMouseDown(int /*corner*/, int /*button*/, int /*shift*
     doc.PressY = WholeTwips(y);
     doc.MouseIsDown = true;
     doc.ValidSize = true;
+    dragged_ = false;
     resizeSlot_ = doc.IsSlot(doc.ActiveSlot) ? doc.ActiveSlot : 0;
     if (resizeSlot_) resizeBefore_ = GeometryOf(doc.Slot(resizeSlot_));
 }
@@ -211,9 +227,12 @@ void DesignSurface::HandleMouseMove(int corner, int /*button*/, int /*shift*/, f
 void DesignSurface::HandleMouseUp(int corner, int /*button*/, int /*shift*/, float /*x*/,
                                   float /*y*/) {
     if (!IsCorner(corner)) return;
-    SnapDroppedHandle(corner);
-    ResizeFromHandle(corner);
-    DropComponent(Doc().ActiveSlot);
+    // A click on a handle without a drag changes nothing either.
+    if (dragged_) {
+        SnapDroppedHandle(corner);
+        ResizeFromHandle(corner);
+        DropComponent(Doc().ActiveSlot);
+    }
     form_.selection.PlaceHandles();
     Doc().MouseIsDown = false;
     if (resizeSlot_ && Doc().IsSlot(resizeSlot_)) {
@@ -227,6 +246,7 @@ void DesignSurface::HandleMouseUp(int corner, int /*button*/, int /*shift*/, flo
 void DesignSurface::DragHandle(int corner, float x, float y) {
     DesignDocument& doc = Doc();
     if (!IsCorner(corner) || !doc.MouseIsDown) return;
+    if (x != static_cast<float>(doc.PressX) || y != static_cast<float>(doc.PressY)) dragged_ = true;
     if (!doc.ValidSize) {
         HandlePointer[corner] = Pointer::Default;
         return;

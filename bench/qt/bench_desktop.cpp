@@ -61,7 +61,7 @@ void BM_OpenIntoWindowAndFirstPaint(benchmark::State& state) {
         window->Sync();
         benchmark::DoNotOptimize(SurfaceOf(*window)->grab());
         state.PauseTiming();
-        window->Document().doc.Modified = false;
+        window->Document().History().MarkSaved();
         window.reset();
         state.ResumeTiming();
     }
@@ -104,7 +104,7 @@ void BM_DragMove(benchmark::State& state) {
     }
     QTest::mouseRelease(surface, Qt::LeftButton, {}, start);
     if (!moved) state.SkipWithError("the drag moved nothing");
-    window.Document().doc.Modified = false;
+    window.Document().History().MarkSaved();
 }
 BENCHMARK(BM_DragMove)
     ->Args({32767, 0})

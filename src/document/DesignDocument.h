@@ -124,7 +124,6 @@ class DesignDocument {
   public:
     // --- document fields ---
     int ActiveSlot = 0;
-    bool Modified = false;
     std::string Target = "Applet";
     double GridSize = 120;
     bool GridAlign = true;

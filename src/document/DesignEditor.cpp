@@ -37,7 +37,6 @@ void DesignEditor::InsertComponent(std::string_view controlType) {
         std::string value = IsListKind(controlType) ? "item1|item2" : name;
         int slot = AppendComponent(controlType, name, value, "", doc_.InsertX, doc_.InsertY, width,
                                    height, doc_.NewTabOrder(), "");
-        doc_.Modified = true;
         DesignChange change("Insert " + name);
         change.NoteAppended(doc_, slot);
         Record(std::move(change));
@@ -86,7 +85,6 @@ void DesignEditor::DeleteSelection() {
         change.SetVisible(doc_, slots, false);
         Record(std::move(change));
         selection_.Deleted();
-        doc_.Modified = true;
     }
     if (links_.main) {
         list_.FillComponentList();
@@ -98,9 +96,7 @@ void DesignEditor::DeleteSelection() {
 // ---------------------------------------------------------------- undo history
 
 void DesignEditor::Record(DesignChange change) {
-    if (change.Empty()) return;
-    doc_.Modified = true;
-    if (links_.history) links_.history->Record(std::move(change));
+    if (!change.Empty()) links_.history->Record(std::move(change));
 }
 
 void DesignEditor::ApplyChange(DesignChange& change, bool forward) {

@@ -32,7 +32,7 @@ class DesignEditor {
     bool RefuseUsedName(std::string_view itemName);
 
     // --- undo history ---
-    // Hands a change already made to the history and marks the design modified (nothing
+    // Hands a change already made to the history, which makes the design modified (nothing
     // happens for an empty change).
     void Record(DesignChange change);
     // Undoes (forward = false) or redoes a recorded change and shows the result: the

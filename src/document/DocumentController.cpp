@@ -23,6 +23,16 @@ bool HasSpace(const std::string& s) {
 DocumentController::DocumentController(MessageBoxService& messages, FileDialogService& fileDialogs)
     : OpenSaveDialog(&fileDialogs), links_(messages) {}
 
+void DocumentController::SetHistory(ChangeHistory* history) {
+    const bool modified = Modified();
+    links_.history = history ? history : &links_.unrecorded;
+    if (modified) {
+        links_.history->ForgetSaved();
+    } else {
+        links_.history->MarkSaved();
+    }
+}
+
 void DocumentController::NotifyChanged() {
     links_.NotifyChanged();
 }
@@ -106,10 +116,9 @@ void DocumentController::ResetFileFields() {
 void DocumentController::ResetDesign() {
     doc.ClearSlots();
     selection.Reset();
-    doc.Modified = false;
     doc.DialogParent.clear();
     doc.MenuElements.assign(1, MenuElement{});
-    if (links_.history) links_.history->Clear();
+    links_.history->Clear();
     if (MainWindowLink* main = links_.main) {
         main->ClearInspector();
         main->SetPaletteButtonsEnabled(true);
@@ -117,7 +126,7 @@ void DocumentController::ResetDesign() {
 }
 
 void DocumentController::FileNew() {
-    if (doc.Modified) {
+    if (Modified()) {
         MessageRequest ask{"This action will discard your changes.\n\nDo you want to continue?",
                            "New File", MessageIcon::Warning, MessageButtons::YesNo, 2};
         if (links_.messages.Show(ask) != MessageResult::Yes) return;
@@ -130,14 +139,13 @@ void DocumentController::FileNew() {
 }
 
 bool DocumentController::QueryClose() {
-    if (doc.Modified) {
+    if (Modified()) {
         MessageRequest ask{doc.SaveChangesMessage, "Close File", MessageIcon::Warning,
                            MessageButtons::YesNoCancel, 1};
         MessageResult answer = links_.messages.Show(ask);
         if (answer == MessageResult::Cancel) return false;
         // A save that did not happen (cancelled dialog, failed write) keeps the window open.
         if (answer == MessageResult::Yes && !FileSave()) return false;
-        if (answer == MessageResult::No) doc.Modified = false;
     }
     if (links_.main) links_.main->ComponentList().Clear();
     ResetDesign();
@@ -192,8 +200,7 @@ bool DocumentController::SavePath(const std::string& path) {
         return false;
     }
     doc.Caption = doc.FileName;
-    doc.Modified = false;
-    if (links_.history) links_.history->MarkSaved();
+    links_.history->MarkSaved();
     if (links_.main) links_.main->FileUsed(path);
     NotifyChanged();
     return true;
@@ -230,7 +237,7 @@ bool DocumentController::FileSaveAs() {
 }
 
 bool DocumentController::ChangesMayGo() {
-    if (!doc.Modified) return true;
+    if (!Modified()) return true;
     MessageRequest ask{doc.SaveChangesMessage, "Open File", MessageIcon::Warning,
                        MessageButtons::YesNoCancel, 1};
     MessageResult answer = links_.messages.Show(ask);
@@ -274,7 +281,7 @@ bool DocumentController::FileOpen() {
 
 bool DocumentController::FileRevert() {
     if (!Loaded() || TrimSpaces(doc.FilePath).empty()) return false;
-    if (doc.Modified) {
+    if (Modified()) {
         MessageRequest ask{"Discard the changes and open \"" + doc.FileName +
                                "\" as it was last saved?\n\nThis cannot be undone.",
                            "Revert", MessageIcon::Warning, MessageButtons::YesNo, 2};

@@ -45,8 +45,12 @@ class DocumentController {
     void SetMainWindow(MainWindowLink* main) { links_.main = main; }
     void SetView(DocumentView* view) { links_.view = view; }
     DocumentView* View() const { return links_.view; }
-    // The history the design's edits go to; null records nothing.
-    void SetHistory(ChangeHistory* history) { links_.history = history; }
+    // The history the design's edits go to (null: one that records nothing). It takes over
+    // whether the design is modified.
+    void SetHistory(ChangeHistory* history);
+    ChangeHistory& History() { return *links_.history; }
+    // Whether the design differs from its file: its history is away from the saved state.
+    bool Modified() const { return !links_.history->Clean(); }
     MainWindowLink* MainWindow() const { return links_.main; }
     MessageBoxService& Messages() { return links_.messages; }
     // The files that Open reads and Save writes; the machine's own unless a test sets others.

@@ -7,15 +7,16 @@
 #include <string_view>
 
 #include "document/ComponentListBox.h"
+#include "document/DesignChange.h"
 #include "platform/MessageBox.h"
 
 namespace korvane {
 
-class DesignChange;
-
-// Where the document's changes go to be undone and redone: the desktop program's undo stack.
-// Record receives a change already applied; Clear starts a fresh history (New, Open, close);
-// MarkSaved makes the present state the saved one.
+// Where the document's changes go to be undone and redone, and so whether the design is as it
+// was saved: the design is modified exactly when its history is not Clean. Record receives a
+// change already applied; Clear starts a fresh history at the saved state (New, Open, close);
+// MarkSaved makes the present state the saved one; ForgetSaved puts the saved state out of
+// reach (a design restored from a recovery copy differs from its file, whatever is undone).
 class ChangeHistory {
   public:
     virtual ~ChangeHistory() = default;
@@ -24,6 +25,22 @@ class ChangeHistory {
     virtual void MarkSaved() = 0;
     // The last step takes no later change into it (typing in one box, resizing the window).
     virtual void EndMerging() {}
+    virtual void ForgetSaved() = 0;
+    virtual bool Clean() const = 0;
+};
+
+// The history of a design that no undo stack keeps (korvane-gen, the core's tests): nothing can
+// be undone, and the design is modified from its first change until it is saved or emptied.
+class UnrecordedHistory : public ChangeHistory {
+  public:
+    void Record(DesignChange /*change*/) override { clean_ = false; }
+    void Clear() override { clean_ = true; }
+    void MarkSaved() override { clean_ = true; }
+    void ForgetSaved() override { clean_ = false; }
+    bool Clean() const override { return clean_; }
+
+  private:
+    bool clean_ = true;
 };
 
 struct GridSettings {
@@ -65,11 +82,15 @@ class DocumentView {
 // them, its selection, list and editing parts read them.
 struct DocumentLinks {
     explicit DocumentLinks(MessageBoxService& messageBoxes) : messages(messageBoxes) {}
+    DocumentLinks(const DocumentLinks&) = delete;
+    DocumentLinks& operator=(const DocumentLinks&) = delete;
+
     MessageBoxService& messages;
     MainWindowLink* main = nullptr;
     DocumentView* view = nullptr;
-    // The history the design's edits go to; null records nothing.
-    ChangeHistory* history = nullptr;
+    // The history the design's edits go to: the desktop program's undo stack, or `unrecorded`.
+    UnrecordedHistory unrecorded;
+    ChangeHistory* history = &unrecorded;
     // Whether the window is open (from Load until it closes); a closed window lists nothing.
     bool open = false;
 

@@ -64,7 +64,7 @@ bool RestoreRecovery(DocumentController& form, const LeftRecovery& left) {
     // The dialogs open where the design's file is, not in the recovery folder.
     const std::string folder = FolderOf(left.filePath);
     form.LastFolder = folder.empty() ? lastFolder : folder;
-    doc.Modified = true;
+    form.History().ForgetSaved();
     form.NotifyChanged();
     return true;
 }

@@ -204,7 +204,6 @@ bool Inspector::ValidateName() {
         Reject(NameBox, InspectorControl::NameBox, stored, refusal, kNameTitle);
         return false;
     }
-    if (text != stored) doc.Modified = true;
     DesignChange change("Rename " + stored);
     change.SetField(doc, i, SlotField::Name, text);
     form_->editor.Record(std::move(change));
@@ -224,7 +223,6 @@ void Inspector::ValueChanged() {
     int i = ShownSlot();
     if (i == 0) return;
     DesignDocument& doc = form_->doc;
-    if (ValueBox.Text != doc.Slot(i).ComponentValue) doc.Modified = true;
     // Typing into the box is one step until another edit comes between.
     DesignChange change("Edit Value of " + doc.Slot(i).ComponentName, MergeKind::ValueTyping);
     change.SetField(doc, i, SlotField::Value, ValueBox.Text);
@@ -273,7 +271,6 @@ void Inspector::TypeChosen() {
     std::string tag = TypeOfDisplayName(TypeList.Text());
     DesignDocument& doc = form_->doc;
     if (tag == doc.Slot(i).ComponentType) return;
-    doc.Modified = true;
     DesignChange change("Change Type of " + doc.Slot(i).ComponentName);
     change.SetField(doc, i, SlotField::Type, std::move(tag));
     ValidateName();
@@ -327,7 +324,6 @@ bool Inspector::ValidateTabOrder() {
                kOrderTitle);
         return false;
     }
-    if (text != stored) doc.Modified = true;
     // The renumbering of the others and the new tab order are one step.
     change.SetField(doc, i, SlotField::TabOrder, text);
     form_->editor.Record(std::move(change));
@@ -498,7 +494,6 @@ void Inspector::StorePopupPage(int slot) {
             Field(fields, 0) != kind || Field(fields, 1) != name || Field(fields, 2) != trigger;
     }
     if (!differs) return;
-    doc.Modified = true;
     doc.MutableSlot(slot).ComponentPopup = (kind.empty() ? kNone : kind) + "," + TrimSpaces(name) +
                                            "," + (trigger.empty() ? kNone : trigger);
 }

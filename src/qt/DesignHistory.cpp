@@ -46,18 +46,13 @@ DesignHistory::DesignHistory(DocumentController& form, QObject* parent)
     form_.SetHistory(this);
     connect(&stack_, &QUndoStack::indexChanged, this, [this] {
         if (recording_) return;
-        FollowCleanState();
+        form_.NotifyChanged();
         emit designChanged();
     });
 }
 
 DesignHistory::~DesignHistory() {
     form_.SetHistory(nullptr);
-}
-
-void DesignHistory::FollowCleanState() {
-    form_.doc.Modified = !stack_.isClean();
-    form_.NotifyChanged();
 }
 
 void DesignHistory::Record(DesignChange change) {
@@ -81,6 +76,14 @@ void DesignHistory::EndMerging() {
 
 void DesignHistory::MarkSaved() {
     stack_.setClean();
+}
+
+void DesignHistory::ForgetSaved() {
+    stack_.resetClean();
+}
+
+bool DesignHistory::Clean() const {
+    return stack_.isClean();
 }
 
 size_t DesignHistory::Footprint() const {

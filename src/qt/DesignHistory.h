@@ -1,10 +1,10 @@
 // The undo history of the design: Qt's undo stack holding the document's changes.
 //
-// Every change the document records (DesignEditor::Record) becomes one command on the stack;
-// the stack's clean state is the saved file, so undoing back to the last save clears the modified
-// flag and redoing past it sets it again. Consecutive arrow-key moves of the same components and
-// the typing of one value merge into one step. See document/DesignChange.h for how an edit becomes
-// undoable.
+// Every change the document records (DesignEditor::Record) becomes one command on the stack.
+// The stack's clean state is the saved file: the design is modified exactly when the stack is
+// not clean, so undoing back to the last save clears the modified flag and redoing past it sets
+// it again. Consecutive arrow-key moves of the same components and the typing of one value merge
+// into one step. See document/DesignChange.h for how an edit becomes undoable.
 #pragma once
 
 #include <QObject>
@@ -29,14 +29,14 @@ class DesignHistory : public QObject, public ChangeHistory {
     void Clear() override;
     void MarkSaved() override;
     void EndMerging() override;
+    void ForgetSaved() override;
+    bool Clean() const override;
 
   signals:
     // An undo or redo changed the design.
     void designChanged();
 
   private:
-    void FollowCleanState();
-
     DocumentController& form_;
     QUndoStack stack_;
     bool recording_ = false;

@@ -290,7 +290,7 @@ void DocumentWindow::SyncVisibility() {
 QString DocumentWindow::Title() const {
     const std::string& name = form_.doc.Caption;
     return (name.empty() ? QString("Untitled") : QString::fromStdString(name)) +
-           (form_.doc.Modified ? "*" : "");
+           (form_.Modified() ? "*" : "");
 }
 
 void DocumentWindow::ShowTitle() {

@@ -122,7 +122,7 @@ RecoveryKeeper::~RecoveryKeeper() {
 
 void RecoveryKeeper::DesignTouched() {
     const DocumentController& form = window_.Document();
-    if (!form.Loaded() || !form.doc.Modified) {
+    if (!form.Loaded() || !form.Modified()) {
         timer_.stop();
         schedule_.Written();
         writer_->Remove();
@@ -136,7 +136,7 @@ void RecoveryKeeper::DesignTouched() {
 void RecoveryKeeper::WriteDue() {
     schedule_.Written();
     const DocumentController& form = window_.Document();
-    if (form.Loaded() && form.doc.Modified) writer_->Write(RecoveryText(form.doc));
+    if (form.Loaded() && form.Modified()) writer_->Write(RecoveryText(form.doc));
 }
 
 void RecoveryKeeper::WriteNow() {

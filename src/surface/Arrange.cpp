@@ -131,7 +131,6 @@ void Arrange(DocumentController& form, ArrangeCommand command) {
     DesignChange change(std::string(InfoOf(command).caption));
     for (size_t k = 0; k < slots.size(); ++k) change.SetGeometry(doc, slots[k], after[k]);
     if (change.Empty()) return;
-    doc.Modified = true;
     form.editor.Record(std::move(change));
     form.selection.PlaceHandles();
     form.NotifyChanged();
@@ -190,7 +189,6 @@ bool Nudge(DocumentController& form, int keyCode, int shift) {
                         resize ? MergeKind::Resize : MergeKind::Nudge);
     change.NoteGeometry(doc, slots, before);
     if (change.Empty()) return true;
-    doc.Modified = true;
     form.editor.Record(std::move(change));
     form.selection.PlaceHandles();
     form.NotifyChanged();

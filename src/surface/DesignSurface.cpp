@@ -82,10 +82,7 @@ void DesignSurface::ComponentMouseDown(int index, int button, int shift, float x
         if (!doc.IsLive(doc.ActiveSlot)) form_.selection.ShowHandles(false);
     }
     if (button == kLeftButton) {
-        const ComponentRecord& pressed = doc.Slot(index);
         dragged_ = false;
-        DragStartLeft = pressed.Left;
-        DragStartTop = pressed.Top;
         doc.PressX = WholeTwips(x);
         doc.PressY = WholeTwips(y);
         doc.MouseIsDown = true;
@@ -199,7 +196,6 @@ void DesignSurface::DropComponent(int index) {
         c.Width = SnapWidth(c.Width, G);
         c.Height = SnapHeight(c.Height, G);
     }
-    if (c.Left != DragStartLeft || c.Top != DragStartTop) doc.Modified = true;
 }
 
 // ---------------------------------------------------------------- handles
@@ -220,7 +216,6 @@ void DesignSurface::HandleMouseMove(int corner, int /*button*/, int /*shift*/, f
     if (!IsCorner(corner)) return;
     HandlePointer[corner] = (corner == 1 || corner == 4) ? Pointer::SizeNWSE : Pointer::SizeNESW;
     DragHandle(corner, x, y);
-    if (Doc().MouseIsDown) Doc().Modified = true;
     ResizeFromHandle(corner);
 }
 

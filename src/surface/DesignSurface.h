@@ -26,9 +26,6 @@ class DesignSurface {
     // The document window's pointer, and each handle's own (elements 1..4).
     Pointer MousePointer = Pointer::Default;
     std::array<Pointer, 5> HandlePointer{};
-    // Left and top of the component last pressed with the left button, at that press.
-    float DragStartLeft = 0;
-    float DragStartTop = 0;
 
     // Whether a palette tool of the main window is armed.
     bool ToolArmed() const;

@@ -31,7 +31,7 @@ TEST(GoldenTest, DemoAppletIsTheWholeFile) {
     EXPECT_NE(s.messages.shown[1].text.find("JDK 8 to 25"), std::string::npos);
     EXPECT_TRUE(s.code.Visible);
     EXPECT_EQ(s.form.doc.JavaClassName, "Demo");
-    EXPECT_FALSE(s.form.doc.Modified);
+    EXPECT_FALSE(s.form.Modified());
     // The file ends with the layout class's brace and one line break.
     EXPECT_TRUE(text.ends_with("    }\r\n}\r\n"));
     // A second generation replaces the first with the same text.

@@ -46,7 +46,7 @@ TEST_F(DocumentControllerTest, LoadStartsAnEmptyDesignWithTheMainWindowsGrid) {
     EXPECT_EQ(form.doc.Target, "Applet");
     EXPECT_EQ(form.doc.WindowWidth, 320);
     EXPECT_EQ(form.doc.WindowHeight, 240);
-    EXPECT_FALSE(form.doc.Modified);
+    EXPECT_FALSE(form.Modified());
 }
 
 TEST_F(DocumentControllerTest, GridSettingsConvertFromPixels) {
@@ -79,7 +79,7 @@ TEST_F(DocumentControllerTest, InsertGivesDefaultsAndSelects) {
     EXPECT_EQ(Slot(1).ComponentPopup, "");
     EXPECT_EQ(Slot(1).Width, 1080);
     EXPECT_EQ(Slot(1).Height, 360);
-    EXPECT_TRUE(form.doc.Modified);
+    EXPECT_TRUE(form.Modified());
     EXPECT_EQ(form.doc.ActiveSlot, 1);
     EXPECT_TRUE(form.doc.Handles[1].Visible);
     EXPECT_EQ(main.componentList.Items(), std::vector<std::string>{"list_1 (JList)"});
@@ -121,9 +121,9 @@ TEST_F(DocumentControllerTest, DeleteHidesTheSlotAndKeepsItsName) {
     EXPECT_EQ(Slot(4).ComponentName, "button_4");
     // Delete again with the deleted component still active changes nothing.
     form.doc.ActiveSlot = 2;
-    form.doc.Modified = false;
+    form.History().MarkSaved();
     form.editor.DeleteSelection();
-    EXPECT_FALSE(form.doc.Modified);
+    EXPECT_FALSE(form.Modified());
     // Nothing selected: nothing happens.
     form.doc.ActiveSlot = 0;
     form.editor.DeleteSelection();
@@ -155,11 +155,11 @@ TEST_F(DocumentControllerTest, NewAsksOnlyWhenModified) {
     EXPECT_EQ(messages.shown[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(messages.shown[0].defaultButton, 2);
     EXPECT_EQ(form.doc.SlotCount(), 1);
-    EXPECT_TRUE(form.doc.Modified);
+    EXPECT_TRUE(form.Modified());
     messages.answers = {MessageResult::Yes};
     form.FileNew();
     EXPECT_EQ(form.doc.SlotCount(), 0);
-    EXPECT_FALSE(form.doc.Modified);
+    EXPECT_FALSE(form.Modified());
     EXPECT_EQ(form.doc.Target, "JFrame");
     EXPECT_EQ(main.componentList.ListCount(), 0);
 }
@@ -168,7 +168,7 @@ TEST_F(DocumentControllerTest, CloseAnswers) {
     form.editor.InsertFromMenuBar("Label");
     messages.answers = {MessageResult::Cancel};
     EXPECT_FALSE(form.QueryClose());
-    EXPECT_TRUE(form.doc.Modified);
+    EXPECT_TRUE(form.Modified());
     EXPECT_EQ(messages.shown.back().title, "Close File");
     EXPECT_EQ(messages.shown.back().text, "Do you want to save the changes?");
     EXPECT_EQ(messages.shown.back().buttons, MessageButtons::YesNoCancel);
@@ -178,7 +178,7 @@ TEST_F(DocumentControllerTest, CloseAnswers) {
     dialogs.paths = {""};
     EXPECT_FALSE(form.QueryClose());
     EXPECT_TRUE(form.Loaded());
-    EXPECT_TRUE(form.doc.Modified);
+    EXPECT_TRUE(form.Modified());
 
     messages.answers = {MessageResult::No};
     EXPECT_TRUE(form.QueryClose());
@@ -206,7 +206,7 @@ TEST_F(DocumentControllerTest, SaveAsSplitsThePathAndRemembersTheFolder) {
     EXPECT_EQ(form.doc.FilePath, Path("main.dat"));
     EXPECT_EQ(form.LastFolder, dir.string() + "/");
     EXPECT_EQ(form.doc.Caption, "main");
-    EXPECT_FALSE(form.doc.Modified);
+    EXPECT_FALSE(form.Modified());
     ASSERT_EQ(dialogs.requests.size(), 1u);
     const FileDialogRequest& r = dialogs.requests[0];
     EXPECT_TRUE(r.save);
@@ -264,7 +264,7 @@ TEST_F(DocumentControllerTest, AFailedSaveKeepsThePreviousFileAndState) {
     EXPECT_NE(messages.shown[0].text.find("blocked.dat"), std::string::npos);
     EXPECT_EQ(form.doc.FileName, "keep");
     EXPECT_EQ(form.doc.FilePath, Path("keep.dat"));
-    EXPECT_TRUE(form.doc.Modified);
+    EXPECT_TRUE(form.Modified());
     EXPECT_EQ(Read(Path("keep.dat")), before);
 }
 
@@ -288,7 +288,7 @@ TEST_F(DocumentControllerTest, OpenAnswersProtectUnsavedWork) {
     ASSERT_TRUE(form.FileOpen());
     EXPECT_EQ(form.doc.SlotCount(), 2);
     EXPECT_EQ(form.doc.Slot(2).ComponentType, "CommandButton");
-    EXPECT_FALSE(form.doc.Modified);
+    EXPECT_FALSE(form.Modified());
     EXPECT_EQ(form.doc.Caption, "two");
     EXPECT_EQ(main.componentList.Items(), (std::vector<std::string>{"a (Label)", "b (Button)"}));
     // Nothing is selected, so that no key acts on a component unasked.
@@ -299,7 +299,7 @@ TEST_F(DocumentControllerTest, OpenAnswersProtectUnsavedWork) {
 
 TEST_F(DocumentControllerTest, OpenRefusesUnreadableAndOversizedFilesWithoutTouchingTheDesign) {
     form.editor.InsertFromMenuBar("Label");
-    form.doc.Modified = false;
+    form.History().MarkSaved();
     std::string big;
     big.reserve(kMaxSlots * 20);
     for (int k = 1; k <= kMaxSlots + 1; ++k)

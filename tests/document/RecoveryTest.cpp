@@ -78,7 +78,7 @@ TEST(RecoveryTest, OnlyWhatEndedProgramsLeftIsOffered) {
     EXPECT_EQ(form.doc.FileName, "crashed");
     EXPECT_EQ(form.doc.FilePath, folder.Path("crashed.dat"));
     EXPECT_EQ(form.doc.Caption, "crashed");
-    EXPECT_TRUE(form.doc.Modified);
+    EXPECT_TRUE(form.Modified());
     EXPECT_EQ(form.LastFolder, folder.dir.string() + "/");
 }
 

@@ -49,7 +49,7 @@ TEST(ClipboardTest, PastedComponentsGetFreeNamesLaterTabOrdersAndKeepTheirFields
     d.form.selection.SelectSlots({2, 3});
     std::string text = CopyText(d.form);
     d.form.doc.SetTabOrder(1, "7");
-    d.form.doc.Modified = false;
+    d.form.History().MarkSaved();
 
     ASSERT_EQ(PasteText(d.form, text), 2);
     EXPECT_EQ(d.form.doc.SlotCount(), 5);
@@ -71,7 +71,7 @@ TEST(ClipboardTest, PastedComponentsGetFreeNamesLaterTabOrdersAndKeepTheirFields
     EXPECT_EQ(d.Slot(4).Width, d.Slot(2).Width);
     EXPECT_EQ(d.form.selection.SelectedSlots(), (std::vector<int>{4, 5}));
     EXPECT_EQ(d.main.componentList.ListCount(), 5);
-    EXPECT_TRUE(d.form.doc.Modified);
+    EXPECT_TRUE(d.form.Modified());
 
     // A name that is free (the original was deleted and renamed) is kept.
     d.form.selection.SelectSlots({1});
@@ -85,14 +85,14 @@ TEST(ClipboardTest, PastedComponentsGetFreeNamesLaterTabOrdersAndKeepTheirFields
 TEST(ClipboardTest, TextWithoutComponentsOrTooManyIsRefusedAndChangesNothing) {
     Design d;
     d.Insert({"Label"});
-    d.form.doc.Modified = false;
+    d.form.History().MarkSaved();
     for (const char* foreign : {"", "hello world", "[Main]\r\nSizeX=300\r\n", "Name=label_1"}) {
         d.messages.shown.clear();
         EXPECT_EQ(PasteText(d.form, foreign), 0) << foreign;
         ASSERT_EQ(d.messages.shown.size(), 1u);
         EXPECT_EQ(d.messages.shown[0].title, "Paste");
         EXPECT_EQ(d.form.doc.SlotCount(), 1);
-        EXPECT_FALSE(d.form.doc.Modified);
+        EXPECT_FALSE(d.form.Modified());
     }
     // Pasting past the slot limit adds none of them.
     d.form.selection.SelectSlots({1});

@@ -58,11 +58,11 @@ TEST_F(DesignPagesTest, CheckedEventsAreWrittenInPageOrderKeepingUnknownNames) {
     };
     for (const Case& c : cases) {
         p.form.doc.MutableSlot(1).ComponentEvents = c.stored;
-        p.form.doc.Modified = false;
+        p.form.History().MarkSaved();
         Show("button_1");
         Check(c.event, c.on);
         EXPECT_EQ(Button().ComponentEvents, c.expected) << c.name;
-        EXPECT_TRUE(p.form.doc.Modified) << c.name;
+        EXPECT_TRUE(p.form.Modified()) << c.name;
     }
 }
 
@@ -193,12 +193,12 @@ TEST_F(DesignPagesTest, AKindChangeOffersTheNewClassesEventsAndPopupKinds) {
 
 TEST_F(DesignPagesTest, WithNothingShownThePagesWriteNothing) {
     p.main.ClearInspector();
-    p.form.doc.Modified = false;
+    p.form.History().MarkSaved();
     ins.EventChecked(0, true);
     ins.PopupClassBox.Text = "X";
     EXPECT_TRUE(ins.ValidatePopupClass());
     ins.ClearPopup();
-    EXPECT_FALSE(p.form.doc.Modified);
+    EXPECT_FALSE(p.form.Modified());
     EXPECT_TRUE(history.changes.empty());
 }
 

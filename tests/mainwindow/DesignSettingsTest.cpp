@@ -66,7 +66,7 @@ TEST(WindowFontTest, AnEditResizesTheWindowAndIsSavedAndUndone) {
     EXPECT_EQ(doc.OuterHeight, 4935);
     EXPECT_EQ(doc.WindowWidth, 400.f);
     EXPECT_EQ(doc.WindowHeight, 300.f);
-    EXPECT_TRUE(doc.Modified);
+    EXPECT_TRUE(p.form.Modified());
     const std::string file = ProjectFileText(doc);
     EXPECT_NE(file.find("[Main]\r\nSizeX=6000\r\nSizeY=4500\r\nUnits=pixels\r\n"
                         "[Font]\r\nName=Times Roman\r\nStyle=BOLD\r\nSize=16\r\n"),
@@ -323,7 +323,7 @@ TEST(MenuBarEditorTest, TheEditedMenuBarIsSavedAsMenuElementSections) {
     e.CurrentElement().Shortcut = "Ctrl+O";
     e.CurrentElement().State = MenuStateFrom(false, false);
     EditMenuElements(p.form, e.Result());
-    EXPECT_TRUE(p.form.doc.Modified);
+    EXPECT_TRUE(p.form.Modified());
     EXPECT_NE(ProjectFileText(p.form.doc)
                   .find("[MenuElement2]\r\nName=menu_2\r\nLabel=Open\r\nType=Item\r\n"
                         "State=Disabled\r\nLevel=1\r\nEvents=actionPerformed()\r\n"
@@ -357,7 +357,7 @@ TEST(PreviewTest, TheSourceComesFromACopyOfTheDesign) {
     EXPECT_EQ(PreviewJava(p.form.doc, "Frame", catalogue).refusal, kNoComponentMessage);
     p.form.editor.InsertFromMenuBar("CommandButton");
     p.form.doc.MutableSlot(1).ComponentPopup = "Frame,,mouseClicked()";  // invalid: erased
-    p.form.doc.Modified = false;
+    p.form.History().MarkSaved();
     const PreviewSource source = PreviewJava(p.form.doc, "JFrame", catalogue);
     ASSERT_TRUE(source.ok()) << source.refusal;
     EXPECT_EQ(source.className, "Preview");  // never saved
@@ -368,7 +368,7 @@ TEST(PreviewTest, TheSourceComesFromACopyOfTheDesign) {
     EXPECT_EQ(p.form.doc.JavaClassName, "");
     EXPECT_EQ(p.form.doc.Target, "Applet");
     EXPECT_EQ(p.form.doc.Slot(1).ComponentPopup, "Frame,,mouseClicked()");
-    EXPECT_FALSE(p.form.doc.Modified);
+    EXPECT_FALSE(p.form.Modified());
 
     p.form.doc.FileName = "login";
     EXPECT_EQ(PreviewJava(p.form.doc, "Applet", catalogue).className, "login");

@@ -50,7 +50,7 @@ class InspectorTest : public ::testing::Test {
         return orders;
     }
     void NewDesign() {
-        form.doc.Modified = false;
+        form.History().MarkSaved();
         form.FileNew();
     }
     bool HandlesShown() const { return form.doc.Handles[1].Visible; }
@@ -145,7 +145,7 @@ TEST_F(InspectorTest, ClearEmptiesAndDisablesEveryPageAndEditsThenChangeNothing)
     EXPECT_EQ(ins.PopupKindList.ListIndex, -1);
     EXPECT_TRUE(ins.PopupTriggerList.Items.empty());
 
-    form.doc.Modified = false;
+    form.History().MarkSaved();
     const ComponentRecord before = form.doc.Slot(1);
     ins.ValueBox.Text = "typed";
     ins.ValueChanged();
@@ -161,7 +161,7 @@ TEST_F(InspectorTest, ClearEmptiesAndDisablesEveryPageAndEditsThenChangeNothing)
     EXPECT_EQ(after.ComponentValue, before.ComponentValue);
     EXPECT_EQ(after.ComponentTabOrder, before.ComponentTabOrder);
     EXPECT_EQ(after.ComponentPopup, before.ComponentPopup);
-    EXPECT_FALSE(form.doc.Modified);
+    EXPECT_FALSE(form.Modified());
     EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -184,7 +184,7 @@ TEST_F(InspectorTest, RefusedNamesKeepTheFocusAndRestoreTheStoredName) {
     for (bool byEnter : {true, false}) {
         for (const Case& c : cases) {
             Show("label_1");
-            form.doc.Modified = false;
+            form.History().MarkSaved();
             form.doc.MouseIsDown = true;
             messages.shown.clear();
             ins.GotFocus(InspectorControl::NameBox);
@@ -205,7 +205,7 @@ TEST_F(InspectorTest, RefusedNamesKeepTheFocusAndRestoreTheStoredName) {
             EXPECT_EQ(ins.NameBox.SelLength, 7);
             EXPECT_FALSE(form.doc.MouseIsDown);
             EXPECT_FALSE(HandlesShown());
-            EXPECT_FALSE(form.doc.Modified);
+            EXPECT_FALSE(form.Modified());
             EXPECT_EQ(form.doc.Slot(1).ComponentName, "label_1");
         }
     }
@@ -227,11 +227,11 @@ TEST_F(InspectorTest, AcceptedNamesAreStoredAndTheListFollows) {
     form.list.FillComponentList();
     for (const Case& c : cases) {
         Show(form.doc.Slot(1).ComponentName);
-        form.doc.Modified = false;
+        form.History().MarkSaved();
         ins.NameBox.Text = c.typed;
         EXPECT_TRUE(ins.NameLosesFocus()) << c.typed;
         EXPECT_TRUE(messages.shown.empty()) << c.typed;
-        EXPECT_EQ(form.doc.Modified, c.modifies) << c.typed;
+        EXPECT_EQ(form.Modified(), c.modifies) << c.typed;
         EXPECT_EQ(form.doc.Slot(1).ComponentName, c.typed);
         EXPECT_EQ(main.componentList.List(main.componentList.ListIndex),
                   std::string(c.typed) + " (Label)");
@@ -285,11 +285,11 @@ TEST_F(InspectorTest, NameKeysSwallowBlanksAndEscapeRestores) {
 
 TEST_F(InspectorTest, ValueEditsAreWrittenAtOnce) {
     Insert({"JList"});
-    form.doc.Modified = false;
+    form.History().MarkSaved();
     ins.ValueBox.Text = "a|b|c";
     ins.ValueChanged();
     EXPECT_EQ(form.doc.Slot(1).ComponentValue, "a|b|c");
-    EXPECT_TRUE(form.doc.Modified);
+    EXPECT_TRUE(form.Modified());
 }
 
 TEST_F(InspectorTest, TabOrderEditsRenumberTheOthers) {
@@ -371,11 +371,11 @@ TEST_F(InspectorTest, TabOrderEditsRenumberTheOthers) {
             if (std::string(c.kinds[k]) == "-") form.doc.SetVisible(static_cast<int>(k) + 1, false);
         form.list.FillComponentList();
         Show(form.doc.Slot(c.edited).ComponentName);
-        form.doc.Modified = false;
+        form.History().MarkSaved();
         ins.TabOrderBox.Text = c.typed;
         EXPECT_TRUE(ins.TabOrderLosesFocus()) << c.name;
         EXPECT_EQ(TabOrders(), c.expected) << c.name;
-        EXPECT_EQ(form.doc.Modified, c.modifies) << c.name;
+        EXPECT_EQ(form.Modified(), c.modifies) << c.name;
         EXPECT_EQ(main.componentList.ListIndex,
                   main.componentList.FindName(form.doc.Slot(c.edited).ComponentName));
         EXPECT_TRUE(messages.shown.empty()) << c.name;
@@ -400,7 +400,7 @@ TEST_F(InspectorTest, RefusedTabOrdersKeepTheFocusAndRenumberNothing) {
     for (const Case& c : cases) {
         SetTabOrders(c.orders);
         Show("label_2");
-        form.doc.Modified = false;
+        form.History().MarkSaved();
         form.doc.MouseIsDown = true;
         messages.shown.clear();
         ins.TabOrderBox.Text = c.typed;
@@ -414,7 +414,7 @@ TEST_F(InspectorTest, RefusedTabOrdersKeepTheFocusAndRenumberNothing) {
         EXPECT_EQ(ins.TabOrderBox.SelLength, 1);
         EXPECT_FALSE(form.doc.MouseIsDown);
         EXPECT_FALSE(HandlesShown());
-        EXPECT_FALSE(form.doc.Modified);
+        EXPECT_FALSE(form.Modified());
         EXPECT_EQ(TabOrders(), c.orders);
     }
 }
@@ -475,7 +475,7 @@ TEST_F(InspectorTest, KindChangeKeepsNameAndValueAndStoresThePopupPage) {
         const std::string name = form.doc.Slot(1).ComponentName;
         form.doc.MutableSlot(1).ComponentPopup = c.popup;
         Show(name);
-        form.doc.Modified = false;
+        form.History().MarkSaved();
         int redraws = view.changes;
         SelectType(c.newKind);
         const ComponentRecord& r = form.doc.Slot(1);
@@ -483,7 +483,7 @@ TEST_F(InspectorTest, KindChangeKeepsNameAndValueAndStoresThePopupPage) {
         EXPECT_EQ(r.ComponentName, name);
         EXPECT_EQ(r.ComponentValue, name);
         EXPECT_EQ(r.ComponentPopup, c.storedPopup) << c.popup;
-        EXPECT_TRUE(form.doc.Modified);
+        EXPECT_TRUE(form.Modified());
         EXPECT_GT(view.changes, redraws);
         EXPECT_EQ(main.componentList.List(0), name + " (" + c.newKind + ")");
         EXPECT_TRUE(messages.shown.empty());
@@ -518,7 +518,7 @@ TEST_F(InspectorTest, DeleteKeys) {
     ins.PropertiesPageKeyDown(kKeyDelete);
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_FALSE(form.doc.IsLive(3));
-    EXPECT_TRUE(form.doc.Modified);
+    EXPECT_TRUE(form.Modified());
     EXPECT_EQ(ins.ShownIndex, "");
     EXPECT_FALSE(HandlesShown());
     Show("label_2");
@@ -564,7 +564,7 @@ TEST_F(InspectorTest, OpenSelectsAndShowsNothing) {
         std::fclose(f);
     }
     Insert({"Label"});
-    form.doc.Modified = false;
+    form.History().MarkSaved();
     ASSERT_TRUE(form.OpenPath(path));
     EXPECT_EQ(main.componentList.Items(), (std::vector<std::string>{"a (Button)", "b (JLabel)"}));
     EXPECT_EQ(ins.ShownSlot(), 0);

@@ -75,7 +75,7 @@ TEST(MainWindowShutdownTest, TheCodeWindowClosesEvenWhenTheDocumentCancels) {
     EXPECT_FALSE(p.main.QueryClose());
     EXPECT_FALSE(p.main.codeListing.Visible);
     EXPECT_TRUE(p.form.Loaded());
-    EXPECT_TRUE(p.form.doc.Modified);
+    EXPECT_TRUE(p.form.Modified());
     ASSERT_EQ(p.messages.shown.size(), 1u);
     EXPECT_EQ(p.messages.shown[0].title, "Close File");
     p.messages.answers = {MessageResult::No};

@@ -85,9 +85,9 @@ TEST(FailingSaveTest, ProjectFileSaveKeepsThePreviousFileAndStaysModified) {
                                                FillDesign(form);
                                                form.doc.FileName = "design";
                                                form.doc.FilePath = target;
-                                               EXPECT_TRUE(form.doc.Modified);
+                                               EXPECT_TRUE(form.Modified());
                                                bool saved = form.FileSave();
-                                               EXPECT_EQ(form.doc.Modified, !saved);
+                                               EXPECT_EQ(form.Modified(), !saved);
                                                for (const std::string& text : messages.Texts())
                                                    message += text;
                                                return saved && messages.shown.empty();

@@ -76,7 +76,7 @@ class ClosePromptTest : public QObject {
         QTest::mouseClick(window, Qt::LeftButton, {}, close);
         QCOMPARE(prompts, 2);
         QVERIFY(main.Document().Loaded());
-        QVERIFY(main.Document().doc.Modified);
+        QVERIFY(main.Document().Modified());
     }
 };
 

@@ -83,14 +83,14 @@ class DesignPagesWidgetTest : public QObject {
         QTest::mouseClick(eventsTab, Qt::LeftButton);
         QVERIFY(ins->EventsList()->isVisible());
         QVERIFY(!ins->PropertiesPage()->isVisible());
-        d.doc().Modified = false;
+        d.form().History().MarkSaved();
         QListWidget* events = ins->EventsList();
         const QList<QListWidgetItem*> found = events->findItems("mouseClicked()", Qt::MatchExactly);
         QCOMPARE(found.size(), 1);
         found[0]->setCheckState(Qt::Checked);
         events->findItems("actionPerformed()", Qt::MatchExactly)[0]->setCheckState(Qt::Checked);
         QCOMPARE(d.doc().Slot(1).ComponentEvents, std::string("actionPerformed()|mouseClicked()"));
-        QVERIFY(d.doc().Modified);
+        QVERIFY(d.form().Modified());
         found[0]->setCheckState(Qt::Unchecked);
         QCOMPARE(d.doc().Slot(1).ComponentEvents, std::string("actionPerformed()"));
 
@@ -165,7 +165,7 @@ class DesignPagesWidgetTest : public QObject {
         QCOMPARE(d.doc().FontName, std::string("Monospaced"));
         QCOMPARE(d.doc().FontStyle, std::string("BOLD ITALIC"));
         QCOMPARE(d.doc().FontSize, 9);
-        QVERIFY(d.doc().Modified);
+        QVERIFY(d.form().Modified());
         // The surface is the design plus 75 twips (5 pixels) each way.
         QTRY_COMPARE(surface->size(), QSize(405, 305));
         // Undone, the window and the surface go back to the design's earlier size.
@@ -173,7 +173,7 @@ class DesignPagesWidgetTest : public QObject {
         QCOMPARE(d.doc().WindowWidth, 320.f);
         QCOMPARE(d.doc().FontName, std::string("Helvetica"));
         QTRY_COMPARE(surface->size(), QSize(325, 245));
-        QVERIFY(!d.doc().Modified);
+        QVERIFY(!d.form().Modified());
     }
 
     void gridAndUnitsApplyToTheOpenDesign() {
@@ -190,7 +190,7 @@ class DesignPagesWidgetTest : public QObject {
         QCOMPARE(d.main().GridUnits, std::string("twips"));
         QCOMPARE(d.doc().GridSize, 300.);
         QVERIFY(!d.doc().GridShow);
-        QVERIFY(!d.doc().Modified);  // the grid is not part of the design
+        QVERIFY(!d.form().Modified());  // the grid is not part of the design
     }
 
     void theMenuEditorBuildsAMenuBar() {
@@ -218,7 +218,7 @@ class DesignPagesWidgetTest : public QObject {
         QCOMPARE(menu[1].Level, std::string("1"));
         QCOMPARE(menu[1].Events, std::string("actionPerformed()"));
         QCOMPARE(menu[1].Shortcut, std::string("Ctrl+O"));
-        QVERIFY(d.doc().Modified);
+        QVERIFY(d.form().Modified());
 
         // A clash is refused and nothing is kept.
         d.Click("opt_Label_Click");

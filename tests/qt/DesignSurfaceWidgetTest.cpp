@@ -99,7 +99,7 @@ class DesignSurfaceWidgetTest : public QObject {
         Rig r;
         int a = r.Place("Label", 120, 120);
         int b = r.Place("TextBox", 1200, 1200);
-        r.form.doc.Modified = false;
+        r.form.History().MarkSaved();
         Click(r.widget, QPoint(12, 12));
         QCOMPARE(r.form.doc.ActiveSlot, a);
         QApplication::processEvents();
@@ -107,14 +107,14 @@ class DesignSurfaceWidgetTest : public QObject {
         QVERIFY(r.Pixel(r.widget, 4, 4) == systemcolour::Highlight);
         QVERIFY(r.Pixel(r.widget, 2, 2) == systemcolour::WindowBackground);
         QVERIFY(r.Pixel(r.widget, 8, 8) == awt::Shadow);  // label outline
-        QVERIFY(r.Box(a).ZOrder < r.Box(b).ZOrder);       // selecting does not restack
-        QVERIFY(!r.form.doc.Modified);  // a click that moves nothing changes nothing
+        QVERIFY(r.Box(a).ZOrder < r.Box(b).ZOrder);  // selecting does not restack
+        QVERIFY(!r.form.Modified());  // a click that moves nothing changes nothing
     }
 
     void dragMovesAndSnapsOnReleaseRepaintingOnlyTheOldAndNewPlaces() {
         Rig r;
         int a = r.Place("CommandButton", 1200, 1200);  // pixels (80, 80), 72 x 24
-        r.form.doc.Modified = false;
+        r.form.History().MarkSaved();
         Press(r.widget, QPoint(90, 90));
         QApplication::processEvents();
         PaintSpy spy;
@@ -130,7 +130,7 @@ class DesignSurfaceWidgetTest : public QObject {
         Release(r.widget, QPoint(95, 95));
         QCOMPARE(r.Box(a).Left, 1320.0f);  // 1275: remainder 75 of 120 goes up
         QCOMPARE(r.Box(a).Top, 1320.0f);
-        QVERIFY(r.form.doc.Modified);
+        QVERIFY(r.form.Modified());
         QCOMPARE(r.form.doc.ActiveSlot, a);
         QApplication::processEvents();
         QVERIFY(r.Pixel(r.widget, 88, 88) == awt::White);  // the button's top-left edge
@@ -151,12 +151,12 @@ class DesignSurfaceWidgetTest : public QObject {
         // Off the grid, as a file or an arrow key can leave them.
         const int a = r.Place("TextArea", 1210, 1205), b = r.Place("Label", 310, 2405);
         several ? r.form.selection.SelectAll() : r.form.selection.SelectSlots({a});
-        r.form.doc.Modified = false;
+        r.form.History().MarkSaved();
         Click(r.widget, at);
         QCOMPARE(QRectF(r.Box(a).Left, r.Box(a).Top, r.Box(a).Width, r.Box(a).Height),
                  QRectF(1210, 1205, 1080, 360));
         QCOMPARE(QPointF(r.Box(b).Left, r.Box(b).Top), QPointF(310, 2405));
-        QVERIFY(!r.form.doc.Modified);
+        QVERIFY(!r.form.Modified());
     }
 
     void aGroupDragStopsAtTheEdge() {
@@ -169,7 +169,7 @@ class DesignSurfaceWidgetTest : public QObject {
         // Label stops at the left and top edges; the group keeps its shape.
         QCOMPARE(QPointF(r.Box(b).Left, r.Box(b).Top), QPointF(0, 0));
         QCOMPARE(QPointF(r.Box(a).Left, r.Box(a).Top), QPointF(960, 840));
-        QVERIFY(r.form.doc.Modified);
+        QVERIFY(r.form.Modified());
     }
 
     void resizeWithEachHandle_data() {
@@ -191,7 +191,7 @@ class DesignSurfaceWidgetTest : public QObject {
         QCOMPARE(r.widget.HitAt(grip).index, corner);
         Press(r.widget, grip);
         Move(r.widget, grip + QPoint(17, 9));  // 255 x 135 twips
-        QVERIFY(r.form.doc.Modified);
+        QVERIFY(r.form.Modified());
         QVERIFY(r.widget.cursor().shape() ==
                 (corner == 1 || corner == 4 ? Qt::SizeFDiagCursor : Qt::SizeBDiagCursor));
         Release(r.widget, grip + QPoint(17, 9));

@@ -99,11 +99,11 @@ class DocumentWindowTest : public QObject {
         QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(40, 60));  // the insertion point
         d.Click("OptionInsertJButton_Click");
         QCOMPARE(d.doc().SlotCount(), 2);
-        QVERIFY(d.doc().Modified);
+        QVERIFY(d.form().Modified());
         QCOMPARE(d.window->windowTitle(), QString("Untitled* - Korvane - Version 1.3"));
         d.dialogs.paths = {d.Path("form.dat")};
         d.Click("opt_Save");
-        QVERIFY(!d.doc().Modified);
+        QVERIFY(!d.form().Modified());
         QCOMPARE(d.window->DocumentSubWindow()->windowTitle(), QString("form"));
         const QByteArray file = d.Read("form.dat");
         QVERIFY(file.contains(
@@ -134,7 +134,7 @@ class DocumentWindowTest : public QObject {
         QCOMPARE(ask.title, std::string("New File"));
         QVERIFY(ask.buttons == MessageButtons::YesNo && ask.defaultButton == 2);
         QCOMPARE(d.doc().LiveCount(), componentsAfter);
-        QCOMPARE(d.doc().Modified, componentsAfter == 1);
+        QCOMPARE(d.form().Modified(), componentsAfter == 1);
         QCOMPARE(d.doc().Target, std::string("JFrame"));  // the target stays
         // The command bar's New runs the same command; unmodified it asks nothing.
         d.messages.answers = {MessageResult::Yes};
@@ -174,7 +174,7 @@ class DocumentWindowTest : public QObject {
         QCOMPARE(!d.window->DocumentSubWindow()->isVisible(), closed);
         QCOMPARE(d.main().palettes.ButtonsEnabled, !closed);
         QCOMPARE(!d.Read("closing.dat").isEmpty(), saved);
-        if (!closed) QVERIFY(d.doc().Modified && d.doc().LiveCount() == 1);
+        if (!closed) QVERIFY(d.form().Modified() && d.doc().LiveCount() == 1);
     }
 
     void openPromptsAndCancelKeepTheDesign() {
@@ -199,7 +199,7 @@ class DocumentWindowTest : public QObject {
         d.dialogs.paths = {d.Path("first.dat")};
         d.Click("opt_Open");
         QCOMPARE(d.doc().LiveCount(), 1);
-        QVERIFY(!d.doc().Modified);
+        QVERIFY(!d.form().Modified());
         QCOMPARE(d.dialogs.requests.back().filters.at(0).second, std::string("*.dat"));
         QCOMPARE(d.dialogs.requests.back().initialFolder, d.folder.path().toStdString() + "/");
         // The frame's Open (also the command bar's) shows the document and opens.
@@ -221,17 +221,17 @@ class DocumentWindowTest : public QObject {
         d.dialogs.paths = {d.Path("missing/other.dat")};
         d.Click("opt_SaveAs");
         QCOMPARE(d.messages.shown.back().title, std::string("Korvane"));
-        QVERIFY(d.doc().Modified);
+        QVERIFY(d.form().Modified());
         QCOMPARE(d.Read("kept.dat"), before);
         // The design still has its file: the command bar's Save writes there.
         QTest::mouseClick(d.window->findChild<QWidget*>("Toolbar2_Save"), Qt::LeftButton);
-        QVERIFY(!d.doc().Modified);
+        QVERIFY(!d.form().Modified());
         QVERIFY(d.Read("kept.dat").contains("Type=List"));
         // A cancelled Save As keeps the design, its name and its changes.
         d.Click("opt_TextArea_Click");
         d.dialogs.paths = {""};
         d.Click("opt_SaveAs");
-        QVERIFY(d.doc().Modified);
+        QVERIFY(d.form().Modified());
         QCOMPARE(d.doc().FileName, std::string("kept"));
         QCOMPARE(d.doc().LiveCount(), 3);
     }
@@ -263,7 +263,7 @@ class DocumentWindowTest : public QObject {
         d.form().selection.SelectSlot(1);
         d.main().EditDelete();
         QCOMPARE(d.doc().LiveCount(), 0);
-        QVERIFY(d.doc().Modified);
+        QVERIFY(d.form().Modified());
     }
 
     void rightPressOnTheSurfaceOpensMenuForm() {

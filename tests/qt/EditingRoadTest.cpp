@@ -78,7 +78,7 @@ class EditingRoadTest : public QObject {
         // Save, copy and paste with the keys, then undo back to the save point.
         d.dialogs.paths = {d.Path("form.dat")};
         QTest::keyClick(surface, Qt::Key_S, Qt::ControlModifier);
-        QVERIFY(!d.doc().Modified);
+        QVERIFY(!d.form().Modified());
         const QByteArray saved = d.Read("form.dat");
         QTest::keyClick(surface, Qt::Key_C, Qt::ControlModifier);
         QVERIFY(QApplication::clipboard()->text().contains("Name=button_1"));
@@ -88,13 +88,13 @@ class EditingRoadTest : public QObject {
         QCOMPARE(d.doc().Slot(3).ComponentName, std::string("label_2"));
         QCOMPARE(d.doc().Slot(4).ComponentName, std::string("button_2"));
         QCOMPARE(d.main().componentList.ListCount(), 4);
-        QVERIFY(d.doc().Modified);
+        QVERIFY(d.form().Modified());
         QTest::keyClick(surface, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(d.doc().SlotCount(), 2);
-        QVERIFY(!d.doc().Modified);
+        QVERIFY(!d.form().Modified());
         QTest::keyClick(surface, Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(d.doc().LiveCount(), 4);
-        QVERIFY(d.doc().Modified);
+        QVERIFY(d.form().Modified());
         QTest::keyClick(surface, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);  // nothing
         QTest::keyClick(surface, Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(d.form().SavePath(d.Path("again.dat")));
@@ -132,7 +132,7 @@ class EditingRoadTest : public QObject {
             {QString::fromStdString(d.Path("one.dat")), MessageResult::No, true, ""},
         };
         for (const Case& c : cases) {
-            d.doc().Modified = true;
+            d.form().History().ForgetSaved();
             d.messages.shown.clear();
             d.messages.answers = {c.answer};
             QCOMPARE(d.window->OpenFromOutside(c.path), c.opens);
@@ -141,7 +141,7 @@ class EditingRoadTest : public QObject {
         }
         QCOMPARE(d.doc().FileName, std::string("one"));
         QCOMPARE(d.doc().Slot(1).ComponentName, std::string("label_1"));
-        QVERIFY(!d.doc().Modified);
+        QVERIFY(!d.form().Modified());
 
         // Dropped on the main window, with the document window closed.
         d.window->DocumentSubWindow()->close();

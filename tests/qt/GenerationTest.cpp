@@ -21,7 +21,7 @@ void SavedDesign(Desktop& d, const char* name = "Login.dat") {
     d.Click("opt_JButton_Click");
     d.dialogs.paths = {d.Path(name)};
     d.Click("opt_Save");
-    QVERIFY(!d.doc().Modified);
+    QVERIFY(!d.form().Modified());
 }
 
 QStringList CodeLines(const Desktop& d) {

@@ -126,14 +126,14 @@ class UndoHistoryTest : public QObject {
             c.change(h);
             const std::string changed = h.File();
             QVERIFY2(changed != saved, c.name);
-            QVERIFY2(h.form.doc.Modified, c.name);
+            QVERIFY2(h.form.Modified(), c.name);
             QCOMPARE(h.Stack().undoText(), QString(c.undoText));
             h.Stack().undo();
             QVERIFY2(h.File() == saved, c.name);
-            QVERIFY2(!h.form.doc.Modified, c.name);
+            QVERIFY2(!h.form.Modified(), c.name);
             h.Stack().redo();
             QVERIFY2(h.File() == changed, c.name);
-            QVERIFY2(h.form.doc.Modified, c.name);
+            QVERIFY2(h.form.Modified(), c.name);
             h.Stack().undo();
             QVERIFY2(h.File() == saved, c.name);
         }
@@ -166,7 +166,7 @@ class UndoHistoryTest : public QObject {
         h.Insert({"Label"});
         QVERIFY(h.form.SavePath(h.Path()));
         h.Insert({"Label"});
-        QVERIFY(h.form.doc.Modified);
+        QVERIFY(h.form.Modified());
         const std::vector<std::pair<bool, bool>> steps = {// (undo?, modified afterwards)
                                                           {true, false},
                                                           {true, true},
@@ -174,13 +174,13 @@ class UndoHistoryTest : public QObject {
                                                           {false, true}};
         for (auto [undo, modified] : steps) {
             undo ? h.Stack().undo() : h.Stack().redo();
-            QCOMPARE(h.form.doc.Modified, modified);
+            QCOMPARE(h.form.Modified(), modified);
         }
         // A new change after undoing past the save point cannot come back to it.
         h.Stack().undo();
         h.Stack().undo();
         h.Insert({"TextBox"});
-        QVERIFY(h.form.doc.Modified);
+        QVERIFY(h.form.Modified());
         QVERIFY(!h.Stack().canRedo());
     }
 
@@ -195,7 +195,7 @@ class UndoHistoryTest : public QObject {
         h.Insert({"Label"});
         QVERIFY(h.form.OpenPath(h.Path()));
         QCOMPARE(h.Stack().count(), 0);
-        QVERIFY(!h.form.doc.Modified);
+        QVERIFY(!h.form.Modified());
         h.Insert({"Label"});
         h.messages.answers = {MessageResult::No};
         QVERIFY(h.form.QueryClose());

@@ -35,7 +35,7 @@ class WindowSizeTest : public QObject {
         QCOMPARE(d.doc().OuterWidth, surface.width() * 15.0 + 120);
         QCOMPARE(d.doc().OuterHeight, surface.height() * 15.0 + 360);
 
-        QVERIFY(d.doc().Modified);  // the designed window's size is part of the design
+        QVERIFY(d.form().Modified());  // the designed window's size is part of the design
 
         window->showNormal();
         QApplication::processEvents();
@@ -47,13 +47,13 @@ class WindowSizeTest : public QObject {
         QApplication::processEvents();
         QCOMPARE(Design(d), QSize(350, 255));
         for (const QSize expected : {QSize(320, 240), DesignFor(surface), QSize(320, 240)}) {
-            QVERIFY(d.doc().Modified);
+            QVERIFY(d.form().Modified());
             d.Item("OptionEditUndo")->trigger();
             QApplication::processEvents();
             QCOMPARE(Design(d), expected);
         }
         QCOMPARE(window->Surface()->size(), QSize(325, 245));
-        QVERIFY(!d.doc().Modified);
+        QVERIFY(!d.form().Modified());
         QVERIFY(!d.window->windowTitle().startsWith("Untitled*"));
     }
 

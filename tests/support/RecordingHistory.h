@@ -9,10 +9,15 @@
 
 namespace korvane::testing {
 
-struct RecordingHistory : ChangeHistory {
-    void Record(DesignChange change) override { changes.push_back(std::move(change)); }
-    void Clear() override { changes.clear(); }
-    void MarkSaved() override {}
+struct RecordingHistory : UnrecordedHistory {
+    void Record(DesignChange change) override {
+        UnrecordedHistory::Record(change);
+        changes.push_back(std::move(change));
+    }
+    void Clear() override {
+        UnrecordedHistory::Clear();
+        changes.clear();
+    }
 
     void Undo(DocumentController& form, size_t k) { form.editor.ApplyChange(changes.at(k), false); }
     void Redo(DocumentController& form, size_t k) { form.editor.ApplyChange(changes.at(k), true); }

@@ -35,7 +35,7 @@ struct Design {
         form.doc.InsertX = left;
         form.doc.InsertY = top;
         form.editor.InsertComponent(tag);
-        form.doc.Modified = false;
+        form.History().MarkSaved();
         return form.doc.SlotCount();
     }
     const ComponentRecord& Box(int i) { return form.doc.Slot(i); }
@@ -60,7 +60,7 @@ TEST(DesignSurfaceTest, ClickWithoutMovementSelectsAndLeavesTheDesignUnmodified)
     EXPECT_FALSE(d.Handle(1).Visible);  // hidden while the button is down
     d.surface.ComponentMouseUp(a, kLeft, 0, 30, 30);
     d.surface.ComponentClick(a);
-    EXPECT_FALSE(d.form.doc.Modified);
+    EXPECT_FALSE(d.form.Modified());
     EXPECT_TRUE(d.Handle(1).Visible);
     EXPECT_EQ(d.Handle(1).Left, 120 - 90);
     EXPECT_EQ(d.Handle(4).Top, 120 + 360);
@@ -96,7 +96,7 @@ TEST(DesignSurfaceTest, DragMovesLiveWithThePressPointAndSnapsOnRelease) {
         EXPECT_EQ(d.Box(a).Left, c.left);
         EXPECT_EQ(d.Box(a).Top, c.top);
         // Modified only when the drop leaves it somewhere else than where it was pressed.
-        EXPECT_EQ(d.form.doc.Modified, c.left != 120 || c.top != 120);
+        EXPECT_EQ(d.form.Modified(), c.left != 120 || c.top != 120);
         EXPECT_FALSE(d.form.doc.MouseIsDown);
         EXPECT_TRUE(d.Handle(4).Visible);
         EXPECT_EQ(d.Handle(4).Left, c.left + 1080);
@@ -168,11 +168,11 @@ TEST(DesignSurfaceTest, EachHandleResizesLiveAndSnapsOnRelease) {
         int a = d.Place("TextArea", 1200, 1200);
         d.surface.HandleMouseDown(c.corner, kLeft, 0, 45, 45);
         d.surface.HandleMouseMove(c.corner, kLeft, 0, 45 + c.dx, 45 + c.dy);
-        EXPECT_TRUE(d.form.doc.Modified);
         // The handles stay round the box as it changes.
         EXPECT_EQ(d.Handle(4).Left, d.Box(a).Left + d.Box(a).Width);
         EXPECT_EQ(d.Handle(1).Top, d.Box(a).Top - 90);
         d.surface.HandleMouseUp(c.corner, kLeft, 0, 45, 45);
+        EXPECT_TRUE(d.form.Modified());  // the resize is one edit, made at the release
         EXPECT_EQ(d.Box(a).Left, c.left);
         EXPECT_EQ(d.Box(a).Top, c.top);
         EXPECT_EQ(d.Box(a).Width, c.width);
@@ -200,7 +200,7 @@ TEST(DesignSurfaceTest, TopLeftHandlePastTheOppositeCornerStopsAtTheGridStep) {
     EXPECT_EQ(d.Box(a).Width, 240);
 }
 
-TEST(DesignSurfaceTest, HandlePointersAndModifiedOnAnyMoveWhilePressed) {
+TEST(DesignSurfaceTest, HandlePointersAndModifiedOnceAResizeChangesTheBox) {
     Design d;
     d.Place("Label", 1200, 1200);
     for (int k = 1; k <= 4; ++k) {
@@ -208,11 +208,18 @@ TEST(DesignSurfaceTest, HandlePointersAndModifiedOnAnyMoveWhilePressed) {
         EXPECT_EQ(d.surface.HandlePointer[k],
                   k == 1 || k == 4 ? Pointer::SizeNWSE : Pointer::SizeNESW);
     }
-    EXPECT_FALSE(d.form.doc.Modified);  // hovering changes nothing
+    EXPECT_FALSE(d.form.Modified());  // hovering changes nothing
+    // A press and release without a change of size is no edit.
     d.surface.HandleMouseDown(2, kLeft, 0, 45, 45);
     d.surface.HandleMouseMove(2, kLeft, 0, 45, 45);
-    EXPECT_TRUE(d.form.doc.Modified);
+    d.surface.HandleMouseUp(2, kLeft, 0, 45, 45);
+    EXPECT_FALSE(d.form.Modified());
     EXPECT_EQ(d.Box(1).Width, 1080);
+    d.surface.HandleMouseDown(2, kLeft, 0, 45, 45);
+    d.surface.HandleMouseMove(2, kLeft, 0, 45 + 240, 45);
+    d.surface.HandleMouseUp(2, kLeft, 0, 45 + 240, 45);
+    EXPECT_TRUE(d.form.Modified());
+    EXPECT_EQ(d.Box(1).Width, 1320);
 }
 
 TEST(DesignSurfaceTest, LeftPressOnTheSurfaceClearsTheSelectionSoDeleteDeletesNothing) {
@@ -226,7 +233,7 @@ TEST(DesignSurfaceTest, LeftPressOnTheSurfaceClearsTheSelectionSoDeleteDeletesNo
     EXPECT_EQ(d.main.componentList.ListIndex, -1);
     d.form.WindowKeyDown(kKeyDelete, 0);
     EXPECT_TRUE(d.form.doc.IsLive(a));
-    EXPECT_FALSE(d.form.doc.Modified);
+    EXPECT_FALSE(d.form.Modified());
     d.surface.BackgroundClick();
     EXPECT_EQ(d.form.doc.SlotCount(), 1);  // both palettes on their pointers
     EXPECT_EQ(d.surface.MousePointer, Pointer::Default);
@@ -240,7 +247,7 @@ TEST(DesignSurfaceTest, DeleteKeyHidesTheSelectedComponentAndItsHandles) {
     d.form.WindowKeyDown(kKeyDelete, 0);
     EXPECT_FALSE(d.form.doc.IsLive(a));
     EXPECT_FALSE(d.Handle(1).Visible);
-    EXPECT_TRUE(d.form.doc.Modified);
+    EXPECT_TRUE(d.form.Modified());
     d.form.WindowKeyDown(37, 0);  // an arrow key moves nothing
     EXPECT_EQ(d.Box(a).Left, 120);
 }

@@ -23,7 +23,7 @@ struct Design {
         form.doc.InsertX = left;
         form.doc.InsertY = top;
         form.editor.InsertComponent(tag);
-        form.doc.Modified = false;
+        form.History().MarkSaved();
         return form.doc.SlotCount();
     }
     void Click(int slot, int shift = 0) {
@@ -103,7 +103,7 @@ TEST(SelectionTest, DraggingOneOfSeveralMovesAllSnappingThePrimaryAndKeepingOffs
     EXPECT_EQ(d.Box(1), (BoxGeometry{360, 240, 1080, 360}));
     EXPECT_EQ(d.Box(2), (BoxGeometry{1645, 620, 1080, 360}));
     EXPECT_EQ(d.Selected(), (std::vector<int>{1, 2}));
-    EXPECT_TRUE(d.form.doc.Modified);
+    EXPECT_TRUE(d.form.Modified());
 }
 
 TEST(SelectionTest, DeleteRemovesEverySelectedComponent) {
@@ -166,13 +166,13 @@ TEST(ArrangeTest, CommandsNeedEnoughSelectedAndAreOneStepOnTheDocument) {
     d.form.selection.SelectSlots({1});
     EXPECT_FALSE(CanArrange(d.form, ArrangeCommand::AlignLefts));
     Arrange(d.form, ArrangeCommand::AlignLefts);
-    EXPECT_FALSE(d.form.doc.Modified);
+    EXPECT_FALSE(d.form.Modified());
     d.form.selection.SelectSlots({1, 2}, 1);
     EXPECT_TRUE(CanArrange(d.form, ArrangeCommand::AlignLefts));
     EXPECT_FALSE(CanArrange(d.form, ArrangeCommand::DistributeAcross));
     Arrange(d.form, ArrangeCommand::AlignLefts);
     EXPECT_EQ(d.Box(2).Left, 120);
-    EXPECT_TRUE(d.form.doc.Modified);
+    EXPECT_TRUE(d.form.Modified());
 }
 
 TEST(NudgeTest, ArrowKeysMoveOrSizeTheSelectionByAGridStepOrAPixel) {
@@ -196,7 +196,7 @@ TEST(NudgeTest, ArrowKeysMoveOrSizeTheSelectionByAGridStepOrAPixel) {
         d.Place("Label", 240, 240);
         EXPECT_TRUE(Nudge(d.form, c.key, c.shift));
         EXPECT_EQ(d.Box(1), c.expected) << c.key << " " << c.shift;
-        EXPECT_TRUE(d.form.doc.Modified);
+        EXPECT_TRUE(d.form.Modified());
     }
 }
 
@@ -208,7 +208,7 @@ TEST(NudgeTest, TheSelectionStopsAtTheEdgesAndSizesStayAtLeastAPixel) {
     Nudge(d.form, kKeyLeft, 0);  // label_1 is at the edge: neither moves
     EXPECT_EQ(d.Box(1).Left, 0);
     EXPECT_EQ(d.Box(2).Left, 600);
-    EXPECT_FALSE(d.form.doc.Modified);
+    EXPECT_FALSE(d.form.Modified());
     d.form.doc.MutableSlot(1).Height = 15;
     Nudge(d.form, kKeyUp, kShiftMask | kCtrlMask);
     EXPECT_EQ(d.Box(1).Height, 15);

@@ -107,7 +107,7 @@ class DesignSurfaceWidgetTest : public QObject {
         QVERIFY(r.Pixel(r.widget, 4, 4) == systemcolour::Highlight);
         QVERIFY(r.Pixel(r.widget, 2, 2) == systemcolour::WindowBackground);
         QVERIFY(r.Pixel(r.widget, 8, 8) == awt::Shadow);  // label outline
-        QVERIFY(r.Box(a).ZOrder < r.Box(b).ZOrder);  // selecting does not restack
+        QVERIFY(r.Box(a).ZOrder < r.Box(b).ZOrder);       // selecting does not restack
         QVERIFY(!r.form.Modified());  // a click that moves nothing changes nothing
     }
 

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "document/Clipboard.h"
+#include "mainwindow/Clipboard.h"
 #include "mainwindow/MainController.h"
 #include "qt/DesignHistory.h"
 #include "surface/Arrange.h"

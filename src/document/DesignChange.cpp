@@ -147,6 +147,20 @@ void DesignChange::SetSettings(DesignDocument& doc, const DocumentSettings& sett
     edits_.push_back(SettingsEdit{std::move(before), settings});
 }
 
+void DesignChange::SetStacking(DesignDocument& doc, const std::vector<int>& slots,
+                               const std::vector<uint64_t>& zOrders) {
+    StackEdit edit;
+    for (size_t k = 0; k < slots.size() && k < zOrders.size(); ++k) {
+        const int s = slots[k];
+        if (!doc.IsSlot(s) || doc.Slot(s).ZOrder == zOrders[k]) continue;
+        edit.members.push_back(s);
+        edit.before.push_back(doc.Slot(s).ZOrder);
+        edit.after.push_back(zOrders[k]);
+        doc.MutableSlot(s).ZOrder = zOrders[k];
+    }
+    if (!edit.members.empty()) edits_.push_back(std::move(edit));
+}
+
 int DesignChange::Append(DesignDocument& doc, ComponentRecord record) {
     int slot = doc.AppendSlot(std::move(record));
     if (slot == 0) return 0;
@@ -216,7 +230,11 @@ void DesignChange::Apply(DesignDocument& doc, bool forward) {
                     for (int s : e.members) doc.SetVisible(s, forward ? e.visible : !e.visible);
                 } else if constexpr (std::is_same_v<T, AppendEdit>) {
                     if (forward) {
-                        for (ComponentRecord& r : e.records) doc.AppendSlot(std::move(r));
+                        // Back where they stood in the stacking, not on top of it.
+                        for (ComponentRecord& r : e.records) {
+                            const uint64_t z = r.ZOrder;
+                            doc.MutableSlot(doc.AppendSlot(std::move(r))).ZOrder = z;
+                        }
                         e.records.clear();
                     } else {
                         e.records.clear();
@@ -224,6 +242,10 @@ void DesignChange::Apply(DesignDocument& doc, bool forward) {
                             e.records.push_back(doc.Slot(s));
                         doc.RemoveLastSlots(e.count);
                     }
+                } else if constexpr (std::is_same_v<T, StackEdit>) {
+                    const std::vector<uint64_t>& z = forward ? e.after : e.before;
+                    for (size_t k = 0; k < e.members.size(); ++k)
+                        doc.MutableSlot(e.members[k]).ZOrder = z[k];
                 } else {
                     static_assert(std::is_same_v<T, SettingsEdit>, "an edit kind is not applied");
                     (forward ? e.after : e.before).Restore(doc);
@@ -249,6 +271,13 @@ bool DesignChange::MergeWith(const DesignChange& later) {
         mine->after = theirs->after;
         return true;
     }
+    if (merge_ == MergeKind::WindowSize) {
+        auto* mine = std::get_if<SettingsEdit>(&edits_[0]);
+        auto* theirs = std::get_if<SettingsEdit>(&later.edits_[0]);
+        if (!mine || !theirs) return false;
+        mine->after = theirs->after;
+        return true;
+    }
     auto* mine = std::get_if<OffsetEdit>(&edits_[0]);
     auto* theirs = std::get_if<OffsetEdit>(&later.edits_[0]);
     if (!mine || !theirs || mine->members != theirs->members) return false;
@@ -269,7 +298,8 @@ std::vector<int> DesignChange::TouchedLive(const DesignDocument& doc) const {
                 using T = std::decay_t<decltype(e)>;
                 if constexpr (std::is_same_v<T, FieldEdit> || std::is_same_v<T, BoxEdit>) {
                     add(e.slot);
-                } else if constexpr (std::is_same_v<T, OffsetEdit> || std::is_same_v<T, ShowEdit>) {
+                } else if constexpr (std::is_same_v<T, OffsetEdit> || std::is_same_v<T, ShowEdit> ||
+                                     std::is_same_v<T, StackEdit>) {
                     for (int s : e.members) add(s);
                 } else if constexpr (std::is_same_v<T, AppendEdit>) {
                     for (int s = e.first; s < e.first + e.count; ++s) add(s);
@@ -303,6 +333,9 @@ size_t DesignChange::Footprint() const {
                     bytes += e.before.capacity() + e.after.capacity();
                 } else if constexpr (std::is_same_v<T, OffsetEdit> || std::is_same_v<T, ShowEdit>) {
                     bytes += e.members.capacity() * sizeof(int);
+                } else if constexpr (std::is_same_v<T, StackEdit>) {
+                    bytes += e.members.capacity() * sizeof(int) +
+                             (e.before.capacity() + e.after.capacity()) * sizeof(uint64_t);
                 } else if constexpr (std::is_same_v<T, AppendEdit>) {
                     bytes += e.records.capacity() * sizeof(ComponentRecord);
                 } else if constexpr (std::is_same_v<T, SettingsEdit>) {

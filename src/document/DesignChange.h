@@ -54,7 +54,7 @@ struct DocumentSettings {
 };
 
 // How consecutive changes may fold into one undo step.
-enum class MergeKind { None, Nudge, Resize, ValueTyping };
+enum class MergeKind { None, Nudge, Resize, ValueTyping, WindowSize };
 
 class DesignChange {
   public:
@@ -70,6 +70,9 @@ class DesignChange {
     void SetGeometry(DesignDocument& doc, int slot, const BoxGeometry& g);
     void SetVisible(DesignDocument& doc, const std::vector<int>& slots, bool visible);
     void SetSettings(DesignDocument& doc, const DocumentSettings& settings);
+    // Gives the slots these stacking values (ComponentRecord::ZOrder), in the same order.
+    void SetStacking(DesignDocument& doc, const std::vector<int>& slots,
+                     const std::vector<uint64_t>& zOrders);
     // Appends a component; returns its slot (0 when the design is full).
     int Append(DesignDocument& doc, ComponentRecord record);
 
@@ -119,7 +122,12 @@ class DesignChange {
     struct SettingsEdit {
         DocumentSettings before, after;
     };
-    using Edit = std::variant<FieldEdit, BoxEdit, OffsetEdit, ShowEdit, AppendEdit, SettingsEdit>;
+    struct StackEdit {
+        std::vector<int> members;
+        std::vector<uint64_t> before, after;
+    };
+    using Edit =
+        std::variant<FieldEdit, BoxEdit, OffsetEdit, ShowEdit, AppendEdit, SettingsEdit, StackEdit>;
 
     std::string text_;
     MergeKind merge_;

@@ -166,10 +166,10 @@ void SelectionSet::Clear() {
 }
 
 int DesignDocument::AppendSlot(ComponentRecord record) {
-    if (SlotCount() >= kMaxSlots) return 0;
+    if (LiveCount() >= kMaxSlots || SlotCount() >= kMaxSlotNumbers) return 0;
     int n = static_cast<int>(slots_.size());
     record.Visible = true;
-    record.ZOrder = ++zCounter_;
+    record.ZOrder = ++zFront_;
     AddLiveTab(record.ComponentTabOrder);
     ++liveCount_;
     slots_.push_back(std::move(record));
@@ -179,8 +179,8 @@ int DesignDocument::AppendSlot(ComponentRecord record) {
 
 void DesignDocument::ReserveSlots(int count) {
     if (count <= 0) return;
-    const size_t wanted =
-        std::min(slots_.size() + static_cast<size_t>(count), static_cast<size_t>(kMaxSlots) + 1);
+    const size_t wanted = std::min(slots_.size() + static_cast<size_t>(count),
+                                   static_cast<size_t>(kMaxSlotNumbers) + 1);
     slots_.reserve(wanted);
     names_.Reserve(wanted);
 }
@@ -213,7 +213,11 @@ void DesignDocument::SetVisible(int i, bool visible) {
 }
 
 void DesignDocument::BringToFront(int i) {
-    slots_.at(static_cast<size_t>(i)).ZOrder = ++zCounter_;
+    slots_.at(static_cast<size_t>(i)).ZOrder = ++zFront_;
+}
+
+void DesignDocument::SendToBack(int i) {
+    slots_.at(static_cast<size_t>(i)).ZOrder = --zBack_;
 }
 
 void DesignDocument::RemoveLastSlots(int count) {

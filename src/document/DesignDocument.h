@@ -16,7 +16,13 @@
 
 namespace korvane {
 
+// The live components a design holds at most, as its file holds at most 32767 sections.
 inline constexpr int kMaxSlots = 32767;
+// The slots a design holds at most while it stays open, the deleted ones included (a file
+// opened afresh has no deleted ones).
+inline constexpr int kMaxSlotNumbers = 1 << 20;
+inline constexpr const char* kTooManyDeletedMessage =
+    "The design holds too many deleted components: save it and open it again to add more.";
 inline constexpr double kDefaultOuterWidth = 4995;   // twips
 inline constexpr double kDefaultOuterHeight = 4035;  // twips
 // Frame allowances of the document window, twips.
@@ -39,7 +45,9 @@ struct ComponentRecord {
     float Width = 0;
     float Height = 0;
     bool Visible = false;
-    uint64_t ZOrder = 0;  // larger is nearer the front
+    // The stacking on the surface and in the generated window: larger is nearer the front.
+    // Only the order of the values means something; the file keeps the order.
+    uint64_t ZOrder = 0;
 };
 
 // One selection handle (Handles element 1..4).
@@ -170,14 +178,16 @@ class DesignDocument {
     int LiveCount() const { return liveCount_; }
 
     // Appends a slot (visible, in front) and returns its number; 0 when the design already
-    // holds kMaxSlots slots.
+    // holds kMaxSlots live components or kMaxSlotNumbers slots.
     int AppendSlot(ComponentRecord record);
     // Makes room for this many more slots, as a whole design is loaded.
     void ReserveSlots(int count);
     void SetName(int i, std::string name);
     void SetTabOrder(int i, std::string tabOrder);
     void SetVisible(int i, bool visible);
+    // Stacks the slot in front of every other, or behind every other.
     void BringToFront(int i);
+    void SendToBack(int i);
     // Takes back the last `count` appended slots exactly (their names and tab orders leave the
     // indexes); used only to undo an insertion, which was the newest change.
     void RemoveLastSlots(int count);
@@ -204,7 +214,9 @@ class DesignDocument {
 
     std::vector<ComponentRecord> slots_ = std::vector<ComponentRecord>(1);
     int liveCount_ = 0;
-    uint64_t zCounter_ = 0;
+    // The stacking values given so far lie between these: the front grows up, the back down.
+    uint64_t zFront_ = uint64_t{1} << 62;
+    uint64_t zBack_ = uint64_t{1} << 62;
     NameIndex names_;
     // Per prefix: every number below this is known to be taken.
     std::unordered_map<std::string, int> nameHint_;

@@ -25,9 +25,13 @@ void DesignEditor::InsertComponent(std::string_view controlType) {
             links_.messages.Show(Warning("Component Name cannot have spaces.", "Component Name"));
             return;
         }
-        if (doc_.SlotCount() >= kMaxSlots) {
+        if (doc_.LiveCount() >= kMaxSlots) {
             links_.messages.Show(Warning(
                 "A design holds at most 32767 components: no more can be inserted.", "Korvane"));
+            return;
+        }
+        if (doc_.SlotCount() >= kMaxSlotNumbers) {
+            links_.messages.Show(Warning(kTooManyDeletedMessage, "Korvane"));
             return;
         }
         std::string value = IsListKind(controlType) ? "item1|item2" : name;
@@ -97,16 +101,22 @@ void DesignEditor::Record(DesignChange change) {
 
 void DesignEditor::ApplyChange(DesignChange& change, bool forward) {
     doc_.MouseIsDown = false;
+    const std::vector<int> before = selection_.SelectedSlots();
     change.Apply(doc_, forward);
     if (links_.main && change.ChangesList()) list_.FillComponentList();
-    std::vector<int> touched = change.TouchedLive(doc_);
+    // The selection stays where its components still are; when none is left (or there was
+    // none), what the step touched is selected, so that what came back shows.
+    std::vector<int> selected;
+    for (int s : before)
+        if (doc_.IsLive(s)) selected.push_back(s);
+    if (selected.empty()) selected = change.TouchedLive(doc_);
     int primary = 0;
-    if (!touched.empty()) {
+    if (!selected.empty()) {
         const bool keep =
-            std::binary_search(touched.begin(), touched.end(), static_cast<int>(doc_.ActiveSlot));
-        primary = keep ? doc_.ActiveSlot : touched.back();
+            std::binary_search(selected.begin(), selected.end(), static_cast<int>(doc_.ActiveSlot));
+        primary = keep ? doc_.ActiveSlot : selected.back();
     }
-    selection_.SelectSlots(touched, primary);
+    selection_.SelectSlots(selected, primary);
 }
 
 }  // namespace korvane

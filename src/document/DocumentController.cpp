@@ -5,6 +5,7 @@
 
 #include "document/MenuBar.h"
 #include "document/ProjectFile.h"
+#include "document/StackOrder.h"
 #include "platform/Conversions.h"
 #include "platform/FileSystem.h"
 #include "platform/ProfileFile.h"
@@ -85,10 +86,23 @@ void DocumentController::RefreshWindowSize() {
 }
 
 void DocumentController::ResizeWindow(double outerWidth, double outerHeight) {
-    doc.OuterWidth = outerWidth;
-    doc.OuterHeight = outerHeight;
-    RefreshWindowSize();
+    // The designed window's size is part of the design: an undoable step, merged with the
+    // resizes that follow until the resize ends.
+    DocumentSettings resized = DocumentSettings::Capture(doc);
+    resized.OuterWidth = outerWidth;
+    resized.OuterHeight = outerHeight;
+    resized.WindowWidth =
+        static_cast<float>(RoundHalfEven(TwipsToPixels(outerWidth - kFrameWidth - kDesignMargin)));
+    resized.WindowHeight = static_cast<float>(
+        RoundHalfEven(TwipsToPixels(outerHeight - kFrameHeight - kDesignMargin)));
+    DesignChange change("Resize Window", MergeKind::WindowSize);
+    change.SetSettings(doc, resized);
+    editor.Record(std::move(change));
     NotifyChanged();
+}
+
+void DocumentController::EndMerging() {
+    if (links_.history) links_.history->EndMerging();
 }
 
 void DocumentController::ResetFileFields() {
@@ -192,6 +206,7 @@ bool DocumentController::SavePath(const std::string& path) {
     }
     doc.Caption = doc.FileName;
     links_.history->MarkSaved();
+    if (links_.main) links_.main->FileUsed(path);
     NotifyChanged();
     return true;
 }
@@ -251,10 +266,8 @@ bool DocumentController::FileOpen() {
     std::string oldName = doc.FileName;
     std::string oldComplete = doc.FilePath;
     AskOpenPath();
-    if (TrimSpaces(doc.FilePath).empty()) {
-        ChooseFirstListEntry();
-        return false;
-    }
+    // A cancelled dialog leaves the design, its list and its selection as they were.
+    if (TrimSpaces(doc.FilePath).empty()) return false;
     bool refused = false;
     if (HasSpace(doc.FileName)) {
         links_.messages.Show(Warning("File Name cannot have spaces.", "File Name"));
@@ -269,6 +282,17 @@ bool DocumentController::FileOpen() {
         return false;
     }
     return true;
+}
+
+bool DocumentController::FileRevert() {
+    if (!Loaded() || TrimSpaces(doc.FilePath).empty()) return false;
+    if (Modified()) {
+        MessageRequest ask{"Discard the changes and open \"" + doc.FileName +
+                               "\" as it was last saved?\n\nThis cannot be undone.",
+                           "Revert", MessageIcon::Warning, MessageButtons::YesNo, 2};
+        if (links_.messages.Show(ask) != MessageResult::Yes) return false;
+    }
+    return LoadFile(doc.FilePath);
 }
 
 bool DocumentController::OpenPath(const std::string& path) {
@@ -297,6 +321,7 @@ bool DocumentController::LoadFile(const std::string& path) {
         return false;
     }
     LoadProject(std::move(project));
+    if (links_.main) links_.main->FileUsed(path);
     return true;
 }
 
@@ -316,10 +341,11 @@ void DocumentController::LoadProject(LoadedProject project) {
     }
     RefreshWindowSize();
     doc.ReserveSlots(static_cast<int>(project.components.size()));
-    for (LoadedComponent& c : project.components) {
-        editor.AppendComponent(c.type, std::move(c.name), std::move(c.value), std::move(c.events),
-                               c.x, c.y, c.sizeX, c.sizeY, std::move(c.order), std::move(c.popup));
-    }
+    const int first = doc.SlotCount() + 1;
+    for (LoadedComponent& c : project.components) doc.AppendSlot(RecordOf(std::move(c)));
+    std::vector<int> backToFront;
+    for (size_t k : project.stackOrder) backToFront.push_back(first + static_cast<int>(k));
+    StackInFront(doc, backToFront);
     if (!project.menuElements.empty()) doc.MenuElements = std::move(project.menuElements);
     if (const std::string fault = MenuElementCountFault(NamedMenuElementCount(doc.MenuElements));
         !fault.empty())
@@ -327,15 +353,10 @@ void DocumentController::LoadProject(LoadedProject project) {
             Warning(fault + " All of them are kept, but a Frame or JFrame is generated "
                             "only once some are removed (Insert > Menu...).",
                     "Open File"));
-    ChooseFirstListEntry();
+    // An opened design has nothing selected, so that no key acts on a component unasked.
+    if (links_.main) list.FillComponentList();
+    selection.SelectNone();
     NotifyChanged();
-}
-
-void DocumentController::ChooseFirstListEntry() {
-    if (!links_.main) return;
-    list.FillComponentList();
-    const ComponentListBox& entries = links_.main->ComponentList();
-    if (entries.ListCount() > 0) list.SelectListEntry(EntryName(entries.List(0)));
 }
 
 void DocumentController::ClearComponents() {

@@ -64,8 +64,11 @@ class DocumentController {
     // --- lifecycle ---
     void Load();
     void Activate();
-    // The window got a new outer size (twips).
+    // The window got a new outer size (twips): an undoable step, merged with the next ones
+    // until EndMerging.
     void ResizeWindow(double outerWidth, double outerHeight);
+    // The last recorded step takes no later change into it.
+    void EndMerging();
     // The window is asked to close; false when the user keeps it open.
     bool QueryClose();
     void ResetFileFields();
@@ -79,6 +82,9 @@ class DocumentController {
     bool FileSave();
     bool FileSaveAs();
     bool FileOpen();
+    // File > Revert: the design as its file holds it, after asking when it has changes; false
+    // when it did not happen (asked No, no file, the file could not be read).
+    bool FileRevert();
     // Opens a file by path, as Open does after its dialog; false with a message on failure.
     bool OpenPath(const std::string& path);
     // Opens a file named from outside the program: Open's question about unsaved changes,
@@ -106,8 +112,6 @@ class DocumentController {
     bool ChangesMayGo();
     void SplitChosenPath();
     void RefreshWindowSize();
-    // The first entry of the list chosen, as after an Open.
-    void ChooseFirstListEntry();
 
     FileSystem* files_ = &RealFileSystem();
 };

@@ -23,6 +23,8 @@ class ChangeHistory {
     virtual void Record(DesignChange change) = 0;
     virtual void Clear() = 0;
     virtual void MarkSaved() = 0;
+    // The last step takes no later change into it (typing in one box, resizing the window).
+    virtual void EndMerging() {}
     virtual void ForgetSaved() = 0;
     virtual bool Clean() const = 0;
 };
@@ -60,6 +62,8 @@ class MainWindowLink {
     virtual void SetPaletteButtonsEnabled(bool enabled) = 0;
     // Presses the command bar's target button for a generation kind.
     virtual void PressTargetButton(std::string_view generateType) = 0;
+    // A project file was opened or saved at this path (for File > Open Recent).
+    virtual void FileUsed(const std::string& /*path*/) {}
 };
 
 // The document window's own view: its pop-up menus and its repainting.

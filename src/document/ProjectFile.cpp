@@ -4,11 +4,13 @@
 #include <array>
 #include <cmath>
 #include <iterator>
+#include <numeric>
 #include <string_view>
 #include <utility>
 
 #include "document/ComponentKinds.h"
 #include "document/PopupBinding.h"
+#include "document/StackOrder.h"
 #include "platform/Conversions.h"
 
 namespace korvane {
@@ -33,7 +35,8 @@ double StoredWindowSize(double twips) {
     return std::clamp(RoundHalfEven(twips), 0.0, kGeometryLimit);
 }
 
-void WriteComponentSection(ProfileWriter& w, int k, const ComponentRecord& r) {
+// stack: the component's place in the stacking, 1 = back-most; 0 writes no Stack key.
+void WriteComponentSection(ProfileWriter& w, int k, const ComponentRecord& r, int stack) {
     std::string section = std::to_string(k);
     w.WriteText(section, "Name", r.ComponentName);
     w.WriteText(section, "Type", DisplayNameOfType(r.ComponentType));
@@ -46,6 +49,7 @@ void WriteComponentSection(ProfileWriter& w, int k, const ComponentRecord& r) {
     w.WriteText(section, "Order", r.ComponentTabOrder);
     w.WriteText(section, "Popup",
                 IsPopupBinding(r.ComponentPopup) ? r.ComponentPopup : std::string());
+    if (stack > 0) w.Write(section, "Stack", std::to_string(stack));
 }
 
 void WriteMenuElements(ProfileWriter& w, const std::vector<MenuElement>& elements) {
@@ -83,10 +87,13 @@ void ReadMainAndFont(const ProfileReader& f, LoadedProject& out) {
 // Reads the component sections 1, 2, ... up to the first without a Name.
 bool ReadComponents(const ProfileReader& f, LoadedProject& out, std::string& error) {
     out.components.reserve(std::min<size_t>(f.SectionCount(), kMaxSlots));
-    constexpr std::string_view kKeys[] = {"Name",  "Type", "Value", "Events", "Order",
-                                          "Popup", "X",    "Y",     "SizeX",  "SizeY"};
-    enum { kName, kType, kValue, kEvents, kOrder, kPopup, kX, kY, kSizeX, kSizeY };
+    constexpr std::string_view kKeys[] = {"Name", "Type", "Value", "Events", "Order", "Popup",
+                                          "X",    "Y",    "SizeX", "SizeY",  "Stack"};
+    enum { kName, kType, kValue, kEvents, kOrder, kPopup, kX, kY, kSizeX, kSizeY, kStack };
     std::string_view values[std::size(kKeys)];
+    // The place in the stacking of each component: its Stack number, else its section number.
+    std::vector<double> stack;
+    bool anyStack = false;
     for (int k = 1;; ++k) {
         f.Section(std::to_string(k)).ViewEach(kKeys, values);
         if (values[kName].empty()) break;
@@ -106,6 +113,15 @@ bool ReadComponents(const ProfileReader& f, LoadedProject& out, std::string& err
         c.y = static_cast<float>(GeometryValue(values[kY]));
         c.sizeX = GeometryValue(values[kSizeX]);
         c.sizeY = GeometryValue(values[kSizeY]);
+        const bool stated = HasLeadingNumber(values[kStack]);
+        stack.push_back(stated ? Val(values[kStack]) : k);
+        anyStack = anyStack || stated;
+    }
+    if (anyStack) {
+        out.stackOrder.resize(stack.size());
+        std::iota(out.stackOrder.begin(), out.stackOrder.end(), size_t{0});
+        std::stable_sort(out.stackOrder.begin(), out.stackOrder.end(),
+                         [&](size_t a, size_t b) { return stack[a] < stack[b]; });
     }
     return true;
 }
@@ -177,6 +193,21 @@ void ReadLegacyComponents(const ProfileReader& f, double gridSize, LoadedProject
 
 }  // namespace
 
+ComponentRecord RecordOf(LoadedComponent component) {
+    ComponentRecord r;
+    r.ComponentType = std::move(component.type);
+    r.ComponentName = std::move(component.name);
+    r.ComponentValue = std::move(component.value);
+    r.ComponentEvents = std::move(component.events);
+    r.ComponentTabOrder = std::move(component.order);
+    r.ComponentPopup = std::move(component.popup);
+    r.Left = component.x;
+    r.Top = component.y;
+    r.Width = static_cast<float>(component.sizeX);
+    r.Height = static_cast<float>(component.sizeY);
+    return r;
+}
+
 double GeometryValue(std::string_view text) {
     double v = ValUnbounded(text);
     return InGeometryRange(v) ? v : 0;
@@ -225,9 +256,18 @@ std::string ProjectFileText(const DesignDocument& doc) {
     w.WriteText("Font", "Name", doc.FontName);
     w.WriteText("Font", "Style", doc.FontStyle);
     w.Write("Font", "Size", std::to_string(doc.FontSize));
+    // A design stacked in the order of its sections writes no Stack keys, as files always did.
+    std::vector<int> stack;
+    if (!StacksInSlotOrder(doc)) {
+        stack.assign(static_cast<size_t>(doc.SlotCount()) + 1, 0);
+        int place = 0;
+        for (int slot : LiveSlotsBackToFront(doc)) stack[static_cast<size_t>(slot)] = ++place;
+    }
     int k = 1;
     for (int i = 1; i <= doc.SlotCount(); ++i)
-        if (doc.IsLive(i)) WriteComponentSection(w, k++, doc.Slot(i));
+        if (doc.IsLive(i))
+            WriteComponentSection(w, k++, doc.Slot(i),
+                                  stack.empty() ? 0 : stack[static_cast<size_t>(i)]);
     WriteMenuElements(w, doc.MenuElements);
     return std::move(w).Text();
 }

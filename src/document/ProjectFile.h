@@ -38,7 +38,14 @@ struct LoadedProject {
     std::vector<LoadedComponent> components;
     bool legacy = false;                    // components come from the older per-kind layout
     std::vector<MenuElement> menuElements;  // empty = no menu bar
+    // The components from the back-most to the front-most, by their Stack keys (a component
+    // without one stands at its section number, ties in section order); empty when no
+    // component has one: the sections' order.
+    std::vector<size_t> stackOrder;
 };
+
+// The component as a slot holds it.
+ComponentRecord RecordOf(LoadedComponent component);
 
 // Reads a parsed project file. Fails, with a reason, for a file with more components than a
 // design can hold; every other content gives a design.

@@ -14,7 +14,6 @@ void Selection::SelectSlot(int index) {
         if (links_.main) links_.main->ComponentList().SetSelectedSlots({index});
     }
     doc_.ActiveSlot = index;
-    doc_.BringToFront(index);
     PlaceHandles();
     ShowHandles(true);
     const ComponentRecord& r = doc_.Slot(index);

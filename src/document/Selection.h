@@ -17,7 +17,8 @@ class Selection {
     Selection(DesignDocument& doc, const DocumentLinks& links, ComponentListSync& list)
         : doc_(doc), links_(links), list_(list) {}
 
-    // Steps of selecting a box once no palette tool intercepts: active, in front, handles.
+    // Steps of selecting a box once no palette tool intercepts: active, handles (a click does
+    // not restack: the stacking is part of the design).
     // A box that is already one of several selected becomes the primary one; any other box
     // becomes the only one selected.
     void SelectSlot(int index);

@@ -1,6 +1,7 @@
 #include "mainwindow/Inspector.h"
 
 #include <algorithm>
+#include <charconv>
 #include <unordered_map>
 
 #include "codegen/EventCatalogue.h"
@@ -106,7 +107,11 @@ void Inspector::Changed() {
 
 int Inspector::ShownSlot() const {
     if (!form_ || ShownIndex.empty()) return 0;
-    int i = ToInt16(ShownIndex).value_or(0);
+    // Slot numbers pass 32767 in a design that has deleted components.
+    int i = 0;
+    const auto [end, error] =
+        std::from_chars(ShownIndex.data(), ShownIndex.data() + ShownIndex.size(), i);
+    if (error != std::errc() || end != ShownIndex.data() + ShownIndex.size()) return 0;
     return form_->doc.IsSlot(i) ? i : 0;
 }
 
@@ -225,6 +230,40 @@ void Inspector::ValueChanged() {
     form_->editor.Record(std::move(change));
     form_->NotifyComponentChanged(i);
     Changed();
+}
+
+void Inspector::ValueTypingEnds() {
+    if (form_) form_->EndMerging();
+}
+
+bool Inspector::HasPendingTyping(InspectorControl box) const {
+    const int i = ShownSlot();
+    if (i == 0) return false;
+    const ComponentRecord& r = form_->doc.Slot(i);
+    switch (box) {
+        case InspectorControl::NameBox:
+            return NameBox.Text != r.ComponentName;
+        case InspectorControl::TabOrderBox:
+            return TabOrderBox.Text != r.ComponentTabOrder;
+        case InspectorControl::PopupClassBox:
+            return PopupClassBox.Text != StoredPopupName(i);
+        default:
+            return false;
+    }
+}
+
+bool Inspector::CommitTyping() {
+    if (!HasPendingTyping(Focus)) return true;
+    switch (Focus) {
+        case InspectorControl::NameBox:
+            return ValidateName();
+        case InspectorControl::TabOrderBox:
+            return ValidateTabOrder();
+        case InspectorControl::PopupClassBox:
+            return ValidatePopupClass();
+        default:
+            return true;
+    }
 }
 
 void Inspector::TypeChosen() {

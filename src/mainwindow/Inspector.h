@@ -118,6 +118,15 @@ class Inspector {
     // The focus is about to leave the box: false when it must stay.
     bool NameLosesFocus();
     void ValueChanged();
+    // Enter in the value box, or the focus leaving it: the typing so far is one step, and the
+    // next typing starts another.
+    void ValueTypingEnds();
+    // Whether the box holds typing the design does not have yet (the value box never does: it
+    // writes every change at once).
+    bool HasPendingTyping(InspectorControl box) const;
+    // Before Undo and Redo act on the design: the typing of the box with the focus is committed
+    // as Enter would. False when it was refused (the message said why).
+    bool CommitTyping();
     // The Type list's selection changed (the user's choice is already in TypeList).
     void TypeChosen();
     int TabOrderKeyPress(int keyAscii);

@@ -12,6 +12,7 @@
 #include "document/Links.h"
 #include "mainwindow/Inspector.h"
 #include "mainwindow/Palettes.h"
+#include "mainwindow/RecentFiles.h"
 #include "surface/PaletteTools.h"
 
 namespace korvane {
@@ -31,6 +32,7 @@ class MainController : public MainWindowLink, public PaletteTools {
     Palettes palettes;
     Inspector inspector;
     ComponentListBox componentList;
+    RecentFiles recentFiles;
     // The command bar's target button caption.
     std::string TargetCaption = "Applet";
     std::array<std::string, 25> TypeDisplayNames{};
@@ -90,6 +92,7 @@ class MainController : public MainWindowLink, public PaletteTools {
     void ClearInspector() override;
     void SetPaletteButtonsEnabled(bool enabled) override;
     void PressTargetButton(std::string_view generateType) override;
+    void FileUsed(const std::string& path) override { recentFiles.Add(path); }
 
     // --- PaletteTools ---
     bool ToolArmed() const override { return palettes.ToolArmed(); }

@@ -4,9 +4,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
+#include <system_error>
 
 namespace korvane {
 namespace {
@@ -87,6 +86,40 @@ double RadixValue(std::string_view s, int radix) {
     return any ? v : 0;
 }
 
+// Whether a plain number text that from_chars found out of range is too large (rather than too
+// small): the power of ten of its first significant digit is not negative.
+bool TooLarge(std::string_view digitsAndExponent) {
+    const size_t e = digitsAndExponent.find('e');
+    const std::string_view mantissa = digitsAndExponent.substr(0, e);
+    long long power = 0;
+    if (e != std::string_view::npos) {
+        // Saturating: an exponent of any length only needs its sign and size.
+        std::string_view digits = digitsAndExponent.substr(e + 1);
+        const bool negative = !digits.empty() && digits[0] == '-';
+        if (!digits.empty() && (digits[0] == '-' || digits[0] == '+')) digits.remove_prefix(1);
+        for (char c : digits) power = std::min(power * 10 + (c - '0'), 1000000000LL);
+        if (negative) power = -power;
+    }
+    const size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const size_t first = mantissa.find_first_not_of("0.");
+    if (first == std::string_view::npos) return false;
+    // Digits of the whole part from the first significant one, or the zeros after the point.
+    const long long shift = first < point ? static_cast<long long>(point - first) - 1
+                                          : -static_cast<long long>(first - point);
+    return power + shift >= 0;
+}
+
+// The value of a plain number text ([sign] digits [. digits] [e [sign] digits]) in every
+// locale: from_chars reads the point as the decimal separator whatever the locale says.
+double PlainNumberValue(std::string_view text) {
+    const bool negative = !text.empty() && text[0] == '-';
+    if (!text.empty() && (text[0] == '-' || text[0] == '+')) text.remove_prefix(1);
+    double value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec == std::errc::result_out_of_range) value = TooLarge(text) ? HUGE_VAL : 0.0;
+    return negative ? -value : value;
+}
+
 }  // namespace
 
 double Val(std::string_view text) {
@@ -124,7 +157,7 @@ double ValUnbounded(std::string_view text) {
     }
     Scan scan = ScanNumber(text);
     if (!scan.anyDigit) return 0;
-    return std::strtod(scan.text.c_str(), nullptr);
+    return PlainNumberValue(scan.text);
 }
 
 bool HasLeadingNumber(std::string_view text) {

@@ -22,17 +22,21 @@ class ChangeCommand : public QUndoCommand {
     }
     void undo() override { form_.editor.ApplyChange(change_, false); }
     int id() const override {
-        return change_.Merge() == MergeKind::None ? -1 : static_cast<int>(change_.Merge());
+        return change_.Merge() == MergeKind::None || closed_ ? -1
+                                                             : static_cast<int>(change_.Merge());
     }
     bool mergeWith(const QUndoCommand* other) override {
         return change_.MergeWith(static_cast<const ChangeCommand*>(other)->change_);
     }
     const DesignChange& Change() const { return change_; }
+    // No later change merges into this one.
+    void Close() { closed_ = true; }
 
   private:
     DocumentController& form_;
     DesignChange change_;
     bool fresh_ = true;
+    bool closed_ = false;
 };
 
 }  // namespace
@@ -61,6 +65,13 @@ void DesignHistory::Clear() {
     recording_ = true;
     stack_.clear();
     recording_ = false;
+}
+
+void DesignHistory::EndMerging() {
+    if (stack_.index() == 0) return;
+    // The stack hands out its commands as const; closing one only changes its id.
+    if (auto* top = dynamic_cast<const ChangeCommand*>(stack_.command(stack_.index() - 1)))
+        const_cast<ChangeCommand*>(top)->Close();
 }
 
 void DesignHistory::MarkSaved() {

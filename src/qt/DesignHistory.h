@@ -28,6 +28,7 @@ class DesignHistory : public QObject, public ChangeHistory {
     void Record(DesignChange change) override;
     void Clear() override;
     void MarkSaved() override;
+    void EndMerging() override;
     void ForgetSaved() override;
     bool Clean() const override;
 

@@ -18,6 +18,8 @@ namespace {
 
 // Where the window sits inside the frame when it is shown, twips from each edge.
 constexpr double kDocumentOffset = 120;
+// The place of Paste in the empty design's menu: after File, AWT and Swing.
+constexpr int kPasteHerePlace = 3;
 
 struct GenerateItem {
     const char* kind;
@@ -116,9 +118,14 @@ void DocumentWindow::BuildMenuBar() {
     AddMenuItem(file, "&New\tCtrl+N", "opt_New", [this] { form_.FileNew(); });
     AddMenuItem(file, "&Open...\tCtrl+O", "opt_Open", [this] { form_.FileOpen(); });
     AddMenuItem(file, "&Import Java...", "opt_ImportJava", [this] { emit importJavaRequested(); });
+    recentMenu_ = AddSubmenu(file, "Open &Recent", "opt_OpenRecent");
+    AddMenuItem(file, "&Close	Ctrl+W", "opt_Close", [this] { close(); });
     AddSeparator(file);
-    AddMenuItem(file, "&Save\tCtrl+S", "opt_Save", [this] { form_.FileSave(); });
-    AddMenuItem(file, "Save &As...\tCtrl+Shift+S", "opt_SaveAs", [this] { form_.FileSaveAs(); });
+    AddMenuItem(file, "&Save	Ctrl+S", "opt_Save", [this] { form_.FileSave(); });
+    AddMenuItem(file, "Save &As...	Ctrl+Shift+S", "opt_SaveAs", [this] { form_.FileSaveAs(); });
+    revert_ = AddMenuItem(file, "Re&vert", "opt_Revert", [this] { form_.FileRevert(); });
+    connect(file, &QMenu::aboutToShow, this,
+            [this] { revert_->setEnabled(!form_.doc.FilePath.empty()); });
     BuildOptionsMenu(file, "opt_", "Op&tions");
     AddSeparator(file);
     AddMenuItem(file, "E&xit\tCtrl+Q", "opt_Exit", [this] { emit exitRequested(); });
@@ -171,8 +178,13 @@ void DocumentWindow::AddEditMenu(EditActions* actions) {
     connect(edit, &QMenu::aboutToShow, actions, &EditActions::Refresh);
     menuBar_.insert(1, edit);
     AddSeparator(menuControl_);
+    actions->FillStackingMenu(menuControl_);
+    AddSeparator(menuControl_);
     actions->FillArrangeMenu(menuControl_);
     connect(menuControl_, &QMenu::aboutToShow, actions, &EditActions::Refresh);
+    // After the insert submenus of the empty design's menu.
+    menuForm_->insertAction(menuForm_->actions().at(kPasteHerePlace), actions->PasteHere());
+    connect(menuForm_, &QMenu::aboutToShow, actions, &EditActions::Refresh);
 }
 
 void DocumentWindow::BuildPopupMenus() {
@@ -275,8 +287,19 @@ void DocumentWindow::SyncVisibility() {
     }
 }
 
+QString DocumentWindow::Title() const {
+    const std::string& name = form_.doc.Caption;
+    return (name.empty() ? QString("Untitled") : QString::fromStdString(name)) +
+           (form_.Modified() ? "*" : "");
+}
+
+void DocumentWindow::ShowTitle() {
+    setWindowTitle(Title());
+    emit titleChanged();
+}
+
 void DocumentWindow::DesignChanged() {
-    setWindowTitle(QString::fromStdString(form_.doc.Caption));
+    ShowTitle();
     SyncVisibility();
     ApplyDocumentSize();
     if (widget()) widget()->update();
@@ -302,6 +325,9 @@ void DocumentWindow::RecordSize() {
     if (outer.width() != std::lround(form_.doc.OuterWidth) ||
         outer.height() != std::lround(form_.doc.OuterHeight))
         form_.ResizeWindow(outer.width(), outer.height());
+    // A resize by the frame's edges is one step until the button comes up; any other (a
+    // maximise, a restore) is one of its own.
+    if (!mouseResizing_) form_.EndMerging();
 }
 
 void DocumentWindow::showEvent(QShowEvent* event) {
@@ -326,7 +352,15 @@ void DocumentWindow::closeEvent(QCloseEvent* event) {
     QMdiSubWindow::closeEvent(event);
 }
 
+void DocumentWindow::mouseReleaseEvent(QMouseEvent* event) {
+    QMdiSubWindow::mouseReleaseEvent(event);
+    if (!mouseResizing_) return;
+    mouseResizing_ = false;
+    form_.EndMerging();
+}
+
 void DocumentWindow::mousePressEvent(QMouseEvent* event) {
+    mouseResizing_ = event->button() == Qt::LeftButton;
     // A title-bar button acts on the part of the title bar the last mouse move found under the
     // mouse. After a prompt closed by a key (or any window that took the mouse away) no move
     // came since: find that part now, as a move to this point would.

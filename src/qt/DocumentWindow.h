@@ -51,9 +51,16 @@ class DocumentWindow : public QMdiSubWindow, public DocumentView {
 
     // View > Show Text.
     QAction* ShowTextAction() const { return showText_; }
+    // File > Open Recent, filled by the main window as it opens.
+    QMenu* RecentMenu() const { return recentMenu_; }
+    // The title: the design's file name (Untitled before its first save), with * while it has
+    // changes not saved.
+    QString Title() const;
+    void ShowTitle();
 
   signals:
     void designChanged();
+    void titleChanged();
     void componentChanged(int slot);
     void windowFontRequested();
     void gridRequested();
@@ -74,6 +81,7 @@ class DocumentWindow : public QMdiSubWindow, public DocumentView {
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     void BuildMenuBar();
@@ -93,6 +101,10 @@ class DocumentWindow : public QMdiSubWindow, public DocumentView {
     QMenu* menuControl_ = nullptr;
     QMenu* menuToolbar_ = nullptr;
     QAction* showText_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+    QAction* revert_ = nullptr;
+    // The left button is down on the frame (its edges resize the window).
+    bool mouseResizing_ = false;
     bool applyingSize_ = false;
     // The window was resized while hidden for a change of state.
     bool sizePending_ = false;

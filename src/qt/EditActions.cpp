@@ -7,7 +7,8 @@
 #include <QUndoStack>
 #include <QWidget>
 
-#include "document/Clipboard.h"
+#include "document/StackOrder.h"
+#include "mainwindow/Clipboard.h"
 #include "mainwindow/MainController.h"
 #include "surface/Arrange.h"
 
@@ -15,13 +16,27 @@ namespace korvane {
 
 EditActions::EditActions(MainController& main, QUndoStack& stack, QObject* parent)
     : QObject(parent), main_(main), form_(main.Document()) {
+    // Undo and Redo act on the design even while a property box has the focus: its typing is
+    // committed first, as Enter would.
     undo_ = stack.createUndoAction(this, "&Undo");
     undo_->setObjectName("OptionEditUndo");
     undo_->setShortcut(QKeySequence::Undo);
+    disconnect(undo_, &QAction::triggered, &stack, &QUndoStack::undo);
+    connect(undo_, &QAction::triggered, this, [this, &stack] {
+        if (!main_.inspector.CommitTyping()) return;
+        stack.undo();
+        emit designChanged();
+    });
     redo_ = stack.createRedoAction(this, "&Redo");
     redo_->setObjectName("OptionEditRedo");
     redo_->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    disconnect(redo_, &QAction::triggered, &stack, &QUndoStack::redo);
+    connect(redo_, &QAction::triggered, this, [this, &stack] {
+        if (!main_.inspector.CommitTyping()) return;
+        stack.redo();
+        emit designChanged();
+    });
     order_ << undo_ << redo_ << nullptr;
     cut_ = Add("Cu&t", "OptionEditCut", [this] {
         if (!CopySelection()) return;
@@ -30,9 +45,15 @@ EditActions::EditActions(MainController& main, QUndoStack& stack, QObject* paren
     cut_->setShortcut(QKeySequence::Cut);
     copy_ = Add("&Copy", "OptionEditCopy", [this] { CopySelection(); });
     copy_->setShortcut(QKeySequence::Copy);
-    paste_ = Add("&Paste", "OptionEditPaste",
-                 [this] { PasteText(form_, QGuiApplication::clipboard()->text().toStdString()); });
+    paste_ = Add("&Paste", "OptionEditPaste", [this] { Paste(PastePlace{}); });
     paste_->setShortcut(QKeySequence::Paste);
+    // The empty design's pop-up menu pastes where it was opened.
+    pasteHere_ = Add(
+        "&Paste", "OptionPaste",
+        [this] {
+            Paste(PastePlace{true, form_.doc.InsertX, form_.doc.InsertY});
+        },
+        false);
     duplicate_ = Add("D&uplicate", "OptionEditDuplicate",
                      [this] { PasteText(form_, CopyText(form_), "Duplicate"); });
     duplicate_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
@@ -40,6 +61,11 @@ EditActions::EditActions(MainController& main, QUndoStack& stack, QObject* paren
     order_ << nullptr;
     selectAll_ = Add("Select &All", "OptionEditSelectAll", [this] { form_.selection.SelectAll(); });
     selectAll_->setShortcut(QKeySequence::SelectAll);
+    order_ << nullptr;
+    toFront_ = Add("Bring to &Front", "OptionEditBringToFront", [this] { BringToFront(form_); });
+    toFront_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
+    toBack_ = Add("Send to &Back", "OptionEditSendToBack", [this] { SendToBack(form_); });
+    toBack_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B));
     for (const ArrangeInfo& info : ArrangeCommands()) {
         const ArrangeCommand command = info.command;
         QAction* action = new QAction(
@@ -67,7 +93,22 @@ bool EditActions::CopySelection() {
     const std::string text = CopyText(form_);
     if (text.empty()) return false;
     QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+    pastes_ = 0;
     return true;
+}
+
+void EditActions::Paste(PastePlace place) {
+    const std::string text = QGuiApplication::clipboard()->text().toStdString();
+    // Each paste of the same text lands one grid step further than the one before.
+    if (text != lastPasted_) pastes_ = 0;
+    lastPasted_ = text;
+    place.steps = ++pastes_;
+    PasteText(form_, text, "Paste", place);
+}
+
+void EditActions::FillStackingMenu(QMenu* menu) {
+    menu->addAction(toFront_);
+    menu->addAction(toBack_);
 }
 
 void EditActions::FillArrangeMenu(QMenu* menu) {
@@ -79,7 +120,7 @@ void EditActions::FillArrangeMenu(QMenu* menu) {
 }
 
 QAction* EditActions::Add(const QString& caption, const QString& name,
-                          std::function<void()> onClick) {
+                          std::function<void()> onClick, bool inEditMenu) {
     QAction* action = new QAction(caption, this);
     action->setObjectName(name);
     connect(action, &QAction::triggered, this, [this, onClick = std::move(onClick)] {
@@ -87,7 +128,7 @@ QAction* EditActions::Add(const QString& caption, const QString& name,
         onClick();
         emit designChanged();
     });
-    order_ << action;
+    if (inEditMenu) order_ << action;
     return action;
 }
 
@@ -113,7 +154,10 @@ void EditActions::Refresh() {
     copy_->setEnabled(selected);
     duplicate_->setEnabled(selected);
     paste_->setEnabled(loaded);
+    pasteHere_->setEnabled(loaded);
     selectAll_->setEnabled(loaded && form_.doc.LiveCount() > 0);
+    toFront_->setEnabled(CanBringToFront(form_));
+    toBack_->setEnabled(CanSendToBack(form_));
     for (QAction* action : arrange_)
         action->setEnabled(CanArrange(form_, static_cast<ArrangeCommand>(action->data().toInt())));
 }

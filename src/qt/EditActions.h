@@ -5,6 +5,9 @@
 #include <QList>
 #include <QObject>
 #include <functional>
+#include <string>
+
+#include "mainwindow/Clipboard.h"
 
 class QAction;
 class QMenu;
@@ -24,6 +27,8 @@ class EditActions : public QObject {
     void FillMenu(QMenu* menu);
     // Adds the align and size commands to a menu (the component's pop-up menu).
     void FillArrangeMenu(QMenu* menu);
+    // Adds Bring to Front and Send to Back to a menu (the component's pop-up menu).
+    void FillStackingMenu(QMenu* menu);
     // The keys of the commands work while the focus is in one of these widgets (the design,
     // the panels), not in other windows' text, which keeps its own copy and select-all.
     void AttachKeysTo(const QList<QWidget*>& widgets);
@@ -34,14 +39,20 @@ class EditActions : public QObject {
     QAction* Redo() const { return redo_; }
     QAction* Delete() const { return delete_; }
     QAction* SelectAll() const { return selectAll_; }
+    // Paste at the point where the empty design's pop-up menu was opened.
+    QAction* PasteHere() const { return pasteHere_; }
+    QAction* ToFront() const { return toFront_; }
+    QAction* ToBack() const { return toBack_; }
 
   signals:
     void designChanged();
 
   private:
-    QAction* Add(const QString& caption, const QString& name, std::function<void()> onClick);
+    QAction* Add(const QString& caption, const QString& name, std::function<void()> onClick,
+                 bool inEditMenu = true);
     // Puts the selected components on the clipboard; false when none is selected.
     bool CopySelection();
+    void Paste(PastePlace place);
 
     MainController& main_;
     DocumentController& form_;
@@ -50,6 +61,12 @@ class EditActions : public QObject {
     QAction* cut_ = nullptr;
     QAction* copy_ = nullptr;
     QAction* paste_ = nullptr;
+    QAction* pasteHere_ = nullptr;
+    QAction* toFront_ = nullptr;
+    QAction* toBack_ = nullptr;
+    // The clipboard text pasted last, and how many times in a row.
+    std::string lastPasted_;
+    int pastes_ = 0;
     QAction* duplicate_ = nullptr;
     QAction* delete_ = nullptr;
     QAction* selectAll_ = nullptr;

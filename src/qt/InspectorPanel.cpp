@@ -231,6 +231,8 @@ void InspectorPanel::BuildProperties() {
         ins_.ValueBox.Text = text.toStdString();
         ins_.ValueChanged();
     });
+    // Enter or leaving the box ends one edit of the value: the next typing is a step of its own.
+    connect(text3Value_, &QLineEdit::editingFinished, this, [this] { ins_.ValueTypingEnds(); });
     connect(text3TabOrder_, &QLineEdit::textEdited, this,
             [this](const QString& text) { ins_.TabOrderBox.Text = text.toStdString(); });
     connect(combo3Type_, &QComboBox::activated, this, [this](int row) {
@@ -350,7 +352,22 @@ bool InspectorPanel::eventFilter(QObject* watched, QEvent* event) {
                 return true;
             }
             int keyAscii = KeyAscii(key);
-            if (edited && keyAscii != 0) return BoxKey(box, keyAscii);
+            // Ctrl with a letter is the box's own command (select all, undo, copy, paste).
+            const bool command = key->modifiers() & Qt::ControlModifier;
+            if (edited && keyAscii != 0 && !command) return BoxKey(box, keyAscii);
+            break;
+        }
+        case QEvent::ShortcutOverride: {
+            // Undo and Redo act on the design, unless the box holds typing of its own not yet
+            // stored: that is taken back inside the box, as text editors do.
+            auto* key = static_cast<QKeyEvent*>(event);
+            const bool history = key->matches(QKeySequence::Undo) ||
+                                 key->matches(QKeySequence::Redo) ||
+                                 key->keyCombination() == (Qt::CTRL | Qt::Key_Y);
+            if (box && history && !ins_.HasPendingTyping(ControlOf(box))) {
+                event->ignore();
+                return true;
+            }
             break;
         }
         case QEvent::FocusIn:

@@ -5,6 +5,7 @@
 #include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMimeData>
@@ -32,9 +33,11 @@
 #include "qt/PaletteWidget.h"
 #include "qt/PreviewPane.h"
 #include "qt/PreviewRunner.h"
+#include "qt/ProgramSettings.h"
 
 namespace korvane {
 namespace {
+
 
 // Panel sizes, twips.
 constexpr double kPicture4Height = 0;
@@ -86,6 +89,7 @@ MainWindow::MainWindow(MessageBoxService& messages, FileDialogService& dialogs, 
     mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdiArea_);
     history_ = new DesignHistory(document_, this);
+    LoadRecentFiles();
     editActions_ = new EditActions(main_, history_->Stack(), this);
     BuildMenus();
     BuildShortcuts();
@@ -101,6 +105,11 @@ MainWindow::MainWindow(MessageBoxService& messages, FileDialogService& dialogs, 
     // The document window: loaded as a new, empty design once the frame is ready.
     documentWindow_ = new DocumentWindow(document_);
     documentWindow_->AddEditMenu(editActions_);
+    FollowRecentFiles(documentWindow_->RecentMenu());
+    connect(documentWindow_, &DocumentWindow::titleChanged, this, &MainWindow::ShowTitle);
+    // Every step recorded, undone or redone may change the modified mark.
+    connect(&history_->Stack(), &QUndoStack::indexChanged, documentWindow_,
+            &DocumentWindow::ShowTitle);
     auto* surface = new DesignSurfaceWidget(document_, &main_);
     documentWindow_->SetSurface(surface);
     connect(documentWindow_, &DocumentWindow::designChanged, surface,
@@ -192,6 +201,7 @@ void MainWindow::BuildMenus() {
     file->setObjectName("MenuFile");
     AddMenuItem(file, "&New\tCtrl+N", "OptionNew", [this] { main_.MenuNew(); });
     AddMenuItem(file, "&Open...\tCtrl+O", "OptionOpen", [this] { main_.MenuOpen(); });
+    FollowRecentFiles(AddSubmenu(file, "Open &Recent", "OptionOpenRecent"));
     AddSeparator(file, "LineFile1");
     AddMenuItem(file, "E&xit\tCtrl+Q", "OptionExit", [this] { close(); });
 
@@ -251,6 +261,9 @@ void MainWindow::BuildShortcuts() {
     key("KeySave", QKeySequence::Save, [this] { main_.SaveButtonClicked(); });
     key("KeySaveAs", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] {
         if (document_.Loaded()) document_.FileSaveAs();
+    });
+    key("KeyClose", QKeySequence(Qt::CTRL | Qt::Key_W), [this] {
+        if (document_.Loaded()) documentWindow_->close();
     });
     key("KeyExit", QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
     key("KeyHelp", QKeySequence(Qt::Key_F1), [this] { HelpContents(); });
@@ -339,7 +352,60 @@ void MainWindow::OnSubWindowActivated() {
     if (active) document_.Activate();
 }
 
+void MainWindow::ShowTitle() {
+    // The frame's title names the open design too, as the task bar shows only the frame's.
+    const QString program = Text(kMainCaption);
+    setWindowTitle(document_.Loaded() ? documentWindow_->Title() + " - " + program : program);
+}
+
+// ---------------------------------------------------------------- Open Recent
+
+void MainWindow::LoadRecentFiles() {
+    const QStringList stored = settings_ ? settings_->RecentFiles() : QStringList();
+    std::vector<std::string> paths;
+    for (const QString& path : stored) paths.push_back(path.toStdString());
+    main_.recentFiles.Set(paths);
+    main_.recentFiles.OnChanged = [this] {
+        QStringList paths;
+        for (const std::string& path : main_.recentFiles.Paths())
+            paths << QString::fromStdString(path);
+        if (settings_) settings_->SetRecentFiles(paths);
+    };
+}
+
+void MainWindow::FollowRecentFiles(QMenu* menu) {
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] { FillRecentMenu(menu); });
+    FillRecentMenu(menu);
+}
+
+void MainWindow::FillRecentMenu(QMenu* menu) {
+    menu->clear();
+    const std::vector<std::string>& paths = main_.recentFiles.Paths();
+    for (size_t k = 0; k < paths.size(); ++k) {
+        const QString path = QString::fromStdString(paths[k]);
+        // The first nine get a digit to choose them by.
+        const QString number = k < 9 ? QString("&%1 ").arg(k + 1) : QString();
+        QString shown = path;
+        shown.replace('&', "&&");
+        QAction* item = menu->addAction(number + shown);
+        item->setObjectName(QString("OptionRecentFile%1").arg(k + 1));
+        connect(item, &QAction::triggered, this, [this, path] { OpenRecent(path); });
+    }
+    if (!paths.empty()) menu->addSeparator();
+    QAction* clear = menu->addAction("&Clear List");
+    clear->setObjectName("OptionClearRecent");
+    clear->setEnabled(!paths.empty());
+    connect(clear, &QAction::triggered, this, [this] { main_.recentFiles.Clear(); });
+}
+
+void MainWindow::OpenRecent(const QString& path) {
+    // A file that is gone leaves the list once its message said so.
+    if (!OpenFromOutside(path) && !QFileInfo::exists(path))
+        main_.recentFiles.Remove(path.toStdString());
+}
+
 void MainWindow::Sync() {
+    ShowTitle();
     if (!document_.Loaded() || !documentWindow_->isVisible()) ShowDocumentMenus(false);
     commandBar_->Sync();
     rightPanel_->Refresh();
@@ -462,6 +528,7 @@ void MainWindow::KeepSettingsIn(const ProgramSettings& settings) {
     settings_ = settings;
     settings_->RestoreLayout(*this);
     main_.SetGrid(settings_->Grid(main_.Grid()));
+    LoadRecentFiles();
     QAction* showText = documentWindow_->findChild<QAction*>("opt_ShowText");
     showText->setChecked(settings_->ShowText());
     connect(showText, &QAction::toggled, this, [this](bool shown) {

@@ -72,6 +72,10 @@ class MainWindow : public QMainWindow {
     PreviewRunner* Preview() const { return preview_; }
     PreviewPane* PreviewOutput() const { return previewPane_; }
     QDockWidget* PreviewDock() const { return previewDock_; }
+    // The frame's title: the document's title and the program's name.
+    void ShowTitle();
+    // File > Open Recent's item for a path.
+    void OpenRecent(const QString& path);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -88,6 +92,10 @@ class MainWindow : public QMainWindow {
     void BuildPreviewPane();
     QPoint PreviewPoint(const std::string& target) const;
     void OnSubWindowActivated();
+    // The recent files from the program's settings, stored back whenever they change.
+    void LoadRecentFiles();
+    void FollowRecentFiles(QMenu* menu);
+    void FillRecentMenu(QMenu* menu);
 
     DocumentController document_;
     MainController main_;

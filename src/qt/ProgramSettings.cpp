@@ -58,4 +58,12 @@ void ProgramSettings::SetLayout(const QMainWindow& window) const {
     s->setValue("Window/State", window.saveState());
 }
 
+QStringList ProgramSettings::RecentFiles() const {
+    return Open(file_)->value("File/Recent").toStringList();
+}
+
+void ProgramSettings::SetRecentFiles(const QStringList& paths) const {
+    Open(file_)->setValue("File/Recent", paths);
+}
+
 }  // namespace korvane

@@ -1,9 +1,11 @@
 // The program's own settings, kept between runs (on Linux in ~/.config/Korvane/Korvane.conf):
-// the grid, whether Show Text is on, and the main window's size, place and panes. They belong
+// the grid, whether Show Text is on, the main window's size, place and panes, and the files
+// opened last (File > Open Recent). They belong
 // to the program, not to a design, so no design file holds them.
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "document/Links.h"
 
@@ -24,6 +26,8 @@ class ProgramSettings {
     // The window's size, place and docked panes; false when none are kept.
     bool RestoreLayout(QMainWindow& window) const;
     void SetLayout(const QMainWindow& window) const;
+    QStringList RecentFiles() const;
+    void SetRecentFiles(const QStringList& paths) const;
 
   private:
     QString file_;

@@ -82,6 +82,7 @@ void DesignSurface::ComponentMouseDown(int index, int button, int shift, float x
         if (!doc.IsLive(doc.ActiveSlot)) form_.selection.ShowHandles(false);
     }
     if (button == kLeftButton) {
+        dragged_ = false;
         doc.PressX = WholeTwips(x);
         doc.PressY = WholeTwips(y);
         doc.MouseIsDown = true;
@@ -109,7 +110,12 @@ void DesignSurface::ComponentMouseUp(int index, int /*button*/, int /*shift*/, f
                                      float /*y*/) {
     if (main_ && ArmedPointer()) return;
     if (!Doc().IsSlot(index) || toggled_) return;
-    DropComponent(index);
+    // A click without a drag changes nothing: an off-grid box stays where it is.
+    if (dragged_) {
+        DropComponent(index);
+    } else {
+        Doc().MouseIsDown = false;
+    }
     FinishGroupDrag(index);
     form_.selection.ShowPrimary(index);
     if (main_) form_.list.ShowInList(index);
@@ -123,14 +129,21 @@ void DesignSurface::FinishGroupDrag(int index) {
     }
     const BoxGeometry& start = dragBefore_[pressedAt_];
     const ComponentRecord& pressed = doc.Slot(index);
-    const float dx = pressed.Left - start.Left, dy = pressed.Top - start.Top;
-    const bool moved = GeometryOf(pressed) != start;
+    float dx = pressed.Left - start.Left, dy = pressed.Top - start.Top;
+    if (doc.GridAlign && dragSlots_.size() > 1) {
+        // The group stops at the left and top edges as the pressed box alone does.
+        for (const BoxGeometry& g : dragBefore_) {
+            dx = std::max(dx, -g.Left);
+            dy = std::max(dy, -g.Top);
+        }
+    }
     for (size_t k = 0; k < dragSlots_.size(); ++k) {
-        if (k == pressedAt_) continue;
+        if (k == pressedAt_ && dragSlots_.size() == 1) continue;
         ComponentRecord& other = doc.MutableSlot(dragSlots_[k]);
         other.Left = dragBefore_[k].Left + dx;
         other.Top = dragBefore_[k].Top + dy;
     }
+    const bool moved = GeometryOf(pressed) != start;
     if (moved) {
         std::string what = dragSlots_.size() == 1
                                ? pressed.ComponentName
@@ -154,6 +167,8 @@ void DesignSurface::FinishPlacing(int index, float /*x*/, float /*y*/) {
 void DesignSurface::DragComponent(int index, float x, float y) {
     DesignDocument& doc = Doc();
     if (!doc.MouseIsDown || !doc.IsSlot(index)) return;
+    if (x == static_cast<float>(doc.PressX) && y == static_cast<float>(doc.PressY)) return;
+    dragged_ = true;
     ComponentRecord& c = doc.MutableSlot(index);
     c.Left = c.Left + x - static_cast<float>(doc.PressX);
     c.Top = c.Top + y - static_cast<float>(doc.PressY);
@@ -192,6 +207,7 @@ void DesignSurface::HandleMouseDown(int /*corner*/, int /*button*/, int /*shift*
     doc.PressY = WholeTwips(y);
     doc.MouseIsDown = true;
     doc.ValidSize = true;
+    dragged_ = false;
     resizeSlot_ = doc.IsSlot(doc.ActiveSlot) ? doc.ActiveSlot : 0;
     if (resizeSlot_) resizeBefore_ = GeometryOf(doc.Slot(resizeSlot_));
 }
@@ -206,9 +222,12 @@ void DesignSurface::HandleMouseMove(int corner, int /*button*/, int /*shift*/, f
 void DesignSurface::HandleMouseUp(int corner, int /*button*/, int /*shift*/, float /*x*/,
                                   float /*y*/) {
     if (!IsCorner(corner)) return;
-    SnapDroppedHandle(corner);
-    ResizeFromHandle(corner);
-    DropComponent(Doc().ActiveSlot);
+    // A click on a handle without a drag changes nothing either.
+    if (dragged_) {
+        SnapDroppedHandle(corner);
+        ResizeFromHandle(corner);
+        DropComponent(Doc().ActiveSlot);
+    }
     form_.selection.PlaceHandles();
     Doc().MouseIsDown = false;
     if (resizeSlot_ && Doc().IsSlot(resizeSlot_)) {
@@ -222,6 +241,7 @@ void DesignSurface::HandleMouseUp(int corner, int /*button*/, int /*shift*/, flo
 void DesignSurface::DragHandle(int corner, float x, float y) {
     DesignDocument& doc = Doc();
     if (!IsCorner(corner) || !doc.MouseIsDown) return;
+    if (x != static_cast<float>(doc.PressX) || y != static_cast<float>(doc.PressY)) dragged_ = true;
     if (!doc.ValidSize) {
         HandlePointer[corner] = Pointer::Default;
         return;

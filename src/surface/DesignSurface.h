@@ -86,6 +86,8 @@ class DesignSurface {
     size_t pressedAt_ = 0;
     // A Ctrl press changed the selection: the release and click that follow select nothing.
     bool toggled_ = false;
+    // The pointer moved since the press on a box or handle: the release is a drop, not a click.
+    bool dragged_ = false;
     // The resize under way: the slot and its geometry at the press on a handle.
     int resizeSlot_ = 0;
     BoxGeometry resizeBefore_;

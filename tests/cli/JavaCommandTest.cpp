@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "codegen/GenerationSupport.h"
+#include "document/StackOrder.h"
 
 namespace korvane::testing {
 namespace {
@@ -172,6 +173,45 @@ TEST_F(JavaCommandTest, RefusalsWriteNothing) {
         EXPECT_EQ(r.out, "") << c.what;
         EXPECT_EQ(ReadBytes(out), before) << c.what;
     }
+}
+
+TEST_F(JavaCommandTest, StackingIsSavedReopenedAndGeneratedAlikeByBothPrograms) {
+    // Three buttons over one another, stacked in the order of their sections.
+    std::string text = "[Main]\r\nSizeX=4800\r\nSizeY=3600\r\n";
+    for (int k = 1; k <= 3; ++k) {
+        const std::string n = std::to_string(k);
+        text += "[" + n + "]\r\nName=b" + n +
+                "\r\nType=Button\r\nValue=v\r\nX= " + std::to_string(120 * k) +
+                "\r\nY= 120\r\nSizeX= 1080\r\nSizeY= 360\r\nOrder=" + n + "\r\n";
+    }
+    const std::string plain = Write("Plain.dat", text);
+    Session first;
+    first.Open(plain);
+    const std::string unstacked = first.Generate("Frame");
+    // b1 to the front, then b3 to the back; a click on b2 restacks nothing.
+    for (const auto& [slot, front] : {std::pair{1, true}, std::pair{3, false}}) {
+        first.form.selection.SelectSlots({slot});
+        front ? BringToFront(first.form) : SendToBack(first.form);
+    }
+    first.form.selection.SelectSlot(2);
+    EXPECT_EQ(LiveSlotsBackToFront(first.form.doc), (std::vector<int>{3, 2, 1}));
+    const std::string stacked = (dir / "Stacked.dat").string();
+    ASSERT_TRUE(first.form.SavePath(stacked));
+    EXPECT_NE(ReadBytes(stacked).find("Name=b1\r\nType=Button"), std::string::npos);
+    EXPECT_NE(ReadBytes(stacked).find("Popup=\r\nStack=3\r\n"), std::string::npos);
+
+    Session second;
+    second.Open(stacked);
+    EXPECT_EQ(LiveSlotsBackToFront(second.form.doc), (std::vector<int>{3, 2, 1}));
+    const std::string desktop = second.Generate("Frame");
+    EXPECT_NE(desktop, unstacked);
+    const GenResult r = Gen(stacked + " --as Frame");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, desktop);
+    // Saved again unchanged, the file is the same; the file without Stack keys keeps its order.
+    ASSERT_TRUE(second.form.SavePath((dir / "Again.dat").string()));
+    EXPECT_EQ(ReadBytes((dir / "Again.dat").string()), ReadBytes(stacked));
+    EXPECT_EQ(Gen(plain + " --as Frame").out, unstacked);
 }
 
 TEST_F(JavaCommandTest, UsageErrors) {

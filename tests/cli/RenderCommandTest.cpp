@@ -95,7 +95,10 @@ TEST(RenderCommandTest, WritesTheSurfaceAsTheDocumentWindowShowsIt) {
     EXPECT_EQ(pixels, expected.Data());
     EXPECT_EQ(expected.Pixel(0, 0), systemcolour::ButtonText);  // a grid dot
     EXPECT_EQ(expected.Pixel(16, 16), awt::Shadow);  // label_user's outline at (240, 240)
-    // The active component's handles are not drawn.
+    // The active component's handles are not drawn (opening selects nothing: select one).
+    d.form.selection.SelectSlots({d.form.doc.SlotCount()});
+    PaintSurfaceArea(expected, d.form.doc, nullptr, surface, options);
+    EXPECT_EQ(pixels, expected.Data());
     const HandleBox& h = d.form.doc.Handles[4];
     ASSERT_TRUE(h.Visible);
     EXPECT_NE(expected.Pixel(static_cast<int>(h.Left / 15) + 2, static_cast<int>(h.Top / 15) + 2),

@@ -287,8 +287,10 @@ TEST_F(DocumentControllerTest, OpenAnswersProtectUnsavedWork) {
     EXPECT_FALSE(form.Modified());
     EXPECT_EQ(form.doc.Caption, "two");
     EXPECT_EQ(main.componentList.Items(), (std::vector<std::string>{"a (Label)", "b (Button)"}));
-    EXPECT_EQ(main.componentList.ListIndex, 0);
-    EXPECT_EQ(main.inspector.ShownSlot(), 1);
+    // Nothing is selected, so that no key acts on a component unasked.
+    EXPECT_EQ(main.componentList.ListIndex, -1);
+    EXPECT_EQ(main.inspector.ShownSlot(), 0);
+    EXPECT_TRUE(form.selection.SelectedSlots().empty());
 }
 
 TEST_F(DocumentControllerTest, OpenRefusesUnreadableAndOversizedFilesWithoutTouchingTheDesign) {

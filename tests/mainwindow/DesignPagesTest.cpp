@@ -75,8 +75,9 @@ TEST_F(DesignPagesTest, AnEventsEditIsOneHistoryStepThatUndoesAndRedoes) {
     Show("label_1");
     history.Undo(p.form, 0);
     EXPECT_EQ(Button().ComponentEvents, "");
-    // Undoing shows the component it changed, with its page as it now is.
-    EXPECT_EQ(ins.NameBox.Text, "button_1");
+    // Undoing keeps the selection; the changed component's page shows it as it now is.
+    EXPECT_EQ(ins.NameBox.Text, "label_1");
+    Show("button_1");
     EXPECT_FALSE(ins.EventList.Checked[static_cast<size_t>(ins.EventList.Find("mouseClicked()"))]);
     history.Redo(p.form, 0);
     EXPECT_EQ(Button().ComponentEvents, "mouseClicked()");

@@ -554,7 +554,7 @@ TEST_F(InspectorTest, TabHeadersSwitchPages) {
     EXPECT_TRUE(ins.StripTabUpperEdges[1].Visible && ins.StripTabLowerEdges[2].Visible);
 }
 
-TEST_F(InspectorTest, OpenSelectsAndShowsTheFirstComponent) {
+TEST_F(InspectorTest, OpenSelectsAndShowsNothing) {
     const std::string path = ::testing::TempDir() + "inspector-open.dat";
     {
         std::FILE* f = std::fopen(path.c_str(), "wb");
@@ -565,8 +565,9 @@ TEST_F(InspectorTest, OpenSelectsAndShowsTheFirstComponent) {
     form.History().MarkSaved();
     ASSERT_TRUE(form.OpenPath(path));
     EXPECT_EQ(main.componentList.Items(), (std::vector<std::string>{"a (Button)", "b (JLabel)"}));
-    EXPECT_EQ(ins.NameBox.Text, "a");
-    EXPECT_EQ(ins.TypeList.Text(), "Button");
+    EXPECT_EQ(ins.ShownSlot(), 0);
+    EXPECT_EQ(ins.NameBox.Text, "");
+    EXPECT_FALSE(ins.NameBox.Enabled);
     std::remove(path.c_str());
 }
 

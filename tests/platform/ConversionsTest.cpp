@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <locale.h>
 
 #include <bit>
 #include <cmath>
@@ -126,10 +127,22 @@ TEST(StrSingleTest, WritesTheOldNumberForm) {
     EXPECT_EQ(NumberText(0.5), ".5");
 }
 
+// printf and strtof in the C locale for the life of the object, whatever the suite runs in.
+struct CLocale {
+    CLocale() : c(newlocale(LC_ALL_MASK, "C", nullptr)), previous(uselocale(c)) {}
+    ~CLocale() {
+        uselocale(previous);
+        freelocale(c);
+    }
+    locale_t c;
+    locale_t previous;
+};
+
 // The number form as it was first written: the shortest of 1 to 7 significant digits that
 // printf rounds to and strtof reads back, laid out by hand.
 std::string ReferenceNumberText(float f) {
     if (!std::isfinite(f) || f == 0) return "0";
+    const CLocale cLocale;
     char buf[64];
     int digits = 1;
     for (; digits <= 7; ++digits) {

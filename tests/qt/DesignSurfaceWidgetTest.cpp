@@ -107,7 +107,7 @@ class DesignSurfaceWidgetTest : public QObject {
         QVERIFY(r.Pixel(r.widget, 4, 4) == systemcolour::Highlight);
         QVERIFY(r.Pixel(r.widget, 2, 2) == systemcolour::WindowBackground);
         QVERIFY(r.Pixel(r.widget, 8, 8) == awt::Shadow);  // label outline
-        QVERIFY(r.Box(a).ZOrder > r.Box(b).ZOrder);
+        QVERIFY(r.Box(a).ZOrder < r.Box(b).ZOrder);       // selecting does not restack
         QVERIFY(!r.form.Modified());  // a click that moves nothing changes nothing
     }
 
@@ -135,6 +135,41 @@ class DesignSurfaceWidgetTest : public QObject {
         QApplication::processEvents();
         QVERIFY(r.Pixel(r.widget, 88, 88) == awt::White);  // the button's top-left edge
         QVERIFY(r.Pixel(r.widget, 83, 90) == systemcolour::ButtonFace);
+    }
+
+    void clickWithoutDragChangesNothing_data() {
+        QTest::addColumn<bool>("several");
+        QTest::addColumn<QPoint>("at");
+        QTest::newRow("a box") << false << QPoint(90, 90);
+        QTest::newRow("one of several selected") << true << QPoint(90, 90);
+        QTest::newRow("a handle of the selected box") << false << QPoint(155, 107);
+    }
+    void clickWithoutDragChangesNothing() {
+        QFETCH(bool, several);
+        QFETCH(QPoint, at);
+        Rig r;
+        // Off the grid, as a file or an arrow key can leave them.
+        const int a = r.Place("TextArea", 1210, 1205), b = r.Place("Label", 310, 2405);
+        several ? r.form.selection.SelectAll() : r.form.selection.SelectSlots({a});
+        r.form.History().MarkSaved();
+        Click(r.widget, at);
+        QCOMPARE(QRectF(r.Box(a).Left, r.Box(a).Top, r.Box(a).Width, r.Box(a).Height),
+                 QRectF(1210, 1205, 1080, 360));
+        QCOMPARE(QPointF(r.Box(b).Left, r.Box(b).Top), QPointF(310, 2405));
+        QVERIFY(!r.form.Modified());
+    }
+
+    void aGroupDragStopsAtTheEdge() {
+        Rig r;
+        const int a = r.Place("TextArea", 1200, 1200), b = r.Place("Label", 240, 360);
+        r.form.selection.SelectAll();
+        Press(r.widget, QPoint(90, 90));
+        Move(r.widget, QPoint(10, 10));
+        Release(r.widget, QPoint(10, 10));
+        // Label stops at the left and top edges; the group keeps its shape.
+        QCOMPARE(QPointF(r.Box(b).Left, r.Box(b).Top), QPointF(0, 0));
+        QCOMPARE(QPointF(r.Box(a).Left, r.Box(a).Top), QPointF(960, 840));
+        QVERIFY(r.form.Modified());
     }
 
     void resizeWithEachHandle_data() {

@@ -85,7 +85,8 @@ class DesktopRoadTest : public QObject {
         QVERIFY(area->horizontalScrollBar()->isVisible());
         QVERIFY(area->verticalScrollBar()->isVisible());
 
-        // The first line is loaded into the inspector and its name shows from the start.
+        // Chosen, its long name shows in the inspector from the start.
+        d.form().selection.SelectSlots({1});
         auto* name = d.window->findChild<QLineEdit*>("NameBox");
         QCOMPARE(name->text(), QString("label_customer_name"));
         QCOMPARE(name->cursorPosition(), 0);

@@ -17,7 +17,7 @@ class DocumentWindowTest : public QObject {
   private slots:
     void startUpShowsTheFrameWithTheNewDocumentInside() {
         Desktop d;
-        QCOMPARE(d.window->windowTitle(), QString("Korvane - Version 1.3"));
+        QCOMPARE(d.window->windowTitle(), QString("Untitled - Korvane - Version 1.3"));
         QCOMPARE(d.window->size(), QSize(643, 447));  // 9650 x 6700 twips
         QCOMPARE(d.window->findChild<QWidget*>("Picture2")->height(), 32);
         QCOMPARE(d.window->findChild<QWidget*>("Picture4")->height(), 0);
@@ -30,7 +30,7 @@ class DocumentWindowTest : public QObject {
         QCOMPARE(doc->pos(), QPoint(8, 8));  // 120 twips inside the frame
         QCOMPARE(doc->Surface()->size(), QSize(325, 245));
         QCOMPARE(doc->OuterSizeTwips(), QSize(4995, 4035));
-        QCOMPARE(doc->windowTitle(), QString());
+        QCOMPARE(doc->windowTitle(), QString("Untitled"));
         QCOMPARE(d.doc().WindowWidth, 320.f);
         QCOMPARE(d.doc().WindowHeight, 240.f);
         QCOMPARE(d.main().Grid().GridSize, 8);
@@ -45,8 +45,8 @@ class DocumentWindowTest : public QObject {
         QCOMPARE(VisibleTexts(d.window->menuBar()->actions()),
                  QStringList({"File", "Edit", "View", "Insert", "Build", "Help"}));
         QCOMPARE(VisibleTexts(d.Item("mnuFile")->menu()->actions()),
-                 QStringList({"New", "Open...", "Import Java...", "-", "Save", "Save As...",
-                              "Options", "-", "Exit"}));
+                 QStringList({"New", "Open...", "Import Java...", "Open Recent", "Close", "-",
+                              "Save", "Save As...", "Revert", "Options", "-", "Exit"}));
         QCOMPARE(VisibleTexts(d.Item("opt_Options")->menu()->actions()),
                  QStringList({"Window Size & Font...", "Grid and Units..."}));
         QCOMPARE(VisibleTexts(d.Item("mnuView")->menu()->actions()),
@@ -65,15 +65,16 @@ class DocumentWindowTest : public QObject {
                  QStringList({"Contents...", "-", "About..."}));
         QMenu* form = d.window->DocumentSubWindow()->PopupMenu("menuForm");
         QCOMPARE(VisibleTexts(form->actions()),
-                 QStringList({"AWT", "Swing", "Menu...", "Options", "-", "Generate AWT",
+                 QStringList({"AWT", "Swing", "Paste", "Menu...", "Options", "-", "Generate AWT",
                               "Generate Swing"}));
         QCOMPARE(VisibleTexts(d.Item("OptionGenerateAWT")->menu()->actions()),
                  QStringList({"As Applet", "As Frame", "As Dialog", "As Panel"}));
-        QCOMPARE(VisibleTexts(d.window->DocumentSubWindow()->PopupMenu("menuControl")->actions()),
-                 QStringList({"Delete", "-", "Align Left Edges", "Align Right Edges",
-                              "Align Top Edges", "Align Bottom Edges", "Align Horizontal Centres",
-                              "Align Vertical Centres", "-", "Same Width", "Same Height",
-                              "Same Size", "-", "Distribute Across", "Distribute Down"}));
+        QCOMPARE(
+            VisibleTexts(d.window->DocumentSubWindow()->PopupMenu("menuControl")->actions()),
+            QStringList({"Delete", "-", "Bring to Front", "Send to Back", "-", "Align Left Edges",
+                         "Align Right Edges", "Align Top Edges", "Align Bottom Edges",
+                         "Align Horizontal Centres", "Align Vertical Centres", "-", "Same Width",
+                         "Same Height", "Same Size", "-", "Distribute Across", "Distribute Down"}));
         QCOMPARE(VisibleTexts(d.window->DocumentSubWindow()->PopupMenu("menuToolbar")->actions()),
                  QStringList({"AWT ", "Swing"}));
 
@@ -83,7 +84,7 @@ class DocumentWindowTest : public QObject {
         QCOMPARE(VisibleTexts(d.window->menuBar()->actions()),
                  QStringList({"File", "Edit", "Help"}));
         QCOMPARE(VisibleTexts(d.Item("MenuFile")->menu()->actions()),
-                 QStringList({"New", "Open...", "-", "Exit"}));
+                 QStringList({"New", "Open...", "Open Recent", "-", "Exit"}));
         QVERIFY(!d.main().palettes.ButtonsEnabled);
         d.Click("OptionNew");
         QVERIFY(d.form().Loaded());
@@ -101,6 +102,7 @@ class DocumentWindowTest : public QObject {
         d.Click("OptionInsertJButton_Click");
         QCOMPARE(d.doc().SlotCount(), 2);
         QVERIFY(d.form().Modified());
+        QCOMPARE(d.window->windowTitle(), QString("Untitled* - Korvane - Version 1.3"));
         d.dialogs.paths = {d.Path("form.dat")};
         d.Click("opt_Save");
         QVERIFY(!d.form().Modified());
@@ -193,7 +195,7 @@ class DocumentWindowTest : public QObject {
         d.dialogs.paths = {""};
         d.Click("opt_Open");
         QCOMPARE(d.doc().LiveCount(), 2);
-        QCOMPARE(d.window->DocumentSubWindow()->windowTitle(), QString("first"));
+        QCOMPARE(d.window->DocumentSubWindow()->windowTitle(), QString("first*"));
         // No, then the saved file: it replaces the design.
         d.messages.answers = {MessageResult::No};
         d.dialogs.paths = {d.Path("first.dat")};
@@ -246,7 +248,8 @@ class DocumentWindowTest : public QObject {
         QCOMPARE(d.doc().OuterHeight, 200 * 15 + 360.);
         QCOMPARE(d.doc().WindowWidth, 335.f);   // (5220 - 195) / 15
         QCOMPARE(d.doc().WindowHeight, 195.f);  // (3360 - 435) / 15
-        // New puts the default size back.
+        // New puts the default size back (the resize is a change: New asks first).
+        d.messages.answers = {MessageResult::Yes};
         d.Click("opt_New");
         QCOMPARE(doc->Surface()->size(), QSize(325, 245));
     }

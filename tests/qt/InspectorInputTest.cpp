@@ -106,6 +106,54 @@ class InspectorInputTest : public QObject {
         QCOMPARE(d.doc().Slot(2).ComponentName, std::string("número"));
     }
 
+    void undoInAPropertyBoxActsOnTheDesign_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QStringList>("edits");
+        QTest::addColumn<bool>("stored");  // each edit ends with Enter
+        QTest::addColumn<QString>("undone");
+        QTest::addColumn<QString>("redone");
+        QTest::newRow("a stored name") << "NameBox" << QStringList{"first"} << true << "label_1"
+                                       << "first";
+        // Typing not yet stored is taken back inside the box; the design keeps its component.
+        QTest::newRow("a name being typed")
+            << "NameBox" << QStringList{"first"} << false << "label_1"
+            << "label_1";
+        QTest::newRow("two value edits are two steps")
+            << "ValueBox" << QStringList{"a", "b"} << true << "a"
+            << "ab";
+    }
+    void undoInAPropertyBoxActsOnTheDesign() {
+        QFETCH(QString, box);
+        QFETCH(QStringList, edits);
+        QFETCH(bool, stored);
+        QFETCH(QString, undone);
+        QFETCH(QString, redone);
+        Desktop d;
+        d.Click("opt_Label_Click");
+        auto* edit = d.window->findChild<QLineEdit*>(box);
+        edit->setFocus();
+        edit->selectAll();
+        for (const QString& text : edits) {
+            Type(edit, text);
+            if (stored) QTest::keyClick(edit, Qt::Key_Return);
+        }
+        const auto inDesign = [&] {
+            const ComponentRecord& r = d.doc().Slot(1);
+            return QString::fromStdString(box == "NameBox" ? r.ComponentName : r.ComponentValue);
+        };
+        QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(inDesign(), undone);
+        QCOMPARE(edit->text(), undone);
+        QCOMPARE(d.doc().LiveCount(), 1);
+        QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(inDesign(), redone);
+        if (stored) QCOMPARE(edit->text(), redone);
+        // The list names the component as the design does.
+        auto* list = d.window->RightSide()->Components()->ComponentList();
+        QCOMPARE(list->item(0)->text(),
+                 QString::fromStdString(d.doc().Slot(1).ComponentName) + " (Label)");
+    }
+
     void deleteOnThePropertiesPageDeletesTheSelectedComponent() {
         Desktop d;
         d.Click("opt_Label_Click");

@@ -72,7 +72,7 @@ class ProgramEndTest : public QObject {
         for (const Case& c : cases) {
             qInfo() << "ended by" << c.name;
             ProgramRun run(display.name, root.path(), {"shown.dat"});
-            const QString window = display.WaitForWindow("^Korvane - Version");
+            const QString window = display.WaitForWindow(" - Korvane - Version");
             QVERIFY(!window.isEmpty());
             display.Keys(window, {"ctrl+r"});
             // The running window's java names the preview folder, which names the program.
@@ -130,7 +130,7 @@ class ProgramEndTest : public QObject {
 
         {
             ProgramRun first(display.name, root.path(), {"work.dat"});
-            const QString window = display.WaitForWindow("^Korvane - Version");
+            const QString window = display.WaitForWindow(" - Korvane - Version");
             QVERIFY(!window.isEmpty());
             display.Keys(window, {"ctrl+a", "Right", "Right", "Right", "ctrl+Down", "ctrl+Down"});
             // Kept for recovery a few seconds after the last change.
@@ -151,7 +151,7 @@ class ProgramEndTest : public QObject {
         const QString offer = display.WaitForWindow("^Recover Design$");
         QVERIFY2(!offer.isEmpty(), "the changes were not offered back");
         display.Keys(offer, {"Return"});  // Restore
-        const QString window = display.WaitForWindow("^Korvane - Version");
+        const QString window = display.WaitForWindow(" - Korvane - Version");
         // Restored under its own file: Save writes it there.
         display.Keys(window, {"ctrl+s"});
         QVERIFY2(WaitFor([&] { return Read(design) == edited; }, 20000),

@@ -35,11 +35,26 @@ class WindowSizeTest : public QObject {
         QCOMPARE(d.doc().OuterWidth, surface.width() * 15.0 + 120);
         QCOMPARE(d.doc().OuterHeight, surface.height() * 15.0 + 360);
 
+        QVERIFY(d.form().Modified());  // the designed window's size is part of the design
+
         window->showNormal();
         QApplication::processEvents();
         QCOMPARE(window->Surface()->size(), QSize(325, 245));
         QCOMPARE(Design(d), QSize(320, 240));
+
+        // Each resize is one step, and undoing them all gives the saved design back.
+        window->resize(window->size() + QSize(30, 15));
+        QApplication::processEvents();
+        QCOMPARE(Design(d), QSize(350, 255));
+        for (const QSize expected : {QSize(320, 240), DesignFor(surface), QSize(320, 240)}) {
+            QVERIFY(d.form().Modified());
+            d.Item("OptionEditUndo")->trigger();
+            QApplication::processEvents();
+            QCOMPARE(Design(d), expected);
+        }
+        QCOMPARE(window->Surface()->size(), QSize(325, 245));
         QVERIFY(!d.form().Modified());
+        QVERIFY(!d.window->windowTitle().startsWith("Untitled*"));
     }
 
     void theMainWindowCanBeMadeSmallAgain() {

@@ -64,7 +64,7 @@ TEST(DesignSurfaceTest, ClickWithoutMovementSelectsAndLeavesTheDesignUnmodified)
     EXPECT_TRUE(d.Handle(1).Visible);
     EXPECT_EQ(d.Handle(1).Left, 120 - 90);
     EXPECT_EQ(d.Handle(4).Top, 120 + 360);
-    EXPECT_GT(d.Box(a).ZOrder, d.Box(b).ZOrder);
+    EXPECT_LT(d.Box(a).ZOrder, d.Box(b).ZOrder);  // selecting does not restack
     EXPECT_EQ(d.main.componentList.ListIndex,
               d.main.componentList.FindName("label_1"));  // ShowInList
     EXPECT_EQ(d.surface.MousePointer, Pointer::Default);

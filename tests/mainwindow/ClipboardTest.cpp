@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "document/Clipboard.h"
+#include "mainwindow/Clipboard.h"
 #include "mainwindow/MainController.h"
 #include "support/ScriptedServices.h"
 

@@ -119,10 +119,10 @@ void DocumentWindow::BuildMenuBar() {
     AddMenuItem(file, "&Open...\tCtrl+O", "opt_Open", [this] { form_.FileOpen(); });
     AddMenuItem(file, "&Import Java...", "opt_ImportJava", [this] { emit importJavaRequested(); });
     recentMenu_ = AddSubmenu(file, "Open &Recent", "opt_OpenRecent");
-    AddMenuItem(file, "&Close	Ctrl+W", "opt_Close", [this] { close(); });
+    AddMenuItem(file, "&Close\tCtrl+W", "opt_Close", [this] { close(); });
     AddSeparator(file);
-    AddMenuItem(file, "&Save	Ctrl+S", "opt_Save", [this] { form_.FileSave(); });
-    AddMenuItem(file, "Save &As...	Ctrl+Shift+S", "opt_SaveAs", [this] { form_.FileSaveAs(); });
+    AddMenuItem(file, "&Save\tCtrl+S", "opt_Save", [this] { form_.FileSave(); });
+    AddMenuItem(file, "Save &As...\tCtrl+Shift+S", "opt_SaveAs", [this] { form_.FileSaveAs(); });
     revert_ = AddMenuItem(file, "Re&vert", "opt_Revert", [this] { form_.FileRevert(); });
     connect(file, &QMenu::aboutToShow, this,
             [this] { revert_->setEnabled(!form_.doc.FilePath.empty()); });

@@ -38,7 +38,6 @@
 namespace korvane {
 namespace {
 
-
 // Panel sizes, twips.
 constexpr double kPicture4Height = 0;
 constexpr double kPaletteWidth = 945;

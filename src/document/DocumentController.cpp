@@ -295,7 +295,7 @@ bool DocumentController::FileRevert() {
     return LoadFile(doc.FilePath);
 }
 
-bool DocumentController::OpenPath(const std::string& path) {
+bool DocumentController::OpenPath(const std::string& path, bool listAsRecent) {
     std::string oldName = doc.FileName;
     std::string oldComplete = doc.FilePath;
     // A path as a dialog returns it: with its folder, so the name loses its extension.
@@ -303,13 +303,13 @@ bool DocumentController::OpenPath(const std::string& path) {
     std::filesystem::path full = std::filesystem::absolute(path, ec);
     doc.FilePath = ec ? path : full.string();
     SplitChosenPath();
-    if (LoadFile(doc.FilePath)) return true;
+    if (LoadFile(doc.FilePath, listAsRecent)) return true;
     doc.FileName = oldName;
     doc.FilePath = oldComplete;
     return false;
 }
 
-bool DocumentController::LoadFile(const std::string& path) {
+bool DocumentController::LoadFile(const std::string& path, bool listAsRecent) {
     std::string bytes, error;
     LoadedProject project;
     bool ok =
@@ -321,7 +321,7 @@ bool DocumentController::LoadFile(const std::string& path) {
         return false;
     }
     LoadProject(std::move(project));
-    if (links_.main) links_.main->FileUsed(path);
+    if (links_.main && listAsRecent) links_.main->FileUsed(path);
     return true;
 }
 

@@ -86,7 +86,8 @@ class DocumentController {
     // when it did not happen (asked No, no file, the file could not be read).
     bool FileRevert();
     // Opens a file by path, as Open does after its dialog; false with a message on failure.
-    bool OpenPath(const std::string& path);
+    // A file the user did not choose (a recovery copy) is not listed under Open Recent.
+    bool OpenPath(const std::string& path, bool listAsRecent = true);
     // Opens a file named from outside the program: Open's question about unsaved changes,
     // then its refusals (a file name with blanks) and OpenPath.
     bool OpenFromOutside(const std::string& path);
@@ -107,7 +108,7 @@ class DocumentController {
 
   private:
     void ClearComponents();
-    bool LoadFile(const std::string& path);
+    bool LoadFile(const std::string& path, bool listAsRecent = true);
     // Open's question about unsaved changes: false when the Open must stop.
     bool ChangesMayGo();
     void SplitChosenPath();

@@ -56,7 +56,7 @@ std::string RecoveryText(const DesignDocument& doc) {
 
 bool RestoreRecovery(DocumentController& form, const LeftRecovery& left) {
     const std::string lastFolder = form.LastFolder;
-    if (!form.OpenPath(left.design)) return false;
+    if (!form.OpenPath(left.design, false)) return false;
     DesignDocument& doc = form.doc;
     doc.FileName = left.fileName;
     doc.FilePath = left.filePath;

@@ -11,6 +11,14 @@ extern "C" const TSLanguage* tree_sitter_java(void);
 namespace korvane::javasource {
 namespace {
 
+// Moves the cursor past the subtree of its node: to the next sibling of the node or of its
+// nearest ancestor that has one. False when the walk is over.
+bool SkipSubtree(TSTreeCursor& cursor) {
+    while (!ts_tree_cursor_goto_next_sibling(&cursor))
+        if (!ts_tree_cursor_goto_parent(&cursor)) return false;
+    return true;
+}
+
 struct Wrapper {
     std::string_view prefix;
     std::string_view suffix;
@@ -100,15 +108,7 @@ bool FirstFault(TSNode root, TSNode& fault) {
             break;
         }
         if (ts_node_has_error(node) && ts_tree_cursor_goto_first_child(&cursor)) continue;
-        bool moved = false;
-        while (!moved) {
-            if (ts_tree_cursor_goto_next_sibling(&cursor)) {
-                moved = true;
-            } else if (!ts_tree_cursor_goto_parent(&cursor)) {
-                break;
-            }
-        }
-        if (!moved) break;
+        if (!SkipSubtree(cursor)) break;
     }
     ts_tree_cursor_delete(&cursor);
     if (!found) fault = root;
@@ -148,15 +148,7 @@ bool OpenString(TSNode root, std::string_view source, TSNode& found) {
             break;
         }
         if (multiline && ts_tree_cursor_goto_first_child(&cursor)) continue;
-        bool moved = false;
-        while (!moved) {
-            if (ts_tree_cursor_goto_next_sibling(&cursor)) {
-                moved = true;
-            } else if (!ts_tree_cursor_goto_parent(&cursor)) {
-                break;
-            }
-        }
-        if (!moved) break;
+        if (!SkipSubtree(cursor)) break;
     }
     ts_tree_cursor_delete(&cursor);
     return any;

@@ -7,11 +7,10 @@
 #include "codegen/GenerationSupport.h"
 #include "javasource/JavaImport.h"
 #include "javasource/JavaMerge.h"
+#include "javasource/TextEdits.h"
 
 namespace korvane::testing {
 namespace {
-
-using Edits = std::vector<std::pair<std::string, std::string>>;
 
 // A window with a label, a button that listens, a File menu, and a Quit item with events
 // standing in the bar.
@@ -24,20 +23,6 @@ std::string ShopClass() {
                         {"quit", "Quit", "Item", "", "0", "actionPerformed()", ""}};
     std::string text;
     for (const std::string& line : GenerateLines(std::move(doc))) text += line + "\r\n";
-    return text;
-}
-
-// Each pair replaces the first occurrence of its text (an empty one: appends at the end).
-std::string Edited(std::string text, const Edits& edits) {
-    for (const auto& [from, to] : edits) {
-        if (from.empty()) {
-            text += to;
-            continue;
-        }
-        const size_t at = text.find(from);
-        EXPECT_NE(at, std::string::npos) << "no text to edit: " << from;
-        if (at != std::string::npos) text.replace(at, from.size(), to);
-    }
     return text;
 }
 

@@ -9,6 +9,7 @@
 
 #include "codegen/GenerationSupport.h"
 #include "javasource/JavaMerge.h"
+#include "javasource/TextEdits.h"
 #include "support/TempFolder.h"
 
 namespace korvane::testing {
@@ -17,8 +18,6 @@ namespace {
 namespace fs = std::filesystem;
 using javasource::MergeJava;
 using javasource::MergeResult;
-
-using Edits = std::vector<std::pair<std::string, std::string>>;
 
 // The design every case starts from; its class is named per case so that javac takes all the
 // merged files at once.
@@ -38,21 +37,6 @@ DesignDocument Shop(const std::string& className) {
 std::string Fresh(DesignDocument doc) {
     std::string text;
     for (const std::string& line : GenerateLines(std::move(doc))) text += line + "\r\n";
-    return text;
-}
-
-// Each pair replaces the first occurrence of its text (an empty one: appends at the end); a
-// missing text fails the test.
-std::string Edited(std::string text, const Edits& edits) {
-    for (const auto& [from, to] : edits) {
-        if (from.empty()) {
-            text += to;
-            continue;
-        }
-        const size_t at = text.find(from);
-        EXPECT_NE(at, std::string::npos) << "no text to edit: " << from;
-        if (at != std::string::npos) text.replace(at, from.size(), to);
-    }
     return text;
 }
 

@@ -46,6 +46,13 @@ TEST(CodegenTableTest, SortsByTheNumericValueOfTheTabOrderKeepingSlotOrderOnTies
         {{" 2", "1"}, {2, 1}},
     };
     for (const Case& c : cases) EXPECT_EQ(SlotOrder(c.tabOrders), c.slots) << c.tabOrders[0];
+    // Enough ties that an unstable sort would reorder them.
+    std::vector<std::string> alternating;
+    std::vector<int> evensThenOdds;
+    for (int slot = 1; slot <= 40; ++slot) alternating.push_back(slot % 2 ? "2" : "1");
+    for (int slot = 2; slot <= 40; slot += 2) evensThenOdds.push_back(slot);
+    for (int slot = 1; slot <= 40; slot += 2) evensThenOdds.push_back(slot);
+    EXPECT_EQ(SlotOrder(alternating), evensThenOdds);
 }
 
 TEST(CodegenTableTest, SkipsDeletedComponents) {

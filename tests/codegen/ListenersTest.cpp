@@ -224,6 +224,11 @@ TEST(Listeners, UnofferedUnknownAndRepeatedMethodsAreDropped) {
         EXPECT_EQ(out.plan.classes.empty(), out.plan.dropped.size() > 0 && c.registrations.empty())
             << c.type << " " << c.events;
     }
+    // A repeat of the catalogue's first method is planned once too.
+    const Output twice =
+        Generate({Row("x", "CommandButton", "actionPerformed()|actionPerformed()")}, "Applet");
+    ASSERT_EQ(twice.plan.classes.size(), 1u);
+    EXPECT_EQ(twice.plan.MethodsOf(0).size(), 1u);
     // Empty parts are no method; a repeated method is not a dropped one.
     const Output some = Generate(
         {Row("x", "CommandButton", "clicked()|actionPerformed|| actionPerformed()|keyTyped()")},

@@ -9,6 +9,7 @@
 #include "document/ProjectFile.h"
 #include "qt/DesignHistory.h"
 #include "support/CoreProgram.h"
+#include "surface/Arrange.h"
 #include "surface/DesignSurface.h"
 
 namespace korvane::testing {
@@ -206,6 +207,12 @@ class UndoHistoryTest : public QObject {
         History h;
         h.Insert({"Label"});
         h.Drag(1, 500, 0);
+        QCOMPARE(h.Stack().count(), 2);
+        h.Stack().undo();
+        QCOMPARE(h.form.doc.Slot(1).Left, 120.f);
+        // Arrow-key moves in a row are one step, and undoing it undoes all of them.
+        QVERIFY(Nudge(h.form, kKeyRight, 0));
+        QVERIFY(Nudge(h.form, kKeyRight, 0));
         QCOMPARE(h.Stack().count(), 2);
         h.Stack().undo();
         QCOMPARE(h.form.doc.Slot(1).Left, 120.f);

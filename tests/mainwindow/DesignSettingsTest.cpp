@@ -315,6 +315,7 @@ TEST(MenuBarReadingTest, TheEditorAndGenerationGiveOneAnswer) {
     E thousandAndOne = {Element("file", "Menu", "0")};
     for (size_t k = 1; k <= kMaxMenuElements; ++k)
         thousandAndOne.push_back(Element("item" + std::to_string(k), "Item", "1"));
+    const E thousand(thousandAndOne.begin(), thousandAndOne.end() - 1);
     const struct {
         const char* what;
         E elements;
@@ -373,6 +374,7 @@ TEST(MenuBarReadingTest, TheEditorAndGenerationGiveOneAnswer) {
          {shortcut("file", "Ctrl+F"), Element("open", "Item", "2")},
          "The menu element \"file\" is a menu and cannot have a shortcut: give it to an item of "
          "the menu."},
+        {"1,000 elements", thousand, ""},
         {"1,001 elements", thousandAndOne,
          "The menu bar has 1001 elements, and a menu bar holds at most 1000."},
     };

@@ -122,10 +122,8 @@ bool ImportJavaPath(DocumentController& form, const std::string& path,
         if (answer == MessageResult::Yes && !form.FileSave()) return false;
     }
     // A new design named after the class: its first save asks where to keep it.
+    // The slots' order is the stacking of the class, and loading keeps it.
     form.LoadProject(std::move(imported.project));
-    // Loading selects the first component, and selecting brings it to the front: the surface
-    // takes back the stacking of the class, which the slots' order gives.
-    for (int slot = 1; slot <= doc.SlotCount(); ++slot) doc.BringToFront(slot);
     doc.FileName = imported.className;
     doc.JavaClassName = imported.className;
     doc.FilePath.clear();

@@ -7,7 +7,6 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QtTest>
 
 #include "DesktopFixture.h"
@@ -23,6 +22,15 @@ namespace {
 
 QString Tool(const char* name) {
     return PreviewRunner::FindTool(name, QProcessEnvironment::systemEnvironment());
+}
+
+// The desktop's preview, showing its windows on the display.
+PreviewRunner* PreviewOn(Desktop& d, const VirtualDisplay& display) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", display.name);
+    PreviewRunner* preview = d.window->Preview();
+    preview->SetEnvironment(env);
+    return preview;
 }
 
 }  // namespace
@@ -139,10 +147,7 @@ class PreviewTest : public QObject {
         d.dialogs.paths = {d.Path("shown.dat")};
         d.Click("opt_Save");
         d.main().ChooseTarget(target.toStdString());
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("DISPLAY", display.name);
-        PreviewRunner* preview = d.window->Preview();
-        preview->SetEnvironment(env);
+        PreviewRunner* preview = PreviewOn(d, display);
         QSignalSpy started(preview, &PreviewRunner::started);
         QSignalSpy failed(preview, &PreviewRunner::compileFailed);
         d.Click("opt_Preview");
@@ -166,8 +171,7 @@ class PreviewTest : public QObject {
     void thePreviewWindowAppearsAndEndsWhenClosed() {
         if (Tool("javac").isEmpty() || Tool("java").isEmpty())
             QSKIP("javac or java was not found: the preview is not run");
-        if (QStandardPaths::findExecutable("Xvfb").isEmpty() ||
-            QStandardPaths::findExecutable("xdotool").isEmpty())
+        if (!VirtualDisplay::Available())
             QSKIP("Xvfb or xdotool was not found: the preview window cannot be watched");
         VirtualDisplay display;
         QVERIFY2(display.Start(), "Xvfb did not start");
@@ -178,10 +182,7 @@ class PreviewTest : public QObject {
         d.dialogs.paths = {d.Path("shown.dat")};
         d.Click("opt_Save");
         d.main().ChooseTarget("Frame");
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("DISPLAY", display.name);
-        PreviewRunner* preview = d.window->Preview();
-        preview->SetEnvironment(env);
+        PreviewRunner* preview = PreviewOn(d, display);
         QSignalSpy started(preview, &PreviewRunner::started);
         QSignalSpy finished(preview, &PreviewRunner::finished);
         d.Click("opt_Preview");

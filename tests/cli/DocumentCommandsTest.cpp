@@ -2,10 +2,15 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <regex>
+#include <sstream>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -85,6 +90,38 @@ TEST_F(DocumentCommandsTest, ErrorsGoToStandardErrorAndWriteNothing) {
     EXPECT_FALSE(std::filesystem::exists(out));
     EXPECT_EQ(Gen("--version", dir).status, 0);
     EXPECT_NE(Gen("--help", dir).out.find("resave"), std::string::npos);
+}
+
+// What the package's installed manual page must hold: each command (a usage line's first word)
+// and each option that --help names, as a word of the page's text.
+TEST_F(DocumentCommandsTest, TheManualPageNamesEveryCommandAndOptionOfTheUsage) {
+    std::string page = Read(std::string(KORVANE_MANUAL_PAGES) + "/korvane-gen.1.in");
+    for (const std::string_view escape : {"\\-", "\\fB", "\\fI", "\\fR"})
+        for (size_t at; (at = page.find(escape)) != std::string::npos;)
+            page.replace(at, escape.size(), escape == "\\-" ? "-" : "");
+    const auto isWordChar = [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) || c == '-';
+    };
+    const auto namesWord = [&](const std::string& word) {
+        for (size_t at = page.find(word); at != std::string::npos; at = page.find(word, at + 1)) {
+            const size_t end = at + word.size();
+            if ((at == 0 || !isWordChar(page[at - 1])) &&
+                (end == page.size() || !isWordChar(page[end])))
+                return true;
+        }
+        return false;
+    };
+    const std::string usage = Gen("--help", dir).out;
+    const std::regex command("^  ([a-z-]+) "), option("(^|[ \\[])(--?[a-z]+)");
+    std::vector<std::string> words;
+    std::istringstream lines(usage);
+    for (std::string line; std::getline(lines, line);) {
+        if (std::smatch m; std::regex_search(line, m, command)) words.push_back(m[1]);
+        for (std::sregex_iterator m(line.begin(), line.end(), option), end; m != end; ++m)
+            words.push_back((*m)[2]);
+    }
+    ASSERT_GT(words.size(), 8u);
+    for (const std::string& word : words) EXPECT_TRUE(namesWord(word)) << word;
 }
 
 }  // namespace

@@ -64,7 +64,13 @@ void UnwrittenPopupBindings(const DesignDocument& doc, const CodegenTable& table
                             std::vector<std::string>& out) {
     for (const CodegenRow& row : table) {
         const std::string& popup = doc.Slot(row.slot).ComponentPopup;
-        if (!row.popup.empty() || !IsPopupBinding(popup)) continue;
+        if (!row.popup.empty() || !HoldsPopupChoice(popup)) continue;
+        if (!IsPopupBinding(popup)) {
+            out.push_back("The popup binding of " + Quoted(row.name) + " is incomplete: it needs " +
+                          MissingPopupFields(PopupBinding::Read(popup)) +
+                          ". It is not written, and stays in the design.");
+            continue;
+        }
         out.push_back("The popup binding of " + Quoted(row.name) + " opens a " +
                       Quoted(PopupBinding::Read(popup).kind) +
                       ", which is none of Dialog, Frame, JDialog and JFrame: it is not written, "

@@ -1,6 +1,7 @@
 #include "document/PopupBinding.h"
 
 #include <array>
+#include <vector>
 
 namespace korvane {
 
@@ -33,6 +34,30 @@ bool IsPopupBinding(std::string_view text) {
     const PopupBinding binding = PopupBinding::Read(text);
     return binding.kind != kNoPopupField && !binding.className.empty() &&
            binding.trigger != kNoPopupField;
+}
+
+namespace {
+
+bool Chosen(std::string_view field) {
+    return !field.empty() && field != kNoPopupField;
+}
+
+}  // namespace
+
+std::string MissingPopupFields(const PopupBinding& binding) {
+    std::vector<std::string_view> missing;
+    if (!Chosen(binding.kind)) missing.push_back("a window kind");
+    if (binding.className.empty()) missing.push_back("its class");
+    if (!Chosen(binding.trigger)) missing.push_back("an event");
+    std::string phrase;
+    for (size_t k = 0; k < missing.size(); ++k)
+        phrase.append(k == 0 ? "" : k + 1 == missing.size() ? " and " : ", ").append(missing[k]);
+    return phrase;
+}
+
+bool HoldsPopupChoice(std::string_view text) {
+    const PopupBinding binding = PopupBinding::Read(text);
+    return Chosen(binding.kind) || !binding.className.empty() || Chosen(binding.trigger);
 }
 
 }  // namespace korvane

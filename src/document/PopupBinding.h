@@ -2,8 +2,9 @@
 // the window's kind and its class. It is stored in ComponentPopup as the three fields joined by
 // ",": kind, class, trigger ("Dialog,AboutBox,actionPerformed()").
 //
-// One rule says whether stored text binds anything (IsPopupBinding); the file, the inspector and
-// generation all ask it. Text that binds nothing means no binding: the file stores "" for it.
+// One rule says whether stored text binds anything (IsPopupBinding); the inspector and generation
+// ask it. An incomplete binding binds nothing but is kept, in the design and its file, until it
+// is completed or cleared; generation leaves it out with a warning.
 // Whether generation can open the window is a further question of generation's own: a binding
 // it cannot write is skipped with a warning and stays in the design.
 #pragma once
@@ -30,5 +31,13 @@ struct PopupBinding {
 // Whether the text binds a window: at least three fields, a class, and a kind and a trigger
 // other than "(None)".
 bool IsPopupBinding(std::string_view text);
+
+// What a binding lacks before it binds a window, as the messages say it ("a window kind, its
+// class and an event"), or "" when it lacks nothing.
+std::string MissingPopupFields(const PopupBinding& binding);
+
+// Whether the text chooses anything: a kind, a class or a trigger. The file keeps such text
+// even while the binding is incomplete, so that a binding being made survives a save.
+bool HoldsPopupChoice(std::string_view text);
 
 }  // namespace korvane

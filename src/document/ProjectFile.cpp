@@ -48,7 +48,7 @@ void WriteComponentSection(ProfileWriter& w, int k, const ComponentRecord& r, in
     w.WriteText(section, "Events", r.ComponentEvents);
     w.WriteText(section, "Order", r.ComponentTabOrder);
     w.WriteText(section, "Popup",
-                IsPopupBinding(r.ComponentPopup) ? r.ComponentPopup : std::string());
+                HoldsPopupChoice(r.ComponentPopup) ? r.ComponentPopup : std::string());
     if (stack > 0) w.Write(section, "Stack", std::to_string(stack));
 }
 

@@ -451,16 +451,8 @@ namespace {
 std::string PopupNoticeOf(const PopupBinding& binding, const ListState& triggers,
                           int offeredTriggers) {
     const std::string trigger(binding.trigger);
-    std::vector<std::string> missing;
-    if (binding.kind.empty() || binding.kind == kNoPopupField) missing.push_back("a window kind");
-    if (TrimSpaces(std::string(binding.className)).empty()) missing.push_back("its class");
-    if (trigger.empty() || trigger == kNoPopupField) missing.push_back("an event");
-    if (!missing.empty()) {
-        std::string list = missing[0];
-        for (size_t k = 1; k < missing.size(); ++k)
-            list += (k + 1 == missing.size() ? " and " : ", ") + missing[k];
-        return "Incomplete: it needs " + list + ". Generation leaves it out until then.";
-    }
+    if (const std::string missing = MissingPopupFields(binding); !missing.empty())
+        return "Incomplete: it needs " + missing + ". Generation leaves it out until then.";
     if (triggers.Find(trigger) > offeredTriggers)
         return "This kind of component does not offer " + trigger +
                ": generation leaves the binding out. Choose an event it offers.";

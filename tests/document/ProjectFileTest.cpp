@@ -148,13 +148,16 @@ TEST_F(ProjectFileTest, GeometryFormsIncludingNegativeAndFractions) {
     EXPECT_NE(text.find("\r\nSizeX= 1080.5\r\n"), std::string::npos);
 }
 
-TEST_F(ProjectFileTest, IncompletePopupsAreNotWritten) {
+// A binding still being made is kept, so a save loses none of it; one that chooses nothing is "".
+TEST_F(ProjectFileTest, IncompletePopupsAreKeptAndEmptyOnesAreNot) {
     const std::pair<std::string, std::string> cases[] = {
-        {"Dialog,about,actionPerformed()", "Popup=Dialog,about,actionPerformed()"},
-        {"Dialog,,actionPerformed()", "Popup=\r\n"},
-        {"(None),about,actionPerformed()", "Popup=\r\n"},
-        {"Dialog,about,(None)", "Popup=\r\n"},
-        {"Dialog,about", "Popup=\r\n"},
+        {"Dialog,about,actionPerformed()", "Popup=Dialog,about,actionPerformed()\r\n"},
+        {"Dialog,,actionPerformed()", "Popup=Dialog,,actionPerformed()\r\n"},
+        {"(None),about,(None)", "Popup=(None),about,(None)\r\n"},
+        {"Dialog,,(None)", "Popup=Dialog,,(None)\r\n"},
+        {"Dialog,about", "Popup=Dialog,about\r\n"},
+        {"(None),,(None)", "Popup=\r\n"},
+        {",,", "Popup=\r\n"},
     };
     for (const auto& [popup, expected] : cases) {
         form.FileNew();
@@ -162,6 +165,8 @@ TEST_F(ProjectFileTest, IncompletePopupsAreNotWritten) {
         form.doc.MutableSlot(1).ComponentPopup = popup;
         ASSERT_TRUE(form.SavePath(Path("popup.dat")));
         EXPECT_NE(Read(Path("popup.dat")).find(expected), std::string::npos) << popup;
+        EXPECT_EQ(Reopen(Path("popup.dat"))->doc.Slot(1).ComponentPopup,
+                  expected == "Popup=\r\n" ? "" : popup);
     }
 }
 

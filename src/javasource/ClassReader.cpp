@@ -240,6 +240,9 @@ class Reader {
                                    Line().begin, Line().next, written});
                 Next();
                 TakeTrailingBlank();
+            } else if (text.ends_with('{') && ListenerClassHeader(text, written)) {
+                // First: listener classes are many, the constructor and main one each.
+                ReadListener(written);
             } else if (text.ends_with('{') && ConstructorHeader(text)) {
                 AddItem(kMainClass, ItemKind::Constructor, {}, number);
                 Next();
@@ -251,8 +254,6 @@ class Reader {
                 Next();
                 ReadGeneratedMethod(Body::Main);
                 TakeTrailingBlank();
-            } else if (text.ends_with('{') && ListenerClassHeader(text, written)) {
-                ReadListener(written);
             } else {
                 TakeText(kMainClass, TextPlace::Member);
             }

@@ -9,6 +9,7 @@
 #include "codegen/Listeners.h"
 #include "codegen/MenuBarWriter.h"
 #include "codegen/Stacking.h"
+#include "document/DesignDocument.h"
 #include "javasource/GeneratedStatements.h"
 #include "javasource/JavaLexis.h"
 #include "platform/LargeMemory.h"
@@ -22,6 +23,13 @@ constexpr std::array<std::string_view, 4> kGeneratedImports = {
 
 bool IsBlankText(std::string_view text) {
     return text.find_first_not_of(" \t\r\n\f") == std::string_view::npos;
+}
+
+// Room for `count` records at once, in large pages where the system has them.
+template <typename Record>
+void ReserveLarge(std::vector<Record>& records, size_t count) {
+    records.reserve(count);
+    AdviseLargePages(records.data(), records.capacity() * sizeof(Record));
 }
 
 int CountLines(std::string_view text) {
@@ -39,13 +47,18 @@ class Reader {
     ReadClass Read() {
         // A generated file holds about one item for every 100 bytes, one listener method for
         // every 130, and seldom more than twice that; room reserved and not used costs no memory.
+        // A listener class with its registration, and a component, take at least some 250
+        // bytes. Grown by doubling, each of these tables would be copied and touch twice its
+        // memory, which in a virtual machine costs more than reading the lines.
         if (!keep_) {
-            result_.items.reserve(file_.size() / 50 + 16);
-            result_.methods.reserve(file_.size() / 64 + 16);
-            AdviseLargePages(result_.items.data(),
-                             result_.items.capacity() * sizeof(GeneratedItem));
-            AdviseLargePages(result_.methods.data(),
-                             result_.methods.capacity() * sizeof(ListenerMethod));
+            ReserveLarge(result_.items, file_.size() / 50 + 16);
+            ReserveLarge(result_.methods, file_.size() / 64 + 16);
+        }
+        if (!trusted_) {
+            ClassFacts& facts = result_.facts;
+            ReserveLarge(facts.listenerClasses, file_.size() / 256 + 16);
+            ReserveLarge(facts.registrations, file_.size() / 256 + 16);
+            ReserveLarge(facts.components, std::min(file_.size() / 256, size_t{kMaxSlots}) + 16);
         }
         ReadTopLevel();
         if (!result_.refusal && !haveMainClass_)
@@ -80,7 +93,7 @@ class Reader {
         item.kind = kind;
         item.name = name;
         item.line = line;
-        if (keep_ && !(*keep_)(item)) {
+        if (keep_ && !keep_->keep(item)) {
             notKept_ = item;
             anchor_ = kNotKept;
         } else {
@@ -209,6 +222,7 @@ class Reader {
         AddItem(kMainClass, ItemKind::Header, {}, Line().number);
         Next();
         TakeTrailingBlank();
+        if (keep_ && !keep_->mainClass) SkipToLine(kClassClose);
         while (!AtEnd()) {
             // A field ends with ";", the first line of a method or class with "{".
             const std::string_view text = Line().code;
@@ -226,6 +240,9 @@ class Reader {
                                    Line().begin, Line().next, written});
                 Next();
                 TakeTrailingBlank();
+            } else if (text.ends_with('{') && ListenerClassHeader(text, written)) {
+                // First: listener classes are many, the constructor and main one each.
+                ReadListener(written);
             } else if (text.ends_with('{') && ConstructorHeader(text)) {
                 AddItem(kMainClass, ItemKind::Constructor, {}, number);
                 Next();
@@ -237,8 +254,6 @@ class Reader {
                 Next();
                 ReadGeneratedMethod(Body::Main);
                 TakeTrailingBlank();
-            } else if (text.ends_with('{') && ListenerClassHeader(text, written)) {
-                ReadListener(written);
             } else {
                 TakeText(kMainClass, TextPlace::Member);
             }
@@ -251,6 +266,11 @@ class Reader {
 
     // The lines of a generated method after its first line, up to its closing brace.
     void ReadGeneratedMethod(Body body) {
+        if (trusted_) {
+            SkipToLine(kMemberClose);
+            Next();
+            return;
+        }
         int depth = 0;
         while (!AtEnd()) {
             const SourceLine line = Line();
@@ -259,12 +279,7 @@ class Reader {
                 continue;
             }
             bool opens = false, closes = false, known = false;
-            if (trusted_) {
-                const std::string_view t = line.code;
-                closes = t == "}" || t == "});";
-                opens = t.ends_with("{");
-                known = true;
-            } else if (body == Body::Constructor) {
+            if (body == Body::Constructor) {
                 known = statements_.Constructor(line.code, line.number, opens, closes);
             } else if (body == Body::Main) {
                 known = statements_.Main(line.code, opens, closes);
@@ -362,7 +377,7 @@ class Reader {
         AddItem(container, ItemKind::Header, {}, Line().number);
         Next();
         TakeTrailingBlank();
-        if (anchor_ == kNotKept) SkipGeneratedClassBody();
+        if (anchor_ == kNotKept) SkipToLine(kMemberClose);
         while (!AtEnd()) {
             const std::string_view text = Line().code;
             std::string_view written;
@@ -407,17 +422,21 @@ class Reader {
         return MatchLine(text, {T(kStart), W(name), T(" "), W(relation), T(" "), W(type), T(kEnd)});
     }
 
-    // In a class just generated, a listener class whose items are not kept is passed over to
-    // its closing line, the only one of the class that the generator starts with "    }".
-    void SkipGeneratedClassBody() {
-        constexpr std::string_view kClose = "    }";
+    // In a class just generated, what is not read is passed over to its closing line: the
+    // generator indents its members by four and their contents further, so that the closing
+    // line of a member (a method or listener class) is the first line after its first that is
+    // "    }", and that of a top-level class the first that is "}".
+    static constexpr std::string_view kMemberClose = "    }", kClassClose = "}";
+    void SkipToLine(std::string_view close) {
         const std::string_view text = file_;
         size_t at = Line().begin;
         int number = Line().number;
         while (at < text.size()) {
-            if (text.substr(at, kClose.size()) == kClose &&
-                (at + kClose.size() == text.size() || text[at + kClose.size()] == '\r' ||
-                 text[at + kClose.size()] == '\n'))
+            // The brace that ends a closing line first: few lines have one there.
+            const size_t after = at + close.size();
+            if (after <= text.size() && text[after - 1] == '}' &&
+                (after == text.size() || text[after] == '\r' || text[after] == '\n') &&
+                text.substr(at, close.size()) == close)
                 break;
             const auto* lf =
                 static_cast<const char*>(std::memchr(text.data() + at, '\n', text.size() - at));

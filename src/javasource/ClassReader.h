@@ -180,11 +180,18 @@ struct ReadClass {
     ClassFacts facts;
 };
 
+// The items of a class just generated that a reader stores; the others are passed over.
+struct ItemFilter {
+    std::function<bool(const GeneratedItem&)> keep;
+    // Whether any item of the public class or of its listener classes is kept: when none is,
+    // the class is passed over to its closing line without reading its lines.
+    bool mainClass = true;
+};
+
 // Reads `file` as a generated class. With `trusted`, the text is one the generator has just
-// written: its items are found without checking the lines inside generated methods, and the
-// design facts are not collected. With `keep`, only the items it keeps are stored, with the
-// listener methods among them.
-using ItemFilter = std::function<bool(const GeneratedItem&)>;
+// written: its items are found without checking the lines inside generated methods, which are
+// passed over, and the design facts are not collected. With `keep` (for a trusted text only),
+// only the items it keeps are stored, with the listener methods among them.
 ReadClass ReadGeneratedClass(std::string_view file, bool trusted = false,
                              const ItemFilter* keep = nullptr);
 

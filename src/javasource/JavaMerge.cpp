@@ -191,7 +191,9 @@ class Merger {
     }
 
     bool ReadFresh() {
-        const ItemFilter wanted = [this](const GeneratedItem& item) { return Wanted(item); };
+        ItemFilter wanted;
+        wanted.keep = [this](const GeneratedItem& item) { return Wanted(item); };
+        wanted.mainClass = mainClassWanted_;
         lastContainer_ = {};
         new_ = ReadGeneratedClass(fresh_, true, &wanted);
         if (new_.refusal) {
@@ -257,6 +259,10 @@ class Merger {
         }
         for (const ListenerMethod& m : old_.methods)
             if (m.edited) wantedContainers_.insert(m.className);
+        mainClassWanted_ = !wantedContainers_.empty() ||
+                           std::any_of(wanted_.begin(), wanted_.end(), [](const ItemKey& key) {
+                               return key.container == kMainClass;
+                           });
     }
 
     // For each wanted old item, the nearest item of its container at or before it that the
@@ -436,6 +442,7 @@ class Merger {
     std::pmr::monotonic_buffer_resource nodes_;
     std::pmr::unordered_set<ItemKey, ItemKeyHash> wanted_{&nodes_};
     std::pmr::unordered_set<std::string_view> wantedContainers_{&nodes_};
+    bool mainClassWanted_ = true;  // any item of the public class or its listener classes
     std::string_view lastContainer_;
     bool lastContainerWanted_ = false;
     std::vector<bool> wantedOld_;     // by old item

@@ -1,11 +1,13 @@
 // The desktop program with a design at the format's limit: opening it into the window with
-// its first paint, and one mouse move of a drag handled and repainted.
+// its first paint, and one mouse move of a drag handled and repainted, of one component and
+// of a selection of many.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -111,6 +113,71 @@ BENCHMARK(BM_DragMove)
     ->Args({32767, 1})
     ->ArgNames({"n", "stacked"})
     ->Unit(benchmark::kMicrosecond);
+
+// Counts the paint events a widget gets, to tell that each move was really repainted.
+struct PaintCount : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+// One mouse move of a drag of a selection of `selected` components (the pressed one and the
+// first others), with the repaint the event loop then makes of what the move changed, in a
+// main window of a full-screen size.
+void BM_SelectionDragMove(benchmark::State& state) {
+    const int n = static_cast<int>(state.range(0));
+    const int selected = static_cast<int>(state.range(1));
+    std::string path = DesignFile(n, state.range(2) != 0);
+    Quiet q;
+    MainWindow window(q, q);
+    window.resize(1920, 1080);
+    window.show();
+    window.Document().OpenPath(path);
+    window.Sync();
+    auto* surface = static_cast<DesignSurfaceWidget*>(SurfaceOf(window));
+    DocumentController& form = window.Document();
+    const DesignDocument& doc = form.doc;
+    const ComponentRecord& first = doc.Slot(1);
+    const QPoint start(static_cast<int>(first.Left / 15) + 5, static_cast<int>(first.Top / 15) + 5);
+    const int pressed = surface->HitAt(start).index;
+    std::vector<int> chosen{pressed};
+    for (int s = 1; static_cast<int>(chosen.size()) < selected && s <= n; ++s)
+        if (s != pressed) chosen.push_back(s);
+    std::sort(chosen.begin(), chosen.end());
+    form.selection.SelectSlots(chosen, pressed);
+    QApplication::processEvents();
+    QTest::mousePress(surface, Qt::LeftButton, {}, start);
+    QApplication::processEvents();
+    const float startLeft = doc.Slot(pressed).Left;
+    PaintCount count;
+    surface->installEventFilter(&count);
+    int step = 0;
+    for (auto _ : state) {
+        const QPoint p = start + QPoint(1 + step % 40, 1 + step % 25);
+        ++step;
+        QMouseEvent move(QEvent::MouseMove, QPointF(p), surface->mapToGlobal(QPointF(p)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(surface, &move);
+        QApplication::processEvents();
+    }
+    surface->removeEventFilter(&count);
+    const bool moved = doc.Slot(pressed).Left != startLeft;
+    QTest::mouseRelease(surface, Qt::LeftButton, {}, start + QPoint(3, 3));
+    state.counters["selected"] = static_cast<double>(form.selection.SelectedSlots().size());
+    state.counters["visible_px"] = surface->visibleRegion().boundingRect().width() *
+                                   surface->visibleRegion().boundingRect().height();
+    if (!moved) state.SkipWithError("the drag moved nothing");
+    if (count.paints < step) state.SkipWithError("a move was not repainted");
+    form.History().MarkSaved();
+}
+BENCHMARK(BM_SelectionDragMove)
+    ->Args({32767, 32767, 0})
+    ->Args({32767, 32767, 1})
+    ->Args({32767, 16, 0})
+    ->ArgNames({"n", "selected", "stacked"})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

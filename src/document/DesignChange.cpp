@@ -260,17 +260,24 @@ void DesignChange::Apply(DesignDocument& doc, bool forward) {
     }
 }
 
-bool DesignChange::MergeWith(const DesignChange& later) {
-    if (merge_ == MergeKind::None || later.merge_ != merge_) return false;
-    if (edits_.size() != 1 || later.edits_.size() != 1) return false;
-    if (merge_ == MergeKind::ValueTyping) {
-        auto* mine = std::get_if<FieldEdit>(&edits_[0]);
-        auto* theirs = std::get_if<FieldEdit>(&later.edits_[0]);
+bool DesignChange::MergeFieldEdits(const DesignChange& later) {
+    if (edits_.size() != later.edits_.size()) return false;
+    for (size_t k = 0; k < edits_.size(); ++k) {
+        auto* mine = std::get_if<FieldEdit>(&edits_[k]);
+        auto* theirs = std::get_if<FieldEdit>(&later.edits_[k]);
         if (!mine || !theirs || mine->slot != theirs->slot || mine->field != theirs->field)
             return false;
-        mine->after = theirs->after;
-        return true;
     }
+    for (size_t k = 0; k < edits_.size(); ++k)
+        std::get<FieldEdit>(edits_[k]).after = std::get<FieldEdit>(later.edits_[k]).after;
+    return true;
+}
+
+bool DesignChange::MergeWith(const DesignChange& later) {
+    if (merge_ == MergeKind::None || later.merge_ != merge_) return false;
+    // Typing into the value box of several selected components edits each of them.
+    if (merge_ == MergeKind::ValueTyping) return MergeFieldEdits(later);
+    if (edits_.size() != 1 || later.edits_.size() != 1) return false;
     if (merge_ == MergeKind::WindowSize) {
         auto* mine = std::get_if<SettingsEdit>(&edits_[0]);
         auto* theirs = std::get_if<SettingsEdit>(&later.edits_[0]);

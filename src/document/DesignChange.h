@@ -129,6 +129,9 @@ class DesignChange {
     using Edit =
         std::variant<FieldEdit, BoxEdit, OffsetEdit, ShowEdit, AppendEdit, SettingsEdit, StackEdit>;
 
+    // The same fields of the same slots edited again: the later values are kept.
+    bool MergeFieldEdits(const DesignChange& later);
+
     std::string text_;
     MergeKind merge_;
     std::vector<Edit> edits_;

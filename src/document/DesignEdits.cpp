@@ -1,6 +1,8 @@
 #include "document/DesignEdits.h"
 
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "document/DesignChange.h"
 #include "platform/Conversions.h"
@@ -14,12 +16,21 @@ void Keep(DocumentController& form, DesignChange change) {
     form.NotifyChanged();
 }
 
+void EditSlotFields(DocumentController& form, std::vector<std::pair<int, std::string>> values,
+                    SlotField field, const std::string& what) {
+    std::erase_if(values, [&](const auto& v) {
+        return !form.doc.IsSlot(v.first) ||
+               ReadSlotField(form.doc.Slot(v.first), field) == v.second;
+    });
+    if (values.empty()) return;
+    DesignChange change(what + " of " + EditedComponents(form.doc, values[0].first, values.size()));
+    for (auto& [slot, value] : values) change.SetField(form.doc, slot, field, std::move(value));
+    Keep(form, std::move(change));
+}
+
 void EditSlotField(DocumentController& form, int slot, SlotField field, std::string value,
                    const std::string& what) {
-    if (!form.doc.IsSlot(slot) || ReadSlotField(form.doc.Slot(slot), field) == value) return;
-    DesignChange change(what + " of " + form.doc.Slot(slot).ComponentName);
-    change.SetField(form.doc, slot, field, std::move(value));
-    Keep(form, std::move(change));
+    EditSlotFields(form, {{slot, std::move(value)}}, field, what);
 }
 
 void EditSettings(DocumentController& form, const DocumentSettings& settings, std::string what) {
@@ -30,6 +41,10 @@ void EditSettings(DocumentController& form, const DocumentSettings& settings, st
 
 }  // namespace
 
+std::string EditedComponents(const DesignDocument& doc, int slot, size_t count) {
+    return count == 1 ? doc.Slot(slot).ComponentName : std::to_string(count) + " components";
+}
+
 WindowFont CurrentWindowFont(const DesignDocument& doc) {
     return WindowFont{static_cast<int>(RoundHalfEven(doc.WindowWidth)),
                       static_cast<int>(RoundHalfEven(doc.WindowHeight)), doc.FontName,
@@ -38,6 +53,11 @@ WindowFont CurrentWindowFont(const DesignDocument& doc) {
 
 void EditComponentEvents(DocumentController& form, int slot, std::string events) {
     EditSlotField(form, slot, SlotField::Events, std::move(events), "Events");
+}
+
+void EditComponentEvents(DocumentController& form,
+                         std::vector<std::pair<int, std::string>> eventsBySlot) {
+    EditSlotFields(form, std::move(eventsBySlot), SlotField::Events, "Events");
 }
 
 void EditComponentPopup(DocumentController& form, int slot, std::string popup) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "document/DocumentController.h"
@@ -23,8 +24,14 @@ struct WindowFont {
 
 WindowFont CurrentWindowFont(const DesignDocument& doc);
 
+// How a step's text names what it changes: the component in `slot` alone, or how many.
+std::string EditedComponents(const DesignDocument& doc, int slot, size_t count);
+
 // Each does nothing when the value is already the design's.
 void EditComponentEvents(DocumentController& form, int slot, std::string events);
+// Several components' events at once, as one step.
+void EditComponentEvents(DocumentController& form,
+                         std::vector<std::pair<int, std::string>> eventsBySlot);
 void EditComponentPopup(DocumentController& form, int slot, std::string popup);
 // The document window takes the outer size that gives the designed size (frame allowances
 // added), so the window on screen follows.

@@ -220,15 +220,23 @@ bool Inspector::NameLosesFocus() {
     return true;
 }
 
+std::vector<int> Inspector::EditedSlots() const {
+    const int i = ShownSlot();
+    if (i == 0) return {};
+    if (form_->doc.Selected.Count() < 2 || !form_->doc.Selected.Contains(i)) return {i};
+    return form_->selection.SelectedSlots();
+}
+
 void Inspector::ValueChanged() {
-    int i = ShownSlot();
-    if (i == 0) return;
+    const std::vector<int> slots = EditedSlots();
+    if (slots.empty()) return;
     DesignDocument& doc = form_->doc;
     // Typing into the box is one step until another edit comes between.
-    DesignChange change("Edit Value of " + doc.Slot(i).ComponentName, MergeKind::ValueTyping);
-    change.SetField(doc, i, SlotField::Value, ValueBox.Text);
+    DesignChange change("Edit Value of " + EditedComponents(doc, slots[0], slots.size()),
+                        MergeKind::ValueTyping);
+    for (int s : slots) change.SetField(doc, s, SlotField::Value, ValueBox.Text);
     form_->editor.Record(std::move(change));
-    form_->NotifyComponentChanged(i);
+    for (int s : slots) form_->NotifyComponentChanged(s);
     Changed();
 }
 
@@ -271,16 +279,24 @@ void Inspector::TypeChosen() {
     if (i == 0 || TypeList.ListIndex < 0) return;
     std::string tag = TypeOfDisplayName(TypeList.Text());
     DesignDocument& doc = form_->doc;
+    // The list showing the shown component's own kind changes nothing, not even with others.
     if (tag == doc.Slot(i).ComponentType) return;
-    DesignChange change("Change Type of " + doc.Slot(i).ComponentName);
     const std::string oldClass = JavaClassOfType(doc.Slot(i).ComponentType);
-    change.SetField(doc, i, SlotField::Type, std::move(tag));
+    std::vector<int> slots;
+    std::vector<std::pair<int, std::string>> others;  // with their classes before
+    for (int s : EditedSlots()) {
+        if (doc.Slot(s).ComponentType == tag) continue;
+        slots.push_back(s);
+        if (s != i) others.emplace_back(s, JavaClassOfType(doc.Slot(s).ComponentType));
+    }
+    DesignChange change("Change Type of " + EditedComponents(doc, slots[0], slots.size()));
+    for (int s : slots) change.SetField(doc, s, SlotField::Type, tag);
     ValidateName();
     form_->editor.Record(std::move(change));
     // The new kind's class offers other events and popup kinds; the events and the binding stay
     // as they are, and what the new class does not offer is said.
     FillEventPages(i);
-    WarnOfUnofferedEvents(i, oldClass);
+    WarnOfUnofferedEvents(i, oldClass, others);
     form_->NotifyChanged();
     Changed();
 }
@@ -486,6 +502,11 @@ void Inspector::FillEventPages(int slot) {
     SelectionNotice = selected > 1 ? "Editing " + r.ComponentName + " of " +
                                          std::to_string(selected) + " selected"
                                    : std::string();
+    GroupNotice = selected > 1 ? std::to_string(selected) +
+                                     " selected: Type, Value and Events change all of them; "
+                                     "Name and Tab Order change " +
+                                     r.ComponentName + " alone."
+                               : std::string();
     const int offeredTriggers = OfferedEvents;
     // A row for every stored name, the ones the class does not offer after the others.
     const auto row = [this](const std::string& name) {
@@ -526,13 +547,43 @@ void Inspector::FillEventPages(int slot) {
     PopupNotice = PopupNoticeOf(binding, PopupTriggerList, offeredTriggers);
 }
 
-void Inspector::WarnOfUnofferedEvents(int slot, const std::string& oldClass) {
+bool Inspector::KeepsUnofferedEvents(int slot, const std::string& oldClass) const {
+    if (!catalogue_) return false;
+    const ComponentRecord& r = form_->doc.Slot(slot);
+    const std::string newClass = JavaClassOfType(r.ComponentType);
+    std::vector<std::string> names = Split(r.ComponentEvents, '|');
+    if (IsPopupBinding(r.ComponentPopup))
+        names.emplace_back(PopupBinding::Read(r.ComponentPopup).trigger);
+    return std::any_of(names.begin(), names.end(), [&](const std::string& name) {
+        return !name.empty() && catalogue_->ClassOffersMethod(oldClass, name) &&
+               !catalogue_->ClassOffersMethod(newClass, name);
+    });
+}
+
+void Inspector::WarnOfUnofferedEvents(int slot, const std::string& oldClass,
+                                      const std::vector<std::pair<int, std::string>>& others) {
     const ComponentRecord& r = form_->doc.Slot(slot);
     std::vector<std::string> lost;
     for (size_t k = static_cast<size_t>(OfferedEvents); k < EventList.Items.size(); ++k)
         if (catalogue_ && catalogue_->ClassOffersMethod(oldClass, EventList.Items[k]))
             lost.push_back(EventList.Items[k]);
-    if (lost.empty()) return;
+    const auto othersKeeping = std::count_if(others.begin(), others.end(), [&](const auto& o) {
+        return KeepsUnofferedEvents(o.first, o.second);
+    });
+    if (lost.empty() && othersKeeping == 0) return;
+    std::string text = lost.empty() ? std::string() : UnofferedEventsText(r, lost) + " ";
+    if (othersKeeping > 0)
+        text += std::to_string(othersKeeping) + " other selected " +
+                (othersKeeping == 1 ? "component keeps" : "components keep") + " events a " +
+                DisplayNameOfType(r.ComponentType) +
+                " does not offer, shown on the Events page as not offered; generation leaves "
+                "them out. ";
+    text += others.empty() ? "Undo changes the kind back." : "Undo changes the kinds back.";
+    form_->Messages().Show(Warning(text, "Component Type"));
+}
+
+std::string Inspector::UnofferedEventsText(const ComponentRecord& r,
+                                           const std::vector<std::string>& lost) const {
     std::string names = lost[0];
     for (size_t k = 1; k < lost.size(); ++k)
         names += (k + 1 == lost.size() ? " and " : ", ") + lost[k];
@@ -545,8 +596,7 @@ void Inspector::WarnOfUnofferedEvents(int slot, const std::string& oldClass) {
     if (TriggerRow >= OfferedEvents)
         text += ", and the popup binding that opens " + PopupClassBox.Text + " on " +
                 EventList.Items[static_cast<size_t>(TriggerRow)] + " opens nothing";
-    text += ". Undo changes the kind back.";
-    form_->Messages().Show(Warning(text, "Component Type"));
+    return text + ".";
 }
 
 void Inspector::ClearEventPages() {
@@ -589,8 +639,40 @@ void Inspector::EventChecked(int row, bool checked) {
     if (TriggerRow >= 0)
         written.Checked[static_cast<size_t>(TriggerRow)] =
             HasPart(stored, EventList.Items[static_cast<size_t>(TriggerRow)]);
-    EditComponentEvents(*form_, i, EventsFromChecks(written, stored));
+    std::vector<std::pair<int, std::string>> events{{i, EventsFromChecks(written, stored)}};
+    if (row != TriggerRow) {
+        const std::string& event = EventList.Items[static_cast<size_t>(row)];
+        for (int s : EditedSlots())
+            if (s != i) events.emplace_back(s, EventsAfterCheck(s, event, checked));
+    }
+    EditComponentEvents(*form_, std::move(events));
     Changed();
+}
+
+std::string Inspector::EventsAfterCheck(int slot, const std::string& event, bool checked) const {
+    const ComponentRecord& r = form_->doc.Slot(slot);
+    if (IsPopupBinding(r.ComponentPopup) && PopupBinding::Read(r.ComponentPopup).trigger == event)
+        return r.ComponentEvents;
+    // The same list the Events page shows for it, so that its events keep the page's order.
+    ListState list;
+    if (catalogue_)
+        for (std::string_view method :
+             catalogue_->MethodsForClass(JavaClassOfType(r.ComponentType)))
+            list.AddItem(std::string(method));
+    for (size_t k = 0; k < list.Items.size(); ++k)
+        list.Checked[k] = HasPart(r.ComponentEvents, list.Items[k]);
+    std::string stored = r.ComponentEvents;
+    const int row = list.Find(event);
+    if (row >= 0) {
+        list.Checked[static_cast<size_t>(row)] = checked;
+    } else if (!checked) {
+        // An event its kind does not offer goes when unchecked, and is never added.
+        std::string kept;
+        for (const std::string& name : Split(stored, '|'))
+            if (name != event) kept += (kept.empty() ? "" : "|") + name;
+        stored = std::move(kept);
+    }
+    return EventsFromChecks(list, stored);
 }
 
 std::string Inspector::PopupFromPage() const {

@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/Canvas.h"
@@ -18,6 +19,7 @@ namespace korvane {
 
 class DesignChange;
 class DocumentController;
+struct ComponentRecord;
 class ComponentListBox;
 class EventCatalogue;
 
@@ -185,8 +187,11 @@ class Inspector {
     // What the Popup page says of the binding it shows: "" for a complete binding the class can
     // write, or why generation leaves it out.
     std::string PopupNotice;
-    // With several components selected, which one the Events and Popup pages edit; else "".
+    // With several components selected, which one the Popup page edits; else "".
     std::string SelectionNotice;
+    // With several components selected, how many, and which boxes change all of them (the
+    // kind, the value and the events) and which the shown one alone; else "".
+    std::string GroupNotice;
 
     // Visible tab header: 0 "Components", 1..3 the tabs, shape 4 the background.
     LabelState TabHeaderLabels[4];
@@ -213,8 +218,20 @@ class Inspector {
     bool RenumberTabOrders(DesignChange& change, int slot, double n);
     bool WritePopupBinding();
     std::string StoredPopupName(int slot) const;
-    // After a kind change: the events and popup trigger the new kind does not offer, said.
-    void WarnOfUnofferedEvents(int slot, const std::string& oldClass);
+    // What a kind, value or event change applies to: every selected component when the shown
+    // one is among several selected, else the shown one.
+    std::vector<int> EditedSlots() const;
+    // After a kind change: the events and popup trigger the new kind does not offer, said of
+    // the shown component, and how many of the others changed with it keep such events.
+    void WarnOfUnofferedEvents(int slot, const std::string& oldClass,
+                               const std::vector<std::pair<int, std::string>>& others);
+    bool KeepsUnofferedEvents(int slot, const std::string& oldClass) const;
+    std::string UnofferedEventsText(const ComponentRecord& r,
+                                    const std::vector<std::string>& lost) const;
+    // Another selected component's events after the shown one's row for `event` was checked
+    // or unchecked: an event its kind does not offer is not added, and its popup trigger stays
+    // as it is.
+    std::string EventsAfterCheck(int slot, const std::string& event, bool checked) const;
 
     DocumentController* form_ = nullptr;
     ComponentListBox* componentList_ = nullptr;

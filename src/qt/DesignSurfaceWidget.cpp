@@ -20,6 +20,9 @@ namespace {
 
 // More new slots than this after one handler: index everything afresh.
 constexpr int kRebuildAfter = 64;
+// A drag of more boxes than this is shown through a moving picture; fewer are repainted box by
+// box.
+constexpr size_t kPictureAfter = 64;
 
 int ButtonCode(Qt::MouseButton b) {
     switch (b) {
@@ -85,6 +88,8 @@ DesignSurfaceWidget::DesignSurfaceWidget(DesignSurface& surface, const Palettes*
 }
 
 void DesignSurfaceWidget::DesignChanged() {
+    // The still part of a moving picture may have changed too.
+    picture_.End();
     indexStale_ = true;
     update();
 }
@@ -96,6 +101,7 @@ void DesignSurfaceWidget::SetShowText(bool shown) {
 }
 
 void DesignSurfaceWidget::BoxChanged(int index) {
+    EndPicture();
     EnsureIndexed();
     const DesignDocument& doc = surface_.Doc();
     if (!doc.IsSlot(index)) return;
@@ -140,7 +146,7 @@ DesignSurfaceWidget::Hit DesignSurfaceWidget::HitAt(QPoint pixel) {
 
 // ---------------------------------------------------------------- repainting
 
-DesignSurfaceWidget::Snapshot DesignSurfaceWidget::Take(std::initializer_list<int> watched) const {
+DesignSurfaceWidget::Snapshot DesignSurfaceWidget::Take(const std::vector<int>& watched) const {
     const DesignDocument& doc = surface_.Doc();
     Snapshot s;
     s.count = doc.SlotCount();
@@ -215,15 +221,22 @@ struct PaletteState {
 }  // namespace
 
 template <typename Handler>
-void DesignSurfaceWidget::Dispatch(std::initializer_list<int> watched, Handler handler) {
-    EnsureIndexed();
+void DesignSurfaceWidget::Dispatch(const std::vector<int>& watched, Handler handler) {
+    // A stale index is rebuilt when it is next needed: a drop does not rebuild it twice.
+    if (!indexStale_) EnsureIndexed();
     Snapshot before = Take(watched);
     PaletteState palettesBefore(palettes_);
+    const DesignDocument& doc = surface_.Doc();
     const bool bandBefore = surface_.Banding();
-    const bool groupBefore = surface_.Doc().Selected.Count() > 1;
+    const bool groupBefore = doc.Selected.Count() > 1;
+    const bool handlesBefore = doc.Handles[1].Visible;
     handler();
-    // Several selected components move and show handles together: repaint them all.
-    if (groupBefore || surface_.Doc().Selected.Count() > 1) {
+    if (picture_.Active()) {
+        ShowMovedPicture();
+    } else if (watched.size() > 1 && !handlesBefore && !doc.Handles[1].Visible) {
+        RepaintChanges(before);
+    } else if (groupBefore || doc.Selected.Count() > 1) {
+        // Several selected components move and show handles together: repaint them all.
         DesignChanged();
     } else {
         RepaintChanges(before);
@@ -232,8 +245,49 @@ void DesignSurfaceWidget::Dispatch(std::initializer_list<int> watched, Handler h
     if (!(PaletteState(palettes_) == palettesBefore)) emit paletteChanged();
 }
 
+PixelRect DesignSurfaceWidget::ShownPixels() const {
+    const QRect r = visibleRegion().boundingRect() & rect();
+    return PixelRect{r.left(), r.top(), r.width(), r.height()};
+}
+
+std::vector<int> DesignSurfaceWidget::DragWatched(int pressed) const {
+    const std::vector<int>& group = surface_.DragSlots();
+    if (group.size() > 1 && group.size() <= kPictureAfter) return group;
+    return {pressed};
+}
+
+void DesignSurfaceWidget::StartPicture() {
+    const std::vector<int>& group = surface_.DragSlots();
+    const PixelRect shown = ShownPixels();
+    // The picture leaves out the texts drawn over the boxes.
+    if (group.size() <= kPictureAfter || shown.Empty() || showText_) return;
+    picture_.Begin(surface_.Doc(), group, shown);
+    // The moving boxes leave their places in the index until the drop.
+    indexStale_ = true;
+    update();
+}
+
+void DesignSurfaceWidget::ShowMovedPicture() {
+    const DesignDocument& doc = surface_.Doc();
+    const PixelRect shown = ShownPixels();
+    // Handles are not in the picture, and boxes that moved apart cannot be shown by it.
+    if (doc.Handles[1].Visible || shown.Empty() || !picture_.Follow(doc)) {
+        DesignChanged();
+        return;
+    }
+    // The drag went beyond the moving picture's reach, or the view scrolled: paint it afresh.
+    if (!picture_.Covers(shown)) picture_.Begin(doc, surface_.DragSlots(), shown);
+    Invalidate(shown);
+}
+
+void DesignSurfaceWidget::EndPicture() {
+    if (!picture_.Active()) return;
+    picture_.End();
+    indexStale_ = true;
+    update();
+}
+
 void DesignSurfaceWidget::paintEvent(QPaintEvent* event) {
-    EnsureIndexed();
     QPainter painter(this);
     const DesignDocument& doc = surface_.Doc();
     for (const QRect& r : event->region()) {
@@ -242,6 +296,12 @@ void DesignSurfaceWidget::paintEvent(QPaintEvent* event) {
         canvas.SetRasterOrigin(r.left(), r.top());
         QImage image(canvas.MutableData(), r.width(), r.height(), r.width() * 3,
                      QImage::Format_RGB888);
+        if (picture_.Covers(area)) {
+            picture_.Compose(canvas, area);
+            painter.drawImage(r.topLeft(), image);
+            continue;
+        }
+        EnsureIndexed();
         std::optional<QPainter> text;
         SurfacePaintOptions options;
         if (showText_) {
@@ -300,6 +360,7 @@ void DesignSurfaceWidget::mousePressEvent(QMouseEvent* event) {
             const ComponentRecord& r = doc.Slot(i);
             float bx = x - r.Left, by = y - r.Top;
             Dispatch({i}, [&] { surface_.ComponentMouseDown(i, button, shift, bx, by); });
+            StartPicture();
             break;
         }
         case Hit::Back:
@@ -330,7 +391,7 @@ void DesignSurfaceWidget::mouseMoveEvent(QMouseEvent* event) {
     } else if (target.kind == Hit::Box && capturing_) {
         const ComponentRecord& r = doc.Slot(i);
         float bx = x - r.Left, by = y - r.Top;
-        Dispatch({i}, [&] { surface_.ComponentMouseMove(i, buttons, shift, bx, by); });
+        Dispatch(DragWatched(i), [&] { surface_.ComponentMouseMove(i, buttons, shift, bx, by); });
     } else {
         Dispatch({}, [&] { surface_.BackgroundMouseMove(buttons, shift, x, y); });
     }
@@ -349,6 +410,7 @@ void DesignSurfaceWidget::mouseReleaseEvent(QMouseEvent* event) {
     const DesignDocument& doc = surface_.Doc();
     const Hit target = pressed_;
     capturing_ = false;
+    EndPicture();
     const int i = target.index;
     switch (target.kind) {
         case Hit::Corner: {

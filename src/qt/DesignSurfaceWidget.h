@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "surface/DesignSurface.h"
+#include "surface/MovingPicture.h"
 #include "surface/SurfaceIndex.h"
 
 namespace korvane {
@@ -74,14 +75,24 @@ class DesignSurfaceWidget : public QWidget {
         int count = 0;
         int active = 0;
     };
-    Snapshot Take(std::initializer_list<int> watched) const;
-    // Runs a handler and repaints what it changed.
+    Snapshot Take(const std::vector<int>& watched) const;
+    // Runs a handler and repaints what it changed. Several slots watched are the boxes of a
+    // small group being dragged, repainted box by box.
     template <typename Handler>
-    void Dispatch(std::initializer_list<int> watched, Handler handler);
+    void Dispatch(const std::vector<int>& watched, Handler handler);
     void RepaintChanges(const Snapshot& before);
     void Invalidate(const PixelRect& r);
     void EnsureIndexed();
     void UpdatePointer(QPoint pixel);
+    // What a mouse move over the pressed box watches: the dragged group when it is small.
+    std::vector<int> DragWatched(int pressed) const;
+    // The surface pixels on screen.
+    PixelRect ShownPixels() const;
+    // A press starting a drag of a large group shows the drag through a moving picture, which
+    // each move shifts; the index is rebuilt once at the drop.
+    void StartPicture();
+    void ShowMovedPicture();
+    void EndPicture();
 
     std::unique_ptr<DesignSurface> ownSurface_;
     // The main window's palettes, whose changes by a handler the widget reports; null if none.
@@ -89,6 +100,7 @@ class DesignSurfaceWidget : public QWidget {
     DesignSurface& surface_;
     SurfaceIndex index_;
     bool indexStale_ = true;
+    MovingPicture picture_;
     // What the index was built from, to notice changes made behind the widget's back.
     struct IndexedState {
         int count = -1, live = -1;

@@ -144,6 +144,7 @@ InspectorPanel::InspectorPanel(MainController& main, QWidget* parent)
     BuildProperties();
     selectionNotice_ = new QLabel(this);
     selectionNotice_->setObjectName("SelectionNotice");
+    selectionNotice_->setWordWrap(true);
     selectionNotice_->hide();
     events_ = new QListWidget(this);
     events_->setObjectName("EventList");
@@ -221,6 +222,10 @@ void InspectorPanel::BuildProperties() {
     text3Value_ = AddLineEdit(properties_, "ValueBox", inColumn(TwipsRect(960, 855, 1275, 285)));
     text3TabOrder_ =
         AddLineEdit(properties_, "TabOrderBox", inColumn(TwipsRect(960, 1215, 570, 285)));
+    groupNotice_ = new QLabel(properties_);
+    groupNotice_->setObjectName("GroupNotice");
+    groupNotice_->setWordWrap(true);
+    groupNotice_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The key filter keeps typed letters out; the validator also pasted and dropped ones.
     text3TabOrder_->setValidator(
         new QRegularExpressionValidator(QRegularExpression("[0-9]*"), text3TabOrder_));
@@ -458,16 +463,25 @@ void InspectorPanel::Refresh() {
     ShowText(text4Name_, ins_.PopupClassBox);
     ShowItems(combo4When_, ins_.PopupTriggerList);
     cmdClearPopup_->setEnabled(ins_.ClearPopupEnabled);
-    // Which of several selected components the Events and Popup pages edit, above the page.
+    // With several selected: what the Properties and Events pages change, and which one the
+    // Popup page edits.
+    const QString group = QString::fromStdString(ins_.GroupNotice);
+    groupNotice_->setText(group);
+    groupNotice_->setVisible(!group.isEmpty());
+    // Below the boxes, down to the page's foot: a long name takes a third line.
+    constexpr double kGroupNoticeTop = 1590;
+    groupNotice_->setGeometry(
+        TwipsRect(120, kGroupNoticeTop, 2985,
+                  std::max(400.0, main_.PropertiesPageHeight - kGroupNoticeTop - 30)));
     const QString selection = QString::fromStdString(ins_.SelectionNotice);
     popupNotice_->setText(selection.isEmpty()
                               ? QString::fromStdString(ins_.PopupNotice)
                               : selection + ".\n" + QString::fromStdString(ins_.PopupNotice));
-    selectionNotice_->setText(selection);
+    selectionNotice_->setText(group);
 
     const double pageTop = kPropertiesPageTop - kTabHeaderTop;
     properties_->setGeometry(TwipsRect(kPageLeft, pageTop, kPageWidth, main_.PropertiesPageHeight));
-    const double noticeHeight = selection.isEmpty() ? 0 : 300;
+    const double noticeHeight = group.isEmpty() ? 0 : 420;
     selectionNotice_->setGeometry(TwipsRect(kPageLeft, pageTop, kPageWidth, noticeHeight));
     selectionNotice_->setVisible(ins_.EventsPage.Visible && noticeHeight > 0);
     events_->setGeometry(TwipsRect(kPageLeft, pageTop + noticeHeight, kPageWidth,

@@ -81,6 +81,7 @@ class InspectorPanel : public QWidget {
     QPushButton* cmdClearPopup_ = nullptr;
     QLabel* popupNotice_ = nullptr;
     QLabel* selectionNotice_ = nullptr;
+    QLabel* groupNotice_ = nullptr;
     unsigned appliedFocusRequests_ = 0;
     bool refreshing_ = false;
     // Set while an edit is validated or refused, so that the focus moves it causes do not

@@ -58,6 +58,9 @@ class DesignSurface {
     bool Banding() const { return banding_; }
     const Band& RubberBand() const { return band_; }
 
+    // The selected slots a left press on a box is moving until the release, or none.
+    const std::vector<int>& DragSlots() const { return dragSlots_; }
+
     // --- moving a box and resizing from a handle ---
     void DragComponent(int index, float x, float y);
     void DropComponent(int index);

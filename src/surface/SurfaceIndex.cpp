@@ -31,7 +31,7 @@ size_t SurfaceIndex::RectHash::operator()(const PixelRect& r) const {
     return static_cast<size_t>(h);
 }
 
-void SurfaceIndex::Rebuild(const DesignDocument& doc) {
+void SurfaceIndex::Rebuild(const DesignDocument& doc, const std::function<bool(int)>& indexed) {
     piles_.clear();
     freePiles_.clear();
     pileOfRect_.clear();
@@ -39,7 +39,7 @@ void SurfaceIndex::Rebuild(const DesignDocument& doc) {
     large_.clear();
     entries_.assign(static_cast<size_t>(doc.SlotCount()) + 1, Entry{});
     for (int i = 1; i <= doc.SlotCount(); ++i) {
-        if (!doc.IsLive(i)) continue;
+        if (!doc.IsLive(i) || (indexed && !indexed(i))) continue;
         const PixelRect r = BoxPixels(doc.Slot(i));
         if (r.Empty()) continue;
         const int pile = PileFor(r);

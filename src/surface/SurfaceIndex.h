@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <unordered_map>
 #include <vector>
 
@@ -21,8 +22,8 @@ class SurfaceIndex {
     static constexpr long long kCellPixels = 64;
     static constexpr long long kMaxCellsPerBox = 256;
 
-    // Indexes every live slot afresh.
-    void Rebuild(const DesignDocument& doc);
+    // Indexes every live slot afresh, or only those that `indexed` holds for.
+    void Rebuild(const DesignDocument& doc, const std::function<bool(int)>& indexed = {});
     // Brings one slot's entry in step with its box: moved, resized, shown, hidden or brought
     // to the front.
     void Update(const DesignDocument& doc, int slot);

@@ -66,6 +66,41 @@ TEST_F(DesignPagesTest, CheckedEventsAreWrittenInPageOrderKeepingUnknownNames) {
     }
 }
 
+// With several selected, a check on the shown one's page goes to the others as one step, each
+// keeping to what its kind offers and to its own popup trigger.
+TEST_F(DesignPagesTest, AnEventCheckedWithSeveralSelectedReachesEachAsItsKindAllows) {
+    struct Case {
+        const char* name;
+        std::string button, label, labelPopup;  // stored before
+        std::string event;
+        bool on;
+        std::string buttonAfter, labelAfter;
+    };
+    const Case cases[] = {
+        {"offered by both", "", "", "", "mouseClicked()", true, "mouseClicked()", "mouseClicked()"},
+        {"not offered by the label: not added", "", "", "", "actionPerformed()", true,
+         "actionPerformed()", ""},
+        {"unchecked on both", "mouseClicked()", "keyTyped()|mouseClicked()", "", "mouseClicked()",
+         false, "", "keyTyped()"},
+        {"an unoffered one goes when unchecked", "actionPerformed()", "actionPerformed()", "",
+         "actionPerformed()", false, "", ""},
+        {"the label's popup trigger stays", "mouseClicked()", "mouseClicked()",
+         "JFrame,Settings,mouseClicked()", "mouseClicked()", false, "", "mouseClicked()"},
+    };
+    for (const Case& c : cases) {
+        p.form.doc.MutableSlot(1).ComponentEvents = c.button;
+        p.form.doc.MutableSlot(2).ComponentEvents = c.label;
+        p.form.doc.MutableSlot(2).ComponentPopup = c.labelPopup;
+        p.form.selection.SelectSlots({1, 2}, 1);
+        Show("button_1");
+        history.Clear();
+        Check(c.event, c.on);
+        EXPECT_EQ(Button().ComponentEvents, c.buttonAfter) << c.name;
+        EXPECT_EQ(p.form.doc.Slot(2).ComponentEvents, c.labelAfter) << c.name;
+        EXPECT_EQ(history.changes.size(), 1u) << c.name;
+    }
+}
+
 TEST_F(DesignPagesTest, AnEventsEditIsOneHistoryStepThatUndoesAndRedoes) {
     Show("button_1");
     Check("mouseClicked()", true);

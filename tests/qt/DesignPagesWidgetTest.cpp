@@ -195,7 +195,8 @@ class DesignPagesWidgetTest : public QObject {
         QCOMPARE(d.doc().Slot(2).ComponentEvents, std::string());
     }
 
-    // With several selected, the pages say which one they edit, and edit that one.
+    // With several selected, the Events page says its checks go to all of them, and the Popup
+    // page which one it edits.
     void theEventsAndPopupPagesNameTheComponentTheyEdit() {
         Desktop d;
         d.Click("opt_Button_Click");
@@ -206,11 +207,12 @@ class DesignPagesWidgetTest : public QObject {
         QVERIFY2(notice->isHidden(), qPrintable(notice->text()));
         d.form().selection.SelectSlots({1, 2}, 2);
         QTRY_VERIFY(notice->isVisible());
-        QCOMPARE(notice->text(), QString("Editing label_1 of 2 selected"));
+        QCOMPARE(notice->text(), QString("2 selected: Type, Value and Events change all of them; "
+                                         "Name and Tab Order change label_1 alone."));
         ins->EventsList()->findItems("mouseClicked()", Qt::MatchExactly)[0]->setCheckState(
             Qt::Checked);
         QCOMPARE(d.doc().Slot(2).ComponentEvents, std::string("mouseClicked()"));
-        QCOMPARE(d.doc().Slot(1).ComponentEvents, std::string());
+        QCOMPARE(d.doc().Slot(1).ComponentEvents, std::string("mouseClicked()"));
         QTest::mouseClick(ins->TabLabel(3), Qt::LeftButton);
         QVERIFY(Child<QLabel>(ins->PopupPage(), "PopupNotice")
                     ->text()

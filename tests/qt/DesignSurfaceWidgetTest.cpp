@@ -11,6 +11,7 @@
 #include "qt/PaletteWidget.h"
 #include "support/ScriptedServices.h"
 #include "surface/PaintControl.h"
+#include "surface/SurfacePainter.h"
 
 namespace korvane {
 namespace {
@@ -159,17 +160,40 @@ class DesignSurfaceWidgetTest : public QObject {
         QVERIFY(!r.form.Modified());
     }
 
+    void aGroupDragStopsAtTheEdge_data() {
+        QTest::addColumn<int>("others");  // more components selected, right of and below
+        QTest::newRow("two components") << 0;
+        // A group this large is shown through a picture shifted at each move.
+        QTest::newRow("seventy components") << 68;
+    }
     void aGroupDragStopsAtTheEdge() {
+        QFETCH(int, others);
         Rig r;
         const int a = r.Place("TextArea", 1200, 1200), b = r.Place("Label", 240, 360);
+        for (int k = 0; k < others; ++k)
+            r.Place(k % 2 ? "CommandButton" : "Label", 1800 + 60 * k, 1500 + 45 * k);
         r.form.selection.SelectAll();
         Press(r.widget, QPoint(90, 90));
         Move(r.widget, QPoint(10, 10));
+        QApplication::processEvents();
+        // On the way the surface shows the design exactly as painting it there does.
+        const PixelRect area{0, 0, r.widget.width(), r.widget.height()};
+        Canvas expected(r.widget.width(), r.widget.height());
+        PaintSurfaceArea(expected, r.form.doc, nullptr, area);
+        const QImage shown = r.widget.grab().toImage().convertToFormat(QImage::Format_RGB888);
+        for (int y = 0; y < shown.height(); ++y)
+            QVERIFY(std::equal(shown.constScanLine(y), shown.constScanLine(y) + shown.width() * 3,
+                               expected.Data().data() + y * shown.width() * 3));
         Release(r.widget, QPoint(10, 10));
         // Label stops at the left and top edges; the group keeps its shape.
         QCOMPARE(QPointF(r.Box(b).Left, r.Box(b).Top), QPointF(0, 0));
         QCOMPARE(QPointF(r.Box(a).Left, r.Box(a).Top), QPointF(960, 840));
+        for (int k = 0; k < others; ++k)
+            QCOMPARE(QPointF(r.Box(b + 1 + k).Left, r.Box(b + 1 + k).Top),
+                     QPointF(1800 + 60 * k - 240, 1500 + 45 * k - 360));
         QVERIFY(r.form.Modified());
+        QApplication::processEvents();
+        QCOMPARE(r.widget.HitAt(QPoint(66, 58)).index, a);  // indexed where it was dropped
     }
 
     void resizeWithEachHandle_data() {

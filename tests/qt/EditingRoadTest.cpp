@@ -5,6 +5,7 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QUndoStack>
 #include <QUrl>
 
@@ -110,6 +111,46 @@ class EditingRoadTest : public QObject {
         QTest::keyClick(surface, Qt::Key_Escape);
         QVERIFY(d.form().selection.SelectedSlots().empty());
         QCOMPARE(d.main().inspector.ShownIndex, std::string());
+    }
+
+    // Repeated pastes land one grid step further each, kept inside the designed window; one
+    // from the surface's pop-up menu lands at the mouse.
+    void pastesLandInsideTheDesign_data() {
+        QTest::addColumn<QPoint>("copied");  // twips
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QList<QPoint>>("pasted");  // twips, each paste's top-left
+        QTest::newRow("repeated") << QPoint(120, 120) << "Ctrl+V"
+                                  << QList<QPoint>{{240, 240}, {360, 360}, {480, 480}};
+        // The designed window is 4800 x 3600 twips; the label 1080 x 360.
+        QTest::newRow("at the edge")
+            << QPoint(3660, 3180) << "Ctrl+V" << QList<QPoint>{{3720, 3240}, {3720, 3240}};
+        QTest::newRow("from the pop-up menu")
+            << QPoint(120, 120) << "menu at 200,150" << QList<QPoint>{{3000, 2250}};
+    }
+    void pastesLandInsideTheDesign() {
+        QFETCH(QPoint, copied);
+        QFETCH(QString, how);
+        QFETCH(QList<QPoint>, pasted);
+        Desktop d;
+        QWidget* surface = d.window->DocumentSubWindow()->Surface();
+        d.Click("opt_Label_Click");
+        d.doc().MutableSlot(1).Left = static_cast<float>(copied.x());
+        d.doc().MutableSlot(1).Top = static_cast<float>(copied.y());
+        QTest::keyClick(surface, Qt::Key_C, Qt::ControlModifier);
+        for (qsizetype k = 0; k < pasted.size(); ++k) {
+            if (how == "Ctrl+V") {
+                QTest::keyClick(surface, Qt::Key_V, Qt::ControlModifier);
+            } else {
+                QTimer::singleShot(0, [&d] {
+                    d.Click("OptionPaste");
+                    if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+                });
+                QTest::mousePress(surface, Qt::RightButton, {}, QPoint(200, 150));
+            }
+            const ComponentRecord& copy = d.doc().Slot(static_cast<int>(k) + 2);
+            QCOMPARE(QPoint(static_cast<int>(copy.Left), static_cast<int>(copy.Top)), pasted[k]);
+        }
+        QCOMPARE(d.doc().LiveCount(), 1 + static_cast<int>(pasted.size()));
     }
 
     void aFileFromOutsideOpensAsOpenDoesAndAsksFirst() {

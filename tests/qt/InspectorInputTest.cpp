@@ -1,6 +1,9 @@
 // What reaches the records through the Properties page of the running program: tab orders
-// however they are put in, names Java accepts, and the Delete key on the page itself.
+// however they are put in, names Java accepts, the Delete key on the page itself, and edits
+// with several components selected.
 #include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
@@ -152,6 +155,113 @@ class InspectorInputTest : public QObject {
         auto* list = d.window->RightSide()->Components()->ComponentList();
         QCOMPARE(list->item(0)->text(),
                  QString::fromStdString(d.doc().Slot(1).ComponentName) + " (Label)");
+    }
+
+    // The box's own keys: Ctrl+A selects its text, Ctrl+Z takes back typing not yet stored, and
+    // once stored, undoes the design's step.
+    void theTabOrderBoxTakesSelectAllAndUndo_data() {
+        QTest::addColumn<QString>("keys");  // digits, A for Ctrl+A, Z for Ctrl+Z, > for Enter
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("Ctrl+A and a digit replace the order") << "2A5>"
+                                                              << "5";
+        QTest::newRow("Ctrl+Z takes back the typing") << "2Z>"
+                                                      << "1";
+        QTest::newRow("Ctrl+Z after Enter undoes the step") << "2>Z"
+                                                            << "1";
+    }
+    void theTabOrderBoxTakesSelectAllAndUndo() {
+        QFETCH(QString, keys);
+        QFETCH(QString, stored);
+        Desktop d;
+        d.Click("opt_Label_Click");
+        QLineEdit* box = Panel(d)->TabOrderEdit();
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_End);
+        for (const QChar key : keys) {
+            if (key == 'A' || key == 'Z')
+                QTest::keyClick(box, key == 'A' ? Qt::Key_A : Qt::Key_Z, Qt::ControlModifier);
+            else if (key == '>')
+                QTest::keyClick(box, Qt::Key_Return);
+            else
+                QTest::keyClicks(box, key);
+        }
+        QCoreApplication::processEvents();
+        QCOMPARE(QString::fromStdString(d.doc().Slot(1).ComponentTabOrder), stored);
+        QCOMPARE(box->text(), stored);
+        QCOMPARE(d.doc().LiveCount(), 1);
+    }
+
+    // With several selected, a kind, a value or an event goes to all of them as one step; a
+    // name only to the one shown, as the page says.
+    void severalSelectedShareKindValueAndEventsButNotNames_data() {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("undo");
+        QTest::newRow("a kind") << "kind"
+                                << "&Undo Change Type of 3 components";
+        QTest::newRow("a value typed") << "value"
+                                       << "&Undo Edit Value of 3 components";
+        QTest::newRow("an event checked") << "event"
+                                          << "&Undo Events of 3 components";
+        QTest::newRow("a name") << "name"
+                                << "&Undo Rename label_2";
+    }
+    void severalSelectedShareKindValueAndEventsButNotNames() {
+        QFETCH(QString, edit);
+        QFETCH(QString, undo);
+        Desktop d;
+        d.Click("opt_Button_Click");
+        d.Click("opt_Label_Click");
+        d.Click("opt_Label_Click");
+        d.form().selection.SelectSlots({1, 2, 3}, 3);
+        QCoreApplication::processEvents();
+        InspectorPanel* panel = Panel(d);
+        auto* notice = panel->findChild<QLabel*>("GroupNotice");
+        QVERIFY(notice->isVisible());
+        QCOMPARE(notice->text(), QString("3 selected: Type, Value and Events change all of "
+                                         "them; Name and Tab Order change label_2 alone."));
+        const auto records = [&] {
+            std::vector<std::string> fields;
+            for (int s = 1; s <= 3; ++s) {
+                const ComponentRecord& r = d.doc().Slot(s);
+                for (const std::string* f :
+                     {&r.ComponentName, &r.ComponentType, &r.ComponentValue, &r.ComponentEvents})
+                    fields.push_back(*f);
+            }
+            return fields;
+        };
+        const std::vector<std::string> before = records();
+        if (edit == "kind") {
+            QComboBox* kinds = panel->TypeCombo();
+            const int row = kinds->findText("TextField");
+            kinds->setCurrentIndex(row);
+            emit kinds->activated(row);
+        } else if (edit == "value" || edit == "name") {
+            QLineEdit* box = edit == "value" ? panel->ValueEdit() : panel->NameEdit();
+            box->setFocus();
+            box->selectAll();
+            QTest::keyClicks(box, "ab");
+            QTest::keyClick(box, Qt::Key_Return);
+        } else {
+            QTest::mouseClick(panel->TabLabel(2), Qt::LeftButton);
+            panel->EventsList()->findItems("mouseClicked()", Qt::MatchExactly)[0]->setCheckState(
+                Qt::Checked);
+        }
+        QCoreApplication::processEvents();
+        for (int s = 1; s <= 3; ++s) {
+            const ComponentRecord& r = d.doc().Slot(s);
+            const std::string& field = edit == "kind"    ? r.ComponentType
+                                       : edit == "value" ? r.ComponentValue
+                                       : edit == "event" ? r.ComponentEvents
+                                                         : r.ComponentName;
+            const std::string edited = edit == "kind"    ? "TextBox"
+                                       : edit == "event" ? "mouseClicked()"
+                                                         : "ab";
+            QCOMPARE(field == edited, edit != "name" || s == 3);
+        }
+        QCOMPARE(d.Item("OptionEditUndo")->text(), undo);
+        d.Click("OptionEditUndo");
+        QCOMPARE(records(), before);
+        QCOMPARE(d.form().selection.SelectedSlots(), (std::vector<int>{1, 2, 3}));
     }
 
     void deleteOnThePropertiesPageDeletesTheSelectedComponent() {

@@ -6,6 +6,7 @@
 #include <random>
 
 #include "document/ComponentKinds.h"
+#include "surface/MovingPicture.h"
 #include "surface/PaintControl.h"
 #include "surface/SurfacePainter.h"
 
@@ -223,6 +224,48 @@ TEST(SurfaceIndexTest, StackedBoxesAnswerAsAWalkWhileTheyMoveAndRise) {
             const Canvas whole = PaintAll(doc);
             ASSERT_EQ(PaintAll(doc, &index).Data(), whole.Data()) << step;
         }
+    }
+}
+
+// A drag shown through the moving picture looks exactly as the design painted afresh there,
+// whichever boxes move among the still ones and however far; where it cannot, it says so.
+TEST(MovingPictureTest, AComposedDragEqualsTheDesignPaintedAfresh) {
+    struct Case {
+        const char* what;
+        int every;       // the slots moving: each every-th one
+        float dx, dy;    // twips
+        float fraction;  // added to the moving boxes' places before the drag
+        bool panel;      // the panel under everything is there, else a few boxes on the grid
+        bool composed;   // whether the picture must be able to show it
+    };
+    const Case cases[] = {
+        {"every third box a few pixels on over the grid", 3, 105, 45, 0, false, true},
+        {"every box back and up", 1, -600, -375, 0, true, true},
+        {"every other box far on", 2, 15 * 900, 15 * 20, 0, true, true},
+        {"the panel far beyond the reach", 1, 15 * 900, 0, 0, true, false},
+        {"boxes on half twips", 4, 97.5f, 22.5f, 7.5f, false, false},
+    };
+    for (const Case& c : cases) {
+        DesignDocument doc = Crowd(7, c.panel ? 400 : 30);
+        for (int k = 1; k <= 4; ++k) doc.Handles[k].Visible = false;
+        if (!c.panel) doc.SetVisible(doc.SlotCount(), false);
+        std::vector<int> moving;
+        for (int i = c.every; i <= doc.SlotCount(); i += c.every) moving.push_back(i);
+        for (int s : moving) doc.MutableSlot(s).Left += c.fraction;
+        const PixelRect shown = SurfacePixels(doc);
+        MovingPicture picture;
+        picture.Begin(doc, moving, shown);
+        ASSERT_TRUE(picture.Follow(doc) && picture.Covers(shown)) << c.what;
+        for (int s : moving) {
+            doc.MutableSlot(s).Left += c.dx;
+            doc.MutableSlot(s).Top += c.dy;
+        }
+        const bool composed = picture.Follow(doc) && picture.Covers(shown);
+        EXPECT_TRUE(composed || !c.composed) << c.what;
+        if (!composed) continue;
+        Canvas canvas(static_cast<int>(shown.width), static_cast<int>(shown.height));
+        picture.Compose(canvas, shown);
+        EXPECT_EQ(canvas.Data(), PaintAll(doc).Data()) << c.what;
     }
 }
 

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "codegen/JavaText.h"
+#include "platform/OpenHashTable.h"
 #include "platform/Text.h"
 #include "platform/TextCodec.h"
 
@@ -124,7 +125,8 @@ std::string FoldCase(std::string_view utf8) {
 }
 
 size_t CaseFoldedHash::operator()(std::string_view name) const {
-    return IsAscii(name) ? HashIgnoringAsciiCase(name) : HashIgnoringAsciiCase(FoldCase(name));
+    const AsciiCaseBlindHash hash;
+    return IsAscii(name) ? hash(name) : hash(FoldCase(name));
 }
 
 bool CaseFoldedEqual::operator()(std::string_view a, std::string_view b) const {

@@ -23,42 +23,24 @@ int DefaultNameNumber(std::string_view name, std::string_view prefix) {
     return n;
 }
 
-uint32_t NameHash(std::string_view name) {
-    const size_t h = std::hash<std::string_view>{}(name);
-    return static_cast<uint32_t>(h ^ (h >> 32));
-}
-
 }  // namespace
 
-size_t NameIndex::Find(const Slots& slots, std::string_view name, uint32_t hash) const {
-    const size_t mask = buckets_.size() - 1;
-    for (size_t b = hash & mask;; b = (b + 1) & mask) {
-        const Bucket& bucket = buckets_[b];
-        if (bucket.first == 0) return b;
-        if (bucket.hash == hash && slots[bucket.first].ComponentName == name) return b;
-    }
-}
-
 int NameIndex::First(const Slots& slots, std::string_view name) const {
-    if (buckets_.empty()) return 0;
-    return static_cast<int>(buckets_[Find(slots, name, NameHash(name))].first);
+    const Ends* ends = ends_.Find(name, NameOf{slots});
+    return ends ? static_cast<int>(ends->first) : 0;
 }
 
 void NameIndex::Add(const Slots& slots, int slot) {
     if (static_cast<size_t>(slot) >= links_.size()) links_.resize(static_cast<size_t>(slot) + 1);
-    if ((used_ + 1) * 2 > buckets_.size()) Grow(std::max<size_t>(16, buckets_.size() * 2));
-    const std::string& name = slots[slot].ComponentName;
-    const uint32_t hash = NameHash(name);
-    Bucket& bucket = buckets_[Find(slots, name, hash)];
+    auto [ends, added] = ends_.Insert(slots[slot].ComponentName, NameOf{slots});
     const auto number = static_cast<uint32_t>(slot);
-    if (bucket.first == 0) {
-        bucket = Bucket{number, number, hash};
+    if (added) {
+        ends.first = ends.last = number;
         links_[slot] = {};
-        ++used_;
         return;
     }
     // Appended slots go last, so the walk back from the last one is usually empty.
-    int previous = static_cast<int>(bucket.last), next = 0;
+    int previous = static_cast<int>(ends.last), next = 0;
     while (previous > slot) {
         next = previous;
         previous = links_[previous].previous;
@@ -67,78 +49,45 @@ void NameIndex::Add(const Slots& slots, int slot) {
     if (previous != 0) {
         links_[previous].next = slot;
     } else {
-        bucket.first = number;
+        ends.first = number;
     }
     if (next != 0) {
         links_[next].previous = slot;
     } else {
-        bucket.last = number;
+        ends.last = number;
     }
 }
 
 bool NameIndex::Remove(const Slots& slots, int slot) {
-    if (buckets_.empty() || static_cast<size_t>(slot) >= links_.size()) return false;
-    const std::string& name = slots[slot].ComponentName;
-    const size_t b = Find(slots, name, NameHash(name));
-    Bucket& bucket = buckets_[b];
+    if (static_cast<size_t>(slot) >= links_.size()) return false;
+    Ends* ends = ends_.Find(slots[slot].ComponentName, NameOf{slots});
     const Neighbours self = links_[slot];
     // A slot that is not in the index has no neighbours and is not the first of its name.
-    if (bucket.first == 0 || (self.previous == 0 && bucket.first != static_cast<uint32_t>(slot)))
-        return false;
+    if (!ends || (self.previous == 0 && ends->first != static_cast<uint32_t>(slot))) return false;
     if (self.previous != 0) {
         links_[self.previous].next = self.next;
     } else {
-        bucket.first = static_cast<uint32_t>(self.next);
+        ends->first = static_cast<uint32_t>(self.next);
     }
     if (self.next != 0) {
         links_[self.next].previous = self.previous;
     } else {
-        bucket.last = static_cast<uint32_t>(self.previous);
+        ends->last = static_cast<uint32_t>(self.previous);
     }
     links_[slot] = {};
-    if (bucket.first != 0) return false;
-    Erase(b);
+    if (ends->first != 0) return false;
+    ends_.Erase(*ends, NameOf{slots});
     return true;
 }
 
-// Linear probing without tombstones: the entries after the hole that may move into it do.
-void NameIndex::Erase(size_t hole) {
-    const size_t mask = buckets_.size() - 1;
-    buckets_[hole] = {};
-    --used_;
-    for (size_t b = (hole + 1) & mask; buckets_[b].first != 0; b = (b + 1) & mask) {
-        const size_t home = buckets_[b].hash & mask;
-        // The entry may move when the hole lies between its home bucket and where it is.
-        if (((b - home) & mask) >= ((b - hole) & mask)) {
-            buckets_[hole] = buckets_[b];
-            buckets_[b] = {};
-            hole = b;
-        }
-    }
-}
-
-void NameIndex::Grow(size_t count) {
-    std::vector<Bucket> old = std::exchange(buckets_, std::vector<Bucket>(count));
-    const size_t mask = count - 1;
-    for (const Bucket& bucket : old) {
-        if (bucket.first == 0) continue;
-        size_t b = bucket.hash & mask;
-        while (buckets_[b].first != 0) b = (b + 1) & mask;
-        buckets_[b] = bucket;
-    }
-}
-
-void NameIndex::Reserve(size_t names) {
-    size_t count = 16;
-    while (count < names * 2) count *= 2;
-    if (count > buckets_.size()) Grow(count);
+void NameIndex::Reserve(const Slots& slots, size_t names) {
+    ends_.Reserve(names, NameOf{slots});
     links_.reserve(names + 1);
 }
 
 void NameIndex::Clear() {
-    buckets_ = {};
+    ends_.Clear();
     links_ = {};
-    used_ = 0;
 }
 
 void SelectionSet::Add(int slot) {
@@ -182,7 +131,7 @@ void DesignDocument::ReserveSlots(int count) {
     const size_t wanted = std::min(slots_.size() + static_cast<size_t>(count),
                                    static_cast<size_t>(kMaxSlotNumbers) + 1);
     slots_.reserve(wanted);
-    names_.Reserve(wanted);
+    names_.Reserve(slots_, wanted);
 }
 
 void DesignDocument::SetName(int i, std::string name) {

@@ -14,6 +14,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/OpenHashTable.h"
+
 namespace korvane {
 
 // The live components a design holds at most, as its file holds at most 32767 sections.
@@ -78,10 +80,10 @@ class SelectionSet {
     int count_ = 0;
 };
 
-// The slots of each name, without a copy of any name: an open-addressing table of the first
-// and last slot of each name, and for each slot the slots before and after it of the same
-// name, ascending. The names themselves are read from the slots, so a slot's name must not
-// change while the slot is in the index.
+// The slots of each name, without a copy of any name: a hash table of the first and last slot
+// of each name, and for each slot the slots before and after it of the same name, ascending.
+// The names themselves are read from the slots, so a slot's name must not change while the
+// slot is in the index.
 class NameIndex {
   public:
     using Slots = std::vector<ComponentRecord>;
@@ -95,24 +97,27 @@ class NameIndex {
     // Takes the slot out; true when no other slot holds its name.
     bool Remove(const Slots& slots, int slot);
     void Clear();
-    void Reserve(size_t names);
+    void Reserve(const Slots& slots, size_t names);
 
   private:
-    struct Bucket {
-        uint32_t first = 0, last = 0;  // slots; first 0 = a free bucket
+    struct Ends {
+        uint32_t first = 0, last = 0;  // slots; first 0 = a free table slot
         uint32_t hash = 0;
+        bool Used() const { return first != 0; }
     };
     struct Neighbours {
         int previous = 0, next = 0;  // slots of the same name; 0 = none
     };
-    // The bucket of the name, or the free bucket where it would go.
-    size_t Find(const Slots& slots, std::string_view name, uint32_t hash) const;
-    void Grow(size_t buckets);
-    void Erase(size_t bucket);
+    // Reads the name of a table slot from the first design slot holding it.
+    struct NameOf {
+        const Slots& records;
+        std::string_view operator()(const Ends& ends) const {
+            return records[ends.first].ComponentName;
+        }
+    };
 
-    std::vector<Bucket> buckets_;
+    OpenHashTable<Ends> ends_;
     std::vector<Neighbours> links_;  // by slot
-    size_t used_ = 0;
 };
 
 struct MenuElement {

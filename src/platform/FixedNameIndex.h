@@ -2,6 +2,11 @@
 // found by a hash of a name's length and three of its bytes: a look-up compares one or two
 // names instead of hashing every byte, and generation asks millions of times. A set whose
 // names crowd one bucket does not compile.
+//
+// It is apart from OpenHashTable because it is built by the compiler: a constant in the
+// program, with nothing to allocate or fill at start, whose few bytes of hash are enough
+// because the build proves them so for the names it holds. A table that grows at run time
+// can neither be a constant nor trust such a hash with names it has not seen.
 #pragma once
 
 #include <array>

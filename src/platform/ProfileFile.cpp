@@ -46,14 +46,6 @@ class NextByte {
 
 }  // namespace
 
-size_t CaseBlindTable::Hash(std::string_view name) {
-    return HashIgnoringAsciiCase(name);
-}
-
-bool CaseBlindTable::Equal(std::string_view a, std::string_view b) {
-    return EqualIgnoringAsciiCase(a, b);
-}
-
 ProfileReader ProfileReader::FromBytes(std::string_view bytes) {
     if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark)
         bytes.remove_prefix(kByteOrderMark.size());
@@ -134,7 +126,7 @@ size_t ProfileReader::Find(std::string_view name) const {
 
 ProfileReader::SectionView ProfileReader::Section(std::string_view section) const {
     SectionView view;
-    if (const size_t i = Find(section); i != CaseBlindTable::npos) {
+    if (const size_t i = Find(section); i != SectionNumbers::npos) {
         const size_t end = i + 1 < sections_.size() ? sections_[i + 1].firstEntry : entries_.size();
         view.reader_ = this;
         view.first_ = sections_[i].firstEntry;
@@ -200,7 +192,7 @@ std::string ProfileReader::Read(std::string_view section, std::string_view key) 
 }
 
 bool ProfileReader::HasSection(std::string_view section) const {
-    return Find(section) != CaseBlindTable::npos;
+    return Find(section) != SectionNumbers::npos;
 }
 
 std::vector<std::string> ProfileReader::SectionNames() const {

@@ -12,36 +12,50 @@
 // no blank lines).
 #pragma once
 
-#include <algorithm>
 #include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
+
+#include "platform/OpenHashTable.h"
 
 namespace korvane {
 
-// Names that match regardless of case, each standing for a number 0, 1, 2, ... (a section of
-// a reader or writer): open addressing over the numbers, the names read through nameOf.
-class CaseBlindTable {
+// The sections of a reader or writer, numbered 0, 1, 2, ... in order, found by their names
+// regardless of case. A slot holds only a number, the name read through nameOf: a file of
+// millions of short sections keeps its table within a few bytes a section.
+class SectionNumbers {
   public:
     // The number whose name matches, or npos.
     template <class NameOf>
-    size_t Find(std::string_view name, NameOf nameOf) const;
+    size_t Find(std::string_view name, NameOf nameOf) const {
+        const Slot* slot = slots_.Find(name, NameOfSlot<NameOf>{nameOf});
+        return slot ? slot->Number() : npos;
+    }
     // Adds `number` unless its name is in the table already; returns the number that holds
     // the name. Numbers are added in order from 0.
     template <class NameOf>
-    size_t Insert(size_t number, NameOf nameOf);
+    size_t Insert(size_t number, NameOf nameOf) {
+        auto [slot, added] = slots_.Insert(nameOf(number), NameOfSlot<NameOf>{nameOf});
+        if (added) slot.numberAfter = static_cast<uint32_t>(number + 1);
+        return slot.Number();
+    }
     static constexpr size_t npos = static_cast<size_t>(-1);
 
   private:
-    static size_t Hash(std::string_view name);
-    static bool Equal(std::string_view a, std::string_view b);
+    struct Slot {
+        uint32_t numberAfter = 0;  // the number + 1; 0 = free
+        bool Used() const { return numberAfter != 0; }
+        size_t Number() const { return numberAfter - 1; }
+    };
     template <class NameOf>
-    void Grow(size_t count, NameOf nameOf);
+    struct NameOfSlot {
+        NameOf nameOf;
+        std::string_view operator()(const Slot& slot) const { return nameOf(slot.Number()); }
+    };
 
-    std::vector<uint32_t> buckets_;  // number + 1, 0 = free
+    OpenHashTable<Slot, AsciiCaseBlindHash, AsciiCaseBlindEqual, 75> slots_;
 };
 
 class ProfileReader {
@@ -114,7 +128,7 @@ class ProfileReader {
     bool loneCarriageReturns_ = false;
     std::vector<IndexedSection> sections_;
     std::vector<Entry> entries_;  // the keys of each section in file order, section after section
-    CaseBlindTable sectionNames_;
+    SectionNumbers sectionNames_;
 };
 
 class ProfileWriter {
@@ -163,44 +177,8 @@ class ProfileWriter {
     bool storeIsText_ = true;
     std::vector<Section> sections_;
     std::vector<Entry> entries_;  // of every section, each section's linked in write order
-    CaseBlindTable sectionNames_;
+    SectionNumbers sectionNames_;
     size_t current_ = 0;  // the section written last
 };
-
-template <class NameOf>
-size_t CaseBlindTable::Find(std::string_view name, NameOf nameOf) const {
-    if (buckets_.empty()) return npos;
-    const size_t mask = buckets_.size() - 1;
-    for (size_t b = Hash(name) & mask; buckets_[b] != 0; b = (b + 1) & mask)
-        if (Equal(nameOf(buckets_[b] - 1), name)) return buckets_[b] - 1;
-    return npos;
-}
-
-template <class NameOf>
-size_t CaseBlindTable::Insert(size_t number, NameOf nameOf) {
-    // Filled up to three quarters: a file of millions of short sections keeps its table within
-    // a few bytes a section.
-    if ((number + 1) * 4 > buckets_.size() * 3)
-        Grow(std::max<size_t>(16, buckets_.size() * 2), nameOf);
-    const size_t mask = buckets_.size() - 1;
-    const std::string_view name = nameOf(number);
-    size_t b = Hash(name) & mask;
-    for (; buckets_[b] != 0; b = (b + 1) & mask)
-        if (Equal(nameOf(buckets_[b] - 1), name)) return buckets_[b] - 1;
-    buckets_[b] = static_cast<uint32_t>(number + 1);
-    return number;
-}
-
-template <class NameOf>
-void CaseBlindTable::Grow(size_t count, NameOf nameOf) {
-    std::vector<uint32_t> old = std::exchange(buckets_, std::vector<uint32_t>(count, 0));
-    const size_t mask = count - 1;
-    for (uint32_t entry : old) {
-        if (entry == 0) continue;
-        size_t b = Hash(nameOf(entry - 1)) & mask;
-        while (buckets_[b] != 0) b = (b + 1) & mask;
-        buckets_[b] = entry;
-    }
-}
 
 }  // namespace korvane

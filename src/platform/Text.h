@@ -2,7 +2,6 @@
 // appended at once, and file text quoted in a message.
 #pragma once
 
-#include <cstdint>
 #include <cstring>
 #include <initializer_list>
 #include <string>
@@ -34,16 +33,6 @@ inline bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
     for (size_t i = 0; i < a.size(); ++i)
         if (FoldAsciiCase(a[i]) != FoldAsciiCase(b[i])) return false;
     return true;
-}
-
-// FNV-1a over the folded bytes: names equal regardless of case hash alike.
-inline size_t HashIgnoringAsciiCase(std::string_view text) {
-    uint64_t hash = 14695981039346656037ULL;
-    for (char c : text) {
-        hash ^= static_cast<unsigned char>(FoldAsciiCase(c));
-        hash *= 1099511628211ULL;
-    }
-    return static_cast<size_t>(hash ^ (hash >> 32));
 }
 
 // Appends the texts of [first, last), each taken by textOf, in turn, growing the string once

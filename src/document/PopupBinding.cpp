@@ -3,6 +3,8 @@
 #include <array>
 #include <vector>
 
+#include "platform/Text.h"
+
 namespace korvane {
 
 PopupBinding PopupBinding::Read(std::string_view text) {
@@ -49,10 +51,7 @@ std::string MissingPopupFields(const PopupBinding& binding) {
     if (!Chosen(binding.kind)) missing.push_back("a window kind");
     if (binding.className.empty()) missing.push_back("its class");
     if (!Chosen(binding.trigger)) missing.push_back("an event");
-    std::string phrase;
-    for (size_t k = 0; k < missing.size(); ++k)
-        phrase.append(k == 0 ? "" : k + 1 == missing.size() ? " and " : ", ").append(missing[k]);
-    return phrase;
+    return JoinedAsList(missing);
 }
 
 bool HoldsPopupChoice(std::string_view text) {

@@ -584,9 +584,7 @@ void Inspector::WarnOfUnofferedEvents(int slot, const std::string& oldClass,
 
 std::string Inspector::UnofferedEventsText(const ComponentRecord& r,
                                            const std::vector<std::string>& lost) const {
-    std::string names = lost[0];
-    for (size_t k = 1; k < lost.size(); ++k)
-        names += (k + 1 == lost.size() ? " and " : ", ") + lost[k];
+    const std::string names = JoinedAsList(lost);
     const bool one = lost.size() == 1;
     std::string text = "A " + DisplayNameOfType(r.ComponentType) + " does not offer " + names +
                        ": " + (one ? "it stays" : "they stay") + " with " +
@@ -606,6 +604,7 @@ void Inspector::ClearEventPages() {
     TriggerRow = -1;
     PopupNotice.clear();
     SelectionNotice.clear();
+    GroupNotice.clear();
     PopupKindList.ListIndex = -1;
     PopupClassBox.Text.clear();
     PopupTriggerList.Clear();

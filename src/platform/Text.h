@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <initializer_list>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,18 @@ inline std::string_view Trimmed(std::string_view s, std::string_view blanks = " 
     // Empty, but still within s: readers keep a view's place in its text.
     if (b == std::string_view::npos) return s.substr(s.size());
     return s.substr(b, s.find_last_not_of(blanks) - b + 1);
+}
+
+// Texts joined as a sentence lists them: "a", "a and b", "a, b and c".
+template <class Texts>
+std::string JoinedAsList(const Texts& texts) {
+    std::string list;
+    size_t k = 0;
+    for (const auto& text : texts) {
+        list.append(k == 0 ? "" : k + 1 == std::size(texts) ? " and " : ", ").append(text);
+        ++k;
+    }
+    return list;
 }
 
 // The old platform's Trim: leading and trailing spaces removed (tabs are kept).

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "document/StackOrder.h"
 #include "surface/PaintControl.h"
 #include "surface/SurfaceIndex.h"
 #include "surface/SurfacePainter.h"
@@ -12,14 +13,7 @@ namespace {
 
 // Each live slot's place in the stacking, 1 for the back-most: the order the painter draws.
 std::vector<uint32_t> StackingRanks(const DesignDocument& doc) {
-    std::vector<int> live;
-    live.reserve(static_cast<size_t>(doc.LiveCount()));
-    for (int i = 1; i <= doc.SlotCount(); ++i)
-        if (doc.IsLive(i)) live.push_back(i);
-    std::sort(live.begin(), live.end(), [&](int a, int b) {
-        const uint64_t za = doc.Slot(a).ZOrder, zb = doc.Slot(b).ZOrder;
-        return za != zb ? za < zb : a < b;
-    });
+    const std::vector<int> live = LiveSlotsBackToFront(doc);
     std::vector<uint32_t> rank(static_cast<size_t>(doc.SlotCount()) + 1, 0);
     for (size_t k = 0; k < live.size(); ++k)
         rank[static_cast<size_t>(live[k])] = static_cast<uint32_t>(k + 1);

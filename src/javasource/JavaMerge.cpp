@@ -6,6 +6,7 @@
 #include <unordered_set>
 
 #include "codegen/EventCatalogue.h"
+#include "javasource/JavaLexis.h"
 
 namespace korvane::javasource {
 namespace {
@@ -106,6 +107,7 @@ class Merger {
     MergeResult Run(const std::function<void(std::string_view)>& write) {
         old_ = ReadGeneratedClass(oldFile_);
         if (!Safe()) return std::move(result_);
+        CollectDeveloperFields();
         const bool edited = std::any_of(old_.methods.begin(), old_.methods.end(),
                                         [](const ListenerMethod& m) { return m.edited; });
         if (old_.texts.empty() && !edited) {
@@ -154,6 +156,12 @@ class Merger {
                                   Shortened(code.text));
             return false;
         }
+        std::pmr::unordered_set<std::string_view> fields(&nodes_);
+        for (const GeneratedItem& item : old_.items)
+            if (item.kind == ItemKind::Field && !fields.insert(item.name).second) {
+                Refuse(item.line, "the field " + std::string(item.name) + " is declared twice");
+                return false;
+            }
         std::pmr::unordered_set<std::string_view> classes(&nodes_);
         classes.reserve(old_.facts.listenerClasses.size());
         for (const GeneratedItem& item : old_.items)
@@ -202,8 +210,39 @@ class Merger {
             return false;
         }
         freshItems_.clear();
-        for (const GeneratedItem& item : new_.items) freshItems_.emplace(KeyOf(item), &item);
+        for (const GeneratedItem& item : new_.items) {
+            if (DeveloperFieldLine(item) > 0) {
+                Refuse(DeveloperFieldLine(item),
+                       "the field " + std::string(UnescapedName(item.name, scratch_)) +
+                           " of your own has the name of a field Korvane generates for the "
+                           "design; rename one of them");
+                return false;
+            }
+            freshItems_.emplace(KeyOf(item), &item);
+        }
         return true;
+    }
+
+    // The fields the developer declared in the public class, by name, with their lines: a fresh
+    // field of the same name would declare it twice, and the next merge would take the
+    // developer's declaration for the generated one.
+    void CollectDeveloperFields() {
+        for (const DeveloperText& text : old_.texts) {
+            if (text.container != kMainClass) continue;
+            for (const std::string& what : text.contents)
+                if (what.starts_with("field "))
+                    developerFields_.emplace(
+                        UnescapedName(std::string_view(what).substr(6), scratch_), text.firstLine);
+        }
+    }
+
+    // The line of the developer's field that has the name of this item, or 0.
+    int DeveloperFieldLine(const GeneratedItem& item) {
+        if (developerFields_.empty() || item.kind != ItemKind::Field ||
+            item.container != kMainClass)
+            return 0;
+        const auto it = developerFields_.find(std::string(UnescapedName(item.name, scratch_)));
+        return it == developerFields_.end() ? 0 : it->second;
     }
 
     // Whether the fresh file has the item each text follows.
@@ -223,6 +262,7 @@ class Merger {
     // class that holds developer text or a body kept. The items of one listener class follow
     // one another: the class is looked up once.
     bool Wanted(const GeneratedItem& item) {
+        if (DeveloperFieldLine(item) > 0) return true;
         if (!IsListenerContainer(item.container)) return wanted_.count(KeyOf(item)) > 0;
         if (item.container.data() != lastContainer_.data()) {
             lastContainer_ = item.container;
@@ -259,7 +299,7 @@ class Merger {
         }
         for (const ListenerMethod& m : old_.methods)
             if (m.edited) wantedContainers_.insert(m.className);
-        mainClassWanted_ = !wantedContainers_.empty() ||
+        mainClassWanted_ = !wantedContainers_.empty() || !developerFields_.empty() ||
                            std::any_of(wanted_.begin(), wanted_.end(), [](const ItemKey& key) {
                                return key.container == kMainClass;
                            });
@@ -443,6 +483,8 @@ class Merger {
     std::pmr::unordered_set<ItemKey, ItemKeyHash> wanted_{&nodes_};
     std::pmr::unordered_set<std::string_view> wantedContainers_{&nodes_};
     bool mainClassWanted_ = true;  // any item of the public class or its listener classes
+    std::unordered_map<std::string, int> developerFields_;  // name: line
+    std::string scratch_;
     std::string_view lastContainer_;
     bool lastContainerWanted_ = false;
     std::vector<bool> wantedOld_;     // by old item

@@ -186,11 +186,20 @@ void LineCursor::Load(size_t begin, int number) {
 
 int LoneCarriageReturn(std::string_view text) {
     int line = 1;
+    bool lone = false, content = false;  // in the line so far
     for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n') ++line;
-        if (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')) return line;
+        const char c = text[i];
+        if (c == '\n') {
+            if (lone && content) return line;
+            ++line;
+            lone = content = false;
+        } else if (c == '\r') {
+            lone = lone || i + 1 == text.size() || text[i + 1] != '\n';
+        } else if (c != ' ' && c != '\t' && c != '\f') {
+            content = true;
+        }
     }
-    return 0;
+    return lone && content ? line : 0;
 }
 
 std::string_view Trimmed(std::string_view text) {

@@ -41,7 +41,8 @@ class LineCursor {
     SourceLine line_;
 };
 
-// The line number (from 1) of the first CR in the text not followed by LF, or 0.
+// The line number (from 1) of the first line that holds a CR not followed by LF and something
+// besides blanks, or 0: among blanks alone such a CR hides nothing.
 int LoneCarriageReturn(std::string_view text);
 
 // The text without blanks and tabs at either end.

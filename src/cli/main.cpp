@@ -6,10 +6,12 @@
 
 #include "cli/Commands.h"
 #include "cli/HeadlessDocument.h"
+#include "platform/LargeMemory.h"
 #include "platform/Text.h"
 
 #ifdef __GLIBC__
 #include <malloc.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -44,10 +46,25 @@ constexpr const char* kUsage =
 // system at once, so that the text of a file of 21 MB, freed after the open, holds the Java
 // generated next. A design of 32767 components opens, saves and generates with a quarter to a
 // third fewer faults.
+//
+// The heap itself is grown once by enough for a design at the format's limit and backed with
+// large pages: in a virtual machine a fault costs more than the work on the page it brings, and
+// a command at 32767 components otherwise takes about 10,000 of them, twice its own work.
 void KeepFreedMemoryForReuse() {
 #ifdef __GLIBC__
     mallopt(M_MMAP_THRESHOLD, 32 << 20);
     mallopt(M_TRIM_THRESHOLD, 1 << 30);
+    constexpr size_t kHeapStep = size_t{512} << 20;  // address space only, until touched
+    mallopt(M_TOP_PAD, static_cast<int>(kHeapStep));
+    char* const before = static_cast<char*>(sbrk(0));
+    // More than the heap has left at the start; volatile, as a block never used may be elided.
+    void* volatile grow = malloc(size_t{4} << 20);
+    char* const after = static_cast<char*>(sbrk(0));
+    free(grow);
+    mallopt(M_TOP_PAD, 128 << 10);  // glibc's own default
+    // A system that refuses the step or the advice runs as before.
+    if (before != reinterpret_cast<char*>(-1) && after > before)
+        korvane::AdviseLargePages(before, static_cast<size_t>(after - before));
 #endif
 }
 

@@ -185,15 +185,18 @@ class Importer {
                                             const std::vector<size_t>& raiseRank) {
         const std::vector<bool> overlaps = OverlapsAnother(pixels);
         const size_t n = pixels.size();
-        // Nearer the front is larger: the raised above the others, the last raised on top; the
-        // others, the first added on top.
-        const auto front = [&](size_t i) { return raised[i] ? 2 * n + raiseRank[i] : n - i; };
-        std::vector<size_t> stacked;
+        // Back to front: the others from the last added (the first added is on top), then the
+        // raised, the last raised on top.
+        std::vector<size_t> stacked, sorted, raisedStacked;
         for (size_t i = 0; i < n; ++i)
             if (overlaps[i]) stacked.push_back(i);
-        std::vector<size_t> sorted = stacked;
-        std::sort(sorted.begin(), sorted.end(),
-                  [&](size_t a, size_t b) { return front(a) < front(b); });
+        for (size_t k = stacked.size(); k-- > 0;)
+            if (!raised[stacked[k]]) sorted.push_back(stacked[k]);
+        for (const size_t i : stacked)
+            if (raised[i]) raisedStacked.push_back(i);
+        std::sort(raisedStacked.begin(), raisedStacked.end(),
+                  [&](size_t a, size_t b) { return raiseRank[a] < raiseRank[b]; });
+        sorted.insert(sorted.end(), raisedStacked.begin(), raisedStacked.end());
         std::vector<size_t> order(n);
         for (size_t i = 0; i < n; ++i) order[i] = i;
         for (size_t k = 0; k < stacked.size(); ++k) order[stacked[k]] = sorted[k];

@@ -260,7 +260,8 @@ void ProfileWriter::Set(std::string_view section, std::string_view key, std::str
             : SectionNamed(section);
     // A section holds few keys: looking through them is quicker than an index of them. A
     // replaced value leaves its old text unused in the store.
-    for (size_t e = s.first; e != 0; e = entries_[e - 1].next) {
+    const uint64_t bit = KeyBit(key);
+    for (size_t e = (s.keyBits & bit) ? s.first : 0; e != 0; e = entries_[e - 1].next) {
         Entry& entry = entries_[e - 1];
         if (EqualIgnoringAsciiCase(Piece(entry.key), key)) {
             entry.value = StoreValue(value, quoteIfChanged);
@@ -278,6 +279,16 @@ void ProfileWriter::Set(std::string_view section, std::string_view key, std::str
         s.first = entries_.size();
     }
     s.last = entries_.size();
+    s.keyBits |= bit;
+}
+
+uint64_t ProfileWriter::KeyBit(std::string_view key) {
+    // Mixed so that the keys of a component's and a menu element's section have bits apart.
+    const auto at = [key](size_t i) -> size_t {
+        return i < key.size() ? static_cast<unsigned char>(FoldAsciiCase(key[i])) : 0;
+    };
+    const size_t last = key.empty() ? 0 : at(key.size() - 1);
+    return uint64_t{1} << ((at(0) + at(1) * 5 + last + key.size()) & 63);
 }
 
 std::string ProfileWriter::Text() const& {

@@ -157,7 +157,11 @@ class ProfileWriter {
     struct Section {
         Span name;
         size_t first = 0, last = 0;  // entries + 1; 0 = none
+        uint64_t keyBits = 0;        // KeyBit of each key it holds
     };
+    // A key's bit among 64, the same in any letter case: a key whose bit its section does not
+    // hold is new there, and its keys need not be looked through.
+    static uint64_t KeyBit(std::string_view key);
 
     void Set(std::string_view section, std::string_view key, std::string_view value,
              bool quoteIfChanged);

@@ -156,7 +156,7 @@ void DocumentWindow::BuildMenuBar() {
     }
 
     AddSeparator(build);
-    AddMenuItem(build, "Generate into &File", "opt_GenerateIntoFile",
+    AddMenuItem(build, "&Generate into File", "opt_GenerateIntoFile",
                 [this] { emit generateIntoFileRequested(); });
     QAction* preview =
         AddMenuItem(build, "Pre&view", "opt_Preview", [this] { emit previewRequested(); });

@@ -54,7 +54,7 @@ EditActions::EditActions(MainController& main, QUndoStack& stack, QObject* paren
             Paste(PastePlace{true, form_.doc.InsertX, form_.doc.InsertY});
         },
         false);
-    duplicate_ = Add("D&uplicate", "OptionEditDuplicate",
+    duplicate_ = Add("Dupl&icate", "OptionEditDuplicate",
                      [this] { PasteText(form_, CopyText(form_), "Duplicate"); });
     duplicate_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     delete_ = Add("&Delete", "OptionEditDelete", [this] { main_.EditDelete(); });

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
@@ -65,6 +66,33 @@ inline QStringList VisibleTexts(const QList<QAction*>& actions) {
     for (QAction* a : actions)
         if (a->isVisible()) texts << (a->isSeparator() ? QString("-") : Caption(a));
     return texts;
+}
+
+// The items of a menu, and of the menus under it, whose mnemonic an earlier visible item of the
+// same menu already has: Alt and that letter would not choose them.
+inline QStringList SharedMnemonics(const QList<QAction*>& actions) {
+    QStringList shared;
+    QHash<QChar, QString> taken;
+    for (QAction* a : actions) {
+        if (!a->isVisible() || a->isSeparator()) continue;
+        const QString text = a->text();
+        for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+            if (text[i] != '&') continue;
+            if (text[i + 1] == '&') {
+                ++i;
+                continue;
+            }
+            const QChar key = text[i + 1].toLower();
+            if (taken.contains(key)) {
+                shared << taken[key] + " / " + text;
+            } else {
+                taken.insert(key, text);
+            }
+            break;
+        }
+        if (a->menu()) shared << SharedMnemonics(a->menu()->actions());
+    }
+    return shared;
 }
 
 }  // namespace korvane::testing

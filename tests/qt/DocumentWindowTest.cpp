@@ -77,6 +77,10 @@ class DocumentWindowTest : public QObject {
                          "Same Height", "Same Size", "-", "Distribute Across", "Distribute Down"}));
         QCOMPARE(VisibleTexts(d.window->DocumentSubWindow()->PopupMenu("menuToolbar")->actions()),
                  QStringList({"AWT ", "Swing"}));
+        QCOMPARE(SharedMnemonics(d.window->menuBar()->actions()), QStringList());
+        for (const char* popup : {"menuForm", "menuControl", "menuToolbar"})
+            QCOMPARE(SharedMnemonics(d.window->DocumentSubWindow()->PopupMenu(popup)->actions()),
+                     QStringList());
 
         // With the document closed the frame's own menus come back.
         d.window->DocumentSubWindow()->close();
@@ -85,6 +89,7 @@ class DocumentWindowTest : public QObject {
                  QStringList({"File", "Edit", "Help"}));
         QCOMPARE(VisibleTexts(d.Item("MenuFile")->menu()->actions()),
                  QStringList({"New", "Open...", "Open Recent", "-", "Exit"}));
+        QCOMPARE(SharedMnemonics(d.window->menuBar()->actions()), QStringList());
         QVERIFY(!d.main().palettes.ButtonsEnabled);
         d.Click("OptionNew");
         QVERIFY(d.form().Loaded());

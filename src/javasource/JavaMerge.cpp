@@ -156,20 +156,19 @@ class Merger {
                                   Shortened(code.text));
             return false;
         }
-        std::pmr::unordered_set<std::string_view> fields(&nodes_);
-        for (const GeneratedItem& item : old_.items)
-            if (item.kind == ItemKind::Field && !fields.insert(item.name).second) {
-                Refuse(item.line, "the field " + std::string(item.name) + " is declared twice");
-                return false;
-            }
-        std::pmr::unordered_set<std::string_view> classes(&nodes_);
-        classes.reserve(old_.facts.listenerClasses.size());
-        for (const GeneratedItem& item : old_.items)
-            if (item.kind == ItemKind::ListenerClass && !classes.insert(item.name).second) {
+        // A field or listener class written twice: the merge could keep only one of them.
+        std::pmr::unordered_set<ItemKey, ItemKeyHash> declared(&nodes_);
+        declared.reserve(old_.facts.listenerClasses.size() + old_.facts.components.size());
+        for (const GeneratedItem& item : old_.items) {
+            const bool field = item.kind == ItemKind::Field;
+            if ((field || item.kind == ItemKind::ListenerClass) &&
+                !declared.insert(KeyOf(item)).second) {
                 Refuse(item.line,
-                       "the listener class " + std::string(item.name) + " is there twice");
+                       field ? "the field " + std::string(item.name) + " is declared twice"
+                             : "the listener class " + std::string(item.name) + " is there twice");
                 return false;
             }
+        }
         // The methods of a class follow one another: a repeated one is among its class's.
         for (size_t i = 0; i < old_.methods.size(); ++i) {
             const ListenerMethod& m = old_.methods[i];
@@ -211,11 +210,10 @@ class Merger {
         }
         freshItems_.clear();
         for (const GeneratedItem& item : new_.items) {
-            if (DeveloperFieldLine(item) > 0) {
-                Refuse(DeveloperFieldLine(item),
-                       "the field " + std::string(UnescapedName(item.name, scratch_)) +
-                           " of your own has the name of a field Korvane generates for the "
-                           "design; rename one of them");
+            if (const int line = DeveloperFieldLine(item); line > 0) {
+                Refuse(line, "the field " + std::string(UnescapedName(item.name, scratch_)) +
+                                 " of your own has the name of a field Korvane generates for the "
+                                 "design; rename one of them");
                 return false;
             }
             freshItems_.emplace(KeyOf(item), &item);

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "BenchWindows.h"
 #include "qt/DesignSurfaceWidget.h"
 #include "qt/DocumentWindow.h"
 #include "qt/MainWindow.h"
@@ -18,11 +19,6 @@
 namespace {
 
 using namespace korvane;
-
-struct Quiet : MessageBoxService, FileDialogService {
-    MessageResult Show(const MessageRequest&) override { return MessageResult::No; }
-    FileDialogAnswer Show(const FileDialogRequest&) override { return {}; }
-};
 
 // A design of n Labels spread over a large surface, or all stacked where the palette puts
 // them, written once.
@@ -52,7 +48,7 @@ QWidget* SurfaceOf(MainWindow& w) {
 
 void BM_OpenIntoWindowAndFirstPaint(benchmark::State& state) {
     std::string path = DesignFile(static_cast<int>(state.range(0)));
-    Quiet q;
+    bench::QuietServices q;
     for (auto _ : state) {
         state.PauseTiming();
         auto window = std::make_unique<MainWindow>(q, q);
@@ -76,11 +72,9 @@ BENCHMARK(BM_OpenIntoWindowAndFirstPaint)
 
 void BM_DragMove(benchmark::State& state) {
     std::string path = DesignFile(static_cast<int>(state.range(0)), state.range(1) != 0);
-    Quiet q;
+    bench::QuietServices q;
     MainWindow window(q, q);
-    window.show();
-    window.Document().OpenPath(path);
-    window.Sync();
+    bench::OpenShown(window, path);
     QWidget* surface = SurfaceOf(window);
     surface->grab();
     const ComponentRecord& r = window.Document().doc.Slot(1);
@@ -130,12 +124,9 @@ void BM_SelectionDragMove(benchmark::State& state) {
     const int n = static_cast<int>(state.range(0));
     const int selected = static_cast<int>(state.range(1));
     std::string path = DesignFile(n, state.range(2) != 0);
-    Quiet q;
+    bench::QuietServices q;
     MainWindow window(q, q);
-    window.resize(1920, 1080);
-    window.show();
-    window.Document().OpenPath(path);
-    window.Sync();
+    bench::OpenShown(window, path, {1920, 1080});
     auto* surface = static_cast<DesignSurfaceWidget*>(SurfaceOf(window));
     DocumentController& form = window.Document();
     const DesignDocument& doc = form.doc;

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "BenchWindows.h"
 #include "mainwindow/Clipboard.h"
 #include "mainwindow/MainController.h"
 #include "qt/DesignHistory.h"
@@ -13,11 +14,6 @@
 namespace {
 
 using namespace korvane;
-
-struct Silent : MessageBoxService, FileDialogService {
-    MessageResult Show(const MessageRequest&) override { return MessageResult::No; }
-    FileDialogAnswer Show(const FileDialogRequest&) override { return {}; }
-};
 
 // The core windows with a design of n Labels on whole-twip places, and its undo history.
 struct Program {
@@ -39,7 +35,7 @@ struct Program {
         }
         form.list.FillComponentList();
     }
-    Silent silent;
+    bench::QuietServices silent;
     DocumentController form;
     MainController main;
     DesignHistory history;

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "BenchWindows.h"
 #include "qt/DesignSurfaceWidget.h"
 #include "qt/DocumentWindow.h"
 #include "qt/MainWindow.h"
@@ -15,11 +16,6 @@
 namespace {
 
 using namespace korvane;
-
-struct Quiet : MessageBoxService, FileDialogService {
-    MessageResult Show(const MessageRequest&) override { return MessageResult::No; }
-    FileDialogAnswer Show(const FileDialogRequest&) override { return {}; }
-};
 
 // n components of each kind that shows a text, in rows, with one value for all.
 std::string DesignFile(int n, const std::string& value, const char* label) {
@@ -50,12 +46,9 @@ void BM_PaintWithShowText(benchmark::State& state) {
         for (int k = 0; k < 20000; ++k) value += "\xcc\x81";  // combining acute accents
     const std::string path =
         DesignFile(static_cast<int>(state.range(0)), value, longTexts ? "accents" : "short");
-    Quiet q;
+    bench::QuietServices q;
     MainWindow window(q, q);
-    window.resize(1600, 1000);
-    window.show();
-    window.Document().OpenPath(path);
-    window.Sync();
+    bench::OpenShown(window, path, {1600, 1000});
     auto* surface = static_cast<DesignSurfaceWidget*>(window.DocumentSubWindow()->Surface());
     surface->SetShowText(true);
     for (auto _ : state) benchmark::DoNotOptimize(surface->grab());

@@ -22,7 +22,10 @@ struct VirtualDisplay {
     }
     bool Start() {
         server.start(QStandardPaths::findExecutable("Xvfb"),
-                     {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+                     {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+                      // Without it the server resets whenever its last client leaves, and a
+                      // program started in that moment cannot connect.
+                      "-noreset"});
         if (!server.waitForStarted(10000)) return false;
         QByteArray out;
         for (int k = 0; k < 100 && !out.contains('\n'); ++k) {

@@ -38,6 +38,10 @@ class NameTable {
         const Slot* slot = slots_.Find(name, NameOf{});
         return slot ? &slot->value : nullptr;
     }
+    Value* Find(std::string_view name) {
+        Slot* slot = slots_.Find(name, NameOf{});
+        return slot ? &slot->value : nullptr;
+    }
     bool Contains(std::string_view name) const { return Find(name) != nullptr; }
     size_t size() const { return slots_.size(); }
     void Reserve(size_t count) { slots_.Reserve(count, NameOf{}); }

@@ -8,6 +8,7 @@
 #include "codegen/JavaFile.h"
 #include "codegen/Listeners.h"
 #include "codegen/MenuBarWriter.h"
+#include "codegen/NameTable.h"
 #include "codegen/Stacking.h"
 #include "document/DesignDocument.h"
 #include "javasource/GeneratedStatements.h"
@@ -38,8 +39,13 @@ int CountLines(std::string_view text) {
 
 class Reader {
   public:
-    Reader(std::string_view file, bool trusted, const ItemFilter* keep)
-        : file_(file), cursor_(file), trusted_(trusted), keep_(keep), statements_(result_.facts) {
+    Reader(std::string_view file, bool trusted, const ItemFilter* keep, bool forMerge = false)
+        : file_(file),
+          cursor_(file),
+          trusted_(trusted),
+          forMerge_(forMerge),
+          keep_(keep),
+          statements_(result_.facts, !forMerge) {
         for (const ListenerRow& row : catalogue_.ListenerTable())
             listenerRows_.emplace(row.listenerType, &row);
     }
@@ -52,9 +58,9 @@ class Reader {
         // memory, which in a virtual machine costs more than reading the lines.
         if (!keep_) {
             ReserveLarge(result_.items, file_.size() / 50 + 16);
-            ReserveLarge(result_.methods, file_.size() / 64 + 16);
+            if (!forMerge_) ReserveLarge(result_.methods, file_.size() / 64 + 16);
         }
-        if (!trusted_) {
+        if (!trusted_ && !forMerge_) {
             ClassFacts& facts = result_.facts;
             ReserveLarge(facts.listenerClasses, file_.size() / 256 + 16);
             ReserveLarge(facts.registrations, file_.size() / 256 + 16);
@@ -363,7 +369,7 @@ class Reader {
         AddItem(kMainClass, ItemKind::ListenerClass, container, headerLine);
         const int classItem = anchor_;
         javasource::ReadListenerClass* facts = nullptr;
-        if (!trusted_) {
+        if (!trusted_ && !forMerge_) {
             facts = &result_.facts.listenerClasses.emplace_back();
             facts->name = container;
             facts->listenerType = listenerType_;
@@ -374,6 +380,9 @@ class Reader {
         // The component's name as the class name writes it.
         const std::string_view component =
             container.substr(0, container.size() - listenerSuffix_.size());
+        const size_t itemsBeforeClass = result_.items.size();
+        const size_t textsBeforeClass = result_.texts.size();
+        methodsOfClass_.Clear();
         AddItem(container, ItemKind::Header, {}, Line().number);
         Next();
         TakeTrailingBlank();
@@ -385,10 +394,19 @@ class Reader {
                 Next();
                 anchor_ = classItem;
                 TakeTrailingBlank();
+                // A merge places text after the items of a listener class only when the class
+                // holds some.
+                if (forMerge_ && result_.texts.size() == textsBeforeClass)
+                    result_.items.resize(itemsBeforeClass);
                 return;
             }
             if (ListenerMethodHeader(text, written)) {
                 if (facts) ++facts->methodCount;
+                if (forMerge_ && !methodsOfClass_.Add(written)) {
+                    Refuse(Line().number,
+                           std::string(container) + "." + std::string(written) + " is there twice");
+                    return;
+                }
                 AddItem(container, ItemKind::ListenerMethod, written, Line().number);
                 ReadListenerMethod(container, written, component);
                 TakeTrailingBlank();
@@ -477,6 +495,8 @@ class Reader {
         if (ReadStub(component, method, m)) {
             m.end = Line().begin;
             m.bodyEnd = closeOfStub_;
+            // A merge writes the fresh stub in its place.
+            if (forMerge_) result_.methods.pop_back();
             return;
         }
         // Not the stub: the body is the developer's, up to the brace that closes it.
@@ -706,6 +726,7 @@ class Reader {
     std::string_view file_;
     LineCursor cursor_;
     bool trusted_;
+    bool forMerge_;
     const ItemFilter* keep_;
     GeneratedItem notKept_;
     ListenerMethod notKeptMethod_;
@@ -723,6 +744,32 @@ class Reader {
         std::string_view name;  // as written
     };
     std::vector<Field> fields_;
+    // The names of the methods of the listener class being read, as written: a class holds a
+    // few, and any number only in a file made to hold them.
+    class MethodNames {
+      public:
+        void Clear() {
+            few_.clear();
+            if (many_.size() > 0) many_ = NameTable<bool>();
+        }
+        // False when the class has the name already.
+        bool Add(std::string_view name) {
+            if (few_.size() < kFew) {
+                if (std::find(few_.begin(), few_.end(), name) != few_.end()) return false;
+                few_.push_back(name);
+                return true;
+            }
+            if (many_.size() == 0)
+                for (std::string_view earlier : few_) many_.Insert(earlier);
+            return many_.Insert(name).second;
+        }
+
+      private:
+        static constexpr size_t kFew = 16;
+        std::vector<std::string_view> few_;
+        NameTable<bool> many_;
+    };
+    MethodNames methodsOfClass_;
     std::string_view listenerType_, listenerSuffix_;
     bool listenerImplements_ = false;
     size_t closeOfStub_ = 0;
@@ -744,6 +791,10 @@ class Reader {
 
 ReadClass ReadGeneratedClass(std::string_view file, bool trusted, const ItemFilter* keep) {
     return Reader(file, trusted, keep).Read();
+}
+
+ReadClass ReadClassForMerge(std::string_view file) {
+    return Reader(file, false, nullptr, true).Read();
 }
 
 }  // namespace korvane::javasource

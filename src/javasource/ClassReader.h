@@ -195,4 +195,12 @@ struct ItemFilter {
 ReadClass ReadGeneratedClass(std::string_view file, bool trusted = false,
                              const ItemFilter* keep = nullptr);
 
+// Reads `file` as the old side of a merge: checked line by line as ReadGeneratedClass checks
+// it, but only what a merge uses is kept, so that a class of a hundred megabytes costs tables of
+// a few: the items inside a listener class only when developer text stands in it, the listener
+// methods only those with a body of the developer's, and none of the listener classes and
+// registrations that only the import reads. A listener method written twice in its class is
+// refused.
+ReadClass ReadClassForMerge(std::string_view file);
+
 }  // namespace korvane::javasource

@@ -139,14 +139,12 @@ char AfterFirstName(std::string_view line) {
 
 GeneratedStatements::NameFacts& GeneratedStatements::Facts(std::string_view written) {
     const std::string_view name = UnescapedName(written, scratch_);
-    auto it = names_.find(name);
-    if (it == names_.end()) it = names_.emplace(std::string(name), NameFacts{}).first;
-    return it->second;
+    if (NameFacts* known = names_.Find(name)) return *known;
+    return names_.Insert(keys_.emplace_back(name)).first;
 }
 
 GeneratedStatements::NameFacts* GeneratedStatements::Known(std::string_view written) {
-    const auto it = names_.find(UnescapedName(written, scratch_));
-    return it == names_.end() ? nullptr : &it->second;
+    return names_.Find(UnescapedName(written, scratch_));
 }
 
 ReadComponent* GeneratedStatements::Component(std::string_view written) {
@@ -168,8 +166,7 @@ bool GeneratedStatements::Assigned(std::string_view written) {
 
 void GeneratedStatements::Finish() {
     for (ReadComponent& c : facts_.components) {
-        const auto it = names_.find(c.name);
-        if (it != names_.end()) c.fieldLine = it->second.fieldLine;
+        if (const NameFacts* facts = names_.Find(c.name)) c.fieldLine = facts->fieldLine;
     }
 }
 
@@ -357,7 +354,7 @@ bool GeneratedStatements::CallOnName(std::string_view line, int number) {
         } else if (!MatchLine(rest, {T(kNew), W(cls), T(kEnd)})) {
             return false;
         }
-        facts_.registrations.push_back({name, call, cls, number});
+        if (keepRegistrations_) facts_.registrations.push_back({name, call, cls, number});
         return true;
     }
     return MenuCall(name, call, rest, number);

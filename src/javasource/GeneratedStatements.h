@@ -7,17 +7,20 @@
 // the member it calls, so that each line is matched against the few forms that can be it.
 #pragma once
 
+#include <deque>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 
+#include "codegen/NameTable.h"
 #include "javasource/ClassReader.h"
 
 namespace korvane::javasource {
 
 class GeneratedStatements {
   public:
-    explicit GeneratedStatements(ClassFacts& facts) : facts_(facts) {}
+    // Without `keepRegistrations`, the listener registrations are checked and not kept.
+    GeneratedStatements(ClassFacts& facts, bool keepRegistrations)
+        : facts_(facts), keepRegistrations_(keepRegistrations) {}
 
     // A field declaration of the public class ("Label label_1;"); false for another line.
     // `name` is the field's name as the line writes it.
@@ -66,13 +69,11 @@ class GeneratedStatements {
                                        std::string label, int number);
     void Assign(std::string_view written) { Facts(written).assigned = true; }
 
-    struct Hash {
-        using is_transparent = void;
-        size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
-    };
     ClassFacts& facts_;
-    // What the class says about each name, in one table.
-    std::unordered_map<std::string, NameFacts, Hash, std::equal_to<>> names_;
+    bool keepRegistrations_;
+    // What the class says about each name, in one table, and the names it holds.
+    NameTable<NameFacts> names_;
+    std::deque<std::string> keys_;
     std::string scratch_;    // a translated name
     int pendingChild_ = -1;  // the child index of the last "c = parent.getComponent(i);"
 };

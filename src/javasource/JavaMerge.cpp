@@ -7,11 +7,20 @@
 
 #include "codegen/EventCatalogue.h"
 #include "javasource/JavaLexis.h"
+#include "platform/OpenHashTable.h"
 
 namespace korvane::javasource {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
+
+// An item of the old file in a table of names: its index plus one (0: a free slot), and the low
+// bits of its name's hash.
+struct ItemSlot {
+    uint32_t item = 0;
+    uint32_t hash = 0;
+    bool Used() const { return item != 0; }
+};
 
 // An item's identity in either file: its kind, container and name as written.
 struct ItemKey {
@@ -105,7 +114,7 @@ class Merger {
         : oldFile_(oldFile), fresh_(fresh), className_(className) {}
 
     MergeResult Run(const std::function<void(std::string_view)>& write) {
-        old_ = ReadGeneratedClass(oldFile_);
+        old_ = ReadClassForMerge(oldFile_);
         if (!Safe()) return std::move(result_);
         CollectDeveloperFields();
         const bool edited = std::any_of(old_.methods.begin(), old_.methods.end(),
@@ -157,27 +166,24 @@ class Merger {
             return false;
         }
         // A field or listener class written twice: the merge could keep only one of them.
-        std::pmr::unordered_set<ItemKey, ItemKeyHash> declared(&nodes_);
-        declared.reserve(old_.facts.listenerClasses.size() + old_.facts.components.size());
-        for (const GeneratedItem& item : old_.items) {
+        // (Both stand in the public class; a listener method written twice is refused by the
+        // reader.)
+        const auto nameOf = [this](const ItemSlot& slot) { return old_.items[slot.item - 1].name; };
+        OpenHashTable<ItemSlot> fields, listenerClasses;
+        fields.Reserve(old_.facts.components.size(), nameOf);
+        listenerClasses.Reserve(old_.items.size(), nameOf);
+        for (size_t i = 0; i < old_.items.size(); ++i) {
+            const GeneratedItem& item = old_.items[i];
             const bool field = item.kind == ItemKind::Field;
-            if ((field || item.kind == ItemKind::ListenerClass) &&
-                !declared.insert(KeyOf(item)).second) {
+            if (!field && item.kind != ItemKind::ListenerClass) continue;
+            auto [slot, added] = (field ? fields : listenerClasses).Insert(item.name, nameOf);
+            if (!added) {
                 Refuse(item.line,
                        field ? "the field " + std::string(item.name) + " is declared twice"
                              : "the listener class " + std::string(item.name) + " is there twice");
                 return false;
             }
-        }
-        // The methods of a class follow one another: a repeated one is among its class's.
-        for (size_t i = 0; i < old_.methods.size(); ++i) {
-            const ListenerMethod& m = old_.methods[i];
-            for (size_t j = i; j-- > 0 && old_.methods[j].className == m.className;)
-                if (old_.methods[j].method == m.method) {
-                    Refuse(m.headerLine, std::string(m.className) + "." + std::string(m.method) +
-                                             " is there twice");
-                    return false;
-                }
+            slot.item = static_cast<uint32_t>(i + 1);
         }
         // A listener method whose first line was changed reads as a method of the developer's:
         // it cannot be matched with the stub it replaces.

@@ -348,6 +348,12 @@ class Reader {
     bool ListenerClassHeader(std::string_view text, std::string_view& written) {
         std::string_view relationWritten, typeWritten;
         if (!SplitListenerClassHeader(text, written, relationWritten, typeWritten)) return false;
+        if (trusted_) {
+            // The generator writes no other class among the members; what it listens to is
+            // read only from a file that is not trusted.
+            listenerSuffix_ = {};
+            return true;
+        }
         std::string relationScratch;
         const std::string_view relation = UnescapedName(relationWritten, relationScratch);
         if (relation != "implements" && relation != "extends") return false;

@@ -89,32 +89,44 @@ int GenerateToFile(DesignDocument& doc, const std::string& path, FileSystem& fil
     return 0;
 }
 
-// Generates into memory and merges with the file already at the path; writes nothing when the
-// merge is not safe.
+int CannotMerge(const std::string& path, const javasource::Finding& refusal) {
+    std::cerr << "korvane-gen: " << Quoted(path)
+              << " cannot be merged with the new class, so nothing was written: "
+              << javasource::RefusalMessage(refusal)
+              << "\nkorvane-gen: --replace writes the new class over it\n";
+    return 1;
+}
+
+// Reads the file already at the path, then generates into the memory its text held and merges
+// the two; writes nothing when the merge is not safe.
 int MergeIntoFile(DesignDocument& doc, const std::string& path, FileSystem& files) {
-    std::string old, error;
-    if (!files.ReadWhole(path, old, error)) {
+    // One block holds the old text and then the new class, which is about as long: room for a
+    // quarter more at once, rather than growth by doubling.
+    std::error_code ec;
+    const uintmax_t size = std::filesystem::file_size(path, ec);
+    std::string text, error;
+    if (!ec && size <= kLargestDesignFile) {
+        text.reserve(static_cast<size_t>(size + size / 4));
+        AdviseLargePages(text.data(), text.capacity());
+    }
+    if (!files.ReadWhole(path, text, error)) {
         std::cerr << "korvane-gen: cannot read \"" << path << "\": " << error << "\n";
         return 1;
     }
-    // The new class is about as long as the old one: room for it at once, not by doubling.
-    std::string fresh;
-    fresh.reserve(old.size() + old.size() / 4);
-    AdviseLargePages(fresh.data(), fresh.capacity());
-    LineSink sink(kJavaLineEnd, [&](std::string_view bytes) { fresh.append(bytes); });
+    javasource::JavaMerge merge(doc.FileName);  // the generated class is named after the file
+    if (const std::optional<javasource::Finding> refusal = merge.ReadOld(text)) {
+        // A design that cannot be generated is said first, as when there is no file to merge.
+        LineSink discard(kJavaLineEnd, [](std::string_view) {});
+        return Generate(doc, discard) ? CannotMerge(path, *refusal) : 1;
+    }
+    text.clear();
+    LineSink sink(kJavaLineEnd, [&](std::string_view bytes) { text.append(bytes); });
     if (!Generate(doc, sink)) return 1;
     AtomicFileWriter file(files, path);
     bool written = file.Open(error);
-    const javasource::MergeResult merged = javasource::MergeJava(
-        old, fresh, doc.FileName,  // the generated class is named after the file
-        [&](std::string_view bytes) { written = written && file.Write(bytes, error); });
-    if (!merged.merged) {
-        std::cerr << "korvane-gen: " << Quoted(path)
-                  << " cannot be merged with the new class, so nothing was written: "
-                  << javasource::RefusalMessage(merged.refusal)
-                  << "\nkorvane-gen: --replace writes the new class over it\n";
-        return 1;
-    }
+    const javasource::MergeResult merged = merge.Merge(
+        text, [&](std::string_view bytes) { written = written && file.Write(bytes, error); });
+    if (!merged.merged) return CannotMerge(path, merged.refusal);
     if (!written || !file.Commit(error)) {
         std::cerr << "korvane-gen: cannot write \"" << path << "\": " << error << "\n";
         return 1;

@@ -108,15 +108,22 @@ struct Insertion {
     bool emptyLineFirst = false;
 };
 
+}  // namespace
+
 class Merger {
   public:
-    Merger(std::string_view oldFile, std::string_view fresh, std::string_view className)
-        : oldFile_(oldFile), fresh_(fresh), className_(className) {}
+    explicit Merger(std::string_view className) : className_(className) {}
 
-    MergeResult Run(const std::function<void(std::string_view)>& write) {
-        old_ = ReadClassForMerge(oldFile_);
-        if (!Safe()) return std::move(result_);
+    std::optional<Finding> ReadOld(std::string_view oldFile) {
+        old_ = ReadClassForMerge(oldFile);
+        if (!Safe()) return result_.refusal;
         CollectDeveloperFields();
+        KeepWhatTheMergeTakes(oldFile);
+        return std::nullopt;
+    }
+
+    MergeResult Merge(std::string_view fresh, const std::function<void(std::string_view)>& write) {
+        fresh_ = fresh;
         const bool edited = std::any_of(old_.methods.begin(), old_.methods.end(),
                                         [](const ListenerMethod& m) { return m.edited; });
         if (old_.texts.empty() && !edited) {
@@ -474,11 +481,67 @@ class Merger {
         return text.substr(0, start);
     }
 
-    std::string_view Bytes(size_t begin, size_t end) const {
-        return oldFile_.substr(begin, end - begin);
+    // Copies what the merge takes from the old file, so that its text may go: the names of its
+    // items, its texts and its edited listener methods. Texts and methods are copied in the
+    // file's order, so that their offsets, now into the copy, order them as the file did.
+    void KeepWhatTheMergeTakes(std::string_view file) {
+        const auto containerSize = [](std::string_view container) {
+            return IsListenerContainer(container) ? container.size() : 0;
+        };
+        size_t total = 0;
+        for (const GeneratedItem& item : old_.items)
+            total += containerSize(item.container) + item.name.size();
+        for (const DeveloperText& text : old_.texts)
+            total += containerSize(text.container) + text.end - text.begin;
+        for (const ListenerMethod& m : old_.methods)
+            total += m.className.size() + m.method.size() + m.popupKind.size() +
+                     m.popupClass.size() + m.end - m.begin;
+        kept_.reserve(total);  // the views below stay where they are
+        const auto keep = [this](std::string_view bytes) {
+            const size_t at = kept_.size();
+            kept_.append(bytes);
+            return std::string_view(kept_).substr(at);
+        };
+        const auto keepContainer = [&](std::string_view container) {
+            return IsListenerContainer(container) ? keep(container) : container;
+        };
+        for (GeneratedItem& item : old_.items) {
+            item.container = keepContainer(item.container);
+            item.name = keep(item.name);
+        }
+        std::vector<DeveloperText>& texts = old_.texts;
+        std::vector<ListenerMethod>& methods = old_.methods;
+        for (size_t t = 0, m = 0; t < texts.size() || m < methods.size();) {
+            if (m == methods.size() || (t < texts.size() && texts[t].begin < methods[m].begin)) {
+                DeveloperText& text = texts[t++];
+                text.container = keepContainer(text.container);
+                const size_t at = kept_.size();
+                keep(file.substr(text.begin, text.end - text.begin));
+                text.end = at + (text.end - text.begin);
+                text.begin = at;
+                continue;
+            }
+            ListenerMethod& method = methods[m++];
+            method.className = keep(method.className);
+            method.method = keep(method.method);
+            method.popupKind = keep(method.popupKind);
+            method.popupClass = keep(method.popupClass);
+            const size_t at = kept_.size();
+            keep(file.substr(method.begin, method.end - method.begin));
+            method.bodyBegin = at + (method.bodyBegin - method.begin);
+            method.bodyEnd = at + (method.bodyEnd - method.begin);
+            method.end = at + (method.end - method.begin);
+            method.begin = at;
+        }
     }
 
-    std::string_view oldFile_, fresh_, className_;
+    std::string_view Bytes(size_t begin, size_t end) const {
+        return std::string_view(kept_).substr(begin, end - begin);
+    }
+
+    std::string_view fresh_;
+    std::string className_;
+    std::string kept_;  // what the merge takes from the old file
     ReadClass old_, new_;
     MergeResult result_;
     EventCatalogue catalogue_;
@@ -500,11 +563,28 @@ class Merger {
     std::vector<Insertion> insertions_;
 };
 
-}  // namespace
+JavaMerge::JavaMerge(std::string_view className) : merger_(std::make_unique<Merger>(className)) {}
+
+JavaMerge::~JavaMerge() = default;
+
+std::optional<Finding> JavaMerge::ReadOld(std::string_view oldFile) {
+    return merger_->ReadOld(oldFile);
+}
+
+MergeResult JavaMerge::Merge(std::string_view fresh,
+                             const std::function<void(std::string_view)>& write) {
+    return merger_->Merge(fresh, write);
+}
 
 MergeResult MergeJava(std::string_view oldFile, std::string_view fresh, std::string_view className,
                       const std::function<void(std::string_view)>& write) {
-    return Merger(oldFile, fresh, className).Run(write);
+    JavaMerge merge(className);
+    if (std::optional<Finding> refusal = merge.ReadOld(oldFile)) {
+        MergeResult refused;
+        refused.refusal = std::move(*refusal);
+        return refused;
+    }
+    return merge.Merge(fresh, write);
 }
 
 std::string RefusalMessage(const Finding& refusal) {

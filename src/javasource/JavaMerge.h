@@ -19,6 +19,8 @@
 #pragma once
 
 #include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,6 +33,28 @@ struct MergeResult {
     bool merged = false;
     Finding refusal;                    // why nothing was merged, naming the line
     std::vector<std::string> warnings;  // one sentence each
+};
+
+class Merger;
+
+// A merge in two steps, so that the old file's text may go before the new class is generated
+// into its memory (at 32767 components each may be 100 MB): ReadOld reads and checks the old
+// file and keeps a copy of the little the merge takes from it; Merge then puts the fresh
+// generation around that.
+class JavaMerge {
+  public:
+    explicit JavaMerge(std::string_view className);
+    ~JavaMerge();
+    JavaMerge(const JavaMerge&) = delete;
+    JavaMerge& operator=(const JavaMerge&) = delete;
+
+    // Why `oldFile` cannot be merged, naming the line; nothing when it can.
+    std::optional<Finding> ReadOld(std::string_view oldFile);
+    // Once, after a ReadOld that found nothing against the file.
+    MergeResult Merge(std::string_view fresh, const std::function<void(std::string_view)>& write);
+
+  private:
+    std::unique_ptr<Merger> merger_;
 };
 
 // Merges `oldFile` (the Java file on disk) with `fresh`, the generation of class `className`

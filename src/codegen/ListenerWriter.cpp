@@ -164,6 +164,10 @@ void WriteListenerClasses(const ListenerPlan& plan, const CodegenTable& table,
     }
 }
 
+std::string ListenerMethodFirstLine(std::string_view method, std::string_view kind) {
+    return MethodHeader(method, JavaEventClass(kind));
+}
+
 std::string ListenerStubLine(std::string_view method, std::string_view name) {
     const MethodStatement statement = StatementOf(method);
     std::string line = statement.before;

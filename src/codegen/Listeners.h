@@ -95,6 +95,10 @@ void WriteListenerRegistrations(const ListenerPlan& plan, JavaFile& file);
 void WriteListenerClasses(const ListenerPlan& plan, const CodegenTable& table,
                           std::string_view generateType, LineSink& sink);
 
+// The first line of listener method `method` ("mouseClicked()") of event kind `kind` as the
+// generator writes it, indentation and the blank after its brace included.
+std::string ListenerMethodFirstLine(std::string_view method, std::string_view kind);
+
 // The line a listener method's stub holds for method ("actionPerformed()") of the component or
 // menu element `name`: a line that prints the name, or a comment.
 std::string ListenerStubLine(std::string_view method, std::string_view name);

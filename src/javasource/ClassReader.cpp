@@ -48,6 +48,7 @@ class Reader {
           statements_(result_.facts, !forMerge) {
         for (const ListenerRow& row : catalogue_.ListenerTable())
             listenerRows_.emplace(row.listenerType, &row);
+        methodForms_.resize(catalogue_.ListenerTable().size());
     }
 
     ReadClass Read() {
@@ -364,6 +365,7 @@ class Reader {
         if ((relation == "implements") != implements || !name.ends_with(row->second->suffix) ||
             name.size() == row->second->suffix.size())
             return false;
+        listenerRow_ = row->second;
         listenerType_ = row->second->listenerType;
         listenerImplements_ = implements;
         listenerSuffix_ = row->second->suffix;
@@ -392,7 +394,10 @@ class Reader {
         AddItem(container, ItemKind::Header, {}, Line().number);
         Next();
         TakeTrailingBlank();
-        if (anchor_ == kNotKept) SkipToLine(kMemberClose);
+        if (anchor_ == kNotKept)
+            SkipToLine(kMemberClose);
+        else if (forMerge_)
+            PassStubsAsGenerated(component);
         while (!AtEnd()) {
             const std::string_view text = Line().code;
             std::string_view written;
@@ -468,6 +473,80 @@ class Reader {
             ++number;
         }
         cursor_.MoveTo(at, number);
+    }
+
+    // In a merge, a listener class that holds only the stubs of its methods holds nothing the
+    // merge keeps. When every line of the class is the generator's own, byte for byte, each is
+    // compared here with the few forms it can be, at a fraction of the cost of reading the lines
+    // one by one, and the class is passed over to its closing line; anything else (an edited
+    // body, other spacing, a blank line, a method twice) leaves the class to be read line by
+    // line.
+    void PassStubsAsGenerated(std::string_view component) {
+        const std::vector<MethodForm>& forms = MethodFormsOf(*listenerRow_);
+        uint64_t seen = 0;  // bit k: forms[k] was read
+        size_t at = Line().begin, next = 0;
+        int number = Line().number;
+        for (std::string_view line = LineAt(at, next); line != "    }"; line = LineAt(at, next)) {
+            size_t k = 0;
+            while (k < forms.size() && line != forms[k].firstLine) ++k;
+            if (k == forms.size() || (seen >> k & 1) != 0) return;
+            seen |= uint64_t{1} << k;
+            const StubParts& stub = *forms[k].stub;
+            line = LineAt(at = next, next);
+            if (!line.starts_with(kStubIndent) ||
+                !IsStubLine(line.substr(kStubIndent.size()), component, stub))
+                return;
+            line = LineAt(at = next, next);
+            number += 2;
+            if (line != "        }") {
+                if (!IsPopupLines(line, at, next)) return;
+                line = LineAt(at = next, next);
+                number += 3;
+                if (line != "        }") return;
+            }
+            at = next;
+            ++number;
+        }
+        cursor_.MoveTo(at, number);
+    }
+
+    static constexpr std::string_view kStubIndent = "            ";
+
+    // The line that begins at `at` without its line end; `next` is where the line after it
+    // begins.
+    std::string_view LineAt(size_t at, size_t& next) const {
+        const char* start = file_.data() + at;
+        const size_t left = file_.size() - at;
+        const auto* lf = static_cast<const char*>(std::memchr(start, '\n', left));
+        size_t length = lf ? static_cast<size_t>(lf - start) : left;
+        next = at + (lf ? length + 1 : length);
+        if (length > 0 && start[length - 1] == '\r') --length;
+        return {start, length};
+    }
+
+    // Whether `line` and the two after it are the lines of a stub that open its popup window
+    // as the generator writes them; `at` and `next` then move to the last of them.
+    bool IsPopupLines(std::string_view line, size_t& at, size_t& next) const {
+        if (!line.starts_with(kStubIndent)) return false;
+        line.remove_prefix(kStubIndent.size());
+        constexpr std::string_view kNew = " window = new ";
+        const size_t kindEnd = AsciiNameEnd(line, 0);
+        const std::string_view kind = line.substr(0, kindEnd);
+        if (line.substr(kindEnd, kNew.size()) != kNew) return false;
+        const size_t classEnd = AsciiNameEnd(line, kindEnd + kNew.size());
+        if (classEnd == kindEnd + kNew.size()) return false;
+        const std::string_view rest = line.substr(classEnd);
+        if (kind == "Dialog"
+                ? rest != "(frame, \"Title\");"
+                : (kind != "Frame" && kind != "JFrame" && kind != "JDialog") || rest != "();")
+            return false;
+        size_t pos = next, after = 0;
+        if (LineAt(pos, after) != "            window.pack();") return false;
+        pos = after;
+        if (LineAt(pos, after) != "            window.show();") return false;
+        at = pos;
+        next = after;
+        return true;
     }
 
     // public void <method>(<Event> e) {
@@ -559,11 +638,36 @@ class Reader {
     }
 
     bool IsStubLine(std::string_view line, std::string_view component, std::string_view method) {
-        const StubParts& parts = StubOf(method);
+        return IsStubLine(line, component, StubOf(method));
+    }
+    static bool IsStubLine(std::string_view line, std::string_view component,
+                           const StubParts& parts) {
         if (!parts.named) return line == parts.before;
         return line.size() == parts.before.size() + component.size() + parts.after.size() &&
                line.starts_with(parts.before) && line.ends_with(parts.after) &&
                line.substr(parts.before.size(), component.size()) == component;
+    }
+
+    // The first line and the stub of each listener method of a listener type, as the generator
+    // writes them, made the first time a class of the type is read.
+    struct MethodForm {
+        std::string firstLine;
+        const StubParts* stub = nullptr;
+    };
+    const std::vector<MethodForm>& MethodFormsOf(const ListenerRow& listener) {
+        const auto rows = catalogue_.ListenerTable();
+        std::optional<std::vector<MethodForm>>& forms =
+            methodForms_[static_cast<size_t>(&listener - rows.data())];
+        if (!forms) {
+            forms.emplace();
+            for (const EventMethodRow& row : catalogue_.EventMethodTable()) {
+                if (row.kind != listener.kind || forms->size() == 64) continue;
+                std::string_view method = row.method;
+                if (method.ends_with("()")) method.remove_suffix(2);
+                forms->push_back({ListenerMethodFirstLine(row.method, row.kind), &StubOf(method)});
+            }
+        }
+        return *forms;
     }
 
     bool ReadStub(std::string_view component, std::string_view method, ListenerMethod& m) {
@@ -776,6 +880,7 @@ class Reader {
         NameTable<bool> many_;
     };
     MethodNames methodsOfClass_;
+    const ListenerRow* listenerRow_ = nullptr;
     std::string_view listenerType_, listenerSuffix_;
     bool listenerImplements_ = false;
     size_t closeOfStub_ = 0;
@@ -790,6 +895,7 @@ class Reader {
     };
     std::unordered_map<std::string_view, StubParts, MethodHash> stubs_;
     std::unordered_map<std::string_view, const ListenerRow*> listenerRows_;
+    std::vector<std::optional<std::vector<MethodForm>>> methodForms_;
     std::string scratch_;
 };
 

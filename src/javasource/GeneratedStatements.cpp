@@ -354,7 +354,7 @@ bool GeneratedStatements::CallOnName(std::string_view line, int number) {
         } else if (!MatchLine(rest, {T(kNew), W(cls), T(kEnd)})) {
             return false;
         }
-        if (keepRegistrations_) facts_.registrations.push_back({name, call, cls, number});
+        if (keepAllFacts_) facts_.registrations.push_back({name, call, cls, number});
         return true;
     }
     return MenuCall(name, call, rest, number);
@@ -366,6 +366,7 @@ bool GeneratedStatements::ListItem(std::string_view name, std::string_view rest,
     if (!LiteralThen(rest, item, ");")) return false;
     ReadComponent* c = Component(name);
     if (!c || (c->type != kind && !(kind == "ComboBox" && c->type == "JComboBox"))) return false;
+    if (!keepAllFacts_) return true;
     if (c->items++ > 0) c->value += '|';
     c->value += item;
     return true;
@@ -464,6 +465,7 @@ bool GeneratedStatements::Addition(std::string_view rest, int number) {
     if (!MatchLine(rest, {T("new JScrollPane("), W(written), T("));")}) &&
         !MatchLine(rest, {W(written), T(");")}))
         return false;
+    if (!keepAllFacts_) return true;
     std::string name = Unescaped(written);
     // "sp_<name>" is the scroll pane of a JTextArea or JList named <name>.
     if (!Component(name) && name.starts_with("sp_")) {
@@ -501,6 +503,7 @@ bool GeneratedStatements::Stacking(std::string_view call, std::string_view rest,
     if (!MatchLine(rest, {W(written), T(".getParent().getParent(), 0);")}) &&
         !MatchLine(rest, {W(written), T(", 0);")}))
         return false;
+    if (!keepAllFacts_) return true;
     std::string name = Unescaped(written);
     if (!Component(name) && name.starts_with("sp_") && Component(name.substr(3)))
         name = name.substr(3);

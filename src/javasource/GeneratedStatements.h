@@ -18,9 +18,11 @@ namespace korvane::javasource {
 
 class GeneratedStatements {
   public:
-    // Without `keepRegistrations`, the listener registrations are checked and not kept.
-    GeneratedStatements(ClassFacts& facts, bool keepRegistrations)
-        : facts_(facts), keepRegistrations_(keepRegistrations) {}
+    // Without `keepAllFacts` (for a merge), every line is checked as before, but of the facts
+    // only the components and what the constructor assigns are kept: not the listener
+    // registrations, the list items, nor the order components are added and raised in.
+    GeneratedStatements(ClassFacts& facts, bool keepAllFacts)
+        : facts_(facts), keepAllFacts_(keepAllFacts) {}
 
     // A field declaration of the public class ("Label label_1;"); false for another line.
     // `name` is the field's name as the line writes it.
@@ -70,7 +72,7 @@ class GeneratedStatements {
     void Assign(std::string_view written) { Facts(written).assigned = true; }
 
     ClassFacts& facts_;
-    bool keepRegistrations_;
+    bool keepAllFacts_;
     // What the class says about each name, in one table, and the names it holds.
     NameTable<NameFacts> names_;
     std::deque<std::string> keys_;

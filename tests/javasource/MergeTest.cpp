@@ -56,6 +56,9 @@ const std::string kKeptBuy =
 const std::string kHelperClass =
     "\r\nclass Helper {\r\n    String text = \"\"\"\r\n        a } text block\r\n        "
     "\"\"\";\r\n}\r\n";
+const std::string kJWindowLines =
+    "            JWindow window = new JWindow();\r\n            window.pack();\r\n"
+    "            window.show();\r\n";
 const std::string kClassEnd = "        window.show();\r\n    }\r\n";
 
 struct MergeCase {
@@ -197,6 +200,20 @@ const std::vector<MergeCase>& Cases() {
          0,
          "buy_AL.actionPerformed is there twice",
          0},
+        // The same two edits with every line as the generator writes it.
+        {"ListenerStubTwice",
+         {{kBuyStub + "        }\r\n",
+           kBuyStub + "        }\r\n        public void actionPerformed(ActionEvent e) { \r\n" +
+               kBuyStub + "        }\r\n"}},
+         nullptr,
+         {},
+         0,
+         "buy_AL.actionPerformed is there twice",
+         0},
+        {"WindowTheGeneratorDoesNotOpen",
+         {{kBuyStub, kBuyStub + kJWindowLines}},
+         nullptr,
+         {{kBuyStub, kBuyStub + kJWindowLines}}},
         {"ListenerHeaderChanged",
          {{"public void actionPerformed(ActionEvent e) { \r\n" + kBuyStub,
            "public void actionPerformed(final ActionEvent e) {\r\n" + kBuyStub}},

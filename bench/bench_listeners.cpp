@@ -23,7 +23,7 @@ CodegenTable ButtonsWithEvents(int count) {
         row.designEvents =
             "mouseClicked()|actionPerformed()|keyTyped()|mouseEntered()|mouseDragged()|"
             "focusLost()|componentMoved()";
-        row.popup = "Frame,Settings,mouseClicked()";
+        row.SetPopup("Frame,Settings,mouseClicked()");
     }
     return table;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "codegen/JavaText.h"
+#include "document/PopupBinding.h"
 
 namespace korvane {
 
@@ -32,6 +33,12 @@ struct CodegenRow {
     std::string_view tabOrder;
     std::string_view popup;  // a binding generation writes (IsWritablePopup), or ""
     uint64_t zOrder = 0;     // on the design surface: larger is nearer the front
+    PopupBinding binding;    // the fields of popup, read once
+
+    void SetPopup(std::string_view writable) {
+        popup = writable;
+        binding = PopupBinding::Read(writable);
+    }
 };
 
 using CodegenTable = std::vector<CodegenRow>;

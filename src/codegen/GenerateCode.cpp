@@ -39,11 +39,11 @@ CodegenRow RowOfSlot(const DesignDocument& doc, int slot) {
                    record.ComponentEvents,
                    {},
                    record.ComponentTabOrder,
-                   IsWritablePopup(record.ComponentPopup) ? std::string_view(record.ComponentPopup)
-                                                          : std::string_view(),
+                   {},
                    record.ZOrder};
-    if (!row.popup.empty()) {
-        const std::string_view trigger = PopupBinding::Read(row.popup).trigger;
+    if (IsWritablePopup(record.ComponentPopup)) {
+        row.SetPopup(record.ComponentPopup);
+        const std::string_view trigger = row.binding.trigger;
         if (row.designEvents.empty()) {
             row.designEvents = trigger;
         } else if (!HasPart(row.designEvents, trigger)) {

@@ -335,7 +335,7 @@ std::string Checker::PopupClasses() const {
     const bool appletImported = IsAppletTarget(file_.generateType);
     for (const CodegenRow& row : file_.table) {
         if (row.popup.empty()) continue;
-        const PopupBinding binding = PopupBinding::Read(row.popup);
+        const PopupBinding& binding = row.binding;
         const std::string_view cls = binding.className;
         const auto named = [&] {
             return "The window class " + Quoted(cls) + " of the popup binding of " +
@@ -362,7 +362,7 @@ std::string Checker::PopupClasses() const {
         if (const CodegenRow* const* other = otherFamily.Find(cls); (dialog || window) && other)
             return named() + " is opened as a " + std::string(binding.kind) + ", and " +
                    Quoted((*other)->name) + " opens it as a " +
-                   std::string(PopupBinding::Read((*other)->popup).kind) +
+                   std::string((*other)->binding.kind) +
                    ": one class cannot be both a frame and a dialog.";
         if (dialog) dialogOfClass.Insert(cls, &row);
         if (window) windowOfClass.Insert(cls, &row);

@@ -18,7 +18,7 @@ void DialogBindings(const JavaFile& file, std::vector<std::string>& out) {
     if (IsFrameTarget(file.generateType)) return;
     for (const CodegenRow& row : file.table) {
         if (row.popup.empty()) continue;
-        const PopupBinding binding = PopupBinding::Read(row.popup);
+        const PopupBinding& binding = row.binding;
         if (binding.kind != "Dialog") continue;
         out.push_back("The popup binding of " + Quoted(row.name) + " opens the Dialog " +
                       Quoted(binding.className) +

@@ -136,8 +136,8 @@ void WriteListenerClasses(const ListenerPlan& plan, const CodegenTable& table,
             shownName.clear();
             AppendJavaStringContent(shownName, cls.name);
             const CodegenRow* const* row = firstRowOfName.Find(cls.name);
-            popupRow = row && IsWritablePopup((*row)->popup) ? *row : nullptr;
-            trigger = popupRow ? PopupBinding::Read(popupRow->popup).trigger : std::string_view{};
+            popupRow = row && !(*row)->popup.empty() ? *row : nullptr;
+            trigger = popupRow ? popupRow->binding.trigger : std::string_view{};
         }
         const std::span<const EventMethodRow* const> methods = plan.MethodsOf(k);
         AppendAll(sink.BeginLine(), {"    class ", cls.name, classTail[plan.TypeOf(cls)]});

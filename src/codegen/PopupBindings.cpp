@@ -2,16 +2,6 @@
 #include "platform/Text.h"
 
 namespace korvane {
-namespace {
-
-// Whether the popup is a binding of this kind, its first field: asked of every row, and most
-// rows are passed over on their first bytes.
-bool IsBindingOfKind(std::string_view popup, std::string_view kind) {
-    return popup.size() > kind.size() && popup[kind.size()] == ',' && popup.starts_with(kind) &&
-           IsPopupBinding(popup);
-}
-
-}  // namespace
 
 bool IsPopupWindowKind(std::string_view kind) {
     return kind == "Dialog" || kind == "Frame" || kind == "JDialog" || kind == "JFrame";
@@ -23,8 +13,8 @@ bool IsWritablePopup(std::string_view popup) {
 
 void WritePopupWindowLines(const CodegenRow& row, std::string_view method,
                            std::string_view generateType, LineSink& sink) {
-    if (!IsWritablePopup(row.popup)) return;
-    const PopupBinding binding = PopupBinding::Read(row.popup);
+    if (row.popup.empty()) return;
+    const PopupBinding& binding = row.binding;
     if (binding.trigger != method) return;
     if (binding.kind == "Dialog") {
         // Only frames keep the frame field a dialog needs as its owner.
@@ -42,14 +32,14 @@ void WritePopupWindowLines(const CodegenRow& row, std::string_view method,
 
 bool PopupsNeedSwingImport(const CodegenTable& table) {
     for (const CodegenRow& row : table)
-        if (IsBindingOfKind(row.popup, "JDialog") || IsBindingOfKind(row.popup, "JFrame"))
+        if (!row.popup.empty() && (row.binding.kind == "JDialog" || row.binding.kind == "JFrame"))
             return true;
     return false;
 }
 
 bool HasDialogPopupBinding(const CodegenTable& table) {
     for (const CodegenRow& row : table)
-        if (IsBindingOfKind(row.popup, "Dialog")) return true;
+        if (!row.popup.empty() && row.binding.kind == "Dialog") return true;
     return false;
 }
 

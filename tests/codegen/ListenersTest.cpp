@@ -28,7 +28,8 @@ CodegenRow Row(std::string name, std::string type, std::string events, std::stri
     row.name = Kept(std::move(name));
     row.type = Kept(std::move(type));
     row.designEvents = Kept(std::move(events));
-    row.popup = Kept(std::move(popup));
+    // As the table holds it: only a binding generation writes.
+    if (IsWritablePopup(popup)) row.SetPopup(Kept(std::move(popup)));
     return row;
 }
 

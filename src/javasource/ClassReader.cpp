@@ -396,8 +396,8 @@ class Reader {
         TakeTrailingBlank();
         if (anchor_ == kNotKept)
             SkipToLine(kMemberClose);
-        else if (forMerge_)
-            PassStubsAsGenerated(component);
+        else if (!trusted_)
+            TakeStubsAsGenerated(container, component, facts);
         while (!AtEnd()) {
             const std::string_view text = Line().code;
             std::string_view written;
@@ -475,13 +475,22 @@ class Reader {
         cursor_.MoveTo(at, number);
     }
 
-    // In a merge, a listener class that holds only the stubs of its methods holds nothing the
-    // merge keeps. When every line of the class is the generator's own, byte for byte, each is
-    // compared here with the few forms it can be, at a fraction of the cost of reading the lines
-    // one by one, and the class is passed over to its closing line; anything else (an edited
-    // body, other spacing, a blank line, a method twice) leaves the class to be read line by
-    // line.
-    void PassStubsAsGenerated(std::string_view component) {
+    // A listener class whose lines are all the generator's own, byte for byte, holds only the
+    // stubs of its methods. Its lines are compared here with the few forms each can be, at a
+    // fraction of the cost of reading them one by one, and the class is taken to its closing
+    // line with the items and methods the line-by-line reading gives it (in a merge, none: it
+    // holds nothing a merge keeps). Anything else (an edited body, other spacing, a blank line,
+    // a method twice) leaves the class to be read line by line.
+    void TakeStubsAsGenerated(std::string_view container, std::string_view component,
+                              javasource::ReadListenerClass* facts) {
+        const size_t itemsBefore = result_.items.size(), methodsBefore = result_.methods.size();
+        const int anchorBefore = anchor_;
+        const auto giveUp = [&] {
+            result_.items.resize(itemsBefore);
+            result_.methods.resize(methodsBefore);
+            anchor_ = anchorBefore;
+            if (facts) facts->methodCount = 0;
+        };
         const std::vector<MethodForm>& forms = MethodFormsOf(*listenerRow_);
         uint64_t seen = 0;  // bit k: forms[k] was read
         size_t at = Line().begin, next = 0;
@@ -489,27 +498,41 @@ class Reader {
         for (std::string_view line = LineAt(at, next); line != "    }"; line = LineAt(at, next)) {
             size_t k = 0;
             while (k < forms.size() && line != forms[k].firstLine) ++k;
-            if (k == forms.size() || (seen >> k & 1) != 0) return;
+            if (k == forms.size() || (seen >> k & 1) != 0) return giveUp();
             seen |= uint64_t{1} << k;
-            const StubParts& stub = *forms[k].stub;
+            ListenerMethod m;
+            m.className = container;
+            m.method = line.substr(kMethodNameAt, forms[k].methodSize);
+            m.headerLine = number;
+            m.begin = at;
+            m.bodyBegin = next;
             line = LineAt(at = next, next);
             if (!line.starts_with(kStubIndent) ||
-                !IsStubLine(line.substr(kStubIndent.size()), component, stub))
-                return;
+                !IsStubLine(line.substr(kStubIndent.size()), component, *forms[k].stub))
+                return giveUp();
             line = LineAt(at = next, next);
             number += 2;
             if (line != "        }") {
-                if (!IsPopupLines(line, at, next)) return;
+                if (!IsPopupLines(line, at, next, m)) return giveUp();
                 line = LineAt(at = next, next);
                 number += 3;
-                if (line != "        }") return;
+                if (line != "        }") return giveUp();
             }
-            at = next;
+            m.bodyEnd = at;
+            m.end = at = next;
             ++number;
+            if (forMerge_) continue;
+            GeneratedItem& item = result_.items[static_cast<size_t>(
+                AddItem(container, ItemKind::ListenerMethod, m.method, m.headerLine))];
+            item.endOfLines = item.end = m.end;
+            result_.methods.push_back(m);
+            if (facts) ++facts->methodCount;
         }
         cursor_.MoveTo(at, number);
     }
 
+    // Where a method's name begins in its first line as the generator writes it.
+    static constexpr size_t kMethodNameAt = std::string_view("        public void ").size();
     static constexpr std::string_view kStubIndent = "            ";
 
     // The line that begins at `at` without its line end; `next` is where the line after it
@@ -526,7 +549,7 @@ class Reader {
 
     // Whether `line` and the two after it are the lines of a stub that open its popup window
     // as the generator writes them; `at` and `next` then move to the last of them.
-    bool IsPopupLines(std::string_view line, size_t& at, size_t& next) const {
+    bool IsPopupLines(std::string_view line, size_t& at, size_t& next, ListenerMethod& m) const {
         if (!line.starts_with(kStubIndent)) return false;
         line.remove_prefix(kStubIndent.size());
         constexpr std::string_view kNew = " window = new ";
@@ -546,6 +569,8 @@ class Reader {
         if (LineAt(pos, after) != "            window.show();") return false;
         at = pos;
         next = after;
+        m.popupKind = kind;
+        m.popupClass = line.substr(kindEnd + kNew.size(), classEnd - kindEnd - kNew.size());
         return true;
     }
 
@@ -652,6 +677,7 @@ class Reader {
     // writes them, made the first time a class of the type is read.
     struct MethodForm {
         std::string firstLine;
+        size_t methodSize = 0;  // of the method's name in it
         const StubParts* stub = nullptr;
     };
     const std::vector<MethodForm>& MethodFormsOf(const ListenerRow& listener) {
@@ -664,7 +690,8 @@ class Reader {
                 if (row.kind != listener.kind || forms->size() == 64) continue;
                 std::string_view method = row.method;
                 if (method.ends_with("()")) method.remove_suffix(2);
-                forms->push_back({ListenerMethodFirstLine(row.method, row.kind), &StubOf(method)});
+                forms->push_back({ListenerMethodFirstLine(row.method, row.kind), method.size(),
+                                  &StubOf(method)});
             }
         }
         return *forms;

@@ -381,6 +381,7 @@ class Reader {
             facts = &result_.facts.listenerClasses.emplace_back();
             facts->name = container;
             facts->listenerType = listenerType_;
+            facts->listener = listenerRow_;
             facts->implements = listenerImplements_;
             facts->line = headerLine;
             facts->firstMethod = result_.methods.size();
@@ -503,6 +504,7 @@ class Reader {
             ListenerMethod m;
             m.className = container;
             m.method = line.substr(kMethodNameAt, forms[k].methodSize);
+            m.eventIndex = forms[k].eventIndex;
             m.headerLine = number;
             m.begin = at;
             m.bodyBegin = next;
@@ -678,6 +680,7 @@ class Reader {
     struct MethodForm {
         std::string firstLine;
         size_t methodSize = 0;  // of the method's name in it
+        int eventIndex = 0;     // its row of the catalogue's EventMethodTable
         const StubParts* stub = nullptr;
     };
     const std::vector<MethodForm>& MethodFormsOf(const ListenerRow& listener) {
@@ -691,6 +694,7 @@ class Reader {
                 std::string_view method = row.method;
                 if (method.ends_with("()")) method.remove_suffix(2);
                 forms->push_back({ListenerMethodFirstLine(row.method, row.kind), method.size(),
+                                  static_cast<int>(&row - catalogue_.EventMethodTable().data()),
                                   &StubOf(method)});
             }
         }

@@ -19,6 +19,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "codegen/EventCatalogue.h"
 #include "javasource/SyntaxCheck.h"
 
 namespace korvane::javasource {
@@ -94,6 +95,9 @@ struct ListenerMethod {
     // The popup window its stub opens: its kind ("Dialog", "JFrame", ...) and class as the file
     // writes it; empty for none.
     std::string_view popupKind, popupClass;
+    // Its row of the event catalogue's EventMethodTable, when the reader found it there; -1 when
+    // it is to be looked up by its name.
+    int eventIndex = -1;
 };
 
 // What the recognised lines say about the design, for the import.
@@ -130,6 +134,7 @@ struct ReadRegistration {
 struct ReadListenerClass {
     std::string_view name;  // as the file writes it
     std::string_view listenerType;
+    const ListenerRow* listener = nullptr;  // the catalogue's row of listenerType
     bool implements = false;
     // Its methods: ReadClass::methods from firstMethod on, in file order.
     size_t firstMethod = 0, methodCount = 0;

@@ -34,10 +34,7 @@ std::string Joined(const std::vector<std::string>& parts) {
 
 class Importer {
   public:
-    explicit Importer(std::string_view file) : file_(file) {
-        for (const ListenerRow& row : catalogue_.ListenerTable())
-            rowOfType_.emplace(row.listenerType, &row);
-    }
+    explicit Importer(std::string_view file) : file_(file) {}
 
     ImportedClass Run() {
         read_ = ReadGeneratedClass(file_);
@@ -207,15 +204,10 @@ class Importer {
     // translated (kept in `scratch` when it has \u escapes).
     std::string_view ComponentOfClass(const ReadListenerClass& cls, std::string& scratch) const {
         const std::string_view name = UnescapedName(cls.name, scratch);
-        const ListenerRow* row = RowOfType(cls.listenerType);
+        const ListenerRow* row = cls.listener;
         if (row && name.ends_with(row->suffix))
             return name.substr(0, name.size() - row->suffix.size());
         return name;
-    }
-
-    const ListenerRow* RowOfType(std::string_view type) const {
-        const auto it = rowOfType_.find(type);
-        return it == rowOfType_.end() ? nullptr : it->second;
     }
 
     // The listener class of a name as written, or -1. The generator registers the classes in
@@ -257,6 +249,12 @@ class Importer {
         return events_.emplace(written, std::pair{std::move(name), index}).first->second;
     }
 
+    std::pair<std::string_view, int> EventOf(const ListenerMethod& m) {
+        if (m.eventIndex < 0) return EventOfMethod(m.method);
+        return {catalogue_.EventMethodTable()[static_cast<size_t>(m.eventIndex)].method,
+                m.eventIndex};
+    }
+
     void Events() {
         const ClassFacts& facts = read_.facts;
         const std::vector<ReadListenerClass>& listeners = facts.listenerClasses;
@@ -270,7 +268,7 @@ class Importer {
             const int clsIndex = ListenerClassNamed(r.className);
             const ReadListenerClass* cls =
                 clsIndex < 0 ? nullptr : &listeners[static_cast<size_t>(clsIndex)];
-            const ListenerRow* row = cls ? RowOfType(cls->listenerType) : nullptr;
+            const ListenerRow* row = cls ? cls->listener : nullptr;
             if (!row || row->registration != r.registration ||
                 ComponentOfClass(*cls, classScratch) != name) {
                 Unmapped(r.line, "the registration of " + std::string(r.className) + " on " +
@@ -295,11 +293,12 @@ class Importer {
                                                                   : menuEvents_[std::string(name)];
             for (size_t k = 0; k < cls->methodCount; ++k) {
                 const ListenerMethod& m = read_.methods[cls->firstMethod + k];
-                const auto& [method, index] = EventOfMethod(m.method);
+                const auto [method, index] = EventOf(m);
                 if (index < 0 || catalogue_.ListenerOfMethod(index) != row) {
-                    Unmapped(m.headerLine,
-                             method + " is not a method of " + std::string(row->listenerType) +
-                                 "; it is not taken as an event of " + std::string(name));
+                    Unmapped(m.headerLine, std::string(method) + " is not a method of " +
+                                               std::string(row->listenerType) +
+                                               "; it is not taken as an event of " +
+                                               std::string(name));
                     continue;
                 }
                 if (!events.empty()) events += '|';
@@ -460,7 +459,6 @@ class Importer {
         size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
     };
     std::unordered_map<std::string, size_t, Hash, std::equal_to<>> componentIndex_;
-    std::unordered_map<std::string_view, const ListenerRow*> rowOfType_;
     std::pmr::monotonic_buffer_resource classNodes_;
     std::pmr::unordered_map<std::string_view, size_t> classIndex_{&classNodes_};
     size_t nextClass_ = 0;      // the listener class tried first

@@ -40,7 +40,8 @@ CodegenRow RowOfSlot(const DesignDocument& doc, int slot) {
                    {},
                    record.ComponentTabOrder,
                    {},
-                   record.ZOrder};
+                   record.ZOrder,
+                   {}};
     if (IsWritablePopup(record.ComponentPopup)) {
         row.SetPopup(record.ComponentPopup);
         const std::string_view trigger = row.binding.trigger;

@@ -634,6 +634,12 @@ class Reader {
                                     std::string(method));
             return;
         }
+        // The closing line is kept with the body; a carriage return standing alone among its
+        // blanks would end a line in a merged file where the brace is commented out.
+        if (LoneCarriageReturn(Line().text)) {
+            Refuse(closeNumber, std::string(kLoneCarriageReturn));
+            return;
+        }
         if (m.bodyEnd > m.bodyBegin) {
             const CheckedText checked = checker_.Check(file_, m.bodyBegin, m.bodyEnd,
                                                        header.number + 1, TextPlace::Statements);

@@ -44,6 +44,8 @@ class LineCursor {
 // The line number (from 1) of the first line that holds a CR not followed by LF and something
 // besides blanks, or 0: among blanks alone such a CR hides nothing.
 int LoneCarriageReturn(std::string_view text);
+inline constexpr std::string_view kLoneCarriageReturn =
+    "a carriage return stands alone; lines must end with LF or CR LF";
 
 // The text without blanks and tabs at either end.
 std::string_view Trimmed(std::string_view text);

@@ -182,7 +182,7 @@ CheckedText SyntaxChecker::Check(std::string_view file, size_t begin, size_t end
     // comment could hide code from the reader. Generated lines, matched exactly, hold none.
     if (const int line = LoneCarriageReturn(file.substr(begin, end - begin))) {
         result.errorLine = firstLine + line - 1;
-        result.error = "a carriage return stands alone; lines must end with LF or CR LF";
+        result.error = kLoneCarriageReturn;
         return result;
     }
     const Wrapper wrapper = WrapperOf(place);

@@ -120,7 +120,7 @@ int MergeIntoFile(DesignDocument& doc, const std::string& path, FileSystem& file
         return Generate(doc, discard) ? CannotMerge(path, *refusal) : 1;
     }
     text.clear();
-    LineSink sink(kJavaLineEnd, [&](std::string_view bytes) { text.append(bytes); });
+    LineSink sink(kJavaLineEnd, text);
     if (!Generate(doc, sink)) return 1;
     AtomicFileWriter file(files, path);
     bool written = file.Open(error);

@@ -58,7 +58,8 @@ class LineBlock {
 // Where the writers' lines go, each taken in ASCII. A plain sink keeps them as a list (the code
 // window shows them). A write-through sink appends each line and its line end to a piece of
 // about 1 MiB and hands the piece on when it is full, so that a large file is never held whole
-// (a file of 100 MB then takes a hundred writes). A derived sink may take each line itself.
+// (a file of 100 MB then takes a hundred writes), or appends them all to a string of the
+// caller's. A derived sink may take each line itself.
 //
 // A writer either passes a finished line to EmitLine or builds it in place: it appends the
 // line's text to the string BeginLine returns and then calls EndLine, which spares a write-through
@@ -69,6 +70,8 @@ class LineSink {
 
     LineSink() = default;
     LineSink(std::string_view lineEnd, PieceWriter write);
+    // Writes through into `into`, at its end, which then holds the whole text at once.
+    LineSink(std::string_view lineEnd, std::string& into);
     LineSink(const LineSink&) = delete;
     LineSink& operator=(const LineSink&) = delete;
     virtual ~LineSink() = default;
@@ -86,17 +89,17 @@ class LineSink {
             line_.clear();
             return line_;
         }
-        lineStart_ = piece_.size();
-        return piece_;
+        lineStart_ = out_->size();
+        return *out_;
     }
     void EndLine() {
         if (!writeThrough_) {
             TakeLine(line_);
             return;
         }
-        if (!IsAscii(std::string_view(piece_).substr(lineStart_))) MakeBuiltLineAscii();
-        piece_ += lineEnd_;
-        if (piece_.size() >= kPiece) Flush();
+        if (!IsAscii(std::string_view(*out_).substr(lineStart_))) MakeBuiltLineAscii();
+        *out_ += lineEnd_;
+        if (out_->size() >= flushAt_) Flush();
     }
     // The lines as a block for EmitBlock.
     LineBlock MakeBlock(std::initializer_list<std::string_view> lines) const;
@@ -105,8 +108,8 @@ class LineSink {
             for (const std::string& line : block.lines_) Take(line);
             return;
         }
-        piece_ += block.joined_;
-        if (piece_.size() >= kPiece) Flush();
+        *out_ += block.joined_;
+        if (out_->size() >= flushAt_) Flush();
     }
     // Hands on what a write-through sink holds.
     void Flush();
@@ -131,6 +134,8 @@ class LineSink {
     std::string lineEnd_;
     PieceWriter write_;
     std::string piece_;
+    std::string* out_ = &piece_;  // the piece, or the caller's string
+    size_t flushAt_ = kPiece;
     size_t lineStart_ = 0;
 };
 

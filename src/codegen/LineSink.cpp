@@ -7,6 +7,9 @@ LineSink::LineSink(std::string_view lineEnd, PieceWriter write)
     piece_.reserve(kPiece + (size_t{1} << 16));
 }
 
+LineSink::LineSink(std::string_view lineEnd, std::string& into)
+    : writeThrough_(true), lineEnd_(lineEnd), out_(&into), flushAt_(SIZE_MAX) {}
+
 LineBlock LineSink::MakeBlock(std::initializer_list<std::string_view> lines) const {
     LineBlock block;
     for (std::string_view line : lines) {
@@ -17,7 +20,7 @@ LineBlock LineSink::MakeBlock(std::initializer_list<std::string_view> lines) con
 }
 
 void LineSink::Flush() {
-    if (piece_.empty()) return;
+    if (!write_ || piece_.empty()) return;
     write_(piece_);
     piece_.clear();
 }
@@ -31,9 +34,9 @@ void LineSink::TakeLine(std::string_view line) {
 }
 
 void LineSink::MakeBuiltLineAscii() {
-    std::string ascii = AsciiJavaSource(piece_.substr(lineStart_));
-    piece_.resize(lineStart_);
-    piece_ += ascii;
+    std::string ascii = AsciiJavaSource(out_->substr(lineStart_));
+    out_->resize(lineStart_);
+    *out_ += ascii;
 }
 
 }  // namespace korvane

@@ -366,8 +366,6 @@ class Reader {
             name.size() == row->second->suffix.size())
             return false;
         listenerRow_ = row->second;
-        listenerType_ = row->second->listenerType;
-        listenerImplements_ = implements;
         listenerSuffix_ = row->second->suffix;
         return true;
     }
@@ -380,9 +378,7 @@ class Reader {
         if (!trusted_ && !forMerge_) {
             facts = &result_.facts.listenerClasses.emplace_back();
             facts->name = container;
-            facts->listenerType = listenerType_;
             facts->listener = listenerRow_;
-            facts->implements = listenerImplements_;
             facts->line = headerLine;
             facts->firstMethod = result_.methods.size();
         }
@@ -496,7 +492,8 @@ class Reader {
         uint64_t seen = 0;  // bit k: forms[k] was read
         size_t at = Line().begin, next = 0;
         int number = Line().number;
-        for (std::string_view line = LineAt(at, next); line != "    }"; line = LineAt(at, next)) {
+        for (std::string_view line = LineAt(file_, at, next); line != "    }";
+             line = LineAt(file_, at, next)) {
             size_t k = 0;
             while (k < forms.size() && line != forms[k].firstLine) ++k;
             if (k == forms.size() || (seen >> k & 1) != 0) return giveUp();
@@ -508,15 +505,15 @@ class Reader {
             m.headerLine = number;
             m.begin = at;
             m.bodyBegin = next;
-            line = LineAt(at = next, next);
+            line = LineAt(file_, at = next, next);
             if (!line.starts_with(kStubIndent) ||
                 !IsStubLine(line.substr(kStubIndent.size()), component, *forms[k].stub))
                 return giveUp();
-            line = LineAt(at = next, next);
+            line = LineAt(file_, at = next, next);
             number += 2;
             if (line != "        }") {
                 if (!IsPopupLines(line, at, next, m)) return giveUp();
-                line = LineAt(at = next, next);
+                line = LineAt(file_, at = next, next);
                 number += 3;
                 if (line != "        }") return giveUp();
             }
@@ -537,18 +534,6 @@ class Reader {
     static constexpr size_t kMethodNameAt = std::string_view("        public void ").size();
     static constexpr std::string_view kStubIndent = "            ";
 
-    // The line that begins at `at` without its line end; `next` is where the line after it
-    // begins.
-    std::string_view LineAt(size_t at, size_t& next) const {
-        const char* start = file_.data() + at;
-        const size_t left = file_.size() - at;
-        const auto* lf = static_cast<const char*>(std::memchr(start, '\n', left));
-        size_t length = lf ? static_cast<size_t>(lf - start) : left;
-        next = at + (lf ? length + 1 : length);
-        if (length > 0 && start[length - 1] == '\r') --length;
-        return {start, length};
-    }
-
     // Whether `line` and the two after it are the lines of a stub that open its popup window
     // as the generator writes them; `at` and `next` then move to the last of them.
     bool IsPopupLines(std::string_view line, size_t& at, size_t& next, ListenerMethod& m) const {
@@ -566,9 +551,9 @@ class Reader {
                 : (kind != "Frame" && kind != "JFrame" && kind != "JDialog") || rest != "();")
             return false;
         size_t pos = next, after = 0;
-        if (LineAt(pos, after) != "            window.pack();") return false;
+        if (LineAt(file_, pos, after) != "            window.pack();") return false;
         pos = after;
-        if (LineAt(pos, after) != "            window.show();") return false;
+        if (LineAt(file_, pos, after) != "            window.show();") return false;
         at = pos;
         next = after;
         m.popupKind = kind;
@@ -918,8 +903,7 @@ class Reader {
     };
     MethodNames methodsOfClass_;
     const ListenerRow* listenerRow_ = nullptr;
-    std::string_view listenerType_, listenerSuffix_;
-    bool listenerImplements_ = false;
+    std::string_view listenerSuffix_;
     size_t closeOfStub_ = 0;
     // The methods are the few of the catalogue: told apart by their length and three letters.
     struct MethodHash {

@@ -132,10 +132,8 @@ struct ReadRegistration {
 };
 
 struct ReadListenerClass {
-    std::string_view name;  // as the file writes it
-    std::string_view listenerType;
-    const ListenerRow* listener = nullptr;  // the catalogue's row of listenerType
-    bool implements = false;
+    std::string_view name;                  // as the file writes it
+    const ListenerRow* listener = nullptr;  // the catalogue's row of what it listens to
     // Its methods: ReadClass::methods from firstMethod on, in file order.
     size_t firstMethod = 0, methodCount = 0;
     int line = 0;

@@ -174,13 +174,7 @@ void LineCursor::Load(size_t begin, int number) {
         line_.next = text_.size();
         return;
     }
-    const char* start = text_.data() + begin;
-    const size_t left = text_.size() - begin;
-    const auto* lf = static_cast<const char*>(std::memchr(start, '\n', left));
-    size_t length = lf ? static_cast<size_t>(lf - start) : left;
-    line_.next = begin + (lf ? length + 1 : length);
-    if (length > 0 && start[length - 1] == '\r') --length;
-    line_.text = {start, length};
+    line_.text = LineAt(text_, begin, line_.next);
     line_.code = Trimmed(line_.text);
 }
 

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -22,6 +23,18 @@ struct SourceLine {
     size_t next = 0;  // after the line end
     int number = 0;   // from 1
 };
+
+// The line of `text` that begins at `at`, without its line end (LF or CR LF); `next` is where
+// the line after it begins.
+inline std::string_view LineAt(std::string_view text, size_t at, size_t& next) {
+    const char* start = text.data() + at;
+    const size_t left = text.size() - at;
+    const auto* lf = static_cast<const char*>(std::memchr(start, '\n', left));
+    size_t length = lf ? static_cast<size_t>(lf - start) : left;
+    next = at + (lf ? length + 1 : length);
+    if (length > 0 && start[length - 1] == '\r') --length;
+    return {start, length};
+}
 
 // The lines of a text, ended by LF or CR LF. A CR that does not end a line is reported by
 // LoneCarriageReturn: javac ends lines there and tree-sitter does not.

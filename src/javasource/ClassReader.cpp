@@ -14,6 +14,7 @@
 #include "javasource/GeneratedStatements.h"
 #include "javasource/JavaLexis.h"
 #include "platform/LargeMemory.h"
+#include "platform/Text.h"
 
 namespace korvane::javasource {
 namespace {
@@ -33,8 +34,19 @@ void ReserveLarge(std::vector<Record>& records, size_t count) {
     AdviseLargePages(records.data(), records.capacity() * sizeof(Record));
 }
 
+// The line feeds in `text`: counted in blocks of 64 bytes, a loop the compiler makes vector
+// instructions of, as it does not for one of unknown length.
 int CountLines(std::string_view text) {
-    return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+    constexpr size_t kBlock = 64;
+    size_t lines = 0, at = 0;
+    for (; text.size() - at >= kBlock; at += kBlock) {
+        uint8_t inBlock = 0;
+        for (size_t k = 0; k < kBlock; ++k) inBlock += text[at + k] == '\n' ? 1 : 0;
+        lines += inBlock;
+    }
+    lines += static_cast<size_t>(
+        std::count(text.begin() + static_cast<ptrdiff_t>(at), text.end(), '\n'));
+    return static_cast<int>(lines);
 }
 
 class Reader {
@@ -455,21 +467,25 @@ class Reader {
     static constexpr std::string_view kMemberClose = "    }", kClassClose = "}";
     void SkipToLine(std::string_view close) {
         const std::string_view text = file_;
-        size_t at = Line().begin;
-        int number = Line().number;
-        while (at < text.size()) {
-            // The brace that ends a closing line first: few lines have one there.
-            const size_t after = at + close.size();
-            if (after <= text.size() && text[after - 1] == '}' &&
+        const size_t from = Line().begin;
+        // A closing line ends with a brace, which few lines hold: each brace is looked at.
+        size_t at = text.size();
+        for (size_t brace = from; brace < text.size(); ++brace) {
+            const auto* found = static_cast<const char*>(
+                std::memchr(text.data() + brace, '}', text.size() - brace));
+            if (!found) break;
+            brace = static_cast<size_t>(found - text.data());
+            const size_t after = brace + 1;
+            if (after < from + close.size()) continue;
+            const size_t start = after - close.size();
+            if ((start == from || text[start - 1] == '\n') &&
                 (after == text.size() || text[after] == '\r' || text[after] == '\n') &&
-                text.substr(at, close.size()) == close)
+                text.substr(start, close.size()) == close) {
+                at = start;
                 break;
-            const auto* lf =
-                static_cast<const char*>(std::memchr(text.data() + at, '\n', text.size() - at));
-            at = lf ? static_cast<size_t>(lf - text.data()) + 1 : text.size();
-            ++number;
+            }
         }
-        cursor_.MoveTo(at, number);
+        cursor_.MoveTo(at, Line().number + CountLines(text.substr(from, at - from)));
     }
 
     // A listener class whose lines are all the generator's own, byte for byte, holds only the
@@ -492,33 +508,43 @@ class Reader {
         uint64_t seen = 0;  // bit k: forms[k] was read
         size_t at = Line().begin, next = 0;
         int number = Line().number;
-        for (std::string_view line = LineAt(file_, at, next); line != "    }";
-             line = LineAt(file_, at, next)) {
-            size_t k = 0;
-            while (k < forms.size() && line != forms[k].firstLine) ++k;
+        // The methods are compared in place, a few pieces each, in the line end of the class's
+        // first line; the generator writes them in the order of their forms.
+        const size_t crlf = at >= 2 && file_[at - 2] == '\r' ? 1 : 0;
+        const std::string_view lineEnd = crlf ? "\r\n" : "\n";
+        for (size_t k = 0;
+             !StartsAt(at, kMemberClose) || !StartsAt(at + kMemberClose.size(), lineEnd); ++k) {
+            if (k >= forms.size() || !StartsAt(at, forms[k].head[crlf])) {
+                k = 0;
+                while (k < forms.size() && !StartsAt(at, forms[k].head[crlf])) ++k;
+            }
             if (k == forms.size() || (seen >> k & 1) != 0) return giveUp();
             seen |= uint64_t{1} << k;
+            const MethodForm& form = forms[k];
             ListenerMethod m;
             m.className = container;
-            m.method = line.substr(kMethodNameAt, forms[k].methodSize);
-            m.eventIndex = forms[k].eventIndex;
+            m.method = file_.substr(at + kMethodNameAt, form.methodSize);
+            m.eventIndex = form.eventIndex;
             m.headerLine = number;
             m.begin = at;
-            m.bodyBegin = next;
-            line = LineAt(file_, at = next, next);
-            if (!line.starts_with(kStubIndent) ||
-                !IsStubLine(line.substr(kStubIndent.size()), component, *forms[k].stub))
-                return giveUp();
-            line = LineAt(file_, at = next, next);
+            m.bodyBegin = at + form.firstLine.size() + lineEnd.size();
+            at += form.head[crlf].size();
+            if (form.stub->named) {
+                if (!StartsAt(at, component)) return giveUp();
+                at += component.size();
+            }
+            if (!StartsAt(at, form.stubEnd[crlf])) return giveUp();
+            at += form.stubEnd[crlf].size();
             number += 2;
-            if (line != "        }") {
-                if (!IsPopupLines(line, at, next, m)) return giveUp();
-                line = LineAt(file_, at = next, next);
+            if (!StartsAt(at, kStubClose) || !StartsAt(at + kStubClose.size(), lineEnd)) {
+                if (!IsPopupLines(LineAt(file_, at, next), at, next, m)) return giveUp();
+                at = next;
                 number += 3;
-                if (line != "        }") return giveUp();
+                if (!StartsAt(at, kStubClose) || !StartsAt(at + kStubClose.size(), lineEnd))
+                    return giveUp();
             }
             m.bodyEnd = at;
-            m.end = at = next;
+            m.end = at += kStubClose.size() + lineEnd.size();
             ++number;
             if (forMerge_) continue;
             GeneratedItem& item = result_.items[static_cast<size_t>(
@@ -666,10 +692,20 @@ class Reader {
                line.substr(parts.before.size(), component.size()) == component;
     }
 
+    // Whether `text` stands in the file at `at`.
+    bool StartsAt(size_t at, std::string_view text) const {
+        return file_.size() - at >= text.size() &&
+               std::memcmp(file_.data() + at, text.data(), text.size()) == 0;
+    }
+    static constexpr std::string_view kStubClose = "        }";
+
     // The first line and the stub of each listener method of a listener type, as the generator
     // writes them, made the first time a class of the type is read.
     struct MethodForm {
         std::string firstLine;
+        // For LF and for CR LF line ends: the first line with its line end and the stub line up
+        // to the component's name, and the rest of the stub line with its line end.
+        std::string head[2], stubEnd[2];
         size_t methodSize = 0;  // of the method's name in it
         int eventIndex = 0;     // its row of the catalogue's EventMethodTable
         const StubParts* stub = nullptr;
@@ -684,9 +720,19 @@ class Reader {
                 if (row.kind != listener.kind || forms->size() == 64) continue;
                 std::string_view method = row.method;
                 if (method.ends_with("()")) method.remove_suffix(2);
-                forms->push_back({ListenerMethodFirstLine(row.method, row.kind), method.size(),
-                                  static_cast<int>(&row - catalogue_.EventMethodTable().data()),
-                                  &StubOf(method)});
+                MethodForm& form = forms->emplace_back();
+                form.firstLine = ListenerMethodFirstLine(row.method, row.kind);
+                form.methodSize = method.size();
+                form.eventIndex = static_cast<int>(&row - catalogue_.EventMethodTable().data());
+                form.stub = &StubOf(method);
+                for (const size_t crlf : {0, 1}) {
+                    const std::string_view lineEnd = crlf ? "\r\n" : "\n";
+                    AppendAll(form.head[crlf], {std::string_view(form.firstLine), lineEnd,
+                                                kStubIndent, std::string_view(form.stub->before)});
+                    AppendAll(
+                        form.stubEnd[crlf],
+                        {form.stub->named ? std::string_view(form.stub->after) : "", lineEnd});
+                }
             }
         }
         return *forms;

@@ -74,10 +74,9 @@ std::string Unescaped(std::string_view written) {
 // at once, any other spacing or names with \u escapes through MatchLine. The rest of the line
 // is matched later with MatchLine, which skips the blanks before it.
 
-// name.call(rest
-bool SplitNameCall(std::string_view line, std::string_view& name, std::string_view& call,
-                   std::string_view& rest) {
-    const size_t dot = AsciiNameEnd(line, 0);
+// name.call(rest, where `dot` is the end of the line's first ASCII name
+bool SplitNameCall(std::string_view line, size_t dot, std::string_view& name,
+                   std::string_view& call, std::string_view& rest) {
     if (dot > 0 && dot < line.size() && line[dot] == '.') {
         const size_t open = AsciiNameEnd(line, dot + 1);
         if (open > dot + 1 && open < line.size() && line[open] == '(') {
@@ -104,11 +103,10 @@ bool SplitCall(std::string_view line, std::string_view prefix, std::string_view&
     return MatchLine(line, {T(prefix), W(call), T("("), R(rest)});
 }
 
-// name = new Class(rest
-bool SplitCreation(std::string_view line, std::string_view& name, std::string_view& cls,
-                   std::string_view& rest) {
+// name = new Class(rest, where `nameEnd` is the end of the line's first ASCII name
+bool SplitCreation(std::string_view line, size_t nameEnd, std::string_view& name,
+                   std::string_view& cls, std::string_view& rest) {
     constexpr std::string_view kNew = " = new ";
-    const size_t nameEnd = AsciiNameEnd(line, 0);
     if (nameEnd > 0 && line.substr(nameEnd, kNew.size()) == kNew) {
         const size_t open = AsciiNameEnd(line, nameEnd + kNew.size());
         if (open > nameEnd + kNew.size() && open < line.size() && line[open] == '(') {
@@ -121,12 +119,40 @@ bool SplitCreation(std::string_view line, std::string_view& name, std::string_vi
     return MatchLine(line, {W(name), T(kNew), W(cls), T("("), R(rest)});
 }
 
-// "literal"<tail>
-bool LiteralThen(std::string_view rest, std::string& value, std::string_view tail) {
+// "literal"<tail>, the literal's value read into `value` when one is given.
+bool LiteralThen(std::string_view rest, std::string* value, std::string_view tail) {
     JavaLineReader reader(rest);
-    if (reader.StringLiteral(value) && rest.substr(reader.Position()) == tail) return true;
-    return MatchLine(rest, {S(value), T(tail)});
+    if ((value ? reader.StringLiteral(*value) : reader.StringLiteralEnd()) &&
+        rest.substr(reader.Position()) == tail)
+        return true;
+    std::string ignored;
+    return MatchLine(rest, {S(value ? *value : ignored), T(tail)});
 }
+
+// Texts and integers in the generator's own spacing, one after another; what fails here is read
+// again with MatchLine, which takes any spacing.
+class ExactLine {
+  public:
+    explicit ExactLine(std::string_view line) : line_(line) {}
+    ExactLine& Text(std::string_view text) {
+        ok_ = ok_ && line_.substr(pos_, text.size()) == text;
+        if (ok_) pos_ += text.size();
+        return *this;
+    }
+    ExactLine& Integer(int64_t& number) {
+        if (!ok_) return *this;
+        JavaLineReader reader(line_.substr(pos_));
+        ok_ = reader.Integer(number);
+        pos_ += reader.Position();
+        return *this;
+    }
+    bool Whole() const { return ok_ && pos_ == line_.size(); }
+
+  private:
+    std::string_view line_;
+    size_t pos_ = 0;
+    bool ok_ = true;
+};
 
 // The part of a line before its first blank, "." or "(", and the character there.
 char AfterFirstName(std::string_view line) {
@@ -214,10 +240,10 @@ bool GeneratedStatements::Field(std::string_view line, int number, std::string_v
 }
 
 // name = new Class(...); and the other lines whose first name a blank follows.
-bool GeneratedStatements::Creation(std::string_view line, int number) {
+bool GeneratedStatements::Creation(std::string_view line, size_t nameEnd, int number) {
     std::string_view name, written, rest, other;
     if (line.starts_with("new ")) return MatchLine(line, {T("new "), W(name), T("().run();")});
-    if (!SplitCreation(line, name, written, rest)) {
+    if (!SplitCreation(line, nameEnd, name, written, rest)) {
         // A JList's model is a local variable, or in a method spread over local classes the
         // list's own model.
         if (MatchLine(line, {T("DefaultListModel listModel_"), W(name),
@@ -231,7 +257,7 @@ bool GeneratedStatements::Creation(std::string_view line, int number) {
     const std::string_view cls = UnescapedName(written, clsScratch);
     std::string value;
     if (const std::string_view type = KindOf(cls, kTextKinds); !type.empty()) {
-        if (LiteralThen(rest, value, ");")) {
+        if (LiteralThen(rest, keepAllFacts_ ? &value : nullptr, ");")) {
             Create(name, type, number).value = std::move(value);
             return true;
         }
@@ -335,9 +361,9 @@ bool GeneratedStatements::Skeleton(std::string_view line) {
 }
 
 // name.call(...): a component's font, list items, listener registrations, menu elements.
-bool GeneratedStatements::CallOnName(std::string_view line, int number) {
+bool GeneratedStatements::CallOnName(std::string_view line, size_t nameEnd, int number) {
     std::string_view name, call, rest, cls;
-    if (!SplitNameCall(line, name, call, rest)) return false;
+    if (!SplitNameCall(line, nameEnd, name, call, rest)) return false;
     if (call == "setFont")
         return (MatchLine(rest, {T("getFont());")}) ||
                 MatchLine(rest, {T("getContentPane().getFont());")})) &&
@@ -363,7 +389,7 @@ bool GeneratedStatements::CallOnName(std::string_view line, int number) {
 bool GeneratedStatements::ListItem(std::string_view name, std::string_view rest,
                                    std::string_view kind) {
     std::string item;
-    if (!LiteralThen(rest, item, ");")) return false;
+    if (!LiteralThen(rest, keepAllFacts_ ? &item : nullptr, ");")) return false;
     ReadComponent* c = Component(name);
     if (!c || (c->type != kind && !(kind == "ComboBox" && c->type == "JComboBox"))) return false;
     if (!keepAllFacts_) return true;
@@ -569,12 +595,16 @@ bool GeneratedStatements::Constructor(std::string_view line, int number, bool& o
                MatchLine(line, {T("public void windowClosing(WindowEvent e) {")}) ||
                MatchLine(line, {T("void run() {")});
     }
-    switch (AfterFirstName(line)) {
+    // An ASCII name ends where the first blank, "." or "(" stands, or the line is read again.
+    const size_t nameEnd = AsciiNameEnd(line, 0);
+    const char after = nameEnd < line.size() ? line[nameEnd] : '\0';
+    switch (after == ' ' || after == '.' || after == '(' ? after : AfterFirstName(line)) {
         case ' ':
             // Blanks may also stand before a "." or "(".
-            return Creation(line, number) || CallOnName(line, number) || CallOnWindow(line, number);
+            return Creation(line, nameEnd, number) || CallOnName(line, nameEnd, number) ||
+                   CallOnWindow(line, number);
         case '.':
-            return CallOnName(line, number);
+            return CallOnName(line, nameEnd, number);
         default:
             return CallOnWindow(line, number);
     }
@@ -586,16 +616,28 @@ bool GeneratedStatements::Layout(std::string_view line, int number, bool& opens,
     int64_t n = 0, left = 0, top = 0, width = 0, height = 0;
     // The two lines of each child first: they are most of the class.
     if (line.starts_with('c')) {
-        if (!MatchLine(line, {T("c = parent.getComponent("), I(n), T(");")}) || n < 0 ||
-            n > 1 << 20)
+        if (!(ExactLine(line).Text("c = parent.getComponent(").Integer(n).Text(");").Whole() ||
+              MatchLine(line, {T("c = parent.getComponent("), I(n), T(");")})) ||
+            n < 0 || n > 1 << 20)
             return false;
         pendingChild_ = static_cast<int>(n);
         return true;
     }
     if (line.starts_with('i')) {
-        if (!MatchLine(
-                line, {T("if (c.isVisible()) {c.setBounds(insets.left+"), I(left),
-                       T(",insets.top+"), I(top), T(","), I(width), T(","), I(height), T(");}")}) ||
+        const bool exact = ExactLine(line)
+                               .Text("if (c.isVisible()) {c.setBounds(insets.left+")
+                               .Integer(left)
+                               .Text(",insets.top+")
+                               .Integer(top)
+                               .Text(",")
+                               .Integer(width)
+                               .Text(",")
+                               .Integer(height)
+                               .Text(");}")
+                               .Whole();
+        if (!(exact || MatchLine(line, {T("if (c.isVisible()) {c.setBounds(insets.left+"), I(left),
+                                        T(",insets.top+"), I(top), T(","), I(width), T(","),
+                                        I(height), T(");}")})) ||
             pendingChild_ < 0)
             return false;
         const auto child = static_cast<size_t>(pendingChild_);

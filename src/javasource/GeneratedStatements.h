@@ -43,8 +43,9 @@ class GeneratedStatements {
     void Finish();
 
   private:
-    bool Creation(std::string_view line, int number);
-    bool CallOnName(std::string_view line, int number);
+    // `nameEnd`: where the line's first ASCII name ends.
+    bool Creation(std::string_view line, size_t nameEnd, int number);
+    bool CallOnName(std::string_view line, size_t nameEnd, int number);
     bool CallOnWindow(std::string_view line, int number);
     bool ListItem(std::string_view name, std::string_view rest, std::string_view kind);
     bool Addition(std::string_view line, int number);

@@ -144,14 +144,40 @@ size_t AsciiNameEnd(std::string_view line, size_t pos) {
 
 namespace {
 
+// What each byte is inside a string literal: printable ASCII other than " and \ stands for
+// itself; an escape of one character after a backslash stands for that character.
+constexpr uint8_t kPlain = 1, kSimpleEscape = 2;
+constexpr std::array<uint8_t, 256> kLiteralByte = [] {
+    std::array<uint8_t, 256> table{};
+    for (int c = 0x20; c < 0x7F; ++c)
+        if (c != '"' && c != '\\') table[static_cast<size_t>(c)] = kPlain;
+    for (const char c : std::string_view("btnfrs\"'\\"))
+        table[static_cast<unsigned char>(c)] |= kSimpleEscape;
+    return table;
+}();
+
+bool IsLiteralByte(char c, uint8_t kind) {
+    return (kLiteralByte[static_cast<unsigned char>(c)] & kind) != 0;
+}
+
 // The end of the run of printable ASCII characters other than " and \ from `pos`.
 size_t PlainRunEnd(std::string_view text, size_t pos) {
-    while (pos < text.size()) {
-        const auto c = static_cast<unsigned char>(text[pos]);
-        if (c == '"' || c == '\\' || c < 0x20 || c >= 0x7F) break;
-        ++pos;
-    }
+    while (pos < text.size() && IsLiteralByte(text[pos], kPlain)) ++pos;
     return pos;
+}
+
+// The end of a literal from `pos` (after its opening quote) made of printable ASCII and escapes
+// of one character, just after its closing quote; 0 when it holds anything else or never ends.
+size_t SimpleLiteralEnd(std::string_view text, size_t pos) {
+    while (true) {
+        pos = PlainRunEnd(text, pos);
+        if (pos >= text.size()) return 0;
+        if (text[pos] == '"') return pos + 1;
+        if (text[pos] != '\\' || pos + 1 >= text.size() ||
+            !IsLiteralByte(text[pos + 1], kSimpleEscape))
+            return 0;
+        pos += 2;
+    }
 }
 
 bool IsNameChar(char32_t c, bool first) {
@@ -281,7 +307,10 @@ bool JavaLineReader::StringLiteral(std::string& out) {
         pos_ = end + 1;
         return true;
     }
-    std::string value(line_.substr(pos_ + 1, end - pos_ - 1));
+    std::string value;
+    // Room for the value at once: it is never longer than the literal.
+    if (const size_t literalEnd = SimpleLiteralEnd(line_, end)) value.reserve(literalEnd - pos_);
+    value.assign(line_, pos_ + 1, end - pos_ - 1);
     // Escape sequences of ASCII characters without \u escapes around them, in place; from
     // anything else on, character by character as javac reads them.
     while (end + 1 < line_.size() && line_[end] == '\\') {
@@ -329,6 +358,16 @@ bool JavaLineReader::StringLiteral(std::string& out) {
     out = std::move(value);
     pos_ = chars.Position();
     return true;
+}
+
+bool JavaLineReader::StringLiteralEnd() {
+    if (pos_ >= line_.size() || line_[pos_] != '"') return false;
+    if (const size_t end = SimpleLiteralEnd(line_, pos_ + 1)) {
+        pos_ = end;
+        return true;
+    }
+    std::string ignored;
+    return StringLiteral(ignored);
 }
 
 bool JavaLineReader::Integer(int64_t& out) {

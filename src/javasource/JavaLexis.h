@@ -80,6 +80,8 @@ class JavaLineReader {
     bool NameEnd();
     // A string literal's value as UTF-8 (unpaired surrogates read as U+FFFD).
     bool StringLiteral(std::string& out);
+    // Moves past a string literal without keeping its value.
+    bool StringLiteralEnd();
     // A decimal integer, with an optional minus sign.
     bool Integer(int64_t& out);
     bool AtEnd() const { return pos_ == line_.size(); }

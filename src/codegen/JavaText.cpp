@@ -101,13 +101,23 @@ std::string JavaStringContent(std::string_view utf8) {
 }
 
 void AppendJavaStringContent(std::string& out, std::string_view utf8) {
-    const auto plain = [](char c) { return c >= 0x20 && c < 0x7F && c != '\\' && c != '"'; };
+    static constexpr std::array<bool, 256> kPlain = [] {
+        std::array<bool, 256> plain{};
+        for (int c = 0x20; c < 0x7F; ++c) plain[static_cast<size_t>(c)] = c != '\\' && c != '"';
+        return plain;
+    }();
     for (size_t i = 0; i < utf8.size();) {
         // Printable ASCII goes as it is, a run at a time.
         const size_t start = i;
-        while (i < utf8.size() && plain(utf8[i])) ++i;
+        while (i < utf8.size() && kPlain[static_cast<unsigned char>(utf8[i])]) ++i;
         out.append(utf8, start, i - start);
         if (i == utf8.size()) break;
+        // The two escaped characters of printable ASCII, without decoding them.
+        if (utf8[i] == '\\' || utf8[i] == '"') {
+            const char escaped[] = {'\\', utf8[i++]};
+            out.append(escaped, 2);
+            continue;
+        }
         const char32_t cp = NextCodePoint(utf8, i);
         if (cp == U'\\') {
             out += "\\\\";

@@ -31,42 +31,25 @@ inline bool IsAscii(std::string_view text) {
     return ((seen | word) & kHighBits) == 0;
 }
 
-// How many bytes of the text are `first` and how many are `second`, eight at a time, in one
-// pass: asked of whole project files.
+// How many bytes of the text are `first` and how many are `second`, in one pass: asked of whole
+// project files. Blocks of 64 bytes are counted into byte lanes, a loop of fixed length the
+// compiler turns into vector instructions.
 inline std::pair<size_t, size_t> CountOfBytes(std::string_view text, char first, char second) {
-    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-    constexpr std::uint64_t kLow7 = 0x7f7f7f7f7f7f7f7fULL;
-    constexpr std::uint64_t kEvenBytes = 0x00ff00ff00ff00ffULL;
-    // 1 in each byte lane that is zero.
-    const auto zeroLanes = [](std::uint64_t x) {
-        return (~(((x & kLow7) + kLow7) | x) >> 7) & kOnes;
-    };
-    // The sum of the eight lanes: in pairs into four 16-bit lanes, then those.
-    const auto sumOfLanes = [](std::uint64_t lanes) {
-        const std::uint64_t pairs = (lanes & kEvenBytes) + (lanes >> 8 & kEvenBytes);
-        return static_cast<size_t>((pairs * 0x0001000100010001ULL) >> 48);
-    };
-    const std::uint64_t firstPattern = kOnes * static_cast<unsigned char>(first);
-    const std::uint64_t secondPattern = kOnes * static_cast<unsigned char>(second);
-    const char* bytes = text.data();
-    const size_t size = text.size();
+    constexpr size_t kBlock = 64;
     std::pair<size_t, size_t> counts{0, 0};
     size_t i = 0;
-    while (i + 8 <= size) {
-        // Byte lanes that each count to at most 255 before they are added up.
-        std::uint64_t firstLanes = 0, secondLanes = 0;
-        for (size_t round = 0; round < 255 && i + 8 <= size; ++round, i += 8) {
-            std::uint64_t word;
-            std::memcpy(&word, bytes + i, sizeof word);
-            firstLanes += zeroLanes(word ^ firstPattern);
-            secondLanes += zeroLanes(word ^ secondPattern);
+    for (; text.size() - i >= kBlock; i += kBlock) {
+        std::uint8_t firstInBlock = 0, secondInBlock = 0;
+        for (size_t k = 0; k < kBlock; ++k) {
+            firstInBlock += text[i + k] == first ? 1 : 0;
+            secondInBlock += text[i + k] == second ? 1 : 0;
         }
-        counts.first += sumOfLanes(firstLanes);
-        counts.second += sumOfLanes(secondLanes);
+        counts.first += firstInBlock;
+        counts.second += secondInBlock;
     }
-    for (; i < size; ++i) {
-        counts.first += bytes[i] == first;
-        counts.second += bytes[i] == second;
+    for (; i < text.size(); ++i) {
+        counts.first += text[i] == first;
+        counts.second += text[i] == second;
     }
     return counts;
 }

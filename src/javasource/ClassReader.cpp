@@ -58,8 +58,11 @@ class Reader {
           forMerge_(forMerge),
           keep_(keep),
           statements_(result_.facts, !forMerge) {
-        for (const ListenerRow& row : catalogue_.ListenerTable())
+        for (const ListenerRow& row : catalogue_.ListenerTable()) {
             listenerRows_.emplace(row.listenerType, &row);
+            const std::string_view relation = row.flag == "L" ? " implements " : " extends ";
+            AppendAll(classTails_.emplace_back(), {row.suffix, relation, row.listenerType, " {"});
+        }
         methodForms_.resize(catalogue_.ListenerTable().size());
     }
 
@@ -359,6 +362,7 @@ class Reader {
 
     // --- listener classes ---
     bool ListenerClassHeader(std::string_view text, std::string_view& written) {
+        if (!trusted_ && HeaderAsGenerated(text, written)) return true;
         std::string_view relationWritten, typeWritten;
         if (!SplitListenerClassHeader(text, written, relationWritten, typeWritten)) return false;
         if (trusted_) {
@@ -380,6 +384,30 @@ class Reader {
         listenerRow_ = row->second;
         listenerSuffix_ = row->second->suffix;
         return true;
+    }
+
+    // "class <component><suffix> <relation> <type> {" with the generator's spacing and an ASCII
+    // name, its end compared with the end each listener type gives it; the type after the
+    // last one read first, as the generator writes the classes of a component in that order.
+    bool HeaderAsGenerated(std::string_view text, std::string_view& written) {
+        constexpr std::string_view kStart = "class ";
+        if (!text.starts_with(kStart)) return false;
+        const size_t count = classTails_.size();
+        for (size_t tried = 0; tried < count; ++tried) {
+            const size_t k = (lastTail_ + 1 + tried) % count;
+            const std::string_view tail = classTails_[k];
+            if (!text.ends_with(tail) || text.size() <= kStart.size() + tail.size() ||
+                AsciiNameEnd(text, kStart.size()) !=
+                    text.size() - tail.size() + catalogue_.ListenerTable()[k].suffix.size())
+                continue;
+            lastTail_ = k;
+            listenerRow_ = &catalogue_.ListenerTable()[k];
+            listenerSuffix_ = listenerRow_->suffix;
+            written = text.substr(
+                kStart.size(), text.size() - kStart.size() - tail.size() + listenerSuffix_.size());
+            return true;
+        }
+        return false;
     }
 
     void ReadListener(std::string_view container) {
@@ -962,6 +990,10 @@ class Reader {
     };
     std::unordered_map<std::string_view, StubParts, MethodHash> stubs_;
     std::unordered_map<std::string_view, const ListenerRow*> listenerRows_;
+    // For each row of the listener table, what follows the component's name in the first line
+    // of a class of it: "_ML extends MouseAdapter {".
+    std::vector<std::string> classTails_;
+    size_t lastTail_ = 0;
     std::vector<std::optional<std::vector<MethodForm>>> methodForms_;
     std::string scratch_;
 };

@@ -513,7 +513,8 @@ class Reader {
                 break;
             }
         }
-        cursor_.MoveTo(at, Line().number + CountLines(text.substr(from, at - from)));
+        const bool count = !keep_ || keep_->countLines;
+        cursor_.MoveTo(at, Line().number + (count ? CountLines(text.substr(from, at - from)) : 0));
     }
 
     // A listener class whose lines are all the generator's own, byte for byte, holds only the

@@ -189,6 +189,10 @@ struct ItemFilter {
     // Whether any item of the public class or of its listener classes is kept: when none is,
     // the class is passed over to its closing line without reading its lines.
     bool mainClass = true;
+    // Whether the lines passed over are counted. Without, the line numbers after the first
+    // such pass are wrong: a merge needs those of the fresh class only to report a fault, and
+    // reads it again with them then.
+    bool countLines = true;
 };
 
 // Reads `file` as a generated class. With `trusted`, the text is one the generator has just

@@ -214,9 +214,14 @@ class Merger {
         ItemFilter wanted;
         wanted.keep = [this](const GeneratedItem& item) { return Wanted(item); };
         wanted.mainClass = mainClassWanted_;
-        lastContainer_ = {};
-        new_ = ReadGeneratedClass(fresh_, true, &wanted);
+        const auto read = [&](bool countLines) {
+            lastContainer_ = {};
+            wanted.countLines = countLines;
+            new_ = ReadGeneratedClass(fresh_, true, &wanted);
+        };
+        read(false);
         if (new_.refusal) {
+            read(true);  // for the line the fault is on
             Refuse(new_.refusal->line, "the fresh generation cannot be read back (" +
                                            new_.refusal->text + "); this is a fault of Korvane");
             return false;

@@ -119,6 +119,41 @@ bool SplitCreation(std::string_view line, size_t nameEnd, std::string_view& name
     return MatchLine(line, {W(name), T(kNew), W(cls), T("("), R(rest)});
 }
 
+// `text`, in the generator's spacing or any other.
+bool RestIs(std::string_view rest, std::string_view text) {
+    return rest == text || MatchLine(rest, {T(text)});
+}
+
+// <before><ASCII name><after>, in the generator's spacing: the name, and what follows `after`.
+bool ExactNameBetween(std::string_view rest, std::string_view before, std::string_view& written,
+                      std::string_view after, std::string_view& tail) {
+    if (!rest.starts_with(before)) return false;
+    const size_t end = AsciiNameEnd(rest, before.size());
+    if (end == before.size() || rest.substr(end, after.size()) != after) return false;
+    written = rest.substr(before.size(), end - before.size());
+    tail = rest.substr(end + after.size());
+    return true;
+}
+
+// <before><name><after>, the name as written; the two forms given are exclusive.
+bool NameBetween(std::string_view rest, std::string_view before, std::string_view& written,
+                 std::string_view after) {
+    std::string_view tail;
+    if (ExactNameBetween(rest, before, written, after, tail) && tail.empty()) return true;
+    return before.empty() ? MatchLine(rest, {W(written), T(after)})
+                          : MatchLine(rest, {T(before), W(written), T(after)});
+}
+// Either of two forms of <before><name><after>, neither of which can read as the other.
+bool NameBetweenEither(std::string_view rest, std::string_view& written, std::string_view before1,
+                       std::string_view after1, std::string_view before2, std::string_view after2) {
+    std::string_view tail;
+    if ((ExactNameBetween(rest, before1, written, after1, tail) && tail.empty()) ||
+        (ExactNameBetween(rest, before2, written, after2, tail) && tail.empty()))
+        return true;
+    return NameBetween(rest, before1, written, after1) ||
+           NameBetween(rest, before2, written, after2);
+}
+
 // "literal"<tail>, the literal's value read into `value` when one is given.
 bool LiteralThen(std::string_view rest, std::string* value, std::string_view tail) {
     JavaLineReader reader(rest);
@@ -299,7 +334,7 @@ bool GeneratedStatements::Creation(std::string_view line, size_t nameEnd, int nu
         Assign(name);
         return true;
     }
-    if (MatchLine(rest, {T(");")})) {
+    if (RestIs(rest, ");")) {
         if (cls == "CheckboxGroup" || cls == "ButtonGroup") {
             if (!IsGroupName(UnescapedName(name, scratch_))) return false;
             Assign(name);
@@ -365,8 +400,7 @@ bool GeneratedStatements::CallOnName(std::string_view line, size_t nameEnd, int 
     std::string_view name, call, rest, cls;
     if (!SplitNameCall(line, nameEnd, name, call, rest)) return false;
     if (call == "setFont")
-        return (MatchLine(rest, {T("getFont());")}) ||
-                MatchLine(rest, {T("getContentPane().getFont());")})) &&
+        return (RestIs(rest, "getFont());") || RestIs(rest, "getContentPane().getFont());")) &&
                Component(name) != nullptr;
     if (call == "addItem") return ListItem(name, rest, "ComboBox");
     if (call == "add" && ListItem(name, rest, "ListBox")) return true;
@@ -444,10 +478,13 @@ bool GeneratedStatements::MenuCall(std::string_view name, std::string_view call,
 // call(...) on the window, its content pane or its menu bar.
 bool GeneratedStatements::CallOnWindow(std::string_view line, int number) {
     std::string_view name, call, rest;
-    if (line.starts_with('('))
-        return MatchLine(line, {T("((DefaultListModel) "), W(name), T(".getModel()).addElement("),
-                                R(rest)}) &&
+    if (line.starts_with('(')) {
+        constexpr std::string_view kBefore = "((DefaultListModel) ",
+                                   kAfter = ".getModel()).addElement(";
+        return (ExactNameBetween(line, kBefore, name, kAfter, rest) ||
+                MatchLine(line, {T(kBefore), W(name), T(kAfter), R(rest)})) &&
                ListItem(name, rest, "JList");
+    }
     std::string_view container = "getContentPane().";
     if (!SplitCall(line, container, call, rest)) {
         for (const bool swing : {false, true})
@@ -460,7 +497,7 @@ bool GeneratedStatements::CallOnWindow(std::string_view line, int number) {
     if (call == "setComponentZOrder" || call == "setFocusTraversalPolicy" ||
         call == "setFocusTraversalPolicyProvider")
         return Stacking(call, rest, container);
-    if (call == "setLayout") return MatchLine(rest, {T("customLayout);")});
+    if (call == "setLayout") return RestIs(rest, "customLayout);");
     if (call == "setFont") {
         std::string font;
         std::string_view style1, style2;
@@ -488,9 +525,7 @@ bool GeneratedStatements::CallOnWindow(std::string_view line, int number) {
 
 bool GeneratedStatements::Addition(std::string_view rest, int number) {
     std::string_view written;
-    if (!MatchLine(rest, {T("new JScrollPane("), W(written), T("));")}) &&
-        !MatchLine(rest, {W(written), T(");")}))
-        return false;
+    if (!NameBetweenEither(rest, written, "new JScrollPane(", "));", {}, ");")) return false;
     if (!keepAllFacts_) return true;
     std::string name = Unescaped(written);
     // "sp_<name>" is the scroll pane of a JTextArea or JList named <name>.
@@ -526,8 +561,7 @@ bool GeneratedStatements::Stacking(std::string_view call, std::string_view rest,
                 return UnescapedName(written, scratch_) == facts_.className + "Focus";
         return false;
     }
-    if (!MatchLine(rest, {W(written), T(".getParent().getParent(), 0);")}) &&
-        !MatchLine(rest, {W(written), T(", 0);")}))
+    if (!NameBetweenEither(rest, written, {}, ".getParent().getParent(), 0);", {}, ", 0);"))
         return false;
     if (!keepAllFacts_) return true;
     std::string name = Unescaped(written);

@@ -207,6 +207,15 @@ const std::vector<MergeCase>& Cases() {
          0,
          "buy_AL.actionPerformed is there twice",
          0},
+        {"ListenerClassTwice",
+         {{"    class buy_AL implements ActionListener {\r\n",
+           "    class buy_AL implements ActionListener {\r\n    }\r\n\r\n"
+           "    class buy_AL implements ActionListener {\r\n"}},
+         nullptr,
+         {},
+         0,
+         "the listener class buy_AL is there twice",
+         0},
         // The same two edits with every line as the generator writes it.
         {"ListenerStubTwice",
          {{kBuyStub + "        }\r\n",

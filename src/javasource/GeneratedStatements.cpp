@@ -199,18 +199,13 @@ char AfterFirstName(std::string_view line) {
 }  // namespace
 
 GeneratedStatements::NameFacts& GeneratedStatements::Facts(std::string_view written) {
-    if (NameFacts* known = Known(written)) return *known;
-    NameFacts& added = names_.Insert(keys_.emplace_back(UnescapedName(written, scratch_))).first;
-    last_ = {written, &added};  // an insertion may have moved the others
-    return added;
+    const std::string_view name = UnescapedName(written, scratch_);
+    if (NameFacts* known = names_.Find(name)) return *known;
+    return names_.Insert(keys_.emplace_back(name)).first;
 }
 
 GeneratedStatements::NameFacts* GeneratedStatements::Known(std::string_view written) {
-    // The lines of a component follow one another: its name is asked again and again.
-    if (last_.facts && written == last_.written) return last_.facts;
-    NameFacts* facts = names_.Find(UnescapedName(written, scratch_));
-    if (facts) last_ = {written, facts};
-    return facts;
+    return names_.Find(UnescapedName(written, scratch_));
 }
 
 ReadComponent* GeneratedStatements::Component(std::string_view written) {

@@ -77,12 +77,7 @@ class GeneratedStatements {
     // What the class says about each name, in one table, and the names it holds.
     NameTable<NameFacts> names_;
     std::deque<std::string> keys_;
-    std::string scratch_;  // a translated name
-    // The name last asked as written, and its facts, which stay in place until a name is added.
-    struct {
-        std::string_view written;
-        NameFacts* facts = nullptr;
-    } last_;
+    std::string scratch_;    // a translated name
     int pendingChild_ = -1;  // the child index of the last "c = parent.getComponent(i);"
 };
 

@@ -2,6 +2,7 @@
 // design. What the design cannot hold is listed on standard error with its line.
 #include <filesystem>
 #include <iostream>
+#include <utility>
 
 #include "cli/Commands.h"
 #include "cli/HeadlessDocument.h"
@@ -23,7 +24,7 @@ int RunImportCommand(const std::vector<std::string>& args, FileSystem& files) {
         std::cerr << "korvane-gen: cannot read \"" << source << "\": " << error << "\n";
         return 1;
     }
-    const javasource::ImportedClass imported = javasource::ImportJava(text);
+    javasource::ImportedClass imported = javasource::ImportJava(text);
     if (imported.refusal) {
         std::cerr << "korvane-gen: " << Quoted(source)
                   << " is not read as a class Korvane generated: "
@@ -39,7 +40,7 @@ int RunImportCommand(const std::vector<std::string>& args, FileSystem& files) {
     }
     cli::CommandDocument document(files);
     cli::HeadlessDocument& d = *document;
-    d.form.LoadProject(imported.project);
+    d.form.LoadProject(std::move(imported.project));
     if (!d.form.SavePath(output)) {
         d.PrintMessages();
         return 1;

@@ -431,22 +431,25 @@ class Reader {
         AddItem(container, ItemKind::Header, {}, Line().number);
         Next();
         TakeTrailingBlank();
+        // After its closing line.
+        const auto close = [&] {
+            anchor_ = classItem;
+            TakeTrailingBlank();
+            // A merge places text after the items of a listener class only when the class holds
+            // some.
+            if (forMerge_ && result_.texts.size() == textsBeforeClass)
+                result_.items.resize(itemsBeforeClass);
+        };
         if (anchor_ == kNotKept)
             SkipToLine(kMemberClose);
-        else if (!trusted_)
-            TakeStubsAsGenerated(container, component, facts);
+        else if (!trusted_ && TakeStubsAsGenerated(container, component, facts))
+            return close();
         while (!AtEnd()) {
             const std::string_view text = Line().code;
             std::string_view written;
             if (text == "}") {
                 Next();
-                anchor_ = classItem;
-                TakeTrailingBlank();
-                // A merge places text after the items of a listener class only when the class
-                // holds some.
-                if (forMerge_ && result_.texts.size() == textsBeforeClass)
-                    result_.items.resize(itemsBeforeClass);
-                return;
+                return close();
             }
             if (ListenerMethodHeader(text, written)) {
                 if (facts) ++facts->methodCount;
@@ -523,7 +526,7 @@ class Reader {
     // line with the items and methods the line-by-line reading gives it (in a merge, none: it
     // holds nothing a merge keeps). Anything else (an edited body, other spacing, a blank line,
     // a method twice) leaves the class to be read line by line.
-    void TakeStubsAsGenerated(std::string_view container, std::string_view component,
+    bool TakeStubsAsGenerated(std::string_view container, std::string_view component,
                               javasource::ReadListenerClass* facts) {
         const size_t itemsBefore = result_.items.size(), methodsBefore = result_.methods.size();
         const int anchorBefore = anchor_;
@@ -532,6 +535,7 @@ class Reader {
             result_.methods.resize(methodsBefore);
             anchor_ = anchorBefore;
             if (facts) facts->methodCount = 0;
+            return false;
         };
         const std::vector<MethodForm>& forms = MethodFormsOf(*listenerRow_);
         uint64_t seen = 0;  // bit k: forms[k] was read
@@ -582,7 +586,9 @@ class Reader {
             result_.methods.push_back(m);
             if (facts) ++facts->methodCount;
         }
-        cursor_.MoveTo(at, number);
+        // Past the closing line, found above.
+        cursor_.MoveTo(at + kMemberClose.size() + lineEnd.size(), number + 1);
+        return true;
     }
 
     // Where a method's name begins in its first line as the generator writes it.

@@ -263,8 +263,10 @@ ReadMenuElement& GeneratedStatements::CreateMenuElement(std::string_view written
 }
 
 bool GeneratedStatements::Field(std::string_view line, int number, std::string_view& name) {
-    std::string_view type;
-    if (!MatchLine(line, {W(type), T(" "), W(name), T(";")})) return false;
+    std::string_view type, tail;
+    const bool exact = ExactNameBetween(line, {}, type, " ", tail) &&
+                       ExactNameBetween(tail, {}, name, ";", tail) && tail.empty();
+    if (!exact && !MatchLine(line, {W(type), T(" "), W(name), T(";")})) return false;
     int& fieldLine = Facts(name).fieldLine;
     if (!fieldLine) fieldLine = number;
     if (UnescapedName(name, scratch_) == "parent") {

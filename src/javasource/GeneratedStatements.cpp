@@ -298,28 +298,28 @@ bool GeneratedStatements::Creation(std::string_view line, size_t nameEnd, int nu
             Create(name, type, number).value = std::move(value);
             return true;
         }
-        if (cls == "Checkbox" && MatchLine(rest, {S(value), T(", cbg, false);")})) {
+        if (cls == "Checkbox" &&
+            LiteralThen(rest, keepAllFacts_ ? &value : nullptr, ", cbg, false);")) {
             Create(name, "OptionButton", number).value = std::move(value);
             return true;
         }
         return false;
     }
-    if (cls == "JRadioButton" && MatchLine(rest, {S(value), T(", false);")})) {
+    if (cls == "JRadioButton" && LiteralThen(rest, keepAllFacts_ ? &value : nullptr, ", false);")) {
         Create(name, "JRadioButton", number).value = std::move(value);
         return true;
     }
     if (cls == "Scrollbar" || cls == "JScrollBar") {
+        constexpr std::string_view kHorizontal = "Scrollbar.HORIZONTAL);",
+                                   kVertical = "Scrollbar.VERTICAL);";
+        const bool vertical = rest == kVertical || (rest != kHorizontal && RestIs(rest, kVertical));
+        if (!vertical && rest != kHorizontal && !RestIs(rest, kHorizontal)) return false;
         const bool swing = cls == "JScrollBar";
-        for (const bool vertical : {false, true})
-            if (MatchLine(rest,
-                          {T(vertical ? "Scrollbar.VERTICAL);" : "Scrollbar.HORIZONTAL);")})) {
-                Create(name,
-                       swing ? (vertical ? "JVScrollBar" : "JHScrollBar")
-                             : (vertical ? "VScrollBar" : "HScrollBar"),
-                       number);
-                return true;
-            }
-        return false;
+        Create(name,
+               swing ? (vertical ? "JVScrollBar" : "JHScrollBar")
+                     : (vertical ? "VScrollBar" : "HScrollBar"),
+               number);
+        return true;
     }
     if (cls == "JList") {
         if (MatchLine(rest, {T("listModel_"), W(other), T(");")}) && SameName(name, other)) {

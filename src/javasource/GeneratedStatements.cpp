@@ -135,7 +135,7 @@ bool ExactNameBetween(std::string_view rest, std::string_view before, std::strin
     return true;
 }
 
-// <before><name><after>, the name as written; the two forms given are exclusive.
+// <before><name><after> in any spacing, the name as written.
 bool NameBetween(std::string_view rest, std::string_view before, std::string_view& written,
                  std::string_view after) {
     std::string_view tail;

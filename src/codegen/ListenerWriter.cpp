@@ -120,11 +120,8 @@ void WriteListenerClasses(const ListenerPlan& plan, const CodegenTable& table,
     // What follows the name in the first line of a class of each listener type:
     // "_ML extends MouseAdapter {".
     std::vector<std::string> classTail;
-    for (const ListenerRow& listener : plan.listenerTable) {
-        const std::string_view relation = listener.flag == "L" ? " implements " : " extends ";
-        classTail.emplace_back();
-        AppendAll(classTail.back(), {listener.suffix, relation, listener.listenerType, " {"});
-    }
+    for (const ListenerRow& listener : plan.listenerTable)
+        classTail.push_back(ListenerClassHeaderTail(listener));
     const LineBlock classEnd = sink.MakeBlock({"    }", ""});
     // What the classes of one name share, found when the name starts.
     std::string shownName;                 // the name as string literal content
@@ -162,6 +159,13 @@ void WriteListenerClasses(const ListenerPlan& plan, const CodegenTable& table,
         }
         sink.EmitBlock(classEnd);
     }
+}
+
+std::string ListenerClassHeaderTail(const ListenerRow& listener) {
+    std::string tail;
+    const std::string_view relation = listener.flag == "L" ? " implements " : " extends ";
+    AppendAll(tail, {listener.suffix, relation, listener.listenerType, " {"});
+    return tail;
 }
 
 std::string ListenerMethodFirstLine(std::string_view method, std::string_view kind) {

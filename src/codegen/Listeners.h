@@ -103,6 +103,10 @@ std::string ListenerMethodFirstLine(std::string_view method, std::string_view ki
 // menu element `name`: a line that prints the name, or a comment.
 std::string ListenerStubLine(std::string_view method, std::string_view name);
 
+// What follows the name in the first line of a listener class of row `listener`, as the generator
+// writes it: "_ML extends MouseAdapter {".
+std::string ListenerClassHeaderTail(const ListenerRow& listener);
+
 // Every listener class name the file declares (<name><suffix>), in plan order.
 std::vector<std::string> ListenerClassNames(const ListenerPlan& plan);
 

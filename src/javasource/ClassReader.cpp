@@ -15,6 +15,7 @@
 #include "javasource/JavaLexis.h"
 #include "platform/LargeMemory.h"
 #include "platform/Text.h"
+#include "platform/TextCodec.h"
 
 namespace korvane::javasource {
 namespace {
@@ -34,19 +35,8 @@ void ReserveLarge(std::vector<Record>& records, size_t count) {
     AdviseLargePages(records.data(), records.capacity() * sizeof(Record));
 }
 
-// The line feeds in `text`: counted in blocks of 64 bytes, a loop the compiler makes vector
-// instructions of, as it does not for one of unknown length.
 int CountLines(std::string_view text) {
-    constexpr size_t kBlock = 64;
-    size_t lines = 0, at = 0;
-    for (; text.size() - at >= kBlock; at += kBlock) {
-        uint8_t inBlock = 0;
-        for (size_t k = 0; k < kBlock; ++k) inBlock += text[at + k] == '\n' ? 1 : 0;
-        lines += inBlock;
-    }
-    lines += static_cast<size_t>(
-        std::count(text.begin() + static_cast<ptrdiff_t>(at), text.end(), '\n'));
-    return static_cast<int>(lines);
+    return static_cast<int>(CountOfEach<1>(text, {'\n'})[0]);
 }
 
 class Reader {
@@ -60,8 +50,7 @@ class Reader {
           statements_(result_.facts, !forMerge) {
         for (const ListenerRow& row : catalogue_.ListenerTable()) {
             listenerRows_.emplace(row.listenerType, &row);
-            const std::string_view relation = row.flag == "L" ? " implements " : " extends ";
-            AppendAll(classTails_.emplace_back(), {row.suffix, relation, row.listenerType, " {"});
+            classTails_.push_back(ListenerClassHeaderTail(row));
         }
         methodForms_.resize(catalogue_.ListenerTable().size());
     }
@@ -545,8 +534,7 @@ class Reader {
         // first line; the generator writes them in the order of their forms.
         const size_t crlf = at >= 2 && file_[at - 2] == '\r' ? 1 : 0;
         const std::string_view lineEnd = crlf ? "\r\n" : "\n";
-        for (size_t k = 0;
-             !StartsAt(at, kMemberClose) || !StartsAt(at + kMemberClose.size(), lineEnd); ++k) {
+        for (size_t k = 0; !IsLineAt(at, kMemberClose, lineEnd); ++k) {
             if (k >= forms.size() || !StartsAt(at, forms[k].head[crlf])) {
                 k = 0;
                 while (k < forms.size() && !StartsAt(at, forms[k].head[crlf])) ++k;
@@ -560,7 +548,7 @@ class Reader {
             m.eventIndex = form.eventIndex;
             m.headerLine = number;
             m.begin = at;
-            m.bodyBegin = at + form.firstLine.size() + lineEnd.size();
+            m.bodyBegin = at + form.firstLineSize + lineEnd.size();
             at += form.head[crlf].size();
             if (form.stub->named) {
                 if (!StartsAt(at, component)) return giveUp();
@@ -569,12 +557,11 @@ class Reader {
             if (!StartsAt(at, form.stubEnd[crlf])) return giveUp();
             at += form.stubEnd[crlf].size();
             number += 2;
-            if (!StartsAt(at, kStubClose) || !StartsAt(at + kStubClose.size(), lineEnd)) {
+            if (!IsLineAt(at, kStubClose, lineEnd)) {
                 if (!IsPopupLines(LineAt(file_, at, next), at, next, m)) return giveUp();
                 at = next;
                 number += 3;
-                if (!StartsAt(at, kStubClose) || !StartsAt(at + kStubClose.size(), lineEnd))
-                    return giveUp();
+                if (!IsLineAt(at, kStubClose, lineEnd)) return giveUp();
             }
             m.bodyEnd = at;
             m.end = at += kStubClose.size() + lineEnd.size();
@@ -717,10 +704,7 @@ class Reader {
     }
 
     bool IsStubLine(std::string_view line, std::string_view component, std::string_view method) {
-        return IsStubLine(line, component, StubOf(method));
-    }
-    static bool IsStubLine(std::string_view line, std::string_view component,
-                           const StubParts& parts) {
+        const StubParts& parts = StubOf(method);
         if (!parts.named) return line == parts.before;
         return line.size() == parts.before.size() + component.size() + parts.after.size() &&
                line.starts_with(parts.before) && line.ends_with(parts.after) &&
@@ -732,12 +716,16 @@ class Reader {
         return file_.size() - at >= text.size() &&
                std::memcmp(file_.data() + at, text.data(), text.size()) == 0;
     }
+    // Whether the line at `at` is `text` ended by `lineEnd`.
+    bool IsLineAt(size_t at, std::string_view text, std::string_view lineEnd) const {
+        return StartsAt(at, text) && StartsAt(at + text.size(), lineEnd);
+    }
     static constexpr std::string_view kStubClose = "        }";
 
     // The first line and the stub of each listener method of a listener type, as the generator
     // writes them, made the first time a class of the type is read.
     struct MethodForm {
-        std::string firstLine;
+        size_t firstLineSize = 0;
         // For LF and for CR LF line ends: the first line with its line end and the stub line up
         // to the component's name, and the rest of the stub line with its line end.
         std::string head[2], stubEnd[2];
@@ -756,14 +744,15 @@ class Reader {
                 std::string_view method = row.method;
                 if (method.ends_with("()")) method.remove_suffix(2);
                 MethodForm& form = forms->emplace_back();
-                form.firstLine = ListenerMethodFirstLine(row.method, row.kind);
+                const std::string firstLine = ListenerMethodFirstLine(row.method, row.kind);
+                form.firstLineSize = firstLine.size();
                 form.methodSize = method.size();
                 form.eventIndex = static_cast<int>(&row - catalogue_.EventMethodTable().data());
                 form.stub = &StubOf(method);
                 for (const size_t crlf : {0, 1}) {
                     const std::string_view lineEnd = crlf ? "\r\n" : "\n";
-                    AppendAll(form.head[crlf], {std::string_view(form.firstLine), lineEnd,
-                                                kStubIndent, std::string_view(form.stub->before)});
+                    AppendAll(form.head[crlf], {std::string_view(firstLine), lineEnd, kStubIndent,
+                                                std::string_view(form.stub->before)});
                     AppendAll(
                         form.stubEnd[crlf],
                         {form.stub->named ? std::string_view(form.stub->after) : "", lineEnd});

@@ -124,34 +124,57 @@ bool RestIs(std::string_view rest, std::string_view text) {
     return rest == text || MatchLine(rest, {T(text)});
 }
 
-// <before><ASCII name><after>, in the generator's spacing: the name, and what follows `after`.
-bool ExactNameBetween(std::string_view rest, std::string_view before, std::string_view& written,
-                      std::string_view after, std::string_view& tail) {
-    if (!rest.starts_with(before)) return false;
-    const size_t end = AsciiNameEnd(rest, before.size());
-    if (end == before.size() || rest.substr(end, after.size()) != after) return false;
-    written = rest.substr(before.size(), end - before.size());
-    tail = rest.substr(end + after.size());
-    return true;
-}
+// Texts, names and integers in the generator's own spacing, one after another; what fails here is
+// read again with MatchLine, which takes any spacing.
+class ExactLine {
+  public:
+    explicit ExactLine(std::string_view line) : line_(line) {}
+    ExactLine& Text(std::string_view text) {
+        ok_ = ok_ && line_.substr(pos_, text.size()) == text;
+        if (ok_) pos_ += text.size();
+        return *this;
+    }
+    // An ASCII name, as written; one that goes on in a \u escape or another script is not.
+    ExactLine& Name(std::string_view& written) {
+        if (!ok_) return *this;
+        const size_t end = AsciiNameEnd(line_, pos_);
+        ok_ = end > pos_ && (end == line_.size() ||
+                             (line_[end] != '\\' && static_cast<unsigned char>(line_[end]) < 0x80));
+        written = line_.substr(pos_, end - pos_);
+        pos_ = end;
+        return *this;
+    }
+    ExactLine& Integer(int64_t& number) {
+        if (!ok_) return *this;
+        JavaLineReader reader(line_.substr(pos_));
+        ok_ = reader.Integer(number);
+        pos_ += reader.Position();
+        return *this;
+    }
+    bool Whole() const { return ok_ && pos_ == line_.size(); }
+    // What follows, when all before it was read.
+    bool Rest(std::string_view& rest) const {
+        rest = line_.substr(std::min(pos_, line_.size()));
+        return ok_;
+    }
 
-// <before><name><after> in any spacing, the name as written.
-bool NameBetween(std::string_view rest, std::string_view before, std::string_view& written,
-                 std::string_view after) {
-    std::string_view tail;
-    if (ExactNameBetween(rest, before, written, after, tail) && tail.empty()) return true;
-    return before.empty() ? MatchLine(rest, {W(written), T(after)})
-                          : MatchLine(rest, {T(before), W(written), T(after)});
-}
-// Either of two forms of <before><name><after>, neither of which can read as the other.
+  private:
+    std::string_view line_;
+    size_t pos_ = 0;
+    bool ok_ = true;
+};
+
+// Either of two forms of <before><name><after>, neither of which can read as the other; the name
+// as written.
 bool NameBetweenEither(std::string_view rest, std::string_view& written, std::string_view before1,
                        std::string_view after1, std::string_view before2, std::string_view after2) {
-    std::string_view tail;
-    if ((ExactNameBetween(rest, before1, written, after1, tail) && tail.empty()) ||
-        (ExactNameBetween(rest, before2, written, after2, tail) && tail.empty()))
-        return true;
-    return NameBetween(rest, before1, written, after1) ||
-           NameBetween(rest, before2, written, after2);
+    const std::pair<std::string_view, std::string_view> forms[] = {{before1, after1},
+                                                                   {before2, after2}};
+    for (const auto& [before, after] : forms)
+        if (ExactLine(rest).Text(before).Name(written).Text(after).Whole()) return true;
+    for (const auto& [before, after] : forms)
+        if (MatchLine(rest, {T(before), W(written), T(after)})) return true;
+    return false;
 }
 
 // "literal"<tail>, the literal's value read into `value` when one is given.
@@ -163,31 +186,6 @@ bool LiteralThen(std::string_view rest, std::string* value, std::string_view tai
     std::string ignored;
     return MatchLine(rest, {S(value ? *value : ignored), T(tail)});
 }
-
-// Texts and integers in the generator's own spacing, one after another; what fails here is read
-// again with MatchLine, which takes any spacing.
-class ExactLine {
-  public:
-    explicit ExactLine(std::string_view line) : line_(line) {}
-    ExactLine& Text(std::string_view text) {
-        ok_ = ok_ && line_.substr(pos_, text.size()) == text;
-        if (ok_) pos_ += text.size();
-        return *this;
-    }
-    ExactLine& Integer(int64_t& number) {
-        if (!ok_) return *this;
-        JavaLineReader reader(line_.substr(pos_));
-        ok_ = reader.Integer(number);
-        pos_ += reader.Position();
-        return *this;
-    }
-    bool Whole() const { return ok_ && pos_ == line_.size(); }
-
-  private:
-    std::string_view line_;
-    size_t pos_ = 0;
-    bool ok_ = true;
-};
 
 // The part of a line before its first blank, "." or "(", and the character there.
 char AfterFirstName(std::string_view line) {
@@ -263,9 +261,8 @@ ReadMenuElement& GeneratedStatements::CreateMenuElement(std::string_view written
 }
 
 bool GeneratedStatements::Field(std::string_view line, int number, std::string_view& name) {
-    std::string_view type, tail;
-    const bool exact = ExactNameBetween(line, {}, type, " ", tail) &&
-                       ExactNameBetween(tail, {}, name, ";", tail) && tail.empty();
+    std::string_view type;
+    const bool exact = ExactLine(line).Name(type).Text(" ").Name(name).Text(";").Whole();
     if (!exact && !MatchLine(line, {W(type), T(" "), W(name), T(";")})) return false;
     int& fieldLine = Facts(name).fieldLine;
     if (!fieldLine) fieldLine = number;
@@ -483,7 +480,7 @@ bool GeneratedStatements::CallOnWindow(std::string_view line, int number) {
     if (line.starts_with('(')) {
         constexpr std::string_view kBefore = "((DefaultListModel) ",
                                    kAfter = ".getModel()).addElement(";
-        return (ExactNameBetween(line, kBefore, name, kAfter, rest) ||
+        return (ExactLine(line).Text(kBefore).Name(name).Text(kAfter).Rest(rest) ||
                 MatchLine(line, {T(kBefore), W(name), T(kAfter), R(rest)})) &&
                ListItem(name, rest, "JList");
     }

@@ -455,7 +455,6 @@ bool MatchLine(std::string_view line, std::initializer_list<LinePiece> pieces) {
         }
         JavaLineReader reader(line.substr(pos));
         bool read = false;
-        std::string name;
         switch (piece.kind) {
             case LinePiece::Kind::Name:
                 read = reader.Name(*piece.out);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Times korvane-gen as whole processes at 32767 components: list, resave, java, java over an
-# edited Java file (a merge) and import on a mixed design and on a worst-case one, with the floor (cat, cp of the same bytes) measured in the
-# same run. Each figure is the median CPU time (user + system) and the median peak resident
+# edited Java file (a merge, with the design as it was and after a change) and import on a
+# mixed design and on a worst-case one, with the floor (cat, cp of the same bytes) measured in
+# the same run. Each figure is the median CPU time (user + system) and the median peak resident
 # memory of REPEAT runs, taken with /usr/bin/time, so that other work on the machine changes
 # it little.
 #
@@ -23,16 +24,19 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 "$designs" "$work"
 # Java goes to a file named after its class, as javac wants it.
-mkdir "$work/new" "$work/old" "$work/copy" "$work/merge" "$work/import"
+mkdir "$work/new" "$work/old" "$work/copy" "$work/merge" "$work/import" "$work/changed"
 
 # median of a column of numbers
 median() { sort -n | awk '{a[NR]=$1} END {m=int((NR+1)/2); print a[m]}'; }
 
-# measure NAME COMMAND...: prints NAME, median CPU ms, median peak MB
+# measure NAME COMMAND...: prints NAME, median CPU ms, median peak MB. $before_each, when set,
+# is run (untimed) before every run.
+before_each=()
 measure() {
   local name=$1; shift
   local cpu=() mem=()
   for _ in $(seq "$repeat"); do
+    [ ${#before_each[@]} -eq 0 ] || "${before_each[@]}"
     /usr/bin/time -f "%U %S %M" -o "$work/time" "$@" >"$work/stdout" 2>/dev/null
     read -r u s m <"$work/time"
     cpu+=("$(awk -v u="$u" -v s="$s" 'BEGIN {printf "%.0f", (u + s) * 1000}')")
@@ -58,6 +62,13 @@ report() {
     cp "$work/new/$d.java" "$work/merge/$d.java"
     printf '\r\nclass Extra {\r\n}\r\n' >>"$work/merge/$d.java"
     measure "java over an edited file $d" "$exe" java "$f" --as JFrame -o "$work/merge/$d.java"
+    # The same edited file after the design changed (its first component moved), so that every
+    # run writes the merged class: each run starts from the edited file again.
+    sed '0,/^X= /s/^X= \([0-9]*\)/X= 1\1/' "$f" >"$work/changed/$d.dat"
+    before_each=(cp "$work/merge/$d.java" "$work/changed/$d.java")
+    measure "java after a design change $d" "$exe" java "$work/changed/$d.dat" --as JFrame \
+      -o "$work/changed/$d.java"
+    before_each=()
     measure "import $d" "$exe" import "$work/new/$d.java" -o "$work/import/$d.dat"
   done
 }

@@ -73,7 +73,7 @@ int GenerateToStandardOutput(DesignDocument& doc) {
 }
 
 int GenerateToFile(DesignDocument& doc, const std::string& path, FileSystem& files) {
-    AtomicFileWriter file(files, path);
+    AtomicFileWriter file(files, path, IfUnchanged::KeepFile);
     std::string error;
     const bool opened = file.Open(error);
     bool written = opened;
@@ -122,7 +122,7 @@ int MergeIntoFile(DesignDocument& doc, const std::string& path, FileSystem& file
     text.clear();
     LineSink sink(kJavaLineEnd, text);
     if (!Generate(doc, sink)) return 1;
-    AtomicFileWriter file(files, path);
+    AtomicFileWriter file(files, path, IfUnchanged::KeepFile);
     bool written = file.Open(error);
     const javasource::MergeResult merged = merge.Merge(
         text, [&](std::string_view bytes) { written = written && file.Write(bytes, error); });

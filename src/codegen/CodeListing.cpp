@@ -50,7 +50,7 @@ bool CodeListing::SaveAs(std::string_view javaFileName, FileDialogService& dialo
     } else if (MergeWithExisting && !MergeWithExisting(path, text)) {
         return false;
     } else {
-        written = WriteFileAtomically(files, path, text, error);
+        written = WriteFileAtomically(files, path, text, error, IfUnchanged::KeepFile);
     }
     if (!written) {
         messages.Show(Warning(

@@ -210,8 +210,7 @@ void Checker::IndexListenerClasses() {
     // The classes of one name are contiguous: one look-up per name.
     uint32_t* types = nullptr;
     for (size_t k = 0; k < classes.size(); ++k) {
-        if (k == 0 || classes[k].name != classes[k - 1].name)
-            types = &listenerTypesOfName_[classes[k].name];
+        if (classes[k].startsName) types = &listenerTypesOfName_[classes[k].name];
         *types |= uint32_t{1} << plan_.TypeOf(classes[k]);
     }
 }
@@ -491,7 +490,7 @@ std::string Checker::ClassFiles() const {
                    " would be written to a file whose name has more than " +
                    std::to_string(kMaxFileName) +
                    " characters: shorten the name of its component or of the class.";
-        if (k == 0 || name != classes[k - 1].name) types = &typesOfName[name];
+        if (classes[k].startsName) types = &typesOfName[name];
         const uint32_t bit = uint32_t{1} << plan_.TypeOf(classes[k]);
         if ((*types & bit) == 0) {
             *types |= bit;

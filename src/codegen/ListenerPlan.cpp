@@ -61,10 +61,9 @@ void ReadEvents(const EventCatalogue& catalogue, std::string_view events, std::s
 // Opens the class of a name and listener, or goes on with the last one when it is of the same
 // name and listener.
 void OpenClass(ListenerPlan& plan, std::string_view name, const ListenerRow* listener) {
-    if (!plan.classes.empty() && plan.classes.back().listener == listener &&
-        plan.classes.back().name == name)
-        return;
-    plan.classes.push_back({name, listener, plan.methods.size()});
+    const bool sameName = !plan.classes.empty() && plan.classes.back().name == name;
+    if (sameName && plan.classes.back().listener == listener) return;
+    plan.classes.push_back({name, listener, static_cast<uint32_t>(plan.methods.size()), !sameName});
 }
 
 // Adds the classes of one component or menu element.
@@ -153,10 +152,6 @@ ListenerPlan BuildListenerPlan(const CodegenTable& table, const EventCatalogue& 
 std::span<const EventMethodRow* const> ListenerPlan::MethodsOf(size_t k) const {
     const size_t end = k + 1 < classes.size() ? classes[k + 1].firstMethod : methods.size();
     return {methods.data() + classes[k].firstMethod, end - classes[k].firstMethod};
-}
-
-bool ListenerPlan::EndsName(size_t k) const {
-    return k + 1 == classes.size() || classes[k + 1].name != classes[k].name;
 }
 
 }  // namespace korvane

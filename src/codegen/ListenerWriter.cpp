@@ -129,7 +129,7 @@ void WriteListenerClasses(const ListenerPlan& plan, const CodegenTable& table,
     std::string_view trigger;
     for (size_t k = 0; k < plan.classes.size(); ++k) {
         const ListenerClass& cls = plan.classes[k];
-        if (k == 0 || cls.name != plan.classes[k - 1].name) {
+        if (cls.startsName) {
             shownName.clear();
             AppendJavaStringContent(shownName, cls.name);
             const CodegenRow* const* row = firstRowOfName.Find(cls.name);

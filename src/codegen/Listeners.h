@@ -29,7 +29,8 @@ struct JavaFile;
 struct ListenerClass {
     std::string_view name;  // component or menu element name
     const ListenerRow* listener = nullptr;
-    size_t firstMethod = 0;  // its methods start at ListenerPlan::methods[firstMethod]
+    uint32_t firstMethod = 0;  // its methods start at ListenerPlan::methods[firstMethod]
+    bool startsName = false;   // the first class of its name
 
     std::string_view flag() const { return listener->flag; }      // "L" implements, "A" extends
     std::string_view suffix() const { return listener->suffix; }  // e.g. "_MML"
@@ -63,7 +64,7 @@ struct ListenerPlan {
     // The methods of class k.
     std::span<const EventMethodRow* const> MethodsOf(size_t k) const;
     // Whether class k is the last one of its name.
-    bool EndsName(size_t k) const;
+    bool EndsName(size_t k) const { return k + 1 == classes.size() || classes[k + 1].startsName; }
     // The ListenerTable row of a class.
     size_t TypeOf(const ListenerClass& cls) const {
         return static_cast<size_t>(cls.listener - listenerTable.data());

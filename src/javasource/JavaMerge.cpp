@@ -185,13 +185,19 @@ class Merger {
             return item.kind == ItemKind::Field || item.kind == ItemKind::ListenerClass;
         };
         const size_t bits = std::bit_ceil(std::max<size_t>(old_.items.size() * 8, 64));
-        const auto bitOf = [bits](const GeneratedItem& item) {
-            return (NameHash{}(item.name) + (item.kind == ItemKind::Field ? 1 : 0)) & (bits - 1);
-        };
+        // The names lie far apart in the file, out of the cache by now: each is fetched a few
+        // items ahead of its hash, and its bit kept for the second pass.
+        constexpr size_t kAhead = 8;
+        std::vector<uint32_t> bitOfItem(old_.items.size());
         std::vector<uint64_t> once(bits / 64), twice(bits / 64);
-        for (const GeneratedItem& item : old_.items) {
+        for (size_t i = 0; i < old_.items.size(); ++i) {
+            if (i + kAhead < old_.items.size())
+                __builtin_prefetch(old_.items[i + kAhead].name.data());
+            const GeneratedItem& item = old_.items[i];
             if (!isNamed(item)) continue;
-            const size_t bit = bitOf(item);
+            const size_t bit =
+                (NameHash{}(item.name) + (item.kind == ItemKind::Field ? 1 : 0)) & (bits - 1);
+            bitOfItem[i] = static_cast<uint32_t>(bit);
             const uint64_t mask = uint64_t{1} << (bit % 64);
             (once[bit / 64] & mask ? twice : once)[bit / 64] |= mask;
         }
@@ -199,7 +205,7 @@ class Merger {
         for (size_t i = 0; i < old_.items.size(); ++i) {
             const GeneratedItem& item = old_.items[i];
             if (!isNamed(item)) continue;
-            const size_t bit = bitOf(item);
+            const size_t bit = bitOfItem[i];
             if (!(twice[bit / 64] >> (bit % 64) & 1)) continue;
             const bool field = item.kind == ItemKind::Field;
             auto [slot, added] = (field ? fields : listenerClasses).Insert(item.name, nameOf);

@@ -20,6 +20,8 @@ namespace korvane {
 namespace {
 
 constexpr size_t kWritePiece = size_t(64) << 10;
+// The part of an old file read at once to compare with a save's pieces.
+constexpr size_t kCompareWindow = size_t(256) << 10;
 // Two seconds for a pipe's reader to come.
 constexpr int kReaderWaits = 40;
 constexpr useconds_t kReaderWaitStepUs = 50000;
@@ -193,6 +195,39 @@ class PosixFileSystem : public FileSystem {
 
     void Remove(const std::string& path) override { ::unlink(path.c_str()); }
 
+    bool OpenToRead(const std::string& path, int& handle, std::string& error) override {
+        handle = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        if (handle < 0) {
+            error = Reason(errno);
+            return false;
+        }
+        struct stat st {};
+        if (::fstat(handle, &st) == 0 && S_ISREG(st.st_mode)) return true;
+        error = ::fstat(handle, &st) == 0 ? NotPlainFile(st.st_mode) : Reason(errno);
+        ::close(handle);
+        return false;
+    }
+
+    bool ReadAt(int handle, uint64_t offset, char* into, size_t size, size_t& got,
+                std::string& error) override {
+        ssize_t n;
+        do {
+            n = ::pread(handle, into, size, static_cast<off_t>(offset));
+        } while (n < 0 && errno == EINTR);
+        if (n < 0) {
+            error = Reason(errno);
+            return false;
+        }
+        got = static_cast<size_t>(n);
+        return true;
+    }
+
+    bool Touch(int handle, std::string& error) override {
+        if (::futimens(handle, nullptr) == 0) return true;
+        error = Reason(errno);
+        return false;
+    }
+
     SaveTarget FindSaveTarget(const std::string& path) override {
         struct stat st {};
         // Not there yet: a new file, whose creation says what is wrong with its folder.
@@ -282,19 +317,35 @@ bool FileSystem::OpenToWriteInto(const std::string&, int&, std::string& error) {
     return false;
 }
 
+bool FileSystem::OpenToRead(const std::string&, int&, std::string& error) {
+    error = Reason(ENOTSUP);
+    return false;
+}
+
+bool FileSystem::ReadAt(int, uint64_t, char*, size_t, size_t&, std::string& error) {
+    error = Reason(ENOTSUP);
+    return false;
+}
+
+bool FileSystem::Touch(int, std::string& error) {
+    error = Reason(ENOTSUP);
+    return false;
+}
+
 FileSystem& RealFileSystem() {
     static PosixFileSystem files;
     return files;
 }
 
-AtomicFileWriter::AtomicFileWriter(FileSystem& files, std::string path)
-    : files_(files), target_(files.FindSaveTarget(path)) {}
+AtomicFileWriter::AtomicFileWriter(FileSystem& files, std::string path, IfUnchanged ifUnchanged)
+    : files_(files), target_(files.FindSaveTarget(path)), ifUnchanged_(ifUnchanged) {}
 
 AtomicFileWriter::~AtomicFileWriter() {
     Abandon();
 }
 
 void AtomicFileWriter::Abandon() {
+    CloseOldFile();
     if (open_) {
         std::string ignored;
         files_.Close(handle_, ignored);
@@ -302,6 +353,15 @@ void AtomicFileWriter::Abandon() {
     }
     if (!temp_.empty()) files_.Remove(temp_);
     temp_.clear();
+}
+
+void AtomicFileWriter::CloseOldFile() {
+    if (oldHandle_ >= 0) {
+        std::string ignored;
+        files_.Close(oldHandle_, ignored);
+    }
+    oldHandle_ = -1;
+    comparing_ = false;
 }
 
 bool AtomicFileWriter::Open(std::string& error) {
@@ -316,6 +376,21 @@ bool AtomicFileWriter::Open(std::string& error) {
         case FileSystem::SaveTarget::Way::Replace:
             break;
     }
+    // A file that cannot be read (missing, or not readable) is simply written afresh.
+    std::string ignored;
+    if (ifUnchanged_ == IfUnchanged::KeepFile &&
+        files_.OpenToRead(target_.path, oldHandle_, ignored)) {
+        comparing_ = true;
+        repeated_ = 0;
+        window_.clear();
+        windowStart_ = 0;
+        return true;
+    }
+    oldHandle_ = -1;
+    return OpenTemporaryFile(error);
+}
+
+bool AtomicFileWriter::OpenTemporaryFile(std::string& error) {
     std::random_device random;
     for (int attempt = 0; attempt < 8; ++attempt) {
         std::string temp = TemporaryPath(target_.path, random() % 1000000000u);
@@ -329,7 +404,76 @@ bool AtomicFileWriter::Open(std::string& error) {
     return false;
 }
 
+size_t AtomicFileWriter::RepeatedOfOld(std::string_view bytes) {
+    size_t same = 0;
+    while (same < bytes.size()) {
+        if (repeated_ == windowStart_ + window_.size()) {
+            // The next part of the old file; a file that ends or cannot be read differs.
+            window_.resize(kCompareWindow);
+            size_t got = 0;
+            std::string ignored;
+            if (!files_.ReadAt(oldHandle_, repeated_, window_.data(), window_.size(), got, ignored))
+                got = 0;
+            window_.resize(got);
+            windowStart_ = repeated_;
+            if (got == 0) break;
+        }
+        const size_t at = static_cast<size_t>(repeated_ - windowStart_);
+        const size_t n = std::min(bytes.size() - same, window_.size() - at);
+        if (std::memcmp(bytes.data() + same, window_.data() + at, n) != 0) {
+            // Only the part before the first difference is shared.
+            size_t k = 0;
+            while (bytes[same + k] == window_[at + k]) ++k;
+            repeated_ += k;
+            return same + k;
+        }
+        same += n;
+        repeated_ += n;
+    }
+    return same;
+}
+
+bool AtomicFileWriter::OldFileEndsHere() {
+    char byte;
+    size_t got = 0;
+    std::string ignored;
+    return files_.ReadAt(oldHandle_, repeated_, &byte, 1, got, ignored) && got == 0;
+}
+
+bool AtomicFileWriter::StopComparing(std::string& error) {
+    comparing_ = false;
+    if (!OpenTemporaryFile(error)) {
+        CloseOldFile();
+        return false;
+    }
+    window_.resize(kCompareWindow);
+    for (uint64_t at = 0; at < repeated_;) {
+        size_t got = 0;
+        const size_t want = static_cast<size_t>(std::min<uint64_t>(window_.size(), repeated_ - at));
+        bool copied = files_.ReadAt(oldHandle_, at, window_.data(), want, got, error);
+        if (copied && got == 0) {
+            copied = false;
+            error = "the file was shortened while being saved";
+        }
+        if (!copied || !files_.Write(handle_, std::string_view(window_.data(), got), error)) {
+            Abandon();
+            return false;
+        }
+        at += got;
+    }
+    CloseOldFile();
+    std::string().swap(window_);
+    return true;
+}
+
 bool AtomicFileWriter::Write(std::string_view bytes, std::string& error) {
+    if (comparing_) {
+        const size_t same = RepeatedOfOld(bytes);
+        if (same == bytes.size()) return true;
+        // `repeated_` now counts the bytes before the first difference.
+        if (!StopComparing(error)) return false;
+        bytes.remove_prefix(same);
+    }
     if (!open_) {
         error = Reason(EBADF);
         return false;
@@ -340,6 +484,16 @@ bool AtomicFileWriter::Write(std::string_view bytes, std::string& error) {
 }
 
 bool AtomicFileWriter::Commit(std::string& error) {
+    if (comparing_) {
+        // The same bytes: the file stays as it is, only marked as written now. A file that
+        // cannot be marked (not the user's own) is written afresh, as it would have been.
+        std::string ignored;
+        if (OldFileEndsHere() && files_.Touch(oldHandle_, ignored)) {
+            CloseOldFile();
+            return true;
+        }
+        if (!StopComparing(error)) return false;
+    }
     if (!open_) {
         error = Reason(EBADF);
         return false;
@@ -360,8 +514,8 @@ bool AtomicFileWriter::Commit(std::string& error) {
 }
 
 bool WriteFileAtomically(FileSystem& files, const std::string& path, std::string_view bytes,
-                         std::string& error) {
-    AtomicFileWriter out(files, path);
+                         std::string& error, IfUnchanged ifUnchanged) {
+    AtomicFileWriter out(files, path, ifUnchanged);
     if (!out.Open(error)) return false;
     for (size_t at = 0; at < bytes.size(); at += kWritePiece)
         if (!out.Write(bytes.substr(at, std::min(kWritePiece, bytes.size() - at)), error))
@@ -369,8 +523,9 @@ bool WriteFileAtomically(FileSystem& files, const std::string& path, std::string
     return out.Commit(error);
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& error) {
-    return WriteFileAtomically(RealFileSystem(), path, bytes, error);
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& error,
+                         IfUnchanged ifUnchanged) {
+    return WriteFileAtomically(RealFileSystem(), path, bytes, error, ifUnchanged);
 }
 
 bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error) {

@@ -14,6 +14,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -49,6 +50,15 @@ class FileSystem {
     virtual bool Rename(const std::string& from, const std::string& to, std::string& error) = 0;
     virtual void Remove(const std::string& path) = 0;
 
+    // Reading a plain file piece by piece, to compare it with what a save would write. A file
+    // system without them (the default) has every such save written afresh.
+    virtual bool OpenToRead(const std::string& path, int& handle, std::string& error);
+    // Up to `size` bytes from `offset` into `into`; `got` is 0 at the end of the file.
+    virtual bool ReadAt(int handle, uint64_t offset, char* into, size_t size, size_t& got,
+                        std::string& error);
+    // Sets the modification time of the file open as `handle` to now.
+    virtual bool Touch(int handle, std::string& error);
+
     // How a save to `path` reaches its target; by default it replaces `path`.
     struct SaveTarget {
         enum class Way {
@@ -70,12 +80,22 @@ class FileSystem {
 // with its reason instead of ending the program in the middle of a save.
 FileSystem& RealFileSystem();
 
+// What a save does when the plain file it replaces holds exactly the bytes it writes: rewrite
+// it, or keep it as it is and only set its modification time to now. Keeping it spares a build
+// that regenerates an unchanged class writing and syncing its file again (100 MB at the
+// format's limit), and the file keeps its links and identity.
+enum class IfUnchanged { Rewrite, KeepFile };
+
 // One file written in pieces and put in place whole by Commit. Until Commit succeeds the
 // target is untouched; a writer that fails or is dropped removes its temporary file. A pipe or
 // device target is written into as the pieces come, and Commit closes it.
+//
+// With IfUnchanged::KeepFile, the pieces are first compared with the file in place as they
+// come; the temporary file is made only at the first difference, from the bytes they shared.
 class AtomicFileWriter {
   public:
-    AtomicFileWriter(FileSystem& files, std::string path);
+    AtomicFileWriter(FileSystem& files, std::string path,
+                     IfUnchanged ifUnchanged = IfUnchanged::Rewrite);
     ~AtomicFileWriter();
     AtomicFileWriter(const AtomicFileWriter&) = delete;
     AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
@@ -87,18 +107,34 @@ class AtomicFileWriter {
 
   private:
     void Abandon();
+    bool OpenTemporaryFile(std::string& error);
+    // How many of `bytes` repeat the old file's next bytes.
+    size_t RepeatedOfOld(std::string_view bytes);
+    bool OldFileEndsHere();
+    // Makes the temporary file and writes into it the bytes the pieces shared with the old file.
+    bool StopComparing(std::string& error);
+    void CloseOldFile();
 
     FileSystem& files_;
     FileSystem::SaveTarget target_;
+    IfUnchanged ifUnchanged_;
     std::string temp_;
     int handle_ = -1;
     bool open_ = false;
+    // While comparing with the old file: its handle, how many of its bytes the pieces repeated,
+    // and the part of it last read, from `windowStart_`.
+    int oldHandle_ = -1;
+    bool comparing_ = false;
+    uint64_t repeated_ = 0;
+    std::string window_;
+    uint64_t windowStart_ = 0;
 };
 
 // Writes a whole file atomically, in pieces of at most 64 KiB; false with a reason on failure.
 bool WriteFileAtomically(FileSystem& files, const std::string& path, std::string_view bytes,
-                         std::string& error);
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& error);
+                         std::string& error, IfUnchanged ifUnchanged = IfUnchanged::Rewrite);
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string& error,
+                         IfUnchanged ifUnchanged = IfUnchanged::Rewrite);
 
 // Reads a whole plain file of at most kLargestDesignFile bytes; false with a reason on failure.
 bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error);

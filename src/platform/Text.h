@@ -12,10 +12,18 @@ namespace korvane {
 
 // A text without the blanks (by default spaces and tabs) at its start and its end.
 inline std::string_view Trimmed(std::string_view s, std::string_view blanks = " \t") {
-    const size_t b = s.find_first_not_of(blanks);
+    // Read for every line of a design file: a loop, not a library search for each character.
+    const auto isBlank = [blanks](char c) {
+        for (const char blank : blanks)
+            if (c == blank) return true;
+        return false;
+    };
+    size_t begin = 0, end = s.size();
+    while (begin < end && isBlank(s[begin])) ++begin;
     // Empty, but still within s: readers keep a view's place in its text.
-    if (b == std::string_view::npos) return s.substr(s.size());
-    return s.substr(b, s.find_last_not_of(blanks) - b + 1);
+    if (begin == end) return s.substr(s.size());
+    while (isBlank(s[end - 1])) --end;
+    return s.substr(begin, end - begin);
 }
 
 // Texts joined as a sentence lists them: "a", "a and b", "a, b and c".

@@ -86,7 +86,7 @@ bool GenerateIntoFile(DocumentController& form, const EventCatalogue& catalogue,
     std::string bytes = Joined(generated.lines);
     if (!MergeWithExistingJava(path, className, bytes, messages)) return false;
     std::string error;
-    if (!WriteFileAtomically(path, bytes, error)) {
+    if (!WriteFileAtomically(path, bytes, error, IfUnchanged::KeepFile)) {
         messages.Show(Warning(
             "The Java file could not be saved to \"" + path + "\": " + error + ".", kTitle));
         return false;

@@ -15,6 +15,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -240,6 +241,64 @@ TEST(SaveTargetTest, EachKindOfTargetIsReplacedWrittenIntoOrRefused) {
         for (const fs::directory_entry& e : fs::recursive_directory_iterator(folder.dir))
             EXPECT_NE(e.path().filename().string().rfind(".korvane-", 0), 0u)
                 << "temporary file left: " << e.path();
+    }
+}
+
+// A save that keeps a file holding its bytes already: the file stays (the same inode, only its
+// time set to now) exactly when every byte repeats it; otherwise it holds the new bytes, whatever
+// the pieces and wherever the first difference falls against the compared parts of the file.
+TEST(SaveTargetTest, AFileHoldingTheSameBytesIsKeptAndAnyDifferenceRewritesIt) {
+    // Longer than two of the parts of the old file compared at once (256 KiB).
+    std::string big;
+    for (int k = 0; big.size() < 600000; ++k) big += "line " + std::to_string(k) + "\r\n";
+    const auto changedAt = [&](size_t at) {
+        std::string text = big;
+        text[at] = '#';
+        return text;
+    };
+    struct KeepCase {
+        const char* name;
+        std::optional<std::string> old;  // nullopt: no file yet
+        std::string text;
+        size_t piece;  // the size of the pieces the text is written in
+        bool kept;
+    };
+    const KeepCase cases[] = {
+        {"the same, one piece", big, big, big.size(), true},
+        {"the same, pieces across the parts", big, big, 100003, true},
+        {"the same, empty", std::string(), "", 1, true},
+        {"a byte changed in the first part", big, changedAt(10), 4096, false},
+        {"a byte changed past a part, inside a piece", big, changedAt(300000), 100003, false},
+        {"the last byte changed", big, changedAt(big.size() - 1), big.size(), false},
+        {"longer than the file", big.substr(0, 500000), big, 65536, false},
+        {"shorter than the file", big, big.substr(0, 500000), 65536, false},
+        {"no file", std::nullopt, big, 65536, false},
+    };
+    for (const KeepCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder folder("keep");
+        const std::string path = folder.Path("Window.java");
+        struct stat before {};
+        if (c.old) {
+            TempFolder::Write(path, *c.old);
+            const timespec past[2] = {{1000000000, 0}, {1000000000, 0}};
+            ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), past, 0), 0);
+            ::stat(path.c_str(), &before);
+        }
+        AtomicFileWriter out(RealFileSystem(), path, IfUnchanged::KeepFile);
+        std::string error;
+        bool saved = out.Open(error);
+        for (size_t at = 0; saved && at < c.text.size(); at += c.piece)
+            saved = out.Write(std::string_view(c.text).substr(at, c.piece), error);
+        ASSERT_TRUE(saved && out.Commit(error)) << error;
+
+        struct stat after {};
+        ::stat(path.c_str(), &after);
+        // Compared whole: a diff of texts this long would take the test minutes to print.
+        EXPECT_TRUE(TempFolder::Read(path) == c.text);
+        EXPECT_EQ(c.old && after.st_ino == before.st_ino, c.kept);
+        EXPECT_GT(after.st_mtim.tv_sec, 1000000000);
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder.dir), fs::directory_iterator()), 1);
     }
 }
 

@@ -39,7 +39,7 @@ void BM_PlanAndWriteListeners(benchmark::State& state) {
         LineSink sink;
         JavaFile file(sink, table);
         WriteListenerRegistrations(plan, file);
-        WriteListenerClasses(plan, table, "Frame", sink);
+        WriteListenerClasses(plan, "Frame", sink);
         lines = sink.Lines().size();
         benchmark::DoNotOptimize(lines);
     }

@@ -123,7 +123,7 @@ void WriteAppletClass(JavaFile& file, const ListenerPlan& plan) {
     WriteLayoutAndFont(file);
     WriteBody(file, plan);
     WriteInitEnd(file);
-    WriteListenerClasses(plan, file.table, file.generateType, file.sink);
+    WriteListenerClasses(plan, file.generateType, file.sink);
     WriteMainAndClassEnd(file);
     WriteLayoutClass(file);
     WriteFocusClass(file);
@@ -137,7 +137,7 @@ void WriteWindowClass(JavaFile& file, const ListenerPlan& plan) {
     WriteLayoutAndFont(file);
     WriteBody(file, plan);
     WriteConstructorClosing(file);
-    WriteListenerClasses(plan, file.table, file.generateType, file.sink);
+    WriteListenerClasses(plan, file.generateType, file.sink);
     WriteMainAndClassEnd(file);
     WriteLayoutClass(file);
     WriteFocusClass(file);

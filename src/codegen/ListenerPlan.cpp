@@ -60,20 +60,23 @@ void ReadEvents(const EventCatalogue& catalogue, std::string_view events, std::s
 
 // Opens the class of a name and listener, or goes on with the last one when it is of the same
 // name and listener.
-void OpenClass(ListenerPlan& plan, std::string_view name, const ListenerRow* listener) {
+void OpenClass(ListenerPlan& plan, std::string_view name, const ListenerRow* listener,
+               const CodegenRow* row) {
     const bool sameName = !plan.classes.empty() && plan.classes.back().name == name;
     if (sameName && plan.classes.back().listener == listener) return;
-    plan.classes.push_back({name, listener, static_cast<uint32_t>(plan.methods.size()), !sameName});
+    plan.classes.push_back(
+        {name, listener, static_cast<uint32_t>(plan.methods.size()), !sameName, row});
 }
 
-// Adds the classes of one component or menu element.
-void AddClasses(ListenerPlan& plan, std::string_view name, const EventsPlan& events) {
+// Adds the classes of one component (of its row) or menu element (no row).
+void AddClasses(ListenerPlan& plan, std::string_view name, const EventsPlan& events,
+                const CodegenRow* row) {
     for (std::string_view method : events.droppedMethods)
         plan.dropped.push_back(
             {std::string(name), std::string(method), std::string(events.classKey)});
     auto method = events.methods.begin();
     for (size_t k = 0; k < events.listeners.size(); ++k) {
-        OpenClass(plan, name, events.listeners[k]);
+        OpenClass(plan, name, events.listeners[k], row);
         const auto end = method + static_cast<std::ptrdiff_t>(events.methodCounts[k]);
         plan.methods.insert(plan.methods.end(), method, end);
         method = end;
@@ -136,7 +139,7 @@ ListenerPlan BuildListenerPlan(const CodegenTable& table, const EventCatalogue& 
         // The class key of a kind, or the type itself when it is no kind.
         const ComponentKind* kind = FindKind(row.type);
         const std::string_view classKey = kind ? kind->javaClassKey : std::string_view(row.type);
-        AddClasses(plan, row.name, eventsPlans.Of(classKey, events));
+        AddClasses(plan, row.name, eventsPlans.Of(classKey, events), &row);
     }
     if (generateType != "Frame" && generateType != "JFrame") return plan;
     const bool swing = generateType == "JFrame";
@@ -144,7 +147,7 @@ ListenerPlan BuildListenerPlan(const CodegenTable& table, const EventCatalogue& 
         const MenuElement& element = menuElements[node.element];
         if (element.Events.empty()) continue;
         AddClasses(plan, element.Name,
-                   eventsPlans.Of(MenuElementClass(node.type, swing), element.Events));
+                   eventsPlans.Of(MenuElementClass(node.type, swing), element.Events), nullptr);
     }
     return plan;
 }

@@ -3,7 +3,6 @@
 #include "codegen/JavaFile.h"
 #include "codegen/JavaText.h"
 #include "codegen/Listeners.h"
-#include "codegen/NameTable.h"
 #include "platform/Text.h"
 
 namespace korvane {
@@ -109,13 +108,8 @@ void WriteListenerRegistrations(const ListenerPlan& plan, JavaFile& file) {
     }
 }
 
-void WriteListenerClasses(const ListenerPlan& plan, const CodegenTable& table,
-                          std::string_view generateType, LineSink& sink) {
+void WriteListenerClasses(const ListenerPlan& plan, std::string_view generateType, LineSink& sink) {
     if (plan.classes.empty()) return;
-    // A popup binding is the first row's of the name.
-    NameTable<const CodegenRow*> firstRowOfName(table.size());
-    for (const CodegenRow& row : table) firstRowOfName.Insert(row.name, &row);
-
     MethodLines methodLines(plan.methodTable);
     // What follows the name in the first line of a class of each listener type:
     // "_ML extends MouseAdapter {".
@@ -132,8 +126,9 @@ void WriteListenerClasses(const ListenerPlan& plan, const CodegenTable& table,
         if (cls.startsName) {
             shownName.clear();
             AppendJavaStringContent(shownName, cls.name);
-            const CodegenRow* const* row = firstRowOfName.Find(cls.name);
-            popupRow = row && !(*row)->popup.empty() ? *row : nullptr;
+            // A generated design's names are its components' own: the class's row is the only
+            // one of its name.
+            popupRow = cls.row && !cls.row->popup.empty() ? cls.row : nullptr;
             trigger = popupRow ? popupRow->binding.trigger : std::string_view{};
         }
         const std::span<const EventMethodRow* const> methods = plan.MethodsOf(k);

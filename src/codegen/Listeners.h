@@ -5,7 +5,7 @@
 // Order of use by the generators:
 //   before any line:  plan = BuildListenerPlan(table, catalogue, Target, MenuElements, tree)
 //   section 4:        WriteListenerRegistrations(plan, file)
-//   section 6:        WriteListenerClasses(plan, table, Target, sink)
+//   section 6:        WriteListenerClasses(plan, Target, sink)
 #pragma once
 
 #include <cstdint>
@@ -29,8 +29,9 @@ struct JavaFile;
 struct ListenerClass {
     std::string_view name;  // component or menu element name
     const ListenerRow* listener = nullptr;
-    uint32_t firstMethod = 0;  // its methods start at ListenerPlan::methods[firstMethod]
-    bool startsName = false;   // the first class of its name
+    uint32_t firstMethod = 0;         // its methods start at ListenerPlan::methods[firstMethod]
+    bool startsName = false;          // the first class of its name
+    const CodegenRow* row = nullptr;  // the component's row; null for a menu element
 
     std::string_view flag() const { return listener->flag; }      // "L" implements, "A" extends
     std::string_view suffix() const { return listener->suffix; }  // e.g. "_MML"
@@ -93,8 +94,7 @@ void WriteListenerRegistrations(const ListenerPlan& plan, JavaFile& file);
 
 // Section 6: one inner class per class of the plan with a stub per method; inside a popup
 // binding's trigger method, the lines that open the bound window.
-void WriteListenerClasses(const ListenerPlan& plan, const CodegenTable& table,
-                          std::string_view generateType, LineSink& sink);
+void WriteListenerClasses(const ListenerPlan& plan, std::string_view generateType, LineSink& sink);
 
 // The first line of listener method `method` ("mouseClicked()") of event kind `kind` as the
 // generator writes it, indentation and the blank after its brace included.

@@ -184,10 +184,10 @@ class Merger {
         const auto isNamed = [](const GeneratedItem& item) {
             return item.kind == ItemKind::Field || item.kind == ItemKind::ListenerClass;
         };
-        const size_t bits = std::bit_ceil(std::max<size_t>(old_.items.size() * 8, 64));
+        const size_t bits = std::bit_ceil(std::max<size_t>(old_.items.size() * 16, 64));
         // The names lie far apart in the file, out of the cache by now: each is fetched a few
         // items ahead of its hash, and its bit kept for the second pass.
-        constexpr size_t kAhead = 8;
+        constexpr size_t kAhead = 16;
         std::vector<uint32_t> bitOfItem(old_.items.size());
         std::vector<uint64_t> once(bits / 64), twice(bits / 64);
         for (size_t i = 0; i < old_.items.size(); ++i) {

@@ -77,6 +77,26 @@ std::string EndOfLinks(const std::string& path) {
     return at.string();
 }
 
+constexpr const char* kShortened = "the file was shortened while being saved";
+
+// Bytes [begin, end) of the file open to read as `from`, written into `to` through the program.
+bool CopyThroughBuffer(FileSystem& files, int from, int to, uint64_t begin, uint64_t end,
+                       std::string& error) {
+    std::string buffer(std::min<uint64_t>(end - begin, kCompareWindow), '\0');
+    for (uint64_t at = begin; at < end;) {
+        size_t got = 0;
+        const size_t want = static_cast<size_t>(std::min<uint64_t>(buffer.size(), end - at));
+        if (!files.ReadAt(from, at, buffer.data(), want, got, error)) return false;
+        if (got == 0) {
+            error = kShortened;
+            return false;
+        }
+        if (!files.Write(to, std::string_view(buffer.data(), got), error)) return false;
+        at += got;
+    }
+    return true;
+}
+
 using SaveTarget = FileSystem::SaveTarget;
 using Way = SaveTarget::Way;
 
@@ -228,6 +248,28 @@ class PosixFileSystem : public FileSystem {
         return false;
     }
 
+    // Copied by the system, without passing through the program, where it can.
+    bool CopyStart(int from, int to, uint64_t size, std::string& error) override {
+        loff_t in = 0;
+        while (static_cast<uint64_t>(in) < size) {
+            const ssize_t n =
+                ::copy_file_range(from, &in, to, nullptr, static_cast<size_t>(size - in), 0);
+            if (n > 0) continue;
+            if (n < 0 && errno == EINTR) continue;
+            if (n == 0) {
+                error = kShortened;
+                return false;
+            }
+            // Not between these two files: the rest through the program. Nothing was written
+            // by the failed call, and `in` counts what was.
+            if (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP)
+                return CopyThroughBuffer(*this, from, to, static_cast<uint64_t>(in), size, error);
+            error = Reason(errno);
+            return false;
+        }
+        return true;
+    }
+
     SaveTarget FindSaveTarget(const std::string& path) override {
         struct stat st {};
         // Not there yet: a new file, whose creation says what is wrong with its folder.
@@ -330,6 +372,10 @@ bool FileSystem::ReadAt(int, uint64_t, char*, size_t, size_t&, std::string& erro
 bool FileSystem::Touch(int, std::string& error) {
     error = Reason(ENOTSUP);
     return false;
+}
+
+bool FileSystem::CopyStart(int from, int to, uint64_t size, std::string& error) {
+    return CopyThroughBuffer(*this, from, to, 0, size, error);
 }
 
 FileSystem& RealFileSystem() {
@@ -446,20 +492,9 @@ bool AtomicFileWriter::StopComparing(std::string& error) {
         CloseOldFile();
         return false;
     }
-    window_.resize(kCompareWindow);
-    for (uint64_t at = 0; at < repeated_;) {
-        size_t got = 0;
-        const size_t want = static_cast<size_t>(std::min<uint64_t>(window_.size(), repeated_ - at));
-        bool copied = files_.ReadAt(oldHandle_, at, window_.data(), want, got, error);
-        if (copied && got == 0) {
-            copied = false;
-            error = "the file was shortened while being saved";
-        }
-        if (!copied || !files_.Write(handle_, std::string_view(window_.data(), got), error)) {
-            Abandon();
-            return false;
-        }
-        at += got;
+    if (!files_.CopyStart(oldHandle_, handle_, repeated_, error)) {
+        Abandon();
+        return false;
     }
     CloseOldFile();
     std::string().swap(window_);

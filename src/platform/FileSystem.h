@@ -58,6 +58,8 @@ class FileSystem {
                         std::string& error);
     // Sets the modification time of the file open as `handle` to now.
     virtual bool Touch(int handle, std::string& error);
+    // Writes the first `size` bytes of the file open to read as `from` into `to`.
+    virtual bool CopyStart(int from, int to, uint64_t size, std::string& error);
 
     // How a save to `path` reaches its target; by default it replaces `path`.
     struct SaveTarget {

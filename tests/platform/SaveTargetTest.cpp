@@ -244,9 +244,39 @@ TEST(SaveTargetTest, EachKindOfTargetIsReplacedWrittenIntoOrRefused) {
     }
 }
 
+// The machine's files, with the bytes a save shares with the old file copied through the
+// program, as on a system that cannot copy between two files itself.
+class CopyThroughProgram : public FileSystem {
+  public:
+    bool ReadWhole(const std::string& p, std::string& b, std::string& e) override {
+        return real_.ReadWhole(p, b, e);
+    }
+    bool CreateNew(const std::string& p, const std::string& m, int& h, std::string& e) override {
+        return real_.CreateNew(p, m, h, e);
+    }
+    bool Write(int h, std::string_view b, std::string& e) override { return real_.Write(h, b, e); }
+    bool Flush(int h, std::string& e) override { return real_.Flush(h, e); }
+    bool Close(int h, std::string& e) override { return real_.Close(h, e); }
+    bool Rename(const std::string& f, const std::string& t, std::string& e) override {
+        return real_.Rename(f, t, e);
+    }
+    void Remove(const std::string& p) override { real_.Remove(p); }
+    bool OpenToRead(const std::string& p, int& h, std::string& e) override {
+        return real_.OpenToRead(p, h, e);
+    }
+    bool ReadAt(int h, uint64_t at, char* into, size_t n, size_t& got, std::string& e) override {
+        return real_.ReadAt(h, at, into, n, got, e);
+    }
+    bool Touch(int h, std::string& e) override { return real_.Touch(h, e); }
+
+  private:
+    FileSystem& real_ = RealFileSystem();
+};
+
 // A save that keeps a file holding its bytes already: the file stays (the same inode, only its
 // time set to now) exactly when every byte repeats it; otherwise it holds the new bytes, whatever
-// the pieces and wherever the first difference falls against the compared parts of the file.
+// the pieces and wherever the first difference falls against the compared parts of the file,
+// whether the shared bytes are copied by the system or through the program.
 TEST(SaveTargetTest, AFileHoldingTheSameBytesIsKeptAndAnyDifferenceRewritesIt) {
     // Longer than two of the parts of the old file compared at once (256 KiB).
     std::string big;
@@ -274,32 +304,35 @@ TEST(SaveTargetTest, AFileHoldingTheSameBytesIsKeptAndAnyDifferenceRewritesIt) {
         {"shorter than the file", big, big.substr(0, 500000), 65536, false},
         {"no file", std::nullopt, big, 65536, false},
     };
-    for (const KeepCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        TempFolder folder("keep");
-        const std::string path = folder.Path("Window.java");
-        struct stat before {};
-        if (c.old) {
-            TempFolder::Write(path, *c.old);
-            const timespec past[2] = {{1000000000, 0}, {1000000000, 0}};
-            ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), past, 0), 0);
-            ::stat(path.c_str(), &before);
-        }
-        AtomicFileWriter out(RealFileSystem(), path, IfUnchanged::KeepFile);
-        std::string error;
-        bool saved = out.Open(error);
-        for (size_t at = 0; saved && at < c.text.size(); at += c.piece)
-            saved = out.Write(std::string_view(c.text).substr(at, c.piece), error);
-        ASSERT_TRUE(saved && out.Commit(error)) << error;
+    CopyThroughProgram throughProgram;
+    for (FileSystem* files : {&RealFileSystem(), static_cast<FileSystem*>(&throughProgram)})
+        for (const KeepCase& c : cases) {
+            SCOPED_TRACE(c.name);
+            TempFolder folder("keep");
+            const std::string path = folder.Path("Window.java");
+            struct stat before {};
+            if (c.old) {
+                TempFolder::Write(path, *c.old);
+                const timespec past[2] = {{1000000000, 0}, {1000000000, 0}};
+                ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), past, 0), 0);
+                ::stat(path.c_str(), &before);
+            }
+            AtomicFileWriter out(*files, path, IfUnchanged::KeepFile);
+            std::string error;
+            bool saved = out.Open(error);
+            for (size_t at = 0; saved && at < c.text.size(); at += c.piece)
+                saved = out.Write(std::string_view(c.text).substr(at, c.piece), error);
+            ASSERT_TRUE(saved && out.Commit(error)) << error;
 
-        struct stat after {};
-        ::stat(path.c_str(), &after);
-        // Compared whole: a diff of texts this long would take the test minutes to print.
-        EXPECT_TRUE(TempFolder::Read(path) == c.text);
-        EXPECT_EQ(c.old && after.st_ino == before.st_ino, c.kept);
-        EXPECT_GT(after.st_mtim.tv_sec, 1000000000);
-        EXPECT_EQ(std::distance(fs::directory_iterator(folder.dir), fs::directory_iterator()), 1);
-    }
+            struct stat after {};
+            ::stat(path.c_str(), &after);
+            // Compared whole: a diff of texts this long would take the test minutes to print.
+            EXPECT_TRUE(TempFolder::Read(path) == c.text);
+            EXPECT_EQ(c.old && after.st_ino == before.st_ino, c.kept);
+            EXPECT_GT(after.st_mtim.tv_sec, 1000000000);
+            EXPECT_EQ(std::distance(fs::directory_iterator(folder.dir), fs::directory_iterator()),
+                      1);
+        }
 }
 
 struct ShellRun {

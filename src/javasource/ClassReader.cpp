@@ -104,6 +104,8 @@ class Reader {
         item.kind = kind;
         item.name = name;
         item.line = line;
+        if (forMerge_ && (kind == ItemKind::Field || kind == ItemKind::ListenerClass))
+            item.nameHash = static_cast<uint32_t>(NameHash{}(name));
         if (keep_ && !keep_->keep(item)) {
             notKept_ = item;
             anchor_ = kNotKept;

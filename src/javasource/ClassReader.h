@@ -64,6 +64,9 @@ struct GeneratedItem {
     ItemKind kind = ItemKind::None;
     bool emptyLineAfter = false;
     int line = 0;
+    // For a merge, the low bits of NameHash of a field's or listener class's name, taken while
+    // the name is in the processor's cache: the merge looks for names written twice.
+    uint32_t nameHash = 0;
     size_t end = 0;         // past its lines and the empty line that follows it, if any
     size_t endOfLines = 0;  // past its lines
 };

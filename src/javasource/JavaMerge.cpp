@@ -176,28 +176,22 @@ class Merger {
         // A field or listener class written twice: the merge could keep only one of them.
         // (Both stand in the public class; a listener method written twice is refused by the
         // reader.)
-        // A file holds hundreds of thousands of them. A bitmap of their hashes, small enough to
-        // stay in the processor's cache, finds the few that may stand twice (those whose bit
-        // another set first), and only these go into the tables, whose look-ups would
-        // otherwise each miss the cache.
+        // A file holds hundreds of thousands of them. A bitmap of their hashes (taken by the
+        // reader), small enough to stay in the processor's cache, finds the few that may stand
+        // twice (those whose bit another set first), and only these go into the tables, whose
+        // look-ups would otherwise each miss the cache.
         const auto nameOf = [this](const ItemSlot& slot) { return old_.items[slot.item - 1].name; };
         const auto isNamed = [](const GeneratedItem& item) {
             return item.kind == ItemKind::Field || item.kind == ItemKind::ListenerClass;
         };
         const size_t bits = std::bit_ceil(std::max<size_t>(old_.items.size() * 16, 64));
-        // The names lie far apart in the file, out of the cache by now: each is fetched a few
-        // items ahead of its hash, and its bit kept for the second pass.
-        constexpr size_t kAhead = 16;
-        std::vector<uint32_t> bitOfItem(old_.items.size());
         std::vector<uint64_t> once(bits / 64), twice(bits / 64);
-        for (size_t i = 0; i < old_.items.size(); ++i) {
-            if (i + kAhead < old_.items.size())
-                __builtin_prefetch(old_.items[i + kAhead].name.data());
-            const GeneratedItem& item = old_.items[i];
+        const auto bitOf = [bits](const GeneratedItem& item) {
+            return (item.nameHash + (item.kind == ItemKind::Field ? 1 : 0)) & (bits - 1);
+        };
+        for (const GeneratedItem& item : old_.items) {
             if (!isNamed(item)) continue;
-            const size_t bit =
-                (NameHash{}(item.name) + (item.kind == ItemKind::Field ? 1 : 0)) & (bits - 1);
-            bitOfItem[i] = static_cast<uint32_t>(bit);
+            const size_t bit = bitOf(item);
             const uint64_t mask = uint64_t{1} << (bit % 64);
             (once[bit / 64] & mask ? twice : once)[bit / 64] |= mask;
         }
@@ -205,7 +199,7 @@ class Merger {
         for (size_t i = 0; i < old_.items.size(); ++i) {
             const GeneratedItem& item = old_.items[i];
             if (!isNamed(item)) continue;
-            const size_t bit = bitOfItem[i];
+            const size_t bit = bitOf(item);
             if (!(twice[bit / 64] >> (bit % 64) & 1)) continue;
             const bool field = item.kind == ItemKind::Field;
             auto [slot, added] = (field ? fields : listenerClasses).Insert(item.name, nameOf);

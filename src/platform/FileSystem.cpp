@@ -222,8 +222,9 @@ class PosixFileSystem : public FileSystem {
             return false;
         }
         struct stat st {};
-        if (::fstat(handle, &st) == 0 && S_ISREG(st.st_mode)) return true;
-        error = ::fstat(handle, &st) == 0 ? NotPlainFile(st.st_mode) : Reason(errno);
+        const bool known = ::fstat(handle, &st) == 0;
+        if (known && S_ISREG(st.st_mode)) return true;
+        error = known ? NotPlainFile(st.st_mode) : Reason(errno);
         ::close(handle);
         return false;
     }

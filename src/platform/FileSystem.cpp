@@ -429,8 +429,8 @@ bool AtomicFileWriter::Open(std::string& error) {
         files_.OpenToRead(target_.path, oldHandle_, ignored)) {
         comparing_ = true;
         repeated_ = 0;
-        window_.clear();
-        windowStart_ = 0;
+        window_.resize(kCompareWindow);  // once: a resize per read would clear it each time
+        windowStart_ = windowEnd_ = 0;
         return true;
     }
     oldHandle_ = -1;
@@ -454,19 +454,18 @@ bool AtomicFileWriter::OpenTemporaryFile(std::string& error) {
 size_t AtomicFileWriter::RepeatedOfOld(std::string_view bytes) {
     size_t same = 0;
     while (same < bytes.size()) {
-        if (repeated_ == windowStart_ + window_.size()) {
+        if (repeated_ == windowEnd_) {
             // The next part of the old file; a file that ends or cannot be read differs.
-            window_.resize(kCompareWindow);
             size_t got = 0;
             std::string ignored;
             if (!files_.ReadAt(oldHandle_, repeated_, window_.data(), window_.size(), got, ignored))
                 got = 0;
-            window_.resize(got);
             windowStart_ = repeated_;
+            windowEnd_ = repeated_ + got;
             if (got == 0) break;
         }
         const size_t at = static_cast<size_t>(repeated_ - windowStart_);
-        const size_t n = std::min(bytes.size() - same, window_.size() - at);
+        const size_t n = std::min<uint64_t>(bytes.size() - same, windowEnd_ - repeated_);
         if (std::memcmp(bytes.data() + same, window_.data() + at, n) != 0) {
             // Only the part before the first difference is shared.
             size_t k = 0;

@@ -124,12 +124,12 @@ class AtomicFileWriter {
     int handle_ = -1;
     bool open_ = false;
     // While comparing with the old file: its handle, how many of its bytes the pieces repeated,
-    // and the part of it last read, from `windowStart_`.
+    // and the part of it last read, [windowStart_, windowEnd_), held in window_.
     int oldHandle_ = -1;
     bool comparing_ = false;
     uint64_t repeated_ = 0;
     std::string window_;
-    uint64_t windowStart_ = 0;
+    uint64_t windowStart_ = 0, windowEnd_ = 0;
 };
 
 // Writes a whole file atomically, in pieces of at most 64 KiB; false with a reason on failure.
